@@ -11,8 +11,7 @@ namespace mastermap {
 
 namespace {
 
-QString WriteEstimate(const QString& path, std::uint64_t size)
-{
+QString WriteEstimate(const QString& path, std::uint64_t size) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot create %1: %2").arg(path, file.errorString());
@@ -26,8 +25,7 @@ QString WriteEstimate(const QString& path, std::uint64_t size)
 
 } // namespace
 
-CartridgeMaker::Result CartridgeMaker::Make(const Request& request, const MapCutter::Progress& progress)
-{
+CartridgeMaker::Result CartridgeMaker::Make(const Request& request, const MapCutter::Progress& progress) {
     Result result;
     CategoryLibrary library;
     if (QString error = library.Read(request.library); !error.isEmpty()) {

@@ -12,8 +12,7 @@ struct Collected {
     Feature points, lines, areas;
 };
 
-std::vector<Point> Vertices(GEOSContextHandle_t h, const GEOSGeometry* g)
-{
+std::vector<Point> Vertices(GEOSContextHandle_t h, const GEOSGeometry* g) {
     std::vector<Point> out;
     const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(h, g);
     unsigned int n = 0;
@@ -30,14 +29,12 @@ std::vector<Point> Vertices(GEOSContextHandle_t h, const GEOSGeometry* g)
     return out;
 }
 
-void AddPart(Feature& f, const std::vector<Point>& v, std::uint32_t flag = 0)
-{
+void AddPart(Feature& f, const std::vector<Point>& v, std::uint32_t flag = 0) {
     f.parts.push_back(static_cast<std::uint32_t>(v.size()) | flag);
     f.points.insert(f.points.end(), v.begin(), v.end());
 }
 
-void Collect(GEOSContextHandle_t h, const GEOSGeometry* g, Collected& c)
-{
+void Collect(GEOSContextHandle_t h, const GEOSGeometry* g, Collected& c) {
     switch (GEOSGeomTypeId_r(h, g)) {
     case GEOS_POINT:
         if (!GEOSisEmpty_r(h, g))
@@ -71,30 +68,25 @@ void Collect(GEOSContextHandle_t h, const GEOSGeometry* g, Collected& c)
 
 } // namespace
 
-void GeosContext::Deleter::operator()(GEOSGeometry* g) const
-{
+void GeosContext::Deleter::operator()(GEOSGeometry* g) const {
     GEOSGeom_destroy_r(handle, g);
 }
 
-GeosContext::GeosContext() : handle_(GEOS_init_r())
-{
+GeosContext::GeosContext() : handle_(GEOS_init_r()) {
     GEOSContext_setErrorMessageHandler_r(handle_, &GeosContext::OnError, this);
 }
 
-GeosContext::~GeosContext()
-{
+GeosContext::~GeosContext() {
     GEOS_finish_r(handle_);
 }
 
-void GeosContext::OnError(const char* message, void* self)
-{
+void GeosContext::OnError(const char* message, void* self) {
     static_cast<GeosContext*>(self)->error_ = QString::fromUtf8(message);
 }
 
 namespace {
 
-GEOSCoordSequence* Sequence(GEOSContextHandle_t h, const Point* p, std::size_t n)
-{
+GEOSCoordSequence* Sequence(GEOSContextHandle_t h, const Point* p, std::size_t n) {
     std::vector<double> xy(2 * n);
     for (std::size_t i = 0; i < n; ++i) {
         xy[2 * i] = p[i].x;
@@ -105,24 +97,20 @@ GEOSCoordSequence* Sequence(GEOSContextHandle_t h, const Point* p, std::size_t n
 
 } // namespace
 
-GeosContext::Geom GeosContext::Polygon(const std::vector<Point>& ring) const
-{
+GeosContext::Geom GeosContext::Polygon(const std::vector<Point>& ring) const {
     GEOSGeometry* shell = GEOSGeom_createLinearRing_r(handle_, Sequence(handle_, ring.data(), ring.size()));
     return Own(shell ? GEOSGeom_createPolygon_r(handle_, shell, nullptr, 0) : nullptr);
 }
 
-GeosContext::Geom GeosContext::LineString(const std::vector<Point>& line) const
-{
+GeosContext::Geom GeosContext::LineString(const std::vector<Point>& line) const {
     return Own(GEOSGeom_createLineString_r(handle_, Sequence(handle_, line.data(), line.size())));
 }
 
-GeosContext::Geom GeosContext::Rectangle(const Rect& r) const
-{
+GeosContext::Geom GeosContext::Rectangle(const Rect& r) const {
     return Own(GEOSGeom_createRectangle_r(handle_, r.left, r.bottom, r.right, r.top));
 }
 
-GeosContext::Geom GeosContext::FromFeature(const Feature& f) const
-{
+GeosContext::Geom GeosContext::FromFeature(const Feature& f) const {
     std::vector<GEOSGeometry*> parts;
     std::size_t start = 0;
     const auto free = [&] {
@@ -151,7 +139,8 @@ GeosContext::Geom GeosContext::FromFeature(const Feature& f) const
                 holeStart += holeSize;
             }
             start = holeStart;
-            g = shell ? GEOSGeom_createPolygon_r(handle_, shell, holes.data(), static_cast<unsigned>(holes.size()))
+            g = shell ? GEOSGeom_createPolygon_r(handle_, shell, holes.data(),
+                                                 static_cast<unsigned>(holes.size()))
                       : nullptr;
         }
         if (!g)
@@ -166,8 +155,7 @@ GeosContext::Geom GeosContext::FromFeature(const Feature& f) const
     return Own(GEOSGeom_createCollection_r(handle_, type, parts.data(), static_cast<unsigned>(parts.size())));
 }
 
-void GeosContext::ToFeatures(const GEOSGeometry* g, std::uint8_t category, std::vector<Feature>& out) const
-{
+void GeosContext::ToFeatures(const GEOSGeometry* g, std::uint8_t category, std::vector<Feature>& out) const {
     Collected c;
     Collect(handle_, g, c);
     c.points.kind = FeatureKind::Point;
@@ -195,8 +183,7 @@ void GeosContext::ToFeatures(const GEOSGeometry* g, std::uint8_t category, std::
     }
 }
 
-Rect GeosContext::Bounds(const GEOSGeometry* g) const
-{
+Rect GeosContext::Bounds(const GEOSGeometry* g) const {
     double x0, y0, x1, y1;
     if (!g || GEOSisEmpty_r(handle_, g) || !GEOSGeom_getXMin_r(handle_, g, &x0) ||
         !GEOSGeom_getYMin_r(handle_, g, &y0) || !GEOSGeom_getXMax_r(handle_, g, &x1) ||

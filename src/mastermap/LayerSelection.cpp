@@ -4,8 +4,7 @@
 
 namespace mastermap {
 
-LayerSelection LayerSelection::Parse(const QString& text, const CategoryLibrary& library)
-{
+LayerSelection LayerSelection::Parse(const QString& text, const CategoryLibrary& library) {
     LayerSelection s;
     for (const QString& group : text.split(u';', Qt::SkipEmptyParts)) {
         const QStringList items = group.trimmed().split(u',');

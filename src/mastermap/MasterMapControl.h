@@ -34,13 +34,13 @@ public:
     // Dispatch 260: the list of master map files in use (one full path a line).
     void SetUsedList(const QString& listPath);
 
-    int MajorCount() const;                               // 248
-    MajorRecord Major(int major) const;                   // 249
-    void SetMajorState(int major, bool on);               // 250
-    bool MajorSelected(int major) const;                  // 251
-    QString MajorName(int major) const;                   // 251
-    MinorRecord Minor(int major, int minor) const;        // 252
-    void SetMinorState(int major, int minor, bool on);    // 253
+    int MajorCount() const;                            // 248
+    MajorRecord Major(int major) const;                // 249
+    void SetMajorState(int major, bool on);            // 250
+    bool MajorSelected(int major) const;               // 251
+    QString MajorName(int major) const;                // 251
+    MinorRecord Minor(int major, int minor) const;     // 252
+    void SetMinorState(int major, int minor, bool on); // 253
     // Every layer back on (the definition was cleared).
     void ResetLayers();
     // A layer tree key: a major code, or a major code and a map category

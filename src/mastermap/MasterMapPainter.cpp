@@ -7,8 +7,7 @@ namespace mastermap {
 
 namespace {
 
-QColor ColorOf(std::int32_t value, int alpha = 255)
-{
+QColor ColorOf(std::int32_t value, int alpha = 255) {
     static constexpr std::uint32_t palette[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                                   0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
                                                   0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
@@ -18,8 +17,7 @@ QColor ColorOf(std::int32_t value, int alpha = 255)
     return c;
 }
 
-QPen PenOf(const CategoryStyle& s)
-{
+QPen PenOf(const CategoryStyle& s) {
     QPen pen(ColorOf(s.LineColor));
     pen.setCosmetic(true);
     pen.setWidth(s.LineStyle & 0x200 ? 3 : s.LineStyle & 0x100 ? 2 : 1);
@@ -49,8 +47,7 @@ QPen PenOf(const CategoryStyle& s)
     return pen;
 }
 
-QBrush BrushOf(const CategoryStyle& s)
-{
+QBrush BrushOf(const CategoryStyle& s) {
     static constexpr Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
                                                  Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
     if (s.AreaStyle >= 1 && s.AreaStyle <= 6)
@@ -62,8 +59,7 @@ QBrush BrushOf(const CategoryStyle& s)
 
 // The device positions of one part, leaving out vertices within a pixel of
 // the previous one (the last vertex is always kept).
-QPolygonF Thinned(const Feature& f, std::size_t start, std::size_t size, const QTransform& t)
-{
+QPolygonF Thinned(const Feature& f, std::size_t start, std::size_t size, const QTransform& t) {
     QPolygonF out;
     out.reserve(static_cast<qsizetype>(size));
     for (std::size_t i = start; i < start + size; ++i) {
@@ -75,8 +71,7 @@ QPolygonF Thinned(const Feature& f, std::size_t start, std::size_t size, const Q
     return out;
 }
 
-void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, const QTransform& t)
-{
+void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, const QTransform& t) {
     std::size_t start = 0;
     QPainterPath area;
     area.setFillRule(Qt::OddEvenFill);
@@ -102,8 +97,7 @@ void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, co
 } // namespace
 
 void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransform& toDevice,
-                            std::uint64_t categories) const
-{
+                            std::uint64_t categories) const {
     std::vector<Feature> byKind[3];
     files_.Query(view, [&](const Feature& f) {
         if (categories >> f.category & 1)

@@ -8,8 +8,7 @@
 
 namespace mastermap {
 
-QString NcmReader::Open(const QString& path)
-{
+QString NcmReader::Open(const QString& path) {
     bytes_ = {};
     file_.close();
     file_.setFileName(path);
@@ -23,8 +22,7 @@ QString NcmReader::Open(const QString& path)
     return error.isEmpty() ? error : QStringLiteral("%1: %2").arg(path, error);
 }
 
-QString NcmReader::OpenBytes(std::string_view bytes)
-{
+QString NcmReader::OpenBytes(std::string_view bytes) {
     bytes_ = {};
     header_ = {};
     if (bytes.size() < ncm::HeaderSize + 1 || static_cast<std::uint8_t>(bytes[0]) != ncm::Signature[0] ||
@@ -65,8 +63,7 @@ QString NcmReader::OpenBytes(std::string_view bytes)
     return {};
 }
 
-QString NcmReader::ForEach(const Visitor& visit) const
-{
+QString NcmReader::ForEach(const Visitor& visit) const {
     ByteReader in(bytes_.substr(0, header_.directoryOffset));
     in.Seek(firstBlock_);
     for (std::uint32_t b = 0; b < header_.blockCount; ++b) {

@@ -9,21 +9,18 @@
 namespace mastermap {
 
 NcmWriter::NcmWriter(const QString& path, std::int32_t blockSize, const QString& headerText)
-    : blockSize_(blockSize), headerText_(headerText.toLatin1().left(ncm::MaxHeaderText))
-{
+    : blockSize_(blockSize), headerText_(headerText.toLatin1().left(ncm::MaxHeaderText)) {
     if (!path.isEmpty())
         file_ = std::make_unique<QSaveFile>(path);
 }
 
-void NcmWriter::Put(const QByteArray& bytes)
-{
+void NcmWriter::Put(const QByteArray& bytes) {
     size_ += bytes.size();
     if (file_)
         file_->write(bytes);
 }
 
-QByteArray NcmWriter::Header() const
-{
+QByteArray NcmWriter::Header() const {
     QByteArray h;
     h.append(reinterpret_cast<const char*>(ncm::Signature), 2);
     h.append(ncm::Magic, sizeof ncm::Magic);
@@ -45,8 +42,7 @@ QByteArray NcmWriter::Header() const
     return h;
 }
 
-QString NcmWriter::Begin()
-{
+QString NcmWriter::Begin() {
     if (file_ && !file_->open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot create %1: %2").arg(file_->fileName(), file_->errorString());
     Put(Header());
@@ -57,8 +53,7 @@ QString NcmWriter::Begin()
     return {};
 }
 
-void NcmWriter::Block(std::int32_t column, std::int32_t row, const std::vector<Feature>& features)
-{
+void NcmWriter::Block(std::int32_t column, std::int32_t row, const std::vector<Feature>& features) {
     QByteArray body;
     for (const Feature& f : features) {
         FeatureCodec::Append(body, f);
@@ -78,8 +73,7 @@ void NcmWriter::Block(std::int32_t column, std::int32_t row, const std::vector<F
     Put(body);
 }
 
-QString NcmWriter::Finish()
-{
+QString NcmWriter::Finish() {
     Put(directory_);
     if (size_ > std::numeric_limits<std::uint32_t>::max()) {
         if (file_)

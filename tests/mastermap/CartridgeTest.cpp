@@ -5,8 +5,8 @@
 #include "mastermap/NcmReader.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -26,11 +26,11 @@ struct Piece {
 // x = 120000, a road-like line (2) far to the east and a place (5) inside.
 class Cartridge : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         QFile lib(dir.filePath("MasterDefinitionLibrary.dat"));
         ASSERT_TRUE(lib.open(QIODevice::WriteOnly));
-        lib.write("major 1 Water\nminor 1 Shoreline\nminor 2 Rivers\nmajor 3 Land\nminor 60 Land\nminor 5 Places\n");
+        lib.write("major 1 Water\nminor 1 Shoreline\nminor 2 Rivers\nmajor 3 Land\nminor 60 Land\nminor 5 "
+                  "Places\n");
         lib.close();
         At5Writer w;
         w.Add(Square(60, 0, 0, 240000));
@@ -48,17 +48,17 @@ protected:
         request.layers = "1,1,2;3,60,5;";
         request.blockSize = Block;
     }
-    std::vector<Piece> Read()
-    {
+    std::vector<Piece> Read() {
         NcmReader r;
         EXPECT_EQ(r.Open(request.output), "");
         std::vector<Piece> out;
-        EXPECT_EQ(r.ForEach([&](std::int32_t c, std::int32_t row, const Feature& f) { out.push_back({c, row, f}); }),
+        EXPECT_EQ(r.ForEach([&](std::int32_t c, std::int32_t row, const Feature& f) {
+            out.push_back({c, row, f});
+        }),
                   "");
         return out;
     }
-    static double Area(const std::vector<Piece>& pieces, int category)
-    {
+    static double Area(const std::vector<Piece>& pieces, int category) {
         double sum = 0;
         for (const Piece& p : pieces) {
             if (p.feature.category != category)
@@ -75,8 +75,7 @@ protected:
 
 // A border half over the land: exactly the land inside is kept, cut in
 // blocks, and every vertex lies inside the border and its block.
-TEST_F(Cartridge, ClosedBorderKeepsExactlyTheClippedPartInItsBlocks)
-{
+TEST_F(Cartridge, ClosedBorderKeepsExactlyTheClippedPartInItsBlocks) {
     request.borders = {{true, {{-50000, 100000}, {200000, 100000}, {200000, 300000}, {-50000, 300000}}}};
     const auto result = CartridgeMaker::Make(request);
     ASSERT_EQ(result.status, 1) << result.error.toStdString();
@@ -104,8 +103,7 @@ TEST_F(Cartridge, ClosedBorderKeepsExactlyTheClippedPartInItsBlocks)
     EXPECT_EQ(QFile(request.output).size(), static_cast<qint64>(result.size));
 }
 
-TEST_F(Cartridge, SwitchedOffLayersAreLeftOut)
-{
+TEST_F(Cartridge, SwitchedOffLayersAreLeftOut) {
     request.borders = {{true, {{0, 0}, {240000, 0}, {240000, 240000}, {0, 240000}}}};
     request.layers = "1,2;3,5;";
     ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
@@ -118,8 +116,7 @@ TEST_F(Cartridge, SwitchedOffLayersAreLeftOut)
 
 // A corridor of 20000 along a polyline at y = 120000 keeps the shoreline only
 // within 10000 of it, and nothing of the far line.
-TEST_F(Cartridge, CorridorKeepsHalfItsWidthOnEachSide)
-{
+TEST_F(Cartridge, CorridorKeepsHalfItsWidthOnEachSide) {
     request.borders = {{false, {{60000, 120000}, {180000, 120000}}}};
     request.corridorWidth = 20000;
     ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
@@ -134,8 +131,7 @@ TEST_F(Cartridge, CorridorKeepsHalfItsWidthOnEachSide)
     EXPECT_EQ(high, 130000);
 }
 
-TEST_F(Cartridge, EstimateGivesTheSizeOfTheBuiltFile)
-{
+TEST_F(Cartridge, EstimateGivesTheSizeOfTheBuiltFile) {
     request.borders = {{true, {{-50000, 100000}, {200000, 100000}, {200000, 300000}}},
                        {false, {{900000, 100000}, {1100000, 120000}}}};
     request.corridorWidth = 5000;
@@ -153,8 +149,7 @@ TEST_F(Cartridge, EstimateGivesTheSizeOfTheBuiltFile)
     EXPECT_EQ(qFromLittleEndian<std::uint32_t>(bytes.constData()), built);
 }
 
-TEST_F(Cartridge, NoLayersSelectedBuildsNothing)
-{
+TEST_F(Cartridge, NoLayersSelectedBuildsNothing) {
     request.borders = {{true, {{0, 0}, {1000, 0}, {1000, 1000}}}};
     request.layers = "1;3;9,1;";
     const auto result = CartridgeMaker::Make(request);
@@ -163,8 +158,7 @@ TEST_F(Cartridge, NoLayersSelectedBuildsNothing)
     EXPECT_FALSE(QFile::exists(request.output));
 }
 
-TEST_F(Cartridge, HeaderCarriesTheSignatureAndTheDataKind)
-{
+TEST_F(Cartridge, HeaderCarriesTheSignatureAndTheDataKind) {
     request.borders = {{true, {{0, 0}, {100000, 0}, {100000, 100000}}}};
     request.headerText = "My map";
     ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
@@ -183,8 +177,7 @@ TEST_F(Cartridge, HeaderCarriesTheSignatureAndTheDataKind)
     EXPECT_EQ(r.Info().blockSize, Block);
 }
 
-TEST_F(Cartridge, ReaderSurvivesDamagedFiles)
-{
+TEST_F(Cartridge, ReaderSurvivesDamagedFiles) {
     request.borders = {{true, {{0, 0}, {100000, 0}, {100000, 100000}}}};
     ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
     QFile f(request.output);

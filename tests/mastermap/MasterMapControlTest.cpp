@@ -17,8 +17,7 @@ namespace {
 // categories 1, 3 and 10 only, so "Land" is not in use.
 class Control : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         QFile lib(dir.filePath("MasterDefinitionLibrary.dat"));
         ASSERT_TRUE(lib.open(QIODevice::WriteOnly));
         lib.write("major 1 Water\nminor 1 Shoreline\nminor 3 Lakes\nmajor 2 Boundaries\nminor 10 States\n"
@@ -40,8 +39,7 @@ protected:
     MasterMapControl control;
 };
 
-TEST_F(Control, ReportsTheTreeWithTheCategoriesInUse)
-{
+TEST_F(Control, ReportsTheTreeWithTheCategoriesInUse) {
     ASSERT_EQ(control.MajorCount(), 3);
     EXPECT_EQ(control.Major(1).minorCount, 2);
     EXPECT_EQ(control.Major(1).code, 2);
@@ -53,8 +51,7 @@ TEST_F(Control, ReportsTheTreeWithTheCategoriesInUse)
     EXPECT_EQ(control.Files().Files().size(), 1u); // the missing file is left out
 }
 
-TEST_F(Control, LayerSelectionNamesSelectedMajorsWithTheirSelectedMinors)
-{
+TEST_F(Control, LayerSelectionNamesSelectedMajorsWithTheirSelectedMinors) {
     EXPECT_EQ(control.LayerSelection(), "1,1,3;2,10,4;");
     control.SetLayer("1:3", false);
     control.SetLayer("2", false);
@@ -64,8 +61,7 @@ TEST_F(Control, LayerSelectionNamesSelectedMajorsWithTheirSelectedMinors)
     EXPECT_EQ(control.LayerSelection(), "1,1,3;2,10,4;");
 }
 
-TEST_F(Control, OutOfRangeAndUnknownLayersAreHarmless)
-{
+TEST_F(Control, OutOfRangeAndUnknownLayersAreHarmless) {
     control.SetMajorState(7, false);
     control.SetMinorState(0, 9, false);
     control.SetLayer("2:60", false); // 60 is not under major 2
@@ -76,8 +72,7 @@ TEST_F(Control, OutOfRangeAndUnknownLayersAreHarmless)
     EXPECT_EQ(control.LayerSelection(), "1,1,3;2,10,4;");
 }
 
-TEST_F(Control, AllLayersOffGiveAnEmptySelection)
-{
+TEST_F(Control, AllLayersOffGiveAnEmptySelection) {
     for (int i = 0; i < control.MajorCount(); ++i)
         control.SetMajorState(i, false);
     EXPECT_EQ(control.LayerSelection(), "");
