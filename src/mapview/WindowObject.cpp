@@ -1,6 +1,7 @@
 #include "mapview/WindowObject.h"
 
 #include "geo/Coordinates.h"
+#include "geo/DistanceUnits.h"
 #include "geo/GreatCircle.h"
 #include "geo/NumericError.h"
 #include "mapview/BorderEngine.h"
@@ -321,6 +322,18 @@ void WindowObject::SetAreaColor(int category, std::int32_t color) {
     if (categories_.At(category).AreaColor != color)
         emit Change();
     categories_.SetAreaColor(category, color);
+}
+
+double WindowObject::DistanceToMiles(double distance) const {
+    return geo::DistanceToMiles(distance, DistanceUnits, MidY);
+}
+
+double WindowObject::MilesToDistance(double miles) const {
+    return geo::MilesToDistance(miles, DistanceUnits, MidY);
+}
+
+QString WindowObject::FormatDistance(double miles) const {
+    return geo::FormatDistance(miles, DistanceUnits, MidY);
 }
 
 } // namespace mapview
