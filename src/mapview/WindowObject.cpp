@@ -138,9 +138,11 @@ void WindowObject::ApplyScale(std::int32_t w, std::int32_t h) {
 }
 
 void WindowObject::TellEngine(std::int32_t w, std::int32_t h) {
+    // The display height goes to the engine as the positive number of pixels
+    // it is: the vertical scale is negative only because Y grows upwards.
     Attempt([&] {
         engine_.KSetRange(ViewLeft, ViewBottom, ViewRight, ViewTop, geo::RoundToInt32(PixelsPerUnitX * w),
-                          geo::RoundToInt32(PixelsPerUnitY * h));
+                          geo::RoundToInt32(std::abs(PixelsPerUnitY * h)));
     });
     Attempt([&] { engine_.KSetSelectWidth(geo::RoundToInt32(PixelsPerUnitX * corridorWidth_)); });
     Attempt([&] { KelSetDrawFlags(); });
