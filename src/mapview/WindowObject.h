@@ -119,6 +119,11 @@ public:
     }
     const QStringList& SymbolNames() const { return waypointSymbols_.Names(); }
 
+    // Distances in the display unit chosen by DistanceUnits, at the view centre.
+    double DistanceToMiles(double distance) const;
+    double MilesToDistance(double miles) const;
+    QString FormatDistance(double miles) const;
+
     // Pixel position on the map picture of an internal position.
     double ToPixelX(double x) const { return x * PixelsPerUnitX - PixelLeft; }
     double ToPixelY(double y) const { return y * PixelsPerUnitY - PixelTop; }
