@@ -134,8 +134,9 @@ CardFile CardService::File(std::uint16_t device, int slot, int index) const {
 
 void CardService::EraseFile(std::uint16_t device, int slot, int index) {
     if (reader_ && device == ReaderDevice(readerPort_)) {
-        if (slot == 0 && reader_->EraseFile(index))
-            Changed(device);
+        if (slot == 0)
+            reader_->EraseFile(index);
+        Changed(device);
     } else if (Directory(device)) {
         Send(
             Command::EraseCardFile,

@@ -551,8 +551,9 @@ void LinkPod::OnFrame(Command request, const Frame& frame) {
         incomingTotal_ = inUse ? in.U32() : 0;
         if (incomingTotal_ == 0 || !in.Ok())
             return emit Trail(incoming_.index, incoming_);
-        return Ask(Command::GetTrailPoints,
-                   PayloadWriter().U16(incoming_.index).U32(0).U16(TrailPacket).Data(), Command::TrailPoints);
+        return unit_->Request(Command::GetTrailPoints, unitDevice_,
+                              PayloadWriter().U16(incoming_.index).U32(0).U16(TrailPacket).Data(),
+                              Command::TrailPoints, true);
     }
     case Command::TrailPoints:
         return OnTrailPoints(in);
@@ -579,8 +580,8 @@ void LinkPod::OnTrailPoints(PayloadReader& in) {
     const auto have = static_cast<std::uint32_t>(incoming_.points.size());
     if (points.isEmpty() || have >= incomingTotal_)
         return emit Trail(incoming_.index, incoming_);
-    Ask(Command::GetTrailPoints, PayloadWriter().U16(index).U32(have).U16(TrailPacket).Data(),
-        Command::TrailPoints);
+    unit_->Request(Command::GetTrailPoints, unitDevice_,
+                   PayloadWriter().U16(index).U32(have).U16(TrailPacket).Data(), Command::TrailPoints, true);
 }
 
 void LinkPod::OnRouteFromTrail(PayloadReader& in) {

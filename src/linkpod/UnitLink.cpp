@@ -84,9 +84,13 @@ void UnitLink::Probe() {
     probeTimer_.start((ProbeRetries + 1) * channel_.AckTimeoutMs(64) + channel_.AckTimeoutMs(256));
 }
 
-void UnitLink::Request(Command kind, std::uint16_t device, const QByteArray& payload, Command reply) {
-    requests_.push_back({kind, device, payload, reply});
-    if (requests_.size() == 1 && !waiting_)
+void UnitLink::Request(Command kind, std::uint16_t device, const QByteArray& payload, Command reply,
+                       bool followUp) {
+    if (followUp && !waiting_)
+        requests_.push_front({kind, device, payload, reply});
+    else
+        requests_.push_back({kind, device, payload, reply});
+    if (!waiting_)
         SendNext();
 }
 

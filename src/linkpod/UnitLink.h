@@ -35,8 +35,10 @@ public:
     std::uint16_t Device() const { return device_; }
 
     // Queues a request for `device`; `reply` is the packet kind that answers
-    // it (a Result packet always does too).
-    void Request(Command kind, std::uint16_t device, const QByteArray& payload, Command reply);
+    // it (a Result packet always does too). A follow-up request (the next
+    // part of a reply in several parts) goes before every queued one.
+    void Request(Command kind, std::uint16_t device, const QByteArray& payload, Command reply,
+                 bool followUp = false);
     bool Busy() const { return !requests_.empty(); }
 
     static constexpr int StrayLimit = 5;

@@ -62,7 +62,10 @@ int UsrFileJob::SaveError(const QFileDevice& file, const QString& path) {
         return DiskFull;
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
         return PathNotFound;
-    if (file.error() == QFileDevice::PermissionsError || file.error() == QFileDevice::OpenError)
+    if (QFileInfo(path).isDir())
+        return AccessDenied; // a folder of that name cannot be replaced
+    if (file.error() == QFileDevice::PermissionsError || file.error() == QFileDevice::OpenError ||
+        file.error() == QFileDevice::RenameError)
         return AccessDenied;
     return WriteFault;
 }
