@@ -6,6 +6,7 @@ namespace files {
 
 void ByteReader::Seek(qsizetype position) {
     position_ = position < 0 ? bytes_.size() + 1 : position;
+    pastEnd_ = false;
 }
 
 qsizetype ByteReader::Remaining() const {

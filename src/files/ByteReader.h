@@ -15,8 +15,8 @@ class ByteReader {
 public:
     explicit ByteReader(QByteArrayView bytes) : bytes_(bytes) {}
 
-    // 0-based position of the next byte; a seek beyond the end is allowed and
-    // makes the next read fail.
+    // 0-based position of the next byte. A seek starts afresh (PastEnd
+    // cleared); one beyond the end is allowed and makes the next read fail.
     qsizetype Position() const { return position_; }
     void Seek(qsizetype position);
     qsizetype Size() const { return bytes_.size(); }
