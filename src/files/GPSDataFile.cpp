@@ -64,9 +64,11 @@ void GPSDataFile::OpenFile(bool CurrentlyConnected) {
         RaiseOpenError(QStringLiteral("The file cannot be opened."));
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
+    Load(file.readAll(), CurrentlyConnected);
+}
 
+void GPSDataFile::Load(const QByteArray& bytes, bool CurrentlyConnected)
+{
     ByteReader in(bytes);
     FileHeader header;
     if (!ReadHeader(in, header))

@@ -30,6 +30,8 @@ public:
     // A file that cannot be read, or is refused from its header (a cartridge
     // file, an unsupported version), leaves the data set as it was.
     void OpenFile(bool CurrentlyConnected);
+    // OpenFile for the file's bytes already in memory.
+    void Load(const QByteArray& bytes, bool CurrentlyConnected);
     // Writes a temporary file beside the target and renames it over the old
     // file only when complete; false, with a FileError and the old file
     // intact, when that fails.

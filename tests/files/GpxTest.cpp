@@ -1,3 +1,6 @@
+#include "DataSetRecorder.h"
+#include "QtPrinters.h"
+#include "files/GpxFile.h"
 #include "files/GpxReader.h"
 #include "files/GpxWriter.h"
 
@@ -164,4 +167,106 @@ TEST(GpxExchange, OgrinfoReadsEveryLayerOfOurFile) {
     EXPECT_TRUE(out.contains("Feature Count: 3")) << out.toStdString();
     EXPECT_TRUE(out.contains("Layer name: routes"));
     EXPECT_TRUE(out.contains("Layer name: tracks"));
+}
+
+// ---- the data set through GPX
+
+namespace {
+
+class GpxDataSet : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        data.AddNewFileWaypoint(4, 1000, -2000, "Home", 3, 86400, "Front door", 1);
+        data.AddNewFileWaypoint(9, 5000, 6000, "Lake", 2, 0, "", 0);
+        data.AddRoute(2, "To Lake", {4, 9, 4});
+        data.AddFileIcon(5, 6, 10, 20);
+        data.AddTrail(1, "Walk", 0, 0, {1, 2, 3, 4}, {5, 6, 7, 8}, QList<bool>{true, true, false, true});
+        data.SetDescription("Trip");
+    }
+
+    QTemporaryDir dir;
+    gpsdata::GPSData data;
+};
+
+} // namespace
+
+TEST_F(GpxDataSet, SaveAndOpenKeepEveryObject)
+{
+    const QString path = dir.filePath("trip.gpx");
+    ASSERT_TRUE(GpxFile::Save(data, path));
+    gpsdata::GPSData back;
+    DataSetRecorder seen(back);
+    back.SetPath(path);
+    GpxFile::Open(back, path);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_EQ(seen.lists.size(), 4);
+    EXPECT_FALSE(back.Dirty());
+    EXPECT_EQ(back.Description(), "Trip");
+    ASSERT_EQ(back.CountWaypoints(), 2);
+    const auto* home = back.Waypoint(4);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(home->X(), 1000);
+    EXPECT_EQ(home->Y(), -2000);
+    EXPECT_EQ(home->WptSymbol(), 3);
+    EXPECT_EQ(home->WaypointType(), 1);
+    EXPECT_EQ(home->Comment, "Front door");
+    EXPECT_EQ(home->FileDate(), 86400);
+    ASSERT_NE(back.Route(2), nullptr);
+    EXPECT_EQ(back.Route(2)->Waypoints(), (QList<qint16>{4, 9, 4}));
+    ASSERT_NE(back.Icon(5), nullptr);
+    EXPECT_EQ(back.Icon(5)->IcnSymbol(), 6);
+    const auto* trail = back.Trail(1);
+    ASSERT_NE(trail, nullptr);
+    ASSERT_EQ(trail->NumPoints(), 4);
+    EXPECT_EQ(trail->PointX(3), 4);
+    EXPECT_EQ(trail->PointY(2), 7);
+    EXPECT_FALSE(trail->Continuous(2));
+    EXPECT_TRUE(trail->Continuous(3));
+}
+
+TEST_F(GpxDataSet, AMalformedFileChangesNothing)
+{
+    const QString path = WriteFile(dir, "bad.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n<name>x</wpt></gpx>");
+    DataSetRecorder seen(data);
+    GpxFile::Open(data, path);
+    ASSERT_EQ(seen.errors.size(), 1);
+    EXPECT_TRUE(seen.errors[0].startsWith("Error opening " + path + "\r\nLine 3: ")) << seen.errors[0].toStdString();
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    EXPECT_TRUE(seen.lists.isEmpty());
+}
+
+TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits)
+{
+    const QString path = WriteFile(dir, "other.gpx",
+                                   "<gpx><wpt lat=\"1\" lon=\"1\"><name>a</name></wpt><wpt lat=\"2\" lon=\"2\"/>"
+                                   "<wpt lat=\"3\" lon=\"3\"/><rte><name>r</name><rtept lat=\"1\" lon=\"1\"><name>a</name>"
+                                   "</rtept><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
+    gpsdata::GPSData small;
+    small.SetMaxNumGPSWaypoints(3);
+    DataSetRecorder seen(small);
+    GpxFile::Open(small, path);
+    EXPECT_EQ(seen.errors, QStringList{"Waypoints after waypoint #3 ignored."});
+    EXPECT_EQ(small.Waypoints().Keys(), (QList<qint16>{0, 1, 2}));
+    EXPECT_EQ(small.Waypoint(0)->WptName(), "A");
+    ASSERT_NE(small.Route(0), nullptr);
+    EXPECT_EQ(small.Route(0)->Waypoints(), (QList<qint16>{0})) << "the first point is waypoint a; no slot for the second";
+}
+
+TEST_F(GpxDataSet, GpsbabelAndOgrinfoReadTheSavedDataSet)
+{
+    const QString path = dir.filePath("trip.gpx");
+    ASSERT_TRUE(GpxFile::Save(data, path));
+    const ToolRun ogr = RunTool("ogrinfo", {"-ro", "-al", "-so", path});
+    EXPECT_EQ(ogr.exitCode, 0) << ogr.out.toStdString();
+    EXPECT_FALSE(ogr.out.contains("ERROR"));
+    const QString copy = dir.filePath("copy.gpx");
+    const ToolRun babel = RunTool("gpsbabel", {"-i", "gpx", "-f", path, "-o", "gpx", "-F", copy});
+    ASSERT_EQ(babel.exitCode, 0) << babel.out.toStdString();
+    gpsdata::GPSData back;
+    GpxFile::Open(back, copy);
+    EXPECT_EQ(back.CountWaypoints(), 3);
+    EXPECT_EQ(back.CountRoutes(), 1);
+    EXPECT_EQ(back.CountIcons(), 0) << "gpsbabel drops our extension, so icons come back as waypoints";
+    EXPECT_EQ(back.CountTrails(), 1);
 }
