@@ -1,6 +1,7 @@
 #include "mapview/WindowObject.h"
 
 #include "geo/Coordinates.h"
+#include "geo/DistanceUnits.h"
 #include "geo/GreatCircle.h"
 #include "geo/NumericError.h"
 #include "mapview/BorderEngine.h"
@@ -137,9 +138,11 @@ void WindowObject::ApplyScale(std::int32_t w, std::int32_t h) {
 }
 
 void WindowObject::TellEngine(std::int32_t w, std::int32_t h) {
+    // The display height goes to the engine as the positive number of pixels
+    // it is: the vertical scale is negative only because Y grows upwards.
     Attempt([&] {
         engine_.KSetRange(ViewLeft, ViewBottom, ViewRight, ViewTop, geo::RoundToInt32(PixelsPerUnitX * w),
-                          geo::RoundToInt32(PixelsPerUnitY * h));
+                          geo::RoundToInt32(std::abs(PixelsPerUnitY * h)));
     });
     Attempt([&] { engine_.KSetSelectWidth(geo::RoundToInt32(PixelsPerUnitX * corridorWidth_)); });
     Attempt([&] { KelSetDrawFlags(); });
@@ -321,6 +324,18 @@ void WindowObject::SetAreaColor(int category, std::int32_t color) {
     if (categories_.At(category).AreaColor != color)
         emit Change();
     categories_.SetAreaColor(category, color);
+}
+
+double WindowObject::DistanceToMiles(double distance) const {
+    return geo::DistanceToMiles(distance, DistanceUnits, MidY);
+}
+
+double WindowObject::MilesToDistance(double miles) const {
+    return geo::MilesToDistance(miles, DistanceUnits, MidY);
+}
+
+QString WindowObject::FormatDistance(double miles) const {
+    return geo::FormatDistance(miles, DistanceUnits, MidY);
 }
 
 } // namespace mapview

@@ -2,6 +2,8 @@
 
 #include "mapview/CategoryAttributeTable.h"
 #include "mapview/MapSurface.h"
+#include "mapview/MapSymbolTable.h"
+#include "mapview/WaypointSymbols.h"
 
 #include <QObject>
 #include <QString>
@@ -107,6 +109,21 @@ public:
     void SetAreaColor(int category, std::int32_t color);
     const CategoryAttributes& CategoryToColors(int category) const { return categories_.At(category); }
 
+    const SymbolObject& GetSymbolPicture(std::int32_t symbolClass, std::int32_t symbolType,
+                                         std::int32_t number) const {
+        return mapSymbols_.GetSymbolPicture(symbolClass, symbolType, number);
+    }
+    // One reusable record, rendered for the given pixel ratio.
+    const SymbolObject& GetWaypointPicture(int symbol, double pixelRatio = 1) {
+        return waypointSymbols_.GetWaypointPicture(symbol, pixelRatio);
+    }
+    const QStringList& SymbolNames() const { return waypointSymbols_.Names(); }
+
+    // Distances in the display unit chosen by DistanceUnits, at the view centre.
+    double DistanceToMiles(double distance) const;
+    double MilesToDistance(double miles) const;
+    QString FormatDistance(double miles) const;
+
     // Pixel position on the map picture of an internal position.
     double ToPixelX(double x) const { return x * PixelsPerUnitX - PixelLeft; }
     double ToPixelY(double y) const { return y * PixelsPerUnitY - PixelTop; }
@@ -135,6 +152,8 @@ private:
     double zoomRange_ = 0;
     std::int32_t mapLinesColor_ = 0;
     CategoryAttributeTable categories_;
+    MapSymbolTable mapSymbols_;
+    WaypointSymbols waypointSymbols_;
     bool useHighDetail_ = false;
     bool detailValid_ = false;
 };

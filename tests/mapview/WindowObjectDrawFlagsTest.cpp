@@ -80,7 +80,7 @@ TEST_F(BorderEngineSettings, EveryViewChangeTellsTheEngineTheRangeFirst) {
     engine.Calls.clear();
     window.SetZoomRange(0);
     ASSERT_GE(engine.Calls.size(), 3);
-    const QString range = QStringLiteral("KSetRange(%1, %2, %3, %4, 1000, -500)")
+    const QString range = QStringLiteral("KSetRange(%1, %2, %3, %4, 1000, 500)")
                               .arg(window.ViewLeft)
                               .arg(window.ViewBottom)
                               .arg(window.ViewRight)
