@@ -7,8 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const QByteArray file(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
     for (bool connected : {false, true}) {
         gpsdata::GPSData data;

@@ -12,9 +12,9 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
-{
-    const QString text = QString::fromLatin1(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    const QString text =
+        QString::fromLatin1(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
     gpsdata::GPSData data;
     data.SetClipboardDelimiter(QStringLiteral("\t"));
     for (const auto& w : files::ClipboardRecords::Waypoints(data, text))

@@ -19,14 +19,16 @@ namespace files {
 
 // Clipboard text: the text records of several objects joined with CR LF, and
 // taken apart again record by record from the front. Text that is not a
-// record of the kind asked for is skipped a line at a time.
+// record of the kind asked for is skipped up to the next field that holds the
+// kind's tag.
 class ClipboardRecords {
 public:
     static QString Join(const QStringList& records) { return records.join(QStringLiteral("\r\n")); }
 
     // Parsed objects belong to `data` (they use its settings and limits) but
     // are not in its collections.
-    static std::vector<std::unique_ptr<gpsdata::WaypointObject>> Waypoints(gpsdata::GPSData& data, QString text);
+    static std::vector<std::unique_ptr<gpsdata::WaypointObject>> Waypoints(gpsdata::GPSData& data,
+                                                                           QString text);
     static std::vector<std::unique_ptr<gpsdata::RouteObject>> Routes(gpsdata::GPSData& data, QString text);
     static std::vector<std::unique_ptr<gpsdata::IconObject>> Icons(gpsdata::GPSData& data, QString text);
     static std::vector<std::unique_ptr<gpsdata::TrailObject>> Trails(gpsdata::GPSData& data, QString text);

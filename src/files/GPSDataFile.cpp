@@ -58,21 +58,20 @@ void GPSDataFile::RaiseOpenError(const QString& reason) {
     SectionMessages::Raise(m_data, "Error opening " + m_data.Path() + CrLf + reason);
 }
 
-void GPSDataFile::OpenFile(bool CurrentlyConnected) {
+bool GPSDataFile::OpenFile(bool CurrentlyConnected) {
     QFile file(m_data.Path());
     if (!file.open(QIODevice::ReadOnly)) {
         RaiseOpenError(QStringLiteral("The file cannot be opened."));
-        return;
+        return false;
     }
-    Load(file.readAll(), CurrentlyConnected);
+    return Load(file.readAll(), CurrentlyConnected);
 }
 
-void GPSDataFile::Load(const QByteArray& bytes, bool CurrentlyConnected)
-{
+bool GPSDataFile::Load(const QByteArray& bytes, bool CurrentlyConnected) {
     ByteReader in(bytes);
     FileHeader header;
     if (!ReadHeader(in, header))
-        return;
+        return false;
 
     m_data.DeleteWaypoints();
     m_data.DeleteRoutes();
@@ -87,7 +86,7 @@ void GPSDataFile::Load(const QByteArray& bytes, bool CurrentlyConnected)
     SectionResult result = ReadSections(in, directory, CurrentlyConnected);
     if (result == SectionRead && directory.EndReached())
         result = UnexpectedEnd;
-    Finish(result);
+    return Finish(result);
 }
 
 bool GPSDataFile::ReadHeader(ByteReader& in, FileHeader& header) {
@@ -155,7 +154,7 @@ SectionResult GPSDataFile::ReadSection(ByteReader& in, std::int32_t type, bool C
     }
 }
 
-void GPSDataFile::Finish(SectionResult result) {
+bool GPSDataFile::Finish(SectionResult result) {
     if (result != SectionRead)
         RaiseOpenError(result == DirectoryLoop
                            ? QStringLiteral("The file's directory refers to the same data twice.")
@@ -165,6 +164,7 @@ void GPSDataFile::Finish(SectionResult result) {
     emit m_data.TrailListModified();
     emit m_data.WaypointListModified();
     m_data.SetDirty(result != SectionRead);
+    return result == SectionRead;
 }
 
 QByteArray GPSDataFile::Image(gpsdata::GPSData& data, const QString& path) {

@@ -29,9 +29,10 @@ public:
     // `CurrentlyConnected` keeps the connected unit's product and limits.
     // A file that cannot be read, or is refused from its header (a cartridge
     // file, an unsupported version), leaves the data set as it was.
-    void OpenFile(bool CurrentlyConnected);
+    // True when the whole file was read without a problem.
+    bool OpenFile(bool CurrentlyConnected);
     // OpenFile for the file's bytes already in memory.
-    void Load(const QByteArray& bytes, bool CurrentlyConnected);
+    bool Load(const QByteArray& bytes, bool CurrentlyConnected);
     // Writes a temporary file beside the target and renames it over the old
     // file only when complete; false, with a FileError and the old file
     // intact, when that fails.
@@ -44,7 +45,7 @@ private:
     bool ReadHeader(ByteReader& in, FileHeader& header);
     SectionResult ReadSections(ByteReader& in, const SectionDirectory& directory, bool CurrentlyConnected);
     SectionResult ReadSection(ByteReader& in, std::int32_t type, bool CurrentlyConnected);
-    void Finish(SectionResult result);
+    bool Finish(SectionResult result);
     void RaiseOpenError(const QString& reason);
 
     gpsdata::GPSData& m_data;

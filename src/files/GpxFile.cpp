@@ -17,16 +17,14 @@ namespace files {
 namespace {
 
 // Serial days (from 1899-12-30) as a UTC time; none for dates no GPX can hold.
-QDateTime Time(double serialDays)
-{
+QDateTime Time(double serialDays) {
     if (!std::isfinite(serialDays) || serialDays < -657434 || serialDays > 2958465)
         return {};
     static const QDateTime Epoch(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
     return Epoch.addSecs(std::llround(serialDays * 86400));
 }
 
-GpxPoint Point(const gpsdata::WaypointObject& w)
-{
+GpxPoint Point(const gpsdata::WaypointObject& w) {
     GpxPoint p;
     p.latitude = w.Latitude();
     p.longitude = w.Longitude();
@@ -39,8 +37,7 @@ GpxPoint Point(const gpsdata::WaypointObject& w)
     return p;
 }
 
-GpxTrack Track(const gpsdata::TrailObject& trail)
-{
+GpxTrack Track(const gpsdata::TrailObject& trail) {
     GpxTrack t{trail.TrlName(), trail.TrlIndex(), {}};
     for (int i = 0; i < trail.NumPoints(); ++i) {
         if (t.segments.isEmpty() || (i > 0 && !trail.Continuous(i)))
@@ -52,8 +49,7 @@ GpxTrack Track(const gpsdata::TrailObject& trail)
 
 } // namespace
 
-GpxDocument GpxFile::ToDocument(const gpsdata::GPSData& data)
-{
+GpxDocument GpxFile::ToDocument(const gpsdata::GPSData& data) {
     GpxDocument doc;
     doc.description = data.Description();
     for (const auto& entry : data.Waypoints())
@@ -80,23 +76,21 @@ GpxDocument GpxFile::ToDocument(const gpsdata::GPSData& data)
     return doc;
 }
 
-void GpxFile::Load(gpsdata::GPSData& data, const GpxDocument& document)
-{
+void GpxFile::Load(gpsdata::GPSData& data, const GpxDocument& document) {
     GpxLoader(data).Load(document);
 }
 
-void GpxFile::Open(gpsdata::GPSData& data, const QString& path)
-{
+bool GpxFile::Open(gpsdata::GPSData& data, const QString& path) {
     const QString failure = "Error opening " + path + SectionMessages::CrLf;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         SectionMessages::Raise(data, failure + "The file cannot be opened.");
-        return;
+        return false;
     }
     const GpxReader::Result read = GpxReader::Read(file.readAll());
     if (!read.error.isEmpty()) {
         SectionMessages::Raise(data, failure + read.error);
-        return;
+        return false;
     }
     data.DeleteWaypoints();
     data.DeleteRoutes();
@@ -108,10 +102,10 @@ void GpxFile::Open(gpsdata::GPSData& data, const QString& path)
     emit data.TrailListModified();
     emit data.WaypointListModified();
     data.SetDirty(false);
+    return true;
 }
 
-bool GpxFile::Save(gpsdata::GPSData& data, const QString& path)
-{
+bool GpxFile::Save(gpsdata::GPSData& data, const QString& path) {
     const QByteArray bytes = GpxWriter::Write(ToDocument(data));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

@@ -19,7 +19,8 @@ public:
     static bool IsGpxFile(const QString& path) { return path.endsWith(".gpx", Qt::CaseInsensitive); }
 
     // Problems are FileError texts of the data set.
-    static void Open(gpsdata::GPSData& data, const QString& path);
+    // True when the file was read (what did not fit the limits is left out).
+    static bool Open(gpsdata::GPSData& data, const QString& path);
     static bool Save(gpsdata::GPSData& data, const QString& path);
 
     static GpxDocument ToDocument(const gpsdata::GPSData& data);

@@ -4,7 +4,6 @@
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 
-
 #include <cmath>
 #include <limits>
 
@@ -16,8 +15,7 @@ constexpr double SamePlace = 0.0001;
 // The slot an object takes: the one asked for when it is free and below the
 // limit, else the lowest free one; none when all are taken.
 template <typename Collection>
-std::optional<qint16> PickSlot(const Collection& taken, const std::optional<int>& wanted, int limit)
-{
+std::optional<qint16> PickSlot(const Collection& taken, const std::optional<int>& wanted, int limit) {
     if (wanted && *wanted >= 0 && *wanted < limit && !taken.Contains(qint16(*wanted)))
         return qint16(*wanted);
     for (int i = 0; i < limit; ++i)
@@ -26,23 +24,22 @@ std::optional<qint16> PickSlot(const Collection& taken, const std::optional<int>
     return std::nullopt;
 }
 
-qint32 FileDate(const QDateTime& time)
-{
+qint32 FileDate(const QDateTime& time) {
     if (!time.isValid())
         return 0;
     const qint64 seconds = time.toSecsSinceEpoch();
-    return qint32(qBound(qint64(std::numeric_limits<qint32>::min()), seconds, qint64(std::numeric_limits<qint32>::max())));
+    return qint32(qBound(qint64(std::numeric_limits<qint32>::min()), seconds,
+                         qint64(std::numeric_limits<qint32>::max())));
 }
 
-bool SamePosition(const gpsdata::WaypointObject& w, const GpxPoint& p)
-{
-    return std::fabs(w.Latitude() - p.latitude) < SamePlace && std::fabs(w.Longitude() - p.longitude) < SamePlace;
+bool SamePosition(const gpsdata::WaypointObject& w, const GpxPoint& p) {
+    return std::fabs(w.Latitude() - p.latitude) < SamePlace &&
+           std::fabs(w.Longitude() - p.longitude) < SamePlace;
 }
 
 } // namespace
 
-void GpxLoader::Load(const GpxDocument& document)
-{
+void GpxLoader::Load(const GpxDocument& document) {
     m_data.SetDescription(document.description);
     QList<GpxPoint> waypoints;
     QList<GpxPoint> icons;
@@ -54,22 +51,20 @@ void GpxLoader::Load(const GpxDocument& document)
     AddTracks(document.tracks);
 }
 
-qint32 GpxLoader::Symbol(const std::optional<int>& symbol) const
-{
+qint32 GpxLoader::Symbol(const std::optional<int>& symbol) const {
     if (symbol && *symbol >= 0 && *symbol < m_data.MaxNumGPSIconSymbols())
         return *symbol;
     return m_data.DefaultSymbol();
 }
 
-std::optional<qint16> GpxLoader::AddWaypoint(const GpxPoint& p)
-{
+std::optional<qint16> GpxLoader::AddWaypoint(const GpxPoint& p) {
     if (m_waypointsFull)
         return std::nullopt;
     const auto slot = PickSlot(m_data.Waypoints(), p.index, m_data.MaxNumGPSWaypoints());
     if (!slot) {
         m_waypointsFull = true;
-        SectionMessages::Raise(m_data,
-                               SectionMessages::CountCut("Waypoints", "waypoint", m_data.MaxNumGPSWaypoints()));
+        SectionMessages::Raise(
+            m_data, SectionMessages::CountCut("Waypoints", "waypoint", m_data.MaxNumGPSWaypoints()));
         return std::nullopt;
     }
     m_data.AddNewFileWaypoint(*slot, geo::LongitudeToX(p.longitude), geo::LatitudeToY(p.latitude), p.name,
@@ -77,26 +72,24 @@ std::optional<qint16> GpxLoader::AddWaypoint(const GpxPoint& p)
     return slot;
 }
 
-void GpxLoader::AddWaypoints(const QList<GpxPoint>& points)
-{
+void GpxLoader::AddWaypoints(const QList<GpxPoint>& points) {
     for (const GpxPoint& p : points)
         AddWaypoint(p);
 }
 
-void GpxLoader::AddIcons(const QList<GpxPoint>& points)
-{
+void GpxLoader::AddIcons(const QList<GpxPoint>& points) {
     for (const GpxPoint& p : points) {
         const auto slot = PickSlot(m_data.Icons(), p.index, m_data.MaxNumGPSIcons());
         if (!slot) {
-            SectionMessages::Raise(m_data, SectionMessages::CountCut("Icons", "icon", m_data.MaxNumGPSIcons()));
+            SectionMessages::Raise(m_data,
+                                   SectionMessages::CountCut("Icons", "icon", m_data.MaxNumGPSIcons()));
             return;
         }
         m_data.AddFileIcon(*slot, Symbol(p.symbol), p.latitude, p.longitude);
     }
 }
 
-std::optional<qint16> GpxLoader::RouteWaypoint(const GpxPoint& p)
-{
+std::optional<qint16> GpxLoader::RouteWaypoint(const GpxPoint& p) {
     if (p.index) {
         const auto* w = m_data.Waypoint(qint16(*p.index));
         if (w && SamePosition(*w, p))
@@ -109,14 +102,14 @@ std::optional<qint16> GpxLoader::RouteWaypoint(const GpxPoint& p)
     return AddWaypoint(p);
 }
 
-void GpxLoader::AddRoutes(const QList<GpxRoute>& routes)
-{
+void GpxLoader::AddRoutes(const QList<GpxRoute>& routes) {
     int number = 0;
     for (const GpxRoute& r : routes) {
         ++number;
         const auto slot = PickSlot(m_data.Routes(), r.index, m_data.MaxNumGPSRoutes());
         if (!slot) {
-            SectionMessages::Raise(m_data, SectionMessages::CountCut("Routes", "route", m_data.MaxNumGPSRoutes()));
+            SectionMessages::Raise(m_data,
+                                   SectionMessages::CountCut("Routes", "route", m_data.MaxNumGPSRoutes()));
             return;
         }
         const int room = qMin<int>(m_data.MaxNumGPSWptsPerRoute(),
@@ -137,15 +130,14 @@ void GpxLoader::AddRoutes(const QList<GpxRoute>& routes)
     }
 }
 
-void GpxLoader::AddTracks(const QList<GpxTrack>& tracks)
-{
+void GpxLoader::AddTracks(const QList<GpxTrack>& tracks) {
     int number = 0;
     for (const GpxTrack& t : tracks) {
         ++number;
         const auto slot = PickSlot(m_data.Trails(), t.index, m_data.MaxNumGPSTrails());
         if (!slot) {
-            SectionMessages::Raise(m_data,
-                                   SectionMessages::CountCut("Plot trails", "trail", m_data.MaxNumGPSTrails()));
+            SectionMessages::Raise(
+                m_data, SectionMessages::CountCut("Plot trails", "trail", m_data.MaxNumGPSTrails()));
             return;
         }
         QList<qint32> xs;

@@ -175,8 +175,7 @@ namespace {
 
 class GpxDataSet : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         data.AddNewFileWaypoint(4, 1000, -2000, "Home", 3, 86400, "Front door", 1);
         data.AddNewFileWaypoint(9, 5000, 6000, "Lake", 2, 0, "", 0);
         data.AddRoute(2, "To Lake", {4, 9, 4});
@@ -191,8 +190,7 @@ protected:
 
 } // namespace
 
-TEST_F(GpxDataSet, SaveAndOpenKeepEveryObject)
-{
+TEST_F(GpxDataSet, SaveAndOpenKeepEveryObject) {
     const QString path = dir.filePath("trip.gpx");
     ASSERT_TRUE(GpxFile::Save(data, path));
     gpsdata::GPSData back;
@@ -225,23 +223,23 @@ TEST_F(GpxDataSet, SaveAndOpenKeepEveryObject)
     EXPECT_TRUE(trail->Continuous(3));
 }
 
-TEST_F(GpxDataSet, AMalformedFileChangesNothing)
-{
+TEST_F(GpxDataSet, AMalformedFileChangesNothing) {
     const QString path = WriteFile(dir, "bad.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n<name>x</wpt></gpx>");
     DataSetRecorder seen(data);
     GpxFile::Open(data, path);
     ASSERT_EQ(seen.errors.size(), 1);
-    EXPECT_TRUE(seen.errors[0].startsWith("Error opening " + path + "\r\nLine 3: ")) << seen.errors[0].toStdString();
+    EXPECT_TRUE(seen.errors[0].startsWith("Error opening " + path + "\r\nLine 3: "))
+        << seen.errors[0].toStdString();
     EXPECT_EQ(data.CountWaypoints(), 2);
     EXPECT_TRUE(seen.lists.isEmpty());
 }
 
-TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits)
-{
-    const QString path = WriteFile(dir, "other.gpx",
-                                   "<gpx><wpt lat=\"1\" lon=\"1\"><name>a</name></wpt><wpt lat=\"2\" lon=\"2\"/>"
-                                   "<wpt lat=\"3\" lon=\"3\"/><rte><name>r</name><rtept lat=\"1\" lon=\"1\"><name>a</name>"
-                                   "</rtept><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
+TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits) {
+    const QString path =
+        WriteFile(dir, "other.gpx",
+                  "<gpx><wpt lat=\"1\" lon=\"1\"><name>a</name></wpt><wpt lat=\"2\" lon=\"2\"/>"
+                  "<wpt lat=\"3\" lon=\"3\"/><rte><name>r</name><rtept lat=\"1\" lon=\"1\"><name>a</name>"
+                  "</rtept><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
     gpsdata::GPSData small;
     small.SetMaxNumGPSWaypoints(3);
     DataSetRecorder seen(small);
@@ -250,11 +248,11 @@ TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits)
     EXPECT_EQ(small.Waypoints().Keys(), (QList<qint16>{0, 1, 2}));
     EXPECT_EQ(small.Waypoint(0)->WptName(), "A");
     ASSERT_NE(small.Route(0), nullptr);
-    EXPECT_EQ(small.Route(0)->Waypoints(), (QList<qint16>{0})) << "the first point is waypoint a; no slot for the second";
+    EXPECT_EQ(small.Route(0)->Waypoints(), (QList<qint16>{0}))
+        << "the first point is waypoint a; no slot for the second";
 }
 
-TEST_F(GpxDataSet, GpsbabelAndOgrinfoReadTheSavedDataSet)
-{
+TEST_F(GpxDataSet, GpsbabelAndOgrinfoReadTheSavedDataSet) {
     const QString path = dir.filePath("trip.gpx");
     ASSERT_TRUE(GpxFile::Save(data, path));
     const ToolRun ogr = RunTool("ogrinfo", {"-ro", "-al", "-so", path});

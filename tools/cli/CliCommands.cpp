@@ -1,6 +1,11 @@
 #include "CliCommands.h"
 
 // One include and one table row per command.
+#include "ConvertCommand.h"
+#include "ExportPositionsCommand.h"
+#include "ImportPositionsCommand.h"
+#include "InfoCommand.h"
+#include "ListCommand.h"
 #include "PositionCommand.h"
 
 namespace cli {
@@ -9,6 +14,11 @@ namespace {
 
 constexpr CliCommand Commands[] = {
     PositionCommand,
+    InfoCommand,
+    ListCommand,
+    ConvertCommand,
+    ImportPositionsCommand,
+    ExportPositionsCommand,
 };
 
 } // namespace
