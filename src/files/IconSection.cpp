@@ -9,11 +9,7 @@
 namespace files {
 
 SectionResult IconSection::Read(ByteReader& in, gpsdata::GPSData& data) {
-    int count = in.ReadInt16();
-    if (count > data.MaxNumGPSIcons() && !in.PastEnd()) {
-        SectionMessages::Raise(data, SectionMessages::CountCut("Icons", "icon", data.MaxNumGPSIcons()));
-        count = data.MaxNumGPSIcons();
-    }
+    const int count = SectionMessages::ReadCount(in, data, data.MaxNumGPSIcons(), "Icons", "icon");
     for (int k = 1; k <= count && !in.PastEnd(); ++k) {
         qint32 symbol = in.ReadInt16();
         const double latitude = in.ReadDouble();

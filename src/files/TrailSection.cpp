@@ -10,17 +10,8 @@
 
 namespace files {
 
-int TrailSection::Count(ByteReader& in, gpsdata::GPSData& data) {
-    const int count = in.ReadInt16();
-    const int limit = data.MaxNumGPSTrails();
-    if (count <= limit || in.PastEnd())
-        return count;
-    SectionMessages::Raise(data, SectionMessages::CountCut("Plot trails", "trail", limit));
-    return limit;
-}
-
 SectionResult TrailSection::ReadOlder(ByteReader& in, gpsdata::GPSData& data) {
-    const int count = Count(in, data);
+    const int count = SectionMessages::ReadCount(in, data, data.MaxNumGPSTrails(), "Plot trails", "trail");
     for (int k = 1; k <= count && !in.PastEnd(); ++k) {
         const qint32 x = in.ReadInt32();
         const qint32 y = in.ReadInt32();
@@ -50,7 +41,7 @@ SectionResult TrailSection::ReadOlder(ByteReader& in, gpsdata::GPSData& data) {
 }
 
 SectionResult TrailSection::Read(ByteReader& in, gpsdata::GPSData& data) {
-    const int count = Count(in, data);
+    const int count = SectionMessages::ReadCount(in, data, data.MaxNumGPSTrails(), "Plot trails", "trail");
     for (int k = 1; k <= count && !in.PastEnd(); ++k) {
         const qint16 index = in.ReadInt16();
         const auto name = SectionText::ReadCounted(in);

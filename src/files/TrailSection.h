@@ -20,9 +20,6 @@ public:
     static SectionResult Read(ByteReader& in, gpsdata::GPSData& data);
     // Writes nothing when the data set has no trails.
     static void Write(ByteWriter& out, const gpsdata::GPSData& data);
-
-private:
-    static int Count(ByteReader& in, gpsdata::GPSData& data);
 };
 
 } // namespace files

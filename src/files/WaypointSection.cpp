@@ -18,17 +18,9 @@ QString IllegalSymbol(int number) {
 
 } // namespace
 
-int WaypointSection::Count(ByteReader& in, gpsdata::GPSData& data) {
-    const int count = in.ReadInt16();
-    const int limit = data.MaxNumGPSWaypoints();
-    if (count <= limit || in.PastEnd())
-        return count;
-    SectionMessages::Raise(data, SectionMessages::CountCut("Waypoints", "waypoint", limit));
-    return limit;
-}
-
 SectionResult WaypointSection::ReadOlder(ByteReader& in, gpsdata::GPSData& data) {
-    const int count = Count(in, data);
+    const int count =
+        SectionMessages::ReadCount(in, data, data.MaxNumGPSWaypoints(), "Waypoints", "waypoint");
     for (int k = 1; k <= count && !in.PastEnd(); ++k) {
         const QString name = SectionText::ReadFixed(in, OlderNameWidth);
         const qint32 date = in.ReadInt32();
@@ -51,7 +43,8 @@ SectionResult WaypointSection::ReadOlder(ByteReader& in, gpsdata::GPSData& data)
 }
 
 SectionResult WaypointSection::Read(ByteReader& in, gpsdata::GPSData& data) {
-    const int count = Count(in, data);
+    const int count =
+        SectionMessages::ReadCount(in, data, data.MaxNumGPSWaypoints(), "Waypoints", "waypoint");
     for (int k = 1; k <= count && !in.PastEnd(); ++k) {
         const auto name = SectionText::ReadCounted(in);
         const qint16 index = in.ReadInt16();

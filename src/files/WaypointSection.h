@@ -23,8 +23,6 @@ public:
     static void Write(ByteWriter& out, const gpsdata::GPSData& data);
 
 private:
-    // The record count, cut to the waypoint limit with a message.
-    static int Count(ByteReader& in, gpsdata::GPSData& data);
     static void WriteRecord(ByteWriter& out, const gpsdata::WaypointObject& waypoint);
 };
 
