@@ -1,11 +1,14 @@
 #include "CliCommands.h"
 
 // One include and one table row per command.
+#include "BuildMapCommand.h"
 #include "ConvertCommand.h"
+#include "EstimateCommand.h"
 #include "ExportPositionsCommand.h"
 #include "ImportPositionsCommand.h"
 #include "InfoCommand.h"
 #include "ListCommand.h"
+#include "MapInfoCommand.h"
 #include "PositionCommand.h"
 
 namespace cli {
@@ -19,6 +22,9 @@ constexpr CliCommand Commands[] = {
     ConvertCommand,
     ImportPositionsCommand,
     ExportPositionsCommand,
+    EstimateCommand,
+    BuildMapCommand,
+    MapInfoCommand,
 };
 
 } // namespace
