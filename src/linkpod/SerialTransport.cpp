@@ -1,0 +1,75 @@
+#include "linkpod/SerialTransport.h"
+
+namespace linkpod {
+
+SerialTransport::SerialTransport(QObject* parent) : LinkTransport(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, [this] { emit BytesArrived(port_.readAll()); });
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialTransport::OnError);
+}
+
+QString SerialTransport::OpenFailureText(const QString& path, QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::PermissionError:
+        return QStringLiteral("Permission denied on %1. Add your user to the group that owns the port "
+                              "(usually dialout, uucp on some distributions: sudo usermod -aG dialout "
+                              "$USER), then log out and in again. If the port is in use by another program "
+                              "(ModemManager probes ttyACM ports), close that program.")
+            .arg(path);
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("There is no serial port %1. Check that the unit's cable or USB adapter is "
+                              "plugged in, and choose the right device for the COM port in the options "
+                              "(USB adapters appear as /dev/ttyUSB* or /dev/ttyACM*, with stable names under "
+                              "/dev/serial/by-id/; built-in ports are /dev/ttyS*).")
+            .arg(path);
+    default:
+        return QStringLiteral("The serial port %1 could not be opened; it may be in use by another program "
+                              "(close it, or stop ModemManager if it grabs the port) and try again.")
+            .arg(path);
+    }
+}
+
+bool SerialTransport::Open(const QString& path, int rate) {
+    Close();
+    error_.clear();
+    port_.setPortName(path);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error_ = OpenFailureText(path, port_.error());
+        return false;
+    }
+    const bool configured = port_.setBaudRate(rate) && port_.setDataBits(QSerialPort::Data8) &&
+                            port_.setParity(QSerialPort::NoParity) &&
+                            port_.setStopBits(QSerialPort::OneStop) &&
+                            port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        error_ = QStringLiteral("The serial port %1 does not accept %2 baud, 8 data bits, no parity.")
+                     .arg(path)
+                     .arg(rate);
+        port_.close();
+        return false;
+    }
+    port_.clear();
+    return true;
+}
+
+void SerialTransport::Close() {
+    if (port_.isOpen())
+        port_.close();
+}
+
+void SerialTransport::Write(const QByteArray& bytes) {
+    if (port_.isOpen())
+        port_.write(bytes);
+}
+
+void SerialTransport::OnError(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::NoError || !port_.isOpen())
+        return;
+    if (error == QSerialPort::ResourceError || error == QSerialPort::PermissionError ||
+        error == QSerialPort::DeviceNotFoundError) {
+        const QString reason = port_.errorString();
+        port_.close();
+        emit Lost(reason);
+    }
+}
+
+} // namespace linkpod

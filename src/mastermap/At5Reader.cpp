@@ -1,0 +1,147 @@
+#include "mastermap/At5Reader.h"
+
+#include "mastermap/At5Format.h"
+#include "mastermap/ByteReader.h"
+#include "mastermap/FeatureCodec.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace mastermap {
+
+QString At5Reader::Open(const QString& path)
+{
+    path_ = path;
+    bytes_ = {};
+    file_.close();
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot open %1: %2").arg(path, file_.errorString());
+    const qint64 size = file_.size();
+    const uchar* data = size > 0 ? file_.map(0, size) : nullptr;
+    if (!data)
+        return QStringLiteral("%1 is not a master map file.").arg(path);
+    const QString error = OpenBytes({reinterpret_cast<const char*>(data), static_cast<std::size_t>(size)});
+    return error.isEmpty() ? error : QStringLiteral("%1: %2").arg(path, error);
+}
+
+QString At5Reader::OpenBytes(std::string_view bytes)
+{
+    bytes_ = {};
+    ByteReader in(bytes);
+    char magic[sizeof at5::Magic];
+    for (char& c : magic)
+        c = static_cast<char>(in.Read<std::uint8_t>());
+    if (in.Failed() || std::memcmp(magic, at5::Magic, sizeof magic) != 0)
+        return QStringLiteral("not a master map file.");
+    const auto version = in.Read<std::uint16_t>();
+    if (version != at5::Version)
+        return QStringLiteral("master map version %1 is not supported.").arg(version);
+    highDetail_ = in.Read<std::uint16_t>() & at5::FlagHighDetail;
+    bounds_.left = in.Read<std::int32_t>();
+    bounds_.bottom = in.Read<std::int32_t>();
+    bounds_.right = in.Read<std::int32_t>();
+    bounds_.top = in.Read<std::int32_t>();
+    const auto grid = GridIndex::ReadGeometry(in);
+    featureCount_ = in.Read<std::uint32_t>();
+    in.Read<std::uint32_t>();
+    indexOffset_ = in.Read<std::uint64_t>();
+    if (!grid || in.Failed())
+        return QStringLiteral("the master map header is damaged.");
+    grid_ = *grid;
+    const std::uint64_t size = bytes.size();
+    const std::uint64_t cells = std::uint64_t{grid_.columns} * grid_.rows;
+    cellsOffset_ = indexOffset_ + 8ull * featureCount_;
+    refsOffset_ = cellsOffset_ + 4 * (cells + 1);
+    if (indexOffset_ < at5::HeaderSize || indexOffset_ > size || 8ull * featureCount_ > size - indexOffset_ ||
+        refsOffset_ > size)
+        return QStringLiteral("the master map index is damaged.");
+    bytes_ = bytes;
+    refCount_ = (size - refsOffset_) / 4;
+    // Cell ranges must follow each other, so that one query costs at most the
+    // size of the index whatever the bytes say.
+    std::uint64_t previous = 0;
+    for (std::uint64_t cell = 0; cell <= cells; ++cell) {
+        const std::uint64_t first = CellEntry(cell);
+        if (first < previous || first > refCount_) {
+            bytes_ = {};
+            return QStringLiteral("the master map index is damaged.");
+        }
+        previous = first;
+    }
+    return {};
+}
+
+std::uint64_t At5Reader::FeatureOffset(std::uint32_t i) const
+{
+    ByteReader in(bytes_);
+    in.Seek(indexOffset_ + 8ull * i);
+    return in.Read<std::uint64_t>();
+}
+
+std::uint32_t At5Reader::CellEntry(std::uint64_t i) const
+{
+    ByteReader in(bytes_);
+    in.Seek(cellsOffset_ + 4 * i);
+    return in.Read<std::uint32_t>();
+}
+
+void At5Reader::Query(const Rect& r, const Visitor& visit) const
+{
+    if (bytes_.empty() || !r.Intersects(bounds_))
+        return;
+    const GridIndex::CellRange c = GridIndex::Cells(grid_, r);
+    std::vector<bool> seen(featureCount_);
+    std::vector<std::uint32_t> hits;
+    for (std::uint32_t row = c.row0; row <= c.row1; ++row)
+        for (std::uint32_t col = c.col0; col <= c.col1; ++col) {
+            const std::uint64_t cell = std::uint64_t{row} * grid_.columns + col;
+            const std::uint64_t first = CellEntry(cell);
+            const std::uint64_t last = CellEntry(cell + 1);
+            ByteReader refs(bytes_);
+            refs.Seek(refsOffset_ + 4 * first);
+            for (std::uint64_t k = first; k < last; ++k) {
+                const auto ref = refs.Read<std::uint32_t>();
+                if (ref < featureCount_ && !seen[ref]) {
+                    seen[ref] = true;
+                    hits.push_back(ref);
+                }
+            }
+        }
+    std::sort(hits.begin(), hits.end());
+    for (std::uint32_t i : hits) {
+        ByteReader in(bytes_);
+        in.Seek(FeatureOffset(i));
+        const auto head = FeatureCodec::ReadHead(in);
+        if (!head || !head->bounds.Intersects(r))
+            continue;
+        in.Seek(FeatureOffset(i));
+        if (const auto f = FeatureCodec::Read(in))
+            visit(*f);
+    }
+}
+
+void At5Reader::ForEach(const Visitor& visit) const
+{
+    for (std::uint32_t i = 0; i < featureCount_ && !bytes_.empty(); ++i) {
+        ByteReader in(bytes_);
+        in.Seek(FeatureOffset(i));
+        if (const auto f = FeatureCodec::Read(in))
+            visit(*f);
+    }
+}
+
+std::uint64_t At5Reader::CategoriesPresent() const
+{
+    std::uint64_t mask = 0;
+    for (std::uint32_t i = 0; i < featureCount_ && !bytes_.empty(); ++i) {
+        ByteReader in(bytes_);
+        in.Seek(FeatureOffset(i));
+        if (const auto head = FeatureCodec::ReadHead(in))
+            mask |= 1ull << head->category;
+    }
+    return mask;
+}
+
+} // namespace mastermap

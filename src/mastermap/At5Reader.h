@@ -1,0 +1,55 @@
+#pragma once
+
+#include "mastermap/Feature.h"
+#include "mastermap/GridIndex.h"
+
+#include <QFile>
+#include <QString>
+
+#include <functional>
+#include <string_view>
+
+namespace mastermap {
+
+// Reads a ".at5" master map file through its grid index. The file is mapped,
+// not loaded, so a view or a block reads only the features it needs. Any bytes
+// are survived: a damaged header refuses the file, a damaged record or index
+// entry is skipped.
+class At5Reader {
+public:
+    using Visitor = std::function<void(const Feature&)>;
+
+    // Returns an empty text on success, the reason otherwise.
+    QString Open(const QString& path);
+    // The same checks for bytes already in memory (they must outlive the reader).
+    QString OpenBytes(std::string_view bytes);
+
+    bool HighDetail() const { return highDetail_; }
+    Rect Bounds() const { return bounds_; }
+    std::uint32_t FeatureCount() const { return featureCount_; }
+    const QString& Path() const { return path_; }
+
+    // Every feature whose bounds touch r, each once, in file order.
+    void Query(const Rect& r, const Visitor& visit) const;
+    void ForEach(const Visitor& visit) const;
+    // Bit i set when some feature has map category i.
+    std::uint64_t CategoriesPresent() const;
+
+private:
+    std::uint64_t FeatureOffset(std::uint32_t i) const;
+    std::uint32_t CellEntry(std::uint64_t i) const;
+
+    QString path_;
+    QFile file_;
+    std::string_view bytes_;
+    bool highDetail_ = false;
+    Rect bounds_;
+    GridIndex::Geometry grid_;
+    std::uint32_t featureCount_ = 0;
+    std::uint64_t indexOffset_ = 0;
+    std::uint64_t cellsOffset_ = 0;
+    std::uint64_t refsOffset_ = 0;
+    std::uint64_t refCount_ = 0;
+};
+
+} // namespace mastermap

@@ -1,0 +1,116 @@
+#include "mastermap/FeatureCodec.h"
+
+#include "mastermap/ByteReader.h"
+
+namespace mastermap {
+
+namespace {
+
+struct Fixed {
+    FeatureCodec::Head head;
+    std::uint16_t partCount;
+    std::uint32_t pointCount;
+};
+
+std::optional<Fixed> ReadFixed(ByteReader& in)
+{
+    Fixed f{};
+    const auto kind = in.Read<std::uint8_t>();
+    f.head.category = in.Read<std::uint8_t>();
+    f.partCount = in.Read<std::uint16_t>();
+    f.pointCount = in.Read<std::uint32_t>();
+    f.head.bounds.left = in.Read<std::int32_t>();
+    f.head.bounds.bottom = in.Read<std::int32_t>();
+    f.head.bounds.right = in.Read<std::int32_t>();
+    f.head.bounds.top = in.Read<std::int32_t>();
+    if (in.Failed() || kind < 1 || kind > 3 || f.head.category >= CategoryCount || f.partCount == 0 ||
+        f.pointCount == 0 || !in.Has(4ull * f.partCount + 8ull * f.pointCount)) {
+        in.Seek(~0ull);
+        return std::nullopt;
+    }
+    f.head.kind = static_cast<FeatureKind>(kind);
+    return f;
+}
+
+// An area ring must close and hold at least four vertices, a line part two.
+bool PartSizeValid(FeatureKind kind, std::uint32_t size)
+{
+    switch (kind) {
+    case FeatureKind::Area:
+        return size >= 4;
+    case FeatureKind::Line:
+        return size >= 2;
+    case FeatureKind::Point:
+        return size >= 1;
+    }
+    return false;
+}
+
+} // namespace
+
+void FeatureCodec::Append(QByteArray& out, const Feature& f)
+{
+    const Rect b = f.Bounds();
+    AppendLE<std::uint8_t>(out, static_cast<std::uint8_t>(f.kind));
+    AppendLE<std::uint8_t>(out, f.category);
+    AppendLE<std::uint16_t>(out, static_cast<std::uint16_t>(f.parts.size()));
+    AppendLE<std::uint32_t>(out, static_cast<std::uint32_t>(f.points.size()));
+    for (std::int32_t v : {b.left, b.bottom, b.right, b.top})
+        AppendLE<std::int32_t>(out, v);
+    for (std::uint32_t p : f.parts)
+        AppendLE<std::uint32_t>(out, p);
+    for (const Point& p : f.points) {
+        AppendLE<std::int32_t>(out, p.x);
+        AppendLE<std::int32_t>(out, p.y);
+    }
+}
+
+std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(ByteReader& in)
+{
+    const auto fixed = ReadFixed(in);
+    if (!fixed)
+        return std::nullopt;
+    in.Seek(in.Position() + 4ull * fixed->partCount + 8ull * fixed->pointCount);
+    return fixed->head;
+}
+
+std::optional<Feature> FeatureCodec::Read(ByteReader& in)
+{
+    const auto fixed = ReadFixed(in);
+    if (!fixed)
+        return std::nullopt;
+    Feature f;
+    f.kind = fixed->head.kind;
+    f.category = fixed->head.category;
+    f.parts.resize(fixed->partCount);
+    std::uint64_t total = 0;
+    bool bad = false;
+    for (auto& part : f.parts) {
+        part = in.Read<std::uint32_t>();
+        const std::uint32_t size = Feature::PartSize(part);
+        if (!PartSizeValid(f.kind, size) || (f.kind != FeatureKind::Area && part != size))
+            bad = true;
+        total += size;
+    }
+    if (bad || total != fixed->pointCount || (f.kind == FeatureKind::Area && !(f.parts[0] & Feature::OuterRing))) {
+        in.Seek(~0ull);
+        return std::nullopt;
+    }
+    f.points.resize(fixed->pointCount);
+    for (Point& p : f.points) {
+        p.x = in.Read<std::int32_t>();
+        p.y = in.Read<std::int32_t>();
+    }
+    std::size_t start = 0;
+    for (std::uint32_t part : f.parts) {
+        const std::size_t size = Feature::PartSize(part);
+        if (f.kind == FeatureKind::Area && !(f.points[start] == f.points[start + size - 1])) {
+            in.Seek(~0ull);
+            return std::nullopt;
+        }
+        start += size;
+    }
+    return f;
+}
+
+} // namespace mastermap

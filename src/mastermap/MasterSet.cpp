@@ -1,0 +1,57 @@
+#include "mastermap/MasterSet.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace mastermap {
+
+namespace {
+
+constexpr qint64 MaxListBytes = 64 * 1024;
+
+} // namespace
+
+QStringList MasterSet::ReadPathList(const QString& listPath)
+{
+    QFile file(listPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList paths;
+    for (const QString& line : QString::fromLocal8Bit(file.read(MaxListBytes)).split(u'\n')) {
+        const QString path = line.trimmed();
+        if (!path.isEmpty())
+            paths << path;
+    }
+    return paths;
+}
+
+bool MasterSet::IsHighDetailName(const QString& fileName)
+{
+    return fileName.contains(QStringLiteral("LargeScale")) || fileName.contains(QStringLiteral("Overlay"));
+}
+
+void MasterSet::Open(const QStringList& paths)
+{
+    files_.clear();
+    for (const QString& path : paths) {
+        auto reader = std::make_unique<At5Reader>();
+        if (reader->Open(path).isEmpty())
+            files_.push_back(std::move(reader));
+    }
+}
+
+void MasterSet::Query(const Rect& r, const At5Reader::Visitor& visit) const
+{
+    for (const auto& file : files_)
+        file->Query(r, visit);
+}
+
+Rect MasterSet::Bounds() const
+{
+    Rect r;
+    for (const auto& file : files_)
+        r.Include(file->Bounds());
+    return r;
+}
+
+} // namespace mastermap

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "mastermap/At5Reader.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace mastermap {
+
+// The master map files one list names ("UsedList.txt", "BuildList.txt": one
+// full path per line), opened together. Files that cannot be opened are left
+// out without a message, as the lists themselves leave out missing files.
+class MasterSet {
+public:
+    // A file of one path per line; blank lines are skipped. Lines beyond the
+    // first 64 KiB of the file are not read.
+    static QStringList ReadPathList(const QString& listPath);
+    // Whether a master map file is used only with high-detail maps.
+    static bool IsHighDetailName(const QString& fileName);
+
+    void Open(const QStringList& paths);
+    void OpenList(const QString& listPath) { Open(ReadPathList(listPath)); }
+    void Clear() { files_.clear(); }
+
+    const std::vector<std::unique_ptr<At5Reader>>& Files() const { return files_; }
+    void Query(const Rect& r, const At5Reader::Visitor& visit) const;
+    Rect Bounds() const;
+
+private:
+    std::vector<std::unique_ptr<At5Reader>> files_;
+};
+
+} // namespace mastermap

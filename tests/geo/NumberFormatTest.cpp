@@ -1,0 +1,110 @@
+#include "geo/NumberFormat.h"
+#include "geo/NumericError.h"
+
+#include "support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using geo::NumberFormat;
+
+namespace {
+
+QString Format(double value, const char16_t* pattern) {
+    return NumberFormat::Apply(value, QStringView(pattern));
+}
+
+} // namespace
+
+TEST(NumberFormat, HalfWayRoundsAwayFromZero) {
+    EXPECT_EQ(Format(0.125, u"#####0.0#"), u"0.13");
+    EXPECT_EQ(Format(0.5, u"00"), u"01");
+    EXPECT_EQ(Format(2.5, u"00"), u"03");
+    EXPECT_EQ(Format(59.95, u"00.0"), u"60.0");
+    EXPECT_EQ(Format(0.0005, u"00.000"), u"00.001");
+}
+
+TEST(NumberFormat, DecimalValueCountsNotTheBinaryOne) {
+    // Each of these is stored a little below the half-way point.
+    EXPECT_EQ(Format(2.675, u"#####0.0#"), u"2.68");
+    EXPECT_EQ(Format(1.005, u"#####0.0#"), u"1.01");
+    EXPECT_EQ(Format(12.345, u"#####0.0#"), u"12.35");
+    EXPECT_EQ(Format(1.0005, u"00.000"), u"01.001");
+}
+
+TEST(NumberFormat, ValueIsTakenAtFifteenSignificantDigits) {
+    EXPECT_EQ(Format(1.0000000000000002, u"#0.00000000"), u"1.00000000");
+    // 2.4999999999999996 reads as 2.50000000000000 and then rounds up.
+    EXPECT_EQ(Format(2.4999999999999996, u"00"), u"03");
+    EXPECT_EQ(Format(4.9999999999999996e-9, u"#0.00000000"), u"0.00000001");
+    EXPECT_EQ(Format(0.999999999999999944, u"0000"), u"0001");
+    // A value just below half at 15 digits stays below.
+    EXPECT_EQ(Format(2.49999999999999, u"00"), u"02");
+}
+
+TEST(NumberFormat, ZeroPlacesAreAlwaysWritten) {
+    EXPECT_EQ(Format(0, u"00"), u"00");
+    EXPECT_EQ(Format(7, u"0000"), u"0007");
+    EXPECT_EQ(Format(5.05, u"00.000"), u"05.050");
+    EXPECT_EQ(Format(0, u"#0.00000000"), u"0.00000000");
+    EXPECT_EQ(Format(0.5, u"##0.00000000"), u"0.50000000");
+}
+
+TEST(NumberFormat, LongerIntegersAreNotCut) {
+    EXPECT_EQ(Format(12345, u"0000"), u"12345");
+    EXPECT_EQ(Format(123.4567, u"00.000"), u"123.457");
+    EXPECT_EQ(Format(180, u"##0.00000000"), u"180.00000000");
+}
+
+TEST(NumberFormat, LargeNumbersKeepFifteenDigits) {
+    EXPECT_EQ(Format(1234567890123456789.0, u"#0.00000000"), u"1234567890123460000.00000000");
+    EXPECT_EQ(Format(1e20, u"00"), u"100000000000000000000");
+    // Sixteen significant digits: the last one rounds away first.
+    EXPECT_EQ(Format(999999999999999.9, u"#####0.0#"), u"1000000000000000.0");
+}
+
+TEST(NumberFormat, TinyNumbersRoundToZero) {
+    EXPECT_EQ(Format(4e-9, u"#0.00000000"), u"0.00000000");
+    EXPECT_EQ(Format(1e-300, u"00.0"), u"00.0");
+    EXPECT_EQ(Format(std::numeric_limits<double>::denorm_min(), u"#####0.0#"), u"0.0");
+}
+
+TEST(NumberFormat, NegativeNumbersKeepTheirSign) {
+    EXPECT_EQ(Format(-2.5, u"00"), u"-03");
+    EXPECT_EQ(Format(-12.345, u"#####0.0#"), u"-12.35");
+    EXPECT_EQ(Format(-0.125, u"#####0.0#"), u"-0.13");
+    // A negative number that rounds to zero is shown as zero, without a sign.
+    EXPECT_EQ(Format(-0.001, u"00.0"), u"00.0");
+    EXPECT_EQ(Format(-0.0, u"00"), u"00");
+}
+
+TEST(NumberFormat, OptionalDecimalsOnlyWhenNotZero) {
+    EXPECT_EQ(Format(12.5, u"#####0.0#"), u"12.5");
+    EXPECT_EQ(Format(12, u"#####0.0#"), u"12.0");
+    EXPECT_EQ(Format(0, u"#####0.0#"), u"0.0");
+    EXPECT_EQ(Format(3.14159, u"#####0.0#"), u"3.14");
+    EXPECT_EQ(Format(0.04, u"#####0.0#"), u"0.04");
+    EXPECT_EQ(Format(0.004, u"#####0.0#"), u"0.0");
+    EXPECT_EQ(Format(0.995, u"#####0.0#"), u"1.0");
+    EXPECT_EQ(Format(99.995, u"#####0.0#"), u"100.0");
+    EXPECT_EQ(Format(1234567.891, u"#####0.0#"), u"1234567.89");
+}
+
+TEST(NumberFormat, CarryRunsThroughEveryDigit) {
+    EXPECT_EQ(Format(9.9999, u"00.000"), u"10.000");
+    EXPECT_EQ(Format(99.99999999999, u"#0.00000000"), u"100.00000000");
+    EXPECT_EQ(Format(0.9999999999, u"#0.00000000"), u"1.00000000");
+}
+
+TEST(NumberFormat, NumbersWithoutAValueAreANumericError) {
+    EXPECT_THROW(Format(std::numeric_limits<double>::infinity(), u"00"), geo::NumericError);
+    EXPECT_THROW(Format(-std::numeric_limits<double>::infinity(), u"00"), geo::NumericError);
+    EXPECT_THROW(Format(std::numeric_limits<double>::quiet_NaN(), u"#####0.0#"), geo::NumericError);
+}
+
+TEST(NumberFormat, APatternIsReusable) {
+    const NumberFormat minutes(u"00.000");
+    EXPECT_EQ(minutes.Format(3), u"03.000");
+    EXPECT_EQ(minutes.Format(52.128), u"52.128");
+}

@@ -1,0 +1,117 @@
+#include "geo/PositionParse.h"
+#include "geo/Coordinates.h"
+#include "geo/NumericError.h"
+#include "geo/PositionEntry.h"
+
+#include "support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace geo;
+
+TEST(PositionParse, HemisphereButtonGivesTheSign) {
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"05\u00B003.000'", true, 3), 5.05);
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"05\u00B003.000'", false, 3), -5.05);
+    EXPECT_DOUBLE_EQ(ParseLongitude(u"093\u00B015.900'", false, 3), -93.265);
+    EXPECT_DOUBLE_EQ(ParseLongitude(u"093\u00B015.900'", true, 3), 93.265);
+}
+
+TEST(PositionParse, ZeroHasNoSign) {
+    EXPECT_FALSE(std::signbit(ParseLatitude(u"00.00000000\u00B0", false, 2)));
+    EXPECT_FALSE(std::signbit(ParseLongitude(u"", false, 2)));
+}
+
+TEST(PositionParse, DegreesMinutesSeconds) {
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"33\u00B052'07.7\"", false, 4), -(33 + 52 / 60.0 + 7.7 / 3600));
+    EXPECT_DOUBLE_EQ(ParseLongitude(u"151\u00B012'33.5\"", true, 4), 151 + 12 / 60.0 + 33.5 / 3600);
+}
+
+TEST(PositionParse, DecimalDegrees) {
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"89.99999999\u00B0", true, 2), 89.99999999);
+    EXPECT_DOUBLE_EQ(ParseLongitude(u"151.20929593\u00B0", true, 2), 151.20929593);
+    // Only the leading number counts.
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"45\u00B030.000'", true, 2), 45);
+}
+
+TEST(PositionParse, MercatorMeterTextIsAnInternalValue) {
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"00561005", true, 5), YToLatitude(561005));
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"00561005", false, 5), -YToLatitude(561005));
+    EXPECT_DOUBLE_EQ(ParseLongitude(u"10347402", false, 5), -XToLongitude(10347402));
+    EXPECT_THROW(ParseLatitude(u"99999999999", true, 5), NumericError);
+    EXPECT_THROW(ParseLongitude(u"1e400", true, 5), NumericError);
+}
+
+TEST(PositionParse, UnknownFormatsGiveZero) {
+    for (const std::int32_t format : {0, 1, 6, -1}) {
+        EXPECT_EQ(ParseLatitude(u"45\u00B030'00.0\"", true, format), 0.0);
+        EXPECT_EQ(ParseLongitude(u"045\u00B030.000'", false, format), 0.0);
+    }
+}
+
+TEST(PositionParse, UnreadableTextReadsAsZero) {
+    EXPECT_EQ(ParseLatitude(u"", true, 4), 0.0);
+    EXPECT_EQ(ParseLatitude(u"\u00B0", true, 4), 0.0);
+    EXPECT_EQ(ParseLatitude(u"abc\u00B0de'fg\"", true, 4), 0.0);
+    EXPECT_EQ(ParseLongitude(u"''''", true, 3), 0.0);
+}
+
+TEST(PositionParse, FieldsAreReadAtTheDegreeSign) {
+    // Minutes are the two characters after the degree sign, seconds four from p + 4.
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"5\u00B030'09.0\"", true, 4), 5 + 30 / 60.0 + 9 / 3600.0);
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"5\u00B03009.0\"", true, 4), 5 + 30 / 60.0 + 9 / 3600.0);
+    // Without a degree sign the fields are read from the start of the text.
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"12.500", true, 3), 12.5 + 12.5 / 60);
+}
+
+namespace {
+
+// Half the last place of each format's text, in degrees.
+double HalfLastPlace(std::int32_t format) {
+    switch (format) {
+    case 2:
+        return 0.5e-8;
+    case 3:
+        return 0.0005 / 60;
+    default:
+        return 0.05 / 3600;
+    }
+}
+
+} // namespace
+
+TEST(PositionParse, EntryTextsReadBackToTheShownPosition) {
+    for (const std::int32_t format : {2, 3, 4}) {
+        for (double latitude = -89.9; latitude < 90; latitude += 3.37) {
+            const std::int32_t x = LongitudeToX(latitude * 1.99);
+            const std::int32_t y = LatitudeToY(latitude);
+            const PositionEntry entry = MakePositionEntry(x, y, format);
+            const double tolerance = HalfLastPlace(format) + 1e-12;
+            const double latitudeBack = ParseLatitude(entry.latitudeText, entry.northSouth == u"N", format);
+            const double longitudeBack = ParseLongitude(entry.longitudeText, entry.eastWest == u"E", format);
+            // The texts are made from the magnitudes of X and Y.
+            EXPECT_NEAR(std::fabs(latitudeBack), YToLatitude(std::abs(y)), tolerance);
+            EXPECT_NEAR(std::fabs(longitudeBack), XToLongitude(std::abs(x)), tolerance);
+            EXPECT_EQ(latitudeBack < 0, y < 0);
+            EXPECT_EQ(longitudeBack < 0, x < 0);
+        }
+    }
+}
+
+TEST(PositionParse, MercatorMeterEntryReadsBackExactly) {
+    // Near the poles a southern value does not come back exactly: the hemispheres are
+    // not symmetric, and a unit of Y is a tiny fraction of a degree there.
+    for (const std::int32_t y : {0, 1, -1, 561005, -3997750, 99999999, -9999999}) {
+        const PositionEntry entry = MakePositionEntry(-y, y, 5);
+        EXPECT_EQ(LatitudeToY(ParseLatitude(entry.latitudeText, entry.northSouth == u"N", 5)), y);
+        EXPECT_EQ(LongitudeToX(ParseLongitude(entry.longitudeText, entry.eastWest == u"E", 5)), -y);
+    }
+}
+
+TEST(PositionParse, MidTextTakesWhatThereIs) {
+    EXPECT_EQ(MidText(u"abcdef", 2, 3), u"bcd");
+    EXPECT_EQ(MidText(u"abcdef", 5, 9), u"ef");
+    EXPECT_EQ(MidText(u"abcdef", 7, 1), u"");
+    EXPECT_EQ(MidText(u"", 1, 2), u"");
+}

@@ -1,0 +1,58 @@
+#include "mastermap/CategoryLibrary.h"
+#include "mastermap/MasterSet.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using mastermap::CategoryLibrary;
+using mastermap::MasterSet;
+
+TEST(CategoryLibrary, ReadsTheTreeAndWritesItBackUnchanged)
+{
+    CategoryLibrary lib;
+    ASSERT_EQ(lib.Parse("# comment\nmajor 1 Water\nminor 1 Shoreline\nminor 3 Lakes\n\nmajor 7 Land\nminor 60 Land areas\n"),
+              "");
+    ASSERT_EQ(lib.Majors().size(), 2u);
+    EXPECT_EQ(lib.Majors()[1].code, 7);
+    EXPECT_EQ(lib.Majors()[1].minors[0].name, "Land areas");
+    EXPECT_EQ(lib.Find(3)->major, 0);
+    EXPECT_EQ(lib.Find(3)->minor, 1);
+    EXPECT_FALSE(lib.Find(4));
+    QTemporaryDir dir;
+    ASSERT_EQ(lib.Write(dir.filePath("lib.dat")), "");
+    CategoryLibrary again;
+    ASSERT_EQ(again.Read(dir.filePath("lib.dat")), "");
+    EXPECT_EQ(again.Text(), lib.Text());
+}
+
+TEST(CategoryLibrary, RefusesDuplicatesAndOutOfRangeCategoriesNamingTheLine)
+{
+    CategoryLibrary lib;
+    EXPECT_EQ(lib.Parse("major 1 A\nminor 1 x\nminor 1 y\n"), "line 3: map category 1 is used twice");
+    EXPECT_TRUE(lib.Majors().empty());
+    EXPECT_NE(lib.Parse("major 1 A\nminor 64 x\n"), "");
+    EXPECT_NE(lib.Parse("minor 1 x\n"), "");
+    EXPECT_NE(lib.Parse("major 1 A\nmajor 1 B\n"), "");
+    EXPECT_NE(lib.Parse("major one A\n"), "");
+}
+
+TEST(MasterList, HighDetailFilesAreKnownByName)
+{
+    EXPECT_TRUE(MasterSet::IsHighDetailName("USCountiesLargeScale.at5"));
+    EXPECT_TRUE(MasterSet::IsHighDetailName("RoadsOverlay.at5"));
+    EXPECT_FALSE(MasterSet::IsHighDetailName("World.at5"));
+}
+
+TEST(MasterList, PathListSkipsBlankLinesAndMissingFiles)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath("UsedList.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("/nowhere/a.at5\r\n\n  \n/nowhere/b.at5\n");
+    f.close();
+    EXPECT_EQ(MasterSet::ReadPathList(f.fileName()), (QStringList{"/nowhere/a.at5", "/nowhere/b.at5"}));
+    MasterSet set;
+    set.OpenList(f.fileName());
+    EXPECT_TRUE(set.Files().empty());
+}

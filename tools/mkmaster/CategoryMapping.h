@@ -1,0 +1,38 @@
+#pragma once
+
+#include "mastermap/CategoryLibrary.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The category-mapping file of terrafold-mkmaster: the category tree (the
+// "major" and "minor" lines of the definition library) and rules that say
+// which source features become which map category:
+//   rule LAYER FIELD VALUE CATEGORY [line]
+// LAYER, FIELD and VALUE may be "*" for any; the first matching rule wins.
+// "line" keeps only the outlines of areas. "include FILE" reads another
+// mapping file (relative to this one) in place.
+class CategoryMapping {
+public:
+    struct Rule {
+        QString layer;
+        QString field;
+        QString value;
+        int category = 0;
+        bool asLine = false;
+    };
+
+    QString Read(const QString& path, int depth = 0);
+    const mastermap::CategoryLibrary& Library() const { return library_; }
+    const std::vector<Rule>& Rules() const { return rules_; }
+    bool UsesLayer(const QString& layer) const;
+
+private:
+    static constexpr int MaxIncludeDepth = 8;
+    QString AddRule(const QStringList& words);
+
+    mastermap::CategoryLibrary library_;
+    std::vector<Rule> rules_;
+};

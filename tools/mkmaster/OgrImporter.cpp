@@ -1,0 +1,96 @@
+#include "OgrImporter.h"
+
+#include "InternalGeometry.h"
+
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct DatasetCloser {
+    void operator()(GDALDataset* d) const { GDALClose(d); }
+};
+
+bool Matches(const CategoryMapping::Rule& rule, const QString& layer, OGRFeature& feature)
+{
+    if (rule.layer != u"*" && rule.layer != layer)
+        return false;
+    if (rule.field == u"*")
+        return true;
+    const int field = feature.GetFieldIndex(rule.field.toUtf8().constData());
+    if (field < 0 || !feature.IsFieldSetAndNotNull(field))
+        return false;
+    return rule.value == u"*" || rule.value == QString::fromUtf8(feature.GetFieldAsString(field));
+}
+
+} // namespace
+
+QString OgrImporter::Import(const QString& source)
+{
+    GDALAllRegister();
+    std::vector<QByteArray> storage;
+    std::vector<const char*> options;
+    for (const QString& o : openOptions_) {
+        storage.push_back(o.toUtf8());
+        options.push_back(storage.back().constData());
+    }
+    options.push_back(nullptr);
+    CPLErrorReset();
+    std::unique_ptr<GDALDataset, DatasetCloser> data(GDALDataset::Open(
+        source.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, options.data(), nullptr));
+    if (!data) {
+        const QString why = QString::fromUtf8(CPLGetLastErrorMsg());
+        return QStringLiteral("cannot read %1 as vector data%2").arg(source, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+    }
+    for (OGRLayer* layer : data->GetLayers())
+        if (mapping_.UsesLayer(QString::fromUtf8(layer->GetName())))
+            ImportLayer(*layer);
+    return {};
+}
+
+void OgrImporter::ImportLayer(OGRLayer& layer)
+{
+    const QString name = QString::fromUtf8(layer.GetName());
+    const GIntBig total = layer.GetFeatureCount(FALSE);
+    InternalGeometry project(layer.GetSpatialRef());
+    GIntBig done = 0;
+    std::size_t before = out_.Count();
+    layer.ResetReading();
+    for (auto& feature : layer) {
+        ++done;
+        if (total > 0 && done % 1000 == 0)
+            std::fprintf(stderr, "\r  %s: %lld of %lld", name.toUtf8().constData(), static_cast<long long>(done),
+                         static_cast<long long>(total));
+        OGRGeometry* geometry = feature->GetGeometryRef();
+        if (!geometry)
+            continue;
+        for (const CategoryMapping::Rule& rule : mapping_.Rules()) {
+            if (!Matches(rule, name, *feature))
+                continue;
+            std::unique_ptr<OGRGeometry> g(project.ToInternal(*geometry));
+            if (g)
+                Emit(*g, rule.category, rule.asLine);
+            break;
+        }
+    }
+    std::fprintf(stderr, "\r  %s: %lld source features, %zu map features\n", name.toUtf8().constData(),
+                 static_cast<long long>(done), out_.Count() - before);
+}
+
+void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine)
+{
+    std::unique_ptr<OGRGeometry> simplified;
+    OGRGeometry* g = &geometry;
+    if (simplify_ > 0) {
+        simplified.reset(geometry.SimplifyPreserveTopology(simplify_));
+        if (!simplified)
+            return;
+        g = simplified.get();
+    }
+    for (mastermap::Feature& f : InternalGeometry::ToFeatures(*g, static_cast<std::uint8_t>(category), asLine))
+        out_.Add(std::move(f));
+}

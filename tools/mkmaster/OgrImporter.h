@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CategoryMapping.h"
+
+#include "mastermap/At5Writer.h"
+
+#include <QString>
+#include <QStringList>
+
+class OGRGeometry;
+class OGRLayer;
+
+// Reads the features of a GDAL/OGR source, takes those the category mapping
+// names, reprojects them to internal units and adds them to a master map
+// writer. Progress goes to stderr.
+class OgrImporter {
+public:
+    OgrImporter(const CategoryMapping& mapping, mastermap::At5Writer& out) : mapping_(mapping), out_(out) {}
+
+    // Simplification tolerance in internal units; 0 keeps every vertex.
+    void SetSimplify(double tolerance) { simplify_ = tolerance; }
+    void SetOpenOptions(const QStringList& options) { openOptions_ = options; }
+    // Returns an empty text on success, the reason otherwise.
+    QString Import(const QString& source);
+
+private:
+    void ImportLayer(OGRLayer& layer);
+    void Emit(OGRGeometry& geometry, int category, bool asLine);
+
+    const CategoryMapping& mapping_;
+    mastermap::At5Writer& out_;
+    double simplify_ = 0;
+    QStringList openOptions_;
+};
