@@ -106,9 +106,9 @@ void MainCommands::BuildViewMenu(QMenu* m) {
         a->setChecked(true);
     }
     m->addSeparator();
-    Add(m, "mnuViewZoomIn", QStringLiteral("Zoom &In"))->setShortcuts({QKeySequence::ZoomIn, Qt::Key_Plus});
+    Add(m, "mnuViewZoomIn", QStringLiteral("Zoom &In"))->setShortcut(QKeySequence::ZoomIn);
     Add(m, "mnuViewZoomOut", QStringLiteral("Zoom &Out"))
-        ->setShortcuts({QKeySequence::ZoomOut, Qt::Key_Minus});
+        ->setShortcut(QKeySequence::ZoomOut);
     m->addSeparator();
     Add(m, "mnuViewMapOptions", QStringLiteral("Map &Options..."));
 }

@@ -6,11 +6,11 @@
 namespace app {
 
 StatusPanels::StatusPanels(QStatusBar* bar) {
-    static const char* const names[Count] = {"pnlMessage", "pnlPosition", "pnlMapSize", "pnlConnection"};
+    static const char* const names[Count] = {"pnlMessage", "pnlConnection", "pnlPosition", "pnlMapSize"};
     for (int i = 0; i < Count; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(QLatin1String(names[i]));
-        label->setMinimumWidth(i == Message ? 160 : 120);
+        label->setMinimumWidth(i == Message ? 160 : i == Position ? 260 : 120);
         if (i == Message)
             bar->addWidget(label, 1);
         else

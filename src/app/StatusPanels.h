@@ -9,11 +9,11 @@ class QStatusBar;
 
 namespace app {
 
-// The main window's status bar as numbered panels: messages, the pointer's
-// position over the map, the built map's size and the connection.
+// The main window's status bar as numbered panels: messages, the connection,
+// the pointer's position over the map and the built map's size.
 class StatusPanels : public ui::StatusSink {
 public:
-    enum Panel { Message = 0, Position = 1, MapSize = 2, Connection = 3, Count = 4 };
+    enum Panel { Message = 0, Connection = 1, Position = 2, MapSize = 3, Count = 4 };
 
     explicit StatusPanels(QStatusBar* bar);
 

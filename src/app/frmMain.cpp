@@ -1,13 +1,18 @@
 #include "app/frmMain.h"
 
+#include "app/CarverEngine.h"
 #include "app/CommandLine.h"
 #include "app/InstallFolder.h"
 #include "app/MainCommands.h"
 #include "app/MapDisplay.h"
+#include "app/MapMouse.h"
+#include "app/MapViewControl.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
 #include "app/Trace.h"
 #include "app/frmTerrafold.h"
+#include "geo/Coordinates.h"
+#include "mapview/WindowObject.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +22,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -26,6 +32,10 @@ namespace {
 // The smallest frame that still shows the map window and the toolbar whole.
 constexpr QSize MinimumFrame(633, 450);
 constexpr int ArrangePeriodMs = 500;
+// The first view when no settings say otherwise: the lower 48 states.
+constexpr double FirstRangeMiles = 2600;
+constexpr double FirstLatitude = 38.5;
+constexpr double FirstLongitude = -96.5;
 } // namespace
 
 frmMain::frmMain(SingleInstance* instance, QWidget* parent)
@@ -68,6 +78,7 @@ void frmMain::Load() {
     ConnectCommands();
 
     Trace(QStringLiteral("Initializing objects"));
+    Trace(QStringLiteral("WindowObject"));
     Trace(QStringLiteral("frmTerrafold"));
     map_ = new frmTerrafold;
     mapSub_ = area_->addSubWindow(map_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
@@ -75,6 +86,13 @@ void frmMain::Load() {
     mapSub_->setWindowIcon(windowIcon());
 
     Trace(QStringLiteral("Window object pointers"));
+    carver_.KSetSelectWidth(5);
+    carver_.KSetNodeSize(10);
+    carver_.KSetBlockSize(24000);
+    view_ = new MapViewControl(*map_, *window_, *status_, [this] { return positionFormat_; }, this);
+    mouse_ = new MapMouse(*map_->Display(), *window_, *view_, carver_, this);
+    map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
+    ConnectMapModes();
     Trace(QStringLiteral("Waiting for flash to come up"));
     Trace(QStringLiteral("Requesting linkpod updates"));
     Trace(QStringLiteral("Updates requested"));
@@ -82,6 +100,12 @@ void frmMain::Load() {
     resize(1100, 760);
     show();
     mapSub_->showMaximized();
+    if (window_->ZoomRange() <= window_->MinZoomRange()) {
+        window_->Center(geo::LongitudeToX(FirstLongitude), geo::LatitudeToY(FirstLatitude));
+        window_->SetZoomRange(FirstRangeMiles);
+    }
+    view_->ViewChanged();
+    ShowMode();
     loading_ = false;
     status_->SetStatusText(StatusPanels::Message, QStringLiteral("Ready"));
     status_->SetStatusText(StatusPanels::MapSize, QStringLiteral("Map not built"));
@@ -124,6 +148,33 @@ void frmMain::ConnectCommands() {
             &QStatusBar::setVisible);
     for (int i = 0; i < MainCommands::RecentFileCount; ++i)
         connect(commands_->Recent(i), &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+}
+
+void frmMain::ConnectMapModes()
+{
+    static const char* const modes[] = {"center", "create", "polyline", "dropwpt", "droprtewpt", "dropicn"};
+    for (int mode = 0; mode < 6; ++mode)
+        connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
+                [this, mode] { window_->SetMode(mode); });
+    connect(window_.get(), &mapview::WindowObject::ModeChange, this, &frmMain::ShowMode);
+    connect(commands_->Command(QStringLiteral("mnuViewZoomIn")), &QAction::triggered, this,
+            [this] { view_->ZoomStep(1); });
+    connect(commands_->Command(QStringLiteral("mnuViewZoomOut")), &QAction::triggered, this,
+            [this] { view_->ZoomStep(0); });
+}
+
+void frmMain::ShowMode()
+{
+    if (QAction* button = commands_->ModeButton(window_->Mode()))
+        button->setChecked(true);
+    map_->Display()->update();
+}
+
+void frmMain::DrawMap(QPainter& painter)
+{
+    SetMapDrawing(true);
+    carver_.KDraw(painter, 1);
+    SetMapDrawing(false);
 }
 
 void frmMain::ParseCommandOptions(const QString& text) {
@@ -222,8 +273,9 @@ void frmMain::CloseAllLists() {
 
 void frmMain::SetMapDrawing(bool drawing) {
     mapDrawing_ = drawing;
+    // The held-back close runs once the drawing has returned.
     if (!drawing && quitPending_)
-        close();
+        QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

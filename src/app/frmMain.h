@@ -4,6 +4,7 @@
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
 #include "app/WindowArranger.h"
+#include "carver/Carver.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -13,10 +14,18 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QPainter;
+
+namespace mapview {
+class WindowObject;
+}
 
 namespace app {
 
+class CarverEngine;
 class MainCommands;
+class MapMouse;
+class MapViewControl;
 class SingleInstance;
 class StatusPanels;
 class frmTerrafold;
@@ -53,6 +62,9 @@ public:
     MainCommands& Commands() { return *commands_; }
     frmTerrafold& MapWindow() { return *map_; }
     QMdiArea& Area() { return *area_; }
+    mapview::WindowObject& Window() { return *window_; }
+    Carver& Borders() { return carver_; }
+    MapViewControl& View() { return *view_; }
 
     // Tests answer the questions themselves; the window keeps its own otherwise.
     void SetPrompt(ui::Prompt* prompt);
@@ -74,6 +86,9 @@ protected:
 
 private:
     void ConnectCommands();
+    void ConnectMapModes();
+    void ShowMode();
+    void DrawMap(QPainter& painter);
     void ReceiveCommandLine(const QString& text);
     void ShowRecentFiles();
     void OpenRecentFile(int i);
@@ -90,6 +105,12 @@ private:
     StatusPanels* status_ = nullptr;
     MainCommands* commands_ = nullptr;
     frmTerrafold* map_ = nullptr;
+    Carver carver_;
+    std::unique_ptr<CarverEngine> engine_;
+    std::unique_ptr<mapview::WindowObject> window_;
+    MapViewControl* view_ = nullptr;
+    MapMouse* mouse_ = nullptr;
+    int positionFormat_ = 4;
     QMdiSubWindow* mapSub_ = nullptr;
     GuiPrompt ownPrompt_;
     ui::Prompt* prompt_;

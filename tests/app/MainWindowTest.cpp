@@ -135,6 +135,7 @@ TEST_F(MainWindow, CloseWhileTheMapDrawsWaitsForTheDrawingToEnd) {
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->QuitPending());
     main->SetMapDrawing(false);
+    QApplication::processEvents();
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(trace.contains(QStringLiteral("Calling End")));
 }
