@@ -1,0 +1,163 @@
+#include "CliRun.h"
+
+#include "geo/Coordinates.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+namespace {
+
+QStringList Strings(const QJsonValue& value) {
+    QStringList strings;
+    for (const QJsonValue& item : value.toArray())
+        strings << item.toString();
+    return strings;
+}
+
+const QString Deg = QStringLiteral("\u00B0");
+
+} // namespace
+
+TEST(CliPosition, DegreesGiveInternalValuesTextsAndEntries) {
+    const CliRun run = RunCli({"position", "--lat", "5.05", "--lon", "-93.265", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonObject json = run.Json();
+    EXPECT_EQ(json["x"].toInteger(), -10347402);
+    EXPECT_EQ(json["y"].toInteger(), 561005);
+    // Read back from the internal values, not the degrees given.
+    EXPECT_EQ(json["latitude"].toDouble(), geo::YToLatitude(561005));
+    EXPECT_EQ(json["longitude"].toDouble(), geo::XToLongitude(-10347402));
+
+    const QJsonObject text = json["text"].toObject();
+    EXPECT_EQ(Strings(text["2"]), QStringList({"N 5.04999624" + Deg, "W 93.26499632" + Deg}));
+    EXPECT_EQ(Strings(text["3"]), QStringList({"N  5" + Deg + "03.000'", "W  93" + Deg + "15.900'"}));
+    EXPECT_EQ(Strings(text["4"]), QStringList({"N  5" + Deg + "03'00.0\"", "W  93" + Deg + "15'54.0\""}));
+    EXPECT_EQ(Strings(text["5"]), QStringList({"Y: +561005", "X: -10347402"}));
+    EXPECT_FALSE(text.contains("1"));
+
+    const QJsonObject entry = json["entry"].toObject();
+    EXPECT_EQ(Strings(entry["2"]), QStringList({"05.04999624" + Deg, "093.26499632" + Deg, "N", "W"}));
+    EXPECT_EQ(Strings(entry["3"]), QStringList({"05" + Deg + "03.000'", "093" + Deg + "15.900'", "N", "W"}));
+    EXPECT_EQ(Strings(entry["4"]),
+              QStringList({"05" + Deg + "03'00.0\"", "093" + Deg + "15'54.0\"", "N", "W"}));
+    EXPECT_EQ(Strings(entry["5"]), QStringList({"00561005", "10347402", "N", "W"}));
+}
+
+TEST(CliPosition, InternalValuesGiveTheSameAsTheirDegrees) {
+    const CliRun fromDegrees = RunCli({"position", "--lat", "-33.8688", "--lon", "151.2093", "--json"});
+    const CliRun fromInternal = RunCli({"position", "--y", "-3997750", "--x", "16776105", "--json"});
+    ASSERT_EQ(fromInternal.exitCode, 0);
+    EXPECT_EQ(fromDegrees.Json(), fromInternal.Json());
+}
+
+TEST(CliPosition, BeyondTheDateLineIsShownAt180) {
+    const CliRun run = RunCli({"position", "--x", "20081272", "--y", "0", "--json"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject text = run.Json()["text"].toObject();
+    EXPECT_EQ(Strings(text["2"]), QStringList({"S 0.00000001" + Deg, "E 180.00000000" + Deg}));
+    EXPECT_EQ(Strings(text["5"]), QStringList({"Y: +0", "X: +20081272"}));
+}
+
+TEST(CliPosition, PlainTextShowsSeventeenDigits) {
+    const CliRun run = RunCli({"position", "--x", "-10347402", "--y", "561005"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QString text = run.Text();
+    EXPECT_TRUE(text.contains("x: -10347402\n"));
+    EXPECT_TRUE(text.contains("y: 561005\n"));
+    EXPECT_TRUE(text.contains("latitude: 5.0499962396851794\n")) << qPrintable(text);
+    EXPECT_TRUE(text.contains("longitude: -93.264996319357508\n"));
+    EXPECT_TRUE(text.contains("text 3 (Deg, Min): N  5" + Deg + "03.000'  W  93" + Deg + "15.900'\n"));
+    EXPECT_TRUE(text.contains("entry 5 (Mercator Meter): 00561005 N  10347402 W\n"));
+}
+
+TEST(CliPosition, ValidEntryIsParsed) {
+    const CliRun run = RunCli({"position", "--format", "3", "--entry", "05" + Deg + "03.000'",
+                               "093" + Deg + "15.900'", "--west", "--json"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject json = run.Json();
+    EXPECT_EQ(json["valid"].toBool(), true);
+    EXPECT_EQ(json["message"].toString(), QString());
+    EXPECT_DOUBLE_EQ(json["latitude"].toDouble(), 5.05);
+    EXPECT_DOUBLE_EQ(json["longitude"].toDouble(), -93.265);
+    EXPECT_EQ(json["x"].toInteger(), -10347402);
+    EXPECT_EQ(json["y"].toInteger(), 561005);
+}
+
+TEST(CliPosition, SouthernEntryAndFormatNone) {
+    // Format 1 enters positions as format 4 does.
+    const CliRun run = RunCli({"position", "--format", "1", "--entry", "33" + Deg + "52'07.7\"",
+                               "151" + Deg + "12'33.5\"", "--south", "--json"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject json = run.Json();
+    EXPECT_EQ(json["valid"].toBool(), true);
+    EXPECT_DOUBLE_EQ(json["latitude"].toDouble(), -(33 + 52 / 60.0 + 7.7 / 3600));
+    EXPECT_DOUBLE_EQ(json["longitude"].toDouble(), 151 + 12 / 60.0 + 33.5 / 3600);
+}
+
+TEST(CliPosition, InvalidEntryGivesTheMessageAndNoPosition) {
+    const CliRun run = RunCli(
+        {"position", "--format", "3", "--entry", "00" + Deg + "00.000'", "181" + Deg + "00.000'", "--json"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QJsonObject json = run.Json();
+    EXPECT_EQ(json["valid"].toBool(), false);
+    EXPECT_EQ(json["message"].toString(), "Longitude angle must be <= 180 degrees.");
+    EXPECT_FALSE(json.contains("latitude"));
+    EXPECT_FALSE(json.contains("longitude"));
+    EXPECT_FALSE(json.contains("x"));
+    EXPECT_FALSE(json.contains("y"));
+
+    const CliRun text = RunCli({"position", "--format", "2", "--entry", "90.00000000" + Deg, "0"});
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_EQ(text.Text(), "valid: false\nmessage: Latitude value must be < 90 degrees.\n");
+}
+
+TEST(CliPosition, MercatorMeterEntry) {
+    const CliRun run =
+        RunCli({"position", "--format", "5", "--entry", "00561005", "10347402", "--west", "--json"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.Json()["y"].toInteger(), 561005);
+    EXPECT_EQ(run.Json()["x"].toInteger(), -10347402);
+}
+
+TEST(CliPosition, OutOfRangePositionsAreErrors) {
+    const QList<QStringList> cases = {
+        {"position", "--lat", "95", "--lon", "0"},
+        {"position", "--lat", "-90.5", "--lon", "0", "--json"},
+        {"position", "--lat", "0", "--lon", "1e10"},
+        {"position", "--lat", "nan", "--lon", "0"},
+        {"position", "--x", "3000000000", "--y", "0"},
+        {"position", "--x", "-2147483648", "--y", "0"},
+        {"position", "--format", "5", "--entry", "99999999999", "0"},
+        {"position", "--format", "2", "--entry", "-95", "0"},
+    };
+    for (const QStringList& arguments : cases) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(run.out.isEmpty()) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(run.err.contains("outside the range")) << qPrintable(arguments.join(' '));
+    }
+}
+
+TEST(CliPosition, BadArgumentsShowTheUsage) {
+    const QList<QStringList> cases = {
+        {"position"},
+        {"position", "--lat", "5"},
+        {"position", "--lat", "abc", "--lon", "0"},
+        {"position", "--x", "1.5", "--y", "0"},
+        {"position", "--lat", "5", "--lon", "0", "--x", "1"},
+        {"position", "--lat", "5", "--lat", "6", "--lon", "0"},
+        {"position", "--lat", "5", "--lon", "0", "--south"},
+        {"position", "--format", "6", "--entry", "0", "0"},
+        {"position", "--format", "2", "--entry", "0"},
+        {"position", "--entry", "0", "0"},
+        {"position", "--lat", "5", "--lon", "0", "extra"},
+        {"position", "--bogus"},
+    };
+    for (const QStringList& arguments : cases) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(run.out.isEmpty()) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(run.err.contains("usage:")) << qPrintable(arguments.join(' '));
+    }
+}

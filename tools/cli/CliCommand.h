@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <stdexcept>
+
+namespace cli {
+
+// Exit codes shared by every command.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailure = 1;
+inline constexpr int ExitUsage = 2;
+
+// Thrown by a command whose arguments do not fit its usage; the dispatcher prints the
+// message and the command's usage and exits with ExitUsage.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One command of terrafold-cli: its arguments exclude the command name. usage holds
+// one indented line per form of the command and any notes after them.
+struct CliCommand {
+    const char* name;
+    const char* summary;
+    const char* usage;
+    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+};
+
+} // namespace cli
