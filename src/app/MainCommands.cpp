@@ -107,8 +107,7 @@ void MainCommands::BuildViewMenu(QMenu* m) {
     }
     m->addSeparator();
     Add(m, "mnuViewZoomIn", QStringLiteral("Zoom &In"))->setShortcut(QKeySequence::ZoomIn);
-    Add(m, "mnuViewZoomOut", QStringLiteral("Zoom &Out"))
-        ->setShortcut(QKeySequence::ZoomOut);
+    Add(m, "mnuViewZoomOut", QStringLiteral("Zoom &Out"))->setShortcut(QKeySequence::ZoomOut);
     m->addSeparator();
     Add(m, "mnuViewMapOptions", QStringLiteral("Map &Options..."));
 }

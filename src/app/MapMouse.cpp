@@ -22,8 +22,7 @@ constexpr int ModeStretch = 8;
 MapMouse::MapMouse(MapDisplay& display, mapview::WindowObject& view, MapViewControl& control, Carver& carver,
                    QObject* parent)
     : QObject(parent), display_(display), view_(view), control_(control), carver_(carver),
-      band_(new QRubberBand(QRubberBand::Rectangle, &display))
-{
+      band_(new QRubberBand(QRubberBand::Rectangle, &display)) {
     band_->setObjectName(QStringLiteral("bandStretch"));
     connect(&display, &MapDisplay::MouseDown, this, &MapMouse::Down);
     connect(&display, &MapDisplay::MouseMove, this, &MapMouse::Move);
@@ -31,14 +30,12 @@ MapMouse::MapMouse(MapDisplay& display, mapview::WindowObject& view, MapViewCont
     display.installEventFilter(this);
 }
 
-void MapMouse::SendBorderPoint(int mode, QPointF pixel)
-{
+void MapMouse::SendBorderPoint(int mode, QPointF pixel) {
     carver_.KSetMode(mode);
     carver_.KSendPoint(geo::RoundToInt32(pixel.x()), geo::RoundToInt32(pixel.y()));
 }
 
-void MapMouse::Down(Qt::MouseButton button, QPointF pixel)
-{
+void MapMouse::Down(Qt::MouseButton button, QPointF pixel) {
     const QPointF at = control_.ToInternal(pixel);
     view_.DownX = at.x();
     view_.DownY = at.y();
@@ -57,8 +54,7 @@ void MapMouse::Down(Qt::MouseButton button, QPointF pixel)
     }
 }
 
-void MapMouse::Move(Qt::MouseButtons buttons, QPointF pixel)
-{
+void MapMouse::Move(Qt::MouseButtons buttons, QPointF pixel) {
     const int mode = view_.Mode();
     if (mode == ModeBorder || mode == ModePolyline) {
         SendBorderPoint(KEL_MODE_START_BORDER, pixel);
@@ -80,8 +76,7 @@ void MapMouse::Move(Qt::MouseButtons buttons, QPointF pixel)
     }
 }
 
-void MapMouse::StretchTo(QPointF pixel)
-{
+void MapMouse::StretchTo(QPointF pixel) {
     const QPointF at = control_.ToInternal(pixel);
     view_.StretchX2 = at.x();
     view_.StretchY2 = at.y();
@@ -91,8 +86,7 @@ void MapMouse::StretchTo(QPointF pixel)
     control_.ViewChanged();
 }
 
-void MapMouse::Up(Qt::MouseButton button, QPointF pixel)
-{
+void MapMouse::Up(Qt::MouseButton button, QPointF pixel) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     const QPointF at = control_.ToInternal(pixel);
@@ -122,8 +116,7 @@ void MapMouse::Up(Qt::MouseButton button, QPointF pixel)
     emit DataGesture(mode, button, at);
 }
 
-bool MapMouse::Key(QKeyEvent* event)
-{
+bool MapMouse::Key(QKeyEvent* event) {
     const QString text = event->text();
     if (text == QLatin1String("+") || text == QLatin1String("-")) {
         control_.ZoomStep(text == QLatin1String("+") ? 1 : 0);
@@ -138,8 +131,7 @@ bool MapMouse::Key(QKeyEvent* event)
     return false;
 }
 
-bool MapMouse::eventFilter(QObject* watched, QEvent* event)
-{
+bool MapMouse::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && Key(static_cast<QKeyEvent*>(event)))
         return true;
     return QObject::eventFilter(watched, event);

@@ -11,9 +11,9 @@ namespace app {
 
 namespace {
 
-QCursor ArrowWith(const QString& key)
-{
-    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
+QCursor ArrowWith(const QString& key) {
+    const qreal ratio =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
     QPixmap pixmap(QSize(32, 32) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
@@ -38,8 +38,7 @@ QCursor ArrowWith(const QString& key)
 
 } // namespace
 
-QCursor MapPointers::Cursor(mapview::PointerKind kind)
-{
+QCursor MapPointers::Cursor(mapview::PointerKind kind) {
     switch (kind) {
     case mapview::PointerKind::CrossHair:
         return Qt::CrossCursor;

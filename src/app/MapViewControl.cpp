@@ -21,11 +21,12 @@ namespace app {
 
 MapViewControl::MapViewControl(frmTerrafold& window, mapview::WindowObject& view, ui::StatusSink& status,
                                FormatSource positionFormat, QObject* parent)
-    : QObject(parent), window_(window), view_(view), status_(status), positionFormat_(std::move(positionFormat))
-{
+    : QObject(parent), window_(window), view_(view), status_(status),
+      positionFormat_(std::move(positionFormat)) {
     QComboBox* box = window_.ZoomBox();
     connect(box, &QComboBox::activated, this, [this, box](int i) { ChooseRange(box->itemText(i), false); });
-    connect(box->lineEdit(), &QLineEdit::returnPressed, this, [this, box] { ChooseRange(box->currentText(), true); });
+    connect(box->lineEdit(), &QLineEdit::returnPressed, this,
+            [this, box] { ChooseRange(box->currentText(), true); });
     box->lineEdit()->installEventFilter(this);
     for (int i = 0; i < 2; ++i)
         connect(window_.ZoomButton(i), &QToolButton::clicked, this, [this, i] { ZoomStep(i); });
@@ -40,23 +41,21 @@ MapViewControl::MapViewControl(frmTerrafold& window, mapview::WindowObject& view
             [this] { window_.Display()->setCursor(MapPointers::Cursor(view_.MapPicture.Pointer)); });
 }
 
-QPointF MapViewControl::ToInternal(QPointF pixel) const
-{
+QPointF MapViewControl::ToInternal(QPointF pixel) const {
     if (view_.PixelsPerUnitX == 0 || view_.PixelsPerUnitY == 0)
         return {double(view_.MidX), double(view_.MidY)};
-    return {(pixel.x() + view_.PixelLeft) / view_.PixelsPerUnitX, (pixel.y() + view_.PixelTop) / view_.PixelsPerUnitY};
+    return {(pixel.x() + view_.PixelLeft) / view_.PixelsPerUnitX,
+            (pixel.y() + view_.PixelTop) / view_.PixelsPerUnitY};
 }
 
-void MapViewControl::ViewChanged()
-{
+void MapViewControl::ViewChanged() {
     FillZoomBox(false);
     window_.Display()->setCursor(MapPointers::Cursor(view_.MapPicture.Pointer));
     window_.Display()->update();
     emit Changed();
 }
 
-void MapViewControl::FillZoomBox(bool keepText)
-{
+void MapViewControl::FillZoomBox(bool keepText) {
     QComboBox* box = window_.ZoomBox();
     const QString typed = box->currentText();
     const QSignalBlocker filling(box);
@@ -68,16 +67,14 @@ void MapViewControl::FillZoomBox(bool keepText)
         box->setEditText(typed);
 }
 
-void MapViewControl::ChooseRange(const QString& text, bool keepText)
-{
+void MapViewControl::ChooseRange(const QString& text, bool keepText) {
     mapview::ZoomRangeList::Choose(view_, text);
     FillZoomBox(keepText);
     window_.Display()->update();
     emit Changed();
 }
 
-void MapViewControl::ZoomStep(int index)
-{
+void MapViewControl::ZoomStep(int index) {
     const bool changed = index == 0 ? view_.ZoomOut() : view_.ZoomIn();
     if (changed)
         ViewChanged();
@@ -85,14 +82,12 @@ void MapViewControl::ZoomStep(int index)
         QApplication::beep();
 }
 
-void MapViewControl::Scroll(int direction)
-{
+void MapViewControl::Scroll(int direction) {
     view_.Pan(direction);
     ViewChanged();
 }
 
-void MapViewControl::Resized()
-{
+void MapViewControl::Resized() {
     // The scale follows the window: the same range across its new width.
     view_.MapPicture.Width = window_.Display()->width();
     view_.MapPicture.Height = window_.Display()->height();
@@ -100,8 +95,7 @@ void MapViewControl::Resized()
     ViewChanged();
 }
 
-void MapViewControl::ShowPosition(QPointF pixel)
-{
+void MapViewControl::ShowPosition(QPointF pixel) {
     const QPointF at = ToInternal(pixel);
     QString text;
     try {
@@ -112,8 +106,7 @@ void MapViewControl::ShowPosition(QPointF pixel)
     status_.SetStatusText(StatusPanels::Position, text);
 }
 
-bool MapViewControl::eventFilter(QObject* watched, QEvent* event)
-{
+bool MapViewControl::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();

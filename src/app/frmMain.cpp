@@ -39,8 +39,10 @@ constexpr double FirstLongitude = -96.5;
 } // namespace
 
 frmMain::frmMain(SingleInstance* instance, QWidget* parent)
-    : QMainWindow(parent), instance_(instance), area_(new QMdiArea(this)), ownPrompt_(this),
-      prompt_(&ownPrompt_), progress_(this), helpOpener_(&QDesktopServices::openUrl) {
+    : QMainWindow(parent), instance_(instance), area_(new QMdiArea(this)),
+      engine_(std::make_unique<CarverEngine>(carver_)),
+      window_(std::make_unique<mapview::WindowObject>(*engine_)), ownPrompt_(this), prompt_(&ownPrompt_),
+      progress_(this), helpOpener_(&QDesktopServices::openUrl) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -89,7 +91,8 @@ void frmMain::Load() {
     carver_.KSetSelectWidth(5);
     carver_.KSetNodeSize(10);
     carver_.KSetBlockSize(24000);
-    view_ = new MapViewControl(*map_, *window_, *status_, [this] { return positionFormat_; }, this);
+    view_ = new MapViewControl(
+        *map_, *window_, *status_, [this] { return positionFormat_; }, this);
     mouse_ = new MapMouse(*map_->Display(), *window_, *view_, carver_, this);
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
     ConnectMapModes();
@@ -150,8 +153,7 @@ void frmMain::ConnectCommands() {
         connect(commands_->Recent(i), &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
 }
 
-void frmMain::ConnectMapModes()
-{
+void frmMain::ConnectMapModes() {
     static const char* const modes[] = {"center", "create", "polyline", "dropwpt", "droprtewpt", "dropicn"};
     for (int mode = 0; mode < 6; ++mode)
         connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
@@ -163,15 +165,13 @@ void frmMain::ConnectMapModes()
             [this] { view_->ZoomStep(0); });
 }
 
-void frmMain::ShowMode()
-{
+void frmMain::ShowMode() {
     if (QAction* button = commands_->ModeButton(window_->Mode()))
         button->setChecked(true);
     map_->Display()->update();
 }
 
-void frmMain::DrawMap(QPainter& painter)
-{
+void frmMain::DrawMap(QPainter& painter) {
     SetMapDrawing(true);
     carver_.KDraw(painter, 1);
     SetMapDrawing(false);
