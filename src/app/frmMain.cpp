@@ -97,6 +97,7 @@ void frmMain::Load() {
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
     ConnectMapModes();
     Trace(QStringLiteral("Waiting for flash to come up"));
+    master_.Open(QApplication::applicationDirPath() + QStringLiteral("/res"));
     Trace(QStringLiteral("Requesting linkpod updates"));
     Trace(QStringLiteral("Updates requested"));
 
@@ -173,6 +174,7 @@ void frmMain::ShowMode() {
 
 void frmMain::DrawMap(QPainter& painter) {
     SetMapDrawing(true);
+    master_.Draw(painter, *window_);
     carver_.KDraw(painter, 1);
     SetMapDrawing(false);
 }

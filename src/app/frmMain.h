@@ -3,6 +3,7 @@
 #include "app/GuiProgress.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
+#include "app/MasterMapLayer.h"
 #include "app/WindowArranger.h"
 #include "carver/Carver.h"
 
@@ -106,6 +107,7 @@ private:
     MainCommands* commands_ = nullptr;
     frmTerrafold* map_ = nullptr;
     Carver carver_;
+    MasterMapLayer master_;
     std::unique_ptr<CarverEngine> engine_;
     std::unique_ptr<mapview::WindowObject> window_;
     MapViewControl* view_ = nullptr;
