@@ -1,6 +1,9 @@
 #include "CliCommands.h"
 
 // One include and one table row per command.
+#include "BuildMapCommand.h"
+#include "EstimateCommand.h"
+#include "MapInfoCommand.h"
 #include "PositionCommand.h"
 
 namespace cli {
@@ -9,6 +12,9 @@ namespace {
 
 constexpr CliCommand Commands[] = {
     PositionCommand,
+    EstimateCommand,
+    BuildMapCommand,
+    MapInfoCommand,
 };
 
 } // namespace
