@@ -10,7 +10,13 @@ shift || true
 
 mapfile -t wanted < <(cat "$here"/packages/*.txt | sed 's/#.*//' | tr -s ' \t' '\n' | sed '/^$/d' | sort -u)
 missing=()
-for pkg in "${wanted[@]}"; do
+for entry in "${wanted[@]}"; do
+  # "package@command": the package is only needed when the command is missing
+  # (npm, for example, often comes with Node.js from elsewhere).
+  pkg=${entry%@*}
+  if [[ $entry == *@* ]] && command -v "${entry#*@}" >/dev/null; then
+    continue
+  fi
   status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
   [[ $status == "install ok installed" ]] || missing+=("$pkg")
 done

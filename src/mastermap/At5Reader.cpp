@@ -10,8 +10,7 @@
 
 namespace mastermap {
 
-QString At5Reader::Open(const QString& path)
-{
+QString At5Reader::Open(const QString& path) {
     path_ = path;
     bytes_ = {};
     file_.close();
@@ -26,8 +25,7 @@ QString At5Reader::Open(const QString& path)
     return error.isEmpty() ? error : QStringLiteral("%1: %2").arg(path, error);
 }
 
-QString At5Reader::OpenBytes(std::string_view bytes)
-{
+QString At5Reader::OpenBytes(std::string_view bytes) {
     bytes_ = {};
     ByteReader in(bytes);
     char magic[sizeof at5::Magic];
@@ -73,22 +71,19 @@ QString At5Reader::OpenBytes(std::string_view bytes)
     return {};
 }
 
-std::uint64_t At5Reader::FeatureOffset(std::uint32_t i) const
-{
+std::uint64_t At5Reader::FeatureOffset(std::uint32_t i) const {
     ByteReader in(bytes_);
     in.Seek(indexOffset_ + 8ull * i);
     return in.Read<std::uint64_t>();
 }
 
-std::uint32_t At5Reader::CellEntry(std::uint64_t i) const
-{
+std::uint32_t At5Reader::CellEntry(std::uint64_t i) const {
     ByteReader in(bytes_);
     in.Seek(cellsOffset_ + 4 * i);
     return in.Read<std::uint32_t>();
 }
 
-void At5Reader::Query(const Rect& r, const Visitor& visit) const
-{
+void At5Reader::Query(const Rect& r, const Visitor& visit) const {
     if (bytes_.empty() || !r.Intersects(bounds_))
         return;
     const GridIndex::CellRange c = GridIndex::Cells(grid_, r);
@@ -122,8 +117,7 @@ void At5Reader::Query(const Rect& r, const Visitor& visit) const
     }
 }
 
-void At5Reader::ForEach(const Visitor& visit) const
-{
+void At5Reader::ForEach(const Visitor& visit) const {
     for (std::uint32_t i = 0; i < featureCount_ && !bytes_.empty(); ++i) {
         ByteReader in(bytes_);
         in.Seek(FeatureOffset(i));
@@ -132,8 +126,7 @@ void At5Reader::ForEach(const Visitor& visit) const
     }
 }
 
-std::uint64_t At5Reader::CategoriesPresent() const
-{
+std::uint64_t At5Reader::CategoriesPresent() const {
     std::uint64_t mask = 0;
     for (std::uint32_t i = 0; i < featureCount_ && !bytes_.empty(); ++i) {
         ByteReader in(bytes_);

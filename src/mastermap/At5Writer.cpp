@@ -9,13 +9,11 @@
 
 namespace mastermap {
 
-void At5Writer::Add(Feature feature)
-{
+void At5Writer::Add(Feature feature) {
     features_.push_back(std::move(feature));
 }
 
-QString At5Writer::Write(const QString& path) const
-{
+QString At5Writer::Write(const QString& path) const {
     Rect bounds;
     std::vector<Rect> boxes;
     boxes.reserve(features_.size());

@@ -14,8 +14,7 @@ class ByteReader {
 public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
-    template <typename T> T Read()
-    {
+    template <typename T> T Read() {
         if (failed_ || bytes_.size() - pos_ < sizeof(T)) {
             failed_ = true;
             return T{};
@@ -27,8 +26,7 @@ public:
     }
 
     bool Has(std::uint64_t count) const { return !failed_ && bytes_.size() - pos_ >= count; }
-    void Seek(std::uint64_t pos)
-    {
+    void Seek(std::uint64_t pos) {
         if (pos > bytes_.size())
             failed_ = true;
         else
@@ -44,8 +42,7 @@ private:
 };
 
 // Little-endian appends to a byte buffer.
-template <typename T> void AppendLE(QByteArray& out, T value)
-{
+template <typename T> void AppendLE(QByteArray& out, T value) {
     const T le = qToLittleEndian(value);
     out.append(reinterpret_cast<const char*>(&le), sizeof(T));
 }

@@ -16,8 +16,7 @@ constexpr qint64 MaxLibraryBytes = 1 << 20;
 
 } // namespace
 
-QString CategoryLibrary::AddLine(const QString& raw)
-{
+QString CategoryLibrary::AddLine(const QString& raw) {
     const QString line = raw.trimmed();
     if (line.isEmpty() || line.startsWith(u'#'))
         return {};
@@ -44,8 +43,7 @@ QString CategoryLibrary::AddLine(const QString& raw)
     return {};
 }
 
-QString CategoryLibrary::Parse(const QString& text)
-{
+QString CategoryLibrary::Parse(const QString& text) {
     majors_.clear();
     const QStringList lines = text.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
@@ -58,8 +56,7 @@ QString CategoryLibrary::Parse(const QString& text)
     return {};
 }
 
-QString CategoryLibrary::Read(const QString& path)
-{
+QString CategoryLibrary::Read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
@@ -69,8 +66,7 @@ QString CategoryLibrary::Read(const QString& path)
     return error.isEmpty() ? error : QStringLiteral("%1, %2").arg(path, error);
 }
 
-QString CategoryLibrary::Text() const
-{
+QString CategoryLibrary::Text() const {
     QString out = Signature + u'\n';
     for (const Major& major : majors_) {
         out += QStringLiteral("major %1 %2\n").arg(major.code).arg(major.name);
@@ -80,8 +76,7 @@ QString CategoryLibrary::Text() const
     return out;
 }
 
-QString CategoryLibrary::Write(const QString& path) const
-{
+QString CategoryLibrary::Write(const QString& path) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot create %1: %2").arg(path, file.errorString());
@@ -91,8 +86,7 @@ QString CategoryLibrary::Write(const QString& path) const
     return {};
 }
 
-std::optional<CategoryLibrary::Place> CategoryLibrary::Find(int category) const
-{
+std::optional<CategoryLibrary::Place> CategoryLibrary::Find(int category) const {
     for (std::size_t i = 0; i < majors_.size(); ++i)
         for (std::size_t j = 0; j < majors_[i].minors.size(); ++j)
             if (majors_[i].minors[j].category == category)

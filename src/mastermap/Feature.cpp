@@ -4,8 +4,7 @@
 
 namespace mastermap {
 
-void Rect::Include(Point p)
-{
+void Rect::Include(Point p) {
     if (IsEmpty()) {
         *this = {p.x, p.y, p.x, p.y};
         return;
@@ -16,16 +15,14 @@ void Rect::Include(Point p)
     top = std::max(top, p.y);
 }
 
-void Rect::Include(const Rect& o)
-{
+void Rect::Include(const Rect& o) {
     if (o.IsEmpty())
         return;
     Include(Point{o.left, o.bottom});
     Include(Point{o.right, o.top});
 }
 
-Rect Feature::Bounds() const
-{
+Rect Feature::Bounds() const {
     Rect r;
     for (const Point& p : points)
         r.Include(p);

@@ -20,13 +20,11 @@ struct Rect {
     std::int32_t top = -1;
 
     bool IsEmpty() const { return right < left || top < bottom; }
-    bool Intersects(const Rect& o) const
-    {
+    bool Intersects(const Rect& o) const {
         return !IsEmpty() && !o.IsEmpty() && left <= o.right && o.left <= right && bottom <= o.top &&
                o.bottom <= top;
     }
-    bool Contains(const Rect& o) const
-    {
+    bool Contains(const Rect& o) const {
         return !o.IsEmpty() && left <= o.left && o.right <= right && bottom <= o.bottom && o.top <= top;
     }
     void Include(Point p);

@@ -12,8 +12,7 @@ struct Fixed {
     std::uint32_t pointCount;
 };
 
-std::optional<Fixed> ReadFixed(ByteReader& in)
-{
+std::optional<Fixed> ReadFixed(ByteReader& in) {
     Fixed f{};
     const auto kind = in.Read<std::uint8_t>();
     f.head.category = in.Read<std::uint8_t>();
@@ -33,8 +32,7 @@ std::optional<Fixed> ReadFixed(ByteReader& in)
 }
 
 // An area ring must close and hold at least four vertices, a line part two.
-bool PartSizeValid(FeatureKind kind, std::uint32_t size)
-{
+bool PartSizeValid(FeatureKind kind, std::uint32_t size) {
     switch (kind) {
     case FeatureKind::Area:
         return size >= 4;
@@ -48,8 +46,7 @@ bool PartSizeValid(FeatureKind kind, std::uint32_t size)
 
 } // namespace
 
-void FeatureCodec::Append(QByteArray& out, const Feature& f)
-{
+void FeatureCodec::Append(QByteArray& out, const Feature& f) {
     const Rect b = f.Bounds();
     AppendLE<std::uint8_t>(out, static_cast<std::uint8_t>(f.kind));
     AppendLE<std::uint8_t>(out, f.category);
@@ -65,8 +62,7 @@ void FeatureCodec::Append(QByteArray& out, const Feature& f)
     }
 }
 
-std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(ByteReader& in)
-{
+std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(ByteReader& in) {
     const auto fixed = ReadFixed(in);
     if (!fixed)
         return std::nullopt;
@@ -74,8 +70,7 @@ std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(ByteReader& in)
     return fixed->head;
 }
 
-std::optional<Feature> FeatureCodec::Read(ByteReader& in)
-{
+std::optional<Feature> FeatureCodec::Read(ByteReader& in) {
     const auto fixed = ReadFixed(in);
     if (!fixed)
         return std::nullopt;
@@ -92,7 +87,8 @@ std::optional<Feature> FeatureCodec::Read(ByteReader& in)
             bad = true;
         total += size;
     }
-    if (bad || total != fixed->pointCount || (f.kind == FeatureKind::Area && !(f.parts[0] & Feature::OuterRing))) {
+    if (bad || total != fixed->pointCount ||
+        (f.kind == FeatureKind::Area && !(f.parts[0] & Feature::OuterRing))) {
         in.Seek(~0ull);
         return std::nullopt;
     }

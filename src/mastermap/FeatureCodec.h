@@ -18,7 +18,9 @@ public:
     static constexpr int FixedSize = 24;
     static constexpr std::uint32_t MaxParts = 0xFFFF;
 
-    static std::uint64_t EncodedSize(const Feature& f) { return FixedSize + 4 * f.parts.size() + 8 * f.points.size(); }
+    static std::uint64_t EncodedSize(const Feature& f) {
+        return FixedSize + 4 * f.parts.size() + 8 * f.points.size();
+    }
     static void Append(QByteArray& out, const Feature& f);
     // Reads one record at the reader's position. Returns nothing for a record
     // that is cut short or inconsistent; the reader is then left failed.

@@ -9,15 +9,13 @@ namespace mastermap {
 
 namespace {
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
-{
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
 } // namespace
 
-GridIndex::CellRange GridIndex::Cells(const Geometry& g, const Rect& r)
-{
+GridIndex::CellRange GridIndex::Cells(const Geometry& g, const Rect& r) {
     CellRange range;
     if (r.IsEmpty() || g.columns == 0 || g.rows == 0 || g.cellSize <= 0)
         return range;
@@ -35,19 +33,20 @@ GridIndex::CellRange GridIndex::Cells(const Geometry& g, const Rect& r)
     return range;
 }
 
-GridIndex GridIndex::Build(const Rect& bounds, const std::vector<Rect>& boxes)
-{
+GridIndex GridIndex::Build(const Rect& bounds, const std::vector<Rect>& boxes) {
     GridIndex index;
     Geometry& g = index.geometry_;
     if (!bounds.IsEmpty()) {
         const std::int64_t side = std::max<std::int64_t>(std::int64_t{bounds.right} - bounds.left,
-                                                         std::int64_t{bounds.top} - bounds.bottom) + 1;
-        const std::int64_t units = (side + at5::MaxCellsPerSide * at5::CellUnit - 1) /
-                                   (at5::MaxCellsPerSide * at5::CellUnit);
+                                                         std::int64_t{bounds.top} - bounds.bottom) +
+                                  1;
+        const std::int64_t units =
+            (side + at5::MaxCellsPerSide * at5::CellUnit - 1) / (at5::MaxCellsPerSide * at5::CellUnit);
         g.cellSize = static_cast<std::int32_t>(std::max<std::int64_t>(1, units) * at5::CellUnit);
         g.originX = static_cast<std::int32_t>(FloorDiv(bounds.left, g.cellSize) * g.cellSize);
         g.originY = static_cast<std::int32_t>(FloorDiv(bounds.bottom, g.cellSize) * g.cellSize);
-        g.columns = static_cast<std::uint32_t>(FloorDiv(std::int64_t{bounds.right} - g.originX, g.cellSize) + 1);
+        g.columns =
+            static_cast<std::uint32_t>(FloorDiv(std::int64_t{bounds.right} - g.originX, g.cellSize) + 1);
         g.rows = static_cast<std::uint32_t>(FloorDiv(std::int64_t{bounds.top} - g.originY, g.cellSize) + 1);
     }
     std::vector<std::vector<std::uint32_t>> cells(std::size_t{g.columns} * g.rows);
@@ -65,8 +64,7 @@ GridIndex GridIndex::Build(const Rect& bounds, const std::vector<Rect>& boxes)
     return index;
 }
 
-std::optional<GridIndex::Geometry> GridIndex::ReadGeometry(ByteReader& in)
-{
+std::optional<GridIndex::Geometry> GridIndex::ReadGeometry(ByteReader& in) {
     Geometry g;
     g.cellSize = in.Read<std::int32_t>();
     g.originX = in.Read<std::int32_t>();
@@ -78,8 +76,7 @@ std::optional<GridIndex::Geometry> GridIndex::ReadGeometry(ByteReader& in)
     return g;
 }
 
-void GridIndex::AppendGeometry(QByteArray& out) const
-{
+void GridIndex::AppendGeometry(QByteArray& out) const {
     AppendLE<std::int32_t>(out, geometry_.cellSize);
     AppendLE<std::int32_t>(out, geometry_.originX);
     AppendLE<std::int32_t>(out, geometry_.originY);
@@ -87,8 +84,7 @@ void GridIndex::AppendGeometry(QByteArray& out) const
     AppendLE<std::uint32_t>(out, geometry_.rows);
 }
 
-void GridIndex::AppendCells(QByteArray& out) const
-{
+void GridIndex::AppendCells(QByteArray& out) const {
     for (std::uint32_t v : first_)
         AppendLE<std::uint32_t>(out, v);
     for (std::uint32_t v : refs_)

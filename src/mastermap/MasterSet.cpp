@@ -11,8 +11,7 @@ constexpr qint64 MaxListBytes = 64 * 1024;
 
 } // namespace
 
-QStringList MasterSet::ReadPathList(const QString& listPath)
-{
+QStringList MasterSet::ReadPathList(const QString& listPath) {
     QFile file(listPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -25,13 +24,11 @@ QStringList MasterSet::ReadPathList(const QString& listPath)
     return paths;
 }
 
-bool MasterSet::IsHighDetailName(const QString& fileName)
-{
+bool MasterSet::IsHighDetailName(const QString& fileName) {
     return fileName.contains(QStringLiteral("LargeScale")) || fileName.contains(QStringLiteral("Overlay"));
 }
 
-void MasterSet::Open(const QStringList& paths)
-{
+void MasterSet::Open(const QStringList& paths) {
     files_.clear();
     for (const QString& path : paths) {
         auto reader = std::make_unique<At5Reader>();
@@ -40,14 +37,12 @@ void MasterSet::Open(const QStringList& paths)
     }
 }
 
-void MasterSet::Query(const Rect& r, const At5Reader::Visitor& visit) const
-{
+void MasterSet::Query(const Rect& r, const At5Reader::Visitor& visit) const {
     for (const auto& file : files_)
         file->Query(r, visit);
 }
 
-Rect MasterSet::Bounds() const
-{
+Rect MasterSet::Bounds() const {
     Rect r;
     for (const auto& file : files_)
         r.Include(file->Bounds());

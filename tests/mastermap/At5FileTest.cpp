@@ -13,8 +13,7 @@ using namespace mastermap_testing;
 
 namespace {
 
-std::vector<Feature> Collect(const At5Reader& r, const Rect& area)
-{
+std::vector<Feature> Collect(const At5Reader& r, const Rect& area) {
     std::vector<Feature> out;
     r.Query(area, [&](const Feature& f) { out.push_back(f); });
     return out;
@@ -22,13 +21,12 @@ std::vector<Feature> Collect(const At5Reader& r, const Rect& area)
 
 class At5File : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         path = dir.filePath("test.at5");
         At5Writer w;
-        w.Add(Line(2, {{-5000000, 100}, {5000000, 200}}));  // long line across many cells
-        w.Add(Square(3, 1000000, 1000000, 50000));          // small lake
-        w.Add(Spot(60, -3000000, -3000000));                // far away point
+        w.Add(Line(2, {{-5000000, 100}, {5000000, 200}})); // long line across many cells
+        w.Add(Square(3, 1000000, 1000000, 50000));         // small lake
+        w.Add(Spot(60, -3000000, -3000000));               // far away point
         Feature holed = Square(60, 0, 0, 100000);
         const Feature hole = Square(60, 10000, 10000, 1000);
         holed.parts.push_back(5);
@@ -40,8 +38,7 @@ protected:
     QString path;
 };
 
-TEST_F(At5File, KeepsEveryFeatureWithItsPartsAndVertices)
-{
+TEST_F(At5File, KeepsEveryFeatureWithItsPartsAndVertices) {
     At5Reader r;
     ASSERT_EQ(r.Open(path), "");
     EXPECT_EQ(r.FeatureCount(), 4u);
@@ -55,8 +52,7 @@ TEST_F(At5File, KeepsEveryFeatureWithItsPartsAndVertices)
     EXPECT_EQ(r.CategoriesPresent(), (1ull << 2) | (1ull << 3) | (1ull << 60));
 }
 
-TEST_F(At5File, QueryReturnsOnlyFeaturesTouchingTheRectangleOnce)
-{
+TEST_F(At5File, QueryReturnsOnlyFeaturesTouchingTheRectangleOnce) {
     At5Reader r;
     ASSERT_EQ(r.Open(path), "");
     const auto near = Collect(r, {990000, 990000, 1010000, 1010000});
@@ -69,8 +65,7 @@ TEST_F(At5File, QueryReturnsOnlyFeaturesTouchingTheRectangleOnce)
     EXPECT_TRUE(Collect(r, {3000000, 3000000, 3100000, 3100000}).empty());
 }
 
-TEST_F(At5File, HighDetailFlagIsKept)
-{
+TEST_F(At5File, HighDetailFlagIsKept) {
     At5Writer w;
     w.SetHighDetail(true);
     w.Add(Spot(1, 0, 0));
@@ -83,8 +78,7 @@ TEST_F(At5File, HighDetailFlagIsKept)
     EXPECT_FALSE(low.HighDetail());
 }
 
-TEST_F(At5File, RefusesOtherFilesWithAReason)
-{
+TEST_F(At5File, RefusesOtherFilesWithAReason) {
     QFile f(dir.filePath("bad.at5"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("TFMASTER but not really");
@@ -97,8 +91,7 @@ TEST_F(At5File, RefusesOtherFilesWithAReason)
 
 // Every cut-short copy and every single damaged byte is read without a crash,
 // and whatever comes back is a consistent feature.
-TEST_F(At5File, SurvivesTruncationAndDamagedBytes)
-{
+TEST_F(At5File, SurvivesTruncationAndDamagedBytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray good = f.readAll();

@@ -8,10 +8,10 @@
 using mastermap::CategoryLibrary;
 using mastermap::MasterSet;
 
-TEST(CategoryLibrary, ReadsTheTreeAndWritesItBackUnchanged)
-{
+TEST(CategoryLibrary, ReadsTheTreeAndWritesItBackUnchanged) {
     CategoryLibrary lib;
-    ASSERT_EQ(lib.Parse("# comment\nmajor 1 Water\nminor 1 Shoreline\nminor 3 Lakes\n\nmajor 7 Land\nminor 60 Land areas\n"),
+    ASSERT_EQ(lib.Parse("# comment\nmajor 1 Water\nminor 1 Shoreline\nminor 3 Lakes\n\nmajor 7 Land\nminor "
+                        "60 Land areas\n"),
               "");
     ASSERT_EQ(lib.Majors().size(), 2u);
     EXPECT_EQ(lib.Majors()[1].code, 7);
@@ -26,8 +26,7 @@ TEST(CategoryLibrary, ReadsTheTreeAndWritesItBackUnchanged)
     EXPECT_EQ(again.Text(), lib.Text());
 }
 
-TEST(CategoryLibrary, RefusesDuplicatesAndOutOfRangeCategoriesNamingTheLine)
-{
+TEST(CategoryLibrary, RefusesDuplicatesAndOutOfRangeCategoriesNamingTheLine) {
     CategoryLibrary lib;
     EXPECT_EQ(lib.Parse("major 1 A\nminor 1 x\nminor 1 y\n"), "line 3: map category 1 is used twice");
     EXPECT_TRUE(lib.Majors().empty());
@@ -37,15 +36,13 @@ TEST(CategoryLibrary, RefusesDuplicatesAndOutOfRangeCategoriesNamingTheLine)
     EXPECT_NE(lib.Parse("major one A\n"), "");
 }
 
-TEST(MasterList, HighDetailFilesAreKnownByName)
-{
+TEST(MasterList, HighDetailFilesAreKnownByName) {
     EXPECT_TRUE(MasterSet::IsHighDetailName("USCountiesLargeScale.at5"));
     EXPECT_TRUE(MasterSet::IsHighDetailName("RoadsOverlay.at5"));
     EXPECT_FALSE(MasterSet::IsHighDetailName("World.at5"));
 }
 
-TEST(MasterList, PathListSkipsBlankLinesAndMissingFiles)
-{
+TEST(MasterList, PathListSkipsBlankLinesAndMissingFiles) {
     QTemporaryDir dir;
     QFile f(dir.filePath("UsedList.txt"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -10,8 +10,7 @@ using mastermap::Feature;
 using mastermap::FeatureKind;
 using mastermap::Point;
 
-inline Feature Line(std::uint8_t category, std::vector<Point> points)
-{
+inline Feature Line(std::uint8_t category, std::vector<Point> points) {
     Feature f;
     f.kind = FeatureKind::Line;
     f.category = category;
@@ -21,8 +20,7 @@ inline Feature Line(std::uint8_t category, std::vector<Point> points)
 }
 
 // An axis-aligned square area with its lower left corner at (x, y).
-inline Feature Square(std::uint8_t category, std::int32_t x, std::int32_t y, std::int32_t side)
-{
+inline Feature Square(std::uint8_t category, std::int32_t x, std::int32_t y, std::int32_t side) {
     Feature f;
     f.kind = FeatureKind::Area;
     f.category = category;
@@ -31,8 +29,7 @@ inline Feature Square(std::uint8_t category, std::int32_t x, std::int32_t y, std
     return f;
 }
 
-inline Feature Spot(std::uint8_t category, std::int32_t x, std::int32_t y)
-{
+inline Feature Spot(std::uint8_t category, std::int32_t x, std::int32_t y) {
     Feature f;
     f.kind = FeatureKind::Point;
     f.category = category;

@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-QString CategoryMapping::Read(const QString& path, int depth)
-{
+QString CategoryMapping::Read(const QString& path, int depth) {
     if (depth > MaxIncludeDepth)
         return QStringLiteral("%1 is included too deeply").arg(path);
     QFile file(path);
@@ -31,8 +30,7 @@ QString CategoryMapping::Read(const QString& path, int depth)
     return {};
 }
 
-QString CategoryMapping::AddRule(const QStringList& words)
-{
+QString CategoryMapping::AddRule(const QStringList& words) {
     const bool asLine = words.size() == 6 && words[5] == u"line";
     if (words.size() != 5 && !asLine)
         return QStringLiteral("expected \"rule LAYER FIELD VALUE CATEGORY [line]\"");
@@ -44,8 +42,7 @@ QString CategoryMapping::AddRule(const QStringList& words)
     return {};
 }
 
-bool CategoryMapping::UsesLayer(const QString& layer) const
-{
+bool CategoryMapping::UsesLayer(const QString& layer) const {
     for (const Rule& r : rules_)
         if (r.layer == u"*" || r.layer == layer)
             return true;

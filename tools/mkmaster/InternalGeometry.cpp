@@ -16,8 +16,7 @@ using mastermap::Point;
 constexpr double MaxLatitude = 85.0;
 constexpr std::size_t MaxParts = 0xFFFF;
 
-void ProjectCurve(OGRSimpleCurve& c)
-{
+void ProjectCurve(OGRSimpleCurve& c) {
     for (int i = 0; i < c.getNumPoints(); ++i) {
         const double lon = std::clamp(c.getX(i), -180.0, 180.0);
         const double lat = std::clamp(c.getY(i), -MaxLatitude, MaxLatitude);
@@ -25,8 +24,7 @@ void ProjectCurve(OGRSimpleCurve& c)
     }
 }
 
-void Project(OGRGeometry& g)
-{
+void Project(OGRGeometry& g) {
     switch (wkbFlatten(g.getGeometryType())) {
     case wkbPoint: {
         auto& p = *g.toPoint();
@@ -60,8 +58,7 @@ class Collector {
 public:
     Collector(FeatureKind kind, std::uint8_t category) { f_.kind = kind, f_.category = category; }
 
-    std::vector<Point> Vertices(const OGRSimpleCurve& c) const
-    {
+    std::vector<Point> Vertices(const OGRSimpleCurve& c) const {
         std::vector<Point> out;
         for (int i = 0; i < c.getNumPoints(); ++i) {
             const Point p{static_cast<std::int32_t>(c.getX(i)), static_cast<std::int32_t>(c.getY(i))};
@@ -70,21 +67,18 @@ public:
         }
         return out;
     }
-    void AddPart(std::vector<Point> v, std::uint32_t flag = 0)
-    {
+    void AddPart(std::vector<Point> v, std::uint32_t flag = 0) {
         f_.parts.push_back(static_cast<std::uint32_t>(v.size()) | flag);
         f_.points.insert(f_.points.end(), v.begin(), v.end());
     }
-    void AddLine(const OGRSimpleCurve& c)
-    {
+    void AddLine(const OGRSimpleCurve& c) {
         auto v = Vertices(c);
         if (v.size() >= 2) {
             MakeRoom(1);
             AddPart(std::move(v));
         }
     }
-    void AddPolygon(const OGRPolygon& polygon)
-    {
+    void AddPolygon(const OGRPolygon& polygon) {
         std::vector<std::vector<Point>> rings;
         for (const auto* ring : polygon) {
             auto v = Vertices(*ring);
@@ -102,18 +96,15 @@ public:
         for (std::size_t i = 0; i < rings.size(); ++i)
             AddPart(std::move(rings[i]), i == 0 ? Feature::OuterRing : 0);
     }
-    void AddPoint(const OGRPoint& p)
-    {
+    void AddPoint(const OGRPoint& p) {
         Done();
         AddPart({Point{static_cast<std::int32_t>(p.getX()), static_cast<std::int32_t>(p.getY())}});
     }
-    void MakeRoom(std::size_t parts)
-    {
+    void MakeRoom(std::size_t parts) {
         if (f_.parts.size() + parts > MaxParts)
             Done();
     }
-    void Done()
-    {
+    void Done() {
         if (!f_.parts.empty())
             out.push_back(std::move(f_));
         f_.parts.clear();
@@ -131,8 +122,7 @@ struct Split {
     bool asLine;
 };
 
-void Collect(const OGRGeometry& g, Split& s)
-{
+void Collect(const OGRGeometry& g, Split& s) {
     switch (wkbFlatten(g.getGeometryType())) {
     case wkbPoint:
         s.points.AddPoint(*g.toPoint());
@@ -163,8 +153,7 @@ void Collect(const OGRGeometry& g, Split& s)
 
 } // namespace
 
-InternalGeometry::InternalGeometry(const OGRSpatialReference* source)
-{
+InternalGeometry::InternalGeometry(const OGRSpatialReference* source) {
     if (!source)
         return;
     OGRSpatialReference wgs84;
@@ -177,8 +166,7 @@ InternalGeometry::InternalGeometry(const OGRSpatialReference* source)
 
 InternalGeometry::~InternalGeometry() = default;
 
-OGRGeometry* InternalGeometry::ToInternal(const OGRGeometry& g) const
-{
+OGRGeometry* InternalGeometry::ToInternal(const OGRGeometry& g) const {
     OGRGeometry* copy = g.clone();
     if (copy->hasCurveGeometry()) {
         OGRGeometry* linear = copy->getLinearGeometry();
@@ -194,9 +182,9 @@ OGRGeometry* InternalGeometry::ToInternal(const OGRGeometry& g) const
 }
 
 std::vector<mastermap::Feature> InternalGeometry::ToFeatures(const OGRGeometry& g, std::uint8_t category,
-                                                             bool asLine)
-{
-    Split s{{FeatureKind::Point, category}, {FeatureKind::Line, category}, {FeatureKind::Area, category}, asLine};
+                                                             bool asLine) {
+    Split s{
+        {FeatureKind::Point, category}, {FeatureKind::Line, category}, {FeatureKind::Area, category}, asLine};
     Collect(g, s);
     std::vector<Feature> out;
     for (Collector* c : {&s.points, &s.lines, &s.areas}) {

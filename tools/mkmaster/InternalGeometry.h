@@ -23,7 +23,8 @@ public:
     // Splits a projected geometry into master map features: points, lines and
     // areas (or area outlines as lines). Repeated vertices are dropped, and
     // parts left too short are skipped.
-    static std::vector<mastermap::Feature> ToFeatures(const OGRGeometry& g, std::uint8_t category, bool asLine);
+    static std::vector<mastermap::Feature> ToFeatures(const OGRGeometry& g, std::uint8_t category,
+                                                      bool asLine);
 
 private:
     std::unique_ptr<OGRCoordinateTransformation> toLonLat_;

@@ -15,8 +15,7 @@ struct DatasetCloser {
     void operator()(GDALDataset* d) const { GDALClose(d); }
 };
 
-bool Matches(const CategoryMapping::Rule& rule, const QString& layer, OGRFeature& feature)
-{
+bool Matches(const CategoryMapping::Rule& rule, const QString& layer, OGRFeature& feature) {
     if (rule.layer != u"*" && rule.layer != layer)
         return false;
     if (rule.field == u"*")
@@ -29,8 +28,7 @@ bool Matches(const CategoryMapping::Rule& rule, const QString& layer, OGRFeature
 
 } // namespace
 
-QString OgrImporter::Import(const QString& source)
-{
+QString OgrImporter::Import(const QString& source) {
     GDALAllRegister();
     std::vector<QByteArray> storage;
     std::vector<const char*> options;
@@ -44,7 +42,8 @@ QString OgrImporter::Import(const QString& source)
         source.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, options.data(), nullptr));
     if (!data) {
         const QString why = QString::fromUtf8(CPLGetLastErrorMsg());
-        return QStringLiteral("cannot read %1 as vector data%2").arg(source, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+        return QStringLiteral("cannot read %1 as vector data%2")
+            .arg(source, why.isEmpty() ? QString() : QStringLiteral(": ") + why);
     }
     for (OGRLayer* layer : data->GetLayers())
         if (mapping_.UsesLayer(QString::fromUtf8(layer->GetName())))
@@ -52,8 +51,7 @@ QString OgrImporter::Import(const QString& source)
     return {};
 }
 
-void OgrImporter::ImportLayer(OGRLayer& layer)
-{
+void OgrImporter::ImportLayer(OGRLayer& layer) {
     const QString name = QString::fromUtf8(layer.GetName());
     const GIntBig total = layer.GetFeatureCount(FALSE);
     InternalGeometry project(layer.GetSpatialRef());
@@ -63,8 +61,8 @@ void OgrImporter::ImportLayer(OGRLayer& layer)
     for (auto& feature : layer) {
         ++done;
         if (total > 0 && done % 1000 == 0)
-            std::fprintf(stderr, "\r  %s: %lld of %lld", name.toUtf8().constData(), static_cast<long long>(done),
-                         static_cast<long long>(total));
+            std::fprintf(stderr, "\r  %s: %lld of %lld", name.toUtf8().constData(),
+                         static_cast<long long>(done), static_cast<long long>(total));
         OGRGeometry* geometry = feature->GetGeometryRef();
         if (!geometry)
             continue;
@@ -81,8 +79,7 @@ void OgrImporter::ImportLayer(OGRLayer& layer)
                  static_cast<long long>(done), out_.Count() - before);
 }
 
-void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine)
-{
+void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine) {
     std::unique_ptr<OGRGeometry> simplified;
     OGRGeometry* g = &geometry;
     if (simplify_ > 0) {
@@ -91,6 +88,7 @@ void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine)
             return;
         g = simplified.get();
     }
-    for (mastermap::Feature& f : InternalGeometry::ToFeatures(*g, static_cast<std::uint8_t>(category), asLine))
+    for (mastermap::Feature& f :
+         InternalGeometry::ToFeatures(*g, static_cast<std::uint8_t>(category), asLine))
         out_.Add(std::move(f));
 }

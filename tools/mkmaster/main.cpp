@@ -13,19 +13,18 @@
 
 namespace {
 
-int Fail(const QString& text)
-{
+int Fail(const QString& text) {
     std::fprintf(stderr, "terrafold-mkmaster: %s\n", text.toLocal8Bit().constData());
     return 1;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser cli;
-    cli.setApplicationDescription(QStringLiteral("Builds a Terrafold master map file (.at5) from vector data."));
+    cli.setApplicationDescription(
+        QStringLiteral("Builds a Terrafold master map file (.at5) from vector data."));
     cli.addHelpOption();
     cli.addOptions({
         {{"m", "mapping"}, "Category-mapping file.", "file"},
@@ -57,7 +56,8 @@ int main(int argc, char** argv)
         if (const QString error = importer.Import(source); !error.isEmpty())
             return Fail(error);
     }
-    std::fprintf(stderr, "writing %s: %zu features\n", cli.value("output").toLocal8Bit().constData(), writer.Count());
+    std::fprintf(stderr, "writing %s: %zu features\n", cli.value("output").toLocal8Bit().constData(),
+                 writer.Count());
     if (const QString error = writer.Write(cli.value("output")); !error.isEmpty())
         return Fail(error);
     if (cli.isSet("library"))

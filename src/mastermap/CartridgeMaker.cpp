@@ -1,0 +1,59 @@
+#include "mastermap/CartridgeMaker.h"
+
+#include "mastermap/ByteReader.h"
+#include "mastermap/CategoryLibrary.h"
+#include "mastermap/LayerSelection.h"
+#include "mastermap/NcmWriter.h"
+
+#include <QSaveFile>
+
+namespace mastermap {
+
+namespace {
+
+QString WriteEstimate(const QString& path, std::uint64_t size) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot create %1: %2").arg(path, file.errorString());
+    QByteArray bytes;
+    AppendLE<std::uint32_t>(bytes, static_cast<std::uint32_t>(size));
+    file.write(bytes);
+    if (!file.commit())
+        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+} // namespace
+
+CartridgeMaker::Result CartridgeMaker::Make(const Request& request, const MapCutter::Progress& progress) {
+    Result result;
+    CategoryLibrary library;
+    if (QString error = library.Read(request.library); !error.isEmpty()) {
+        result.error = error;
+        return result;
+    }
+    const LayerSelection selection = LayerSelection::Parse(request.layers, library);
+    result.estimate = selection.estimate;
+    if (selection.categories == 0) {
+        result.error = QStringLiteral("No map layers selected!");
+        return result;
+    }
+    MasterSet master;
+    master.OpenList(request.buildList);
+
+    MapCutter::Job job{request.borders, request.corridorWidth, request.blockSize, selection.categories};
+    NcmWriter writer(selection.estimate ? QString() : request.output, request.blockSize, request.headerText);
+    QString error = writer.Begin();
+    if (error.isEmpty())
+        error = MapCutter().Cut(master, job, writer, progress);
+    if (error.isEmpty())
+        error = writer.Finish();
+    if (error.isEmpty() && selection.estimate)
+        error = WriteEstimate(request.output, writer.Size());
+    result.error = error;
+    result.size = writer.Size();
+    result.status = error.isEmpty() ? 1 : 0;
+    return result;
+}
+
+} // namespace mastermap

@@ -1,0 +1,118 @@
+#include "mastermap/MasterMapPainter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace mastermap {
+
+namespace {
+
+QColor ColorOf(std::int32_t value, int alpha = 255) {
+    static constexpr std::uint32_t palette[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                                  0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                                  0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    QColor c = value >= 0 && value < 16 ? QColor::fromRgb(palette[value])
+                                        : QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    c.setAlpha(alpha);
+    return c;
+}
+
+QPen PenOf(const CategoryStyle& s) {
+    QPen pen(ColorOf(s.LineColor));
+    pen.setCosmetic(true);
+    pen.setWidth(s.LineStyle & 0x200 ? 3 : s.LineStyle & 0x100 ? 2 : 1);
+    if (s.LinePattern != 0xFFFF && s.LinePattern != 0) {
+        // Runs of set bits are dashes, runs of clear bits gaps (in pen widths);
+        // the pattern is turned so that it starts with a dash.
+        std::uint16_t bits = s.LinePattern;
+        while (!(bits & 0x8000))
+            bits = static_cast<std::uint16_t>(bits << 1 | bits >> 15);
+        QList<qreal> dashes;
+        bool on = true;
+        qreal run = 0;
+        for (int bit = 15; bit >= 0; --bit) {
+            const bool set = bits >> bit & 1;
+            if (set != on) {
+                dashes << run;
+                run = 0;
+                on = set;
+            }
+            ++run;
+        }
+        dashes << run;
+        if (dashes.size() % 2)
+            dashes << 0;
+        pen.setDashPattern(dashes);
+    }
+    return pen;
+}
+
+QBrush BrushOf(const CategoryStyle& s) {
+    static constexpr Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,   Qt::FDiagPattern,
+                                                 Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+    if (s.AreaStyle >= 1 && s.AreaStyle <= 6)
+        return QBrush(ColorOf(s.AreaColor), hatches[s.AreaStyle - 1]);
+    if (s.AreaStyle == 7)
+        return QBrush(ColorOf(s.AreaColor, 56));
+    return Qt::NoBrush;
+}
+
+// The device positions of one part, leaving out vertices within a pixel of
+// the previous one (the last vertex is always kept).
+QPolygonF Thinned(const Feature& f, std::size_t start, std::size_t size, const QTransform& t) {
+    QPolygonF out;
+    out.reserve(static_cast<qsizetype>(size));
+    for (std::size_t i = start; i < start + size; ++i) {
+        const QPointF p = t.map(QPointF(f.points[i].x, f.points[i].y));
+        if (out.isEmpty() || i + 1 == start + size || std::abs(p.x() - out.back().x()) >= 1 ||
+            std::abs(p.y() - out.back().y()) >= 1)
+            out << p;
+    }
+    return out;
+}
+
+void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, const QTransform& t) {
+    std::size_t start = 0;
+    QPainterPath area;
+    area.setFillRule(Qt::OddEvenFill);
+    for (std::uint32_t part : f.parts) {
+        const std::size_t size = Feature::PartSize(part);
+        const QPolygonF points = Thinned(f, start, size, t);
+        start += size;
+        if (f.kind == FeatureKind::Area)
+            area.addPolygon(points);
+        else if (f.kind == FeatureKind::Line)
+            painter.drawPolyline(points);
+        else
+            painter.drawEllipse(points[0], 2.5, 2.5);
+    }
+    if (f.kind != FeatureKind::Area)
+        return;
+    const QBrush brush = BrushOf(s);
+    painter.fillPath(area, brush);
+    if (s.AreaStyle != 7)
+        painter.strokePath(area, PenOf(s));
+}
+
+} // namespace
+
+void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransform& toDevice,
+                            std::uint64_t categories) const {
+    std::vector<Feature> byKind[3];
+    files_.Query(view, [&](const Feature& f) {
+        if (categories >> f.category & 1)
+            byKind[static_cast<int>(f.kind) == 3 ? 0 : static_cast<int>(f.kind) == 2 ? 1 : 2].push_back(f);
+    });
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const auto& features : byKind)
+        for (const Feature& f : features) {
+            const CategoryStyle& s = styles_[f.category];
+            painter.setPen(PenOf(s));
+            painter.setBrush(f.kind == FeatureKind::Point ? QBrush(ColorOf(s.LineColor)) : Qt::NoBrush);
+            DrawFeature(painter, f, s, toDevice);
+        }
+    painter.restore();
+}
+
+} // namespace mastermap

@@ -1,0 +1,89 @@
+#include "mastermap/NcmReader.h"
+
+#include "mastermap/ByteReader.h"
+#include "mastermap/FeatureCodec.h"
+#include "mastermap/NcmFormat.h"
+
+#include <cstring>
+
+namespace mastermap {
+
+QString NcmReader::Open(const QString& path) {
+    bytes_ = {};
+    file_.close();
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot open %1: %2").arg(path, file_.errorString());
+    const qint64 size = file_.size();
+    const uchar* data = size > 0 ? file_.map(0, size) : nullptr;
+    if (!data)
+        return QStringLiteral("%1 is not a custom map file.").arg(path);
+    const QString error = OpenBytes({reinterpret_cast<const char*>(data), static_cast<std::size_t>(size)});
+    return error.isEmpty() ? error : QStringLiteral("%1: %2").arg(path, error);
+}
+
+QString NcmReader::OpenBytes(std::string_view bytes) {
+    bytes_ = {};
+    header_ = {};
+    if (bytes.size() < ncm::HeaderSize + 1 || static_cast<std::uint8_t>(bytes[0]) != ncm::Signature[0] ||
+        static_cast<std::uint8_t>(bytes[1]) != ncm::Signature[1] ||
+        std::memcmp(bytes.data() + 2, ncm::Magic, sizeof ncm::Magic) != 0)
+        return QStringLiteral("not a custom map file.");
+    ByteReader in(bytes);
+    in.Seek(8);
+    const auto version = in.Read<std::uint16_t>();
+    const auto headerSize = in.Read<std::uint16_t>();
+    if (version != ncm::Version || headerSize != ncm::HeaderSize)
+        return QStringLiteral("custom map version %1 is not supported.").arg(version);
+    Header h;
+    h.fileSize = in.Read<std::uint32_t>();
+    h.blockCount = in.Read<std::uint32_t>();
+    h.featureCount = in.Read<std::uint32_t>();
+    h.manufacturer = in.Read<std::uint8_t>();
+    h.dataType = in.Read<std::uint8_t>();
+    in.Read<std::uint16_t>();
+    h.blockSize = in.Read<std::int32_t>();
+    h.bounds.left = in.Read<std::int32_t>();
+    h.bounds.bottom = in.Read<std::int32_t>();
+    h.bounds.right = in.Read<std::int32_t>();
+    h.bounds.top = in.Read<std::int32_t>();
+    h.directoryOffset = in.Read<std::uint32_t>();
+    h.vertexCount = in.Read<std::uint32_t>();
+    in.Seek(ncm::HeaderSize);
+    const auto textLength = in.Read<std::uint8_t>();
+    if (!in.Has(textLength))
+        return QStringLiteral("the custom map header is damaged.");
+    h.text = QString::fromLatin1(bytes.data() + in.Position(), textLength);
+    firstBlock_ = in.Position() + textLength;
+    if (h.fileSize != bytes.size() || h.directoryOffset < firstBlock_ || h.directoryOffset > bytes.size() ||
+        (bytes.size() - h.directoryOffset) != std::uint64_t{h.blockCount} * ncm::DirectoryEntrySize)
+        return QStringLiteral("the custom map header does not match the file.");
+    header_ = h;
+    bytes_ = bytes;
+    return {};
+}
+
+QString NcmReader::ForEach(const Visitor& visit) const {
+    ByteReader in(bytes_.substr(0, header_.directoryOffset));
+    in.Seek(firstBlock_);
+    for (std::uint32_t b = 0; b < header_.blockCount; ++b) {
+        const auto column = in.Read<std::int32_t>();
+        const auto row = in.Read<std::int32_t>();
+        const auto count = in.Read<std::uint32_t>();
+        const auto length = in.Read<std::uint32_t>();
+        if (in.Failed() || !in.Has(length))
+            return QStringLiteral("block %1 is cut short.").arg(b);
+        const std::size_t end = in.Position() + length;
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const auto f = FeatureCodec::Read(in);
+            if (!f || in.Position() > end)
+                return QStringLiteral("feature %1 of block %2 is damaged.").arg(i).arg(b);
+            visit(column, row, *f);
+        }
+        if (in.Position() != end)
+            return QStringLiteral("block %1 has bytes beyond its features.").arg(b);
+    }
+    return {};
+}
+
+} // namespace mastermap

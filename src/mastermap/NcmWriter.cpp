@@ -1,0 +1,92 @@
+#include "mastermap/NcmWriter.h"
+
+#include "mastermap/ByteReader.h"
+#include "mastermap/FeatureCodec.h"
+#include "mastermap/NcmFormat.h"
+
+#include <limits>
+
+namespace mastermap {
+
+NcmWriter::NcmWriter(const QString& path, std::int32_t blockSize, const QString& headerText)
+    : blockSize_(blockSize), headerText_(headerText.toLatin1().left(ncm::MaxHeaderText)) {
+    if (!path.isEmpty())
+        file_ = std::make_unique<QSaveFile>(path);
+}
+
+void NcmWriter::Put(const QByteArray& bytes) {
+    size_ += bytes.size();
+    if (file_)
+        file_->write(bytes);
+}
+
+QByteArray NcmWriter::Header() const {
+    QByteArray h;
+    h.append(reinterpret_cast<const char*>(ncm::Signature), 2);
+    h.append(ncm::Magic, sizeof ncm::Magic);
+    AppendLE<std::uint16_t>(h, ncm::Version);
+    AppendLE<std::uint16_t>(h, ncm::HeaderSize);
+    AppendLE<std::uint32_t>(h, static_cast<std::uint32_t>(size_));
+    AppendLE<std::uint32_t>(h, BlockCount());
+    AppendLE<std::uint32_t>(h, features_);
+    AppendLE<std::uint8_t>(h, ncm::Manufacturer);
+    AppendLE<std::uint8_t>(h, ncm::DataType);
+    AppendLE<std::uint16_t>(h, 0);
+    AppendLE<std::int32_t>(h, blockSize_);
+    for (std::int32_t v : {bounds_.left, bounds_.bottom, bounds_.right, bounds_.top})
+        AppendLE<std::int32_t>(h, v);
+    AppendLE<std::uint32_t>(h, static_cast<std::uint32_t>(size_ - directory_.size()));
+    AppendLE<std::uint32_t>(h, static_cast<std::uint32_t>(std::min<std::uint64_t>(vertices_, UINT32_MAX)));
+    AppendLE<std::uint32_t>(h, 0);
+    AppendLE<std::uint32_t>(h, 0);
+    return h;
+}
+
+QString NcmWriter::Begin() {
+    if (file_ && !file_->open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot create %1: %2").arg(file_->fileName(), file_->errorString());
+    Put(Header());
+    QByteArray text;
+    AppendLE<std::uint8_t>(text, static_cast<std::uint8_t>(headerText_.size()));
+    text.append(headerText_);
+    Put(text);
+    return {};
+}
+
+void NcmWriter::Block(std::int32_t column, std::int32_t row, const std::vector<Feature>& features) {
+    QByteArray body;
+    for (const Feature& f : features) {
+        FeatureCodec::Append(body, f);
+        bounds_.Include(f.Bounds());
+        vertices_ += f.points.size();
+    }
+    features_ += static_cast<std::uint32_t>(features.size());
+    AppendLE<std::int32_t>(directory_, column);
+    AppendLE<std::int32_t>(directory_, row);
+    AppendLE<std::uint32_t>(directory_, static_cast<std::uint32_t>(size_));
+    QByteArray head;
+    AppendLE<std::int32_t>(head, column);
+    AppendLE<std::int32_t>(head, row);
+    AppendLE<std::uint32_t>(head, static_cast<std::uint32_t>(features.size()));
+    AppendLE<std::uint32_t>(head, static_cast<std::uint32_t>(body.size()));
+    Put(head);
+    Put(body);
+}
+
+QString NcmWriter::Finish() {
+    Put(directory_);
+    if (size_ > std::numeric_limits<std::uint32_t>::max()) {
+        if (file_)
+            file_->cancelWriting();
+        return QStringLiteral("The map is too large for a custom map file (over 4 GB).");
+    }
+    if (!file_)
+        return {};
+    file_->seek(0);
+    file_->write(Header());
+    if (!file_->commit())
+        return QStringLiteral("Cannot write %1: %2").arg(file_->fileName(), file_->errorString());
+    return {};
+}
+
+} // namespace mastermap

@@ -1,0 +1,198 @@
+#include "MasterFixtures.h"
+
+#include "mastermap/At5Writer.h"
+#include "mastermap/CartridgeMaker.h"
+#include "mastermap/NcmReader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+using namespace mastermap;
+using namespace mastermap_testing;
+
+namespace {
+
+constexpr std::int32_t Block = 24000;
+
+struct Piece {
+    std::int32_t column, row;
+    Feature feature;
+};
+
+// A master map of land (category 60) 0..240000 square, a shoreline (1) along
+// x = 120000, a road-like line (2) far to the east and a place (5) inside.
+class Cartridge : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile lib(dir.filePath("MasterDefinitionLibrary.dat"));
+        ASSERT_TRUE(lib.open(QIODevice::WriteOnly));
+        lib.write("major 1 Water\nminor 1 Shoreline\nminor 2 Rivers\nmajor 3 Land\nminor 60 Land\nminor 5 "
+                  "Places\n");
+        lib.close();
+        At5Writer w;
+        w.Add(Square(60, 0, 0, 240000));
+        w.Add(Line(1, {{120000, -100000}, {120000, 340000}}));
+        w.Add(Line(2, {{1000000, 0}, {1000000, 240000}}));
+        w.Add(Spot(5, 50000, 50000));
+        ASSERT_EQ(w.Write(dir.filePath("M.at5")), "");
+        QFile list(dir.filePath("BuildList.txt"));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write(dir.filePath("M.at5").toUtf8() + "\n");
+        list.close();
+        request.output = dir.filePath("out.ncm");
+        request.buildList = list.fileName();
+        request.library = lib.fileName();
+        request.layers = "1,1,2;3,60,5;";
+        request.blockSize = Block;
+    }
+    std::vector<Piece> Read() {
+        NcmReader r;
+        EXPECT_EQ(r.Open(request.output), "");
+        std::vector<Piece> out;
+        EXPECT_EQ(r.ForEach([&](std::int32_t c, std::int32_t row, const Feature& f) {
+            out.push_back({c, row, f});
+        }),
+                  "");
+        return out;
+    }
+    static double Area(const std::vector<Piece>& pieces, int category) {
+        double sum = 0;
+        for (const Piece& p : pieces) {
+            if (p.feature.category != category)
+                continue;
+            for (std::size_t i = 0; i + 1 < p.feature.points.size(); ++i) // rings are closed
+                sum += double(p.feature.points[i].x) * p.feature.points[i + 1].y -
+                       double(p.feature.points[i + 1].x) * p.feature.points[i].y;
+        }
+        return std::abs(sum) / 2;
+    }
+    QTemporaryDir dir;
+    CartridgeMaker::Request request;
+};
+
+// A border half over the land: exactly the land inside is kept, cut in
+// blocks, and every vertex lies inside the border and its block.
+TEST_F(Cartridge, ClosedBorderKeepsExactlyTheClippedPartInItsBlocks) {
+    request.borders = {{true, {{-50000, 100000}, {200000, 100000}, {200000, 300000}, {-50000, 300000}}}};
+    const auto result = CartridgeMaker::Make(request);
+    ASSERT_EQ(result.status, 1) << result.error.toStdString();
+    const auto pieces = Read();
+    EXPECT_DOUBLE_EQ(Area(pieces, 60), 200000.0 * 140000.0);
+    for (const Piece& p : pieces)
+        for (const Point& v : p.feature.points) {
+            EXPECT_GE(v.x, -50000);
+            EXPECT_LE(v.x, 200000);
+            EXPECT_GE(v.y, 100000);
+            EXPECT_LE(v.y, 300000);
+            EXPECT_GE(v.x, p.column * Block);
+            EXPECT_LE(v.x, (p.column + 1) * Block);
+            EXPECT_GE(v.y, p.row * Block);
+            EXPECT_LE(v.y, (p.row + 1) * Block);
+        }
+    // The shoreline is kept from the border's bottom edge to its top edge.
+    std::int32_t low = INT32_MAX, high = INT32_MIN;
+    for (const Piece& p : pieces)
+        if (p.feature.category == 1)
+            for (const Point& v : p.feature.points)
+                low = std::min(low, v.y), high = std::max(high, v.y);
+    EXPECT_EQ(low, 100000);
+    EXPECT_EQ(high, 300000);
+    EXPECT_EQ(QFile(request.output).size(), static_cast<qint64>(result.size));
+}
+
+TEST_F(Cartridge, SwitchedOffLayersAreLeftOut) {
+    request.borders = {{true, {{0, 0}, {240000, 0}, {240000, 240000}, {0, 240000}}}};
+    request.layers = "1,2;3,5;";
+    ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
+    const auto pieces = Read();
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_EQ(pieces[0].feature.category, 5);
+    EXPECT_EQ(pieces[0].feature.points[0], (Point{50000, 50000}));
+    EXPECT_EQ(pieces[0].column, 2);
+}
+
+// A corridor of 20000 along a polyline at y = 120000 keeps the shoreline only
+// within 10000 of it, and nothing of the far line.
+TEST_F(Cartridge, CorridorKeepsHalfItsWidthOnEachSide) {
+    request.borders = {{false, {{60000, 120000}, {180000, 120000}}}};
+    request.corridorWidth = 20000;
+    ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
+    std::int32_t low = INT32_MAX, high = INT32_MIN;
+    for (const Piece& p : Read()) {
+        EXPECT_NE(p.feature.category, 2);
+        if (p.feature.category == 1)
+            for (const Point& v : p.feature.points)
+                low = std::min(low, v.y), high = std::max(high, v.y);
+    }
+    EXPECT_EQ(low, 110000);
+    EXPECT_EQ(high, 130000);
+}
+
+TEST_F(Cartridge, EstimateGivesTheSizeOfTheBuiltFile) {
+    request.borders = {{true, {{-50000, 100000}, {200000, 100000}, {200000, 300000}}},
+                       {false, {{900000, 100000}, {1100000, 120000}}}};
+    request.corridorWidth = 5000;
+    ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
+    const qint64 built = QFile(request.output).size();
+    request.output = dir.filePath("estimate.dat");
+    request.layers += "Estimate;";
+    const auto estimate = CartridgeMaker::Make(request);
+    ASSERT_EQ(estimate.status, 1);
+    EXPECT_TRUE(estimate.estimate);
+    QFile f(request.output);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_EQ(bytes.size(), 4);
+    EXPECT_EQ(qFromLittleEndian<std::uint32_t>(bytes.constData()), built);
+}
+
+TEST_F(Cartridge, NoLayersSelectedBuildsNothing) {
+    request.borders = {{true, {{0, 0}, {1000, 0}, {1000, 1000}}}};
+    request.layers = "1;3;9,1;";
+    const auto result = CartridgeMaker::Make(request);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.error, "No map layers selected!");
+    EXPECT_FALSE(QFile::exists(request.output));
+}
+
+TEST_F(Cartridge, HeaderCarriesTheSignatureAndTheDataKind) {
+    request.borders = {{true, {{0, 0}, {100000, 0}, {100000, 100000}}}};
+    request.headerText = "My map";
+    ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
+    QFile f(request.output);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_GT(bytes.size(), 64);
+    EXPECT_EQ(std::uint8_t(bytes[0]), 0x55);
+    EXPECT_EQ(std::uint8_t(bytes[1]), 0xAA);
+    NcmReader r;
+    ASSERT_EQ(r.Open(request.output), "");
+    EXPECT_EQ(r.Info().manufacturer, std::uint8_t(bytes[24]));
+    EXPECT_EQ(r.Info().dataType, std::uint8_t(bytes[25]));
+    EXPECT_NE(r.Info().manufacturer, 0);
+    EXPECT_EQ(r.Info().text, "My map");
+    EXPECT_EQ(r.Info().blockSize, Block);
+}
+
+TEST_F(Cartridge, ReaderSurvivesDamagedFiles) {
+    request.borders = {{true, {{0, 0}, {100000, 0}, {100000, 100000}}}};
+    ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
+    QFile f(request.output);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray good = f.readAll();
+    for (int i = 0; i < good.size(); ++i)
+        for (char v : {char(0), char(0xFF)}) {
+            QByteArray bad = good;
+            bad[i] = v;
+            NcmReader r;
+            if (r.OpenBytes({bad.constData(), std::size_t(bad.size())}).isEmpty())
+                r.ForEach([](std::int32_t, std::int32_t, const Feature&) {});
+            NcmReader cut;
+            cut.OpenBytes({good.constData(), std::size_t(i)});
+        }
+}
+
+} // namespace
