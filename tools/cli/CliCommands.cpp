@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 // One include and one table row per command.
+#include "BordersCommand.h"
 #include "PositionCommand.h"
 
 namespace cli {
@@ -9,6 +10,7 @@ namespace {
 
 constexpr CliCommand Commands[] = {
     PositionCommand,
+    BordersCommand,
 };
 
 } // namespace
