@@ -2,6 +2,9 @@
 
 // One include and one table row per command.
 #include "BordersCommand.h"
+#include "BuildMapCommand.h"
+#include "EstimateCommand.h"
+#include "MapInfoCommand.h"
 #include "PositionCommand.h"
 
 namespace cli {
@@ -10,6 +13,9 @@ namespace {
 
 constexpr CliCommand Commands[] = {
     PositionCommand,
+    EstimateCommand,
+    BuildMapCommand,
+    MapInfoCommand,
     BordersCommand,
 };
 
