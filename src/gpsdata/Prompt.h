@@ -9,8 +9,7 @@
 namespace ui {
 
 // The program's own title, used by message boxes that name no area.
-inline QString ProgramTitle()
-{
+inline QString ProgramTitle() {
     return QStringLiteral("Terrafold");
 }
 
@@ -26,8 +25,7 @@ public:
     // an OK button returns Answer::Ok.
     virtual Answer Ask(const QString& title, const QString& text, Buttons buttons, Icon icon) = 0;
 
-    void Message(const QString& title, const QString& text, Icon icon = Icon::None)
-    {
+    void Message(const QString& title, const QString& text, Icon icon = Icon::None) {
         Ask(title, text, Buttons::Ok, icon);
     }
 };

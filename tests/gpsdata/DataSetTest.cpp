@@ -1,0 +1,223 @@
+#include "gpsdata/GPSData.h"
+#include "gpsdata/SerialDate.h"
+
+#include "support/RecordingPrompt.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using gpsdata::GPSData;
+
+namespace {
+
+class DataSet : public ::testing::Test {
+protected:
+    DataSet() { data.SetPrompt(&prompt); }
+    GPSData data;
+    testing_support::RecordingPrompt prompt;
+};
+
+} // namespace
+
+TEST_F(DataSet, NewSetHasTheUnitDefaults) {
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 999);
+    EXPECT_EQ(data.MaxNumGPSRoutes(), 99);
+    EXPECT_EQ(data.MaxNumGPSTrails(), 2);
+    EXPECT_EQ(data.MaxNumGPSIcons(), 999);
+    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 28);
+    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 99);
+    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 2000);
+    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 3000);
+    EXPECT_EQ(data.ProductID(), -1);
+    EXPECT_FALSE(data.Dirty());
+    EXPECT_TRUE(data.Path().isEmpty());
+    EXPECT_EQ(data.ValidSymbols().size(), 28);
+    EXPECT_TRUE(data.ValidSymbol(27));
+    EXPECT_FALSE(data.ValidSymbol(28));
+    EXPECT_EQ(data.UpdatePostfix(), "");
+    EXPECT_EQ(data.CurrentSoftwareVersion(), 0);
+    EXPECT_EQ(data.ClipboardDelimiter(), "\t");
+}
+
+TEST_F(DataSet, NewWaypointFillsTheLowestGapWithAnAutomaticName) {
+    data.AddNewFileWaypoint(0, 1, 1, "A", 0, 0, "", 0);
+    data.AddNewFileWaypoint(2, 1, 1, "B", 0, 0, "", 0);
+    data.SetDefaultSymbol(7);
+    QSignalSpy added(&data, &GPSData::WaypointAdded);
+    const double before = gpsdata::SerialDate::Now();
+
+    gpsdata::WaypointObject* w = data.AddNewWaypoint();
+
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->WptIndex(), 1);
+    EXPECT_EQ(w->WptName(), "Wpt 002*");
+    EXPECT_EQ(w->WptSymbol(), 7);
+    EXPECT_EQ(w->X(), 0);
+    EXPECT_GE(w->DateModified(), before);
+    ASSERT_EQ(added.size(), 1);
+    EXPECT_EQ(added[0][0].toInt(), 1);
+    EXPECT_TRUE(data.Dirty());
+    // Iteration keeps the order of adding, not of indexes.
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 1}));
+    EXPECT_EQ(data.FindWaypoint(1), 3);
+}
+
+TEST_F(DataSet, NoFreeSlotShowsTheMessageUnlessTold) {
+    data.SetMaxNumGPSRoutes(1);
+    ASSERT_NE(data.AddNewRoute(), nullptr);
+    EXPECT_EQ(data.Route(0)->RteName(), "Rte 001*");
+
+    EXPECT_EQ(data.AddNewRoute(false), nullptr);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+
+    EXPECT_EQ(data.AddNewRoute(), nullptr);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Error");
+    EXPECT_EQ(prompt.shown[0].text, "Unable to create a new route.\r\nDelete a route and try again.");
+    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
+}
+
+TEST_F(DataSet, EachKindHasItsOwnRefusal) {
+    data.SetMaxNumGPSWaypoints(0);
+    data.SetMaxNumGPSIcons(0);
+    data.SetMaxNumGPSTrails(0);
+    EXPECT_EQ(data.AddNewWaypoint(), nullptr);
+    EXPECT_EQ(data.AddNewIcon(), nullptr);
+    EXPECT_EQ(data.AddNewTrail(), nullptr);
+    EXPECT_EQ(prompt.Texts(),
+              (QStringList{"Unable to create a new waypoint.\r\nDelete a waypoint and try again.",
+                           "Unable to create a new icon.\r\nDelete an icon and try again.",
+                           "Unable to create a new trail.\r\nDelete a trail and try again."}));
+}
+
+TEST_F(DataSet, NewTrailAndIconGetTheirDefaults) {
+    data.SetDefaultSymbol(3);
+    gpsdata::TrailObject* t = data.AddNewTrail();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->TrlName(), "Trl 001*");
+    EXPECT_EQ(t->NumPoints(), 0);
+    gpsdata::IconObject* i = data.AddNewIcon();
+    ASSERT_NE(i, nullptr);
+    EXPECT_EQ(i->IcnSymbol(), 3);
+}
+
+TEST_F(DataSet, AddingAnExistingIndexUpdatesThatObjectInPlace) {
+    data.AddWaypoint(5, 10, 20, 0, "first", 1, 1000, 0);
+    data.AddWaypoint(6, 10, 20, 0, "second", 1, 1000, 0);
+    gpsdata::WaypointObject* before = data.Waypoint(5);
+    data.AddWaypoint(5, 30, 40, 0, "again", 2, 2000, 0);
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    EXPECT_EQ(data.Waypoint(5), before);
+    EXPECT_EQ(before->X(), 30);
+    EXPECT_EQ(before->WptName(), "Again");
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{5, 6}));
+}
+
+TEST_F(DataSet, FileAddsRaiseNoAddedEventAndLeaveDirtyAlone) {
+    QSignalSpy added(&data, &GPSData::WaypointAdded);
+    QSignalSpy iconAdded(&data, &GPSData::IconAdded);
+    data.AddNewFileWaypoint(3, 1, 2, "x", 0, 0, "note", 0);
+    data.AddFileWaypoint(4, 45.5, -122.25, "y", 0, 0, "", 0);
+    data.AddFileIcon(1, 2, 10, 20);
+    data.SetDirty(false);
+    EXPECT_EQ(added.size(), 0);
+    EXPECT_EQ(iconAdded.size(), 0);
+    EXPECT_EQ(data.Waypoint(3)->Comment, "note");
+    EXPECT_NEAR(data.Waypoint(4)->Latitude(), 45.5, 1e-5);
+    EXPECT_NEAR(data.Icon(1)->Longitude(), 20, 1e-5);
+
+    data.AddLurchIcon(2, 0, 0, 1);
+    EXPECT_EQ(iconAdded.size(), 1);
+    EXPECT_TRUE(data.Dirty());
+}
+
+TEST_F(DataSet, FileWaypointWithImpossibleDegreesChangesNothing) {
+    EXPECT_THROW(data.AddFileWaypoint(1, 95, 0, "pole", 0, 0, "", 0), std::domain_error);
+    EXPECT_THROW(data.AddFileIcon(1, 0, 0, 1e12), std::domain_error);
+    EXPECT_EQ(data.CountWaypoints(), 0);
+    EXPECT_EQ(data.CountIcons(), 0);
+}
+
+TEST_F(DataSet, AddsStoreNamesInDisplayForm) {
+    data.AddWaypoint(0, 0, 0, 0, "22ND ST\rBRIDGE", 0, 0, 0);
+    data.AddRoute(0, "  TO O'NEIL FARM ", {});
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "22nd St Bridge");
+    EXPECT_EQ(data.Route(0)->RteName(), "To O'neil Farm");
+}
+
+TEST_F(DataSet, ObjectChangesReachTheSetWithTheirIndex) {
+    data.AddWaypoint(4, 0, 0, 0, "a", 0, 0, 0);
+    data.SetDirty(false);
+    QSignalSpy own(data.Waypoint(4), &gpsdata::WaypointObject::WaypointChanged);
+    QSignalSpy set(&data, &GPSData::WaypointChanged);
+    data.Waypoint(4)->SetX(5);
+    data.Waypoint(4)->Comment = "no event";
+    EXPECT_EQ(own.size(), 1);
+    ASSERT_EQ(set.size(), 1);
+    EXPECT_EQ(set[0][0].toInt(), 4);
+    EXPECT_TRUE(data.Dirty());
+}
+
+TEST_F(DataSet, DeletingAnnouncesTheRemovalWhileTheObjectStillLives) {
+    data.AddLurchIcon(3, 1, 2, 0);
+    gpsdata::IconObject* icon = data.Icon(3);
+    QSignalSpy own(icon, &gpsdata::IconObject::IconRemoved);
+    QSignalSpy set(&data, &GPSData::IconRemoved);
+    data.DeleteIcon(3);
+    EXPECT_EQ(own.size(), 1);
+    ASSERT_EQ(set.size(), 1);
+    EXPECT_EQ(set[0][0].toInt(), 3);
+    EXPECT_EQ(data.Icon(3), nullptr);
+    data.DeleteIcon(3); // nothing left to delete
+    EXPECT_EQ(set.size(), 1);
+}
+
+TEST_F(DataSet, NewFileEmptiesEverythingAndForgetsThePath) {
+    data.SetPath("/tmp/x.nrv");
+    data.AddWaypoint(0, 0, 0, 0, "a", 0, 0, 0);
+    data.AddRoute(0, "r", {0});
+    data.AddNewTrail();
+    data.AddNewIcon();
+    data.NewGPSDataFile();
+    EXPECT_EQ(data.CountWaypoints() + data.CountRoutes() + data.CountTrails() + data.CountIcons(), 0);
+    EXPECT_TRUE(data.Path().isEmpty());
+}
+
+TEST_F(DataSet, ReplacingACollectionRaisesListModified) {
+    data.AddWaypoint(0, 0, 0, 0, "a", 0, 0, 0);
+    const gpsdata::WaypointCollection snapshot = data.Waypoints();
+    data.AddWaypoint(1, 0, 0, 0, "b", 0, 0, 0);
+    data.SetDirty(false);
+    QSignalSpy modified(&data, &GPSData::WaypointListModified);
+
+    data.SetWaypoints(snapshot);
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0}));
+    EXPECT_EQ(modified.size(), 1);
+    EXPECT_TRUE(data.Dirty());
+
+    data.SetWaypoints();
+    EXPECT_EQ(data.CountWaypoints(), 0);
+}
+
+TEST_F(DataSet, PositionFormatChangeIsAnnounced) {
+    QSignalSpy spy(&data, &GPSData::PositionFormatChanged);
+    data.SetPositionFormat(3);
+    EXPECT_EQ(data.PositionFormat(), 3);
+    EXPECT_EQ(spy.size(), 1);
+}
+
+TEST_F(DataSet, CollectionPositionsAreOneBased) {
+    data.AddWaypoint(7, 0, 0, 0, "a", 0, 0, 0);
+    data.AddWaypoint(3, 0, 0, 0, "b", 0, 0, 0);
+    EXPECT_EQ(data.WaypointCollectionIndex(3), 2);
+    EXPECT_EQ(data.WaypointCollectionIndex(9), 3);
+    EXPECT_EQ(data.FindWaypoint(9), -1);
+}
+
+TEST_F(DataSet, FileErrorTextsFollowTheReaderCodes) {
+    EXPECT_EQ(GPSData::FileErrorText(1), "Unexpected end of file encountered");
+    EXPECT_EQ(GPSData::FileErrorText(5), "Error loading Plot Trails");
+    EXPECT_EQ(GPSData::FileErrorText(8), "");
+    EXPECT_EQ(GPSData::FileErrorText(9), "Error loading Product Information");
+    EXPECT_EQ(GPSData::FileErrorText(10), "");
+}

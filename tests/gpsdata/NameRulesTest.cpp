@@ -1,0 +1,49 @@
+#include "gpsdata/GPSData.h"
+
+#include <gtest/gtest.h>
+
+using gpsdata::GPSData;
+
+TEST(AutoName, NumbersFromOneWithAtLeastThreeDigits) {
+    EXPECT_EQ(GPSData::AutoName("Wpt", 0), "Wpt 001*");
+    EXPECT_EQ(GPSData::AutoName("Rte", 98), "Rte 099*");
+    EXPECT_EQ(GPSData::AutoName("Rte", 1233), "Rte 1234*");
+}
+
+TEST(TranslateName, RenumbersAutomaticNamesOnly) {
+    EXPECT_EQ(GPSData::TranslateName("Wpt 001*", 4), "Wpt 005*");
+    EXPECT_EQ(GPSData::TranslateName("HOME*", 4), "HOME005*");
+    EXPECT_EQ(GPSData::TranslateName("HOME", 4), "HOME");
+    EXPECT_EQ(GPSData::TranslateName("A*B*", 0), "A001*");
+    EXPECT_EQ(GPSData::TranslateName("*", 9), "010*");
+}
+
+TEST(FixName, UpperCaseCutAndUnitCharactersOnly) {
+    EXPECT_EQ(GPSData::FixName("a-b_c?", 4), "A-B ");
+    EXPECT_EQ(GPSData::FixName("x/y\\(z).*9", 20), "X/Y\\(Z).*9");
+    EXPECT_EQ(GPSData::FixName("caf\u00e9 #1", 12), "CAF   1");
+    EXPECT_EQ(GPSData::FixName("abc", 0), "");
+    EXPECT_EQ(GPSData::FixName("abc", -3), "");
+}
+
+TEST(DisplayName, CapitalisesWords) {
+    EXPECT_EQ(GPSData::DisplayName("MOUNT HOOD"), "Mount Hood");
+    EXPECT_EQ(GPSData::DisplayName("mount-hood"), "Mount-Hood");
+    EXPECT_EQ(GPSData::DisplayName("O'NEIL"), "O'neil");
+    EXPECT_EQ(GPSData::DisplayName("A`B"), "A`b");
+}
+
+TEST(DisplayName, OrdinalEndingsAfterDigitsInLowerCase) {
+    EXPECT_EQ(GPSData::DisplayName("1ST"), "1st");
+    EXPECT_EQ(GPSData::DisplayName("22ND AVE"), "22nd Ave");
+    EXPECT_EQ(GPSData::DisplayName("3RD"), "3rd");
+    EXPECT_EQ(GPSData::DisplayName("4TH-5TH"), "4th-5th");
+    // Only whole endings: a word that goes on keeps its capital.
+    EXPECT_EQ(GPSData::DisplayName("1STREET"), "1Street");
+}
+
+TEST(DisplayName, DropsUnprintableCharactersAndTrims) {
+    EXPECT_EQ(GPSData::DisplayName("  A\rB\tC\n "), "A Bc");
+    EXPECT_EQ(GPSData::DisplayName("caf\u00e9"), "Caf");
+    EXPECT_EQ(GPSData::DisplayName(""), "");
+}

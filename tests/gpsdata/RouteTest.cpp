@@ -1,0 +1,161 @@
+#include "gpsdata/GPSData.h"
+
+#include "geo/Coordinates.h"
+#include "geo/GreatCircle.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using gpsdata::GPSData;
+using gpsdata::RouteObject;
+
+namespace {
+
+class Route : public ::testing::Test {
+protected:
+    Route() {
+        data.AddWaypoint(0, geo::LongitudeToX(-122), geo::LatitudeToY(45), 0, "A", 0, 0, 0);
+        data.AddWaypoint(1, geo::LongitudeToX(-121), geo::LatitudeToY(46), 0, "B", 0, 0, 0);
+        data.AddWaypoint(2, geo::LongitudeToX(-120), geo::LatitudeToY(45), 0, "C", 0, 0, 0);
+    }
+
+    RouteObject* Make(const QList<qint16>& legs) { return data.AddRoute(0, "r", legs); }
+
+    double AB() const {
+        return geo::GreatCircleMiles(data.Waypoint(0)->X(), data.Waypoint(0)->Y(), data.Waypoint(1)->X(),
+                                     data.Waypoint(1)->Y());
+    }
+
+    GPSData data;
+};
+
+} // namespace
+
+TEST_F(Route, JeppesenLegsHaveATopBitSet) {
+    RouteObject* r = Make({static_cast<qint16>(0xE000), 0x1FFF, static_cast<qint16>(0x2000)});
+    EXPECT_TRUE(r->LegIsJeppesen(0));
+    EXPECT_FALSE(r->LegIsJeppesen(1));
+    EXPECT_TRUE(r->LegIsJeppesen(2));
+    EXPECT_FALSE(r->LegIsJeppesen(3));
+    EXPECT_FALSE(r->LegIsJeppesen(-1));
+}
+
+TEST_F(Route, LegDistancesCountEntriesFromOne) {
+    RouteObject* r = Make({0, 1, 0});
+    EXPECT_DOUBLE_EQ(r->LegDistance(1), AB());
+    EXPECT_DOUBLE_EQ(r->LegDistance(2), AB());
+    EXPECT_EQ(r->LegDistance(3), 0);
+    EXPECT_EQ(r->LegDistance(0), 0);
+    EXPECT_DOUBLE_EQ(r->TotalDistance(), 2 * AB());
+    EXPECT_GT(AB(), 50);
+}
+
+TEST_F(Route, SinglePointsMissingWaypointsAndRepeatsGiveNoDistance) {
+    EXPECT_EQ(Make({1})->TotalDistance(), 0);
+    // The same waypoint twice: the arc cosine fails, the leg is 0.
+    EXPECT_EQ(Make({1, 1})->LegDistance(1), 0);
+    EXPECT_EQ(Make({1, 77})->LegDistance(1), 0);
+    EXPECT_EQ(Make({})->TotalDistance(), 0);
+}
+
+TEST_F(Route, WaypointLooksUpTheDataSet) {
+    RouteObject* r = Make({2, 77});
+    EXPECT_EQ(r->Waypoint(0), data.Waypoint(2));
+    EXPECT_EQ(r->Waypoint(1), nullptr);
+    EXPECT_EQ(r->Waypoint(2), nullptr);
+    data.Waypoint(2)->SetWptName("Renamed");
+    EXPECT_EQ(r->Waypoint(0)->WptName(), "Renamed");
+}
+
+TEST_F(Route, AddWaypointInsertsOrAppends) {
+    RouteObject* r = Make({});
+    QSignalSpy changed(r, &RouteObject::RouteChanged);
+    EXPECT_EQ(r->AddWaypoint(1), "");
+    EXPECT_EQ(r->AddWaypoint(2, 0), "");
+    EXPECT_EQ(r->AddWaypoint(0, 99), "");
+    EXPECT_EQ(r->AddWaypoint(0, 1), "");
+    EXPECT_EQ(r->Waypoints(), (QList<qint16>{2, 0, 1, 0}));
+    EXPECT_EQ(changed.size(), 4);
+}
+
+TEST_F(Route, AddWaypointRefusesPastEitherLimit) {
+    data.SetMaxNumGPSWptsPerRoute(2);
+    RouteObject* r = Make({0, 1});
+    EXPECT_EQ(r->AddWaypoint(2), "Route is already full. Remove some legs from the route and try again.");
+    data.AddRoute(1, "s", {0});
+    data.SetMaxNumGPSRouteWaypoints(3);
+    EXPECT_EQ(data.Route(1)->AddWaypoint(2),
+              "Too many route waypoints. Delete some route legs and try again.");
+    EXPECT_EQ(data.Route(1)->NumWaypoints(), 1);
+    EXPECT_EQ(r->NumWaypoints(), 2);
+}
+
+TEST_F(Route, RemoveLegKeepsTheEditorOnItsWaypoint) {
+    RouteObject* r = Make({0, 1, 2, 0});
+    data.SetEditingRoute(0);
+    data.SetEditingRouteLeg(2);
+    r->RemoveLeg(1);
+    EXPECT_EQ(data.EditingRouteLeg(), 1);
+    r->RemoveLeg(2);
+    EXPECT_EQ(data.EditingRouteLeg(), 1);
+    r->RemoveLeg(0);
+    EXPECT_EQ(data.EditingRouteLeg(), 0);
+    r->RemoveLeg(0);
+    EXPECT_EQ(data.EditingRouteLeg(), 0);
+    EXPECT_EQ(r->NumWaypoints(), 0);
+}
+
+TEST_F(Route, RemoveLegOutsideTheListDoesNothing) {
+    RouteObject* r = Make({0, 1});
+    QSignalSpy changed(r, &RouteObject::RouteChanged);
+    r->RemoveLeg(2);
+    r->RemoveLeg(-1);
+    EXPECT_EQ(r->NumWaypoints(), 2);
+    EXPECT_EQ(changed.size(), 0);
+}
+
+TEST_F(Route, DeletingAWaypointRemovesEveryLegThatUsesIt) {
+    Make({0, 1, 0, 2, 0});
+    data.AddRoute(1, "s", {0});
+    data.AddRoute(2, "t", {1});
+    data.DeleteWaypoint(0);
+    EXPECT_EQ(data.Waypoint(0), nullptr);
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{1, 2}));
+    EXPECT_EQ(data.Route(1)->NumWaypoints(), 0);
+    EXPECT_EQ(data.Route(2)->Waypoints(), (QList<qint16>{1}));
+}
+
+TEST_F(Route, UnusedTemporaryWaypointsGo) {
+    data.Waypoint(0)->SetWaypointType(1);
+    data.Waypoint(1)->SetWaypointType(1);
+    Make({1});
+    data.DeleteUnusedTemporaryWaypoints();
+    EXPECT_EQ(data.Waypoint(0), nullptr);
+    EXPECT_NE(data.Waypoint(1), nullptr);
+    EXPECT_NE(data.Waypoint(2), nullptr);
+}
+
+TEST_F(Route, CountRouteWptsSumsAllRoutes) {
+    Make({0, 1, 2});
+    data.AddRouteWithCollection(5, "w", {1, 1});
+    EXPECT_EQ(data.CountRouteWpts(), 5);
+}
+
+TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheList) {
+    QSignalSpy changed(&data, &GPSData::RouteChanged);
+    QSignalSpy added(&data, &GPSData::RouteAdded);
+    data.AddRouteWithCollection(5, "w", {1, 1});
+    const int namingChanges = changed.size();
+    data.AddRoute(6, "v", {1, 1});
+    EXPECT_EQ(changed.size() - namingChanges, namingChanges + 1);
+    EXPECT_EQ(added.size(), 2);
+}
+
+TEST_F(Route, CopyTakesIndexNameAndLegs) {
+    RouteObject* r = Make({0, 2});
+    RouteObject copy(data);
+    copy.Copy(*r);
+    EXPECT_EQ(copy.RteIndex(), 0);
+    EXPECT_EQ(copy.RteName(), "R");
+    EXPECT_EQ(copy.Waypoints(), (QList<qint16>{0, 2}));
+}

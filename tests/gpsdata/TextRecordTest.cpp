@@ -1,0 +1,293 @@
+#include "gpsdata/TextRecord.h"
+#include "gpsdata/GPSData.h"
+
+#include "support/RecordingPrompt.h"
+
+#include <gtest/gtest.h>
+
+using gpsdata::GPSData;
+using gpsdata::TextRecord;
+
+TEST(TextFields, RunsOfAnyDelimiterAreOneSeparator) {
+    EXPECT_EQ(TextRecord::Normalise("  a|\\;b:,~`c\r\n\td  "), "a,b,c,d");
+    TextRecord r("x\t\ty|z");
+    EXPECT_EQ(r.Field(1), "x");
+    EXPECT_EQ(r.Field(2), "y");
+    EXPECT_EQ(r.Field(3), "z");
+    EXPECT_EQ(r.Field(4), "");
+    EXPECT_EQ(r.Field(0), "");
+    EXPECT_EQ(r.RestFrom(2), "y,z");
+    EXPECT_EQ(r.RestFrom(4), "");
+}
+
+TEST(TextFields, LeadingNumberTakesTheLongestDecimalPrefix) {
+    EXPECT_EQ(TextRecord::LeadingNumber(u"  42abc"), 42);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"-1 2 3"), -123);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"1.5.5"), 1.5);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"2.5e3x"), 2500);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"1e-2"), 0.01);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"7e"), 7);
+    EXPECT_EQ(TextRecord::LeadingNumber(u".25"), 0.25);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"+-3"), 0);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"abc"), 0);
+    EXPECT_EQ(TextRecord::LeadingNumber(u""), 0);
+    EXPECT_EQ(TextRecord::LeadingNumber(u"e5"), 0);
+    EXPECT_TRUE(std::isinf(TextRecord::LeadingNumber(u"1e999")));
+}
+
+TEST(TextFields, DecimalsArePlainAndReadBack) {
+    EXPECT_EQ(TextRecord::Decimal(45000.5), "45000.5");
+    EXPECT_EQ(TextRecord::Decimal(-3), "-3");
+    EXPECT_EQ(TextRecord::Decimal(1.5e-7), "0.00000015");
+    EXPECT_EQ(TextRecord::Decimal(1e20), "100000000000000000000");
+    EXPECT_EQ(TextRecord::Decimal(0.1 + 0.2), "0.3");
+    for (const double v : {46000.123456789, -122.25, 1e-9, 33604.0})
+        EXPECT_DOUBLE_EQ(TextRecord::LeadingNumber(TextRecord::Decimal(v)), v);
+}
+
+TEST(TextFields, IntegersMustFitTheirField) {
+    EXPECT_EQ(TextRecord::ToInt16(32767.4), 32767);
+    EXPECT_EQ(TextRecord::ToInt16(2.5), 2);
+    EXPECT_EQ(TextRecord::ToInt16(3.5), 4);
+    EXPECT_FALSE(TextRecord::ToInt16(32768));
+    EXPECT_FALSE(TextRecord::ToInt32(1e10));
+    EXPECT_FALSE(TextRecord::ToInt32(std::nan("")));
+}
+
+namespace {
+
+class Records : public ::testing::Test {
+protected:
+    Records() { data.SetPrompt(&prompt); }
+    GPSData data;
+    testing_support::RecordingPrompt prompt;
+};
+
+} // namespace
+
+TEST_F(Records, WaypointRoundTripKeepsEverythingButRegion) {
+    gpsdata::WaypointObject a(data);
+    a.InitializeIndex(12);
+    a.SetWptName("Camp 3");
+    a.SetX(-1234567);
+    a.SetY(7654321);
+    a.SetWptSymbol(17);
+    a.SetDateModified(46000.53125);
+    a.SetWaypointType(1);
+    a.SetRegion(4);
+    a.Comment = "by the lake";
+    EXPECT_EQ(a.MakeString(), "Wpt\t12\tCamp 3\t-1234567\t7654321\t17\t46000.53125\t1\tby the lake");
+
+    QString text = a.MakeString();
+    gpsdata::WaypointObject b(data);
+    ASSERT_TRUE(b.ParseString(text));
+    EXPECT_TRUE(text.isEmpty());
+    EXPECT_EQ(b.WptIndex(), 12);
+    EXPECT_EQ(b.WptName(), "Camp 3");
+    EXPECT_EQ(b.X(), -1234567);
+    EXPECT_EQ(b.Y(), 7654321);
+    EXPECT_EQ(b.WptSymbol(), 17);
+    EXPECT_EQ(b.DateModified(), 46000.53125);
+    EXPECT_EQ(b.WaypointType(), 1);
+    EXPECT_EQ(b.Comment, "by the lake");
+    EXPECT_EQ(b.Region(), 0);
+}
+
+TEST_F(Records, EmptyCommentTravelsAsNone) {
+    gpsdata::WaypointObject a(data);
+    QString text = a.MakeString();
+    EXPECT_TRUE(text.endsWith("\t[None]"));
+    gpsdata::WaypointObject b(data);
+    b.Comment = "old";
+    ASSERT_TRUE(b.ParseString(text));
+    EXPECT_EQ(b.Comment, "");
+}
+
+TEST_F(Records, AnyDelimiterReadsTheSame) {
+    data.SetClipboardDelimiter("|");
+    gpsdata::WaypointObject a(data);
+    a.SetWptName("P");
+    a.SetX(5);
+    const QString piped = a.MakeString();
+    EXPECT_EQ(piped, "Wpt|0|P|5|0|0|0|0|[None]");
+    data.SetClipboardDelimiter("\t");
+    QString tabbed = a.MakeString();
+    QString pipedCopy = piped;
+    gpsdata::WaypointObject b(data), c(data);
+    ASSERT_TRUE(b.ParseString(pipedCopy));
+    ASSERT_TRUE(c.ParseString(tabbed));
+    EXPECT_EQ(b.MakeString(), c.MakeString());
+}
+
+TEST_F(Records, RecordsAreTakenOffTheFrontOneByOne) {
+    QString text = "Wpt\t1\tA\t1\t2\t3\t4\t0\tx\r\nWpt\t2\tB\t5\t6\t7\t8\t0\t[None]\r\nIcn\t1\t2\t3\t4";
+    gpsdata::WaypointObject w(data);
+    ASSERT_TRUE(w.ParseString(text));
+    EXPECT_EQ(w.WptName(), "A");
+    ASSERT_TRUE(w.ParseString(text));
+    EXPECT_EQ(w.WptName(), "B");
+    EXPECT_EQ(text, "Icn,1,2,3,4");
+    EXPECT_FALSE(w.ParseString(text));
+    EXPECT_EQ(text, "Icn,1,2,3,4");
+    gpsdata::IconObject i(data);
+    ASSERT_TRUE(i.ParseString(text));
+    EXPECT_EQ(i.IcnSymbol(), 2);
+    EXPECT_EQ(i.Y(), 4);
+    EXPECT_TRUE(text.isEmpty());
+}
+
+TEST_F(Records, NumbersThatDoNotFitRejectTheRecordButConsumeIt) {
+    QString text = "Wpt\t1\tA\t99999999999\t2\t3\t4\t0\tx\tIcn\t70000\t1\t1\t1\tIcn\t1\t1\t1\t1";
+    gpsdata::WaypointObject w(data);
+    w.SetWptName("keep");
+    EXPECT_FALSE(w.ParseString(text));
+    EXPECT_EQ(w.WptName(), "keep");
+    gpsdata::IconObject i(data);
+    EXPECT_FALSE(i.ParseString(text));
+    EXPECT_TRUE(i.ParseString(text));
+}
+
+TEST_F(Records, ShortRecordsReadMissingNumbersAsZero) {
+    QString text = "Wpt\t3\tName";
+    gpsdata::WaypointObject w(data);
+    ASSERT_TRUE(w.ParseString(text));
+    EXPECT_EQ(w.WptIndex(), 3);
+    EXPECT_EQ(w.X(), 0);
+    EXPECT_EQ(w.Comment, "");
+    EXPECT_TRUE(text.isEmpty());
+}
+
+TEST_F(Records, RouteRecordListsItsLegs) {
+    gpsdata::RouteObject r(data);
+    r.InitializeIndex(2);
+    r.SetRteName("LAKE");
+    r.SetWaypoints({4, 7, 4});
+    EXPECT_EQ(r.MakeString(), "Rte\t2\tLAKE\t4\t7\t4");
+    gpsdata::RouteObject none(data);
+    EXPECT_EQ(none.MakeString(), "Rte\t0\t");
+}
+
+TEST_F(Records, RouteParseStopsAtTheNextRecord) {
+    QString text = "Rte\t2\tLAKE\t4\t7\r\nWpt\t1\tA\t1\t2\t3\t4\t0\tx";
+    gpsdata::RouteObject r(data);
+    ASSERT_TRUE(r.ParseString(text));
+    EXPECT_EQ(r.RteIndex(), 2);
+    EXPECT_EQ(r.RteName(), "LAKE");
+    EXPECT_EQ(r.Waypoints(), (QList<qint16>{4, 7}));
+    EXPECT_TRUE(text.startsWith("Wpt"));
+    gpsdata::WaypointObject w(data);
+    EXPECT_TRUE(w.ParseString(text));
+}
+
+TEST_F(Records, RouteParseDropsLegsPastTheRouteLimit) {
+    data.SetMaxNumGPSWptsPerRoute(2);
+    QString text = "Rte\t1\tR\t1\t2\t3\tIcn\t1\t1\t1\t1";
+    gpsdata::RouteObject r(data);
+    ASSERT_TRUE(r.ParseString(text));
+    EXPECT_EQ(r.Waypoints(), (QList<qint16>{1, 2}));
+    EXPECT_TRUE(text.startsWith("Icn"));
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Rotue Error");
+    EXPECT_EQ(prompt.shown[0].text,
+              "Too many waypoints in route. Remove some waypoints from the route and try again.");
+    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
+}
+
+TEST_F(Records, RouteParseDropsLegsPastTheDataSetLimit) {
+    data.AddRoute(0, "other", {1, 2, 3});
+    data.SetMaxNumGPSRouteWaypoints(4);
+    QString text = "Rte\t1\tR\t1\t2\t3";
+    gpsdata::RouteObject r(data);
+    ASSERT_TRUE(r.ParseString(text));
+    EXPECT_EQ(r.Waypoints(), (QList<qint16>{1}));
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].text, "Too many route waypoints. Delete some route legs and try again.");
+}
+
+TEST_F(Records, ReparsingARouteOfTheSetDoesNotCountItsOldLegs) {
+    gpsdata::RouteObject* r = data.AddRoute(0, "R", {1, 2, 3});
+    data.SetMaxNumGPSRouteWaypoints(3);
+    QString text = r->MakeString();
+    ASSERT_TRUE(r->ParseString(text));
+    EXPECT_EQ(r->NumWaypoints(), 3);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(Records, IconRoundTrip) {
+    gpsdata::IconObject a(data);
+    a.InitializeIndex(5);
+    a.SetIcnSymbol(9);
+    a.SetX(-10);
+    a.SetY(20);
+    QString text = a.MakeString();
+    EXPECT_EQ(text, "Icn\t5\t9\t-10\t20");
+    gpsdata::IconObject b(data);
+    ASSERT_TRUE(b.ParseString(text));
+    EXPECT_EQ(b.MakeString(), a.MakeString());
+}
+
+TEST_F(Records, EmptyTrailIsIndexAndZero) {
+    gpsdata::TrailObject t(data);
+    t.InitializeIndex(1);
+    EXPECT_EQ(t.MakeString(), "Trl\t1\t0");
+    QString text = t.MakeString() + "\r\nIcn\t1\t1\t1\t1";
+    gpsdata::TrailObject u(data);
+    ASSERT_TRUE(u.ParseString(text));
+    EXPECT_EQ(u.NumPoints(), 0);
+    EXPECT_TRUE(text.startsWith("Icn"));
+}
+
+TEST_F(Records, TrailRoundTripGoesThroughDegrees) {
+    gpsdata::TrailObject t(data);
+    t.InitializeIndex(1);
+    t.SetTrlName("Morning");
+    t.SetPoints({100000, 200000, -300000}, {400000, -500000, 600000}, {true, false, true});
+    QString text = t.MakeString();
+    EXPECT_TRUE(text.startsWith("Trl\t1\t3\tMorning\t\r\n"));
+    EXPECT_EQ(text.count("\r\n"), 3);
+    text += "\r\nTrl\t0\t0";
+
+    gpsdata::TrailObject u(data);
+    ASSERT_TRUE(u.ParseString(text));
+    EXPECT_EQ(u.TrlIndex(), 1);
+    EXPECT_EQ(u.TrlName(), "Morning");
+    ASSERT_EQ(u.NumPoints(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(u.PointX(i), t.PointX(i));
+        EXPECT_EQ(u.PointY(i), t.PointY(i));
+        EXPECT_TRUE(u.Continuous(i));
+    }
+    EXPECT_EQ(text, "Trl,0,0");
+}
+
+TEST_F(Records, TrailParseKeepsOnlyTheAllowedPoints) {
+    data.SetMaxNumGPSTrailDeltas(2);
+    QString text = "Trl\t0\t3\tT\t\r\n1\t2\r\n3\t4\r\n5\t6\r\nIcn\t1\t1\t1\t1";
+    gpsdata::TrailObject t(data);
+    ASSERT_TRUE(t.ParseString(text));
+    EXPECT_EQ(t.NumPoints(), 2);
+    EXPECT_TRUE(text.startsWith("Icn"));
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Trail Error");
+    EXPECT_EQ(prompt.shown[0].text, "Too many trail points. Only 2 trail points allowed.");
+}
+
+TEST_F(Records, TrailParseSurvivesImpossibleDegreesAndShortText) {
+    QString text = "Trl\t0\t3\tT\t95\t0\t10\t10";
+    gpsdata::TrailObject t(data);
+    ASSERT_TRUE(t.ParseString(text));
+    EXPECT_EQ(t.NumPoints(), 1);
+    EXPECT_TRUE(text.isEmpty());
+
+    QString huge = "Trl\t0\t2000000000\tT\t1\t1";
+    ASSERT_TRUE(t.ParseString(huge));
+    EXPECT_EQ(t.NumPoints(), 1);
+}
+
+TEST_F(Records, OneDeclaredPointIsTakenOffButMakesNoTrail) {
+    QString text = "Trl\t0\t1\tT\t\r\n1\t2\r\nIcn\t1\t1\t1\t1";
+    gpsdata::TrailObject t(data);
+    ASSERT_TRUE(t.ParseString(text));
+    EXPECT_EQ(t.NumPoints(), 0);
+    EXPECT_TRUE(text.startsWith("Icn"));
+}

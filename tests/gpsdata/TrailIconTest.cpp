@@ -1,0 +1,139 @@
+#include "gpsdata/GPSData.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using gpsdata::GPSData;
+using gpsdata::IconObject;
+using gpsdata::TrailObject;
+
+namespace {
+
+QList<QList<qint32>> Points(const TrailObject& t) {
+    QList<QList<qint32>> out;
+    for (int i = 0; i < t.NumPoints(); ++i)
+        out.append({t.PointX(i), t.PointY(i), t.Continuous(i) ? 1 : 0});
+    return out;
+}
+
+} // namespace
+
+TEST(TrailPoints, DeltasBuildFromTheStartPoint) {
+    GPSData data;
+    TrailObject t(data);
+    t.SetDeltas(100, 200, {5, -5}, {0, 10});
+    EXPECT_EQ(Points(t), (QList<QList<qint32>>{{100, 200, 1}, {105, 200, 1}, {100, 210, 1}}));
+}
+
+TEST(TrailPoints, DeltasStopAtTheEndOfTheRange) {
+    GPSData data;
+    TrailObject t(data);
+    const qint32 max = std::numeric_limits<qint32>::max();
+    t.SetDeltas(max - 1, 0, {5, -1}, {0, 0});
+    EXPECT_EQ(t.PointX(1), max);
+    EXPECT_EQ(t.PointX(2), max - 1);
+}
+
+TEST(TrailPoints, NoDeltasOrEmptyListsMeanNoPoints) {
+    GPSData data;
+    TrailObject t(data);
+    EXPECT_EQ(t.NumPoints(), 0);
+    t.SetDeltas(1, 2, {}, {});
+    EXPECT_EQ(t.NumPoints(), 0);
+    t.SetPoints({1}, {2}, {true});
+    t.SetPoints({}, {}, {});
+    EXPECT_EQ(t.NumPoints(), 0);
+}
+
+TEST(TrailPoints, PointsKeepTheirFlags) {
+    GPSData data;
+    TrailObject t(data);
+    QSignalSpy spy(&t, &TrailObject::TrailChanged);
+    t.SetPoints({1, 2, 3}, {4, 5, 6}, {true, false, true});
+    EXPECT_EQ(Points(t), (QList<QList<qint32>>{{1, 4, 1}, {2, 5, 0}, {3, 6, 1}}));
+    EXPECT_EQ(spy.size(), 1);
+    // Lists of unequal length give as many points as the shortest.
+    t.SetPoints({1, 2, 3}, {4, 5}, {true, true, true});
+    EXPECT_EQ(t.NumPoints(), 2);
+}
+
+TEST(TrailPoints, OutOfRangeReadsAreZero) {
+    GPSData data;
+    TrailObject t(data);
+    t.SetPoints({7, 8}, {9, 10}, {true, true});
+    EXPECT_EQ(t.PointX(-1), 0);
+    EXPECT_EQ(t.PointX(t.NumPoints()), 0);
+    EXPECT_EQ(t.PointY(2), 0);
+    EXPECT_FALSE(t.Continuous(2));
+}
+
+TEST(TrailPoints, TrimKeepsTheFirstPoints) {
+    GPSData data;
+    TrailObject t(data);
+    t.SetPoints({1, 2, 3}, {4, 5, 6}, {true, false, true});
+    t.TrimPoints(1);
+    EXPECT_EQ(Points(t), (QList<QList<qint32>>{{1, 4, 1}}));
+    t.TrimPoints(5);
+    EXPECT_EQ(t.NumPoints(), 1);
+}
+
+TEST(TrailPoints, RenamingToTheSameNameIsSilent) {
+    GPSData data;
+    TrailObject t(data);
+    QSignalSpy spy(&t, &TrailObject::TrailChanged);
+    t.SetTrlName("a");
+    t.SetTrlName("a");
+    EXPECT_EQ(spy.size(), 1);
+}
+
+TEST(TrailPoints, AddTrailTakesPointsWhenFlagsAreGiven) {
+    GPSData data;
+    data.AddTrail(0, "pts", 0, 0, {10, 20}, {30, 40}, QList<bool>{true, false});
+    data.AddTrail(1, "dlt", 10, 30, {10}, {10});
+    EXPECT_EQ(Points(*data.Trail(0)), (QList<QList<qint32>>{{10, 30, 1}, {20, 40, 0}}));
+    EXPECT_EQ(Points(*data.Trail(1)), (QList<QList<qint32>>{{10, 30, 1}, {20, 40, 1}}));
+    EXPECT_EQ(data.Trail(1)->TrlName(), "dlt");
+}
+
+TEST(TrailPoints, CopyTakesIndexNameAndPoints) {
+    GPSData data;
+    TrailObject a(data), b(data);
+    a.InitializeIndex(1);
+    a.SetTrlName("x");
+    a.SetPoints({1}, {2}, {false});
+    b.Copy(a);
+    EXPECT_EQ(b.TrlIndex(), 1);
+    EXPECT_EQ(b.TrlName(), "x");
+    EXPECT_EQ(Points(b), Points(a));
+}
+
+TEST(Icon, DegreeWritesNotifyTwice) {
+    GPSData data;
+    IconObject icon(data);
+    QSignalSpy spy(&icon, &IconObject::IconChanged);
+    icon.SetLatitude(10);
+    EXPECT_EQ(spy.size(), 2);
+    EXPECT_NEAR(icon.Latitude(), 10, 1e-5);
+    icon.SetLongitude(20);
+    EXPECT_NEAR(icon.Longitude(), 20, 1e-5);
+    icon.SetIcnSymbol(3);
+    EXPECT_EQ(spy.size(), 5);
+}
+
+TEST(Icon, CopyIsSilent) {
+    GPSData data;
+    IconObject a(data), b(data);
+    a.InitializeIndex(2);
+    a.SetIcnSymbol(4);
+    a.SetX(5);
+    a.SetY(6);
+    QSignalSpy spy(&b, &IconObject::IconChanged);
+    b.Copy(a);
+    EXPECT_EQ(spy.size(), 0);
+    EXPECT_EQ(b.IcnIndex(), 2);
+    EXPECT_EQ(b.IcnSymbol(), 4);
+    EXPECT_EQ(b.X(), 5);
+    EXPECT_EQ(b.Y(), 6);
+}

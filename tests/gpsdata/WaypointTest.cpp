@@ -1,0 +1,146 @@
+#include "gpsdata/GPSData.h"
+#include "gpsdata/SerialDate.h"
+
+#include <QDateTime>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using gpsdata::GPSData;
+using gpsdata::SerialDate;
+using gpsdata::WaypointObject;
+
+namespace {
+
+double Serial(int y, int m, int d, int h = 0, int min = 0, int s = 0) {
+    return SerialDate::FromDateTime(QDateTime(QDate(y, m, d), QTime(h, min, s)));
+}
+
+} // namespace
+
+TEST(WaypointDates, SerialDaysCountFromTheEndOf1899) {
+    EXPECT_EQ(Serial(1899, 12, 30), 0);
+    EXPECT_EQ(Serial(1970, 1, 1), 25569);
+    EXPECT_EQ(Serial(1992, 1, 1), 33604);
+    EXPECT_DOUBLE_EQ(Serial(2000, 1, 1, 18), 36526.75);
+}
+
+TEST(WaypointDates, FileDateZeroIsTheStartOf1970) {
+    GPSData data;
+    WaypointObject w(data);
+    w.SetFileDate(0);
+    EXPECT_EQ(w.DateModified(), Serial(1970, 1, 1));
+    EXPECT_EQ(w.LurchDate(), -694224000);
+    EXPECT_EQ(w.FileDate(), 0);
+    EXPECT_EQ(w.WSFileDate(), 0);
+}
+
+TEST(WaypointDates, LurchDateCountsFrom1992) {
+    GPSData data;
+    WaypointObject w(data);
+    w.SetLurchDate(86400);
+    EXPECT_EQ(w.DateModified(), Serial(1992, 1, 2));
+    w.SetWSFileDate(1234567890);
+    EXPECT_EQ(w.FileDate(), 1234567890);
+    EXPECT_EQ(w.DateModified(), Serial(2009, 2, 13, 23, 31, 30));
+}
+
+TEST(WaypointDates, DatesBeyondTheSecondsRangeSaturate) {
+    GPSData data;
+    WaypointObject w(data);
+    w.SetDateModified(1e9);
+    EXPECT_EQ(w.FileDate(), 2147483647);
+    w.SetDateModified(-1e9);
+    EXPECT_EQ(w.LurchDate(), -2147483647 - 1);
+    w.SetDateModified(std::nan(""));
+    EXPECT_EQ(w.FileDate(), 0);
+}
+
+TEST(WaypointChanges, EveryWriteNotifiesOnceButIndexAndCommentDoNot) {
+    GPSData data;
+    WaypointObject w(data);
+    w.InitializeIndex(9);
+    QSignalSpy own(&w, &WaypointObject::WaypointChanged);
+    QSignalSpy set(&data, &GPSData::WaypointChanged);
+    w.SetWptSymbol(1);
+    w.SetWaypointType(1);
+    w.SetX(1);
+    w.SetY(1);
+    w.SetWptName("n");
+    w.SetDateModified(1);
+    w.SetRegion(1);
+    w.SetLatitude(10);
+    w.SetLongitude(10);
+    w.SetFileDate(1);
+    w.InitializeIndex(10);
+    w.Comment = "c";
+    w.Altitude = 5;
+    EXPECT_EQ(own.size(), 10);
+    EXPECT_EQ(set.size(), 10);
+    EXPECT_EQ(set[0][0].toInt(), 9);
+}
+
+TEST(WaypointChanges, DegreesGoThroughTheInternalCoordinates) {
+    GPSData data;
+    WaypointObject w(data);
+    w.SetLatitude(45.5);
+    w.SetLongitude(-122.25);
+    EXPECT_NEAR(w.Latitude(), 45.5, 1e-5);
+    EXPECT_NEAR(w.Longitude(), -122.25, 1e-5);
+    const qint32 y = w.Y();
+    EXPECT_THROW(w.SetLatitude(91), std::domain_error);
+    EXPECT_EQ(w.Y(), y);
+}
+
+TEST(WaypointChanges, CopyTakesEverythingButAltitudeSilently) {
+    GPSData data;
+    WaypointObject a(data), b(data);
+    a.InitializeIndex(3);
+    a.SetX(1);
+    a.SetY(2);
+    a.SetWptName("A");
+    a.SetWptSymbol(4);
+    a.SetRegion(5);
+    a.SetDateModified(6);
+    a.SetWaypointType(1);
+    a.Comment = "c";
+    a.Altitude = 99;
+    QSignalSpy spy(&b, &WaypointObject::WaypointChanged);
+    b.Copy(a);
+    EXPECT_EQ(spy.size(), 0);
+    EXPECT_EQ(b.WptIndex(), 3);
+    EXPECT_EQ(b.X(), 1);
+    EXPECT_EQ(b.Y(), 2);
+    EXPECT_EQ(b.WptName(), "A");
+    EXPECT_EQ(b.WptSymbol(), 4);
+    EXPECT_EQ(b.Region(), 5);
+    EXPECT_EQ(b.DateModified(), 6);
+    EXPECT_EQ(b.WaypointType(), 1);
+    EXPECT_EQ(b.Comment, "c");
+    EXPECT_EQ(b.Altitude, 0);
+}
+
+TEST(WaypointToolTip, TheClosestHitWins) {
+    GPSData data;
+    WaypointObject near(data), far(data), onTop(data);
+    near.InitializeIndex(1);
+    near.SetX(3);
+    near.SetWptName("near");
+    far.InitializeIndex(2);
+    far.SetX(6);
+    far.SetWptName("far");
+    float min = 100;
+    QString tip;
+    qint16 found = -1;
+    EXPECT_TRUE(far.GetToolTipText(0, 0, min, tip, found));
+    EXPECT_EQ(min, 36);
+    EXPECT_TRUE(near.GetToolTipText(0, 0, min, tip, found));
+    EXPECT_EQ(tip, "near");
+    EXPECT_EQ(found, 1);
+    EXPECT_EQ(min, 9);
+    EXPECT_FALSE(far.GetToolTipText(0, 0, min, tip, found));
+    EXPECT_EQ(tip, "near");
+
+    // Exactly on the waypoint with nothing left to beat: 0 is not below 0.
+    float zero = 0;
+    EXPECT_FALSE(onTop.GetToolTipText(0, 0, zero, tip, found));
+}
