@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 // One include and one table row per command.
+#include "BordersCommand.h"
 #include "BuildMapCommand.h"
 #include "EstimateCommand.h"
 #include "MapInfoCommand.h"
@@ -15,6 +16,7 @@ constexpr CliCommand Commands[] = {
     EstimateCommand,
     BuildMapCommand,
     MapInfoCommand,
+    BordersCommand,
 };
 
 } // namespace
