@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 // One include and one table row per command.
+#include "BordersCommand.h"
 #include "BuildMapCommand.h"
 #include "ConvertCommand.h"
 #include "EstimateCommand.h"
@@ -25,6 +26,7 @@ constexpr CliCommand Commands[] = {
     EstimateCommand,
     BuildMapCommand,
     MapInfoCommand,
+    BordersCommand,
 };
 
 } // namespace
