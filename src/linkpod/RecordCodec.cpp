@@ -200,7 +200,7 @@ void Put(PayloadWriter& w, const CardDirectory& r) {
         w.U16(slot.type).U8(slot.formatted ? 1 : 0);
         PutU64(w, slot.capacity);
         PutU64(w, slot.used);
-        w.Text(slot.label).U16(slot.maxFiles).U8(slot.writeProtected ? 1 : 0);
+        w.Text(slot.label).U16(slot.maxFiles).U8((slot.writeProtected ? 1 : 0) | (slot.shortNames ? 2 : 0));
         const QList<CardFile> files = s < r.files.size() ? r.files[s] : QList<CardFile>{};
         w.U16(static_cast<std::uint16_t>(files.size()));
         for (const auto& f : files) {
@@ -222,7 +222,9 @@ CardDirectory GetCardDirectory(PayloadReader& r) {
         slot.used = U64(r);
         slot.label = r.Text();
         slot.maxFiles = r.U16();
-        slot.writeProtected = r.U8() != 0;
+        const std::uint8_t flags = r.U8();
+        slot.writeProtected = (flags & 1) != 0;
+        slot.shortNames = (flags & 2) != 0;
         const int count = GetCount(r, CardFileMinSize);
         QList<CardFile> files;
         files.reserve(count);

@@ -106,6 +106,7 @@ struct CardSlot {
     QString label;
     std::uint16_t maxFiles = 0;
     bool writeProtected = false;
+    bool shortNames = false; // only 8.3 file names
     static constexpr std::uint16_t Empty = 0;
     static constexpr std::uint16_t Card = 3;
     friend bool operator==(const CardSlot&, const CardSlot&) = default;

@@ -1,0 +1,637 @@
+#include "linkpod/LinkPod.h"
+
+#include "linkpod/PayloadReader.h"
+#include "linkpod/PayloadWriter.h"
+#include "linkpod/RecordCodec.h"
+#include "linkpod/SerialTransport.h"
+#include "linkpod/UnitLink.h"
+
+#include <QTimer>
+
+namespace linkpod {
+
+namespace {
+
+constexpr int TrailPacket = 512;
+
+QByteArray Index(int index) {
+    return PayloadWriter().U16(static_cast<std::uint16_t>(index)).Data();
+}
+
+template <typename Record> QByteArray Encoded(const Record& r) {
+    PayloadWriter w;
+    codec::Put(w, r);
+    return w.Data();
+}
+
+} // namespace
+
+LinkPod::LinkPod(QObject* parent)
+    : QObject(parent),
+      cards_(
+          &store_,
+          [this](Command kind, std::uint16_t device, const QByteArray& payload, Command reply) {
+              if (unit_)
+                  unit_->Request(kind, device, payload, reply);
+          },
+          this) {
+    connect(&fileJob_, &UsrFileJob::Progress, this, &LinkPod::UserDataProgress);
+    connect(&fileJob_, &UsrFileJob::LoadEnded, this, &LinkPod::UserDataLoaded);
+    connect(&fileJob_, &UsrFileJob::SaveEnded, this, &LinkPod::UserDataSaved);
+    connect(&cards_, &CardService::UserDataProgress, this, &LinkPod::UserDataProgress);
+    connect(&cards_, &CardService::UserDataLoaded, this, &LinkPod::UserDataLoaded);
+    connect(&cards_, &CardService::UserDataSaved, this, &LinkPod::UserDataSaved);
+    connect(&cards_, &CardService::FLNewDeviceReady, this, &LinkPod::FLNewDeviceReady);
+    connect(&cards_, &CardService::ProgramFlashMemorySent, this, &LinkPod::ProgramFlashMemorySent);
+    connect(&cards_, &CardService::CardDeviceAnnounced, this, [this](std::uint16_t device, int slotCount) {
+        emit LinkStatus(unitDevice_, 8, device, slotCount);
+    });
+}
+
+LinkPod::~LinkPod() {
+    CloseComPort();
+}
+
+bool LinkPod::ToUnit() const {
+    return unit_ && active_ == unitDevice_;
+}
+
+void LinkPod::Ask(Command kind, const QByteArray& payload, Command reply) {
+    unit_->Request(kind, unitDevice_, payload, reply);
+}
+
+void LinkPod::Later(std::function<void()> event) {
+    QTimer::singleShot(0, this, std::move(event));
+}
+
+// ---- ports -----------------------------------------------------------------
+
+bool LinkPod::WatchComPort(int port) {
+    portError_.clear();
+    const QString path = ports_.ComDevice(port);
+    if (path.isEmpty()) {
+        portError_ = QStringLiteral("There is no COM%1.").arg(port);
+        return false;
+    }
+    if (unit_ && unit_->Port() == port && unit_->Rate() == rate_)
+        return true; // already talking to a unit there
+    if (const auto it = links_.find(port); it != links_.end())
+        DropLink(it->second);
+    auto* link = new UnitLink(port, std::make_unique<SerialTransport>(), this);
+    if (!link->Open(path, rate_)) {
+        portError_ = link->ErrorText();
+        delete link;
+        return false;
+    }
+    links_[port] = link;
+    connect(link, &UnitLink::AnsweredProbe, this,
+            [this, link](std::uint16_t device, LinkType type) { OnAnswered(link, device, type); });
+    connect(link, &UnitLink::NoAnswer, this, [this, link] { OnNoAnswer(link); });
+    connect(link, &UnitLink::Gone, this, [this, link] { OnGone(link); });
+    connect(link, &UnitLink::Replied, this, &LinkPod::OnFrame);
+    connect(link, &UnitLink::Announced, this, [this](const Frame& f) { OnFrame(Command::Ack, f); });
+    connect(link, &UnitLink::Progress, this, [this](const Frame& f) { OnFrame(Command::EraseFlash, f); });
+    connect(link, &UnitLink::TimedOut, this, &LinkPod::OnTimedOut);
+    connect(link, &UnitLink::StrayMessages, this, [this] { emit LinkError(StrayMessages); });
+    link->Probe();
+    return true;
+}
+
+void LinkPod::DropLink(UnitLink* link) {
+    if (link == unit_) {
+        unit_ = nullptr;
+        unitDevice_ = 0;
+        cards_.SetUnitCardDevice(0);
+    }
+    links_.erase(link->Port());
+    link->disconnect(this);
+    link->Close();
+    link->deleteLater();
+}
+
+void LinkPod::CloseComPort() {
+    while (!links_.empty())
+        DropLink(links_.begin()->second);
+}
+
+void LinkPod::OnAnswered(UnitLink* link, std::uint16_t device, LinkType type) {
+    // The first port with a unit wins; the others stop probing.
+    for (auto it = links_.begin(); it != links_.end();) {
+        UnitLink* other = (it++)->second;
+        if (other != link)
+            DropLink(other);
+    }
+    unit_ = link;
+    unitDevice_ = device;
+    unitType_ = type;
+    memory_ = {};
+    if (type == LinkType::Dezav) {
+        emit LurchUnitFound();
+        Ask(Command::GetFlashCount, {}, Command::FlashCount);
+    } else {
+        emit DeviceConnected(device);
+        emit LinkStatus(device, 1, 0, 0);
+    }
+    Ask(Command::GetMemory, {}, Command::Memory);
+}
+
+void LinkPod::OnNoAnswer(UnitLink* link) {
+    DropLink(link);
+    emit LinkError(NoAnswer);
+}
+
+void LinkPod::OnGone(UnitLink* link) {
+    const bool wasUnit = link == unit_;
+    const bool midRequest = link->Busy();
+    const std::uint16_t device = unitDevice_;
+    DropLink(link);
+    if (!wasUnit)
+        return;
+    if (midRequest)
+        emit LinkError(ConnectionLost);
+    emit DeviceRemoved(device);
+}
+
+int LinkPod::OpenParallelPort(int port) {
+    return cards_.OpenReader(port, ports_.ReaderFolder(port));
+}
+
+void LinkPod::CloseParallelPort() {
+    cards_.CloseReader();
+}
+
+// ---- identification ---------------------------------------------------------
+
+void LinkPod::ReadProductInfo(QString& name, int& productId, int& value1, int& versionMajor,
+                              int& versionMinor, int& value2, QString& text) const {
+    name = product_.name;
+    productId = product_.productId;
+    value1 = product_.value1;
+    versionMajor = product_.versionMajor;
+    versionMinor = product_.versionMinor;
+    value2 = product_.value2;
+    text = product_.text;
+}
+
+void LinkPod::ReadUnitLimits(int& maxWaypoints, int& maxIcons, int& maxRoutes, int& maxWaypointsPerRoute,
+                             int& maxTrails) const {
+    maxWaypoints = limits_.maxWaypoints;
+    maxIcons = limits_.maxIcons;
+    maxRoutes = limits_.maxRoutes;
+    maxWaypointsPerRoute = limits_.maxWaypointsPerRoute;
+    maxTrails = limits_.maxTrails;
+}
+
+void LinkPod::ReadSymbolList(QList<int>& codes, int& count) const {
+    codes.clear();
+    for (const auto s : limits_.symbols)
+        codes.append(s);
+    count = static_cast<int>(codes.size());
+}
+
+void LinkPod::RequestProductInfo() {
+    if (unit_) {
+        emit LinkStatus(unitDevice_, 1, 0, 0);
+        Ask(Command::GetProduct, {}, Command::Product);
+    }
+}
+
+void LinkPod::RequestUnitLimits() {
+    if (unit_)
+        Ask(Command::GetLimits, {}, Command::Limits);
+}
+
+void LinkPod::RequestMemoryStatus() {
+    if (unit_)
+        Ask(Command::GetMemory, {}, Command::Memory);
+}
+
+// ---- items ------------------------------------------------------------------
+
+void LinkPod::ReadWaypoint(int index) {
+    if (ToUnit())
+        return Ask(Command::GetWaypoint, Index(index), Command::Waypoint);
+    const UserWaypoint* w = store_.waypoints.Find(static_cast<std::uint16_t>(index));
+    UserWaypoint copy = w ? *w : UserWaypoint{};
+    copy.index = static_cast<std::uint16_t>(index);
+    Later([this, index, found = w != nullptr, copy] { emit Waypoint(index, found, copy); });
+}
+
+void LinkPod::ReadRoute(int index) {
+    if (ToUnit())
+        return Ask(Command::GetRoute, Index(index), Command::Route);
+    const UserRoute* r = store_.routes.Find(static_cast<std::uint16_t>(index));
+    UserRoute copy = r ? *r : UserRoute{};
+    copy.index = static_cast<std::uint16_t>(index);
+    Later([this, index, copy] { emit Route(index, copy); });
+}
+
+void LinkPod::ReadIcon(int index) {
+    if (ToUnit())
+        return Ask(Command::GetIcon, Index(index), Command::Icon);
+    const UserIcon* i = store_.icons.Find(static_cast<std::uint16_t>(index));
+    const UserIcon copy = i ? *i : UserIcon{};
+    Later([this, index = i ? index : -1, copy] { emit Icon(index, copy); });
+}
+
+void LinkPod::ReadTrail(int index) {
+    if (ToUnit())
+        return Ask(Command::GetTrailHeader, Index(index), Command::TrailHeader);
+    const UserTrail* t = store_.trails.Find(static_cast<std::uint16_t>(index));
+    UserTrail copy = t ? *t : UserTrail{};
+    copy.index = static_cast<std::uint16_t>(index);
+    Later([this, index, copy] { emit Trail(index, copy); });
+}
+
+void LinkPod::ReadIconCount() {
+    if (ToUnit())
+        return Ask(Command::GetIconCount, {}, Command::IconCount);
+    Later([this, count = store_.icons.LastIndex() + 1] { emit NumIcons(count); });
+}
+
+int LinkPod::ReadLastIndex(ListKind kind) const {
+    const bool unit = ToUnit();
+    switch (kind) {
+    case ListKind::Waypoints:
+        return unit ? memory_.lastWaypoint : store_.waypoints.LastIndex();
+    case ListKind::Routes:
+        return unit ? memory_.lastRoute : store_.routes.LastIndex();
+    case ListKind::Icons:
+        return unit ? memory_.iconCount - 1 : store_.icons.LastIndex();
+    case ListKind::Trails:
+        return unit ? memory_.lastTrail : store_.trails.LastIndex();
+    }
+    return -1;
+}
+
+void LinkPod::WriteWaypoint(const UserWaypoint& waypoint) {
+    if (ToUnit())
+        return Ask(Command::PutWaypoint, Encoded(waypoint), Command::Result);
+    store_.waypoints.Put(waypoint);
+    Later([this, index = waypoint.index] { emit WaypointSent(index); });
+}
+
+void LinkPod::EraseWaypoint(int index) {
+    if (ToUnit())
+        return Ask(Command::EraseWaypoint, Index(index), Command::Result);
+    store_.waypoints.Erase(static_cast<std::uint16_t>(index));
+    Later([this, index] { emit WaypointSent(index); });
+}
+
+void LinkPod::WriteRoute(const UserRoute& route) {
+    if (ToUnit())
+        return Ask(Command::PutRoute, Encoded(route), Command::Result);
+    if (route.name.isEmpty() && route.waypoints.isEmpty())
+        store_.routes.Erase(route.index);
+    else
+        store_.routes.Put(route);
+    Later([this, index = route.index] { emit RouteSent(index); });
+}
+
+void LinkPod::WriteIcon(const UserIcon& icon) {
+    if (ToUnit())
+        return Ask(Command::PutIcon, Encoded(icon), Command::Result);
+    store_.icons.Put(icon);
+    Later([this, index = icon.index] { emit IconSent(index); });
+}
+
+void LinkPod::WriteIconCount(int count) {
+    if (ToUnit())
+        return Ask(Command::PutIconCount, Index(count), Command::Result);
+    store_.icons.Truncate(static_cast<std::uint16_t>(std::clamp(count, 0, 65535)));
+    Later([this] { emit NumIconsSent(); });
+}
+
+void LinkPod::OpenTrail(int index, int size, const QString& name) {
+    outgoing_ = UserTrail{static_cast<std::uint16_t>(index), name, {}};
+    if (ToUnit()) {
+        PayloadWriter w;
+        w.U16(static_cast<std::uint16_t>(index))
+            .U32(static_cast<std::uint32_t>(std::max(size, 0)))
+            .Text(name);
+        Ask(Command::OpenTrail, w.Data(), Command::Result);
+    }
+}
+
+void LinkPod::WriteTrail(const QList<std::int32_t>& x, const QList<std::int32_t>& y,
+                         const QList<bool>& continuous, int count) {
+    const int n = std::min({count, static_cast<int>(x.size()), static_cast<int>(y.size()),
+                            static_cast<int>(continuous.size()), TrailPacket});
+    QList<TrailPoint> points;
+    points.reserve(std::max(n, 0));
+    for (int i = 0; i < n; ++i)
+        points.append(TrailPoint{x[i], y[i], continuous[i]});
+    if (ToUnit()) {
+        PayloadWriter w;
+        codec::PutTrailPoints(w, points);
+        return Ask(Command::PutTrailPoints, w.Data(), Command::Result);
+    }
+    outgoing_.points.append(points);
+    Later([this, n] { emit TrailPacketSent(n); });
+}
+
+void LinkPod::CloseTrail() {
+    if (ToUnit())
+        return Ask(Command::CloseTrail, {}, Command::Result);
+    store_.trails.Put(outgoing_);
+    Later([this, index = outgoing_.index] { emit TrailSent(index); });
+}
+
+void LinkPod::Clear(ListKind kind) {
+    if (ToUnit())
+        return Ask(Command::ClearList, PayloadWriter().U8(static_cast<std::uint8_t>(kind)).Data(),
+                   Command::Result);
+    switch (kind) {
+    case ListKind::Waypoints:
+        return store_.waypoints.Clear();
+    case ListKind::Routes:
+        return store_.routes.Clear();
+    case ListKind::Icons:
+        return store_.icons.Clear();
+    case ListKind::Trails:
+        return store_.trails.Clear();
+    }
+}
+
+void LinkPod::ClearWaypoints() {
+    Clear(ListKind::Waypoints);
+}
+
+void LinkPod::ClearRoutes() {
+    Clear(ListKind::Routes);
+}
+
+void LinkPod::ClearTrails() {
+    Clear(ListKind::Trails);
+}
+
+void LinkPod::ClearIcons() {
+    Clear(ListKind::Icons);
+}
+
+void LinkPod::MakeRouteFromTrail(int index) {
+    if (ToUnit())
+        return Ask(Command::MakeRouteFromTrail, Index(index), Command::RouteFromTrail);
+    Later([this] { emit LinkError(Refused); }); // only a unit makes routes from trails
+}
+
+// ---- user data files --------------------------------------------------------
+
+void LinkPod::ReadUserDataFile(const QString& path) {
+    fileJob_.Load(path, &store_, capacity_);
+}
+
+void LinkPod::WriteUserDataFile(const QString& path, const QDateTime& when) {
+    fileJob_.Save(path, store_, when);
+}
+
+void LinkPod::SetStoreCapacity(const StoreCapacity& capacity) {
+    capacity_ = capacity;
+    cards_.SetCapacity(capacity);
+}
+
+// ---- cards ------------------------------------------------------------------
+
+int LinkPod::CardSlotCount() const {
+    return cards_.SlotCount(active_);
+}
+
+CardSlot LinkPod::CardSlotInfo(int slot) const {
+    return cards_.Slot(active_, slot);
+}
+
+QString LinkPod::CardSlotLabel(int slot) const {
+    return cards_.Slot(active_, slot).label;
+}
+
+int LinkPod::CardFileCount(int slot) const {
+    return cards_.FileCount(active_, slot);
+}
+
+CardFile LinkPod::CardFileInfo(int slot, int index) const {
+    return cards_.File(active_, slot, index);
+}
+
+void LinkPod::EraseCardFile(int slot, int index) {
+    cards_.EraseFile(active_, slot, index);
+}
+
+void LinkPod::FormatCard(int slot, const QString& label) {
+    cards_.Format(active_, slot, label);
+}
+
+int LinkPod::StartFileWrite(int slot, const QString& name, std::uint64_t size, const QDateTime& date,
+                            int flags, std::uint32_t& handle) {
+    Q_UNUSED(date);
+    Q_UNUSED(flags);
+    return cards_.StartWrite(active_, slot, name, size, handle);
+}
+
+int LinkPod::WriteFileBlock(const QByteArray& bytes, int count, std::uint32_t handle) {
+    return cards_.WriteBlock(bytes, count, handle);
+}
+
+void LinkPod::EndFileWrite(std::uint32_t handle) {
+    cards_.EndWrite(handle);
+}
+
+void LinkPod::SaveUserDataToCard(int slot, const QDateTime& when) {
+    cards_.SaveUserData(active_, slot, when);
+}
+
+void LinkPod::LoadUserDataFromCard(int slot) {
+    cards_.LoadUserData(active_, slot);
+}
+
+// ---- flash ------------------------------------------------------------------
+
+void LinkPod::ReadFlashSectionCount() {
+    if (unit_ && unitType_ == LinkType::Dezav)
+        Ask(Command::GetFlashCount, {}, Command::FlashCount);
+}
+
+void LinkPod::ReadFlashSectionStatus(int number) {
+    if (unit_ && unitType_ == LinkType::Dezav)
+        Ask(Command::GetFlashStatus, Index(number), Command::FlashStatus);
+}
+
+void LinkPod::EraseFlash(int first, int count) {
+    if (unit_ && unitType_ == LinkType::Dezav)
+        Ask(Command::EraseFlash,
+            PayloadWriter()
+                .U16(static_cast<std::uint16_t>(first))
+                .U16(static_cast<std::uint16_t>(count))
+                .Data(),
+            Command::Result);
+}
+
+bool LinkPod::ProgramFlash(std::uint32_t address, const QByteArray& block) {
+    if (!unit_ || unitType_ != LinkType::Dezav || block.size() > 512)
+        return false;
+    Ask(Command::ProgramFlash, PayloadWriter().U32(address).Bytes(block).Data(), Command::Result);
+    return true;
+}
+
+void LinkPod::FlashProgramDone() {
+    if (unit_ && unitType_ == LinkType::Dezav)
+        Ask(Command::ProgramDone, {}, Command::Result);
+}
+
+// ---- replies ----------------------------------------------------------------
+
+std::uint16_t LinkPod::ErrorFor(Command request, std::uint16_t otherwise) {
+    switch (request) {
+    case Command::ProgramFlash:
+    case Command::ProgramDone:
+        return FlashWriteFailed;
+    case Command::EraseFlash:
+        return FlashEraseFailed;
+    case Command::GetFlashCount:
+        return FlashCountFailed;
+    case Command::GetFlashStatus:
+        return FlashStatusFailed;
+    default:
+        return otherwise;
+    }
+}
+
+void LinkPod::OnTimedOut(Command request) {
+    if (request == Command::GetTrailHeader || request == Command::GetTrailPoints)
+        incoming_ = {};
+    emit LinkError(ErrorFor(request, ReplyTimedOut));
+}
+
+void LinkPod::OnFrame(Command request, const Frame& frame) {
+    if (cards_.HandleReply(request, frame))
+        return;
+    PayloadReader in(frame.payload);
+    switch (static_cast<Command>(frame.kind)) {
+    case Command::Result:
+        return OnResult(request, in);
+    case Command::Product:
+        product_ = codec::GetProductInfo(in);
+        return emit LinkStatus(unitDevice_, 6, product_.productId, 0);
+    case Command::Limits:
+        limits_ = codec::GetUnitLimits(in);
+        return emit LinkStatus(unitDevice_, 22, static_cast<int>(limits_.symbols.size()), 0);
+    case Command::Memory:
+        memory_ = codec::GetMemoryStatus(in);
+        return;
+    case Command::CardDevice: {
+        const std::uint16_t device = in.U16();
+        if (in.Ok() && device != 0 && device != unitDevice_)
+            cards_.SetUnitCardDevice(device);
+        return;
+    }
+    case Command::Waypoint: {
+        const bool inUse = in.U8() != 0;
+        const UserWaypoint w = codec::GetWaypoint(in);
+        return emit Waypoint(w.index, inUse && in.Ok(), w);
+    }
+    case Command::Route: {
+        const bool inUse = in.U8() != 0;
+        UserRoute r = codec::GetRoute(in);
+        if (!inUse)
+            r = UserRoute{r.index, {}, {}};
+        return emit Route(r.index, r);
+    }
+    case Command::Icon: {
+        const bool inUse = in.U8() != 0;
+        const UserIcon i = codec::GetIcon(in);
+        return emit Icon(inUse && in.Ok() ? i.index : -1, i);
+    }
+    case Command::IconCount:
+        memory_.iconCount = in.U16();
+        return emit NumIcons(memory_.iconCount);
+    case Command::TrailHeader: {
+        incoming_ = UserTrail{};
+        incoming_.index = in.U16();
+        const bool inUse = in.U8() != 0;
+        incoming_.name = in.Text();
+        incomingTotal_ = inUse ? in.U32() : 0;
+        if (incomingTotal_ == 0 || !in.Ok())
+            return emit Trail(incoming_.index, incoming_);
+        return unit_->Request(Command::GetTrailPoints, unitDevice_,
+                              PayloadWriter().U16(incoming_.index).U32(0).U16(TrailPacket).Data(),
+                              Command::TrailPoints, true);
+    }
+    case Command::TrailPoints:
+        return OnTrailPoints(in);
+    case Command::RouteFromTrail:
+        return OnRouteFromTrail(in);
+    case Command::FlashCount:
+        return emit NumFlashSections(in.U16());
+    case Command::FlashStatus:
+        return emit FlashSectionStatus(codec::GetFlashSection(in));
+    case Command::FlashProgress:
+        return emit ProgressFlash(in.F32());
+    default:
+        return;
+    }
+}
+
+void LinkPod::OnTrailPoints(PayloadReader& in) {
+    const std::uint16_t index = in.U16();
+    const std::uint32_t first = in.U32();
+    const QList<TrailPoint> points = codec::GetTrailPoints(in);
+    if (index != incoming_.index || first != static_cast<std::uint32_t>(incoming_.points.size()) || !in.Ok())
+        return emit LinkError(ReplyTimedOut);
+    incoming_.points.append(points);
+    const auto have = static_cast<std::uint32_t>(incoming_.points.size());
+    if (points.isEmpty() || have >= incomingTotal_)
+        return emit Trail(incoming_.index, incoming_);
+    unit_->Request(Command::GetTrailPoints, unitDevice_,
+                   PayloadWriter().U16(index).U32(have).U16(TrailPacket).Data(), Command::TrailPoints, true);
+}
+
+void LinkPod::OnRouteFromTrail(PayloadReader& in) {
+    const UserRoute route = codec::GetRoute(in);
+    const int count = in.U16();
+    QList<UserWaypoint> waypoints;
+    for (int i = 0; i < count && in.Ok(); ++i)
+        waypoints.append(codec::GetWaypoint(in));
+    if (!in.Ok())
+        return emit LinkError(Refused);
+    for (const auto& w : waypoints)
+        store_.waypoints.Put(w);
+    store_.routes.Put(route);
+    emit TrailRouteReady(route.index, static_cast<int>(route.waypoints.size()));
+}
+
+void LinkPod::OnResult(Command request, PayloadReader& in) {
+    in.U8();
+    const std::uint16_t code = in.U16();
+    const std::uint32_t value = in.U32();
+    const MemoryStatus status = codec::GetMemoryStatus(in);
+    if (in.Ok())
+        memory_ = status;
+    if (code != result::Ok) {
+        if (request == Command::ProgramFlash)
+            emit ProgramFlashMemorySent(false);
+        return emit LinkError(ErrorFor(request, Refused));
+    }
+    const int index = static_cast<int>(value);
+    switch (request) {
+    case Command::PutWaypoint:
+    case Command::EraseWaypoint:
+        return emit WaypointSent(index);
+    case Command::PutRoute:
+        return emit RouteSent(index);
+    case Command::PutIcon:
+        return emit IconSent(index);
+    case Command::PutIconCount:
+        return emit NumIconsSent();
+    case Command::PutTrailPoints:
+        return emit TrailPacketSent(static_cast<int>(value));
+    case Command::CloseTrail:
+        return emit TrailSent(index);
+    case Command::EraseFlash:
+        return emit FlashErased();
+    case Command::ProgramFlash:
+        return emit ProgramFlashMemorySent(true);
+    default:
+        return;
+    }
+}
+
+} // namespace linkpod

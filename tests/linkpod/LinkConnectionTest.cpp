@@ -1,0 +1,116 @@
+#include "LinkPodFixture.h"
+
+using namespace linkpod;
+using namespace linkpod_testing;
+
+using LinkConnection = LinkPodFixture;
+
+TEST_F(LinkConnection, AUnitAnsweringAtTheRateIsConnectedAndIdentified) {
+    StartUnit({QStringLiteral("--name"), QStringLiteral("Trail 12"), QStringLiteral("--product-id"),
+               QStringLiteral("123"), QStringLiteral("--version"), QStringLiteral("3.4"),
+               QStringLiteral("--symbols"), QStringLiteral("0-3,7")});
+    Connect();
+    EXPECT_EQ(device, 0x2A01);
+    EXPECT_EQ(statuses.value(0), 1) << "identification flags are cleared first";
+    QString name, text;
+    int id = 0, v1 = 0, major = 0, minor = 0, v2 = 0;
+    pod.ReadProductInfo(name, id, v1, major, minor, v2, text);
+    EXPECT_EQ(name, QStringLiteral("Trail 12"));
+    EXPECT_EQ(id, 123);
+    EXPECT_EQ(major, 3);
+    EXPECT_EQ(minor, 40);
+    int wpt = 0, icn = 0, rte = 0, perRoute = 0, trl = 0;
+    pod.ReadUnitLimits(wpt, icn, rte, perRoute, trl);
+    EXPECT_EQ(wpt, 500);
+    EXPECT_EQ(icn, 250);
+    EXPECT_EQ(rte, 20);
+    EXPECT_EQ(perRoute, 50);
+    EXPECT_EQ(trl, 10);
+    QList<int> codes;
+    int count = 0;
+    pod.ReadSymbolList(codes, count);
+    EXPECT_EQ(codes, (QList<int>{10000, 10001, 10002, 10003, 10007}));
+    EXPECT_EQ(count, 5);
+}
+
+TEST_F(LinkConnection, IdentificationPacketsMayComeInEitherOrder) {
+    StartUnit({QStringLiteral("--limits-first")});
+    Connect();
+    EXPECT_LT(statuses.indexOf(22), statuses.indexOf(6));
+}
+
+TEST_F(LinkConnection, AUnitAt9600IsFoundByAScanThatStartsAt115200) {
+    StartUnit({});
+    // What the session does: on each "no answer" try the next rate.
+    const QList<int> scan{115200, 4800, 9600};
+    QList<int> tried;
+    QObject::connect(&pod, &LinkPod::LinkError, [&](std::uint16_t code) {
+        if (code == LinkPod::NoAnswer && tried.size() < scan.size()) {
+            pod.SetBaudRate(scan[tried.size()]);
+            tried << pod.BaudRate();
+            pod.WatchComPort(1);
+        }
+    });
+    pod.SetBaudRate(scan[0]);
+    tried << scan[0];
+    ASSERT_TRUE(pod.WatchComPort(1));
+    ASSERT_TRUE(WaitFor([this] { return connected; }));
+    EXPECT_EQ(tried, scan);
+    EXPECT_EQ(pod.BaudRate(), 9600);
+    EXPECT_EQ(errors.count(LinkPod::NoAnswer), 2);
+}
+
+TEST_F(LinkConnection, AZeroMaximumIsReportedAsTheUnitSaysIt) {
+    StartUnit({QStringLiteral("--max-trails"), QStringLiteral("0")});
+    Connect();
+    int wpt = 0, icn = 0, rte = 0, perRoute = 0, trl = -1;
+    pod.ReadUnitLimits(wpt, icn, rte, perRoute, trl);
+    EXPECT_EQ(trl, 0);
+    EXPECT_EQ(wpt, 500);
+}
+
+TEST_F(LinkConnection, APortThatDoesNotExistSaysWhatToDo) {
+    EnsureApp();
+    pod.Ports().SetComDevice(2, QStringLiteral("/dev/ttyUSB-missing-for-test"));
+    EXPECT_FALSE(pod.WatchComPort(2));
+    EXPECT_TRUE(pod.PortErrorText().contains(QStringLiteral("/dev/ttyUSB-missing-for-test")));
+    EXPECT_TRUE(pod.PortErrorText().contains(QStringLiteral("/dev/serial/by-id/")));
+}
+
+TEST_F(LinkConnection, ComPortsDefaultToUsbAdaptersAndCanBeChanged) {
+    PortTable table;
+    if (qEnvironmentVariableIsSet("TERRAFOLD_COM3"))
+        GTEST_SKIP() << "COM3 is overridden in this environment";
+    EXPECT_EQ(table.ComDevice(1), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(table.ComDevice(4), QStringLiteral("/dev/ttyUSB3"));
+    table.SetComDevice(3, QStringLiteral("/dev/serial/by-id/usb-unit"));
+    EXPECT_EQ(table.ComDevice(3), QStringLiteral("/dev/serial/by-id/usb-unit"));
+    EXPECT_TRUE(table.ComDevice(9).isEmpty());
+}
+
+TEST_F(LinkConnection, AUnitThatVanishesIsRemoved) {
+    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("3")});
+    Connect();
+    // Each request is a packet; the unit closes its line after the third.
+    for (int i = 0; i < 4; ++i)
+        pod.ReadWaypoint(i);
+    ASSERT_TRUE(WaitFor([this] { return removed; }));
+    EXPECT_EQ(pod.UnitDevice(), 0);
+}
+
+TEST_F(LinkConnection, AUnitThatFallsSilentSurfacesAsConnectionLost) {
+    StartUnit({QStringLiteral("--silent-after"), QStringLiteral("3")});
+    Connect();
+    for (int i = 0; i < 4; ++i)
+        pod.ReadWaypoint(i);
+    ASSERT_TRUE(WaitFor([this] { return removed; }));
+    EXPECT_TRUE(errors.contains(LinkPod::ConnectionLost) || errors.contains(LinkPod::ReplyTimedOut));
+}
+
+TEST_F(LinkConnection, AClosedPortDropsTheLinkWithoutEvents) {
+    StartUnit({});
+    Connect();
+    pod.CloseComPort();
+    EXPECT_EQ(pod.UnitDevice(), 0);
+    EXPECT_FALSE(removed);
+}
