@@ -2,6 +2,8 @@
 
 #include "carver/BorderPainter.h"
 
+#include "mastermap/CartridgeMaker.h"
+
 #include <algorithm>
 
 using carver::Border;
@@ -156,4 +158,24 @@ void Carver::KSetBlockAttributes(int size, int width, int style, unsigned colour
 
 QList<QPoint> Carver::CoveredBlocks() const {
     return Blocks().Covered(borders_);
+}
+
+int Carver::KMakeCartridge(const QString& output, const QString& buildList, const QString& library,
+                           const QString& layers) {
+    mastermap::CartridgeMaker::Request request;
+    request.output = output;
+    request.buildList = buildList;
+    request.library = library;
+    request.layers = layers;
+    request.corridorWidth = corridorWidth_;
+    request.blockSize = blockSize_;
+    for (const Border& b : borders_) {
+        mastermap::Border border{b.closed, {}};
+        for (const QPoint& p : b.vertices)
+            border.vertices.push_back({p.x(), p.y()});
+        request.borders.push_back(std::move(border));
+    }
+    const auto result = mastermap::CartridgeMaker::Make(request);
+    cartridgeError_ = result.error;
+    return result.status;
 }

@@ -56,6 +56,15 @@ public:
     void KSetConnectionAttributes(int view, int size, int style, int width, unsigned colour);
     void KSetBlockAttributes(int size, int width, int style, unsigned colour);
 
+    // Builds the custom map of the borders into `output`, or with a layer
+    // selection ending in "Estimate;" writes the map's size there as a 32-bit
+    // integer. `buildList` names the master map files, `library` the category
+    // tree. Returns 1 on success, 0 when nothing was built (LastCartridgeError
+    // says why).
+    int KMakeCartridge(const QString& output, const QString& buildList, const QString& library,
+                       const QString& layers);
+    const QString& LastCartridgeError() const { return cartridgeError_; }
+
     // Read access for the map cutter and the drawing.
     const QList<carver::Border>& Borders() const { return borders_; }
     int CorridorWidth() const { return corridorWidth_; }
@@ -76,6 +85,7 @@ private:
     void UpdateHitRadius();
 
     QList<carver::Border> borders_;
+    QString cartridgeError_;
     carver::DisplayRange range_;
     carver::BorderSketch sketch_;
     std::array<carver::ViewAttributes, 2> views_;

@@ -3,6 +3,7 @@
 #include "mapview/CategoryAttributeTable.h"
 #include "mapview/MapSurface.h"
 #include "mapview/MapSymbolTable.h"
+#include "mapview/NameLabels.h"
 #include "mapview/WaypointSymbols.h"
 
 #include <QObject>
@@ -67,6 +68,8 @@ public:
     QStringList OpenRouteEditors;
     // Rebuilds the list of used master map libraries; false when they cannot be read.
     std::function<bool()> MakeUsedList;
+    // Waypoint names laid out for drawing, kept from frame to frame.
+    mapview::NameLabels NameLabels;
 
     bool DetailValid() const { return detailValid_; }
     bool UseHighDetail() const { return useHighDetail_; }

@@ -13,15 +13,9 @@ namespace mastermap {
 QString At5Reader::Open(const QString& path) {
     path_ = path;
     bytes_ = {};
-    file_.close();
-    file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot open %1: %2").arg(path, file_.errorString());
-    const qint64 size = file_.size();
-    const uchar* data = size > 0 ? file_.map(0, size) : nullptr;
-    if (!data)
-        return QStringLiteral("%1 is not a master map file.").arg(path);
-    const QString error = OpenBytes({reinterpret_cast<const char*>(data), static_cast<std::size_t>(size)});
+    if (QString error = file_.Open(path, QStringLiteral("a master map file")); !error.isEmpty())
+        return error;
+    const QString error = OpenBytes(file_.Bytes());
     return error.isEmpty() ? error : QStringLiteral("%1: %2").arg(path, error);
 }
 

@@ -2,8 +2,8 @@
 
 #include "mastermap/Feature.h"
 #include "mastermap/GridIndex.h"
+#include "mastermap/MappedFile.h"
 
-#include <QFile>
 #include <QString>
 
 #include <functional>
@@ -40,7 +40,7 @@ private:
     std::uint32_t CellEntry(std::uint64_t i) const;
 
     QString path_;
-    QFile file_;
+    MappedFile file_;
     std::string_view bytes_;
     bool highDetail_ = false;
     Rect bounds_;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "mastermap/Feature.h"
+#include "mastermap/MappedFile.h"
 
-#include <QFile>
 #include <QString>
 
 #include <functional>
@@ -36,7 +36,7 @@ public:
     QString ForEach(const Visitor& visit) const;
 
 private:
-    QFile file_;
+    MappedFile file_;
     std::string_view bytes_;
     Header header_;
     std::size_t firstBlock_ = 0;

@@ -1,8 +1,14 @@
 #include "CliCommands.h"
 
 // One include and one table row per command.
+#include "BordersCommand.h"
 #include "BuildMapCommand.h"
+#include "ConvertCommand.h"
 #include "EstimateCommand.h"
+#include "ExportPositionsCommand.h"
+#include "ImportPositionsCommand.h"
+#include "InfoCommand.h"
+#include "ListCommand.h"
 #include "MapInfoCommand.h"
 #include "PositionCommand.h"
 
@@ -12,9 +18,15 @@ namespace {
 
 constexpr CliCommand Commands[] = {
     PositionCommand,
+    InfoCommand,
+    ListCommand,
+    ConvertCommand,
+    ImportPositionsCommand,
+    ExportPositionsCommand,
     EstimateCommand,
     BuildMapCommand,
     MapInfoCommand,
+    BordersCommand,
 };
 
 } // namespace

@@ -1,0 +1,184 @@
+#include "app/MainCommands.h"
+
+#include "app/ToolIcons.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace app {
+
+MainCommands::MainCommands(QMainWindow* window)
+    : QObject(window), window_(window), toolbar_(new QToolBar(QStringLiteral("Toolbar"), window)),
+      modes_(new QActionGroup(this)) {
+    toolbar_->setObjectName(QStringLiteral("tbToolBar"));
+    toolbar_->setMovable(false);
+    window->addToolBar(Qt::TopToolBarArea, toolbar_);
+    QMenuBar* bar = window->menuBar();
+    BuildFileMenu(bar->addMenu(QStringLiteral("&File")));
+    BuildEditMenu(bar->addMenu(QStringLiteral("&Edit")));
+    BuildViewMenu(bar->addMenu(QStringLiteral("&View")));
+    BuildMapMenu(bar->addMenu(QStringLiteral("&Map")));
+    BuildWindowMenu(bar->addMenu(QStringLiteral("&Window")));
+    BuildHelpMenu(bar->addMenu(QStringLiteral("&Help")));
+}
+
+QAction* MainCommands::Command(const QString& name) const {
+    return byName_.value(name);
+}
+
+QAction* MainCommands::Add(QMenu* menu, const char* name, const QString& caption, const char* key,
+                           const QString& tip) {
+    auto* action = new QAction(caption, window_);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    byName_.insert(QLatin1String(name), action);
+    if (key) {
+        const QString k = QLatin1String(key);
+        action->setIcon(ToolIcons::ForKey(k));
+        action->setToolTip(tip);
+        action->setProperty("key", k);
+        toolbar_->addAction(action);
+        toolbar_->widgetForAction(action)->setObjectName(k);
+        byName_.insert(k, action);
+    }
+    return action;
+}
+
+void MainCommands::BuildFileMenu(QMenu* m) {
+    m->setObjectName(QStringLiteral("mnuFile"));
+    Add(m, "mnuFileNewGPS", QStringLiteral("&New GPS Data File"), "newgps",
+        QStringLiteral("New GPS Data File"))
+        ->setShortcut(QKeySequence::New);
+    Add(m, "mnuFileOpenGPS", QStringLiteral("&Open GPS Data File..."), "opengps",
+        QStringLiteral("Open GPS Data File"))
+        ->setShortcut(QKeySequence::Open);
+    Add(m, "mnuFileSaveGPS", QStringLiteral("&Save GPS Data File"), "savegps",
+        QStringLiteral("Save GPS Data File"))
+        ->setShortcut(QKeySequence::Save);
+    Add(m, "mnuFileSaveGPSAs", QStringLiteral("Save GPS Data File &As..."))
+        ->setShortcut(QKeySequence::SaveAs);
+    m->addSeparator();
+    toolbar_->addSeparator();
+    Add(m, "mnuFileNewBorder", QStringLiteral("New &Map Border File"), "newborder",
+        QStringLiteral("New Map Border File"));
+    Add(m, "mnuFileOpenBorder", QStringLiteral("Open Map &Border File..."), "openborder",
+        QStringLiteral("Open Map Border File"));
+    Add(m, "mnuFileMergeBorder", QStringLiteral("Mer&ge Map Border File..."));
+    Add(m, "mnuFileSaveBorder", QStringLiteral("Save Map Bor&ders"), "saveborder",
+        QStringLiteral("Save Map Borders"));
+    Add(m, "mnuFileSaveBorderAs", QStringLiteral("Save Map Borders As..."));
+    Add(m, "mnuFileRestoreDefaults", QStringLiteral("Restore &Defaults"));
+    recentSeparator_ = m->addSeparator();
+    recentSeparator_->setVisible(false);
+    for (int i = 0; i < RecentFileCount; ++i) {
+        auto* action = new QAction(window_);
+        action->setObjectName(QStringLiteral("mnuFileMRU%1").arg(i + 1));
+        action->setVisible(false);
+        m->addAction(action);
+        recent_ << action;
+    }
+    m->addSeparator();
+    Add(m, "mnuFileExit", QStringLiteral("E&xit"))->setShortcut(QKeySequence::Quit);
+}
+
+void MainCommands::BuildEditMenu(QMenu* m) {
+    m->setObjectName(QStringLiteral("mnuEdit"));
+    toolbar_->addSeparator();
+    QAction* undo = Add(m, "mnuEditUndo", QStringLiteral("Can't Undo"), "undo", QStringLiteral("Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setEnabled(false);
+    QAction* redo = Add(m, "mnuEditRedo", QStringLiteral("Can't Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    redo->setEnabled(false);
+}
+
+void MainCommands::BuildViewMenu(QMenu* m) {
+    m->setObjectName(QStringLiteral("mnuView"));
+    for (const auto& [name, caption] : {std::pair{"mnuViewToolbar", "&Toolbar"},
+                                        {"mnuViewStatusbar", "&Status Bar"},
+                                        {"mnuViewMapLayers", "Map &Layers"}}) {
+        QAction* a = Add(m, name, QLatin1String(caption));
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    m->addSeparator();
+    Add(m, "mnuViewZoomIn", QStringLiteral("Zoom &In"))->setShortcut(QKeySequence::ZoomIn);
+    Add(m, "mnuViewZoomOut", QStringLiteral("Zoom &Out"))->setShortcut(QKeySequence::ZoomOut);
+    m->addSeparator();
+    Add(m, "mnuViewMapOptions", QStringLiteral("Map &Options..."));
+}
+
+void MainCommands::BuildMapMenu(QMenu* m) {
+    m->setObjectName(QStringLiteral("mnuMap"));
+    toolbar_->addSeparator();
+    struct Mode {
+        const char* name;
+        const char* caption;
+        const char* key;
+        const char* tip;
+    };
+    static const Mode modes[] = {
+        {"mnuMapCenter", "&Center Map", "center", "Center Map"},
+        {"mnuMapCreate", "Create Map &Border", "create", "Create Map Border"},
+        {"mnuMapPolyline", "Draw &Polyline", "polyline", "Draw Polyline"},
+        {"mnuMapDropWpt", "Drop &Waypoints", "dropwpt", "Drop Waypoints"},
+        {"mnuMapDropRteWpt", "Drop &Route Waypoints", "droprtewpt", "Drop Route Waypoints"},
+        {"mnuMapDropIcn", "Drop &Icons", "dropicn", "Drop Icons"},
+    };
+    for (const Mode& mode : modes) {
+        QAction* a = Add(m, mode.name, QLatin1String(mode.caption), mode.key, QLatin1String(mode.tip));
+        a->setCheckable(true);
+        modes_->addAction(a);
+    }
+}
+
+void MainCommands::BuildWindowMenu(QMenu* m) {
+    m->setObjectName(QStringLiteral("mnuWindow"));
+    windowMenu_ = m;
+    Add(m, "mnuWindowArrange", QStringLiteral("&Arrange Windows"));
+    Add(m, "mnuWindowArrangeIcons", QStringLiteral("Arrange &Icons"));
+    Add(m, "mnuWindowCloseAll", QStringLiteral("Close All"));
+    Add(m, "mnuWindowAutoArrange", QStringLiteral("Auto Arrange"))->setCheckable(true);
+    m->addSeparator();
+    Add(m, "mnuWindowCascade", QStringLiteral("&Cascade"));
+    Add(m, "mnuWindowTileHorizontal", QStringLiteral("Tile &Horizontally"));
+    Add(m, "mnuWindowTileVertical", QStringLiteral("Tile &Vertically"));
+}
+
+void MainCommands::BuildHelpMenu(QMenu* m) {
+    m->setObjectName(QStringLiteral("mnuHelp"));
+    Add(m, "mnuHelpContents", QStringLiteral("&Contents"))->setShortcut(QKeySequence::HelpContents);
+    Add(m, "mnuHelpUpdate", QStringLiteral("&Update Unit Software"));
+    m->addSeparator();
+    Add(m, "mnuHelpAbout", QStringLiteral("&About Terrafold"));
+}
+
+QString MainCommands::ModeKey(int mode) {
+    switch (mode) {
+    case 0:
+    case 6:
+    case 7:
+        return QStringLiteral("center");
+    case 1:
+    case 2:
+        return QStringLiteral("create");
+    case 3:
+        return QStringLiteral("dropwpt");
+    case 4:
+        return QStringLiteral("droprtewpt");
+    case 5:
+        return QStringLiteral("dropicn");
+    default:
+        return {};
+    }
+}
+
+QAction* MainCommands::ModeButton(int mode) const {
+    return Command(ModeKey(mode));
+}
+
+} // namespace app

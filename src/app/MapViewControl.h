@@ -1,0 +1,53 @@
+#pragma once
+
+#include "gpsdata/Prompt.h"
+
+#include <QObject>
+#include <QPointF>
+
+#include <functional>
+
+namespace mapview {
+class WindowObject;
+}
+
+namespace app {
+
+class frmTerrafold;
+
+// Ties the map window's controls to the viewport: the zoom box and buttons,
+// the scroll buttons, the display's size, its pointer and the cursor readout.
+class MapViewControl : public QObject {
+    Q_OBJECT
+public:
+    using FormatSource = std::function<int()>;
+
+    MapViewControl(frmTerrafold& window, mapview::WindowObject& view, ui::StatusSink& status,
+                   FormatSource positionFormat, QObject* parent = nullptr);
+
+    // The internal position under a point of the display.
+    QPointF ToInternal(QPointF pixel) const;
+
+    // After any change of the view: the zoom box, the pointer and a repaint.
+    void ViewChanged();
+    void ZoomStep(int index);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    void Changed();
+
+private:
+    void FillZoomBox(bool keepText);
+    void ChooseRange(const QString& text, bool keepText);
+    void Scroll(int direction);
+    void Resized();
+    void ShowPosition(QPointF pixel);
+
+    frmTerrafold& window_;
+    mapview::WindowObject& view_;
+    ui::StatusSink& status_;
+    FormatSource positionFormat_;
+};
+
+} // namespace app

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QComboBox;
+class QSplitter;
+class QToolButton;
+class QTreeWidget;
+class QListWidget;
+
+namespace app {
+
+class MapDisplay;
+
+// The map window: the map display with its zoom box, zoom and scroll buttons,
+// the layer tree pane, and the panes for the unit's memory partitions and the
+// card's files.
+class frmTerrafold : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTerrafold(QWidget* parent = nullptr);
+
+    MapDisplay* Display() const { return picDisplay_; }
+    QComboBox* ZoomBox() const { return cboZoomRange_; }
+    QTreeWidget* LayerTree() const { return tvwLayers_; }
+    QToolButton* ScrollButton(int index) const { return btnScroll_.at(index); }
+    QToolButton* ZoomButton(int index) const { return btnZoom_.at(index); }
+    QSplitter* Splitter() const { return splitter_; }
+
+    void ShowLayers(bool shown);
+    void ShowFlashInformation(bool shown);
+
+private:
+    QWidget* BuildMapArea();
+    QToolButton* MakeButton(const QString& name, int index, const QString& tip, Qt::ArrowType arrow);
+
+    QSplitter* splitter_;
+    QTreeWidget* tvwLayers_;
+    QWidget* panes_;
+    QListWidget* lvwFlash_;
+    QListWidget* lvwCards_;
+    MapDisplay* picDisplay_;
+    QComboBox* cboZoomRange_;
+    QList<QToolButton*> btnScroll_;
+    QList<QToolButton*> btnZoom_;
+};
+
+} // namespace app

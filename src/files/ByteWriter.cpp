@@ -1,0 +1,44 @@
+#include "files/ByteWriter.h"
+
+#include <cstring>
+
+namespace files {
+
+void ByteWriter::WriteByte(std::uint8_t value) {
+    bytes_.append(static_cast<char>(value));
+}
+
+void ByteWriter::WriteInt16(std::int16_t value) {
+    const auto v = static_cast<std::uint16_t>(value);
+    WriteByte(v & 0xff);
+    WriteByte(v >> 8);
+}
+
+void ByteWriter::WriteInt32(std::int32_t value) {
+    const auto v = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8)
+        WriteByte((v >> shift) & 0xff);
+}
+
+void ByteWriter::WriteDouble(double value) {
+    std::uint64_t v;
+    std::memcpy(&v, &value, sizeof v);
+    for (int shift = 0; shift < 64; shift += 8)
+        WriteByte((v >> shift) & 0xff);
+}
+
+void ByteWriter::WriteBytes(const QByteArray& bytes) {
+    bytes_.append(bytes);
+}
+
+void ByteWriter::Reserve(qsizetype count) {
+    bytes_.append(count, '\0');
+}
+
+void ByteWriter::PutInt32At(qsizetype position, std::int32_t value) {
+    const auto v = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        bytes_[position + i] = static_cast<char>((v >> (8 * i)) & 0xff);
+}
+
+} // namespace files

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "files/SectionType.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace gpsdata {
+class GPSData;
+}
+
+namespace files {
+
+class ByteReader;
+class FileHeader;
+class SectionDirectory;
+
+// Loads and saves the data set's file (the one named by its Path) in the
+// sectioned format. Problems are reported through the data set's FileError,
+// as the windows expect; the data set itself stays free of file code.
+class GPSDataFile {
+public:
+    explicit GPSDataFile(gpsdata::GPSData& data) : m_data(data) {}
+
+    // Names holding ".usr" are the unit's own format, read and written by the
+    // communication control.
+    static bool IsUserDataFile(const QString& path);
+
+    // `CurrentlyConnected` keeps the connected unit's product and limits.
+    // A file that cannot be read, or is refused from its header (a cartridge
+    // file, an unsupported version), leaves the data set as it was.
+    // True when the whole file was read without a problem.
+    bool OpenFile(bool CurrentlyConnected);
+    // OpenFile for the file's bytes already in memory.
+    bool Load(const QByteArray& bytes, bool CurrentlyConnected);
+    // Writes a temporary file beside the target and renames it over the old
+    // file only when complete; false, with a FileError and the old file
+    // intact, when that fails.
+    bool SaveFile();
+
+    // The complete file image of the data set as it would be saved to `path`.
+    static QByteArray Image(gpsdata::GPSData& data, const QString& path);
+
+private:
+    bool ReadHeader(ByteReader& in, FileHeader& header);
+    SectionResult ReadSections(ByteReader& in, const SectionDirectory& directory, bool CurrentlyConnected);
+    SectionResult ReadSection(ByteReader& in, std::int32_t type, bool CurrentlyConnected);
+    bool Finish(SectionResult result);
+    void RaiseOpenError(const QString& reason);
+
+    gpsdata::GPSData& m_data;
+    bool m_productRead = false;
+};
+
+} // namespace files

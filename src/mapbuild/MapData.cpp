@@ -1,0 +1,292 @@
+#include "mapbuild/MapData.h"
+
+#include "carver/Carver.h"
+#include "mapbuild/LayerTree.h"
+#include "mapbuild/MapCategorySource.h"
+#include "mapbuild/MapDetail.h"
+#include "mapbuild/MasterListWriter.h"
+#include "mapbuild/SettingsLine.h"
+#include "mapbuild/SettingsLineWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace mapbuild {
+
+namespace {
+
+const QString UsedList = QStringLiteral("UsedList.txt");
+
+// The part of the world the total area of the borders is measured in.
+constexpr int UsLeft = -13898483, UsRight = -7273657, UsBottom = 2850246, UsTop = 6326830;
+
+} // namespace
+
+MapData::MapData(Carver& carver, QObject* parent) : QObject(parent), carver_(carver) {
+    ClearMap();
+    SetFileName(QStringLiteral("Untitled"));
+}
+
+void MapData::SetMasterAt5ListPath(const QString& path) {
+    masterListPath_ = path;
+    MakeUsedList();
+}
+
+bool MapData::WriteMasterList(const QString& listName, bool allDrives) {
+    const bool high = detail_ && detail_->UseHighDetail();
+    const auto result = MasterListWriter(masterListPath_, high, drives_->Roots()).Write(listName, allDrives);
+    cdromError_ = result.leftOut;
+    return result.written;
+}
+
+bool MapData::ReadLibraries() {
+    return WriteMasterList(UsedList, true);
+}
+
+bool MapData::MakeUsedList() {
+    if (!detail_ || !detail_->DetailValid())
+        return true;
+    if (!ReadLibraries())
+        return false;
+    if (categories_)
+        categories_->SetUsedListPath(QDir(masterListPath_).filePath(UsedList));
+    return true;
+}
+
+void MapData::SetDirty(bool dirty) {
+    dirty_ = dirty;
+    emit StateChanged();
+}
+
+void MapData::SetCartridgeDirty(bool dirty) {
+    if (dirty == cartridgeDirty_)
+        return;
+    if (dirty)
+        cartridgeFileName_.clear();
+    cartridgeDirty_ = dirty;
+    emit StateChanged();
+}
+
+void MapData::DefinitionChanged() {
+    dirty_ = true;
+    SetCartridgeDirty(true);
+    emit StateChanged();
+}
+
+void MapData::ClearCartridge() {
+    cartridgeFileName_.clear();
+    cartridgeDirty_ = false;
+    emit StateChanged();
+}
+
+void MapData::ClearMap() {
+    carver_.KClearAll();
+    SetFileName(QString());
+    headerText_.clear();
+    dirty_ = false;
+    ClearCartridge();
+    ResetLayerStates();
+    ClearLayersListOff();
+}
+
+void MapData::ResetLayerStates() {
+    if (!categories_)
+        return;
+    for (int major = 0; major < categories_->MajorCount(); ++major) {
+        categories_->SetMajorState(major, true);
+        const int minors = categories_->Major(major).minorCount;
+        for (int minor = 0; minor < minors; ++minor)
+            categories_->SetMinorState(major, minor, true);
+    }
+}
+
+void MapData::SetFileName(const QString& name) {
+    fileName_ = name;
+    emit NameChanged();
+}
+
+QString MapData::MapName() const {
+    const QString name = QFileInfo(fileName_).fileName();
+    return name.left(name.indexOf(u'.') < 0 ? name.size() : name.indexOf(u'.'));
+}
+
+void MapData::SetCartridgeFileName(const QString& name) {
+    cartridgeFileName_ = name;
+    emit StateChanged();
+}
+
+qint32 MapData::CartridgeFileLen() const {
+    const QFileInfo info(cartridgeFileName_);
+    if (cartridgeFileName_.isEmpty() || !info.isFile())
+        return 0;
+    return qint32(std::min<qint64>(info.size(), std::numeric_limits<qint32>::max()));
+}
+
+void MapData::UpdateLayers() {
+    if (categories_ && tree_) {
+        tree_->Clear();
+        for (int major = 0; major < categories_->MajorCount(); ++major) {
+            const MajorCategory record = categories_->Major(major);
+            QString name;
+            const bool on = record.inUse && categories_->MajorSelected(major, name);
+            tree_->AddMajor(record.code, name.isEmpty() ? record.code : name, on);
+            for (int minor = 0; minor < record.minorCount; ++minor) {
+                const MinorCategory child = categories_->Minor(major, minor);
+                tree_->AddMinor(record.code, record.code + u':' + child.code, child.name, child.selected);
+            }
+        }
+        tree_->Refresh();
+    }
+    emit NeedRefresh();
+}
+
+void MapData::SetLayerState(const QString& id, bool on) {
+    if (!categories_)
+        return;
+    const QString majorCode = id.section(u':', 0, 0);
+    const bool isMinor = id.contains(u':');
+    const QString minorCode = id.section(u':', 1);
+    for (int major = 0; major < categories_->MajorCount(); ++major) {
+        const MajorCategory record = categories_->Major(major);
+        if (record.code != majorCode)
+            continue;
+        if (!isMinor) {
+            categories_->SetMajorState(major, on);
+            return;
+        }
+        for (int minor = 0; minor < record.minorCount; ++minor)
+            if (categories_->Minor(major, minor).code == minorCode) {
+                categories_->SetMinorState(major, minor, on);
+                return;
+            }
+        return;
+    }
+}
+
+void MapData::LayersChanged() {
+    if (carver_.KGetNumPolygons() > 0)
+        DefinitionChanged();
+}
+
+void MapData::LayerOff(const QString& id) {
+    // Parentheses would break the list's entries apart.
+    if (id.isEmpty() || id.contains(u'(') || id.contains(u')'))
+        return;
+    layersOff_.Add(id);
+    SetLayerState(id, false);
+    LayersChanged();
+}
+
+void MapData::LayerOn(const QString& id) {
+    layersOff_.Remove(id);
+    SetLayerState(id, true);
+    LayersChanged();
+}
+
+void MapData::ClearLayersListOff() {
+    SetCartridgeDirty(true);
+    layersOff_.Clear();
+    UpdateLayers();
+}
+
+bool MapData::SetMapOption(const QString& key, const QString& line) {
+    const SettingsLine words(line);
+    const QString value = words.Rest().trimmed();
+    if (key == u"LayerOff") {
+        // Written with its parentheses: "LayerOff (12:3)".
+        QString id = value;
+        if (id.startsWith(u'(') && id.endsWith(u')'))
+            id = id.mid(1, id.size() - 2);
+        LayerOff(id);
+    } else if (key == u"MapPath") {
+        if (!words.Word(2).isEmpty())
+            mapPath_ = value;
+    } else if (key == u"SavedBinaryPath") {
+        if (!words.Word(2).isEmpty())
+            savedMapPath_ = value;
+    } else if (key == u"HeaderText") {
+        headerText_ = value;
+    } else if (key != u"MapSeries" && key != u"Library") {
+        return false;
+    }
+    return true;
+}
+
+void MapData::SaveFile(SettingsLineWriter& out, bool withSettings) const {
+    if (!headerText_.isEmpty())
+        out.Text(QStringLiteral("HeaderText"), headerText_);
+    if (!mapPath_.isEmpty())
+        out.Text(QStringLiteral("MapPath"), mapPath_);
+    if (withSettings) {
+        if (!savedMapPath_.isEmpty())
+            out.Text(QStringLiteral("SavedBinaryPath"), savedMapPath_);
+        return;
+    }
+    qint64 written = 0;
+    for (int border = 0; border < carver_.KGetNumPolygons(); ++border) {
+        const int segments = carver_.KGetNumPoints(border);
+        QList<QPoint> vertices;
+        int x = 0, y = 0;
+        for (int i = 0; i < segments; ++i)
+            if (carver_.KGetPoint(border, i, 0, x, y))
+                vertices << QPoint(x, y);
+        if (carver_.KGetPoint(border, segments - 1, 1, x, y))
+            vertices << QPoint(x, y);
+        if (vertices.isEmpty())
+            continue;
+        out.Zoned(QStringLiteral("Polygon"),
+                  {SettingsLineWriter::NumberText(written++),
+                   SettingsLineWriter::FlagText(carver_.KIsPolyLineClosed(border) != 0),
+                   SettingsLineWriter::NumberText(qint64(vertices.size()))});
+        for (qsizetype i = 0; i < vertices.size(); ++i)
+            out.Zoned(QStringLiteral("Point"), {SettingsLineWriter::NumberText(qint64(i)),
+                                                SettingsLineWriter::NumberText(qint64(vertices[i].x())),
+                                                SettingsLineWriter::NumberText(qint64(vertices[i].y()))});
+    }
+}
+
+namespace {
+
+// Vertices 0 and 2 of a closed border, taken as opposite corners.
+template <typename Clamp> bool Corners(const Carver& carver, int border, Clamp clamp, float& area) {
+    int x0 = 0, y0 = 0, x2 = 0, y2 = 0;
+    if (!carver.KIsPolyLineClosed(border) || !carver.KGetPoint(border, 0, 0, x0, y0) ||
+        !carver.KGetPoint(border, 2, 0, x2, y2))
+        return false;
+    clamp(x0, y0);
+    clamp(x2, y2);
+    area = std::abs(float(x2) - float(x0)) * std::abs(float(y2) - float(y0));
+    return true;
+}
+
+} // namespace
+
+float MapData::GetLargestPolygonArea() const {
+    float largest = 0;
+    for (int border = 0; border < carver_.KGetNumPolygons(); ++border) {
+        float area = 0;
+        if (Corners(
+                carver_, border, [](int&, int&) {}, area))
+            largest = std::max(largest, area);
+    }
+    return largest;
+}
+
+float MapData::GetUSTotalArea() const {
+    const auto clamp = [](int& x, int& y) {
+        x = std::clamp(x, UsLeft, UsRight);
+        y = std::clamp(y, UsBottom, UsTop);
+    };
+    float total = 0;
+    for (int border = 0; border < carver_.KGetNumPolygons(); ++border) {
+        float area = 0;
+        if (Corners(carver_, border, clamp, area))
+            total += area;
+    }
+    return total;
+}
+
+} // namespace mapbuild

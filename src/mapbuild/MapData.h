@@ -1,0 +1,113 @@
+#pragma once
+
+#include "mapbuild/LayersOffList.h"
+#include "mapbuild/OpticalDrives.h"
+
+#include <QObject>
+#include <QString>
+
+class Carver;
+
+namespace mapbuild {
+
+class LayerTree;
+class MapCategorySource;
+class MapDetail;
+class SettingsLineWriter;
+
+// The program's one custom map definition. The borders live in the border
+// engine; this holds the workspace name, the master map folder and lists,
+// the layers switched off, the header text, the last built map and the
+// change flags.
+class MapData : public QObject {
+    Q_OBJECT
+public:
+    explicit MapData(Carver& carver, QObject* parent = nullptr);
+
+    // Collaborators; each may be left unset (no categories, no layer pane,
+    // low detail, the mounted drives).
+    void SetCategorySource(MapCategorySource* source) { categories_ = source; }
+    void SetLayerTree(LayerTree* tree) { tree_ = tree; }
+    void SetDetail(const MapDetail* detail) { detail_ = detail; }
+    void SetDrives(const OpticalDrives* drives) { drives_ = drives ? drives : &mounted_; }
+
+    const QString& MasterAt5ListPath() const { return masterListPath_; }
+    void SetMasterAt5ListPath(const QString& path);
+    // Rebuilds "UsedList.txt" and hands it to the master map, when the
+    // detail data is valid. False when the list could not be written.
+    bool MakeUsedList();
+    // Writes "UsedList.txt" over every drive; false when the master list
+    // could not be read or the used list not written.
+    bool ReadLibraries();
+
+    bool Dirty() const { return dirty_; }
+    void SetDirty(bool dirty);
+    bool CartridgeDirty() const { return cartridgeDirty_; }
+    void SetCartridgeDirty(bool dirty);
+    // A border was added or changed.
+    void DefinitionChanged();
+    void ClearMap();
+    void ClearCartridge();
+
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& name);
+    QString MapName() const;
+    const QString& HeaderText() const { return headerText_; }
+    void SetHeaderText(const QString& text) { headerText_ = text; }
+    const QString& CartridgeFileName() const { return cartridgeFileName_; }
+    void SetCartridgeFileName(const QString& name);
+    qint32 CartridgeFileLen() const;
+    const QString& MapPath() const { return mapPath_; }
+    void SetMapPath(const QString& path) { mapPath_ = path; }
+    const QString& SavedMapPath() const { return savedMapPath_; }
+    void SetSavedMapPath(const QString& path) { savedMapPath_ = path; }
+    // The last master list left out a file that no drive held.
+    bool CDROMError() const { return cdromError_; }
+
+    void UpdateLayers();
+    void SaveFile(SettingsLineWriter& out, bool withSettings) const;
+    // Takes a line of a workspace or settings file whose key nobody else
+    // took; false when the key is not one of the map definition's.
+    bool SetMapOption(const QString& key, const QString& line);
+    void LayerOn(const QString& id);
+    void LayerOff(const QString& id);
+    void ClearLayersListOff();
+    QString GetLayerOff(int i) const { return layersOff_.Entry(i); }
+    int LayersOffCount() const { return layersOff_.Count(); }
+
+    float GetLargestPolygonArea() const;
+    float GetUSTotalArea() const;
+
+    Carver& Borders() const { return carver_; }
+
+signals:
+    void NeedRefresh();
+    void NameChanged();
+    // The change flags or the built map changed: menus and status follow.
+    void StateChanged();
+
+private:
+    bool WriteMasterList(const QString& listName, bool allDrives);
+    void SetLayerState(const QString& id, bool on);
+    void LayersChanged();
+    void ResetLayerStates();
+
+    Carver& carver_;
+    MapCategorySource* categories_ = nullptr;
+    LayerTree* tree_ = nullptr;
+    const MapDetail* detail_ = nullptr;
+    MountedOpticalDrives mounted_;
+    const OpticalDrives* drives_ = &mounted_;
+    QString masterListPath_;
+    QString fileName_;
+    QString headerText_;
+    QString cartridgeFileName_;
+    QString mapPath_;
+    QString savedMapPath_;
+    LayersOffList layersOff_;
+    bool dirty_ = false;
+    bool cartridgeDirty_ = false;
+    bool cdromError_ = false;
+};
+
+} // namespace mapbuild

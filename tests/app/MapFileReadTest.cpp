@@ -1,0 +1,122 @@
+#include "MapFileFixture.h"
+
+namespace {
+
+using Workspace = MapFileFixture;
+
+// Written by hand from the file format: print zones of 14, blanks before
+// and after numbers, a mixed-case flag.
+const QByteArray HandWritten = "Version 6.0\r\n"
+                               "UseHighDetailMaps True\r\n"
+                               "MidX -10723000 \r\n"
+                               "MidY  4560000 \r\n"
+                               "ZoomRange  12.5 \r\n"
+                               "CorridorWidth  30000 \r\n"
+                               "DrawBlocks False\r\n"
+                               "LayerOff (10)\r\n"
+                               "LayerOff (20:3)\r\n"
+                               "HeaderText Lake  tour\r\n"
+                               "MapPath /media/cdrom/data\r\n"
+                               "Polygon        0            tRuE           3 \r\n"
+                               "Point          0            -100           200 \r\n"
+                               "Point          1             300           400 \r\n"
+                               "Point          2             500          -600 \r\n"
+                               "Polygon        1            False          2 \r\n"
+                               "Point          0             7.4           8.6 \r\n"
+                               "Point          1            -1             2 \r\n";
+
+TEST_F(Workspace, HandWrittenFileGivesItsBordersAndOptions) {
+    ASSERT_TRUE(file.LoadMapFile(Put("trip.nmp", HandWritten)));
+    ASSERT_EQ(Borders().size(), 2);
+    EXPECT_EQ(Borders()[0], (carver::Border{true, {{-100, 200}, {300, 400}, {500, -600}}}));
+    EXPECT_EQ(Borders()[1], (carver::Border{false, {{7, 9}, {-1, 2}}}));
+    EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
+    EXPECT_TRUE(settings.useHighDetailMaps);
+    EXPECT_EQ(settings.midX, -10723000);
+    EXPECT_EQ(settings.midY, 4560000);
+    EXPECT_DOUBLE_EQ(settings.zoomRange, 12.5);
+    EXPECT_EQ(settings.corridorWidth, 30000);
+    EXPECT_EQ(map.GetLayerOff(0), QStringLiteral("(10)"));
+    EXPECT_EQ(map.GetLayerOff(1), QStringLiteral("(20:3)"));
+    EXPECT_EQ(map.HeaderText(), QStringLiteral("Lake  tour"));
+    EXPECT_EQ(map.MapPath(), QStringLiteral("/media/cdrom/data"));
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(Workspace, OptionsAreRecordedAsRead) {
+    ASSERT_TRUE(file.LoadMapFile(Put("trip.nmp", HandWritten)));
+    const auto& options = file.ReadOptions();
+    ASSERT_GE(options.size(), 6);
+    EXPECT_EQ(options[0].first, QStringLiteral("Version"));
+    EXPECT_EQ(options[1], (QPair<QString, QVariantList>{"UseHighDetailMaps", {true}}));
+    EXPECT_EQ(options[2].second, QVariantList{qint64(-10723000)});
+    const auto layers =
+        std::find_if(options.begin(), options.end(), [](auto& o) { return o.first == "LayerOff"; });
+    ASSERT_NE(layers, options.end());
+    EXPECT_EQ(layers->second, (QVariantList{"(10)", "(20:3)"}));
+}
+
+TEST_F(Workspace, UnknownKeysAreSkippedSilently) {
+    ASSERT_TRUE(file.LoadMapFile(Put("a.nmp", "Frobnicate 12\r\nMidX  5 \r\nmidx  9 \r\n")));
+    EXPECT_EQ(settings.midX, 5);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(Workspace, LinesEndingInLineFeedAloneAreRead) {
+    ASSERT_TRUE(file.LoadMapFile(Put("a.nmp", "MidY -77 \nShowWaypointNames FALSE\n")));
+    EXPECT_EQ(settings.midY, -77);
+    EXPECT_FALSE(settings.showWaypointNames);
+}
+
+TEST_F(Workspace, MissingFileGivesTheLoadError) {
+    EXPECT_FALSE(file.LoadMapFile(Path("none.nmp")));
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("File Error"));
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("Error loading file."));
+    EXPECT_TRUE(recent.Entries().isEmpty());
+}
+
+TEST_F(Workspace, DamagedLineStopsTheLoadAndKeepsWhatCameBefore) {
+    EXPECT_FALSE(file.LoadMapFile(Put("a.nmp", "MidX  5 \r\nMidY  many \r\nZoomRange  3 \r\n")));
+    EXPECT_EQ(settings.midX, 5);
+    EXPECT_DOUBLE_EQ(settings.zoomRange, app::ProgramSettings().zoomRange);
+    EXPECT_EQ(prompt.Texts(), QStringList{"Error loading file."});
+}
+
+TEST_F(Workspace, TruncatedBorderKeepsItsPointsAndEndsConstruction) {
+    EXPECT_FALSE(
+        file.LoadMapFile(Put("a.nmp", "Polygon 0 False 1000000000\r\nPoint 0 1 2\r\nPoint 1 3 4\r\n")));
+    ASSERT_EQ(Borders().size(), 1);
+    EXPECT_EQ(Borders()[0].vertices.size(), 2);
+    EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
+}
+
+TEST_F(Workspace, PointsBeyondTheUnitRangeAreRefused) {
+    EXPECT_FALSE(file.LoadMapFile(Put("a.nmp", "Polygon 0 False 1\r\nPoint 0 1e30 2\r\n")));
+    EXPECT_FALSE(file.LoadMapFile(Put("b.nmp", "Polygon 0 False -1\r\n")));
+}
+
+TEST_F(Workspace, OverlongLineIsADamagedFile) {
+    EXPECT_FALSE(file.LoadMapFile(Put("a.nmp", "HeaderText " + QByteArray(200000, 'x') + "\r\n")));
+    EXPECT_TRUE(map.HeaderText().isEmpty());
+}
+
+TEST_F(Workspace, LoadedWorkspaceJoinsTheRecentFilesButSettingsDoNot) {
+    ASSERT_TRUE(file.LoadMapFile(Put("trip.nmp", "MidX  1 \r\n")));
+    ASSERT_TRUE(file.LoadMapFile(Put("terrafol.ini", "MidX  1 \r\n")));
+    ASSERT_TRUE(file.LoadMapFile(Put("default.INI.bak", "MidX  1 \r\n")));
+    EXPECT_EQ(recent.Entries(), QStringList{Path("trip.nmp")});
+}
+
+TEST_F(Workspace, RecentFileLinesFillTheList) {
+    ASSERT_TRUE(file.LoadMapFile(Put("s.ini", "File1 /a/one.nmp\r\nFile2 /b/two words.usr\r\n")));
+    EXPECT_EQ(recent.Entries(), (QStringList{"/a/one.nmp", "/b/two words.usr"}));
+}
+
+TEST_F(Workspace, LoadingClearsTheLayersSwitchedOff) {
+    map.LayerOff(QStringLiteral("5"));
+    ASSERT_TRUE(file.LoadMapFile(Put("a.nmp", "MidX  1 \r\n")));
+    EXPECT_EQ(map.LayersOffCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+#include "app/MainCommands.h"
+#include "app/StatusPanels.h"
+#include "app/frmMain.h"
+#include "carver/Carver.h"
+#include "mapview/WindowObject.h"
+
+#include "support/RecordingPrompt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace app;
+
+namespace {
+
+class MapWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        main = std::make_unique<frmMain>();
+        main->SetPrompt(&prompt);
+        main->Load();
+        QApplication::processEvents();
+        display = main->findChild<QWidget*>(QStringLiteral("picDisplay"));
+        ASSERT_NE(display, nullptr);
+        ASSERT_GT(display->width(), 300);
+    }
+
+    QToolButton* Button(const char* name, int index) {
+        for (QToolButton* b : main->findChildren<QToolButton*>(QLatin1String(name)))
+            if (b->property("Index").toInt() == index)
+                return b;
+        return nullptr;
+    }
+
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseMove(display, at);
+        QTest::mouseClick(display, button, {}, at);
+    }
+
+    void Press(const char* key) { main->findChild<QToolButton*>(QLatin1String(key))->click(); }
+
+    mapview::WindowObject& View() { return main->Window(); }
+
+    testing_support::RecordingPrompt prompt;
+    std::unique_ptr<frmMain> main;
+    QWidget* display = nullptr;
+};
+
+} // namespace
+
+TEST_F(MapWindow, ZoomBoxShowsTheCurrentRange) {
+    auto* box = main->findChild<QComboBox*>(QStringLiteral("cboZoomRange"));
+    ASSERT_GT(box->count(), 3);
+    EXPECT_FALSE(box->currentText().isEmpty());
+    box->setCurrentIndex(box->count() - 1);
+    emit box->activated(box->count() - 1);
+    EXPECT_NEAR(View().MilesToDistance(View().ZoomRange()), box->currentText().toDouble(), 0.01);
+}
+
+TEST_F(MapWindow, ZoomBoxTakesOnlyNumbers) {
+    auto* box = main->findChild<QComboBox*>(QStringLiteral("cboZoomRange"));
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("1a2.5x"));
+    EXPECT_EQ(box->lineEdit()->text(), QStringLiteral("12.5"));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_NEAR(View().MilesToDistance(View().ZoomRange()), 12.5, 0.01);
+}
+
+TEST_F(MapWindow, ZoomButtonsAndKeysStepTheRange) {
+    const double start = View().ZoomRange();
+    Button("btnZoom", 1)->click();
+    EXPECT_LT(View().ZoomRange(), start);
+    Button("btnZoom", 0)->click();
+    EXPECT_NEAR(View().ZoomRange(), start, start * 1e-9);
+    QTest::keyClick(display, Qt::Key_Minus);
+    EXPECT_GT(View().ZoomRange(), start);
+    QTest::keyClick(display, Qt::Key_Plus);
+    EXPECT_NEAR(View().ZoomRange(), start, start * 1e-9);
+}
+
+TEST_F(MapWindow, ScrollButtonsPanByTheirTag) {
+    const int y = View().MidY;
+    const int x = View().MidX;
+    QToolButton* north = Button("btnScroll", 0);
+    EXPECT_EQ(north->property("Tag").toString(), QStringLiteral("North"));
+    north->click();
+    EXPECT_GT(View().MidY, y);
+    Button("btnScroll", 3)->click();
+    EXPECT_LT(View().MidX, x);
+}
+
+TEST_F(MapWindow, CentreModeClickCentresTheView) {
+    Press("center");
+    ASSERT_EQ(View().Mode(), 0);
+    const int x = View().MidX;
+    Click(QPoint(display->width() - 20, display->height() / 2));
+    EXPECT_GT(View().MidX, x);
+}
+
+TEST_F(MapWindow, DraggingARectangleZoomsToIt) {
+    Press("center");
+    const double start = View().ZoomRange();
+    QTest::mousePress(display, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(display, QPoint(160, 140));
+    EXPECT_EQ(View().Mode(), 8);
+    QTest::mouseMove(display, QPoint(200, 160));
+    QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(200, 160));
+    EXPECT_LT(View().ZoomRange(), start / 3);
+    EXPECT_EQ(View().Mode(), 0);
+}
+
+TEST_F(MapWindow, ClicksInBorderModeDrawAClosedBorder) {
+    Press("create");
+    ASSERT_EQ(View().Mode(), 1);
+    Click(QPoint(100, 100));
+    Click(QPoint(300, 110));
+    Click(QPoint(250, 300));
+    Click(QPoint(101, 101));
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_TRUE(main->Borders().KIsPolyLineClosed(0));
+}
+
+TEST_F(MapWindow, EscapeTakesBackTheLastBorderPoint) {
+    Press("create");
+    Click(QPoint(100, 100));
+    Click(QPoint(300, 110));
+    Click(QPoint(250, 300));
+    QTest::keyClick(display, Qt::Key_Escape);
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_EQ(main->Borders().KGetNumPoints(0), 1);
+}
+
+TEST_F(MapWindow, RightButtonEndsAPolylineAndRevertsTheMode) {
+    Press("center");
+    Press("polyline");
+    ASSERT_EQ(View().Mode(), 2);
+    Click(QPoint(100, 100));
+    Click(QPoint(200, 150));
+    Click(QPoint(300, 120), Qt::RightButton);
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_FALSE(main->Borders().KIsPolyLineClosed(0));
+    EXPECT_EQ(main->Borders().KGetNumPoints(0), 2);
+    EXPECT_EQ(View().Mode(), 0);
+}
+
+TEST_F(MapWindow, ModeButtonFollowsTheMode) {
+    View().SetMode(3);
+    EXPECT_TRUE(main->findChild<QToolButton*>(QStringLiteral("dropwpt"))->isChecked());
+    View().SetMode(7);
+    EXPECT_TRUE(main->findChild<QToolButton*>(QStringLiteral("center"))->isChecked());
+    View().SetMode(2);
+    EXPECT_TRUE(main->findChild<QToolButton*>(QStringLiteral("create"))->isChecked());
+}
+
+TEST_F(MapWindow, PointerPositionShowsInTheStatusBar) {
+    QTest::mouseMove(display, QPoint(50, 60));
+    const QString text = main->Status().StatusText(StatusPanels::Position);
+    EXPECT_TRUE(text.startsWith(QLatin1Char('N'))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1Char('W'))) << text.toStdString();
+}

@@ -1,0 +1,66 @@
+#include "MapFileFixture.h"
+
+#include "app/SettingsLoader.h"
+
+namespace {
+
+class Loader : public MapFileFixture {
+protected:
+    app::SettingsLoader Make(const QString& install) {
+        return app::SettingsLoader(file, settings, map, prompt, Path("config"), install, Path("data"));
+    }
+    const QString shipped = QStringLiteral(TF_SOURCE_DIR "/share");
+};
+
+TEST_F(Loader, FirstRunReadsTheShippedDefaults) {
+    settings.baudRate = 1;
+    auto loader = Make(shipped);
+    EXPECT_FALSE(loader.Load());
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    EXPECT_EQ(settings.baudRate, 9600);
+    EXPECT_EQ(settings.midX, -10723000);
+    EXPECT_EQ(map.MapPath(), Path("data/data"));
+    EXPECT_TRUE(QDir(Path("data/data")).exists());
+    EXPECT_TRUE(recent.Entries().isEmpty());
+}
+
+TEST_F(Loader, FirstRunWithoutDefaultsSaysSo) {
+    auto loader = Make(Path("nowhere"));
+    EXPECT_FALSE(loader.Load());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("Installation Error"));
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("'Default.ini' file not found!"));
+    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Critical);
+    EXPECT_EQ(settings, app::ProgramSettings());
+}
+
+TEST_F(Loader, LaterRunsReadTheUsersSettings) {
+    auto loader = Make(shipped);
+    QDir().mkpath(Path("config"));
+    Put("config/terrafol.ini", "BaudRate  19200 \r\n");
+    EXPECT_TRUE(loader.Load());
+    EXPECT_EQ(settings.baudRate, 19200);
+}
+
+TEST_F(Loader, SettingsSavedWhereTheyAreLookedFor) {
+    auto loader = Make(shipped);
+    settings.comPort = 3;
+    ASSERT_TRUE(file.SaveMapFile(loader.SettingsFile(), true));
+    settings = app::ProgramSettings();
+    EXPECT_TRUE(loader.Load());
+    EXPECT_EQ(settings.comPort, 3);
+}
+
+TEST_F(Loader, RestoreDefaultsClearsTheMapAndReadsTheDefaults) {
+    auto loader = Make(shipped);
+    carver.KAddPolyline(0);
+    carver.KAddPolyPoint(1, 1);
+    map.SetDirty(true);
+    settings.mapFontName = "Other";
+    EXPECT_TRUE(loader.RestoreDefaults());
+    EXPECT_EQ(carver.KGetNumPolygons(), 0);
+    EXPECT_FALSE(map.Dirty());
+    EXPECT_EQ(settings.mapFontName, QStringLiteral("Courier New"));
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "app/WindowArranger.h"
+
+#include <gtest/gtest.h>
+
+using namespace app;
+
+namespace {
+
+const QRect Area(0, 0, 1200, 800);
+
+void ExpectNoOverlapInside(const QList<QRect>& plan) {
+    for (qsizetype i = 0; i < plan.size(); ++i) {
+        EXPECT_TRUE(Area.contains(plan[i])) << i;
+        EXPECT_GT(plan[i].width(), 0) << i;
+        EXPECT_GT(plan[i].height(), 0) << i;
+        for (qsizetype j = i + 1; j < plan.size(); ++j)
+            EXPECT_FALSE(plan[i].intersects(plan[j])) << i << " " << j;
+    }
+}
+
+} // namespace
+
+TEST(ArrangeWindows, MapAloneFillsTheFrame) {
+    const QList<QRect> plan = WindowArranger::Plan(Area, {}, {});
+    ASSERT_EQ(plan.size(), 1);
+    EXPECT_EQ(plan[0], Area);
+}
+
+TEST(ArrangeWindows, EveryKindGetsItsOwnPlace) {
+    const QList<QRect> plan = WindowArranger::Plan(Area, {2, 1, 1, 1}, {});
+    ASSERT_EQ(plan.size(), 6);
+    ExpectNoOverlapInside(plan);
+    const QRect map = plan[0];
+    EXPECT_EQ(map.topLeft(), Area.topLeft());
+    EXPECT_LT(plan[1].top(), Area.bottom()); // waypoint lists below the map
+    EXPECT_GT(plan[1].top(), map.bottom());
+    EXPECT_GT(plan[4].left(), map.right()); // route lists to its right
+}
+
+TEST(ArrangeWindows, LayoutSettingsSizeTheStripAndColumn) {
+    WindowArranger::Layout layout;
+    layout.WaypointListHeightPercent = 50;
+    layout.RouteWidth = 300;
+    layout.EditDialogSeperation = 0;
+    const QList<QRect> plan = WindowArranger::Plan(Area, {1, 1, 0, 0}, layout);
+    ASSERT_EQ(plan.size(), 3);
+    EXPECT_EQ(plan[2].width(), 300);
+    EXPECT_EQ(plan[1].height(), 400);
+    ExpectNoOverlapInside(plan);
+}

@@ -1,0 +1,83 @@
+#include "CliRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Put(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(dir.path()).filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+const QByteArray Workspace = "Version 6.0\r\n"
+                             "MidX -10723000 \r\n"
+                             "ZoomRange  12.5 \r\n"
+                             "DrawBlocks TRUE\r\n"
+                             "LayerOff (10)\r\n"
+                             "HeaderText Lake  tour\r\n"
+                             "Polygon        0            True           3 \r\n"
+                             "Point          0            -100           200 \r\n"
+                             "Point          1             300           400 \r\n"
+                             "Point          2             500          -600 \r\n"
+                             "Polygon        1            False          2 \r\n"
+                             "Point          0             7             8 \r\n"
+                             "Point          1            -1             2 \r\n";
+
+TEST(CliBorders, JsonListsBordersOptionsAndLayers) {
+    QTemporaryDir dir;
+    const CliRun run = RunCli({"borders", Put(dir, "trip one.nmp", Workspace), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonObject json = run.Json();
+    const QJsonArray borders = json["borders"].toArray();
+    ASSERT_EQ(borders.size(), 2);
+    EXPECT_EQ(borders[0].toObject()["index"].toInt(), 0);
+    EXPECT_TRUE(borders[0].toObject()["closed"].toBool());
+    EXPECT_EQ(borders[0].toObject()["points"].toArray(),
+              (QJsonArray{QJsonArray{-100, 200}, QJsonArray{300, 400}, QJsonArray{500, -600}}));
+    EXPECT_FALSE(borders[1].toObject()["closed"].toBool());
+    const QJsonObject options = json["options"].toObject();
+    EXPECT_EQ(options["MidX"].toInteger(), -10723000);
+    EXPECT_EQ(options["ZoomRange"].toDouble(), 12.5);
+    EXPECT_EQ(options["DrawBlocks"].toBool(), true);
+    EXPECT_EQ(options["HeaderText"].toString(), QStringLiteral("Lake  tour"));
+    EXPECT_EQ(options["Version"].toString(), QStringLiteral("6.0"));
+    EXPECT_FALSE(options.contains("LayerOff"));
+    EXPECT_EQ(json["layersOff"].toArray(), QJsonArray{"(10)"});
+    EXPECT_TRUE(json["messages"].toArray().isEmpty());
+}
+
+TEST(CliBorders, TextListsOneLinePerBorder) {
+    QTemporaryDir dir;
+    const CliRun run = RunCli({"borders", Put(dir, "t.nmp", Workspace)});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.Text().startsWith("border 0 closed 3 points: -100,200 300,400 500,-600\n"
+                                      "border 1 open 2 points: 7,8 -1,2\n"));
+    EXPECT_TRUE(run.Text().contains("option MidX -10723000\n"));
+    EXPECT_TRUE(run.Text().contains("layer off (10)\n"));
+}
+
+TEST(CliBorders, DamagedFileReportsTheMessageAndWhatWasRead) {
+    QTemporaryDir dir;
+    const CliRun run = RunCli(
+        {"borders", Put(dir, "bad.nmp", "MidX  5 \r\nPolygon 0 False 3\r\nPoint 0 1 2\r\n"), "--json"});
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonObject json = run.Json();
+    EXPECT_EQ(json["messages"].toArray(), QJsonArray{"Error loading file."});
+    EXPECT_EQ(json["borders"].toArray().size(), 1);
+    EXPECT_EQ(json["options"].toObject()["MidX"].toInteger(), 5);
+}
+
+TEST(CliBorders, MissingFileNameIsAUsageError) {
+    EXPECT_EQ(RunCli({"borders", "--json"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"borders"}).exitCode, 2);
+}
+
+} // namespace

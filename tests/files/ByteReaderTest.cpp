@@ -1,0 +1,73 @@
+#include "files/ByteReader.h"
+#include "files/ByteWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using files::ByteReader;
+using files::ByteWriter;
+
+TEST(ByteReaderBounds, ReadsLittleEndianValuesWrittenByTheWriter) {
+    ByteWriter out;
+    out.WriteInt16(-2);
+    out.WriteInt32(0x12345678);
+    out.WriteDouble(-122.25);
+    out.WriteByte(0xAB);
+    ByteReader in(out.Bytes());
+    EXPECT_EQ(in.ReadInt16(), -2);
+    EXPECT_EQ(in.ReadInt32(), 0x12345678);
+    EXPECT_EQ(in.ReadDouble(), -122.25);
+    EXPECT_EQ(in.ReadByte(), 0xAB);
+    EXPECT_FALSE(in.PastEnd());
+    EXPECT_EQ(in.Remaining(), 0);
+}
+
+TEST(ByteReaderBounds, ByteOrderIsLittleEndianOnDisk) {
+    ByteWriter out;
+    out.WriteInt32(-1);
+    out.WriteInt16(0x0102);
+    EXPECT_EQ(out.Bytes(), QByteArray("\xff\xff\xff\xff\x02\x01", 6));
+}
+
+TEST(ByteReaderBounds, AReadRunningPastTheEndGivesZeroAndSticks) {
+    const QByteArray three("\x01\x02\x03", 3);
+    ByteReader in(three);
+    EXPECT_EQ(in.ReadInt32(), 0);
+    EXPECT_TRUE(in.PastEnd());
+    // Nothing more can be read once past the end.
+    EXPECT_EQ(in.ReadByte(), 0);
+    EXPECT_EQ(in.Remaining(), 0);
+}
+
+TEST(ByteReaderBounds, NegativeAndHugeCountsReadNothing) {
+    const QByteArray bytes(16, 'x');
+    ByteReader in(bytes);
+    EXPECT_TRUE(in.ReadBytes(-1).isEmpty());
+    EXPECT_TRUE(in.PastEnd());
+    ByteReader again(bytes);
+    EXPECT_TRUE(again.ReadBytes(std::numeric_limits<qsizetype>::max()).isEmpty());
+    EXPECT_TRUE(again.PastEnd());
+}
+
+TEST(ByteReaderBounds, SeekBeyondTheEndMakesTheNextReadFail) {
+    const QByteArray bytes(8, '\0');
+    ByteReader in(bytes);
+    in.Seek(8);
+    EXPECT_FALSE(in.PastEnd());
+    in.ReadByte();
+    EXPECT_TRUE(in.PastEnd());
+    ByteReader negative(bytes);
+    negative.Seek(-5);
+    negative.ReadByte();
+    EXPECT_TRUE(negative.PastEnd());
+}
+
+TEST(ByteWriterPatch, PutInt32AtOverwritesReservedSpace) {
+    ByteWriter out;
+    out.WriteByte(7);
+    out.Reserve(4);
+    out.WriteByte(9);
+    out.PutInt32At(1, 0x01020304);
+    EXPECT_EQ(out.Bytes(), QByteArray("\x07\x04\x03\x02\x01\x09", 6));
+}

@@ -1,0 +1,45 @@
+#include "files/DataSetFiles.h"
+#include "DataSetRecorder.h"
+#include "QtPrinters.h"
+#include "gpsdata/GPSData.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using files::DataSetFiles;
+using Kind = DataSetFiles::Kind;
+
+TEST(DataSetFilesKind, TheNameChoosesTheFormat) {
+    EXPECT_EQ(DataSetFiles::KindOf("/a/b.nrv"), Kind::Sectioned);
+    EXPECT_EQ(DataSetFiles::KindOf("/a/b"), Kind::Sectioned);
+    EXPECT_EQ(DataSetFiles::KindOf("/a/B.GPX"), Kind::Gpx);
+    EXPECT_EQ(DataSetFiles::KindOf("/a/list.TXT"), Kind::PositionList);
+    EXPECT_EQ(DataSetFiles::KindOf("/a/unit.USR"), Kind::UserData);
+    EXPECT_EQ(DataSetFiles::KindOf("/a/x.usr.gpx"), Kind::UserData) << "\".usr\" anywhere in the name";
+}
+
+TEST(DataSetFilesKind, UserDataFilesNeedTheCommunicationControl) {
+    gpsdata::GPSData data;
+    DataSetRecorder seen(data);
+    EXPECT_FALSE(DataSetFiles::Save(data, "/tmp/unit.usr"));
+    EXPECT_FALSE(DataSetFiles::Open(data, "/tmp/unit.usr"));
+    ASSERT_EQ(seen.errors.size(), 2);
+    EXPECT_TRUE(seen.errors[0].startsWith("Error saving /tmp/unit.usr\r\n"));
+    EXPECT_TRUE(seen.errors[1].startsWith("Error opening /tmp/unit.usr\r\n"));
+}
+
+TEST(DataSetFilesKind, APositionListSavesAndOpensAsWaypoints) {
+    QTemporaryDir dir;
+    gpsdata::GPSData data;
+    data.AddNewFileWaypoint(3, 100000, 200000, "Home", 0, 0, "", 0);
+    const QString path = dir.filePath("list.txt");
+    ASSERT_TRUE(DataSetFiles::Save(data, path));
+    gpsdata::GPSData back;
+    back.AddNewFileWaypoint(9, 0, 0, "Old", 0, 0, "", 0);
+    EXPECT_TRUE(DataSetFiles::Open(back, path));
+    ASSERT_EQ(back.CountWaypoints(), 1);
+    EXPECT_EQ(back.Waypoint(0)->WptName(), "Home");
+    EXPECT_NEAR(back.Waypoint(0)->X(), 100000, 2);
+    EXPECT_FALSE(back.Dirty());
+}

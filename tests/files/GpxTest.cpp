@@ -1,0 +1,270 @@
+#include "DataSetRecorder.h"
+#include "QtPrinters.h"
+#include "files/GpxFile.h"
+#include "files/GpxReader.h"
+#include "files/GpxWriter.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace files;
+
+namespace {
+
+GpxDocument Sample() {
+    GpxDocument doc;
+    doc.description = "Trip & <notes>";
+    GpxPoint home;
+    home.latitude = 45.5;
+    home.longitude = -122.25;
+    home.name = "Home";
+    home.comment = "Front door";
+    home.time = QDateTime(QDate(2024, 5, 1), QTime(12, 30, 15), Qt::UTC);
+    home.index = 3;
+    home.symbol = 7;
+    home.type = 1;
+    GpxPoint lake = home;
+    lake.name = "Lake";
+    lake.latitude = -33.8688197;
+    lake.longitude = 151.2092955;
+    lake.index = 4;
+    lake.comment.clear();
+    GpxPoint icon;
+    icon.latitude = 10;
+    icon.longitude = 20;
+    icon.symbol = 2;
+    icon.index = 0;
+    icon.icon = true;
+    doc.waypoints = {home, lake, icon};
+    doc.routes = {GpxRoute{"To Lake", 2, {home, lake}}};
+    doc.tracks = {GpxTrack{"Walk", 1, {{{1, 2}, {1.5, 2.5}}, {{3, 4}}}}};
+    return doc;
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+ToolRun RunTool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForFinished(120000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAll()};
+}
+
+} // namespace
+
+TEST(GpxRoundTrip, OurReaderGetsBackWhatOurWriterWrote) {
+    const GpxDocument doc = Sample();
+    const auto back = GpxReader::Read(GpxWriter::Write(doc));
+    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
+    const GpxDocument& d = back.document;
+    EXPECT_EQ(d.description, doc.description);
+    ASSERT_EQ(d.waypoints.size(), 3);
+    EXPECT_EQ(d.waypoints[0].name, "Home");
+    EXPECT_EQ(d.waypoints[0].comment, "Front door");
+    EXPECT_EQ(d.waypoints[0].time, doc.waypoints[0].time);
+    EXPECT_EQ(d.waypoints[0].symbol, 7);
+    EXPECT_EQ(d.waypoints[0].type, 1);
+    EXPECT_EQ(d.waypoints[0].index, 3);
+    EXPECT_FALSE(d.waypoints[0].icon);
+    EXPECT_EQ(d.waypoints[1].latitude, -33.8688197);
+    EXPECT_EQ(d.waypoints[1].longitude, 151.2092955);
+    EXPECT_TRUE(d.waypoints[2].icon);
+    ASSERT_EQ(d.routes.size(), 1);
+    EXPECT_EQ(d.routes[0].name, "To Lake");
+    EXPECT_EQ(d.routes[0].index, 2);
+    ASSERT_EQ(d.routes[0].points.size(), 2);
+    EXPECT_EQ(d.routes[0].points[1].name, "Lake");
+    ASSERT_EQ(d.tracks.size(), 1);
+    ASSERT_EQ(d.tracks[0].segments.size(), 2);
+    EXPECT_EQ(d.tracks[0].segments[0].size(), 2);
+    EXPECT_EQ(d.tracks[0].segments[0][1].latitude, 1.5);
+    EXPECT_EQ(d.tracks[0].index, 1);
+}
+
+TEST(GpxMalformed, BrokenXmlFailsAsAWholeNamingTheLine) {
+    const QByteArray text =
+        "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>\n"
+        "<wpt lat=\"1\" lon=\"2\"><name>B</nam></wpt>\n</gpx>\n";
+    const auto r = GpxReader::Read(text);
+    EXPECT_TRUE(r.error.startsWith("Line 4: ")) << r.error.toStdString();
+    EXPECT_TRUE(r.document.waypoints.isEmpty());
+}
+
+TEST(GpxMalformed, APointWithoutAPositionIsAnError) {
+    for (const char* attrs :
+         {"lat=\"1\"", "lat=\"x\" lon=\"2\"", "lat=\"91\" lon=\"0\"", "lat=\"nan\" lon=\"0\""}) {
+        const QByteArray text = QByteArray("<gpx>\n<wpt ") + attrs + "/>\n</gpx>";
+        const auto r = GpxReader::Read(text);
+        EXPECT_TRUE(r.error.startsWith("Line 2: ")) << attrs << " " << r.error.toStdString();
+    }
+}
+
+TEST(GpxMalformed, OtherRootsAndTruncatedFilesAreRefused) {
+    EXPECT_FALSE(GpxReader::Read("<kml/>").error.isEmpty());
+    EXPECT_FALSE(GpxReader::Read("").error.isEmpty());
+    const QByteArray full = GpxWriter::Write(Sample());
+    EXPECT_FALSE(GpxReader::Read(full.left(full.size() / 2)).error.isEmpty());
+    EXPECT_FALSE(GpxReader::Read(full + "<gpx/>").error.isEmpty());
+}
+
+TEST(GpxMalformed, UnknownElementsAndForeignExtensionsAreSkipped) {
+    const QByteArray text = "<gpx xmlns=\"http://www.topografix.com/GPX/1/0\" xmlns:x=\"urn:x\">"
+                            "<author>me</author><wpt lat=\"1\" lon=\"2\"><ele>5</ele><name>A</name>"
+                            "<extensions><x:index>9</x:index></extensions></wpt></gpx>";
+    const auto r = GpxReader::Read(text);
+    ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+    ASSERT_EQ(r.document.waypoints.size(), 1);
+    EXPECT_EQ(r.document.waypoints[0].name, "A");
+    EXPECT_FALSE(r.document.waypoints[0].index.has_value());
+}
+
+TEST(GpxExchange, GpsbabelReadsOurFileAndWeReadWhatItWrites) {
+    QTemporaryDir dir;
+    const QString ours = WriteFile(dir, "ours.gpx", GpxWriter::Write(Sample()));
+    const QString theirs = dir.filePath("theirs.gpx");
+    const ToolRun run =
+        RunTool("gpsbabel", {"-w", "-r", "-t", "-i", "gpx", "-f", ours, "-o", "gpx", "-F", theirs});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains("rror")) << run.out.toStdString();
+    QFile f(theirs);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto back = GpxReader::Read(f.readAll());
+    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
+    ASSERT_EQ(back.document.waypoints.size(), 3);
+    EXPECT_EQ(back.document.waypoints[0].name, "Home");
+    EXPECT_EQ(back.document.waypoints[0].time, Sample().waypoints[0].time);
+    EXPECT_NEAR(back.document.waypoints[1].latitude, -33.8688197, 1e-9);
+    ASSERT_EQ(back.document.routes.size(), 1);
+    EXPECT_EQ(back.document.routes[0].points.size(), 2);
+    ASSERT_EQ(back.document.tracks.size(), 1);
+    EXPECT_EQ(back.document.tracks[0].segments.size(), 2);
+}
+
+TEST(GpxExchange, OgrinfoReadsEveryLayerOfOurFile) {
+    QTemporaryDir dir;
+    const QString ours = WriteFile(dir, "ours.gpx", GpxWriter::Write(Sample()));
+    const ToolRun run = RunTool("ogrinfo", {"-ro", "-al", "-so", ours});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+    const QString out = QString::fromUtf8(run.out);
+    EXPECT_FALSE(out.contains("ERROR")) << out.toStdString();
+    EXPECT_TRUE(out.contains("Layer name: waypoints")) << out.toStdString();
+    EXPECT_TRUE(out.contains("Feature Count: 3")) << out.toStdString();
+    EXPECT_TRUE(out.contains("Layer name: routes"));
+    EXPECT_TRUE(out.contains("Layer name: tracks"));
+}
+
+// ---- the data set through GPX
+
+namespace {
+
+class GpxDataSet : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data.AddNewFileWaypoint(4, 1000, -2000, "Home", 3, 86400, "Front door", 1);
+        data.AddNewFileWaypoint(9, 5000, 6000, "Lake", 2, 0, "", 0);
+        data.AddRoute(2, "To Lake", {4, 9, 4});
+        data.AddFileIcon(5, 6, 10, 20);
+        data.AddTrail(1, "Walk", 0, 0, {1, 2, 3, 4}, {5, 6, 7, 8}, QList<bool>{true, true, false, true});
+        data.SetDescription("Trip");
+    }
+
+    QTemporaryDir dir;
+    gpsdata::GPSData data;
+};
+
+} // namespace
+
+TEST_F(GpxDataSet, SaveAndOpenKeepEveryObject) {
+    const QString path = dir.filePath("trip.gpx");
+    ASSERT_TRUE(GpxFile::Save(data, path));
+    gpsdata::GPSData back;
+    DataSetRecorder seen(back);
+    back.SetPath(path);
+    GpxFile::Open(back, path);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_EQ(seen.lists.size(), 4);
+    EXPECT_FALSE(back.Dirty());
+    EXPECT_EQ(back.Description(), "Trip");
+    ASSERT_EQ(back.CountWaypoints(), 2);
+    const auto* home = back.Waypoint(4);
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(home->X(), 1000);
+    EXPECT_EQ(home->Y(), -2000);
+    EXPECT_EQ(home->WptSymbol(), 3);
+    EXPECT_EQ(home->WaypointType(), 1);
+    EXPECT_EQ(home->Comment, "Front door");
+    EXPECT_EQ(home->FileDate(), 86400);
+    ASSERT_NE(back.Route(2), nullptr);
+    EXPECT_EQ(back.Route(2)->Waypoints(), (QList<qint16>{4, 9, 4}));
+    ASSERT_NE(back.Icon(5), nullptr);
+    EXPECT_EQ(back.Icon(5)->IcnSymbol(), 6);
+    const auto* trail = back.Trail(1);
+    ASSERT_NE(trail, nullptr);
+    ASSERT_EQ(trail->NumPoints(), 4);
+    EXPECT_EQ(trail->PointX(3), 4);
+    EXPECT_EQ(trail->PointY(2), 7);
+    EXPECT_FALSE(trail->Continuous(2));
+    EXPECT_TRUE(trail->Continuous(3));
+}
+
+TEST_F(GpxDataSet, AMalformedFileChangesNothing) {
+    const QString path = WriteFile(dir, "bad.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n<name>x</wpt></gpx>");
+    DataSetRecorder seen(data);
+    GpxFile::Open(data, path);
+    ASSERT_EQ(seen.errors.size(), 1);
+    EXPECT_TRUE(seen.errors[0].startsWith("Error opening " + path + "\r\nLine 3: "))
+        << seen.errors[0].toStdString();
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    EXPECT_TRUE(seen.lists.isEmpty());
+}
+
+TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits) {
+    const QString path =
+        WriteFile(dir, "other.gpx",
+                  "<gpx><wpt lat=\"1\" lon=\"1\"><name>a</name></wpt><wpt lat=\"2\" lon=\"2\"/>"
+                  "<wpt lat=\"3\" lon=\"3\"/><rte><name>r</name><rtept lat=\"1\" lon=\"1\"><name>a</name>"
+                  "</rtept><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
+    gpsdata::GPSData small;
+    small.SetMaxNumGPSWaypoints(3);
+    DataSetRecorder seen(small);
+    GpxFile::Open(small, path);
+    EXPECT_EQ(seen.errors, QStringList{"Waypoints after waypoint #3 ignored."});
+    EXPECT_EQ(small.Waypoints().Keys(), (QList<qint16>{0, 1, 2}));
+    EXPECT_EQ(small.Waypoint(0)->WptName(), "A");
+    ASSERT_NE(small.Route(0), nullptr);
+    EXPECT_EQ(small.Route(0)->Waypoints(), (QList<qint16>{0}))
+        << "the first point is waypoint a; no slot for the second";
+}
+
+TEST_F(GpxDataSet, GpsbabelAndOgrinfoReadTheSavedDataSet) {
+    const QString path = dir.filePath("trip.gpx");
+    ASSERT_TRUE(GpxFile::Save(data, path));
+    const ToolRun ogr = RunTool("ogrinfo", {"-ro", "-al", "-so", path});
+    EXPECT_EQ(ogr.exitCode, 0) << ogr.out.toStdString();
+    EXPECT_FALSE(ogr.out.contains("ERROR"));
+    const QString copy = dir.filePath("copy.gpx");
+    const ToolRun babel = RunTool("gpsbabel", {"-i", "gpx", "-f", path, "-o", "gpx", "-F", copy});
+    ASSERT_EQ(babel.exitCode, 0) << babel.out.toStdString();
+    gpsdata::GPSData back;
+    GpxFile::Open(back, copy);
+    EXPECT_EQ(back.CountWaypoints(), 3);
+    EXPECT_EQ(back.CountRoutes(), 1);
+    EXPECT_EQ(back.CountIcons(), 0) << "gpsbabel drops our extension, so icons come back as waypoints";
+    EXPECT_EQ(back.CountTrails(), 1);
+}

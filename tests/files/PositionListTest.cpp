@@ -1,0 +1,151 @@
+#include "QtPrinters.h"
+#include "files/PositionLine.h"
+#include "files/PositionListExport.h"
+#include "files/PositionListImport.h"
+#include "gpsdata/GPSData.h"
+#include "support/RecordingPrompt.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace files;
+using gpsdata::GPSData;
+using Result = PositionListImport::Result;
+
+namespace {
+
+class PositionList : public ::testing::Test {
+protected:
+    QString Write(const QString& name, const QByteArray& text) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return path;
+    }
+    Result Import(const QByteArray& text, bool route, const QString& name = "list.txt") {
+        return PositionListImport(data, prompt).Import(Write(name, text), route);
+    }
+
+    QTemporaryDir dir;
+    GPSData data;
+    testing_support::RecordingPrompt prompt;
+};
+
+} // namespace
+
+TEST(PositionLineParse, LatitudeLongitudeAndName) {
+    const auto line = PositionLine::Parse("45.5 -122.25 Home Sweet");
+    EXPECT_EQ(line.latitude, 45.5);
+    EXPECT_EQ(line.longitude, -122.25);
+    EXPECT_EQ(line.name, "Home Sweet");
+    const auto bare = PositionLine::Parse("90 180");
+    EXPECT_EQ(bare.latitude, 90);
+    EXPECT_EQ(bare.longitude, 180);
+    EXPECT_TRUE(bare.name.isEmpty());
+    EXPECT_TRUE(bare.InRange());
+    EXPECT_FALSE(PositionLine::Parse("90.0001 0").InRange());
+    EXPECT_FALSE(PositionLine::Parse("0 -180.5").InRange());
+}
+
+TEST(PositionLineParse, ReadsTheExportedFormBack) {
+    const QString text = PositionLine::Format(45.5, -122.25, "Home");
+    EXPECT_EQ(text, "45.50000000, -122.25000000, Home");
+    const auto line = PositionLine::Parse(text);
+    EXPECT_EQ(line.latitude, 45.5);
+    EXPECT_EQ(line.longitude, -122.25);
+    EXPECT_EQ(line.name, "Home");
+    EXPECT_EQ(PositionLine::Format(0.000000004, -0.5), "0.00000000, -0.50000000");
+}
+
+TEST_F(PositionList, WaypointLinesBecomeWaypoints) {
+    EXPECT_EQ(Import("45.5 -122.25 Home\r\n\r\n-33.5 151 lake_2?\n", false), Result::Imported);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    ASSERT_EQ(data.CountWaypoints(), 2);
+    const auto* home = data.Waypoint(0);
+    EXPECT_EQ(home->WptName(), "Home");
+    EXPECT_NEAR(home->Latitude(), 45.5, 1e-5);
+    EXPECT_NEAR(home->Longitude(), -122.25, 1e-5);
+    EXPECT_EQ(data.Waypoint(1)->WptName(), "Lake 2");
+}
+
+TEST_F(PositionList, AnOutOfRangeLineStopsWithItsNumber) {
+    EXPECT_EQ(Import("90 180\n1 1\n90.0001 0\n2 2\n", false), Result::Stopped);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Waypoint List Import Error");
+    EXPECT_EQ(prompt.shown[0].text, "Illegal latitude/longitude encountered on line 3\r\n");
+    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Critical);
+    EXPECT_EQ(data.CountWaypoints(), 2);
+}
+
+TEST_F(PositionList, AMissingFileAsksForAnother) {
+    const QString absent = dir.filePath("absent.txt");
+    EXPECT_EQ(PositionListImport(data, prompt).Import(absent, true), Result::FileNotFound);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Import Error");
+    EXPECT_EQ(prompt.shown[0].text,
+              absent + " was not found.\r\nPlease verify the correct file name was given.");
+    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Exclamation);
+    EXPECT_EQ(data.CountRoutes(), 0);
+}
+
+TEST_F(PositionList, ARouteIsNamedAfterTheFileAndReusesWaypointsAtTheSamePlace) {
+    data.AddNewFileWaypoint(7, 0, 0, "Start", 0, 0, "", 0);
+    data.Waypoint(7)->SetLatitude(10);
+    data.Waypoint(7)->SetLongitude(20);
+    EXPECT_EQ(Import("10.00005 20.00005\n11 21 Mid\n10 20 Start\n", true, "coast road trip.txt"),
+              Result::Imported);
+    ASSERT_EQ(data.CountRoutes(), 1);
+    const auto* route = data.Route(0);
+    EXPECT_EQ(route->RteName(), "Coast Road");
+    EXPECT_EQ(route->Waypoints(), (QList<qint16>{7, 0, 7}));
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Mid");
+}
+
+TEST_F(PositionList, RouteLimitsEndTheImport) {
+    data.SetMaxNumGPSWptsPerRoute(2);
+    EXPECT_EQ(Import("1 1\n2 2\n3 3\n", true), Result::Stopped);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Route Import Error");
+    EXPECT_EQ(prompt.shown[0].text,
+              "No more route waypoints available.\r\nDelete some route waypoints and retry.");
+    EXPECT_EQ(data.Route(0)->NumWaypoints(), 2);
+
+    data.SetMaxNumGPSRoutes(1);
+    prompt.shown.clear();
+    EXPECT_EQ(Import("1 1\n", true), Result::Stopped);
+    EXPECT_EQ(prompt.shown[0].text, "Unable to find an empty route.\r\nDelete a route and retry.");
+}
+
+TEST_F(PositionList, NoFreeWaypointEndsTheImport) {
+    data.SetMaxNumGPSWaypoints(1);
+    EXPECT_EQ(Import("1 1\n2 2\n3 3\n", false), Result::Stopped);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Waypoint List Import Error");
+    EXPECT_EQ(prompt.shown[0].text, "No more free waypoints.\r\nDelete some waypoints, and then retry.");
+    EXPECT_EQ(data.CountWaypoints(), 1);
+}
+
+TEST_F(PositionList, AnExportImportsAgainWithoutNewWaypoints) {
+    data.AddNewFileWaypoint(0, 0, 0, "A", 0, 0, "", 0);
+    data.AddNewFileWaypoint(1, 0, 0, "B", 0, 0, "", 0);
+    data.Waypoint(0)->SetLatitude(45.5);
+    data.Waypoint(0)->SetLongitude(-122.25);
+    data.AddRoute(0, "R", {1, 0, 1});
+    const QStringList plain = PositionListExport::WaypointLines(data, {0, 5}, false);
+    EXPECT_EQ(plain.size(), 1);
+    EXPECT_TRUE(plain[0].startsWith("45.5000")) << plain[0].toStdString();
+    EXPECT_EQ(plain[0].indexOf(", "), 11);
+    const QStringList route = PositionListExport::RouteLines(data, {0}, true);
+    ASSERT_EQ(route.size(), 3);
+    EXPECT_TRUE(route[0].endsWith(", B"));
+    const QString path = dir.filePath("Output.TXT");
+    EXPECT_EQ(PositionListExport::Save(path, route), "");
+    EXPECT_EQ(PositionListImport(data, prompt).Import(path, false), Result::Imported);
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().endsWith(", B\r\n"));
+}

@@ -1,0 +1,517 @@
+#include "DataSetRecorder.h"
+#include "LayoutWriter.h"
+#include "QtPrinters.h"
+#include "files/GPSDataFile.h"
+#include "gpsdata/GPSData.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using files::GPSDataFile;
+using gpsdata::GPSData;
+
+namespace {
+
+const QString CrLf = "\r\n";
+
+class SectionedRead : public ::testing::Test {
+protected:
+    // Loads `bytes` as a file and records what the data set says.
+    void Open(const QByteArray& bytes, bool connected = false) {
+        path = dir.filePath("data.nrv");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        data.SetPath(path);
+        GPSDataFile(data).OpenFile(connected);
+    }
+    void Open(const SectionedFile& file, bool connected = false) { Open(file.Bytes(), connected); }
+
+    QString OpenError(const QString& reason) const { return "Error opening " + path + CrLf + reason; }
+
+    QTemporaryDir dir;
+    QString path;
+    GPSData data;
+    DataSetRecorder seen{data};
+};
+
+const QStringList AllLists = {"Icon", "Route", "Trail", "Waypoint"};
+
+QByteArray Waypoint9(qint16 index, const QByteArray& name, qint16 symbol = 0, qint16 type = 0,
+                     const QByteArray& comment = "", qint32 x = 1000, qint32 y = 2000, qint32 date = 0) {
+    LayoutWriter w;
+    w.Text16(name)
+        .I16(index)
+        .I32(date)
+        .I16(symbol)
+        .I32(x)
+        .I32(y)
+        .I16(qint16(comment.size()))
+        .I16(type)
+        .Raw(comment);
+    return w.Bytes();
+}
+
+QByteArray Counted(int count, const QByteArray& records) {
+    LayoutWriter w;
+    w.I16(qint16(count)).Raw(records);
+    return w.Bytes();
+}
+
+QByteArray OlderWaypoint(const QByteArray& name, qint16 symbol, qint16 inUse, double lat, double lon,
+                         qint32 date = 0) {
+    LayoutWriter w;
+    w.Fixed(name, 12).I32(date).I16(symbol).I16(inUse).F64(lat).F64(lon);
+    return w.Bytes();
+}
+
+// A route record whose legs are ordinary waypoints 0, 1, 2 ...
+QByteArray Route(const QByteArray& name, int legs, qint16 aviation = 0, int firstIndex = 0) {
+    LayoutWriter w;
+    w.Fixed(name, 12).I16(qint16(legs));
+    for (int j = 0; j < legs; ++j)
+        w.I16(aviation).I16(qint16(firstIndex + j));
+    return w.Bytes();
+}
+
+QByteArray Pairs(const QList<QPair<qint32, qint32>>& pairs) {
+    LayoutWriter w;
+    w.I16(qint16(pairs.size()));
+    for (const auto& [k, v] : pairs)
+        w.I32(k).I32(v);
+    return w.Bytes();
+}
+
+} // namespace
+
+// ---- header
+
+TEST_F(SectionedRead, ACartridgeFileIsRefusedAndNothingIsLoaded) {
+    data.AddNewWaypoint(false);
+    LayoutWriter w;
+    w.I8(0x55).Raw(QByteArray(85, 'C')).Raw(QByteArray(40, '\xff'));
+    Open(w.Bytes());
+    EXPECT_EQ(seen.errors, QStringList{OpenError("The file appears to be a cartridge file.")});
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_TRUE(seen.lists.isEmpty());
+}
+
+TEST_F(SectionedRead, EightyFiveBytesStartingWithZeroAreAnOrdinaryPath) {
+    LayoutWriter w;
+    w.I8(0x55).Raw(QByteArray(85, '\0')).Text8("").Text8("").Text8("").I16(-1).I32(-1).I32(0).I32(0);
+    Open(w.Bytes());
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_EQ(seen.lists, AllLists);
+}
+
+TEST_F(SectionedRead, VersionsZeroAndAboveAreRefusedWithTheFourLineText) {
+    const QString text =
+        "File version not supported." + CrLf + "Load the file with KTR and save it in order to" + CrLf +
+        "convert it to the new format." + CrLf + "You can download KTR from the Norvane website for free.";
+    for (qint16 version : {0, 1}) {
+        seen.errors.clear();
+        SectionedFile f("", version);
+        f.Add(9, Counted(1, Waypoint9(0, "A")));
+        Open(f);
+        EXPECT_EQ(seen.errors, QStringList{text}) << version;
+        EXPECT_EQ(data.CountWaypoints(), 0);
+    }
+}
+
+TEST_F(SectionedRead, NegativeVersionsAreRead) {
+    for (qint16 version : {-1, -2}) {
+        SectionedFile f("Trip", version);
+        f.Add(9, Counted(1, Waypoint9(0, "A")));
+        Open(f);
+        EXPECT_TRUE(seen.errors.isEmpty()) << version;
+        EXPECT_EQ(data.CountWaypoints(), 1);
+        EXPECT_EQ(data.Description(), "Trip");
+    }
+}
+
+TEST_F(SectionedRead, AMissingFileOrAShortHeaderLeavesTheDataSetAlone) {
+    data.AddNewWaypoint(false);
+    data.SetPath(dir.filePath("absent.nrv"));
+    GPSDataFile(data).OpenFile(false);
+    path = data.Path();
+    EXPECT_EQ(seen.errors, QStringList{OpenError("The file cannot be opened.")});
+    for (const QByteArray& bytes : {QByteArray(),
+                                    QByteArray("\x05"
+                                               "ab",
+                                               3),
+                                    QByteArray("\x00\x00\x00\x00\xff", 5)}) {
+        seen.errors.clear();
+        Open(bytes);
+        EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
+    }
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_TRUE(seen.lists.isEmpty());
+}
+
+// ---- directory
+
+TEST_F(SectionedRead, AnEmptyDirectoryGivesAnEmptyCleanDataSet) {
+    data.AddNewWaypoint(false);
+    Open(SectionedFile());
+    EXPECT_EQ(data.CountWaypoints(), 0);
+    EXPECT_FALSE(data.Dirty());
+    EXPECT_EQ(seen.lists, AllLists);
+    EXPECT_TRUE(seen.errors.isEmpty());
+}
+
+TEST_F(SectionedRead, ADirectoryRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
+    // Sections may stand anywhere: this one is the header's description, so
+    // that the directory can be the end of the file.
+    const QByteArray section = Counted(1, Waypoint9(3, "Home"));
+    LayoutWriter w;
+    w.Text8("C:\\data\\test.nrv").Text8("").Text8("");
+    w.I8(quint8(section.size()));
+    const qint32 position = w.Next();
+    w.Raw(section).I16(-1);
+    w.I32(9).I32(position).I32(qint32(section.size())).I32(4).I32(0);
+    Open(w.Bytes());
+    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_TRUE(data.Dirty());
+    EXPECT_EQ(seen.lists, AllLists);
+}
+
+TEST_F(SectionedRead, ASectionPastTheEndOfTheFileIsAnUnexpectedEnd) {
+    LayoutWriter w;
+    w.Header().I32(9).I32(100000).I32(10).I32(-1).I32(0).I32(0);
+    Open(w.Bytes());
+    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
+    for (qint32 position : {0, -5, std::numeric_limits<qint32>::min()}) {
+        seen.errors.clear();
+        LayoutWriter v;
+        v.Header().I32(5).I32(position).I32(10).I32(-1).I32(0).I32(0);
+        Open(v.Bytes());
+        EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")}) << position;
+    }
+}
+
+TEST_F(SectionedRead, ASectionListedTwiceIsADamagedDirectory) {
+    LayoutWriter w;
+    w.Header();
+    const qint32 first = w.Next();
+    w.I32(9).I32(0).I32(0).I32(9).I32(0).I32(0).I32(-1).I32(0).I32(0);
+    const qint32 section = w.Next();
+    w.Raw(Counted(1, Waypoint9(0, "A")));
+    w.Patch(first + 4, section);
+    w.Patch(first + 16, section);
+    Open(w.Bytes());
+    EXPECT_EQ(seen.errors, QStringList{OpenError("The file's directory refers to the same data twice.")});
+}
+
+TEST_F(SectionedRead, UnknownSectionTypesAreSkipped) {
+    SectionedFile f;
+    f.Add(3, "garbage");
+    f.Add(7, QByteArray(50, '\xff'));
+    f.Add(8, "");
+    f.Add(12345, "x");
+    f.Add(9, Counted(1, Waypoint9(0, "A")));
+    Open(f);
+    EXPECT_TRUE(seen.errors.isEmpty());
+    EXPECT_EQ(data.CountWaypoints(), 1);
+}
+
+TEST_F(SectionedRead, TruncatedSectionsAreAnUnexpectedEndAndKeepTheRecordsBefore) {
+    const QByteArray two = Counted(2, Waypoint9(0, "A") + Waypoint9(1, "B"));
+    SectionedFile f;
+    f.Add(9, two.left(two.size() - 3));
+    Open(f.Bytes().left(f.Bytes().size() - 3));
+    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
+    EXPECT_EQ(data.CountWaypoints(), 1);
+}
+
+// ---- waypoints
+
+TEST_F(SectionedRead, Type9WaypointsKeepIndexPositionDateTypeAndComment) {
+    SectionedFile f;
+    f.Add(9, Counted(2, Waypoint9(7, "home base", 3, 1, "gate code 12", -5, 6, 86400) + Waypoint9(2, "b")));
+    Open(f);
+    ASSERT_EQ(data.CountWaypoints(), 2);
+    const auto* w = data.Waypoint(7);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->WptName(), "Home Base");
+    EXPECT_EQ(w->X(), -5);
+    EXPECT_EQ(w->Y(), 6);
+    EXPECT_EQ(w->WptSymbol(), 3);
+    EXPECT_EQ(w->WaypointType(), 1);
+    EXPECT_EQ(w->Comment, "gate code 12");
+    EXPECT_EQ(w->FileDate(), 86400);
+    EXPECT_EQ(data.Waypoints().KeyAt(0), 7);
+    EXPECT_FALSE(data.Dirty());
+}
+
+TEST_F(SectionedRead, Type9SymbolsUpToTwoAboveTheLastPassQuietly) {
+    SectionedFile f;
+    f.Add(9, Counted(2, Waypoint9(4, "A", 29) + Waypoint9(5, "B", 30)));
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{"Illegal icon symbol for waypoint #6."});
+    EXPECT_EQ(data.Waypoint(5)->WptSymbol(), 30);
+    EXPECT_EQ(data.Waypoint(4)->WptSymbol(), 29);
+}
+
+TEST_F(SectionedRead, WaypointsBeyondTheLimitAreNotRead) {
+    data.SetMaxNumGPSWaypoints(2);
+    SectionedFile f;
+    f.Add(9, Counted(3, Waypoint9(0, "A") + Waypoint9(1, "B") + QByteArray(5, '\xff')));
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{"Waypoints after waypoint #2 ignored."});
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    EXPECT_FALSE(data.Dirty());
+}
+
+TEST_F(SectionedRead, ANegativeTextLengthIsAWaypointError) {
+    LayoutWriter bad;
+    bad.I16(1).I16(-3).Raw(QByteArray(40, '\0'));
+    SectionedFile f;
+    f.Add(9, bad.Bytes());
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Waypoints")});
+    EXPECT_TRUE(data.Dirty());
+}
+
+TEST_F(SectionedRead, OlderWaypointsUseTheirSlotAndSkipUnusedOnes) {
+    SectionedFile f;
+    f.Add(2, Counted(3, OlderWaypoint("ONE", 1, 1, 45.5, -122.25, 3600) + OlderWaypoint("TWO", 1, 0, 1, 1) +
+                            OlderWaypoint("THREE", 28, -1, -10, 20)));
+    Open(f);
+    ASSERT_EQ(data.CountWaypoints(), 2);
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "One");
+    EXPECT_NEAR(data.Waypoint(0)->Latitude(), 45.5, 1e-5);
+    EXPECT_NEAR(data.Waypoint(0)->Longitude(), -122.25, 1e-5);
+    EXPECT_EQ(data.Waypoint(0)->FileDate(), 3600);
+    EXPECT_EQ(data.Waypoint(1), nullptr);
+    EXPECT_EQ(data.Waypoint(2)->WptSymbol(), 28);
+    EXPECT_EQ(seen.errors, QStringList{"Illegal icon symbol for waypoint #3."});
+}
+
+TEST_F(SectionedRead, AnOlderWaypointWithoutAPositionIsAWaypointError) {
+    for (double lat : {std::nan(""), 91.0, -90.5}) {
+        seen.errors.clear();
+        SectionedFile f;
+        f.Add(2, Counted(1, OlderWaypoint("X", 0, 1, lat, 0)));
+        Open(f);
+        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Waypoints")}) << lat;
+    }
+}
+
+// ---- product information
+
+TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
+    SectionedFile f;
+    f.Add(1, Pairs({{2, 500},
+                    {3, 250},
+                    {4, 40},
+                    {5, 20},
+                    {6, 1000},
+                    {7, 30},
+                    {8, 5},
+                    {9, 1500},
+                    {1003, 0},
+                    {10, 7},
+                    {1000, 0},
+                    {0, 3}}));
+    Open(f);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 500);
+    EXPECT_EQ(data.MaxNumGPSIcons(), 250);
+    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 40);
+    EXPECT_EQ(data.MaxNumGPSRoutes(), 20);
+    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 1000);
+    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 30);
+    EXPECT_EQ(data.MaxNumGPSTrails(), 5);
+    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 1500);
+    EXPECT_FALSE(data.ValidSymbol(3));
+    EXPECT_TRUE(data.ValidSymbol(0)); // key 1000 is not a symbol key
+}
+
+TEST_F(SectionedRead, AnUnknownProductOrAWideValueIsAProductError) {
+    for (const auto& pairs :
+         QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{2, 40000}}, {{3, -40000}}, {{2, -1}}}) {
+        seen.errors.clear();
+        SectionedFile f;
+        f.Add(1, Pairs(pairs));
+        f.Add(9, Counted(1, Waypoint9(0, "A")));
+        Open(f);
+        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Product Information")});
+        EXPECT_EQ(data.CountWaypoints(), 0) << "reading stops at the failed section";
+    }
+}
+
+TEST_F(SectionedRead, AConnectedUnitKeepsItsLimitsAndDescription) {
+    data.SetDescription("unit");
+    SectionedFile f("file");
+    f.Add(1, Pairs({{2, 10}, {1, 4242}}));
+    Open(f, true);
+    EXPECT_TRUE(seen.errors.isEmpty());
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 999);
+    EXPECT_EQ(data.Description(), "unit");
+}
+
+// ---- routes
+
+TEST_F(SectionedRead, RoutesTakeTheirSlotAndSkipEmptyOnes) {
+    SectionedFile f;
+    f.Add(4, Counted(3, Route("LAKE", 3) + Route("", 0) + Route("22ND ST", 2, 0, 7)));
+    Open(f);
+    EXPECT_TRUE(seen.errors.isEmpty());
+    ASSERT_EQ(data.CountRoutes(), 2);
+    EXPECT_EQ(data.Route(0)->RteName(), "Lake");
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 1, 2}));
+    EXPECT_EQ(data.Route(2)->RteName(), "22nd St");
+    EXPECT_EQ(data.Route(2)->Waypoints(), (QList<qint16>{7, 8}));
+}
+
+TEST_F(SectionedRead, ARouteToAWaypointPastTheLimitIsDeleted) {
+    data.SetMaxNumGPSWaypoints(5);
+    SectionedFile f;
+    f.Add(4, Counted(2, Route("BAD", 3, 0, 5) + Route("GOOD", 2)));
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{"Illegal waypoint found" + CrLf + "in route #1. Route deleted."});
+    EXPECT_EQ(data.Route(0), nullptr);
+    EXPECT_NE(data.Route(1), nullptr);
+}
+
+TEST_F(SectionedRead, AviationLegsNeedTheirWaypointEvenWhenItComesLater) {
+    const qint16 aviation = qint16(0xE005);
+    LayoutWriter leg;
+    leg.Fixed("FLY", 12).I16(1).I16(-1).I16(aviation);
+    LayoutWriter other;
+    other.Fixed("GONE", 12).I16(1).I16(-1).I16(qint16(0xE006));
+    SectionedFile f;
+    f.Add(4, Counted(2, leg.Bytes() + other.Bytes()));
+    f.Add(9, Counted(1, Waypoint9(aviation, "KPDX")));
+    Open(f);
+    EXPECT_EQ(seen.errors,
+              QStringList{"Illegal Aviation waypoint found" + CrLf + "in route #2. Route deleted."});
+    ASSERT_NE(data.Route(0), nullptr);
+    EXPECT_TRUE(data.Route(0)->LegIsJeppesen(0));
+    EXPECT_EQ(data.Route(1), nullptr);
+}
+
+TEST_F(SectionedRead, LegsBeyondThePerRouteLimitAreDropped) {
+    data.SetMaxNumGPSWptsPerRoute(4);
+    SectionedFile f;
+    f.Add(4, Counted(1, Route("LONG", 6)));
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{"Waypoints in route #1 after" + CrLf + "waypoint #4 ignored."});
+    EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
+}
+
+TEST_F(SectionedRead, RoutesBeyondTheSlotLimitStopTheRoutes) {
+    data.SetMaxNumGPSRoutes(2);
+    SectionedFile f;
+    f.Add(4, Counted(4, Route("A", 1) + Route("B", 1) + Route("", 0) + Route("D", 1)));
+    f.Add(9, Counted(1, Waypoint9(0, "W")));
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{"Routes after route #2 ignored."});
+    EXPECT_EQ(data.CountRoutes(), 2);
+    EXPECT_EQ(data.CountWaypoints(), 1);
+}
+
+TEST_F(SectionedRead, WithoutAUnitTheRouteWaypointLimitGrowsInStepsOfAHundred) {
+    QByteArray routes;
+    for (int k = 0; k < 25; ++k)
+        routes += Route("R", 90);
+    SectionedFile f;
+    f.Add(4, Counted(25, routes));
+    Open(f);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_EQ(data.CountRouteWpts(), 2250);
+    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 2300);
+}
+
+TEST_F(SectionedRead, WithAUnitConnectedRoutesStopAtTheLimitAndTheRouteUnderWayIsLost) {
+    QByteArray routes;
+    for (int k = 0; k < 25; ++k)
+        routes += Route("R", 90);
+    SectionedFile f;
+    f.Add(4, Counted(25, routes));
+    f.Add(9, Counted(1, Waypoint9(0, "W")));
+    Open(f, true);
+    EXPECT_EQ(seen.errors, QStringList{"Maximum number of total route waypoints" + CrLf +
+                                       "reached.  Remaining route waypoints ignored."});
+    EXPECT_EQ(data.CountRoutes(), 22);
+    EXPECT_EQ(data.CountRouteWpts(), 1980);
+    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 2000);
+    EXPECT_EQ(data.CountWaypoints(), 1) << "the other sections are still read";
+    EXPECT_FALSE(data.Dirty());
+}
+
+// ---- icons
+
+TEST_F(SectionedRead, IconsTakeTheirSlotsAndInvalidSymbolsTheDefault) {
+    data.SetDefaultSymbol(5);
+    data.SetMaxNumGPSIcons(2);
+    LayoutWriter icons;
+    icons.I16(3).I16(1).F64(45.5).F64(-122.25).I16(28).F64(0).F64(0).I16(2).F64(1).F64(1);
+    SectionedFile f;
+    f.Add(5, icons.Bytes());
+    Open(f);
+    EXPECT_EQ(seen.errors, (QStringList{"Icons after icon #2 ignored.",
+                                        "Icon symbol invalid. Changed to default symbol."}));
+    ASSERT_EQ(data.CountIcons(), 2);
+    EXPECT_EQ(data.Icon(0)->IcnSymbol(), 1);
+    EXPECT_NEAR(data.Icon(0)->Latitude(), 45.5, 1e-5);
+    EXPECT_EQ(data.Icon(1)->IcnSymbol(), 5);
+}
+
+// ---- trails
+
+TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartAndNamedBySlot) {
+    LayoutWriter t;
+    t.I16(1).I32(100).I32(200).I16(2).I16(5).I16(0).I16(-5).I16(10);
+    SectionedFile f;
+    f.Add(6, t.Bytes());
+    Open(f);
+    const auto* trail = data.Trail(0);
+    ASSERT_NE(trail, nullptr);
+    EXPECT_EQ(trail->TrlName(), "Trl 001*");
+    ASSERT_EQ(trail->NumPoints(), 3);
+    EXPECT_EQ(trail->PointX(1), 105);
+    EXPECT_EQ(trail->PointY(2), 210);
+    EXPECT_TRUE(trail->Continuous(0));
+}
+
+TEST_F(SectionedRead, AnOlderTrailWithTheLimitOfDeltasKeepsOneFewer) {
+    data.SetMaxNumGPSTrailDeltas(10);
+    LayoutWriter t;
+    t.I16(1).I32(0).I32(0).I16(10);
+    for (int i = 0; i < 10; ++i)
+        t.I16(1).I16(1);
+    SectionedFile f;
+    f.Add(6, t.Bytes());
+    f.Add(9, Counted(1, Waypoint9(0, "A")));
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{"Trail #1 deltas after" + CrLf + "delta 10 ignored."});
+    EXPECT_EQ(data.Trail(0)->NumPoints(), 10);
+    EXPECT_EQ(data.CountWaypoints(), 1) << "the skipped deltas are stepped over";
+}
+
+TEST_F(SectionedRead, TrailsKeepIndexNameAndContinuousFlags) {
+    LayoutWriter t;
+    t.I16(3).I16(1).Text16("Morning walk").I16(2).I32(1).I32(2).I16(-1).I32(3).I32(4).I16(0);
+    t.I16(0).Text16("").I16(0);
+    t.I16(1).Text16("cut").I16(0);
+    SectionedFile f;
+    f.Add(10, t.Bytes());
+    Open(f);
+    EXPECT_EQ(seen.errors, QStringList{"Plot trails after trail #2 ignored."});
+    ASSERT_EQ(data.CountTrails(), 2);
+    const auto* trail = data.Trail(1);
+    EXPECT_EQ(trail->TrlName(), "Morning walk");
+    EXPECT_EQ(trail->NumPoints(), 2);
+    EXPECT_TRUE(trail->Continuous(0));
+    EXPECT_FALSE(trail->Continuous(1));
+    EXPECT_EQ(trail->PointY(1), 4);
+    EXPECT_EQ(data.Trail(0)->NumPoints(), 0);
+}

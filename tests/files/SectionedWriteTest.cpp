@@ -1,0 +1,334 @@
+#include "DataSetRecorder.h"
+#include "QtPrinters.h"
+#include "files/GPSDataFile.h"
+#include "gpsdata/GPSData.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using files::GPSDataFile;
+using gpsdata::GPSData;
+
+namespace {
+
+// Reads a saved file back field by field from the published layout.
+class LayoutReader {
+public:
+    explicit LayoutReader(const QByteArray& bytes) : m_bytes(bytes), m_in(m_bytes) {
+        m_in.setByteOrder(QDataStream::LittleEndian);
+        m_in.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    }
+    quint8 I8() { return Get<quint8>(); }
+    qint16 I16() { return Get<qint16>(); }
+    qint32 I32() { return Get<qint32>(); }
+    double F64() { return Get<double>(); }
+    QByteArray Raw(int n) {
+        QByteArray b(n, '\0');
+        m_in.readRawData(b.data(), n);
+        return b;
+    }
+    QByteArray Text8() { return Raw(I8()); }
+    QByteArray Text16() { return Raw(I16()); }
+    // Moves to a 1-based position.
+    void Seek(qint32 position) { m_in.device()->seek(position - 1); }
+    qint32 Next() const { return qint32(m_in.device()->pos()) + 1; }
+    bool Ok() const { return m_in.status() == QDataStream::Ok; }
+
+private:
+    template <typename T> T Get() {
+        T v{};
+        m_in >> v;
+        return v;
+    }
+    QByteArray m_bytes;
+    QDataStream m_in;
+};
+
+struct Entry {
+    qint32 type, position, length;
+};
+
+class SectionedWrite : public ::testing::Test {
+protected:
+    QByteArray Save() {
+        path = dir.filePath("saved.nrv");
+        data.SetPath(path);
+        EXPECT_TRUE(GPSDataFile(data).SaveFile());
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+
+    // Reads the header and the directory; leaves `in` after the directory.
+    QList<Entry> Directory(LayoutReader& in, Entry* closing = nullptr) {
+        EXPECT_EQ(QString::fromUtf8(in.Text8()), path);
+        EXPECT_EQ(in.Text8(), "");
+        EXPECT_EQ(in.Text8(), "");
+        description = in.Text8();
+        EXPECT_EQ(in.I16(), -1);
+        directoryStart = in.Next();
+        QList<Entry> entries;
+        for (;;) {
+            Entry e{in.I32(), in.I32(), in.I32()};
+            if (!in.Ok() || e.type == -1) {
+                if (closing)
+                    *closing = e;
+                return entries;
+            }
+            entries.append(e);
+        }
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    QByteArray description;
+    qint32 directoryStart = 0;
+    GPSData data;
+};
+
+QList<qint32> Types(const QList<Entry>& entries) {
+    QList<qint32> types;
+    for (const Entry& e : entries)
+        types << e.type;
+    return types;
+}
+
+} // namespace
+
+TEST_F(SectionedWrite, AnEmptyDataSetHoldsProductInformationAndEmptyRouteSlots) {
+    data.SetDescription("Trip");
+    LayoutReader in(Save());
+    Entry closing{};
+    const QList<Entry> entries = Directory(in, &closing);
+    EXPECT_EQ(description, "Trip");
+    ASSERT_EQ(Types(entries), (QList<qint32>{1, 4}));
+    EXPECT_EQ(entries[0].position, directoryStart + 132);
+    EXPECT_EQ(entries[0].length, 2 + 8 * (9 + 28));
+    EXPECT_EQ(entries[1].position, entries[0].position + entries[0].length);
+    EXPECT_EQ(entries[1].length, 2 + 14 * 99);
+    EXPECT_EQ(closing.type, -1);
+    EXPECT_EQ(closing.position, entries[1].length) << "the closing entry holds the last length first";
+    EXPECT_EQ(closing.length, entries[1].position + entries[1].length);
+
+    in.Seek(entries[0].position);
+    ASSERT_EQ(in.I16(), 37);
+    QList<qint32> values;
+    for (qint32 key = 1; key <= 9; ++key) {
+        EXPECT_EQ(in.I32(), key);
+        values << in.I32();
+    }
+    EXPECT_EQ(values, (QList<qint32>{-1, 999, 999, 28, 99, 2000, 99, 2, 3000}));
+    for (int i = 0; i < 28; ++i) {
+        EXPECT_EQ(in.I32(), 1000 + i);
+        EXPECT_EQ(in.I32(), -1);
+    }
+    in.Seek(entries[1].position);
+    EXPECT_EQ(in.I16(), 99);
+    EXPECT_EQ(in.Raw(12), QByteArray(12, ' '));
+    EXPECT_EQ(in.I16(), 0);
+}
+
+TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
+    auto* w = data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate", 1);
+    data.AddNewFileWaypoint(2, 7, 8, "B", 0, 0, "", 0);
+    data.AddRoute(5, "Lake", {4, 2});
+    data.AddFileIcon(3, 2, 45.5, -122.25);
+    data.AddTrail(1, "Walk", 0, 0, {1, 2}, {3, 4}, QList<bool>{true, false});
+    LayoutReader in(Save());
+    const QList<Entry> entries = Directory(in);
+    ASSERT_EQ(Types(entries), (QList<qint32>{1, 4, 5, 9, 10}));
+    for (int i = 1; i < entries.size(); ++i)
+        EXPECT_EQ(entries[i].position, entries[i - 1].position + entries[i - 1].length);
+
+    in.Seek(entries[1].position);
+    EXPECT_EQ(in.I16(), 99);
+    for (int slot = 0; slot < 5; ++slot)
+        EXPECT_EQ((in.Raw(12), in.I16()), 0) << slot;
+    EXPECT_EQ(in.Raw(12), "Lake        ");
+    ASSERT_EQ(in.I16(), 2);
+    EXPECT_EQ(in.I16(), 0);
+    EXPECT_EQ(in.I16(), 4);
+    EXPECT_EQ(in.I16(), 0);
+    EXPECT_EQ(in.I16(), 2);
+    EXPECT_EQ(entries[1].length, 2 + 14 * 99 + 4 * 2);
+
+    in.Seek(entries[2].position);
+    EXPECT_EQ(in.I16(), 1);
+    EXPECT_EQ(in.I16(), 2);
+    EXPECT_NEAR(in.F64(), 45.5, 1e-5);
+    EXPECT_NEAR(in.F64(), -122.25, 1e-5);
+    EXPECT_EQ(entries[2].length, 2 + 18);
+
+    in.Seek(entries[3].position);
+    EXPECT_EQ(in.I16(), 2);
+    EXPECT_EQ(in.Text16(), "Home");
+    EXPECT_EQ(in.I16(), 4);
+    EXPECT_EQ(in.I32(), w->FileDate());
+    EXPECT_EQ(in.I16(), 3);
+    EXPECT_EQ(in.I32(), 100);
+    EXPECT_EQ(in.I32(), -200);
+    EXPECT_EQ(in.I16(), 4) << "comment length";
+    EXPECT_EQ(in.I16(), 1) << "type before the comment";
+    EXPECT_EQ(in.Raw(4), "gate");
+    EXPECT_EQ(in.Text16(), "B");
+    in.Raw(2 + 4 + 2 + 4 + 4);
+    EXPECT_EQ(in.I16(), 0);
+    EXPECT_EQ(in.I16(), 0);
+    EXPECT_EQ(in.Next(), entries[3].position + entries[3].length);
+
+    in.Seek(entries[4].position);
+    EXPECT_EQ(in.I16(), 1);
+    EXPECT_EQ(in.I16(), 1);
+    EXPECT_EQ(in.Text16(), "Walk");
+    ASSERT_EQ(in.I16(), 2);
+    EXPECT_EQ(in.I32(), 1);
+    EXPECT_EQ(in.I32(), 3);
+    EXPECT_NE(in.I16(), 0);
+    EXPECT_EQ(in.I32(), 2);
+    EXPECT_EQ(in.I32(), 4);
+    EXPECT_EQ(in.I16(), 0);
+    EXPECT_TRUE(in.Ok());
+}
+
+TEST_F(SectionedWrite, WithAProductTheTableSuppliesRouteWaypointsAndTrailPoints) {
+    const QString ini = dir.filePath("GPS.INI");
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Unit]\r\nid=12\r\nroutewpts=500\r\ndeltas=1000\r\n");
+    f.close();
+    GPSData withTable(ini);
+    ASSERT_TRUE(withTable.SetProductID(12));
+    path = dir.filePath("p.nrv");
+    withTable.SetPath(path);
+    ASSERT_TRUE(GPSDataFile(withTable).SaveFile());
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    LayoutReader in(saved.readAll());
+    const QList<Entry> entries = Directory(in);
+    in.Seek(entries[0].position);
+    EXPECT_EQ(in.I16(), 7 + 28);
+    QList<qint32> keys;
+    for (int i = 0; i < 7; ++i) {
+        keys << in.I32();
+        in.I32();
+    }
+    EXPECT_EQ(keys, (QList<qint32>{1, 2, 3, 4, 5, 7, 8}));
+
+    GPSData back(ini);
+    back.SetPath(path);
+    GPSDataFile(back).OpenFile(false);
+    EXPECT_EQ(back.ProductID(), 12);
+    EXPECT_EQ(back.MaxNumGPSRouteWaypoints(), 500);
+    EXPECT_EQ(back.MaxNumGPSTrailDeltas(), 1000);
+}
+
+TEST_F(SectionedWrite, AReloadGivesTheSameDataSetWithIconsRenumbered) {
+    data.SetMaxNumGPSWaypoints(500);
+    data.SetValidSymbol(5, false);
+    data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate code", 2);
+    data.AddRoute(5, "Lake", {4, 4});
+    data.AddFileIcon(3, 2, 45.5, -122.25);
+    data.AddFileIcon(7, 1, -10, 10);
+    data.AddTrail(0, "Walk", 0, 0, {1, 2, 3}, {3, 4, 5}, QList<bool>{true, false, true});
+    data.SetDescription("Trip");
+    Save();
+
+    GPSData back;
+    DataSetRecorder seen(back);
+    back.SetPath(path);
+    GPSDataFile(back).OpenFile(false);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_FALSE(back.Dirty());
+    EXPECT_EQ(back.Description(), "Trip");
+    EXPECT_EQ(back.MaxNumGPSWaypoints(), 500);
+    EXPECT_FALSE(back.ValidSymbol(5));
+    const auto* w = back.Waypoint(4);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Comment, "gate code");
+    EXPECT_EQ(w->WaypointType(), 2);
+    EXPECT_EQ(w->FileDate(), 86400);
+    EXPECT_EQ(back.Route(5)->Waypoints(), (QList<qint16>{4, 4}));
+    EXPECT_EQ(back.Icons().Keys(), (QList<qint16>{0, 1}));
+    EXPECT_EQ(back.Icon(1)->IcnSymbol(), 1);
+    ASSERT_EQ(back.Trail(0)->NumPoints(), 3);
+    EXPECT_FALSE(back.Trail(0)->Continuous(1));
+    EXPECT_EQ(back.Trail(0)->PointY(2), 5);
+}
+
+TEST_F(SectionedWrite, AviationRoutesSurviveASaveAndReload) {
+    const auto aviation = qint16(0xE010);
+    data.AddNewFileWaypoint(aviation, 1, 2, "KPDX", 0, 0, "", 0);
+    data.AddRoute(0, "Fly", {aviation});
+    Save();
+    GPSData back;
+    DataSetRecorder seen(back);
+    back.SetPath(path);
+    GPSDataFile(back).OpenFile(false);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    ASSERT_NE(back.Route(0), nullptr);
+    EXPECT_TRUE(back.Route(0)->LegIsJeppesen(0));
+}
+
+TEST_F(SectionedWrite, UnusedTemporaryWaypointsAreDroppedAndTheSetIsClean) {
+    data.AddNewFileWaypoint(1, 0, 0, "Temp", 0, 0, "", 1);
+    data.AddNewFileWaypoint(2, 0, 0, "Kept", 0, 0, "", 1);
+    data.AddRoute(0, "R", {2});
+    data.SetDirty(true);
+    Save();
+    EXPECT_EQ(data.Waypoint(1), nullptr);
+    EXPECT_NE(data.Waypoint(2), nullptr);
+    EXPECT_FALSE(data.Dirty());
+}
+
+TEST_F(SectionedWrite, AFailedSaveLeavesTheOldFileAndSaysSo) {
+    path = dir.filePath("old.nrv");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous contents");
+    old.close();
+    for (int i = 0; i < 400; ++i)
+        data.AddNewFileWaypoint(qint16(i), i, i, QString(40, 'N'), 0, 0, QString(200, 'c'), 0);
+    data.SetPath(path);
+    data.SetDirty(true);
+    DataSetRecorder seen(data);
+
+    // The file system refuses to grow any file past 4 KB, as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool ok = GPSDataFile(data).SaveFile();
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(seen.errors.size(), 1);
+    EXPECT_TRUE(seen.errors[0].startsWith("Error saving " + path + "\r\n")) << seen.errors[0].toStdString();
+    EXPECT_TRUE(data.Dirty());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "previous contents");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.nrv"}) << "no temporary file is left";
+}
+
+TEST_F(SectionedWrite, APathOfEightyFiveBytesIsStillReadBack) {
+    const QString base = dir.path() + "/";
+    path = base + QString(85 - base.toUtf8().size() - 4, 'n') + ".nrv";
+    ASSERT_EQ(path.toUtf8().size(), 85);
+    data.SetPath(path);
+    data.AddNewFileWaypoint(0, 0, 0, "A", 0, 0, "", 0);
+    ASSERT_TRUE(GPSDataFile(data).SaveFile());
+    GPSData back;
+    DataSetRecorder seen(back);
+    back.SetPath(path);
+    GPSDataFile(back).OpenFile(false);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_EQ(back.CountWaypoints(), 1);
+}

@@ -1,0 +1,91 @@
+#include "mapbuild/MasterListWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using mapbuild::MasterListWriter;
+
+namespace {
+
+class MasterList : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        for (const char* sub : {"res", "cd1", "cd2"})
+            QDir(dir.path()).mkdir(QString::fromLatin1(sub));
+    }
+    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    void Put(const QString& name, const QByteArray& bytes) const {
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QStringList Written(bool allDrives, bool high = false) const {
+        const auto result =
+            MasterListWriter(Path("res"), high, {Path("cd1"), Path("cd2")}).Write("Out.txt", allDrives);
+        EXPECT_TRUE(result.written);
+        QFile f(Path("res/Out.txt"));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        EXPECT_TRUE(text.isEmpty() || text.endsWith("\r\n"));
+        return text.split("\r\n", Qt::SkipEmptyParts);
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(MasterList, FilesInTheListFolderAreTakenFromThere) {
+    Put("res/MasterList.txt", "West.at5\r\n");
+    Put("res/West.at5", "x");
+    Put("cd1/West.at5", "x");
+    EXPECT_EQ(Written(false), QStringList{Path("res/West.at5")});
+}
+
+TEST_F(MasterList, OtherwiseTheFirstDriveHoldingTheFileIsUsed) {
+    Put("res/MasterList.txt", "West.at5\nEast.AT5\nGone.at5\n");
+    Put("res/West.at5", ""); // empty files do not count
+    Put("cd1/West.at5", "");
+    Put("cd2/West.at5", "x");
+    Put("cd1/East.AT5", "x");
+    EXPECT_EQ(Written(false), (QStringList{Path("cd2/West.at5"), Path("cd1/East.AT5")}));
+    const auto result =
+        MasterListWriter(Path("res"), false, {Path("cd1"), Path("cd2")}).Write("Out.txt", false);
+    EXPECT_TRUE(result.leftOut);
+}
+
+TEST_F(MasterList, WithAllDrivesAnEntryIsWrittenOncePerDrive) {
+    Put("res/MasterList.txt", "Lib.dat\n");
+    EXPECT_EQ(Written(true), (QStringList{Path("cd1/Lib.dat"), Path("cd2/Lib.dat")}));
+}
+
+TEST_F(MasterList, OnlyAt5EntriesAreTakenWithoutAllDrives) {
+    Put("res/MasterList.txt", "Lib.dat\nTwo.part.at5\n");
+    Put("res/Lib.dat", "x");
+    Put("res/Two.part.at5", "x");
+    EXPECT_TRUE(Written(false).isEmpty());
+}
+
+TEST_F(MasterList, HighDetailFilesOnlyWithHighDetail) {
+    Put("res/MasterList.txt", "Overlay1.at5\nLargeScaleNE.at5\nBase.at5\n");
+    for (const char* name : {"res/Overlay1.at5", "res/LargeScaleNE.at5", "res/Base.at5"})
+        Put(QString::fromLatin1(name), "x");
+    EXPECT_EQ(Written(false), QStringList{Path("res/Base.at5")});
+    EXPECT_EQ(Written(false, true).size(), 3);
+}
+
+TEST_F(MasterList, MissingMasterListWritesNothing) {
+    const auto result = MasterListWriter(Path("res"), false, {}).Write("Out.txt", true);
+    EXPECT_FALSE(result.written);
+    EXPECT_FALSE(QFile::exists(Path("res/Out.txt")));
+}
+
+TEST_F(MasterList, OverlongAndBinaryLinesAreSkipped) {
+    Put("res/MasterList.txt", QByteArray(10000, 'a') + ".at5\n" + QByteArray("b\0c.at5\n", 8) + "Ok.at5\n");
+    Put("res/Ok.at5", "x");
+    EXPECT_EQ(Written(false), QStringList{Path("res/Ok.at5")});
+}
+
+} // namespace

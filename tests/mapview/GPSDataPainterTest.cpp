@@ -1,0 +1,236 @@
+#include "RecordingBorderEngine.h"
+
+#include "geo/Coordinates.h"
+#include "gpsdata/GPSData.h"
+#include "mapview/GPSDataPainter.h"
+#include "mapview/StandardPalette.h"
+#include "mapview/WindowObject.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using gpsdata::GPSData;
+using mapview::GPSDataPainter;
+using mapview::StandardPalette;
+using mapview::WindowObject;
+
+namespace {
+
+const QRgb MapColour = qRgb(0, 160, 0);
+
+// Lines are smoothed, so their pixels are blends of the line colour and the map.
+bool Reddish(QRgb p) {
+    return qRed(p) > qGreen(p) + 30 && qBlue(p) < 80;
+}
+bool Magentaish(QRgb p) {
+    return qRed(p) > qGreen(p) + 30 && qBlue(p) > qGreen(p) + 30;
+}
+
+class DrawingGPSData : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "tf_mapview_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            new QGuiApplication(argc, argv); // fonts need the application; it lives for the run
+    }
+
+    DrawingGPSData() {
+        window.MapPicture.Width = 400;
+        window.MapPicture.Height = 300;
+        window.SetZoomRange(window.MinZoomRange() * 10); // ten units per pixel
+        image.fill(MapColour);
+    }
+
+    void Draw() {
+        QPainter painter(&image);
+        GPSDataPainter(window, painter).Draw(data);
+    }
+    // Internal position of a pixel of the picture.
+    qint32 UnitX(double px) const { return qRound((px + window.PixelLeft) / window.PixelsPerUnitX); }
+    qint32 UnitY(double py) const { return qRound((py + window.PixelTop) / window.PixelsPerUnitY); }
+    // The smallest rectangle holding every pixel for which `drawn` is true.
+    template <typename Pred> QRect Bounds(Pred drawn, QRect area = QRect()) const {
+        if (area.isNull())
+            area = image.rect();
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (drawn(image.pixel(x, y)))
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
+    QRect Changed(QRect area = QRect()) const {
+        return Bounds([](QRgb p) { return p != MapColour; }, area);
+    }
+    int Count(QRgb colour) const {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    }
+    gpsdata::WaypointObject* Waypoint(qint16 index, double px, double py, qint32 type = 0) {
+        return data.AddWaypoint(index, UnitX(px), UnitY(py), 0, QStringLiteral("W%1").arg(index), 5, 0, type);
+    }
+
+    RecordingBorderEngine engine;
+    WindowObject window{engine};
+    GPSData data;
+    QImage image{400, 300, QImage::Format_RGB32};
+};
+
+} // namespace
+
+TEST(StandardPalette, IndexesAreTheDesktopColours) {
+    EXPECT_EQ(StandardPalette(0), QColor(0, 0, 0));
+    EXPECT_EQ(StandardPalette(9), QColor(0, 0, 255));
+    EXPECT_EQ(StandardPalette(12), QColor(255, 0, 0));
+    EXPECT_EQ(StandardPalette(13), QColor(255, 0, 255));
+    EXPECT_EQ(StandardPalette(15), QColor(255, 255, 255));
+    EXPECT_EQ(StandardPalette(16), QColor(0, 0, 0));
+    EXPECT_EQ(StandardPalette(-1), QColor(0, 0, 0));
+}
+
+TEST_F(DrawingGPSData, ASymbolIsCentredOnItsPositionWithTheMapAround) {
+    window.ShowWaypointNames = false;
+    Waypoint(0, 200, 150);
+    Draw();
+    const QRect drawn = Changed();
+    ASSERT_FALSE(drawn.isNull());
+    EXPECT_NEAR(drawn.center().x(), 200, 1);
+    EXPECT_NEAR(drawn.center().y(), 150, 1);
+    EXPECT_LE(drawn.width(), 16);
+    EXPECT_LT(qGray(image.pixel(200, 150)), 60);
+    EXPECT_EQ(image.pixel(190, 150), MapColour);
+}
+
+TEST_F(DrawingGPSData, NamesStandCentredBelowTheirSymbols) {
+    window.WaypointNamesColor = 9;
+    Waypoint(0, 200, 100)->SetWptName("NAME");
+    Draw();
+    const QRect symbol = Changed(QRect(180, 90, 40, 19));
+    const QRect label = Bounds([](QRgb p) { return p == qRgb(0, 0, 255); });
+    ASSERT_FALSE(label.isNull());
+    EXPECT_GE(label.top(), symbol.bottom());
+    EXPECT_LT(label.top(), 100 + 16);
+    EXPECT_NEAR(label.center().x(), 200, 2);
+    EXPECT_GT(label.width(), 20);
+    // The label's background is opaque white.
+    EXPECT_GT(Count(qRgb(255, 255, 255)), 100);
+}
+
+TEST_F(DrawingGPSData, SwitchesLeaveOutWhatIsOff) {
+    Waypoint(0, 100, 100);
+    data.AddLurchIcon(0, UnitX(300), UnitY(100), 7);
+    data.AddTrail(0, "T", 0, 0, {UnitX(50), UnitX(350)}, {UnitY(250), UnitY(250)}, QList<bool>{true, true});
+    data.AddRoute(0, "R", {0, 0});
+    window.DrawWaypoints = false;
+    window.ShowWaypointNames = true;
+    window.DrawIcons = false;
+    window.DrawTrails = false;
+    window.DrawRoutes = false;
+    Draw();
+    EXPECT_TRUE(Changed().isNull());
+
+    window.DrawIcons = true;
+    Draw();
+    EXPECT_TRUE(Changed(QRect(0, 0, 200, 300)).isNull());
+    EXPECT_FALSE(Changed(QRect(280, 80, 40, 40)).isNull());
+}
+
+TEST_F(DrawingGPSData, WaypointsWithoutNamesShowOnlyTheirSymbols) {
+    window.ShowWaypointNames = false;
+    Waypoint(0, 100, 100)->SetWptName("A LONG WAYPOINT NAME");
+    Draw();
+    EXPECT_LE(Changed().width(), 16);
+    EXPECT_LE(Changed().height(), 16);
+}
+
+TEST_F(DrawingGPSData, TemporaryWaypointsShowOnlyThroughTheirRoutes) {
+    window.ShowWaypointNames = false;
+    Waypoint(1, 300, 200, 1);
+    Draw();
+    EXPECT_TRUE(Changed().isNull());
+
+    Waypoint(0, 100, 200);
+    data.AddRoute(0, "R", {0, 1});
+    Draw();
+    EXPECT_FALSE(Changed(QRect(290, 190, 20, 20)).isNull());
+}
+
+TEST_F(DrawingGPSData, RouteLegsAreGreatCircles) {
+    window.MidY = geo::LatitudeToY(45);
+    window.SetZoomRange(4000);
+    window.DrawWaypoints = false;
+    // Two waypoints at 45 degrees north, 60 degrees of longitude apart.
+    data.AddWaypoint(0, geo::LongitudeToX(-30), geo::LatitudeToY(45), 0, "W", 0, 0, 0);
+    data.AddWaypoint(1, geo::LongitudeToX(30), geo::LatitudeToY(45), 0, "E", 0, 0, 0);
+    data.AddRoute(0, "R", {0, 1});
+    Draw();
+    const double endY = window.ToPixelY(geo::LatitudeToY(45));
+    const QRect middle = Bounds(Magentaish, QRect(195, 0, 10, 300));
+    ASSERT_FALSE(middle.isNull());
+    // The great circle bends towards the pole, well above the straight line.
+    EXPECT_LT(middle.bottom(), endY - 10);
+}
+
+TEST_F(DrawingGPSData, TheLegUnderEditIsLeftToTheMapWindow) {
+    window.ShowWaypointNames = false;
+    window.DrawWaypoints = false;
+    Waypoint(0, 50, 100);
+    Waypoint(1, 200, 100);
+    Waypoint(2, 350, 100);
+    data.AddRoute(4, "R", {0, 1, 2});
+    data.SetEditingRoute(4);
+    data.SetEditingRouteLeg(1);
+    Draw();
+    EXPECT_TRUE(Bounds(Magentaish, QRect(70, 90, 110, 20)).isNull());
+    EXPECT_FALSE(Bounds(Magentaish, QRect(220, 90, 110, 20)).isNull());
+}
+
+TEST_F(DrawingGPSData, OnlyOpenRoutesAreDrawnWhenAsked) {
+    window.ShowWaypointNames = false;
+    window.DrawWaypoints = false;
+    Waypoint(0, 50, 50);
+    Waypoint(1, 350, 50);
+    Waypoint(2, 50, 250);
+    Waypoint(3, 350, 250);
+    data.AddRoute(1, "NORTH", {0, 1});
+    data.AddRoute(12, "SOUTH", {2, 3});
+    window.DrawRoutes = false;
+    window.DrawOnlyOpenRoutes = true;
+    window.OpenRouteEditors = QStringList{"Rte:12"};
+    Draw();
+    EXPECT_TRUE(Bounds(Magentaish, QRect(0, 0, 400, 150)).isNull()); // "Rte:1" is not "Rte:12"
+    EXPECT_FALSE(Bounds(Magentaish, QRect(0, 150, 400, 150)).isNull());
+
+    image.fill(MapColour);
+    window.OpenRouteEditors.clear();
+    data.SetEditingRoute(1);
+    Draw();
+    EXPECT_FALSE(Bounds(Magentaish, QRect(0, 0, 400, 150)).isNull());
+    EXPECT_TRUE(Bounds(Magentaish, QRect(0, 150, 400, 150)).isNull());
+}
+
+TEST_F(DrawingGPSData, TrailsBreakWherePointsAreNotContinuous) {
+    const QList<qint32> xs = {UnitX(20), UnitX(120), UnitX(220), UnitX(320)};
+    const QList<qint32> ys(4, UnitY(150));
+    data.AddTrail(0, "T", 0, 0, xs, ys, QList<bool>{true, true, false, true});
+    Draw();
+    EXPECT_FALSE(Bounds(Reddish, QRect(40, 140, 60, 20)).isNull());
+    EXPECT_TRUE(Bounds(Reddish, QRect(140, 140, 60, 20)).isNull());
+    EXPECT_FALSE(Bounds(Reddish, QRect(240, 140, 60, 20)).isNull());
+}
+
+TEST_F(DrawingGPSData, LaterKindsLieOnTop) {
+    window.ShowWaypointNames = false;
+    data.AddTrail(0, "T", 0, 0, {UnitX(100), UnitX(300)}, {UnitY(150), UnitY(150)}, QList<bool>{true, true});
+    data.AddLurchIcon(0, UnitX(200), UnitY(150), 5); // a black dot
+    Draw();
+    EXPECT_LT(qGray(image.pixel(200, 150)), 60);
+    EXPECT_TRUE(Reddish(image.pixel(150, 150)));
+}

@@ -1,0 +1,174 @@
+#include "mapview/UndoStack.h"
+#include "gpsdata/GPSData.h"
+
+#include <gtest/gtest.h>
+
+using gpsdata::GPSData;
+using mapview::UndoStack;
+
+namespace {
+
+class UndoRedo : public ::testing::Test {
+protected:
+    // A command as the windows run it: the undo step first, then the change
+    // (here: one more waypoint).
+    void Command(const QString& name) {
+        stack.PushUndoOperation(false, name);
+        ASSERT_NE(data.AddNewWaypoint(false), nullptr);
+    }
+    void ExpectMenu(const QString& undo, bool undoEnabled, const QString& redo, bool redoEnabled) const {
+        EXPECT_EQ(stack.UndoCaption(), undo);
+        EXPECT_EQ(stack.UndoEnabled(), undoEnabled);
+        EXPECT_EQ(stack.RedoCaption(), redo);
+        EXPECT_EQ(stack.RedoEnabled(), redoEnabled);
+    }
+    int UndoAll() {
+        int undos = 0;
+        while (stack.UndoEnabled()) {
+            stack.PerformUndoOperation();
+            ++undos;
+        }
+        return undos;
+    }
+
+    GPSData data;
+    UndoStack stack{data};
+};
+
+} // namespace
+
+TEST_F(UndoRedo, StartsWithNothingToUndoOrRedo) {
+    ExpectMenu("Can't Undo", false, "Can't Redo", false);
+    stack.PerformUndoOperation();
+    stack.PerformRedoOperation();
+    EXPECT_EQ(stack.Count(), 0);
+}
+
+TEST_F(UndoRedo, UndoAndRedoADroppedWaypoint) {
+    Command("Drop Waypoint");
+    ExpectMenu("&Undo Drop Waypoint", true, "Can't Redo", false);
+
+    stack.PerformUndoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 0);
+    ExpectMenu("Can't Undo", false, "&Redo Drop Waypoint", true);
+
+    stack.PerformRedoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    ExpectMenu("&Undo Drop Waypoint", true, "Can't Redo", false);
+}
+
+TEST_F(UndoRedo, TwoUndosAndOneRedoLeaveTheStateAfterTheFirstCommand) {
+    Command("Drop Waypoint");
+    Command("Paste");
+    stack.PerformUndoOperation();
+    ExpectMenu("&Undo Drop Waypoint", true, "&Redo Paste", true);
+    stack.PerformUndoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 0);
+    stack.PerformRedoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    ExpectMenu("&Undo Drop Waypoint", true, "&Redo Paste", true);
+    stack.PerformRedoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    ExpectMenu("&Undo Paste", true, "Can't Redo", false);
+}
+
+TEST_F(UndoRedo, ANewCommandAfterAnUndoDiscardsTheRedo) {
+    Command("Drop Waypoint");
+    Command("Paste");
+    stack.PerformUndoOperation();
+    EXPECT_EQ(stack.Count(), 3); // with the state after the last command
+    Command("Cut");
+    EXPECT_EQ(stack.Count(), 2);
+    ExpectMenu("&Undo Cut", true, "Can't Redo", false);
+    stack.PerformRedoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 2);
+}
+
+TEST_F(UndoRedo, FiftyCommandsAllowFortyNineUndosBackToTheFirstCommand) {
+    for (int i = 1; i <= 50; ++i)
+        Command(QStringLiteral("Drop %1").arg(i));
+    EXPECT_EQ(stack.Count(), 50);
+    EXPECT_EQ(UndoAll(), 49);
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_EQ(stack.Count(), 50);
+    ExpectMenu("Can't Undo", false, "&Redo Drop 2", true);
+}
+
+TEST_F(UndoRedo, FiftyOneCommandsUndoBackToTheSecondCommand) {
+    for (int i = 1; i <= 51; ++i)
+        Command(QStringLiteral("Drop %1").arg(i));
+    EXPECT_EQ(stack.Count(), 50);
+    EXPECT_EQ(UndoAll(), 49);
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    while (stack.RedoEnabled())
+        stack.PerformRedoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 51);
+}
+
+TEST_F(UndoRedo, SnapshotsAreCopiesThatLaterEditsDoNotReach) {
+    Command("Drop Waypoint");
+    const auto held = data.Waypoints().begin()->object; // a window keeping the waypoint
+    gpsdata::WaypointObject* live = held.get();
+    const QString name = live->WptName();
+    stack.PushUndoOperation(false, "Move Waypoint");
+    live->SetWptName("MOVED");
+    live->SetX(12345);
+
+    stack.PerformUndoOperation();
+    ASSERT_NE(data.Waypoint(0), nullptr);
+    EXPECT_NE(data.Waypoint(0), live);
+    EXPECT_EQ(data.Waypoint(0)->WptName(), name);
+    EXPECT_EQ(data.Waypoint(0)->X(), 0);
+}
+
+TEST_F(UndoRedo, AStepRestoredTwiceIsRestoredAsItWasTaken) {
+    Command("Drop Waypoint");
+    stack.PerformUndoOperation();
+    stack.PerformRedoOperation();
+    data.Waypoint(0)->SetWptName("EDITED WITHOUT A STEP");
+    stack.PerformUndoOperation();
+    stack.PerformRedoOperation();
+    EXPECT_NE(data.Waypoint(0)->WptName(), "EDITED WITHOUT A STEP");
+}
+
+TEST_F(UndoRedo, UndoRestoresEveryKindTheLimitsAndTheEditedLeg) {
+    data.AddRoute(3, "Lake", {0, 0});
+    data.AddLurchIcon(4, 100, 200, 5);
+    data.AddTrail(1, "TRACK", 10, 20, {1, 2}, {3, 4});
+    data.SetEditingRouteLeg(2);
+    stack.PushUndoOperation(false, "Download Waypoints");
+    data.DeleteRoutes();
+    data.DeleteIcons();
+    data.DeleteTrails();
+    data.SetEditingRouteLeg(0);
+    data.SetMaxNumGPSWaypoints(500);
+    data.SetMaxNumGPSTrailDeltas(1000);
+
+    int listEvents = 0;
+    for (auto signal : {&GPSData::WaypointListModified, &GPSData::RouteListModified,
+                        &GPSData::IconListModified, &GPSData::TrailListModified})
+        QObject::connect(&data, signal, [&] { ++listEvents; });
+    stack.PerformUndoOperation();
+    EXPECT_GE(listEvents, 4);
+    ASSERT_NE(data.Route(3), nullptr);
+    EXPECT_EQ(data.Route(3)->RteName(), "Lake");
+    EXPECT_EQ(data.Route(3)->NumWaypoints(), 2);
+    ASSERT_NE(data.Icon(4), nullptr);
+    EXPECT_EQ(data.Icon(4)->IcnSymbol(), 5);
+    ASSERT_NE(data.Trail(1), nullptr);
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 3);
+    EXPECT_EQ(data.EditingRouteLeg(), 2);
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 999);
+    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 3000);
+}
+
+TEST_F(UndoRedo, ClearingEmptiesTheStack) {
+    Command("Drop Waypoint");
+    Command("Drop Waypoint");
+    stack.PerformUndoOperation();
+    stack.ClearUndoStack();
+    EXPECT_EQ(stack.Count(), 0);
+    ExpectMenu("Can't Undo", false, "Can't Redo", false);
+    stack.PerformRedoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 1);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "gpsdata/GPSData.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace cli {
+
+// A data set for one command, with every FileError and Warning it raises
+// kept in order.
+class DataSetSession {
+public:
+    DataSetSession();
+
+    gpsdata::GPSData& Data() { return data_; }
+    const QStringList& Messages() const { return messages_; }
+
+    // False, after a message, when the file does not exist or cannot be read
+    // at all; true otherwise, whatever the file held.
+    bool Open(const QString& path, QTextStream& err, const char* command);
+    // True when the file was read without a problem (Open's and the load's).
+    bool Complete() const { return complete_; }
+    bool Save(const QString& path, QTextStream& err, const char* command);
+    // Prints the messages raised so far, one per line, to `err`.
+    void PrintMessages(QTextStream& err, const char* command) const;
+
+private:
+    gpsdata::GPSData data_;
+    QStringList messages_;
+    bool complete_ = false;
+};
+
+} // namespace cli
