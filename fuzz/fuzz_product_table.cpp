@@ -10,8 +10,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
+    QString text = QString::fromUtf8(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
     QTextStream in(&text);
     gpsdata::ProductTable table;
     table.Read(in);
