@@ -4,7 +4,7 @@
 #include "carver/Carver.h"
 #include "mapview/WindowObject.h"
 
-#include "support/RecordingPrompt.h"
+#include "MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,12 +19,10 @@ using namespace app;
 
 namespace {
 
-class MapWindow : public testing::Test {
+class MapWindow : public MainWindowFixture {
 protected:
     void SetUp() override {
-        main = std::make_unique<frmMain>();
-        main->SetPrompt(&prompt);
-        main->Load();
+        MainWindowFixture::SetUp();
         QApplication::processEvents();
         display = main->findChild<QWidget*>(QStringLiteral("picDisplay"));
         ASSERT_NE(display, nullptr);
@@ -47,8 +45,6 @@ protected:
 
     mapview::WindowObject& View() { return main->Window(); }
 
-    testing_support::RecordingPrompt prompt;
-    std::unique_ptr<frmMain> main;
     QWidget* display = nullptr;
 };
 
