@@ -7,6 +7,7 @@
 #include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
 #include "app/MapDisplay.h"
+#include "app/MapEditing.h"
 #include "app/MapFile.h"
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
@@ -134,6 +135,11 @@ void frmMain::Load() {
     view_ = new MapViewControl(
         *map_, *window_, *status_, [this] { return gpsData_->PositionFormat(); }, this);
     mouse_ = new MapMouse(*map_->Display(), *window_, *view_, carver_, this);
+    editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
+    connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
+    connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    connect(map_->Display(), &MapDisplay::MouseMove, editing_,
+            [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
     ConnectMapModes();
     ConnectData();
@@ -313,8 +319,12 @@ void frmMain::ConnectMapModes() {
 }
 
 void frmMain::ShowMode() {
-    if (QAction* button = commands_->ModeButton(window_->Mode()))
+    const int mode = window_->Mode();
+    if (QAction* button = commands_->ModeButton(mode))
         button->setChecked(true);
+    // Only the route waypoint mode keeps a route under edit on the map.
+    if (mode != 4)
+        gpsData_->SetEditingRoute(-1);
     map_->Display()->update();
 }
 
