@@ -7,7 +7,9 @@
 #include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
 #include "app/MapDisplay.h"
+#include "app/MapEditing.h"
 #include "app/MapFile.h"
+#include "app/MapModes.h"
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
 #include "app/SettingsBridge.h"
@@ -15,7 +17,9 @@
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
 #include "app/Trace.h"
+#include "app/UnitUpdater.h"
 #include "app/WorkspaceCommands.h"
+#include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
@@ -59,7 +63,7 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
       undo_(std::make_unique<mapview::UndoStack>(*gpsData_)),
       mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
       configFolder_(SettingsLoader::UserConfigFolder()), dataFolder_(SettingsLoader::UserDataFolder()),
-      progress_(this), helpOpener_(&QDesktopServices::openUrl) {
+      progress_(this), helpOpener_(&QDesktopServices::openUrl), updateStarter_(&UnitUpdater::StartDetached) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -114,6 +118,7 @@ void frmMain::Load() {
     gpsData_->SetPrompt(&prompt_);
     Trace(QStringLiteral("MapData"));
     mapData_->SetCategorySource(&categories_);
+    window_->MakeUsedList = [this] { return mapData_->MakeUsedList(); };
     loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
                                                InstallFolder(), dataFolder_);
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
@@ -134,13 +139,19 @@ void frmMain::Load() {
     view_ = new MapViewControl(
         *map_, *window_, *status_, [this] { return gpsData_->PositionFormat(); }, this);
     mouse_ = new MapMouse(*map_->Display(), *window_, *view_, carver_, this);
+    editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
+    connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
+    connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    connect(map_->Display(), &MapDisplay::MouseMove, editing_,
+            [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
     ConnectMapModes();
     ConnectData();
     ConnectFiles();
     ConnectUndo();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    const QString res = QApplication::applicationDirPath() + QStringLiteral("/res");
+    const QString res =
+        masterFolder_.isEmpty() ? QApplication::applicationDirPath() + QStringLiteral("/res") : masterFolder_;
     master_.Open(res);
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
@@ -178,6 +189,11 @@ void frmMain::ConnectCommands() {
     };
     on("mnuFileExit", [this] { close(); });
     on("mnuHelpContents", [this] { ShowHelp(); });
+    on("mnuHelpUpdate", [this] {
+        const QString message = UnitUpdater::Start(cdDrive_, gpsData_->UpdatePostfix(), updateStarter_);
+        if (!message.isEmpty())
+            prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
+    });
     on("mnuHelpAbout", [this] {
         prompt_.Message(
             QStringLiteral("About Terrafold"),
@@ -306,15 +322,28 @@ void frmMain::ConnectMapModes() {
         connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
                 [this, mode] { window_->SetMode(mode); });
     connect(window_.get(), &mapview::WindowObject::ModeChange, this, &frmMain::ShowMode);
+    connect(commands_->Command(QStringLiteral("mnuViewMapOptions")), &QAction::triggered, this,
+            &frmMain::ShowMapSetup);
     connect(commands_->Command(QStringLiteral("mnuViewZoomIn")), &QAction::triggered, this,
             [this] { view_->ZoomStep(1); });
     connect(commands_->Command(QStringLiteral("mnuViewZoomOut")), &QAction::triggered, this,
             [this] { view_->ZoomStep(0); });
 }
 
+void frmMain::ShowMapSetup() {
+    auto* dialog = new frmMapSetup(*window_, *gpsData_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &frmMapSetup::Applied, view_, &MapViewControl::ViewChanged);
+    dialog->open();
+}
+
 void frmMain::ShowMode() {
-    if (QAction* button = commands_->ModeButton(window_->Mode()))
+    const int mode = window_->Mode();
+    if (QAction* button = commands_->ModeButton(mode))
         button->setChecked(true);
+    // Only the route waypoint mode keeps a route under edit on the map.
+    if (mode != ModeDropRouteWaypoint)
+        gpsData_->SetEditingRoute(-1);
     map_->Display()->update();
 }
 
