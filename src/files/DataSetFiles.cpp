@@ -6,7 +6,13 @@
 #include "files/PositionListExport.h"
 #include "files/PositionListImport.h"
 #include "files/SectionMessages.h"
+#include "files/UserDataFile.h"
 #include "gpsdata/GPSData.h"
+#include "linkpod/LinkPod.h"
+
+#include <QCoreApplication>
+
+#include <optional>
 
 namespace files {
 
@@ -20,19 +26,38 @@ DataSetFiles::Kind DataSetFiles::KindOf(const QString& path) {
     return Kind::Sectioned;
 }
 
-void DataSetFiles::RaiseUserDataUnavailable(gpsdata::GPSData& data, const QString& action,
-                                            const QString& path) {
-    // User data files are read and written by the communication control.
-    SectionMessages::Raise(data, action + path + SectionMessages::CrLf +
-                                     "User data files (.usr) need the communication control.");
+bool DataSetFiles::RunUserDataFile(gpsdata::GPSData& data, const QString& path, bool save,
+                                   linkpod::LinkPod* pod) {
+    // The control answers by events; wait for the end here so that callers
+    // get a result like any other kind of file.
+    if (!QCoreApplication::instance()) {
+        SectionMessages::Raise(data, (save ? "Error saving " : "Error opening ") + path +
+                                         SectionMessages::CrLf +
+                                         "User data files need the program's event loop.");
+        return false;
+    }
+    linkpod::LinkPod own;
+    UserDataFile file(data, pod ? *pod : own, data.Prompt(), nullptr);
+    std::optional<bool> ok;
+    QObject::connect(&file, &UserDataFile::Finished, [&](bool result) { ok = result; });
+    if (save)
+        file.Save(path);
+    else
+        file.Open(path);
+    while (!ok)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    return *ok;
 }
 
-bool DataSetFiles::Open(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected) {
+bool DataSetFiles::Open(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
+                        linkpod::LinkPod* pod) {
     data.SetPath(path);
     switch (KindOf(path)) {
     case Kind::UserData:
-        RaiseUserDataUnavailable(data, "Error opening ", path);
-        return false;
+        // Records replace objects with their index, so empty the set first
+        // as every other kind of open does.
+        data.NewGPSDataFile();
+        return RunUserDataFile(data, path, false, pod);
     case Kind::Gpx:
         return GpxFile::Open(data, path);
     case Kind::PositionList: {
@@ -50,12 +75,11 @@ bool DataSetFiles::Open(gpsdata::GPSData& data, const QString& path, bool Curren
     return GPSDataFile(data).OpenFile(CurrentlyConnected);
 }
 
-bool DataSetFiles::Save(gpsdata::GPSData& data, const QString& path) {
+bool DataSetFiles::Save(gpsdata::GPSData& data, const QString& path, linkpod::LinkPod* pod) {
     data.SetPath(path);
     switch (KindOf(path)) {
     case Kind::UserData:
-        RaiseUserDataUnavailable(data, "Error saving ", path);
-        return false;
+        return RunUserDataFile(data, path, true, pod);
     case Kind::Gpx:
         return GpxFile::Save(data, path);
     case Kind::PositionList: {

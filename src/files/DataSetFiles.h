@@ -5,6 +5,9 @@
 namespace gpsdata {
 class GPSData;
 }
+namespace linkpod {
+class LinkPod;
+}
 
 namespace files {
 
@@ -20,11 +23,16 @@ public:
 
     // Replaces the data set's contents with the file's; true when the file
     // was read without a problem.
-    static bool Open(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected = false);
-    static bool Save(gpsdata::GPSData& data, const QString& path);
+    // User data files go through `pod`, the program's communication control,
+    // or a control of their own when none is given; the call returns when the
+    // control has finished.
+    static bool Open(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected = false,
+                     linkpod::LinkPod* pod = nullptr);
+    static bool Save(gpsdata::GPSData& data, const QString& path, linkpod::LinkPod* pod = nullptr);
 
 private:
-    static void RaiseUserDataUnavailable(gpsdata::GPSData& data, const QString& action, const QString& path);
+    static bool RunUserDataFile(gpsdata::GPSData& data, const QString& path, bool save,
+                                linkpod::LinkPod* pod);
 };
 
 } // namespace files

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace gpsdata {
+class GPSData;
+}
+namespace linkpod {
+class LinkPod;
+}
+namespace ui {
+class Progress;
+class Prompt;
+} // namespace ui
+
+namespace files {
+
+// Opens and saves the data set as a ".usr" file through the communication
+// control: the control reads or writes the file into or from its data store
+// and reports the end by an event, so both run on after the call returns and
+// end with Finished.
+class UserDataFile : public QObject {
+    Q_OBJECT
+public:
+    UserDataFile(gpsdata::GPSData& data, linkpod::LinkPod& pod, ui::Prompt* prompt, ui::Progress* progress,
+                 QObject* parent = nullptr);
+
+    // The data set is not emptied first; records replace objects with their
+    // index. Problems are the data set's FileError texts.
+    void Open(const QString& path);
+    // Problems are message boxes titled "Error" (FileError texts when there is
+    // no prompt).
+    void Save(const QString& path);
+
+    static QString LoadFailureText(int result);
+    static QString SaveFailureText(int result);
+
+signals:
+    void Finished(bool ok);
+
+private:
+    void Progressed(int percent);
+    void Loaded(int result);
+    void Saved(int result);
+    void ShowAllGPSData();
+    void FillStore();
+    void Detach();
+    void Done(bool ok);
+
+    gpsdata::GPSData& data_;
+    linkpod::LinkPod& pod_;
+    ui::Prompt* prompt_;
+    ui::Progress* progress_;
+    QList<QMetaObject::Connection> attached_;
+};
+
+} // namespace files

@@ -1,0 +1,207 @@
+#include "files/UserDataFile.h"
+#include "DataSetRecorder.h"
+#include "QtPrinters.h"
+#include "files/DataSetFiles.h"
+#include "gpsdata/GPSData.h"
+#include "linkpod/LinkPod.h"
+#include "support/RecordingPrompt.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace files;
+
+namespace {
+
+// The largest data set a unit holds, with every field set.
+void Fill(gpsdata::GPSData& data) {
+    for (int i = 0; i < 999; ++i) {
+        auto* w = data.AddWaypoint(qint16(i), 1000 * i - 400000, 700 * i + 5000000, i,
+                                   QString("WPT%1").arg(i), i % 28, 33604 + i + 0.5, i % 3);
+        ASSERT_NE(w, nullptr);
+        w->Comment = i % 2 ? QString() : QString("note %1").arg(i);
+    }
+    for (int r = 0; r < 99; ++r) {
+        QList<qint16> legs;
+        for (int j = 0; j < 20; ++j)
+            legs << qint16((r * 7 + j * 13) % 999);
+        data.AddRoute(qint16(r), QString("ROUTE %1").arg(r), legs);
+    }
+    for (int i = 0; i < 999; ++i)
+        data.AddLurchIcon(qint16(i), i * 300, -i * 200, i % 28);
+    for (int t = 0; t < 2; ++t) {
+        QList<qint32> xs, ys;
+        QList<bool> flags;
+        for (int p = 0; p < 3000; ++p) {
+            xs << -13000000 + p * 17 + t;
+            ys << 5000000 + p * 11;
+            flags << (p % 500 != 0);
+        }
+        data.AddTrail(qint16(t), QString("Trail %1").arg(t), 0, 0, xs, ys, flags);
+    }
+}
+
+void ExpectSame(const gpsdata::GPSData& a, const gpsdata::GPSData& b) {
+    ASSERT_EQ(a.Waypoints().Count(), b.Waypoints().Count());
+    for (const auto& e : a.Waypoints()) {
+        const auto* w = b.Waypoint(e.object->WptIndex());
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->WptName(), e.object->WptName());
+        EXPECT_EQ(w->X(), e.object->X());
+        EXPECT_EQ(w->Y(), e.object->Y());
+        EXPECT_EQ(w->Altitude, e.object->Altitude);
+        EXPECT_EQ(w->WptSymbol(), e.object->WptSymbol());
+        EXPECT_EQ(w->WaypointType(), e.object->WaypointType());
+        EXPECT_EQ(w->LurchDate(), e.object->LurchDate());
+        EXPECT_EQ(w->Comment, e.object->Comment);
+    }
+    ASSERT_EQ(a.Routes().Count(), b.Routes().Count());
+    for (const auto& e : a.Routes()) {
+        const auto* r = b.Route(e.object->RteIndex());
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->RteName(), e.object->RteName());
+        EXPECT_EQ(r->Waypoints(), e.object->Waypoints());
+    }
+    ASSERT_EQ(a.Icons().Count(), b.Icons().Count());
+    for (const auto& e : a.Icons()) {
+        const auto* i = b.Icons().At(e.object->IcnIndex());
+        ASSERT_NE(i, nullptr);
+        EXPECT_EQ(i->X(), e.object->X());
+        EXPECT_EQ(i->Y(), e.object->Y());
+        EXPECT_EQ(i->IcnSymbol(), e.object->IcnSymbol());
+    }
+    ASSERT_EQ(a.Trails().Count(), b.Trails().Count());
+    for (const auto& e : a.Trails()) {
+        const auto* t = b.Trail(e.object->TrlIndex());
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->TrlName(), e.object->TrlName());
+        ASSERT_EQ(t->NumPoints(), e.object->NumPoints());
+        for (int p = 0; p < t->NumPoints(); ++p) {
+            ASSERT_EQ(t->PointX(p), e.object->PointX(p));
+            ASSERT_EQ(t->PointY(p), e.object->PointY(p));
+            ASSERT_EQ(t->Continuous(p), e.object->Continuous(p));
+        }
+    }
+}
+
+// The control's file jobs run on timers, which need the application object.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "tf_files_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
+}
+
+// Runs one open or save through the control and waits for its end.
+bool RunToEnd(UserDataFile& file, bool save, const QString& path) {
+    std::optional<bool> ok;
+    QObject::connect(&file, &UserDataFile::Finished, [&](bool result) { ok = result; });
+    save ? file.Save(path) : file.Open(path);
+    while (!ok)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    return *ok;
+}
+
+} // namespace
+
+TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEmpty) {
+    EnsureApplication();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("trip.usr");
+    gpsdata::GPSData data;
+    Fill(data);
+    linkpod::LinkPod pod;
+    testing_support::RecordingPrompt prompt;
+    testing_support::RecordingProgress progress;
+    UserDataFile saving(data, pod, &prompt, &progress);
+    data.SetDirty(true);
+    ASSERT_TRUE(RunToEnd(saving, true, path));
+    EXPECT_FALSE(data.Dirty());
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
+
+    gpsdata::GPSData back;
+    UserDataFile opening(back, pod, &prompt, &progress);
+    ASSERT_TRUE(RunToEnd(opening, false, path));
+    ExpectSame(data, back);
+    EXPECT_FALSE(back.Dirty());
+    EXPECT_EQ(back.Path(), path);
+    EXPECT_EQ(pod.Store().trails.Count(), 0);
+}
+
+TEST(UserDataFiles, OpeningByNameThroughTheDataSetFilesEmptiesTheSetFirst) {
+    EnsureApplication();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Trip.USR.bak");
+    gpsdata::GPSData data;
+    Fill(data);
+    ASSERT_TRUE(DataSetFiles::Save(data, path));
+    gpsdata::GPSData back;
+    back.AddTrail(5, "OLD", 0, 0, {1, 2}, {3, 4});
+    ASSERT_TRUE(DataSetFiles::Open(back, path));
+    ExpectSame(data, back);
+}
+
+TEST(UserDataFiles, AFileThatIsNotOursLoadsNothingAndSaysWhy) {
+    EnsureApplication();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("junk.usr");
+    QFile junk(path);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a user data file at all");
+    junk.close();
+    gpsdata::GPSData data;
+    DataSetRecorder seen(data);
+    EXPECT_FALSE(DataSetFiles::Open(data, path));
+    EXPECT_EQ(data.Waypoints().Count(), 0);
+    ASSERT_EQ(seen.errors.size(), 1);
+    EXPECT_EQ(seen.errors[0], "Error opening " + path + "\r\nThe file is not a user data file.");
+
+    seen.errors.clear();
+    EXPECT_FALSE(DataSetFiles::Open(data, dir.filePath("missing.usr")));
+    ASSERT_EQ(seen.errors.size(), 1);
+    EXPECT_TRUE(seen.errors[0].endsWith("The file cannot be opened."));
+}
+
+TEST(UserDataFiles, ASaveThatCannotWriteShowsTheErrorBoxAndLeavesTheOldFile) {
+    EnsureApplication();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.usr");
+    gpsdata::GPSData data;
+    Fill(data);
+    ASSERT_TRUE(DataSetFiles::Save(data, path));
+    const QByteArray before = [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    // A folder that may not be written to: the save is refused.
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (QFile(dir.filePath("probe")).open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    data.AddWaypoint(5, 9, 9, 0, "CHANGED", 0, 0, 0);
+    data.SetDirty(true);
+    testing_support::RecordingPrompt prompt;
+    data.SetPrompt(&prompt);
+    EXPECT_FALSE(DataSetFiles::Save(data, path));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Error");
+    EXPECT_EQ(prompt.shown[0].text, "Access to this file is denied.");
+    EXPECT_TRUE(data.Dirty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+TEST(UserDataFiles, EachSaveFailureHasItsOwnText) {
+    EXPECT_EQ(UserDataFile::SaveFailureText(112), "There is not enough space on the device.");
+    EXPECT_EQ(UserDataFile::SaveFailureText(5), "Access to this file is denied.");
+    EXPECT_EQ(UserDataFile::SaveFailureText(29), "An error occured has occured during the saving process.");
+}
