@@ -2,22 +2,36 @@
 
 #include "app/CarverEngine.h"
 #include "app/CommandLine.h"
+#include "app/GPSFileCommands.h"
 #include "app/InstallFolder.h"
+#include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
 #include "app/MapDisplay.h"
+#include "app/MapEditing.h"
+#include "app/MapFile.h"
+#include "app/MapModes.h"
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
+#include "app/SettingsBridge.h"
+#include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
 #include "app/Trace.h"
+#include "app/WorkspaceCommands.h"
+#include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
 #include "geo/Coordinates.h"
+#include "gpsdata/GPSData.h"
+#include "mapbuild/MapData.h"
+#include "mapview/GPSDataPainter.h"
+#include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,6 +39,7 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeWidget>
 
 namespace app {
 
@@ -41,7 +56,12 @@ constexpr double FirstLongitude = -96.5;
 frmMain::frmMain(SingleInstance* instance, QWidget* parent)
     : QMainWindow(parent), instance_(instance), area_(new QMdiArea(this)),
       engine_(std::make_unique<CarverEngine>(carver_)),
-      window_(std::make_unique<mapview::WindowObject>(*engine_)), ownPrompt_(this), prompt_(&ownPrompt_),
+      window_(std::make_unique<mapview::WindowObject>(*engine_)), ownPrompt_(this), prompt_(ownPrompt_),
+      ownChooser_(this), gpsData_(std::make_unique<gpsdata::GPSData>(InstallFolder())),
+      mapData_(std::make_unique<mapbuild::MapData>(carver_)), categories_(master_.Control()),
+      undo_(std::make_unique<mapview::UndoStack>(*gpsData_)),
+      mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
+      configFolder_(SettingsLoader::UserConfigFolder()), dataFolder_(SettingsLoader::UserDataFolder()),
       progress_(this), helpOpener_(&QDesktopServices::openUrl) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
@@ -56,7 +76,18 @@ frmMain::~frmMain() {
 }
 
 void frmMain::SetPrompt(ui::Prompt* prompt) {
-    prompt_ = prompt ? prompt : &ownPrompt_;
+    prompt_.SetTarget(prompt ? *prompt : ownPrompt_);
+}
+
+void frmMain::SetFileChooser(FileChooser* chooser) {
+    FileChooser* used = chooser ? chooser : &ownChooser_;
+    gpsFiles_->SetChooser(used);
+    workspace_->SetChooser(used);
+}
+
+void frmMain::SetFolders(const QString& config, const QString& data) {
+    configFolder_ = config;
+    dataFolder_ = data;
 }
 
 void frmMain::Load() {
@@ -75,35 +106,59 @@ void frmMain::Load() {
 
     Trace(QStringLiteral("Setting defaults"));
     listSeparator_ = QStringLiteral("\t");
+    undo_->ClearUndoStack();
     status_ = new StatusPanels(statusBar());
     commands_ = new MainCommands(this);
     ConnectCommands();
 
     Trace(QStringLiteral("Initializing objects"));
     Trace(QStringLiteral("WindowObject"));
+    Trace(QStringLiteral("GPSData"));
+    gpsData_->SetPrompt(&prompt_);
+    Trace(QStringLiteral("MapData"));
+    mapData_->SetCategorySource(&categories_);
+    window_->MakeUsedList = [this] { return mapData_->MakeUsedList(); };
+    loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
+                                               InstallFolder(), dataFolder_);
+    gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
+    workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
+    SetFileChooser(nullptr);
     Trace(QStringLiteral("frmTerrafold"));
     map_ = new frmTerrafold;
     mapSub_ = area_->addSubWindow(map_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
-    mapSub_->setWindowTitle(QStringLiteral("Master Map - Untitled"));
     mapSub_->setWindowIcon(windowIcon());
+    layers_ = new LayerTreePane(*map_->LayerTree(), *mapData_, this);
+    mapData_->SetLayerTree(layers_);
+    ShowMapCaption();
 
     Trace(QStringLiteral("Window object pointers"));
     carver_.KSetSelectWidth(5);
     carver_.KSetNodeSize(10);
     carver_.KSetBlockSize(24000);
     view_ = new MapViewControl(
-        *map_, *window_, *status_, [this] { return positionFormat_; }, this);
+        *map_, *window_, *status_, [this] { return gpsData_->PositionFormat(); }, this);
     mouse_ = new MapMouse(*map_->Display(), *window_, *view_, carver_, this);
+    editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
+    connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
+    connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    connect(map_->Display(), &MapDisplay::MouseMove, editing_,
+            [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
     ConnectMapModes();
+    ConnectData();
+    ConnectFiles();
+    ConnectUndo();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    master_.Open(QApplication::applicationDirPath() + QStringLiteral("/res"));
+    const QString res = QApplication::applicationDirPath() + QStringLiteral("/res");
+    master_.Open(res);
+    mapData_->SetMasterAt5ListPath(res);
+    LoadSettings();
     Trace(QStringLiteral("Requesting linkpod updates"));
     Trace(QStringLiteral("Updates requested"));
 
-    resize(1100, 760);
     show();
     mapSub_->showMaximized();
+    SettingsBridge::ApplyView(settings_, *window_);
     if (window_->ZoomRange() <= window_->MinZoomRange()) {
         window_->Center(geo::LongitudeToX(FirstLongitude), geo::LatitudeToY(FirstLatitude));
         window_->SetZoomRange(FirstRangeMiles);
@@ -133,7 +188,7 @@ void frmMain::ConnectCommands() {
     on("mnuFileExit", [this] { close(); });
     on("mnuHelpContents", [this] { ShowHelp(); });
     on("mnuHelpAbout", [this] {
-        prompt_->Message(
+        prompt_.Message(
             QStringLiteral("About Terrafold"),
             QStringLiteral("Terrafold\nA GPS workstation: GPS data, map borders and custom maps."),
             ui::Icon::Information);
@@ -154,21 +209,134 @@ void frmMain::ConnectCommands() {
         connect(commands_->Recent(i), &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
 }
 
+void frmMain::LoadSettings() {
+    loader_->Load();
+    SettingsBridge::ApplyData(settings_, *gpsData_);
+    SettingsBridge::ApplyPlacement(settings_, *this);
+    commands_->Command(QStringLiteral("mnuViewToolbar"))->setChecked(settings_.viewToolbar);
+    commands_->Command(QStringLiteral("mnuViewStatusbar"))->setChecked(settings_.viewStatusbar);
+    commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(settings_.viewMapLayers);
+    map_->ShowLayers(settings_.viewMapLayers);
+    SetAutoArrange(settings_.autoArrangeWindows);
+    mapData_->SetDirty(false);
+    ShowRecentFiles();
+}
+
+void frmMain::SaveSettings() {
+    SettingsBridge::CollectView(*window_, settings_);
+    SettingsBridge::CollectData(*gpsData_, settings_);
+    SettingsBridge::CollectPlacement(*this, settings_);
+    settings_.viewToolbar = commands_->Command(QStringLiteral("mnuViewToolbar"))->isChecked();
+    settings_.viewStatusbar = commands_->Command(QStringLiteral("mnuViewStatusbar"))->isChecked();
+    settings_.viewMapLayers = commands_->Command(QStringLiteral("mnuViewMapLayers"))->isChecked();
+    settings_.autoArrangeWindows = commands_->Command(QStringLiteral("mnuWindowAutoArrange"))->isChecked();
+    QString error;
+    if (!mapFile_->SaveMapFile(loader_->SettingsFile(), true, &error))
+        prompt_.Message(QStringLiteral("File Error"),
+                        QStringLiteral("Error saving ") + loader_->SettingsFile() + QStringLiteral("\r\n") +
+                            error,
+                        ui::Icon::Critical);
+}
+
+void frmMain::ConnectData() {
+    connect(gpsData_.get(), &gpsdata::GPSData::FileError, this, [this](const QString& message) {
+        prompt_.Message(QStringLiteral("File Error"), message, ui::Icon::Critical);
+    });
+    connect(gpsData_.get(), &gpsdata::GPSData::Warning, this, [this](const QString& message) {
+        prompt_.Message(QStringLiteral("Warning"), message, ui::Icon::Exclamation);
+    });
+    // Every change of the data redraws the map.
+    auto redraw = [this] { map_->Display()->update(); };
+    for (auto signal :
+         {&gpsdata::GPSData::WaypointChanged, &gpsdata::GPSData::RouteChanged,
+          &gpsdata::GPSData::TrailChanged, &gpsdata::GPSData::IconChanged, &gpsdata::GPSData::WaypointAdded,
+          &gpsdata::GPSData::RouteAdded, &gpsdata::GPSData::TrailAdded, &gpsdata::GPSData::IconAdded,
+          &gpsdata::GPSData::WaypointRemoved, &gpsdata::GPSData::RouteRemoved,
+          &gpsdata::GPSData::TrailRemoved, &gpsdata::GPSData::IconRemoved})
+        connect(gpsData_.get(), signal, this, redraw);
+    for (auto signal : {&gpsdata::GPSData::WaypointListModified, &gpsdata::GPSData::RouteListModified,
+                        &gpsdata::GPSData::TrailListModified, &gpsdata::GPSData::IconListModified})
+        connect(gpsData_.get(), signal, this, redraw);
+    connect(mapData_.get(), &mapbuild::MapData::NeedRefresh, this, redraw);
+    connect(mapData_.get(), &mapbuild::MapData::NameChanged, this, &frmMain::ShowMapCaption);
+    connect(layers_, &LayerTreePane::LayerSwitched, this, redraw);
+    connect(mouse_, &MapMouse::BordersChanged, mapData_.get(), &mapbuild::MapData::DefinitionChanged);
+    connect(mapFile_.get(), &MapFile::Loaded, this,
+            [this] { SettingsBridge::ApplyView(settings_, *window_); });
+    connect(mapFile_.get(), &MapFile::WorkspaceWritten, undo_.get(), &mapview::UndoStack::ClearUndoStack);
+    connect(commands_->Command(QStringLiteral("mnuViewMapLayers")), &QAction::toggled, map_,
+            &frmTerrafold::ShowLayers);
+}
+
+void frmMain::ConnectFiles() {
+    auto on = [this](const char* name, auto slot) {
+        connect(commands_->Command(QLatin1String(name)), &QAction::triggered, this, slot);
+    };
+    on("mnuFileNewGPS", [this] { gpsFiles_->NewFile(); });
+    on("mnuFileOpenGPS", [this] { gpsFiles_->Open(); });
+    on("mnuFileSaveGPS", [this] { gpsFiles_->Save(); });
+    on("mnuFileSaveGPSAs", [this] { gpsFiles_->SaveAs(); });
+    on("mnuFileNewBorder", [this] { workspace_->NewFile(); });
+    on("mnuFileOpenBorder", [this] { workspace_->Open(); });
+    on("mnuFileMergeBorder", [this] { workspace_->Merge(); });
+    on("mnuFileSaveBorder", [this] { workspace_->Save(); });
+    on("mnuFileSaveBorderAs", [this] { workspace_->SaveAs(); });
+    on("mnuFileRestoreDefaults", [this] { workspace_->RestoreDefaults(); });
+    connect(gpsFiles_, &GPSFileCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
+    connect(workspace_, &WorkspaceCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
+    connect(workspace_, &WorkspaceCommands::DefaultsRestored, this, [this] {
+        SettingsBridge::ApplyPlacement(settings_, *this);
+        view_->ViewChanged();
+    });
+}
+
+void frmMain::ConnectUndo() {
+    QAction* undo = commands_->Command(QStringLiteral("mnuEditUndo"));
+    QAction* redo = commands_->Command(QStringLiteral("mnuEditRedo"));
+    connect(undo, &QAction::triggered, undo_.get(), &mapview::UndoStack::PerformUndoOperation);
+    connect(redo, &QAction::triggered, undo_.get(), &mapview::UndoStack::PerformRedoOperation);
+    connect(undo_.get(), &mapview::UndoStack::MenuChanged, this, [this, undo, redo] {
+        undo->setText(undo_->UndoCaption());
+        undo->setEnabled(undo_->UndoEnabled());
+        redo->setText(undo_->RedoCaption());
+        redo->setEnabled(undo_->RedoEnabled());
+    });
+}
+
+void frmMain::ShowMapCaption() {
+    mapSub_->setWindowTitle(QStringLiteral("Master Map - ") + (mapData_->FileName().isEmpty()
+                                                                   ? QStringLiteral("Untitled")
+                                                                   : mapData_->MapName()));
+}
+
 void frmMain::ConnectMapModes() {
     static const char* const modes[] = {"center", "create", "polyline", "dropwpt", "droprtewpt", "dropicn"};
     for (int mode = 0; mode < 6; ++mode)
         connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
                 [this, mode] { window_->SetMode(mode); });
     connect(window_.get(), &mapview::WindowObject::ModeChange, this, &frmMain::ShowMode);
+    connect(commands_->Command(QStringLiteral("mnuViewMapOptions")), &QAction::triggered, this,
+            &frmMain::ShowMapSetup);
     connect(commands_->Command(QStringLiteral("mnuViewZoomIn")), &QAction::triggered, this,
             [this] { view_->ZoomStep(1); });
     connect(commands_->Command(QStringLiteral("mnuViewZoomOut")), &QAction::triggered, this,
             [this] { view_->ZoomStep(0); });
 }
 
+void frmMain::ShowMapSetup() {
+    auto* dialog = new frmMapSetup(*window_, *gpsData_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &frmMapSetup::Applied, view_, &MapViewControl::ViewChanged);
+    dialog->open();
+}
+
 void frmMain::ShowMode() {
-    if (QAction* button = commands_->ModeButton(window_->Mode()))
+    const int mode = window_->Mode();
+    if (QAction* button = commands_->ModeButton(mode))
         button->setChecked(true);
+    // Only the route waypoint mode keeps a route under edit on the map.
+    if (mode != ModeDropRouteWaypoint)
+        gpsData_->SetEditingRoute(-1);
     map_->Display()->update();
 }
 
@@ -176,6 +344,7 @@ void frmMain::DrawMap(QPainter& painter) {
     SetMapDrawing(true);
     master_.Draw(painter, *window_);
     carver_.KDraw(painter, 1);
+    mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
     SetMapDrawing(false);
 }
 
@@ -199,11 +368,27 @@ bool frmMain::ExecuteCommand(const QString& text) {
     const QString name = ResolveLongPath(text);
     if (name.isEmpty() || !QFileInfo(name).isFile())
         return false;
+    const QString lower = name.toLower();
+    if (lower.contains(QLatin1String(".nmp"))) {
+        if (workspace_->AbortMapDirty())
+            return false;
+        workspace_->Load(name);
+        return true;
+    }
+    // GPX files are the desktop's common exchange format and open the same way.
+    if (lower.contains(QLatin1String(".nrv")) || lower.contains(QLatin1String(".usr")) ||
+        lower.endsWith(QLatin1String(".gpx"))) {
+        if (gpsFiles_->AbortGPSDirty())
+            return false;
+        gpsFiles_->Load(name);
+        return true;
+    }
     return false;
 }
 
 void frmMain::ReceiveCommandLine(const QString& text) {
     ParseCommandOptions(text);
+    mapData_->MakeUsedList();
     ExecuteCommands(text);
     if (isMinimized())
         showNormal();
@@ -211,33 +396,26 @@ void frmMain::ReceiveCommandLine(const QString& text) {
     activateWindow();
 }
 
-void frmMain::AddRecentFile(const QString& path) {
-    recent_.removeAll(path);
-    recent_.prepend(path);
-    while (recent_.size() > MainCommands::RecentFileCount)
-        recent_.removeLast();
-    ShowRecentFiles();
-}
-
 void frmMain::ShowRecentFiles() {
+    const QStringList& entries = recent_.Entries();
     for (int i = 0; i < MainCommands::RecentFileCount; ++i) {
         QAction* a = commands_->Recent(i);
-        a->setVisible(i < recent_.size());
-        if (i < recent_.size())
-            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(recent_.at(i)));
+        a->setVisible(i < entries.size());
+        if (i < entries.size())
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(entries.at(i)));
     }
-    commands_->RecentSeparator()->setVisible(!recent_.isEmpty());
+    commands_->RecentSeparator()->setVisible(!entries.isEmpty());
 }
 
 void frmMain::OpenRecentFile(int i) {
-    if (i < recent_.size())
-        ExecuteCommands(recent_.at(i));
+    if (i < recent_.Entries().size())
+        ExecuteCommands(recent_.Entries().at(i));
 }
 
 void frmMain::ShowHelp() {
     const QString message = HelpLauncher::Open(HelpLauncher::HelpFile(InstallFolder()), helpOpener_);
     if (!message.isEmpty())
-        prompt_->Message(QStringLiteral("Help"), message, ui::Icon::Exclamation);
+        prompt_.Message(QStringLiteral("Help"), message, ui::Icon::Exclamation);
 }
 
 void frmMain::SetAutoArrange(bool on) {
@@ -296,17 +474,20 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 bool frmMain::QueryUnload() {
     Trace(QStringLiteral("QueryUnload"));
+    const bool abort = workspace_->AbortMapDirty() || gpsFiles_->AbortGPSDirty();
     if (mapDrawing_) {
-        quitPending_ = true;
+        quitPending_ = !abort;
         return false;
     }
-    return true;
+    return !abort;
 }
 
 void frmMain::Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
+    if (map_)
+        SaveSettings();
     Trace(QStringLiteral("MDIForm_Unload"));
     Trace(QStringLiteral("Unloading transfer"));
     Trace(QStringLiteral("Unloading icons"));

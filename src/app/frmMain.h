@@ -1,9 +1,14 @@
 #pragma once
 
+#include "app/FileChooser.h"
 #include "app/GuiProgress.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
+#include "app/MasterCategories.h"
 #include "app/MasterMapLayer.h"
+#include "app/ProgramSettings.h"
+#include "app/PromptRelay.h"
+#include "app/RecentFiles.h"
 #include "app/WindowArranger.h"
 #include "carver/Carver.h"
 
@@ -17,14 +22,27 @@ class QMdiArea;
 class QMdiSubWindow;
 class QPainter;
 
-namespace mapview {
-class WindowObject;
+namespace gpsdata {
+class GPSData;
 }
+namespace mapbuild {
+class MapData;
+}
+namespace mapview {
+class UndoStack;
+class WindowObject;
+} // namespace mapview
 
 namespace app {
 
 class CarverEngine;
+class GPSFileCommands;
+class LayerTreePane;
 class MainCommands;
+class MapEditing;
+class MapFile;
+class SettingsLoader;
+class WorkspaceCommands;
 class MapMouse;
 class MapViewControl;
 class SingleInstance;
@@ -41,6 +59,9 @@ public:
     explicit frmMain(SingleInstance* instance = nullptr, QWidget* parent = nullptr);
     ~frmMain() override;
 
+    // Where the settings file and the user's data live; before Load.
+    void SetFolders(const QString& config, const QString& data);
+
     // The load steps; the window is shown at their end.
     void Load();
 
@@ -50,14 +71,13 @@ public:
 
     QString CDDrive() const { return cdDrive_; }
     bool AppReady() const { return appReady_; }
-    QStringList RecentFiles() const { return recent_; }
-    void AddRecentFile(const QString& path);
+    QStringList RecentFileList() const { return recent_.Entries(); }
 
     // While the map draws a close is held back and carried out when it ends.
     void SetMapDrawing(bool drawing);
     bool QuitPending() const { return quitPending_; }
 
-    ui::Prompt& Prompt() { return *prompt_; }
+    ui::Prompt& Prompt() { return prompt_; }
     ui::Progress& Progress() { return progress_; }
     StatusPanels& Status() { return *status_; }
     MainCommands& Commands() { return *commands_; }
@@ -66,9 +86,17 @@ public:
     mapview::WindowObject& Window() { return *window_; }
     Carver& Borders() { return carver_; }
     MapViewControl& View() { return *view_; }
+    gpsdata::GPSData& Data() { return *gpsData_; }
+    mapbuild::MapData& Map() { return *mapData_; }
+    mapview::UndoStack& Undo() { return *undo_; }
+    GPSFileCommands& GPSFiles() { return *gpsFiles_; }
+    WorkspaceCommands& Workspace() { return *workspace_; }
+    ProgramSettings& Settings() { return settings_; }
 
-    // Tests answer the questions themselves; the window keeps its own otherwise.
+    // Tests answer the questions and choose the files themselves; the window
+    // keeps its own message boxes and file dialogs otherwise.
     void SetPrompt(ui::Prompt* prompt);
+    void SetFileChooser(FileChooser* chooser);
     void SetHelpOpener(HelpLauncher::Opener opener) { helpOpener_ = std::move(opener); }
 
     WindowArranger::Layout& ArrangeLayout() { return layout_; }
@@ -89,8 +117,15 @@ private:
     void ConnectCommands();
     void ConnectMapModes();
     void ShowMode();
+    void ShowMapSetup();
     void DrawMap(QPainter& painter);
     void ReceiveCommandLine(const QString& text);
+    void ConnectData();
+    void ConnectFiles();
+    void ConnectUndo();
+    void LoadSettings();
+    void SaveSettings();
+    void ShowMapCaption();
     void ShowRecentFiles();
     void OpenRecentFile(int i);
     void ShowHelp();
@@ -110,17 +145,30 @@ private:
     MasterMapLayer master_;
     std::unique_ptr<CarverEngine> engine_;
     std::unique_ptr<mapview::WindowObject> window_;
+    GuiPrompt ownPrompt_;
+    PromptRelay prompt_;
+    DialogFileChooser ownChooser_;
+    std::unique_ptr<gpsdata::GPSData> gpsData_;
+    std::unique_ptr<mapbuild::MapData> mapData_;
+    MasterCategories categories_;
+    std::unique_ptr<mapview::UndoStack> undo_;
+    ProgramSettings settings_;
+    app::RecentFiles recent_;
+    std::unique_ptr<MapFile> mapFile_;
+    std::unique_ptr<SettingsLoader> loader_;
+    GPSFileCommands* gpsFiles_ = nullptr;
+    WorkspaceCommands* workspace_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
-    int positionFormat_ = 4;
+    MapEditing* editing_ = nullptr;
+    LayerTreePane* layers_ = nullptr;
     QMdiSubWindow* mapSub_ = nullptr;
-    GuiPrompt ownPrompt_;
-    ui::Prompt* prompt_;
+    QString configFolder_;
+    QString dataFolder_;
     GuiProgress progress_;
     HelpLauncher::Opener helpOpener_;
     WindowArranger::Layout layout_;
     QTimer tmrArrange_;
-    QStringList recent_;
     QString cdDrive_;
     QString listSeparator_ = QStringLiteral("\t");
     bool loading_ = false;

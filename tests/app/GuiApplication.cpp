@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,9 @@ namespace {
 class GuiApplication : public testing::Environment {
 public:
     void SetUp() override {
+        // Windows started by the tests keep their settings away from the user's.
+        qputenv("XDG_CONFIG_HOME", QDir(home_.path()).filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", QDir(home_.path()).filePath("data").toUtf8());
         static int argc = 1;
         static char name[] = "tf_app_tests";
         static char* argv[] = {name, nullptr};
@@ -20,6 +25,7 @@ public:
     }
 
 private:
+    QTemporaryDir home_;
     QApplication* app_ = nullptr;
 };
 

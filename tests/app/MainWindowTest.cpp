@@ -4,7 +4,7 @@
 #include "app/Trace.h"
 #include "app/frmMain.h"
 
-#include "support/RecordingPrompt.h"
+#include "MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,30 +20,7 @@ using namespace app;
 
 namespace {
 
-class MainWindow : public testing::Test {
-protected:
-    void SetUp() override {
-        SetTraceHook([this](const QString& label) { trace << label; });
-        main = std::make_unique<frmMain>(&instance);
-        main->SetPrompt(&prompt);
-        main->Load();
-    }
-    void TearDown() override {
-        main.reset();
-        SetTraceHook({});
-    }
-
-    QString UniqueName() {
-        return QStringLiteral("tf-main-test-%1-%2")
-            .arg(QCoreApplication::applicationPid())
-            .arg(reinterpret_cast<quintptr>(this));
-    }
-
-    QStringList trace;
-    SingleInstance instance{UniqueName()};
-    testing_support::RecordingPrompt prompt;
-    std::unique_ptr<frmMain> main;
-};
+using MainWindow = MainWindowFixture;
 
 } // namespace
 
@@ -98,15 +75,16 @@ TEST_F(MainWindow, FrameKeepsItsMinimumSize) {
 }
 
 TEST_F(MainWindow, RecentFilesShowTheLastFourNumbered) {
+    QStringList files;
     for (int i = 1; i <= 5; ++i)
-        main->AddRecentFile(QStringLiteral("/tmp/f%1.usr").arg(i));
-    main->AddRecentFile(QStringLiteral("/tmp/f3.usr"));
-    EXPECT_EQ(main->RecentFiles(),
-              (QStringList{QStringLiteral("/tmp/f3.usr"), QStringLiteral("/tmp/f5.usr"),
-                           QStringLiteral("/tmp/f4.usr"), QStringLiteral("/tmp/f2.usr")}));
+        files << Put(QStringLiteral("f%1.nmp").arg(i), "HeaderText one\r\n");
+    for (const QString& f : files)
+        main->ExecuteCommands(f);
+    main->ExecuteCommands(files[2]);
+    EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));
     auto* first = main->findChild<QAction*>(QStringLiteral("mnuFileMRU1"));
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->text(), QStringLiteral("&1 /tmp/f3.usr"));
+    EXPECT_EQ(first->text(), QStringLiteral("&1 ") + files[2]);
     EXPECT_TRUE(first->isVisible());
 }
 

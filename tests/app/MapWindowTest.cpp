@@ -4,7 +4,7 @@
 #include "carver/Carver.h"
 #include "mapview/WindowObject.h"
 
-#include "support/RecordingPrompt.h"
+#include "MapWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,38 +19,7 @@ using namespace app;
 
 namespace {
 
-class MapWindow : public testing::Test {
-protected:
-    void SetUp() override {
-        main = std::make_unique<frmMain>();
-        main->SetPrompt(&prompt);
-        main->Load();
-        QApplication::processEvents();
-        display = main->findChild<QWidget*>(QStringLiteral("picDisplay"));
-        ASSERT_NE(display, nullptr);
-        ASSERT_GT(display->width(), 300);
-    }
-
-    QToolButton* Button(const char* name, int index) {
-        for (QToolButton* b : main->findChildren<QToolButton*>(QLatin1String(name)))
-            if (b->property("Index").toInt() == index)
-                return b;
-        return nullptr;
-    }
-
-    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseMove(display, at);
-        QTest::mouseClick(display, button, {}, at);
-    }
-
-    void Press(const char* key) { main->findChild<QToolButton*>(QLatin1String(key))->click(); }
-
-    mapview::WindowObject& View() { return main->Window(); }
-
-    testing_support::RecordingPrompt prompt;
-    std::unique_ptr<frmMain> main;
-    QWidget* display = nullptr;
-};
+using MapWindow = MapWindowFixture;
 
 } // namespace
 
@@ -96,15 +65,15 @@ TEST_F(MapWindow, ScrollButtonsPanByTheirTag) {
 }
 
 TEST_F(MapWindow, CentreModeClickCentresTheView) {
-    Press("center");
+    Click("center");
     ASSERT_EQ(View().Mode(), 0);
     const int x = View().MidX;
-    Click(QPoint(display->width() - 20, display->height() / 2));
+    ClickMap(QPoint(display->width() - 20, display->height() / 2));
     EXPECT_GT(View().MidX, x);
 }
 
 TEST_F(MapWindow, DraggingARectangleZoomsToIt) {
-    Press("center");
+    Click("center");
     const double start = View().ZoomRange();
     QTest::mousePress(display, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(display, QPoint(160, 140));
@@ -116,33 +85,33 @@ TEST_F(MapWindow, DraggingARectangleZoomsToIt) {
 }
 
 TEST_F(MapWindow, ClicksInBorderModeDrawAClosedBorder) {
-    Press("create");
+    Click("create");
     ASSERT_EQ(View().Mode(), 1);
-    Click(QPoint(100, 100));
-    Click(QPoint(300, 110));
-    Click(QPoint(250, 300));
-    Click(QPoint(101, 101));
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(300, 110));
+    ClickMap(QPoint(250, 300));
+    ClickMap(QPoint(101, 101));
     ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_TRUE(main->Borders().KIsPolyLineClosed(0));
 }
 
 TEST_F(MapWindow, EscapeTakesBackTheLastBorderPoint) {
-    Press("create");
-    Click(QPoint(100, 100));
-    Click(QPoint(300, 110));
-    Click(QPoint(250, 300));
+    Click("create");
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(300, 110));
+    ClickMap(QPoint(250, 300));
     QTest::keyClick(display, Qt::Key_Escape);
     ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_EQ(main->Borders().KGetNumPoints(0), 1);
 }
 
 TEST_F(MapWindow, RightButtonEndsAPolylineAndRevertsTheMode) {
-    Press("center");
-    Press("polyline");
+    Click("center");
+    Click("polyline");
     ASSERT_EQ(View().Mode(), 2);
-    Click(QPoint(100, 100));
-    Click(QPoint(200, 150));
-    Click(QPoint(300, 120), Qt::RightButton);
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(200, 150));
+    ClickMap(QPoint(300, 120), Qt::RightButton);
     ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_FALSE(main->Borders().KIsPolyLineClosed(0));
     EXPECT_EQ(main->Borders().KGetNumPoints(0), 2);

@@ -1,0 +1,91 @@
+#include "app/GPSFileCommands.h"
+
+#include "app/BusyCursor.h"
+#include "app/FileChooser.h"
+#include "app/ProgramSettings.h"
+#include "app/RecentFiles.h"
+#include "app/SavePrompt.h"
+#include "files/DataSetFiles.h"
+#include "gpsdata/GPSData.h"
+#include "mapview/UndoStack.h"
+
+#include <QFileInfo>
+
+namespace app {
+
+const QString GPSFileCommands::OpenFilter =
+    QStringLiteral("GPS Data File (*.usr)|*.usr|KTR File (*.nrv)|*.nrv|All Files (*.*)|*.*");
+const QString GPSFileCommands::SaveFilter = QStringLiteral("GPS Data File (*.usr)|*.usr|All Files (*.*)|*.*");
+
+GPSFileCommands::GPSFileCommands(gpsdata::GPSData& data, mapview::UndoStack& undo, RecentFiles& recent,
+                                 ProgramSettings& settings, ui::Prompt& prompt, QObject* parent)
+    : QObject(parent), data_(data), undo_(undo), recent_(recent), settings_(settings), prompt_(prompt),
+      connected_([] { return false; }) {}
+
+bool GPSFileCommands::AbortGPSDirty(const QString& message) {
+    return SavePrompt::AbortIfDirty(
+        prompt_, message.isEmpty() ? SavePrompt::GPSChangedText(data_.Path()) : message,
+        [this] { return data_.Dirty(); }, [this] { Save(); });
+}
+
+void GPSFileCommands::NewFile() {
+    if (AbortGPSDirty())
+        return;
+    data_.NewGPSDataFile();
+    data_.SetDirty(false);
+    // Undoing into another file's data would mix two files.
+    undo_.ClearUndoStack();
+    emit FilesChanged();
+}
+
+void GPSFileCommands::Open() {
+    if (AbortGPSDirty() || !chooser_)
+        return;
+    const QString path = chooser_->OpenName(
+        {QStringLiteral("Open GPS Data File"), OpenFilter, settings_.gpsDataPath, QStringLiteral("usr")});
+    if (!path.isEmpty())
+        Load(path);
+}
+
+void GPSFileCommands::Load(const QString& path) {
+    {
+        const BusyCursor busy;
+        files::DataSetFiles::Open(data_, path, connected_());
+    }
+    Remember(path);
+    data_.SetDirty(false);
+    undo_.ClearUndoStack();
+    emit FilesChanged();
+}
+
+bool GPSFileCommands::Save() {
+    if (data_.Path().isEmpty())
+        return SaveAs();
+    return SaveTo(data_.Path());
+}
+
+bool GPSFileCommands::SaveAs() {
+    if (!chooser_)
+        return false;
+    const QString path = chooser_->SaveName(
+        {QStringLiteral("Save GPS Data File As"), SaveFilter, settings_.gpsDataPath, QStringLiteral("usr")});
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool GPSFileCommands::SaveTo(const QString& path) {
+    // A failed save is told through the data set's FileError and keeps the
+    // data marked as changed.
+    if (!files::DataSetFiles::Save(data_, path))
+        return false;
+    data_.SetDirty(false);
+    Remember(path);
+    emit FilesChanged();
+    return true;
+}
+
+void GPSFileCommands::Remember(const QString& path) {
+    recent_.Add(path);
+    settings_.gpsDataPath = QFileInfo(path).absolutePath();
+}
+
+} // namespace app

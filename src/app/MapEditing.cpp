@@ -1,0 +1,179 @@
+#include "app/MapEditing.h"
+
+#include "app/MapDisplay.h"
+#include "app/MapModes.h"
+#include "geo/Coordinates.h"
+#include "geo/NumericError.h"
+#include "gpsdata/GPSData.h"
+#include "gpsdata/Prompt.h"
+#include "mapview/UndoStack.h"
+#include "mapview/WindowObject.h"
+
+#include <QMenu>
+#include <QToolTip>
+
+namespace app {
+
+MapEditing::MapEditing(MapDisplay& display, mapview::WindowObject& view, gpsdata::GPSData& data,
+                       mapview::UndoStack& undo, ui::Prompt& prompt, QObject* parent)
+    : QObject(parent), display_(display), view_(view), data_(data), undo_(undo), prompt_(prompt),
+      tmrTooltip_(this) {
+    tmrTooltip_.setObjectName(QStringLiteral("tmrTooltip"));
+    tmrTooltip_.setSingleShot(true);
+    tmrTooltip_.setInterval(ToolTipDelayMs);
+    connect(&tmrTooltip_, &QTimer::timeout, this, &MapEditing::ShowToolTip);
+}
+
+void MapEditing::Release(int mode, Qt::MouseButton button, QPointF at) {
+    if (button != Qt::LeftButton)
+        return;
+    switch (mode) {
+    case ModeDropWaypoint:
+    case ModeDropIcon: {
+        const bool waypoint = mode == ModeDropWaypoint;
+        const MapHitTest::Hit hit = MapHitTest::Find(data_, view_, at, waypoint, !waypoint);
+        if (hit.kind != MapHitTest::Kind::None)
+            PickUp(hit, waypoint ? ModeMoveWaypoint : ModeMoveIcon);
+        else if (waypoint)
+            DropWaypoint(at);
+        else
+            DropIcon(at);
+        break;
+    }
+    case ModeDropRouteWaypoint:
+        AddRouteWaypoint(at);
+        break;
+    case ModeMoveWaypoint:
+    case ModeMoveIcon:
+        PutDown(at);
+        break;
+    default:
+        break;
+    }
+}
+
+void MapEditing::Place(MapHitTest::Kind kind, qint16 index, QPointF at) {
+    qint32 x = 0, y = 0;
+    try {
+        x = geo::RoundToInt32(at.x());
+        y = geo::RoundToInt32(at.y());
+    } catch (const geo::NumericError&) {
+        return;
+    }
+    if (kind == MapHitTest::Kind::Waypoint) {
+        if (gpsdata::WaypointObject* w = data_.Waypoint(index)) {
+            w->SetX(x);
+            w->SetY(y);
+        }
+    } else if (gpsdata::IconObject* icon = data_.Icon(index)) {
+        icon->SetX(x);
+        icon->SetY(y);
+    }
+}
+
+void MapEditing::DropWaypoint(QPointF at) {
+    undo_.PushUndoOperation(false, QStringLiteral("Drop Waypoint"));
+    if (gpsdata::WaypointObject* w = data_.AddNewWaypoint())
+        Place(MapHitTest::Kind::Waypoint, w->WptIndex(), at);
+}
+
+void MapEditing::DropIcon(QPointF at) {
+    undo_.PushUndoOperation(false, QStringLiteral("Drop Icon"));
+    if (gpsdata::IconObject* icon = data_.AddNewIcon())
+        Place(MapHitTest::Kind::Icon, icon->IcnIndex(), at);
+}
+
+qint16 MapEditing::EditedRoute() {
+    if (data_.Route(data_.EditingRoute()))
+        return data_.EditingRoute();
+    gpsdata::RouteObject* route = data_.AddNewRoute();
+    if (!route)
+        return -1;
+    data_.SetEditingRoute(route->RteIndex());
+    return route->RteIndex();
+}
+
+void MapEditing::AddRouteWaypoint(QPointF at) {
+    undo_.PushUndoOperation(false, QStringLiteral("Add Waypoint To Route"));
+    const qint16 routeIndex = EditedRoute();
+    if (routeIndex < 0)
+        return;
+    const MapHitTest::Hit hit = MapHitTest::Find(data_, view_, at, true, false);
+    qint16 waypoint = hit.index;
+    if (hit.kind == MapHitTest::Kind::None) {
+        gpsdata::WaypointObject* w = data_.AddNewWaypoint(false);
+        if (!w) {
+            prompt_.Message(
+                QStringLiteral("Error"),
+                QStringLiteral("Unable to create a new waypoint.\r\nDelete a waypoint and try again."),
+                ui::Icon::Exclamation);
+            return;
+        }
+        waypoint = w->WptIndex();
+        Place(MapHitTest::Kind::Waypoint, waypoint, at);
+    }
+    const QString refusal = data_.Route(routeIndex)->AddWaypoint(waypoint);
+    if (!refusal.isEmpty())
+        prompt_.Message(QStringLiteral("Paste Error"), refusal, ui::Icon::Exclamation);
+}
+
+void MapEditing::PickUp(const MapHitTest::Hit& hit, int mode) {
+    undo_.PushUndoOperation(false, hit.kind == MapHitTest::Kind::Waypoint ? QStringLiteral("Move Waypoint")
+                                                                          : QStringLiteral("Move Icon"));
+    moving_ = hit;
+    view_.SetMode(mode);
+}
+
+void MapEditing::Follow(QPointF at) {
+    pointer_ = at;
+    const int mode = view_.Mode();
+    if ((mode == ModeMoveWaypoint || mode == ModeMoveIcon) && moving_.kind != MapHitTest::Kind::None) {
+        Place(moving_.kind, moving_.index, at);
+        return;
+    }
+    if (mode != ModeStretch)
+        tmrTooltip_.start();
+}
+
+void MapEditing::PutDown(QPointF at) {
+    if (moving_.kind != MapHitTest::Kind::None)
+        Place(moving_.kind, moving_.index, at);
+    moving_ = {};
+    view_.RevertMode();
+}
+
+void MapEditing::ShowToolTip() {
+    const int mode = view_.Mode();
+    if (mode == ModeMoveWaypoint || mode == ModeMoveIcon || mode == ModeStretch)
+        return;
+    const QString text = MapHitTest::Find(data_, view_, pointer_).text;
+    view_.MapPicture.ToolTipText = text;
+    display_.setToolTip(text);
+    if (display_.underMouse() && !text.isEmpty())
+        QToolTip::showText(QCursor::pos(), text, &display_);
+}
+
+void MapEditing::ShowPopup(QPointF at, QPointF pixel) {
+    const MapHitTest::Hit hit = MapHitTest::Find(data_, view_, at);
+    if (hit.kind == MapHitTest::Kind::None)
+        return;
+    const bool waypoint = hit.kind == MapHitTest::Kind::Waypoint;
+    const QString kind = waypoint ? QStringLiteral("Waypoint ") : QStringLiteral("Icon ");
+    delete popup_;
+    popup_ = new QMenu(&display_);
+    popup_->setObjectName(waypoint ? QStringLiteral("mnuPopupWaypoint") : QStringLiteral("mnuPopupIcon"));
+    // The editors of single objects open from their list windows.
+    popup_->addAction(QStringLiteral("Edit ") + kind + hit.text)->setEnabled(false);
+    QAction* remove = popup_->addAction(QStringLiteral("Delete ") + kind + hit.text);
+    remove->setObjectName(QStringLiteral("mnuPopupDelete"));
+    connect(remove, &QAction::triggered, this, [this, hit, waypoint, kind] {
+        undo_.PushUndoOperation(false, QStringLiteral("Delete ") + kind.trimmed());
+        if (waypoint)
+            data_.DeleteWaypoint(hit.index);
+        else
+            data_.DeleteIcon(hit.index);
+    });
+    popup_->popup(display_.mapToGlobal(pixel.toPoint()));
+}
+
+} // namespace app

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/MapHitTest.h"
+
+#include <QObject>
+#include <QPointF>
+#include <QTimer>
+
+class QMenu;
+
+namespace gpsdata {
+class GPSData;
+}
+namespace mapview {
+class UndoStack;
+class WindowObject;
+} // namespace mapview
+namespace ui {
+class Prompt;
+}
+
+namespace app {
+
+class MapDisplay;
+
+// What the mouse does to the GPS data on the map: dropping waypoints, route
+// waypoints and icons, picking a waypoint or an icon up and putting it down
+// elsewhere, the popup menus of centre mode and the tool tips. Every edit
+// records its undo step first.
+//
+// Clicking an existing waypoint while dropping waypoints picks it up (and an
+// icon while dropping icons); the object then follows the pointer and the
+// next click puts it down. While dropping route waypoints a click on an
+// existing waypoint adds that waypoint, anywhere else a new one; either goes
+// to the end of the route being edited on the map, which the first drop
+// starts. Dropped icons take the data set's default symbol.
+class MapEditing : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int ToolTipDelayMs = 600;
+
+    MapEditing(MapDisplay& display, mapview::WindowObject& view, gpsdata::GPSData& data,
+               mapview::UndoStack& undo, ui::Prompt& prompt, QObject* parent = nullptr);
+
+    // A release of the mouse button in modes 3 to 7.
+    void Release(int mode, Qt::MouseButton button, QPointF at);
+    // The pointer moved to an internal position.
+    void Follow(QPointF at);
+    // The right button released in centre mode.
+    void ShowPopup(QPointF at, QPointF pixel);
+    // The tool tip for the object under the pointer, "" for none.
+    void ShowToolTip();
+
+    QMenu* Popup() const { return popup_; }
+
+private:
+    void DropWaypoint(QPointF at);
+    void DropIcon(QPointF at);
+    void AddRouteWaypoint(QPointF at);
+    void PickUp(const MapHitTest::Hit& hit, int mode);
+    void PutDown(QPointF at);
+    void Place(MapHitTest::Kind kind, qint16 index, QPointF at);
+    qint16 EditedRoute();
+
+    MapDisplay& display_;
+    mapview::WindowObject& view_;
+    gpsdata::GPSData& data_;
+    mapview::UndoStack& undo_;
+    ui::Prompt& prompt_;
+    QTimer tmrTooltip_;
+    QMenu* popup_ = nullptr;
+    QPointF pointer_;
+    MapHitTest::Hit moving_;
+};
+
+} // namespace app

@@ -1,0 +1,31 @@
+#pragma once
+
+class QWidget;
+
+namespace gpsdata {
+class GPSData;
+}
+namespace mapview {
+class WindowObject;
+}
+
+namespace app {
+
+struct ProgramSettings;
+
+// Moves the values of the settings and workspace files into the objects that
+// use them after a load, and back before a save.
+class SettingsBridge {
+public:
+    // What a workspace also holds: the view, the drawing switches and colours.
+    static void ApplyView(const ProgramSettings& settings, mapview::WindowObject& window);
+    static void CollectView(const mapview::WindowObject& window, ProgramSettings& settings);
+    // The data set's settings: position format, delimiter, default symbol.
+    static void ApplyData(const ProgramSettings& settings, gpsdata::GPSData& data);
+    static void CollectData(const gpsdata::GPSData& data, ProgramSettings& settings);
+    // The main window's bounds, in twips, kept on the screen.
+    static void ApplyPlacement(const ProgramSettings& settings, QWidget& window);
+    static void CollectPlacement(const QWidget& window, ProgramSettings& settings);
+};
+
+} // namespace app

@@ -1,0 +1,144 @@
+#include "app/GPSFileCommands.h"
+#include "app/WorkspaceCommands.h"
+#include "gpsdata/GPSData.h"
+#include "mapbuild/MapData.h"
+#include "mapview/WindowObject.h"
+
+#include "MainWindowFixture.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QTest>
+
+using namespace app;
+
+namespace {
+
+class FileCommands : public MainWindowFixture {
+protected:
+    // A data file with one waypoint, written through Save As, and the data
+    // set emptied again.
+    QString SavedDataFile(const QString& name) {
+        gpsdata::WaypointObject* w = main->Data().AddNewWaypoint(false);
+        w->SetWptName(QStringLiteral("Camp"));
+        savedName = w->WptName();
+        chooser.names.push_back(Path(name));
+        Command("mnuFileSaveGPSAs")->trigger();
+        main->Data().NewGPSDataFile();
+        main->Data().SetDirty(false);
+        return Path(name);
+    }
+    void DrawTriangle() {
+        Carver& c = main->Borders();
+        c.KAddPolyline(1);
+        c.KAddPolyPoint(0, 0);
+        c.KAddPolyPoint(100000, 0);
+        c.KAddPolyPoint(0, 100000);
+        main->Map().DefinitionChanged();
+    }
+    QString savedName;
+    QString MapCaption() const { return main->findChild<QMdiSubWindow*>()->windowTitle(); }
+};
+
+} // namespace
+
+TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersIt) {
+    const QString file = SavedDataFile(QStringLiteral("trip one.nrv"));
+    main->ExecuteCommands(QStringLiteral("/dF ") + file);
+    EXPECT_EQ(main->CDDrive(), QString());
+    ASSERT_EQ(main->Data().CountWaypoints(), 1);
+    EXPECT_EQ(main->Data().Waypoints().At(0)->WptName(), savedName);
+    EXPECT_FALSE(main->Data().Dirty());
+    EXPECT_EQ(main->RecentFileList().first(), file);
+}
+
+TEST_F(FileCommands, SaveAsAsksWithTheFilterOfGPSDataFiles) {
+    SavedDataFile(QStringLiteral("a.nrv"));
+    ASSERT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(chooser.asked[0].filter, QStringLiteral("GPS Data File (*.usr)|*.usr|All Files (*.*)|*.*"));
+    EXPECT_EQ(FileChooser::DialogFilter(chooser.asked[0].filter),
+              QStringLiteral("GPS Data File (*.usr);;All Files (*.*)"));
+}
+
+TEST_F(FileCommands, UnreadableDataFileShowsTheDataSetsFileError) {
+    const QString file = Put(QStringLiteral("broken.nrv"), QByteArray("\x55junk", 5));
+    main->ExecuteCommands(file);
+    ASSERT_FALSE(prompt.shown.isEmpty());
+    EXPECT_EQ(prompt.shown.last().title, QStringLiteral("File Error"));
+    EXPECT_TRUE(prompt.shown.last().text.startsWith(QStringLiteral("Error opening ")));
+}
+
+TEST_F(FileCommands, ChangedDataIsOfferedForSavingBeforeAnotherFileOpens) {
+    const QString file = SavedDataFile(QStringLiteral("b.nrv"));
+    main->Data().AddNewWaypoint(false);
+    prompt.answers = {ui::Answer::Cancel};
+    main->ExecuteCommands(file);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].text,
+              QStringLiteral("Untitled data file has changed.\nDo you wish to save the changes?"));
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNoCancel);
+    EXPECT_TRUE(main->Data().Dirty());
+    EXPECT_TRUE(main->Data().Path().isEmpty());
+}
+
+TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloads) {
+    DrawTriangle();
+    chooser.names.push_back(Path(QStringLiteral("Lakes.nmp")));
+    Click("saveborder");
+    ASSERT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(chooser.asked[0].filter, QStringLiteral("All Files (*.*)|*.*|Map Border Files (*.nmp)|*.nmp"));
+    EXPECT_FALSE(main->Map().Dirty());
+    EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Lakes"));
+
+    Click("newborder");
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 0);
+    EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Untitled"));
+    // The name is found on disk whatever its case on the command line.
+    main->ExecuteCommands(Path(QStringLiteral("lakes.NMP")));
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Lakes"));
+}
+
+TEST_F(FileCommands, CloseWithAChangedMapCancelledThenAnsweredNo) {
+    DrawTriangle();
+    prompt.answers = {ui::Answer::Cancel};
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(main->isVisible());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("Save File"));
+    EXPECT_EQ(prompt.shown[0].text,
+              QStringLiteral("The map in the Untitled file has changed.\nDo you wish to save the changes?"));
+
+    prompt.answers = {ui::Answer::No};
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(main->IsUnloaded());
+    EXPECT_TRUE(chooser.asked.isEmpty());
+}
+
+TEST_F(FileCommands, YesToTheCloseQuestionSavesTheDataFirst) {
+    main->Data().AddNewWaypoint(false);
+    chooser.names.push_back(Path(QStringLiteral("kept.nrv")));
+    prompt.answers = {ui::Answer::Yes};
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("kept.nrv"))));
+}
+
+TEST_F(FileCommands, CancelledSaveAsKeepsTheProgramRunning) {
+    main->Data().AddNewWaypoint(false);
+    prompt.answers = {ui::Answer::Yes};
+    EXPECT_FALSE(main->close());
+    EXPECT_FALSE(main->IsUnloaded());
+}
+
+TEST_F(FileCommands, ViewAndRecentFilesComeBackAtTheNextStart) {
+    const QString file = SavedDataFile(QStringLiteral("c.nrv"));
+    main->ExecuteCommands(file);
+    main->Window().Center(1000000, 2000000);
+    main->Window().SetZoomRange(150);
+    const double range = main->Window().ZoomRange();
+    Restart();
+    EXPECT_EQ(main->Window().MidX, 1000000);
+    EXPECT_EQ(main->Window().MidY, 2000000);
+    EXPECT_NEAR(main->Window().ZoomRange(), range, 1e-6);
+    EXPECT_EQ(main->RecentFileList().first(), file);
+}

@@ -1,0 +1,164 @@
+#include "app/MapEditing.h"
+#include "gpsdata/GPSData.h"
+#include "mapbuild/MapData.h"
+
+#include "MapWindowFixture.h"
+
+#include <QMenu>
+#include <QTimer>
+
+using namespace app;
+
+namespace {
+
+class MapEditingTest : public MapWindowFixture {
+protected:
+    gpsdata::GPSData& Data() { return main->Data(); }
+    // The internal position under a pixel of the display.
+    QPoint Internal(QPoint pixel) {
+        return QPoint(qRound((pixel.x() + View().PixelLeft) / View().PixelsPerUnitX),
+                      qRound((pixel.y() + View().PixelTop) / View().PixelsPerUnitY));
+    }
+    QPoint WaypointAt(int i) {
+        const gpsdata::WaypointObject* w = Data().Waypoints().At(i);
+        return QPoint(w->X(), w->Y());
+    }
+    void Move(QPoint pixel) { QTest::mouseMove(display, pixel); }
+    // Positions agree to the unit a pixel spans.
+    void ExpectNear(QPoint a, QPoint b) {
+        const double unit = 1.0 / View().PixelsPerUnitX + 1;
+        EXPECT_NEAR(a.x(), b.x(), unit);
+        EXPECT_NEAR(a.y(), b.y(), -1.0 / View().PixelsPerUnitY + 1);
+    }
+};
+
+} // namespace
+
+TEST_F(MapEditingTest, DroppedWaypointIsUndoneAndRedoneThroughTheEditMenu) {
+    Click("dropwpt");
+    ClickMap(QPoint(200, 150));
+    ASSERT_EQ(Data().CountWaypoints(), 1);
+    ExpectNear(WaypointAt(0), Internal(QPoint(200, 150)));
+    QAction* undo = Command("mnuEditUndo");
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Drop Waypoint"));
+    ASSERT_TRUE(undo->isEnabled());
+
+    undo->trigger();
+    EXPECT_EQ(Data().CountWaypoints(), 0);
+    QAction* redo = Command("mnuEditRedo");
+    EXPECT_EQ(redo->text(), QStringLiteral("&Redo Drop Waypoint"));
+    redo->trigger();
+    EXPECT_EQ(Data().CountWaypoints(), 1);
+}
+
+TEST_F(MapEditingTest, ClickOnAWaypointPicksItUpAndTheNextClickPutsItDown) {
+    Click("dropwpt");
+    ClickMap(QPoint(200, 150));
+    const QPoint before = WaypointAt(0);
+    ClickMap(QPoint(202, 151));
+    EXPECT_EQ(View().Mode(), 6);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Move Waypoint"));
+    Move(QPoint(300, 250));
+    ExpectNear(WaypointAt(0), Internal(QPoint(300, 250)));
+    ClickMap(QPoint(320, 260));
+    EXPECT_EQ(View().Mode(), 3);
+    EXPECT_EQ(Data().CountWaypoints(), 1);
+    ExpectNear(WaypointAt(0), Internal(QPoint(320, 260)));
+
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(WaypointAt(0), before);
+}
+
+TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteOnTheMap) {
+    Click("dropwpt");
+    ClickMap(QPoint(100, 100));
+    Click("droprtewpt");
+    ClickMap(QPoint(101, 101)); // the existing waypoint
+    ClickMap(QPoint(250, 200)); // a new one
+    ASSERT_EQ(Data().CountRoutes(), 1);
+    const gpsdata::RouteObject* route = Data().Routes().At(0);
+    ASSERT_EQ(route->NumWaypoints(), 2);
+    EXPECT_EQ(Data().CountWaypoints(), 2);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Add Waypoint To Route"));
+    EXPECT_EQ(Data().EditingRoute(), route->RteIndex());
+
+    Click("center");
+    EXPECT_EQ(Data().EditingRoute(), -1);
+}
+
+TEST_F(MapEditingTest, DroppedIconTakesTheDefaultSymbolAndMovesLikeAWaypoint) {
+    Data().SetDefaultSymbol(5);
+    Click("dropicn");
+    ClickMap(QPoint(150, 150));
+    ASSERT_EQ(Data().CountIcons(), 1);
+    EXPECT_EQ(Data().Icons().At(0)->IcnSymbol(), 5);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Drop Icon"));
+    ClickMap(QPoint(150, 150));
+    EXPECT_EQ(View().Mode(), 7);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Move Icon"));
+    ClickMap(QPoint(220, 180));
+    EXPECT_EQ(View().Mode(), 5);
+    const gpsdata::IconObject* icon = Data().Icons().At(0);
+    ExpectNear(QPoint(icon->X(), icon->Y()), Internal(QPoint(220, 180)));
+}
+
+TEST_F(MapEditingTest, FullWaypointListSaysSoWhenARouteWaypointIsDropped) {
+    Data().SetMaxNumGPSWaypoints(1);
+    Click("dropwpt");
+    ClickMap(QPoint(100, 100));
+    Click("droprtewpt");
+    ClickMap(QPoint(300, 300));
+    ASSERT_FALSE(prompt.shown.isEmpty());
+    EXPECT_EQ(prompt.shown.last().title, QStringLiteral("Error"));
+    EXPECT_EQ(prompt.shown.last().text,
+              QStringLiteral("Unable to create a new waypoint.\r\nDelete a waypoint and try again."));
+    EXPECT_EQ(Data().CountWaypoints(), 1);
+}
+
+TEST_F(MapEditingTest, PopupOverAWaypointNamesItAndDeletes) {
+    Click("dropwpt");
+    ClickMap(QPoint(200, 150));
+    const QString name = Data().Waypoints().At(0)->WptName();
+    Click("center");
+    ClickMap(QPoint(201, 151), Qt::RightButton);
+    auto* popup = main->findChild<QMenu*>(QStringLiteral("mnuPopupWaypoint"));
+    ASSERT_NE(popup, nullptr);
+    ASSERT_EQ(popup->actions().size(), 2);
+    EXPECT_EQ(popup->actions()[0]->text(), QStringLiteral("Edit Waypoint ") + name);
+    EXPECT_EQ(popup->actions()[1]->text(), QStringLiteral("Delete Waypoint ") + name);
+    popup->actions()[1]->trigger();
+    EXPECT_EQ(Data().CountWaypoints(), 0);
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(Data().CountWaypoints(), 1);
+}
+
+TEST_F(MapEditingTest, RestingPointerShowsTheNearestObjectsTip) {
+    Click("dropwpt");
+    ClickMap(QPoint(200, 150));
+    ClickMap(QPoint(200, 150)); // picked up ...
+    ClickMap(QPoint(200, 150)); // ... and put down again
+    Click("center");
+    Move(QPoint(203, 152));
+    auto* timer = main->findChild<QTimer*>(QStringLiteral("tmrTooltip"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    QTRY_COMPARE(display->toolTip(), Data().Waypoints().At(0)->WptName());
+    Move(QPoint(400, 300));
+    QTRY_COMPARE(display->toolTip(), QString());
+}
+
+TEST_F(MapEditingTest, DrawnBorderMarksTheMapChangedAndIsSavedInTheWorkspace) {
+    Click("create");
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(300, 110));
+    ClickMap(QPoint(250, 300));
+    ClickMap(QPoint(101, 101));
+    EXPECT_TRUE(main->Map().Dirty());
+    chooser.names.push_back(Path(QStringLiteral("area.nmp")));
+    Click("saveborder");
+    EXPECT_FALSE(main->Map().Dirty());
+    Click("newborder");
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 0);
+    main->ExecuteCommands(Path(QStringLiteral("area.nmp")));
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
+}
