@@ -17,6 +17,7 @@
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
 #include "app/Trace.h"
+#include "app/UnitUpdater.h"
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
@@ -62,7 +63,7 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
       undo_(std::make_unique<mapview::UndoStack>(*gpsData_)),
       mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
       configFolder_(SettingsLoader::UserConfigFolder()), dataFolder_(SettingsLoader::UserDataFolder()),
-      progress_(this), helpOpener_(&QDesktopServices::openUrl) {
+      progress_(this), helpOpener_(&QDesktopServices::openUrl), updateStarter_(&UnitUpdater::StartDetached) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -149,7 +150,8 @@ void frmMain::Load() {
     ConnectFiles();
     ConnectUndo();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    const QString res = QApplication::applicationDirPath() + QStringLiteral("/res");
+    const QString res =
+        masterFolder_.isEmpty() ? QApplication::applicationDirPath() + QStringLiteral("/res") : masterFolder_;
     master_.Open(res);
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
@@ -187,6 +189,11 @@ void frmMain::ConnectCommands() {
     };
     on("mnuFileExit", [this] { close(); });
     on("mnuHelpContents", [this] { ShowHelp(); });
+    on("mnuHelpUpdate", [this] {
+        const QString message = UnitUpdater::Start(cdDrive_, gpsData_->UpdatePostfix(), updateStarter_);
+        if (!message.isEmpty())
+            prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
+    });
     on("mnuHelpAbout", [this] {
         prompt_.Message(
             QStringLiteral("About Terrafold"),

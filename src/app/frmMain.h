@@ -9,6 +9,7 @@
 #include "app/ProgramSettings.h"
 #include "app/PromptRelay.h"
 #include "app/RecentFiles.h"
+#include "app/UnitUpdater.h"
 #include "app/WindowArranger.h"
 #include "carver/Carver.h"
 
@@ -61,6 +62,8 @@ public:
 
     // Where the settings file and the user's data live; before Load.
     void SetFolders(const QString& config, const QString& data);
+    // The master map's "res" folder; the one beside the program otherwise.
+    void SetMasterFolder(const QString& res) { masterFolder_ = res; }
 
     // The load steps; the window is shown at their end.
     void Load();
@@ -98,6 +101,7 @@ public:
     void SetPrompt(ui::Prompt* prompt);
     void SetFileChooser(FileChooser* chooser);
     void SetHelpOpener(HelpLauncher::Opener opener) { helpOpener_ = std::move(opener); }
+    void SetUpdateStarter(UnitUpdater::Starter starter) { updateStarter_ = std::move(starter); }
 
     WindowArranger::Layout& ArrangeLayout() { return layout_; }
     void SetAutoArrange(bool on);
@@ -165,8 +169,10 @@ private:
     QMdiSubWindow* mapSub_ = nullptr;
     QString configFolder_;
     QString dataFolder_;
+    QString masterFolder_;
     GuiProgress progress_;
     HelpLauncher::Opener helpOpener_;
+    UnitUpdater::Starter updateStarter_;
     WindowArranger::Layout layout_;
     QTimer tmrArrange_;
     QString cdDrive_;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace app;
@@ -141,4 +142,16 @@ TEST_F(FileCommands, ViewAndRecentFilesComeBackAtTheNextStart) {
     EXPECT_EQ(main->Window().MidY, 2000000);
     EXPECT_NEAR(main->Window().ZoomRange(), range, 1e-6);
     EXPECT_EQ(main->RecentFileList().first(), file);
+}
+
+TEST_F(FileCommands, SecondStartHandsItsFileToTheRunningWindow) {
+    DrawTriangle();
+    chooser.names.push_back(Path(QStringLiteral("handed.nmp")));
+    Click("saveborder");
+    Click("newborder");
+    ASSERT_TRUE(SingleInstance(instance.Name()).HandOver(Path(QStringLiteral("handed.nmp"))));
+    QSignalSpy received(&instance, &SingleInstance::CommandLineReceived);
+    ASSERT_TRUE(received.wait(10000));
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - handed"));
 }

@@ -55,6 +55,8 @@ protected:
     void Start() {
         main = std::make_unique<app::frmMain>(&instance);
         main->SetFolders(Path(QStringLiteral("config")), Path(QStringLiteral("data")));
+        if (!masterFolder.isEmpty())
+            main->SetMasterFolder(masterFolder);
         main->SetPrompt(&prompt);
         main->Load();
         main->SetFileChooser(&chooser);
@@ -67,6 +69,8 @@ protected:
         prompt.fallback = ui::Answer::Cancel;
         Start();
     }
+
+    void SetMasterFolder(const QString& res) { masterFolder = res; }
 
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     QString Put(const QString& name, const QByteArray& bytes) const {
@@ -91,6 +95,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QString masterFolder;
     QStringList trace;
     app::SingleInstance instance{UniqueName()};
     testing_support::RecordingPrompt prompt;

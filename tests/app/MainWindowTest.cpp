@@ -140,3 +140,27 @@ TEST_F(MainWindow, UndoAndRedoStartDisabled) {
     EXPECT_EQ(redo->text(), QStringLiteral("Can't Redo"));
     EXPECT_FALSE(redo->isEnabled());
 }
+
+TEST_F(MainWindow, UnitSoftwareUpdateStartsTheUpdaterOfTheCD) {
+    QDir(dir.path()).mkpath(QStringLiteral("cd/Code"));
+    Put(QStringLiteral("cd/Code/Update.exe"), "MZ");
+    QString program, folder;
+    main->SetUpdateStarter([&](const QString& p, const QString& f) {
+        program = p;
+        folder = f;
+        return true;
+    });
+    main->ParseCommandOptions(QStringLiteral("/d") + Path(QStringLiteral("cd")));
+    Command("mnuHelpUpdate")->trigger();
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    EXPECT_EQ(program, Path(QStringLiteral("cd/Code/Update.exe")));
+    EXPECT_EQ(folder, Path(QStringLiteral("cd/Code")));
+}
+
+TEST_F(MainWindow, UnitSoftwareUpdateWithoutTheUpdaterSaysSo) {
+    main->SetUpdateStarter([](const QString&, const QString&) { return true; });
+    main->ParseCommandOptions(QStringLiteral("/d") + dir.path());
+    Command("mnuHelpUpdate")->trigger();
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_TRUE(prompt.shown[0].text.endsWith(QStringLiteral(" was not found.")));
+}

@@ -1,0 +1,242 @@
+#include "comm/Connection.h"
+
+#include "comm/SessionTexts.h"
+
+#include <algorithm>
+
+namespace comm {
+
+namespace {
+
+constexpr int RetryInterval = 250; // ms between a failed rate and the next watch
+constexpr int SymbolBase = 10000;
+
+} // namespace
+
+Connection::Connection(linkpod::LinkPod& pod, QObject* parent) : QObject(parent), pod_(pod) {
+    retry_.setInterval(RetryInterval);
+    connect(&retry_, &QTimer::timeout, this, &Connection::OnTick);
+    connect(&pod_, &linkpod::LinkPod::DeviceConnected, this, &Connection::OnDeviceConnected);
+    connect(&pod_, &linkpod::LinkPod::DeviceRemoved, this, &Connection::OnDeviceRemoved);
+    connect(&pod_, &linkpod::LinkPod::LurchUnitFound, this, &Connection::OnLurchUnitFound);
+    connect(&pod_, &linkpod::LinkPod::LinkStatus, this, &Connection::OnLinkStatus);
+    connect(&pod_, &linkpod::LinkPod::LinkError, this, &Connection::OnLinkError);
+    connect(&pod_, &linkpod::LinkPod::FLNewDeviceReady, this,
+            [this](std::uint16_t device, int flag) { emit FLNewDeviceReady(device, flag); });
+    local_ = remote_ = pod_.ActiveDevice();
+}
+
+void Connection::ShowStatus(const QString& text) {
+    if (status_)
+        status_->SetStatusText(StatusPanel, text);
+}
+
+void Connection::Startup() {
+    pod_.ClearWaypoints();
+    pod_.ClearIcons();
+    pod_.ClearRoutes();
+    pod_.ClearTrails();
+    RequestUpdates();
+    retry_.start();
+}
+
+void Connection::RequestUpdates() {
+    local_ = pod_.ActiveDevice();
+    pod_.RequestProductInfo();
+    pod_.RequestUnitLimits();
+    pod_.RequestMemoryStatus();
+}
+
+bool Connection::Watch(quint16 port) {
+    pod_.SetBaudRate(BaudRate());
+    if (!pod_.WatchComPort(port))
+        return false;
+    ++portsOpened_;
+    ratesTried_.insert(BaudRate());
+    return true;
+}
+
+bool Connection::Connect() {
+    if (startRate_ == 0)
+        startRate_ = BaudRate();
+    if (startPort_ == 0) {
+        startPort_ = ComPort();
+        portsOpened_ = 0;
+    }
+    ratesTried_.clear();
+    if (Watch(ComPort()))
+        return true;
+    if (AutoSelectComPort()) {
+        for (SetComPort(NextComPort()); ComPort() != startPort_; SetComPort(NextComPort())) {
+            SetBaudRate(startRate_);
+            if (Watch(ComPort()))
+                return true;
+        }
+    }
+    ReportFailure();
+    return false;
+}
+
+void Connection::NextPortOrFail() {
+    if (AutoSelectComPort()) {
+        for (SetComPort(NextComPort()); ComPort() != startPort_; SetComPort(NextComPort())) {
+            SetBaudRate(startRate_);
+            ratesTried_.clear();
+            if (Watch(ComPort()))
+                return;
+        }
+    }
+    ReportFailure();
+}
+
+void Connection::ReportFailure() {
+    retry_.stop();
+    ShowStatus(QStringLiteral("Unable to connect to unit"));
+    emit ConnectedStatusChanged();
+    if (prompt_)
+        prompt_->Message(QStringLiteral("Communications Error"),
+                         SessionTexts::ConnectFailure(portsOpened_ > 0, AutoSelectComPort()),
+                         ui::Icon::Critical);
+    SetBaudRate(NextBaudRate());
+    startPort_ = 0;
+}
+
+void Connection::Disconnect() {
+    serial_ = false;
+    pod_.CloseComPort();
+    lurch_ = false;
+    emit ConnectedStatusChanged();
+}
+
+void Connection::OnTick() {
+    retry_.stop();
+    if (Connected())
+        return;
+    ShowStatus(SessionTexts::Trying(ComPort(), BaudRate()));
+    // A port that will not open any more ends this port's part of the scan.
+    if (!Watch(ComPort()) && startPort_ != 0)
+        NextPortOrFail();
+}
+
+void Connection::OnLinkError(std::uint16_t code) {
+    if (code != linkpod::LinkPod::NoAnswer)
+        return emit LurchError(code);
+    if (Connected() || lurch_ || startPort_ == 0)
+        return; // no attempt under way: the probes after a removal
+    // Every rate is tried once per port. The rate walk wraps to 4800 and never
+    // comes back to 115200 or below 4800, so a start there is caught by the
+    // tried set rather than by the start rate.
+    const qint32 next = NextBaudRate();
+    if (next == startRate_ || ratesTried_.count(next) > 0)
+        return NextPortOrFail();
+    SetBaudRate(next);
+    retry_.start();
+}
+
+void Connection::OnDeviceConnected(std::uint16_t device) {
+    remote_ = device;
+    retry_.stop();
+    productSeen_ = limitsSeen_ = false;
+    lurch_ = false;
+    startPort_ = 0;
+    startRate_ = 0;
+    emit ShowFlashSections(false);
+    serial_ = true;
+    emit ConnectedStatusChanged();
+}
+
+void Connection::OnDeviceRemoved(std::uint16_t device) {
+    // The session goes back to the default device, the control's data store.
+    if (device == remote_)
+        remote_ = local_;
+    emit DeviceRemoved(device);
+    serial_ = false;
+    pod_.SetBaudRate(BaudRate());
+    for (int port = 1; port <= 4; ++port)
+        pod_.WatchComPort(port);
+    emit ConnectedStatusChanged();
+}
+
+void Connection::OnLurchUnitFound() {
+    retry_.stop();
+    startPort_ = 0;
+    startRate_ = 0;
+    lurch_ = true;
+    serial_ = false;
+    emit ShowFlashSections(true);
+    emit ConnectedStatusChanged();
+}
+
+void Connection::OnLinkStatus(std::uint16_t, int code, int value1, int) {
+    switch (code) {
+    case 1:
+        productSeen_ = limitsSeen_ = false;
+        return;
+    case 6:
+    case 22: {
+        bool& mine = code == 6 ? productSeen_ : limitsSeen_;
+        const bool other = code == 6 ? limitsSeen_ : productSeen_;
+        const bool first = !mine;
+        mine = true;
+        if (first && other) {
+            GetProductInformation();
+            GetProductName();
+        }
+        return;
+    }
+    case 8:
+        return emit FLNewDeviceReady(static_cast<quint16>(value1), 0);
+    default:
+        return;
+    }
+}
+
+void Connection::GetProductInformation() {
+    int wpt = 0, icn = 0, rte = 0, perRoute = 0, trl = 0;
+    QList<int> codes;
+    int count = 0;
+    OnSession([&](linkpod::LinkPod& pod) {
+        QString name, text;
+        int id = 0, v1 = 0, major = 0, minor = 0, v2 = 0;
+        pod.ReadProductInfo(name, id, v1, major, minor, v2, text);
+        pod.ReadUnitLimits(wpt, icn, rte, perRoute, trl);
+        pod.ReadSymbolList(codes, count);
+    });
+    if (wpt == 0 || icn == 0 || rte == 0 || perRoute == 0 || trl == 0)
+        return emit LurchError(782);
+    // Codes below the base name no program symbol and are left out.
+    int top = SymbolBase - 1;
+    for (int i = 0; i < std::min(count, int(codes.size())); ++i)
+        top = std::max(top, codes[i]);
+    QList<bool> table(top - SymbolBase + 1, false);
+    for (int i = 0; i < std::min(count, int(codes.size())); ++i)
+        if (codes[i] >= SymbolBase)
+            table[codes[i] - SymbolBase] = true;
+    emit ProductInformation(100, wpt, rte, trl, icn, top - (SymbolBase - 1), perRoute, table);
+}
+
+void Connection::GetProductName() {
+    QString name, text;
+    int id = 0, v1 = 0, major = 0, minor = 0, v2 = 0;
+    pod_.ReadProductInfo(name, id, v1, major, minor, v2, text);
+    emit ProductName(name, float(major) + float(minor) / 100.0f);
+}
+
+void Connection::OpenLPTPort() {
+    const int result = pod_.OpenParallelPort(LPTPort());
+    lptOpen_ = result == 0;
+    if (lptOpen_)
+        remote_ = local_;
+    const QString text = SessionTexts::ParallelPortResult(result);
+    if (!text.isEmpty() && prompt_)
+        prompt_->Message(ui::ProgramTitle(), text, result == 2 ? ui::Icon::Information : ui::Icon::Critical);
+    emit ConnectedStatusChanged();
+}
+
+void Connection::CloseLPTPort() {
+    lptOpen_ = false;
+    pod_.CloseParallelPort();
+    emit ConnectedStatusChanged();
+}
+
+} // namespace comm

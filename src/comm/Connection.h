@@ -1,0 +1,130 @@
+#pragma once
+
+#include "comm/PortChoice.h"
+#include "gpsdata/Prompt.h"
+#include "linkpod/LinkPod.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <set>
+
+namespace comm {
+
+// The one session between the program and a GPS unit or the card reader. It
+// picks the COM port and the rate, follows the unit's arrival, identification
+// and removal, and re-raises the control's replies as its own events. Every
+// device operation addresses the session device and then puts the control's
+// active device back.
+class Connection : public QObject {
+    Q_OBJECT
+public:
+    explicit Connection(linkpod::LinkPod& pod, QObject* parent = nullptr);
+
+    void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
+    void SetStatus(ui::StatusSink* status) { status_ = status; }
+    // The status-bar panel the session writes to.
+    static constexpr int StatusPanel = 1;
+
+    quint16 ComPort() const { return ports_.ComPort(); }
+    void SetComPort(quint16 port) { ports_.SetComPort(port); }
+    bool AutoSelectComPort() const { return ports_.AutoSelectComPort(); }
+    void SetAutoSelectComPort(bool on) { ports_.SetAutoSelectComPort(on); }
+    quint16 LPTPort() const { return ports_.LPTPort(); }
+    void SetLPTPort(quint16 port) { ports_.SetLPTPort(port); }
+    qint32 BaudRate() const { return ports_.BaudRate(); }
+    void SetBaudRate(qint32 rate) { ports_.SetBaudRate(rate); }
+    qint32 NextBaudRate() const { return ports_.NextBaudRate(); }
+    quint16 NextComPort() const { return ports_.NextComPort(); }
+
+    bool ConnectionIsLurch() const { return lurch_; }
+    void SetConnectionIsLurch(bool on) { lurch_ = on; }
+    quint32 FileHandle() const { return fileHandle_; }
+    void SetFileHandle(quint32 handle) { fileHandle_ = handle; }
+    quint32 RemoteHostHandle() const { return remote_; }
+    void SetRemoteHostHandle(quint32 handle) { remote_ = handle; }
+    quint32 LocalHostHandle() const { return local_; }
+    void SetLocalHostHandle(quint32 handle) { local_ = handle; }
+    bool LPTPortOpen() const { return lptOpen_; }
+    void SetLPTPortOpen(bool open) { lptOpen_ = open; }
+
+    bool Connected() const { return serial_ && !lurch_; }
+    // A unit answered on the serial side (also a Dezav unit's partitions).
+    bool SerialConnected() const { return serial_; }
+    // Data operations run only with a unit or the card reader.
+    bool Linked() const { return serial_ || lptOpen_; }
+
+    // Main window start-up: empties the control's lists, asks for updates and
+    // starts the retry timer.
+    void Startup();
+    void RequestUpdates();
+    // False when no port opened (the failure was reported).
+    bool Connect();
+    void Disconnect();
+    void OpenLPTPort();
+    void CloseLPTPort();
+    void GetProductInformation();
+    void GetProductName();
+
+    QTimer& tmrLinkPod() { return retry_; }
+    linkpod::LinkPod& Pod() { return pod_; }
+
+    // Runs `call` with the session device active.
+    template <typename Call> auto OnSession(Call call) {
+        struct Restore {
+            linkpod::LinkPod& pod;
+            std::uint16_t device;
+            ~Restore() { pod.SetActiveDevice(device); }
+        } restore{pod_, pod_.ActiveDevice()};
+        pod_.SetActiveDevice(static_cast<std::uint16_t>(remote_));
+        return call(pod_);
+    }
+
+signals:
+    void ConnectedStatusChanged();
+    void LurchError(quint16 code);
+    void ProductInformation(qint32 productId, qint32 maxWaypoints, qint32 maxRoutes, qint32 maxTrails,
+                            qint32 maxIcons, qint32 iconSymbols, qint32 maxWaypointsPerRoute,
+                            const QList<bool>& validSymbols);
+    void ProductName(const QString& name, float version);
+    // The map window shows the partition frame (true) or the card frames.
+    void ShowFlashSections(bool partitions);
+    // A device went away: the card list drops its entries.
+    void DeviceRemoved(quint16 device);
+    void FLNewDeviceReady(quint16 device, int flag);
+
+private:
+    bool Watch(quint16 port);
+    void ReportFailure();
+    // Every rate was tried on the current port: the next port or the failure.
+    void NextPortOrFail();
+    void OnTick();
+    void OnDeviceConnected(std::uint16_t device);
+    void OnDeviceRemoved(std::uint16_t device);
+    void OnLurchUnitFound();
+    void OnLinkStatus(std::uint16_t device, int code, int value1, int value2);
+    void OnLinkError(std::uint16_t code);
+    void ShowStatus(const QString& text);
+
+    linkpod::LinkPod& pod_;
+    ui::Prompt* prompt_ = nullptr;
+    ui::StatusSink* status_ = nullptr;
+    PortChoice ports_;
+    QTimer retry_;
+    bool lurch_ = false;
+    quint32 fileHandle_ = 0;
+    quint32 remote_ = 0;
+    quint32 local_ = 0;
+    bool lptOpen_ = false;
+    bool serial_ = false;
+    qint32 startRate_ = 0;
+    quint16 startPort_ = 0;
+    int portsOpened_ = 0;
+    std::set<qint32> ratesTried_; // on the current port
+    bool productSeen_ = false;
+    bool limitsSeen_ = false;
+};
+
+} // namespace comm

@@ -1,0 +1,138 @@
+#include "SessionFixture.h"
+
+#include <QTemporaryDir>
+
+using namespace comm_testing;
+
+using ConnectionSession = SessionFixture;
+
+TEST_F(ConnectionSession, ScansRatesUntilTheUnitAnswersAndTakesOverItsLimits) {
+    StartUnit({QStringLiteral("--max-waypoints"), QStringLiteral("321"), QStringLiteral("--max-routes"),
+               QStringLiteral("17"), QStringLiteral("--max-trails"), QStringLiteral("4"),
+               QStringLiteral("--max-icons"), QStringLiteral("77"), QStringLiteral("--max-route-waypoints"),
+               QStringLiteral("33"), QStringLiteral("--symbols"), QStringLiteral("0-5,9"),
+               QStringLiteral("--version"), QStringLiteral("2.5"), QStringLiteral("--name"),
+               QStringLiteral("Scout 7")},
+              9600);
+    ASSERT_EQ(session.BaudRate(), 115200);
+    ASSERT_TRUE(session.Connect());
+    ASSERT_TRUE(WaitFor([this] { return !versions.isEmpty(); }));
+    EXPECT_TRUE(session.Connected());
+    EXPECT_EQ(session.BaudRate(), 9600);
+    EXPECT_EQ(session.RemoteHostHandle(), 0x2A01u);
+    EXPECT_TRUE(StatusTexts().contains(QStringLiteral("Com1 - Trying 4800 baud")));
+    EXPECT_TRUE(StatusTexts().contains(QStringLiteral("Com1 - Trying 9600 baud")));
+    EXPECT_EQ(StatusTexts().last(), QStringLiteral("Scout 7"));
+    EXPECT_EQ(productInfos, 1);
+    EXPECT_FLOAT_EQ(versions.value(0), 2.5f);
+    EXPECT_EQ(data.ProductID(), 100);
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 321);
+    EXPECT_EQ(data.MaxNumGPSRoutes(), 17);
+    EXPECT_EQ(data.MaxNumGPSTrails(), 4);
+    EXPECT_EQ(data.MaxNumGPSIcons(), 77);
+    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 33);
+    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 10);
+    EXPECT_TRUE(data.ValidSymbol(5));
+    EXPECT_FALSE(data.ValidSymbol(7));
+    EXPECT_TRUE(data.ValidSymbol(9));
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(ConnectionSession, ProductRequestsRunOnceWhicheverIdentificationComesFirst) {
+    StartUnit({QStringLiteral("--limits-first")}, 19200);
+    ConnectAt(19200);
+    EXPECT_EQ(productInfos, 1);
+    EXPECT_EQ(versions.size(), 1);
+}
+
+TEST_F(ConnectionSession, AZeroMaximumIsFailedProductInformationAndChangesNothing) {
+    StartUnit({QStringLiteral("--max-trails"), QStringLiteral("0")}, 19200);
+    const qint16 before = data.MaxNumGPSWaypoints();
+    ConnectAt(19200);
+    EXPECT_EQ(errors, QList<quint16>{782});
+    EXPECT_EQ(productInfos, 0);
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), before);
+}
+
+TEST_F(ConnectionSession, ThirtyFiveIconSymbolsAreStoredAsFifteen) {
+    StartUnit({QStringLiteral("--symbols"), QStringLiteral("0-34")}, 19200);
+    ConnectAt(19200);
+    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 15);
+}
+
+TEST_F(ConnectionSession, NoPortOpeningSaysSoForTheSelectedOrForAnyPort) {
+    session.SetAutoSelectComPort(false);
+    EXPECT_FALSE(session.Connect());
+    session.SetAutoSelectComPort(true);
+    session.SetComPort(3);
+    EXPECT_FALSE(session.Connect());
+    ASSERT_EQ(prompt.shown.size(), 2);
+    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("Communications Error"));
+    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Critical);
+    EXPECT_TRUE(prompt.shown[0].text.startsWith(QStringLiteral("Unable to open the selected COM port.")));
+    EXPECT_TRUE(prompt.shown[1].text.startsWith(QStringLiteral("Unable to open any COM port.")));
+    EXPECT_EQ(session.ComPort(), 3) << "the walk comes back to the port it started from";
+    EXPECT_EQ(StatusTexts().last(), QStringLiteral("Unable to connect to unit"));
+    EXPECT_EQ(statusChanges, 2);
+    EXPECT_FALSE(session.Connected());
+}
+
+TEST_F(ConnectionSession, AUnitAtNoScannedRateEndsTheScanWithTheUnitMessage) {
+    // The scan never goes below 4800, so this unit is never found; the scan
+    // must still end.
+    StartUnit({}, 1200);
+    session.SetAutoSelectComPort(false);
+    ASSERT_TRUE(session.Connect());
+    ASSERT_TRUE(WaitFor([this] { return !prompt.shown.isEmpty(); }, 120000));
+    EXPECT_TRUE(prompt.shown[0].text.startsWith(QStringLiteral("Unable to connect to unit.\r\n")));
+    EXPECT_FALSE(session.Connected());
+    EXPECT_TRUE(StatusTexts().contains(QStringLiteral("Com1 - Trying 57600 baud")));
+}
+
+TEST_F(ConnectionSession, AVanishedUnitIsRemovedAndTheSessionFallsBackToTheDefaultDevice) {
+    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("4")}, 19200);
+    QList<quint16> removed;
+    QObject::connect(&session, &comm::Connection::DeviceRemoved, [&](quint16 d) { removed << d; });
+    ConnectAt(19200);
+    const int changes = statusChanges;
+    session.OnSession([](linkpod::LinkPod& p) {
+        for (int i = 0; i < 6; ++i)
+            p.ReadWaypoint(i);
+    });
+    ASSERT_TRUE(WaitFor([&] { return !removed.isEmpty(); }));
+    EXPECT_EQ(removed.value(0), 0x2A01);
+    EXPECT_FALSE(session.Connected());
+    EXPECT_EQ(session.RemoteHostHandle(), session.LocalHostHandle());
+    EXPECT_GT(statusChanges, changes);
+}
+
+TEST_F(ConnectionSession, ADezavUnitIsNotConnectedButShowsItsPartitions) {
+    StartUnit({QStringLiteral("--dezav")}, 19200);
+    QList<bool> frames;
+    QObject::connect(&session, &comm::Connection::ShowFlashSections, [&](bool p) { frames << p; });
+    session.SetBaudRate(19200);
+    ASSERT_TRUE(session.Connect());
+    ASSERT_TRUE(WaitFor([&] { return session.ConnectionIsLurch(); }));
+    EXPECT_FALSE(session.Connected());
+    EXPECT_FALSE(session.Linked());
+    EXPECT_EQ(frames, QList<bool>{true});
+}
+
+TEST_F(ConnectionSession, TheCardReaderOpensOrSaysWhyNot) {
+    QTemporaryDir folder;
+    pod.Ports().SetReaderFolder(1, folder.path());
+    pod.Ports().SetReaderFolder(2, folder.filePath(QStringLiteral("missing")));
+    session.SetLPTPort(2);
+    session.OpenLPTPort();
+    EXPECT_FALSE(session.LPTPortOpen());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("The parallel port driver is not installed correctly.\r\n"
+                                                   "Please reinstall the application."));
+    session.SetLPTPort(1);
+    session.OpenLPTPort();
+    EXPECT_TRUE(session.LPTPortOpen());
+    EXPECT_TRUE(session.Linked());
+    session.CloseLPTPort();
+    EXPECT_FALSE(session.LPTPortOpen());
+    EXPECT_EQ(statusChanges, 3);
+}
