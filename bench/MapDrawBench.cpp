@@ -4,6 +4,9 @@
 //   bench_mapdraw [MASTER_MAP_FOLDER [PICTURE_FOLDER]]
 // The master map folder defaults to the build's bin/res; with a picture
 // folder, the last frame of each zoom is saved there as a PNG file.
+// The machine is shared, so each zoom is measured in several rounds and the
+// fastest round is printed; run it pinned to one core (taskset -c 1) for the
+// one-core figure.
 
 #include "MaxDataSet.h"
 
@@ -19,7 +22,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -86,39 +91,49 @@ int main(int argc, char** argv) {
 
     const Zoom zooms[] = {{"state-wide", 400}, {"county-wide", 40}, {"city-wide", 8}};
     constexpr int Frames = 20;
+    constexpr int Rounds = 5;
+    std::printf("fastest of %d rounds of %d frames each (the machine is shared); aim: a frame below"
+                " 16 ms on one core\n",
+                Rounds, Frames);
     for (const Zoom& zoom : zooms) {
         window.Center(geo::LongitudeToX((bench::West + bench::East) / 2),
                       geo::LatitudeToY((bench::South + bench::North) / 2));
         window.SetZoomRange(zoom.miles);
         const mastermap::Rect view{window.ViewLeft, window.ViewBottom, window.ViewRight, window.ViewTop};
-        qint64 masterNs = 0;
-        qint64 dataNs = 0;
         // Frame 0 renders the symbol strips and name labels that later frames reuse; it is not counted.
         qint64 firstNs = 0;
-        for (int frame = 0; frame <= Frames; ++frame) {
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            QElapsedTimer timer;
-            timer.start();
-            masterPainter.Draw(painter, view, window.MapPicture.UserTransform());
-            const qint64 master = timer.nsecsElapsed();
-            timer.restart();
-            mapview::GPSDataPainter(window, painter).Draw(data);
-            if (frame == 0) {
-                firstNs = master + timer.nsecsElapsed();
-                continue;
+        qint64 masterNs = std::numeric_limits<qint64>::max();
+        qint64 dataNs = std::numeric_limits<qint64>::max();
+        for (int round = 0; round < Rounds; ++round) {
+            qint64 roundMaster = 0, roundData = 0;
+            for (int frame = round == 0 ? 0 : 1; frame <= Frames; ++frame) {
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                QElapsedTimer timer;
+                timer.start();
+                masterPainter.Draw(painter, view, window.MapPicture.UserTransform());
+                const qint64 master = timer.nsecsElapsed();
+                timer.restart();
+                mapview::GPSDataPainter(window, painter).Draw(data);
+                if (frame == 0) {
+                    firstNs = master + timer.nsecsElapsed();
+                    continue;
+                }
+                roundMaster += master;
+                roundData += timer.nsecsElapsed();
             }
-            masterNs += master;
-            dataNs += timer.nsecsElapsed();
+            masterNs = std::min(masterNs, roundMaster);
+            dataNs = std::min(dataNs, roundData);
         }
         const double masterMs = masterNs / 1e6 / Frames;
         const double dataMs = dataNs / 1e6 / Frames;
         if (argc > 2)
             image.save(
                 QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("%1.png").arg(zoom.name)));
-        std::printf("%-12s %6.0f miles: master map %7.2f ms + GPS data %7.2f ms = frame %7.2f ms (aim < 16);"
+        std::printf("%-12s %6.0f miles: master map %7.2f ms + GPS data %7.2f ms = frame %7.2f ms%s;"
                     " first frame %.1f ms\n",
-                    zoom.name, zoom.miles, masterMs, dataMs, masterMs + dataMs, firstNs / 1e6);
+                    zoom.name, zoom.miles, masterMs, dataMs, masterMs + dataMs,
+                    masterMs + dataMs < 16 ? " (aim < 16 met)" : " (aim < 16 MISSED)", firstNs / 1e6);
     }
     return 0;
 }

@@ -1,7 +1,12 @@
 #include "mastermap/MasterMapPainter.h"
 
+#include "mastermap/RingClip.h"
+
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <optional>
 
 namespace mastermap {
 
@@ -71,27 +76,47 @@ QPolygonF Thinned(const Feature& f, std::size_t start, std::size_t size, const Q
     return out;
 }
 
-void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, const QTransform& t) {
+// Where the painter can show anything, in its coordinates, widened so that
+// no cut edge and no end of a widest pen shows.
+QRectF ShownRect(const QPainter& painter, const Rect& view, const QTransform& toDevice) {
+    constexpr double Margin = 8;
+    QRectF shown = toDevice.mapRect(QRectF(QPointF(view.left, view.bottom), QPointF(view.right, view.top)));
+    bool invertible = false;
+    const QTransform fromDevice = painter.combinedTransform().inverted(&invertible);
+    if (!invertible)
+        return QRectF(-1e12, -1e12, 2e12, 2e12);
+    if (const QPaintDevice* device = painter.device())
+        shown |= fromDevice.mapRect(QRectF(0, 0, device->width(), device->height()));
+    return shown.normalized().adjusted(-Margin, -Margin, Margin, Margin);
+}
+
+void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, const QPen& pen,
+                 const QTransform& t, const QRectF& shown) {
+    // Areas are filled cut to what shows; a dashed outline is drawn uncut, as
+    // cutting would move its dashes.
+    const bool dashed = pen.style() == Qt::CustomDashLine;
     std::size_t start = 0;
-    QPainterPath area;
+    QPainterPath area, outline;
     area.setFillRule(Qt::OddEvenFill);
     for (std::uint32_t part : f.parts) {
         const std::size_t size = Feature::PartSize(part);
         const QPolygonF points = Thinned(f, start, size, t);
         start += size;
-        if (f.kind == FeatureKind::Area)
-            area.addPolygon(points);
-        else if (f.kind == FeatureKind::Line)
+        if (f.kind == FeatureKind::Area) {
+            area.addPolygon(shown.contains(points.boundingRect()) ? points : ClipRing(points, shown));
+            if (dashed)
+                outline.addPolygon(points);
+        } else if (f.kind == FeatureKind::Line) {
             painter.drawPolyline(points);
-        else
+        } else {
             painter.drawEllipse(points[0], 2.5, 2.5);
+        }
     }
     if (f.kind != FeatureKind::Area)
         return;
-    const QBrush brush = BrushOf(s);
-    painter.fillPath(area, brush);
+    painter.fillPath(area, BrushOf(s));
     if (s.AreaStyle != 7)
-        painter.strokePath(area, PenOf(s));
+        painter.strokePath(dashed ? outline : area, pen);
 }
 
 } // namespace
@@ -103,14 +128,20 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
         if (categories >> f.category & 1)
             byKind[static_cast<int>(f.kind) == 3 ? 0 : static_cast<int>(f.kind) == 2 ? 1 : 2].push_back(f);
     });
+    const QRectF shown = ShownRect(painter, view, toDevice);
+    // A pen is made once a frame for each category drawn.
+    std::array<std::optional<QPen>, CategoryCount> pens;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (const auto& features : byKind)
         for (const Feature& f : features) {
             const CategoryStyle& s = styles_[f.category];
-            painter.setPen(PenOf(s));
+            std::optional<QPen>& pen = pens[f.category];
+            if (!pen)
+                pen = PenOf(s);
+            painter.setPen(*pen);
             painter.setBrush(f.kind == FeatureKind::Point ? QBrush(ColorOf(s.LineColor)) : Qt::NoBrush);
-            DrawFeature(painter, f, s, toDevice);
+            DrawFeature(painter, f, s, *pen, toDevice, shown);
         }
     painter.restore();
 }

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "comm/DataSetSnapshot.h"
+#include "comm/TransferSelection.h"
+#include "gpsdata/GPSData.h"
+#include "gpsdata/Prompt.h"
+#include "linkpod/Records.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+namespace comm {
+
+class Connection;
+
+// Moves waypoints, routes, icons and trails between the data set and the unit
+// (or the card reader's data store) one item per step: a step sends one
+// request, and only the replies it waits for arm the next step. Downloads run
+// waypoints, routes, icons, trails; uploads the same order.
+class TransferEngine : public QObject {
+    Q_OBJECT
+public:
+    // Step kinds.
+    enum Kind {
+        UploadWaypoints = 0,
+        UploadIcons = 1,
+        UploadRoutes = 2,
+        UploadTrails = 3,
+        MapProgramming = 4,
+        DownloadWaypoints = 5,
+        DownloadIcons = 6,
+        DownloadRoutes = 7,
+        DownloadTrails = 8,
+        Idle = 9
+    };
+    static constexpr int StatusPanel = 0;
+
+    TransferEngine(Connection& session, gpsdata::GPSData& data, QObject* parent = nullptr);
+
+    void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
+    void SetProgress(ui::Progress* progress) { progress_ = progress; }
+    void SetStatus(ui::StatusSink* status) { status_ = status; }
+    // Called once before a transfer changes the data set, with the step's
+    // name; the main window records its undo step there.
+    void SetUndoHook(std::function<void(const QString&)> hook) { undo_ = std::move(hook); }
+
+    // The transfer selection's Download and Upload: All ranges are sized from
+    // the unit (download) or the data set (upload) first.
+    void Download(TransferSelection selection);
+    void Upload(TransferSelection selection);
+    void CancelTransfer();
+
+    bool Busy() const { return kind_ != Idle; }
+    const TransferSelection& Selection() const { return selection_; }
+
+signals:
+    // The transfer ran to its end (true) or was cancelled or broken off.
+    void Finished(bool complete);
+
+private:
+    void Begin(Kind kind);
+    void Next();
+    void End(bool complete);
+    void Arm();
+    void Step();
+    void Replied();
+    void Progress(float percent);
+    void Status(const QString& text);
+    KindRange& RangeOf(Kind kind);
+    void DeleteRange(Kind kind);
+    void SendWaypoint(qint16 index);
+    void SendRoute(qint16 index);
+    void SendTrail(qint16 index);
+    void OnLurchError(quint16 code);
+    void OnWaypoint(int index, bool inUse, const linkpod::UserWaypoint& w);
+    void OnRoute(int index, const linkpod::UserRoute& r);
+    void OnIcon(int index, const linkpod::UserIcon& icon);
+    void OnTrail(int index, const linkpod::UserTrail& t);
+
+    Connection& session_;
+    gpsdata::GPSData& data_;
+    ui::Prompt* prompt_ = nullptr;
+    ui::Progress* progress_ = nullptr;
+    ui::StatusSink* status_ = nullptr;
+    std::function<void(const QString&)> undo_;
+    QTimer tmrTransfer;
+    TransferSelection selection_;
+    bool downloading_ = false;
+    Kind kind_ = Idle;
+    int index_ = 0;
+    int iconCount_ = 0;
+    int awaiting_ = 0; // replies the current step still waits for
+    std::optional<DataSetSnapshot> before_;
+};
+
+} // namespace comm
