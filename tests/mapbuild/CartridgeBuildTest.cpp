@@ -16,8 +16,8 @@
 
 namespace {
 
-using testing_support::RecordingPrompt;
 using testing_support::RecordingProgress;
+using testing_support::RecordingPrompt;
 
 // One major category "3" (Land) with the minor category "60".
 class LandCategory : public mapbuild::MapCategorySource {

@@ -1,7 +1,7 @@
+#include "mapbuild/ConvertToMap.h"
 #include "carver/Carver.h"
 #include "gpsdata/GPSData.h"
 #include "gpsdata/RouteObject.h"
-#include "mapbuild/ConvertToMap.h"
 #include "mapbuild/MapData.h"
 
 #include <gtest/gtest.h>
