@@ -1,6 +1,7 @@
 #include "app/MapEditing.h"
 
 #include "app/MapDisplay.h"
+#include "app/MapModes.h"
 #include "geo/Coordinates.h"
 #include "geo/NumericError.h"
 #include "gpsdata/GPSData.h"
@@ -12,15 +13,6 @@
 #include <QToolTip>
 
 namespace app {
-
-namespace {
-constexpr int ModeDropWaypoint = 3;
-constexpr int ModeDropRouteWaypoint = 4;
-constexpr int ModeDropIcon = 5;
-constexpr int ModeMoveWaypoint = 6;
-constexpr int ModeMoveIcon = 7;
-constexpr int ModeStretch = 8;
-} // namespace
 
 MapEditing::MapEditing(MapDisplay& display, mapview::WindowObject& view, gpsdata::GPSData& data,
                        mapview::UndoStack& undo, ui::Prompt& prompt, QObject* parent)

@@ -1,6 +1,7 @@
 #include "app/MapMouse.h"
 
 #include "app/MapDisplay.h"
+#include "app/MapModes.h"
 #include "app/MapViewControl.h"
 #include "carver/Carver.h"
 #include "carver/CarverModes.h"
@@ -11,13 +12,6 @@
 #include <QRubberBand>
 
 namespace app {
-
-namespace {
-constexpr int ModeCentre = 0;
-constexpr int ModeBorder = 1;
-constexpr int ModePolyline = 2;
-constexpr int ModeStretch = 8;
-} // namespace
 
 MapMouse::MapMouse(MapDisplay& display, mapview::WindowObject& view, MapViewControl& control, Carver& carver,
                    QObject* parent)

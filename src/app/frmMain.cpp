@@ -9,6 +9,7 @@
 #include "app/MapDisplay.h"
 #include "app/MapEditing.h"
 #include "app/MapFile.h"
+#include "app/MapModes.h"
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
 #include "app/SettingsBridge.h"
@@ -17,6 +18,7 @@
 #include "app/StatusPanels.h"
 #include "app/Trace.h"
 #include "app/WorkspaceCommands.h"
+#include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
@@ -115,6 +117,7 @@ void frmMain::Load() {
     gpsData_->SetPrompt(&prompt_);
     Trace(QStringLiteral("MapData"));
     mapData_->SetCategorySource(&categories_);
+    window_->MakeUsedList = [this] { return mapData_->MakeUsedList(); };
     loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
                                                InstallFolder(), dataFolder_);
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
@@ -312,10 +315,19 @@ void frmMain::ConnectMapModes() {
         connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
                 [this, mode] { window_->SetMode(mode); });
     connect(window_.get(), &mapview::WindowObject::ModeChange, this, &frmMain::ShowMode);
+    connect(commands_->Command(QStringLiteral("mnuViewMapOptions")), &QAction::triggered, this,
+            &frmMain::ShowMapSetup);
     connect(commands_->Command(QStringLiteral("mnuViewZoomIn")), &QAction::triggered, this,
             [this] { view_->ZoomStep(1); });
     connect(commands_->Command(QStringLiteral("mnuViewZoomOut")), &QAction::triggered, this,
             [this] { view_->ZoomStep(0); });
+}
+
+void frmMain::ShowMapSetup() {
+    auto* dialog = new frmMapSetup(*window_, *gpsData_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &frmMapSetup::Applied, view_, &MapViewControl::ViewChanged);
+    dialog->open();
 }
 
 void frmMain::ShowMode() {
@@ -323,7 +335,7 @@ void frmMain::ShowMode() {
     if (QAction* button = commands_->ModeButton(mode))
         button->setChecked(true);
     // Only the route waypoint mode keeps a route under edit on the map.
-    if (mode != 4)
+    if (mode != ModeDropRouteWaypoint)
         gpsData_->SetEditingRoute(-1);
     map_->Display()->update();
 }

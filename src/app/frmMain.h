@@ -117,6 +117,7 @@ private:
     void ConnectCommands();
     void ConnectMapModes();
     void ShowMode();
+    void ShowMapSetup();
     void DrawMap(QPainter& painter);
     void ReceiveCommandLine(const QString& text);
     void ConnectData();

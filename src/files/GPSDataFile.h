@@ -12,7 +12,7 @@ class GPSData;
 namespace files {
 
 class ByteReader;
-class FileHeader;
+struct FileHeader;
 class SectionDirectory;
 
 // Loads and saves the data set's file (the one named by its Path) in the

@@ -87,7 +87,7 @@ bool GpxFile::Open(gpsdata::GPSData& data, const QString& path) {
         SectionMessages::Raise(data, failure + "The file cannot be opened.");
         return false;
     }
-    const GpxReader::Result read = GpxReader::Read(file.readAll());
+    const GpxReader::Result read = GpxReader::Read(file);
     if (!read.error.isEmpty()) {
         SectionMessages::Raise(data, failure + read.error);
         return false;

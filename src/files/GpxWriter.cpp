@@ -1,119 +1,201 @@
 #include "files/GpxWriter.h"
 
 #include <QLocale>
-#include <QXmlStreamWriter>
+
+#include <algorithm>
 
 namespace files {
 namespace {
 
-const QString Gpx = QStringLiteral("http://www.topografix.com/GPX/1/1");
-
-QString Number(double value) {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+// Characters XML 1.0 cannot carry at all, even escaped.
+bool Representable(char32_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0x10FFFF);
 }
 
+// Builds the document straight into UTF-8 bytes: a stream writer spends most
+// of its time in its codec and device for documents of this size.
 class Writer {
 public:
-    explicit Writer(QByteArray* out) : xml_(out) { xml_.setAutoFormatting(true); }
-
-    void Document(const GpxDocument& doc) {
-        xml_.writeStartDocument();
-        xml_.writeDefaultNamespace(Gpx);
-        xml_.writeNamespace(GpxExtensionNamespace(), QStringLiteral("tf"));
-        xml_.writeStartElement(Gpx, QStringLiteral("gpx"));
-        xml_.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-        xml_.writeAttribute(QStringLiteral("creator"), QStringLiteral("Terrafold"));
+    QByteArray Document(const GpxDocument& doc) {
+        out_.reserve(EstimatedSize(doc));
+        out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" xmlns:tf=\"";
+        Escaped(GpxExtensionNamespace());
+        out_ += "\" version=\"1.1\" creator=\"Terrafold\">\n";
         if (!doc.description.isEmpty()) {
-            xml_.writeStartElement(Gpx, QStringLiteral("metadata"));
-            xml_.writeTextElement(Gpx, QStringLiteral("desc"), doc.description);
-            xml_.writeEndElement();
+            out_ += "    <metadata>\n";
+            Text(2, "desc", doc.description);
+            out_ += "    </metadata>\n";
         }
         for (const auto& p : doc.waypoints)
-            Point(QStringLiteral("wpt"), p);
+            Point(1, "wpt", p);
         for (const auto& r : doc.routes)
             Route(r);
         for (const auto& t : doc.tracks)
             Track(t);
-        xml_.writeEndElement();
-        xml_.writeEndDocument();
+        out_ += "</gpx>\n";
+        return std::move(out_);
     }
 
 private:
-    void Position(const QString& element, double latitude, double longitude) {
-        xml_.writeStartElement(Gpx, element);
-        xml_.writeAttribute(QStringLiteral("lat"), Number(latitude));
-        xml_.writeAttribute(QStringLiteral("lon"), Number(longitude));
+    // Growing the buffer step by step costs more than the writing itself.
+    static qsizetype EstimatedSize(const GpxDocument& doc) {
+        qsizetype points = doc.waypoints.size();
+        for (const auto& r : doc.routes)
+            points += r.points.size();
+        qsizetype trackPoints = 0;
+        for (const auto& t : doc.tracks)
+            for (const auto& segment : t.segments)
+                trackPoints += segment.size();
+        return 512 + points * 320 + trackPoints * 72;
     }
 
-    void Text(const QString& element, const QString& text) {
-        if (!text.isEmpty())
-            xml_.writeTextElement(Gpx, element, text);
-    }
+    void Indent(int depth) { out_.append(depth * 4, ' '); }
 
-    void Extension(const QString& element, const std::optional<int>& value) {
-        if (value)
-            xml_.writeTextElement(GpxExtensionNamespace(), element, QString::number(*value));
-    }
+    // Positions with the fewest digits that read back to the same double.
+    void Number(double value) { out_ += QByteArray::number(value, 'g', QLocale::FloatingPointShortest); }
 
-    void Point(const QString& element, const GpxPoint& p) {
-        Position(element, p.latitude, p.longitude);
-        if (p.time.isValid())
-            Text(QStringLiteral("time"), p.time.toUTC().toString(Qt::ISODate));
-        Text(QStringLiteral("name"), p.name);
-        Text(QStringLiteral("cmt"), p.comment);
-        if (p.index || p.symbol || p.type || p.icon) {
-            xml_.writeStartElement(Gpx, QStringLiteral("extensions"));
-            Extension(QStringLiteral("index"), p.index);
-            Extension(QStringLiteral("symbol"), p.symbol);
-            Extension(QStringLiteral("type"), p.type);
-            if (p.icon)
-                xml_.writeEmptyElement(GpxExtensionNamespace(), QStringLiteral("icon"));
-            xml_.writeEndElement();
+    void Escaped(const QString& text) {
+        const auto plain = [](QChar c) {
+            return c.unicode() >= 0x20 && c != u'&' && c != u'<' && c != u'>' && c != u'"' &&
+                   !c.isSurrogate() && c.unicode() < 0xFFFE;
+        };
+        if (std::all_of(text.begin(), text.end(), plain)) {
+            out_ += text.toUtf8();
+            return;
         }
-        xml_.writeEndElement();
+        for (const char32_t c : text.toUcs4()) {
+            switch (c) {
+            case '&':
+                out_ += "&amp;";
+                break;
+            case '<':
+                out_ += "&lt;";
+                break;
+            case '>':
+                out_ += "&gt;";
+                break;
+            case '"':
+                out_ += "&quot;";
+                break;
+            case '\r':
+                // A raw CR would come back as LF.
+                out_ += "&#13;";
+                break;
+            default:
+                if (Representable(c))
+                    out_ += QString::fromUcs4(&c, 1).toUtf8();
+                break;
+            }
+        }
+    }
+
+    void Text(int depth, const char* element, const QString& text) {
+        if (text.isEmpty())
+            return;
+        Indent(depth);
+        out_ += '<';
+        out_ += element;
+        out_ += '>';
+        Escaped(text);
+        out_ += "</";
+        out_ += element;
+        out_ += ">\n";
+    }
+
+    void Extension(int depth, const char* element, const std::optional<int>& value) {
+        if (!value)
+            return;
+        Indent(depth);
+        out_ += "<tf:";
+        out_ += element;
+        out_ += '>';
+        out_ += QByteArray::number(*value);
+        out_ += "</tf:";
+        out_ += element;
+        out_ += ">\n";
+    }
+
+    void Position(int depth, const char* element, double latitude, double longitude) {
+        Indent(depth);
+        out_ += '<';
+        out_ += element;
+        out_ += " lat=\"";
+        Number(latitude);
+        out_ += "\" lon=\"";
+        Number(longitude);
+        out_ += '"';
+    }
+
+    void End(int depth, const char* element) {
+        Indent(depth);
+        out_ += "</";
+        out_ += element;
+        out_ += ">\n";
+    }
+
+    void Point(int depth, const char* element, const GpxPoint& p) {
+        Position(depth, element, p.latitude, p.longitude);
+        out_ += ">\n";
+        if (p.time.isValid())
+            Text(depth + 1, "time", p.time.toUTC().toString(Qt::ISODate));
+        Text(depth + 1, "name", p.name);
+        Text(depth + 1, "cmt", p.comment);
+        if (p.index || p.symbol || p.type || p.icon) {
+            Indent(depth + 1);
+            out_ += "<extensions>\n";
+            Extension(depth + 2, "index", p.index);
+            Extension(depth + 2, "symbol", p.symbol);
+            Extension(depth + 2, "type", p.type);
+            if (p.icon) {
+                Indent(depth + 2);
+                out_ += "<tf:icon/>\n";
+            }
+            End(depth + 1, "extensions");
+        }
+        End(depth, element);
     }
 
     void IndexExtension(const std::optional<int>& index) {
         if (!index)
             return;
-        xml_.writeStartElement(Gpx, QStringLiteral("extensions"));
-        Extension(QStringLiteral("index"), index);
-        xml_.writeEndElement();
+        out_ += "        <extensions>\n";
+        Extension(3, "index", index);
+        out_ += "        </extensions>\n";
     }
 
     void Route(const GpxRoute& r) {
-        xml_.writeStartElement(Gpx, QStringLiteral("rte"));
-        Text(QStringLiteral("name"), r.name);
+        out_ += "    <rte>\n";
+        Text(2, "name", r.name);
         IndexExtension(r.index);
         for (const auto& p : r.points)
-            Point(QStringLiteral("rtept"), p);
-        xml_.writeEndElement();
+            Point(2, "rtept", p);
+        out_ += "    </rte>\n";
     }
 
     void Track(const GpxTrack& t) {
-        xml_.writeStartElement(Gpx, QStringLiteral("trk"));
-        Text(QStringLiteral("name"), t.name);
+        out_ += "    <trk>\n";
+        Text(2, "name", t.name);
         IndexExtension(t.index);
         for (const auto& segment : t.segments) {
-            xml_.writeStartElement(Gpx, QStringLiteral("trkseg"));
+            out_ += "        <trkseg>\n";
             for (const auto& p : segment) {
-                Position(QStringLiteral("trkpt"), p.latitude, p.longitude);
-                xml_.writeEndElement();
+                Position(3, "trkpt", p.latitude, p.longitude);
+                out_ += "/>\n";
             }
-            xml_.writeEndElement();
+            out_ += "        </trkseg>\n";
         }
-        xml_.writeEndElement();
+        out_ += "    </trk>\n";
     }
 
-    QXmlStreamWriter xml_;
+    QByteArray out_;
 };
 
 } // namespace
 
 QByteArray GpxWriter::Write(const GpxDocument& document) {
-    QByteArray out;
-    Writer(&out).Document(document);
-    return out;
+    return Writer().Document(document);
 }
 
 } // namespace files

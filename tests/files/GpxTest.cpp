@@ -97,6 +97,68 @@ TEST(GpxRoundTrip, OurReaderGetsBackWhatOurWriterWrote) {
     EXPECT_EQ(d.tracks[0].index, 1);
 }
 
+TEST(GpxRoundTrip, NamesWithMarkupQuotesLineBreaksAndWideCharactersComeBackAsTheyWere) {
+    GpxDocument doc;
+    GpxPoint p;
+    p.latitude = 1;
+    p.longitude = 2;
+    p.name = QString::fromUtf8("A&B <\"x\"> \u00e9\U0001F600");
+    p.comment = "line one\r\nline two";
+    doc.waypoints = {p};
+    const auto back = GpxReader::Read(GpxWriter::Write(doc));
+    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
+    EXPECT_EQ(back.document.waypoints[0].name, p.name);
+    EXPECT_EQ(back.document.waypoints[0].comment, p.comment);
+}
+
+TEST(GpxRoundTrip, ControlCharactersAreLeftOutAndBrokenSurrogatesReplacedSoTheFileStaysReadable) {
+    GpxDocument doc;
+    GpxPoint p;
+    p.name = QString("Be") + QChar(0x01) + "ll" + QChar(0xD800);
+    doc.waypoints = {p};
+    const auto back = GpxReader::Read(GpxWriter::Write(doc));
+    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
+    EXPECT_EQ(back.document.waypoints[0].name, QString("Bell") + QChar(QChar::ReplacementCharacter));
+}
+
+TEST(GpxRead, TextIsGatheredAcrossEntitiesCdataAndChildElements) {
+    const auto r = GpxReader::Read(
+        "<gpx xmlns='http://www.topografix.com/GPX/1/1'>\n"
+        "<wpt lat=' 1.5 ' lon='2'><name> Caf&#233; <b>&amp;</b><![CDATA[ <Bar>]]> </name></wpt>"
+        "</gpx>");
+    ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+    ASSERT_EQ(r.document.waypoints.size(), 1);
+    EXPECT_EQ(r.document.waypoints[0].latitude, 1.5);
+    EXPECT_EQ(r.document.waypoints[0].name, QString::fromUtf8("Caf\u00e9 & <Bar>"));
+}
+
+TEST(GpxRead, PointsOutsideTheirPlaceAreNotTaken) {
+    // A wpt is a waypoint only directly under gpx; a trkpt only in a trkseg.
+    const auto r = GpxReader::Read("<gpx><foo><wpt lat='1' lon='2'/></foo>"
+                                   "<trk><trkpt lat='1' lon='2'/><trkseg><x><trkpt lat='1' lon='2'/></x>"
+                                   "<trkpt lat='3' lon='4'><name>n</name></trkpt></trkseg></trk></gpx>");
+    ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+    EXPECT_TRUE(r.document.waypoints.isEmpty());
+    ASSERT_EQ(r.document.tracks.size(), 1);
+    ASSERT_EQ(r.document.tracks[0].segments.size(), 1);
+    ASSERT_EQ(r.document.tracks[0].segments[0].size(), 1);
+    EXPECT_EQ(r.document.tracks[0].segments[0][0].longitude, 4);
+}
+
+TEST(GpxRead, AFileLargerThanOneReadChunkIsReadWhole) {
+    GpxDocument doc;
+    GpxTrack t{"Long", 0, {{}}};
+    for (int i = 0; i < 20000; ++i)
+        t.segments[0].append({i * 0.001, -i * 0.002});
+    doc.tracks = {t};
+    const QByteArray bytes = GpxWriter::Write(doc);
+    ASSERT_GT(bytes.size(), 1 << 17);
+    const auto back = GpxReader::Read(bytes);
+    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
+    ASSERT_EQ(back.document.tracks[0].segments[0].size(), 20000);
+    EXPECT_EQ(back.document.tracks[0].segments[0][19999].longitude, -19999 * 0.002);
+}
+
 TEST(GpxMalformed, BrokenXmlFailsAsAWholeNamingTheLine) {
     const QByteArray text =
         "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>\n"
