@@ -1,14 +1,19 @@
 #include "mapbuild/MapData.h"
 
 #include "carver/Carver.h"
+#include "gpsdata/Prompt.h"
+#include "mapbuild/CartridgeBuild.h"
 #include "mapbuild/LayerTree.h"
 #include "mapbuild/MapCategorySource.h"
 #include "mapbuild/MapDetail.h"
 #include "mapbuild/MasterListWriter.h"
 #include "mapbuild/SettingsLine.h"
 #include "mapbuild/SettingsLineWriter.h"
+#include "mapbuild/SizeInMB.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -19,6 +24,12 @@ namespace mapbuild {
 namespace {
 
 const QString UsedList = QStringLiteral("UsedList.txt");
+const QString BuildList = QStringLiteral("BuildList.txt");
+const QString BuildError = QStringLiteral("Build Error");
+
+// Above this total area of borders over high-detail country the user is asked
+// before building.
+constexpr float VeryLargeArea = 1.5e12f;
 
 // The part of the world the total area of the borders is measured in.
 constexpr int UsLeft = -13898483, UsRight = -7273657, UsBottom = 2850246, UsTop = 6326830;
@@ -287,6 +298,110 @@ float MapData::GetUSTotalArea() const {
             total += area;
     }
     return total;
+}
+
+QString MapData::PrepareBuild() {
+    WriteMasterList(BuildList, false);
+    return CartridgeBuild::LayerSelection(categories_);
+}
+
+bool MapData::NoLayersSelected() {
+    BuildAbandoned();
+    if (prompt_)
+        prompt_->Message(BuildError, QStringLiteral("No map layers selected!"), ui::Icon::Exclamation);
+    return false;
+}
+
+int MapData::MakeCartridge(const QString& output, const QString& layers) {
+    const QDir lists(masterListPath_);
+    return carver_.KMakeCartridge(output, lists.filePath(BuildList),
+                                  lists.filePath(QStringLiteral("MasterDefinitionLibrary.dat")), layers);
+}
+
+// Nothing was built: the definition still waits for its map.
+void MapData::SetBusy(const QString& status) {
+    busy_ = true;
+    if (progress_)
+        progress_->Begin(status);
+    QCoreApplication::processEvents();
+}
+
+void MapData::EndBusy() {
+    if (busy_ && progress_)
+        progress_->End();
+    busy_ = false;
+}
+
+bool MapData::BuildAbandoned() {
+    EndBusy();
+    cartridgeFileName_.clear();
+    cartridgeDirty_ = true;
+    emit StateChanged();
+    return false;
+}
+
+bool MapData::TemporaryFileFailed(const QString& path) {
+    if (CartridgeBuild::MakeFresh(path))
+        return false;
+    if (prompt_)
+        prompt_->Message(QStringLiteral("File Error"), QStringLiteral("Error creating temporary file."),
+                         ui::Icon::Critical);
+    return true;
+}
+
+qint32 MapData::EstimateCartridge() {
+    ClearCartridge();
+    const QString name = MapName().isEmpty() ? QStringLiteral("Untitled") : MapName();
+    const QString output = QDir(CartridgeBuild::TemporaryFolder()).filePath(name + QStringLiteral(".dat"));
+    if (TemporaryFileFailed(output))
+        return BuildAbandoned();
+    SetBusy(QStringLiteral("Estimating map size - please wait"));
+    const QString layers = PrepareBuild();
+    if (layers.isEmpty())
+        return NoLayersSelected();
+    const int status = MakeCartridge(output, layers + QStringLiteral("Estimate;"));
+    const qint32 size = status == 0 ? 0 : CartridgeBuild::ReadEstimate(output);
+    QFile::remove(output);
+    BuildAbandoned(); // an estimate builds no map
+    if (size > 0)
+        emit CartridgeReady();
+    return size;
+}
+
+bool MapData::CreateCartridge() {
+    ClearCartridge();
+    const QString name = MapName().isEmpty() ? QStringLiteral("Untitled") : MapName();
+    const QString output = QDir(CartridgeBuild::TemporaryFolder()).filePath(name + QStringLiteral(".at5"));
+    if (detail_ && detail_->UseHighDetail() && GetUSTotalArea() > VeryLargeArea && prompt_ &&
+        prompt_->Ask(ui::ProgramTitle(),
+                     QStringLiteral("You have created a very large map covering high detail areas.\n"
+                                    "The output map file will be very large, and\n"
+                                    "this build will take an extremely long time.\n"
+                                    "It is recommended you change your map option to use low detail.\n\n"
+                                    "Do you wish to continue building?"),
+                     ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::No)
+        return BuildAbandoned();
+    if (TemporaryFileFailed(output))
+        return BuildAbandoned();
+    SetBusy(QStringLiteral("Creating map - please wait"));
+    const QString layers = PrepareBuild();
+    if (layers.isEmpty())
+        return NoLayersSelected();
+    cartridgeFileName_ = output;
+    if (MakeCartridge(output, layers) == 0 || CartridgeFileLen() == 0) {
+        QFile::remove(output);
+        return BuildAbandoned();
+    }
+    cartridgeDirty_ = false;
+    EndBusy();
+    emit StateChanged();
+    emit CartridgeReady();
+    if (prompt_)
+        prompt_->Message(QStringLiteral("File Information"),
+                         QStringLiteral("The size of your custom map is ") + SizeInMB(CartridgeFileLen()) +
+                             QStringLiteral("  MB.\nClick the OK button to save your custom map"),
+                         ui::Icon::Information);
+    return true;
 }
 
 } // namespace mapbuild

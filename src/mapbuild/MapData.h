@@ -8,6 +8,11 @@
 
 class Carver;
 
+namespace ui {
+class Progress;
+class Prompt;
+} // namespace ui
+
 namespace mapbuild {
 
 class LayerTree;
@@ -30,6 +35,10 @@ public:
     void SetLayerTree(LayerTree* tree) { tree_ = tree; }
     void SetDetail(const MapDetail* detail) { detail_ = detail; }
     void SetDrives(const OpticalDrives* drives) { drives_ = drives ? drives : &mounted_; }
+    // Messages and questions of the estimate and build, and their busy state
+    // with its status text.
+    void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
+    void SetProgress(ui::Progress* progress) { progress_ = progress; }
 
     const QString& MasterAt5ListPath() const { return masterListPath_; }
     void SetMasterAt5ListPath(const QString& path);
@@ -65,6 +74,11 @@ public:
     bool CDROMError() const { return cdromError_; }
 
     void UpdateLayers();
+    // The size the custom map would take, in bytes; 0 when none.
+    qint32 EstimateCartridge();
+    // Builds the custom map into a temporary file (CartridgeFileName); true
+    // when a map file was built.
+    bool CreateCartridge();
     void SaveFile(SettingsLineWriter& out, bool withSettings) const;
     // Takes a line of a workspace or settings file whose key nobody else
     // took; false when the key is not one of the map definition's.
@@ -85,16 +99,29 @@ signals:
     void NameChanged();
     // The change flags or the built map changed: menus and status follow.
     void StateChanged();
+    // An estimate or a build finished with a result: the program beeps.
+    void CartridgeReady();
 
 private:
     bool WriteMasterList(const QString& listName, bool allDrives);
     void SetLayerState(const QString& id, bool on);
     void LayersChanged();
     void ResetLayerStates();
+    // Writes the build list and makes the layer selection, empty when no
+    // layer is selected.
+    QString PrepareBuild();
+    bool NoLayersSelected();
+    int MakeCartridge(const QString& output, const QString& layers);
+    bool BuildAbandoned();
+    void SetBusy(const QString& status);
+    void EndBusy();
+    bool TemporaryFileFailed(const QString& path);
 
     Carver& carver_;
     MapCategorySource* categories_ = nullptr;
     LayerTree* tree_ = nullptr;
+    ui::Prompt* prompt_ = nullptr;
+    ui::Progress* progress_ = nullptr;
     const MapDetail* detail_ = nullptr;
     MountedOpticalDrives mounted_;
     const OpticalDrives* drives_ = &mounted_;
@@ -108,6 +135,7 @@ private:
     bool dirty_ = false;
     bool cartridgeDirty_ = false;
     bool cdromError_ = false;
+    bool busy_ = false;
 };
 
 } // namespace mapbuild

@@ -11,6 +11,7 @@
 #include "ListCommand.h"
 #include "MapInfoCommand.h"
 #include "PositionCommand.h"
+#include "RouteToBorderCommand.h"
 
 namespace cli {
 
@@ -27,6 +28,7 @@ constexpr CliCommand Commands[] = {
     BuildMapCommand,
     MapInfoCommand,
     BordersCommand,
+    RouteToBorderCommand,
 };
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "WorkspaceMapJob.h"
 
 #include "CliCommand.h"
+#include "WorkspaceSession.h"
 
+#include "mapbuild/SizeInMB.h"
 #include "mastermap/MasterMapControl.h"
 
 #include <QCoreApplication>
@@ -9,63 +11,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
-#include <cmath>
+#include <algorithm>
 
 namespace cli {
 
 namespace {
 
-constexpr qint64 MaxWorkspaceBytes = 16 << 20;
 constexpr std::int32_t BlockUnit = 24000;
-
-bool Flag(const QString& word) {
-    const QString w = word.toLower();
-    return w == u"true" || w == u"-1" || w == u"1";
-}
 
 } // namespace
 
-QString WorkspaceMapJob::SizeInMB(std::uint64_t bytes) {
-    const double hundredths = std::ceil(static_cast<double>(bytes) / 1048576.0 * 100.0);
-    return QString::number(hundredths / 100.0, 'f', 2);
-}
-
+// The workspace is read by the program's own workspace file reader; the
+// request takes its borders, corridor width, layers off and header text.
 QString WorkspaceMapJob::ReadWorkspace(const QString& path, QStringList& layersOff) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
-    if (file.size() > MaxWorkspaceBytes)
-        return QStringLiteral("%1 is too large for a workspace file").arg(path);
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QStringList lines = QString::fromLatin1(file.readAll()).split(u'\n');
-    mastermap::Border* border = nullptr;
-    std::int64_t pointsLeft = 0;
-    std::int32_t corridor = 0;
-    for (const QString& raw : lines) {
-        const QStringList w = raw.trimmed().split(blanks, Qt::SkipEmptyParts);
-        if (w.isEmpty())
-            continue;
-        if (w[0] == u"Point" && border && pointsLeft > 0 && w.size() >= 4) {
-            border->vertices.push_back({static_cast<std::int32_t>(std::lround(w[2].toDouble())),
-                                        static_cast<std::int32_t>(std::lround(w[3].toDouble()))});
-            --pointsLeft;
-        } else if (w[0] == u"Polygon" && w.size() >= 4) {
-            request_.borders.push_back({w[2].toLower() == u"true", {}});
-            border = &request_.borders.back();
-            pointsLeft = std::clamp<std::int64_t>(w[3].toLongLong(), 0, lines.size());
-        } else if (w[0] == u"CorridorWidth" && w.size() >= 2) {
-            corridor = static_cast<std::int32_t>(std::clamp<qint64>(w[1].toLongLong(), 0, 100000000));
-        } else if (w[0] == u"LayerOff" && w.size() >= 2) {
-            layersOff << raw.trimmed().mid(9).trimmed().remove(u'(').remove(u')');
-        } else if (w[0] == u"UseHighDetailMaps" && w.size() >= 2) {
-            highDetail_ = Flag(w[1]);
-        } else if (w[0] == u"HeaderText") {
-            request_.headerText = raw.trimmed().mid(10).trimmed();
-        }
+    WorkspaceSession session;
+    if (!session.file.LoadMapFile(path))
+        return QStringLiteral("%1: Error loading file.").arg(path);
+    for (const carver::Border& b : session.carver.Borders()) {
+        mastermap::Border border{b.closed, {}};
+        for (const QPoint& p : b.vertices)
+            border.vertices.push_back({p.x(), p.y()});
+        request_.borders.push_back(std::move(border));
     }
-    request_.corridorWidth = std::max<std::int32_t>(corridor, 1000);
+    for (int i = 0; i < session.map.LayersOffCount(); ++i)
+        layersOff << session.map.GetLayerOff(i).remove(u'(').remove(u')');
+    highDetail_ = session.settings.useHighDetailMaps;
+    request_.headerText = session.map.HeaderText();
+    request_.corridorWidth = std::clamp<std::int32_t>(session.settings.corridorWidth, 1000, 100000000);
     request_.blockSize =
         std::max(BlockUnit, (request_.corridorWidth + BlockUnit - 1) / BlockUnit * BlockUnit);
     return {};
@@ -157,11 +130,11 @@ int WorkspaceMapJob::RunCommand(const QStringList& arguments, bool estimate, QTe
         return ExitFailure;
     }
     if (estimate)
-        out << "This custom map will take approximately " << SizeInMB(result.size)
+        out << "This custom map will take approximately " << mapbuild::SizeInMB(qint64(result.size))
             << " MB of cartridge space. (" << result.size << " bytes)\n";
     else
-        out << "The size of your custom map is " << SizeInMB(result.size) << "  MB. (" << result.size
-            << " bytes, " << output << ")\n";
+        out << "The size of your custom map is " << mapbuild::SizeInMB(qint64(result.size)) << "  MB. ("
+            << result.size << " bytes, " << output << ")\n";
     return ExitOk;
 }
 

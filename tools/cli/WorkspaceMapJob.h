@@ -23,10 +23,6 @@ public:
     // The estimate and build-map commands: WORKSPACE.nmp [-o OUT.ncm] [--res DIR].
     static int RunCommand(const QStringList& arguments, bool estimate, QTextStream& out, QTextStream& err);
 
-    // Bytes as megabytes the way the program shows them: rounded up to the
-    // hundredth, two decimals.
-    static QString SizeInMB(std::uint64_t bytes);
-
 private:
     QString ReadWorkspace(const QString& path, QStringList& layersOff);
     QString WriteBuildList(const QString& resFolder);

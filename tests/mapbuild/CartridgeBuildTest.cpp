@@ -1,0 +1,188 @@
+#include "support/RecordingPrompt.h"
+
+#include "carver/Carver.h"
+#include "mapbuild/MapCategorySource.h"
+#include "mapbuild/MapData.h"
+#include "mapbuild/MapDetail.h"
+#include "mapbuild/SizeInMB.h"
+#include "mastermap/At5Writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::RecordingProgress;
+using testing_support::RecordingPrompt;
+
+// One major category "3" (Land) with the minor category "60".
+class LandCategory : public mapbuild::MapCategorySource {
+public:
+    int MajorCount() const override { return 1; }
+    mapbuild::MajorCategory Major(int major) const override {
+        return major == 0 ? mapbuild::MajorCategory{QStringLiteral("3"), 1, true} : mapbuild::MajorCategory{};
+    }
+    void SetMajorState(int, bool on) override { majorOn = on; }
+    bool MajorSelected(int major, QString& name) const override {
+        name = QStringLiteral("Land");
+        return major == 0 && majorOn;
+    }
+    mapbuild::MinorCategory Minor(int major, int minor) const override {
+        if (major != 0 || minor != 0)
+            return {};
+        return {QStringLiteral("60"), QStringLiteral("Land"), minorOn};
+    }
+    void SetMinorState(int, int, bool on) override { minorOn = on; }
+    void SetUsedListPath(const QString&) override {}
+    bool majorOn = true, minorOn = true;
+};
+
+class Detail : public mapbuild::MapDetail {
+public:
+    bool UseHighDetail() const override { return high; }
+    bool DetailValid() const override { return false; }
+    bool high = false;
+};
+
+class NoDrives : public mapbuild::OpticalDrives {
+public:
+    QStringList Roots() const override { return {}; }
+};
+
+// A master map folder with one land square, a definition that uses it, and
+// the system's temporary folder pointed at a folder of the test's own.
+class CartridgeBuild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", temp.path().toUtf8());
+        Write(QStringLiteral("MasterDefinitionLibrary.dat"), "major 3 Land\nminor 60 Land\n");
+        Write(QStringLiteral("MasterList.txt"), "M.at5\r\n");
+        mastermap::At5Writer w;
+        mastermap::Feature land;
+        land.kind = mastermap::FeatureKind::Area;
+        land.category = 60;
+        land.points = {{0, 0}, {96000, 0}, {96000, 96000}, {0, 96000}, {0, 0}};
+        land.parts = {5 | mastermap::Feature::OuterRing};
+        w.Add(land);
+        ASSERT_EQ(w.Write(res.filePath("M.at5")), "");
+        map.SetDrives(&drives);
+        map.SetDetail(&detail);
+        map.SetCategorySource(&categories);
+        map.SetPrompt(&prompt);
+        map.SetProgress(&progress);
+        map.SetMasterAt5ListPath(res.path());
+        map.SetFileName(QStringLiteral("/home/ann/Lake.nmp"));
+        carver.KAddPolyline(1);
+        for (auto [x, y] : {std::pair{-1000, -1000}, {48000, -1000}, {48000, 100000}, {-1000, 100000}})
+            carver.KAddPolyPoint(x, y);
+    }
+    void TearDown() override { qputenv("TMPDIR", oldTemp); }
+    void Write(const QString& name, const QByteArray& bytes) {
+        QFile f(res.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QByteArray oldTemp;
+    QTemporaryDir res, temp;
+    Carver carver;
+    mapbuild::MapData map{carver};
+    LandCategory categories;
+    Detail detail;
+    NoDrives drives;
+    RecordingPrompt prompt;
+    RecordingProgress progress;
+};
+
+TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFile) {
+    const qint32 estimate = map.EstimateCartridge();
+    EXPECT_GT(estimate, 64);
+    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
+    EXPECT_FALSE(QFile::exists(temp.filePath("Lake.dat")));
+
+    ASSERT_TRUE(map.CreateCartridge());
+    EXPECT_EQ(map.CartridgeFileName(), QDir(temp.path()).filePath("Lake.at5"));
+    EXPECT_EQ(map.CartridgeFileLen(), estimate);
+    EXPECT_FALSE(map.CartridgeDirty());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "File Information");
+    EXPECT_EQ(prompt.shown[0].text, "The size of your custom map is " + mapbuild::SizeInMB(estimate) +
+                                        "  MB.\nClick the OK button to save your custom map");
+    EXPECT_EQ(progress.captions,
+              QStringList({"Estimating map size - please wait", "Creating map - please wait"}));
+    EXPECT_EQ(progress.ended, 2);
+    // The build list holds the master map file found in the list folder.
+    QFile list(res.filePath("BuildList.txt"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().contains(res.filePath("M.at5").toUtf8()));
+}
+
+TEST_F(CartridgeBuild, NoLayersSelectedBuildsNothing) {
+    categories.minorOn = false;
+    categories.majorOn = false;
+    EXPECT_EQ(map.EstimateCartridge(), 0);
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 2);
+    for (const auto& shown : prompt.shown) {
+        EXPECT_EQ(shown.title, "Build Error");
+        EXPECT_EQ(shown.text, "No map layers selected!");
+    }
+    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
+    EXPECT_TRUE(map.CartridgeDirty());
+    EXPECT_EQ(progress.ended, 2);
+}
+
+TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndNoMessage) {
+    QFile::remove(res.filePath("MasterDefinitionLibrary.dat"));
+    EXPECT_EQ(map.EstimateCartridge(), 0);
+    EXPECT_FALSE(map.CreateCartridge());
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
+    EXPECT_TRUE(map.CartridgeDirty());
+}
+
+TEST_F(CartridgeBuild, VeryLargeHighDetailMapAsksFirst) {
+    carver.KClearAll();
+    carver.KAddPolyline(1);
+    for (auto [x, y] : {std::pair{-13000000, 3000000}, {-8000000, 3000000}, {-8000000, 6000000}})
+        carver.KAddPolyPoint(x, y);
+    ASSERT_GT(map.GetUSTotalArea(), 1.5e12f);
+    detail.high = true;
+    prompt.answers = {ui::Answer::No};
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNo);
+    EXPECT_TRUE(prompt.shown[0].text.startsWith("You have created a very large map covering high detail "
+                                                "areas.\nThe output map file will be very large, and\n"));
+    EXPECT_TRUE(prompt.shown[0].text.endsWith("use low detail.\n\nDo you wish to continue building?"));
+    EXPECT_TRUE(map.CartridgeDirty());
+    EXPECT_TRUE(progress.captions.isEmpty());
+
+    // Low detail never asks, whatever the area.
+    detail.high = false;
+    prompt.shown.clear();
+    map.CreateCartridge();
+    EXPECT_TRUE(prompt.shown.isEmpty() || prompt.shown[0].title != ui::ProgramTitle());
+}
+
+TEST_F(CartridgeBuild, UnwritableTemporaryFolderIsReported) {
+    QDir(temp.path()).mkdir("Lake.at5"); // a folder where the file should go
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "File Error");
+    EXPECT_EQ(prompt.shown[0].text, "Error creating temporary file.");
+}
+
+TEST(SizeInMB, RoundsUpToTheHundredth) {
+    EXPECT_EQ(mapbuild::SizeInMB(1), "0.01");
+    EXPECT_EQ(mapbuild::SizeInMB(1048576), "1.00");
+    EXPECT_EQ(mapbuild::SizeInMB(1048577), "1.01");
+    EXPECT_EQ(mapbuild::SizeInMB(0), "0.00");
+}
+
+} // namespace
