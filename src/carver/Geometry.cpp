@@ -1,5 +1,7 @@
 #include "carver/Geometry.h"
 
+#include "geo/SegmentClip.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,27 +23,8 @@ double PointBoxDistance(QPointF p, const Box& box) {
     return std::hypot(dx, dy);
 }
 
-// Liang-Barsky: whether any part of the segment lies inside the box.
 bool SegmentCrossesBox(QPointF a, QPointF b, const Box& box) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.x0, box.x1 - a.x(), a.y() - box.y0, box.y1 - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
+    return geo::ClipSegmentToBox(a, b, box.x0, box.y0, box.x1, box.y1).has_value();
 }
 
 } // namespace

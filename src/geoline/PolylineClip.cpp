@@ -1,5 +1,7 @@
 #include "geoline/PolylineClip.h"
 
+#include "geo/SegmentClip.h"
+
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -8,27 +10,13 @@ namespace geoline {
 
 namespace {
 
-// Liang-Barsky: the part of segment a-b inside the rectangle.
+// The part of segment a-b inside the rectangle.
 std::optional<std::pair<QPointF, QPointF>> ClipSegment(QPointF a, QPointF b, const QRectF& r) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return std::nullopt;
-    }
-    return std::pair{QPointF(a.x() + t0 * dx, a.y() + t0 * dy), QPointF(a.x() + t1 * dx, a.y() + t1 * dy)};
+    const auto s = geo::ClipSegmentToBox(a, b, r.left(), r.top(), r.right(), r.bottom());
+    if (!s)
+        return std::nullopt;
+    const QPointF d = b - a;
+    return std::pair{a + s->t0 * d, a + s->t1 * d};
 }
 
 } // namespace
