@@ -1,6 +1,6 @@
 #include "files/ByteWriter.h"
 
-#include <cstring>
+#include <bit>
 
 namespace files {
 
@@ -9,22 +9,15 @@ void ByteWriter::WriteByte(std::uint8_t value) {
 }
 
 void ByteWriter::WriteInt16(std::int16_t value) {
-    const auto v = static_cast<std::uint16_t>(value);
-    WriteByte(v & 0xff);
-    WriteByte(v >> 8);
+    AppendLittleEndian(bytes_, value);
 }
 
 void ByteWriter::WriteInt32(std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8)
-        WriteByte((v >> shift) & 0xff);
+    AppendLittleEndian(bytes_, value);
 }
 
 void ByteWriter::WriteDouble(double value) {
-    std::uint64_t v;
-    std::memcpy(&v, &value, sizeof v);
-    for (int shift = 0; shift < 64; shift += 8)
-        WriteByte((v >> shift) & 0xff);
+    AppendLittleEndian(bytes_, std::bit_cast<std::uint64_t>(value));
 }
 
 void ByteWriter::WriteBytes(const QByteArray& bytes) {

@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtEndian>
 
 #include <cstdint>
 
 namespace files {
+
+// Appends an integer in little-endian byte order.
+template <typename T> void AppendLittleEndian(QByteArray& out, T value) {
+    const T le = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char*>(&le), sizeof(T));
+}
 
 // Little-endian writer that builds a file image in memory, so that a save can
 // hand the complete image to the disk in one go (or not at all).

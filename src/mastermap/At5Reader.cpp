@@ -1,7 +1,7 @@
 #include "mastermap/At5Reader.h"
 
+#include "files/ByteReader.h"
 #include "mastermap/At5Format.h"
-#include "mastermap/ByteReader.h"
 #include "mastermap/FeatureCodec.h"
 
 #include <algorithm>
@@ -21,11 +21,11 @@ QString At5Reader::Open(const QString& path) {
 
 QString At5Reader::OpenBytes(std::string_view bytes) {
     bytes_ = {};
-    ByteReader in(bytes);
+    files::ByteReader in(bytes);
     char magic[sizeof at5::Magic];
     for (char& c : magic)
         c = static_cast<char>(in.Read<std::uint8_t>());
-    if (in.Failed() || std::memcmp(magic, at5::Magic, sizeof magic) != 0)
+    if (in.PastEnd() || std::memcmp(magic, at5::Magic, sizeof magic) != 0)
         return QStringLiteral("not a master map file.");
     const auto version = in.Read<std::uint16_t>();
     if (version != at5::Version)
@@ -39,7 +39,7 @@ QString At5Reader::OpenBytes(std::string_view bytes) {
     featureCount_ = in.Read<std::uint32_t>();
     in.Read<std::uint32_t>();
     indexOffset_ = in.Read<std::uint64_t>();
-    if (!grid || in.Failed())
+    if (!grid || in.PastEnd())
         return QStringLiteral("the master map header is damaged.");
     grid_ = *grid;
     const std::uint64_t size = bytes.size();
@@ -66,13 +66,13 @@ QString At5Reader::OpenBytes(std::string_view bytes) {
 }
 
 std::uint64_t At5Reader::FeatureOffset(std::uint32_t i) const {
-    ByteReader in(bytes_);
+    files::ByteReader in(bytes_);
     in.Seek(indexOffset_ + 8ull * i);
     return in.Read<std::uint64_t>();
 }
 
 std::uint32_t At5Reader::CellEntry(std::uint64_t i) const {
-    ByteReader in(bytes_);
+    files::ByteReader in(bytes_);
     in.Seek(cellsOffset_ + 4 * i);
     return in.Read<std::uint32_t>();
 }
@@ -88,7 +88,7 @@ void At5Reader::Query(const Rect& r, const Visitor& visit) const {
             const std::uint64_t cell = std::uint64_t{row} * grid_.columns + col;
             const std::uint64_t first = CellEntry(cell);
             const std::uint64_t last = CellEntry(cell + 1);
-            ByteReader refs(bytes_);
+            files::ByteReader refs(bytes_);
             refs.Seek(refsOffset_ + 4 * first);
             for (std::uint64_t k = first; k < last; ++k) {
                 const auto ref = refs.Read<std::uint32_t>();
@@ -100,7 +100,7 @@ void At5Reader::Query(const Rect& r, const Visitor& visit) const {
         }
     std::sort(hits.begin(), hits.end());
     for (std::uint32_t i : hits) {
-        ByteReader in(bytes_);
+        files::ByteReader in(bytes_);
         in.Seek(FeatureOffset(i));
         const auto head = FeatureCodec::ReadHead(in);
         if (!head || !head->bounds.Intersects(r))
@@ -113,7 +113,7 @@ void At5Reader::Query(const Rect& r, const Visitor& visit) const {
 
 void At5Reader::ForEach(const Visitor& visit) const {
     for (std::uint32_t i = 0; i < featureCount_ && !bytes_.empty(); ++i) {
-        ByteReader in(bytes_);
+        files::ByteReader in(bytes_);
         in.Seek(FeatureOffset(i));
         if (const auto f = FeatureCodec::Read(in))
             visit(*f);
@@ -123,7 +123,7 @@ void At5Reader::ForEach(const Visitor& visit) const {
 std::uint64_t At5Reader::CategoriesPresent() const {
     std::uint64_t mask = 0;
     for (std::uint32_t i = 0; i < featureCount_ && !bytes_.empty(); ++i) {
-        ByteReader in(bytes_);
+        files::ByteReader in(bytes_);
         in.Seek(FeatureOffset(i));
         if (const auto head = FeatureCodec::ReadHead(in))
             mask |= 1ull << head->category;

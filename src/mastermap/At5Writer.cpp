@@ -1,7 +1,7 @@
 #include "mastermap/At5Writer.h"
 
+#include "files/ByteWriter.h"
 #include "mastermap/At5Format.h"
-#include "mastermap/ByteReader.h"
 #include "mastermap/FeatureCodec.h"
 #include "mastermap/GridIndex.h"
 
@@ -32,18 +32,18 @@ QString At5Writer::Write(const QString& path) const {
     }
 
     QByteArray header(at5::Magic, sizeof at5::Magic);
-    AppendLE<std::uint16_t>(header, at5::Version);
-    AppendLE<std::uint16_t>(header, highDetail_ ? at5::FlagHighDetail : 0);
+    files::AppendLittleEndian<std::uint16_t>(header, at5::Version);
+    files::AppendLittleEndian<std::uint16_t>(header, highDetail_ ? at5::FlagHighDetail : 0);
     for (std::int32_t v : {bounds.left, bounds.bottom, bounds.right, bounds.top})
-        AppendLE<std::int32_t>(header, v);
+        files::AppendLittleEndian<std::int32_t>(header, v);
     grid.AppendGeometry(header);
-    AppendLE<std::uint32_t>(header, static_cast<std::uint32_t>(features_.size()));
-    AppendLE<std::uint32_t>(header, 0);
-    AppendLE<std::uint64_t>(header, at5::HeaderSize + body.size());
+    files::AppendLittleEndian<std::uint32_t>(header, static_cast<std::uint32_t>(features_.size()));
+    files::AppendLittleEndian<std::uint32_t>(header, 0);
+    files::AppendLittleEndian<std::uint64_t>(header, at5::HeaderSize + body.size());
 
     QByteArray index;
     for (std::uint64_t o : offsets)
-        AppendLE<std::uint64_t>(index, o);
+        files::AppendLittleEndian<std::uint64_t>(index, o);
     grid.AppendCells(index);
 
     QSaveFile file(path);

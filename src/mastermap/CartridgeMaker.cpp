@@ -1,6 +1,6 @@
 #include "mastermap/CartridgeMaker.h"
 
-#include "mastermap/ByteReader.h"
+#include "files/ByteWriter.h"
 #include "mastermap/CategoryLibrary.h"
 #include "mastermap/LayerSelection.h"
 #include "mastermap/NcmWriter.h"
@@ -16,7 +16,7 @@ QString WriteEstimate(const QString& path, std::uint64_t size) {
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot create %1: %2").arg(path, file.errorString());
     QByteArray bytes;
-    AppendLE<std::uint32_t>(bytes, static_cast<std::uint32_t>(size));
+    files::AppendLittleEndian<std::uint32_t>(bytes, static_cast<std::uint32_t>(size));
     file.write(bytes);
     if (!file.commit())
         return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());

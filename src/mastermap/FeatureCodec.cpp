@@ -1,6 +1,7 @@
 #include "mastermap/FeatureCodec.h"
 
-#include "mastermap/ByteReader.h"
+#include "files/ByteReader.h"
+#include "files/ByteWriter.h"
 
 namespace mastermap {
 
@@ -12,7 +13,7 @@ struct Fixed {
     std::uint32_t pointCount;
 };
 
-std::optional<Fixed> ReadFixed(ByteReader& in) {
+std::optional<Fixed> ReadFixed(files::ByteReader& in) {
     Fixed f{};
     const auto kind = in.Read<std::uint8_t>();
     f.head.category = in.Read<std::uint8_t>();
@@ -22,7 +23,7 @@ std::optional<Fixed> ReadFixed(ByteReader& in) {
     f.head.bounds.bottom = in.Read<std::int32_t>();
     f.head.bounds.right = in.Read<std::int32_t>();
     f.head.bounds.top = in.Read<std::int32_t>();
-    if (in.Failed() || kind < 1 || kind > 3 || f.head.category >= CategoryCount || f.partCount == 0 ||
+    if (in.PastEnd() || kind < 1 || kind > 3 || f.head.category >= CategoryCount || f.partCount == 0 ||
         f.pointCount == 0 || !in.Has(4ull * f.partCount + 8ull * f.pointCount)) {
         in.Seek(~0ull);
         return std::nullopt;
@@ -48,21 +49,21 @@ bool PartSizeValid(FeatureKind kind, std::uint32_t size) {
 
 void FeatureCodec::Append(QByteArray& out, const Feature& f) {
     const Rect b = f.Bounds();
-    AppendLE<std::uint8_t>(out, static_cast<std::uint8_t>(f.kind));
-    AppendLE<std::uint8_t>(out, f.category);
-    AppendLE<std::uint16_t>(out, static_cast<std::uint16_t>(f.parts.size()));
-    AppendLE<std::uint32_t>(out, static_cast<std::uint32_t>(f.points.size()));
+    files::AppendLittleEndian<std::uint8_t>(out, static_cast<std::uint8_t>(f.kind));
+    files::AppendLittleEndian<std::uint8_t>(out, f.category);
+    files::AppendLittleEndian<std::uint16_t>(out, static_cast<std::uint16_t>(f.parts.size()));
+    files::AppendLittleEndian<std::uint32_t>(out, static_cast<std::uint32_t>(f.points.size()));
     for (std::int32_t v : {b.left, b.bottom, b.right, b.top})
-        AppendLE<std::int32_t>(out, v);
+        files::AppendLittleEndian<std::int32_t>(out, v);
     for (std::uint32_t p : f.parts)
-        AppendLE<std::uint32_t>(out, p);
+        files::AppendLittleEndian<std::uint32_t>(out, p);
     for (const Point& p : f.points) {
-        AppendLE<std::int32_t>(out, p.x);
-        AppendLE<std::int32_t>(out, p.y);
+        files::AppendLittleEndian<std::int32_t>(out, p.x);
+        files::AppendLittleEndian<std::int32_t>(out, p.y);
     }
 }
 
-std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(ByteReader& in) {
+std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(files::ByteReader& in) {
     const auto fixed = ReadFixed(in);
     if (!fixed)
         return std::nullopt;
@@ -70,7 +71,7 @@ std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(ByteReader& in) {
     return fixed->head;
 }
 
-std::optional<Feature> FeatureCodec::Read(ByteReader& in) {
+std::optional<Feature> FeatureCodec::Read(files::ByteReader& in) {
     const auto fixed = ReadFixed(in);
     if (!fixed)
         return std::nullopt;

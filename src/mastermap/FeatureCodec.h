@@ -6,9 +6,11 @@
 
 #include <optional>
 
-namespace mastermap {
-
+namespace files {
 class ByteReader;
+}
+
+namespace mastermap {
 
 // The feature record shared by master map files and custom map files:
 // kind (u8), category (u8), part count (u16), vertex count (u32), bounds
@@ -24,14 +26,14 @@ public:
     static void Append(QByteArray& out, const Feature& f);
     // Reads one record at the reader's position. Returns nothing for a record
     // that is cut short or inconsistent; the reader is then left failed.
-    static std::optional<Feature> Read(ByteReader& in);
+    static std::optional<Feature> Read(files::ByteReader& in);
     // Reads only the fixed part (kind, category and bounds) and skips the rest.
     struct Head {
         FeatureKind kind;
         std::uint8_t category;
         Rect bounds;
     };
-    static std::optional<Head> ReadHead(ByteReader& in);
+    static std::optional<Head> ReadHead(files::ByteReader& in);
 };
 
 } // namespace mastermap

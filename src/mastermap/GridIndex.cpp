@@ -1,7 +1,8 @@
 #include "mastermap/GridIndex.h"
 
+#include "files/ByteReader.h"
+#include "files/ByteWriter.h"
 #include "mastermap/At5Format.h"
-#include "mastermap/ByteReader.h"
 
 #include <algorithm>
 
@@ -64,31 +65,31 @@ GridIndex GridIndex::Build(const Rect& bounds, const std::vector<Rect>& boxes) {
     return index;
 }
 
-std::optional<GridIndex::Geometry> GridIndex::ReadGeometry(ByteReader& in) {
+std::optional<GridIndex::Geometry> GridIndex::ReadGeometry(files::ByteReader& in) {
     Geometry g;
     g.cellSize = in.Read<std::int32_t>();
     g.originX = in.Read<std::int32_t>();
     g.originY = in.Read<std::int32_t>();
     g.columns = in.Read<std::uint32_t>();
     g.rows = in.Read<std::uint32_t>();
-    if (in.Failed() || g.cellSize <= 0 || g.columns > 65536 || g.rows > 65536)
+    if (in.PastEnd() || g.cellSize <= 0 || g.columns > 65536 || g.rows > 65536)
         return std::nullopt;
     return g;
 }
 
 void GridIndex::AppendGeometry(QByteArray& out) const {
-    AppendLE<std::int32_t>(out, geometry_.cellSize);
-    AppendLE<std::int32_t>(out, geometry_.originX);
-    AppendLE<std::int32_t>(out, geometry_.originY);
-    AppendLE<std::uint32_t>(out, geometry_.columns);
-    AppendLE<std::uint32_t>(out, geometry_.rows);
+    files::AppendLittleEndian<std::int32_t>(out, geometry_.cellSize);
+    files::AppendLittleEndian<std::int32_t>(out, geometry_.originX);
+    files::AppendLittleEndian<std::int32_t>(out, geometry_.originY);
+    files::AppendLittleEndian<std::uint32_t>(out, geometry_.columns);
+    files::AppendLittleEndian<std::uint32_t>(out, geometry_.rows);
 }
 
 void GridIndex::AppendCells(QByteArray& out) const {
     for (std::uint32_t v : first_)
-        AppendLE<std::uint32_t>(out, v);
+        files::AppendLittleEndian<std::uint32_t>(out, v);
     for (std::uint32_t v : refs_)
-        AppendLE<std::uint32_t>(out, v);
+        files::AppendLittleEndian<std::uint32_t>(out, v);
 }
 
 } // namespace mastermap

@@ -8,9 +8,11 @@
 #include <optional>
 #include <vector>
 
-namespace mastermap {
-
+namespace files {
 class ByteReader;
+}
+
+namespace mastermap {
 
 // The spatial index of a master map file: a grid of square cells over the
 // file's bounds, each cell listing the features whose bounds touch it.
@@ -29,7 +31,7 @@ public:
 
     static GridIndex Build(const Rect& bounds, const std::vector<Rect>& boxes);
     // Reads and checks the geometry fields; nothing when they make no sense.
-    static std::optional<Geometry> ReadGeometry(ByteReader& in);
+    static std::optional<Geometry> ReadGeometry(files::ByteReader& in);
 
     void AppendGeometry(QByteArray& out) const;
     void AppendCells(QByteArray& out) const;

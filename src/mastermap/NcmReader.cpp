@@ -1,6 +1,6 @@
 #include "mastermap/NcmReader.h"
 
-#include "mastermap/ByteReader.h"
+#include "files/ByteReader.h"
 #include "mastermap/FeatureCodec.h"
 #include "mastermap/NcmFormat.h"
 
@@ -23,7 +23,7 @@ QString NcmReader::OpenBytes(std::string_view bytes) {
         static_cast<std::uint8_t>(bytes[1]) != ncm::Signature[1] ||
         std::memcmp(bytes.data() + 2, ncm::Magic, sizeof ncm::Magic) != 0)
         return QStringLiteral("not a custom map file.");
-    ByteReader in(bytes);
+    files::ByteReader in(bytes);
     in.Seek(8);
     const auto version = in.Read<std::uint16_t>();
     const auto headerSize = in.Read<std::uint16_t>();
@@ -58,16 +58,16 @@ QString NcmReader::OpenBytes(std::string_view bytes) {
 }
 
 QString NcmReader::ForEach(const Visitor& visit) const {
-    ByteReader in(bytes_.substr(0, header_.directoryOffset));
+    files::ByteReader in(bytes_.substr(0, header_.directoryOffset));
     in.Seek(firstBlock_);
     for (std::uint32_t b = 0; b < header_.blockCount; ++b) {
         const auto column = in.Read<std::int32_t>();
         const auto row = in.Read<std::int32_t>();
         const auto count = in.Read<std::uint32_t>();
         const auto length = in.Read<std::uint32_t>();
-        if (in.Failed() || !in.Has(length))
+        if (in.PastEnd() || !in.Has(length))
             return QStringLiteral("block %1 is cut short.").arg(b);
-        const std::size_t end = in.Position() + length;
+        const qsizetype end = in.Position() + length;
         for (std::uint32_t i = 0; i < count; ++i) {
             const auto f = FeatureCodec::Read(in);
             if (!f || in.Position() > end)

@@ -39,7 +39,7 @@ private:
     MappedFile file_;
     std::string_view bytes_;
     Header header_;
-    std::size_t firstBlock_ = 0;
+    qsizetype firstBlock_ = 0;
 };
 
 } // namespace mastermap

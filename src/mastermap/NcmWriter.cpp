@@ -1,6 +1,6 @@
 #include "mastermap/NcmWriter.h"
 
-#include "mastermap/ByteReader.h"
+#include "files/ByteWriter.h"
 #include "mastermap/FeatureCodec.h"
 #include "mastermap/NcmFormat.h"
 
@@ -24,21 +24,22 @@ QByteArray NcmWriter::Header() const {
     QByteArray h;
     h.append(reinterpret_cast<const char*>(ncm::Signature), 2);
     h.append(ncm::Magic, sizeof ncm::Magic);
-    AppendLE<std::uint16_t>(h, ncm::Version);
-    AppendLE<std::uint16_t>(h, ncm::HeaderSize);
-    AppendLE<std::uint32_t>(h, static_cast<std::uint32_t>(size_));
-    AppendLE<std::uint32_t>(h, BlockCount());
-    AppendLE<std::uint32_t>(h, features_);
-    AppendLE<std::uint8_t>(h, ncm::Manufacturer);
-    AppendLE<std::uint8_t>(h, ncm::DataType);
-    AppendLE<std::uint16_t>(h, 0);
-    AppendLE<std::int32_t>(h, blockSize_);
+    files::AppendLittleEndian<std::uint16_t>(h, ncm::Version);
+    files::AppendLittleEndian<std::uint16_t>(h, ncm::HeaderSize);
+    files::AppendLittleEndian<std::uint32_t>(h, static_cast<std::uint32_t>(size_));
+    files::AppendLittleEndian<std::uint32_t>(h, BlockCount());
+    files::AppendLittleEndian<std::uint32_t>(h, features_);
+    files::AppendLittleEndian<std::uint8_t>(h, ncm::Manufacturer);
+    files::AppendLittleEndian<std::uint8_t>(h, ncm::DataType);
+    files::AppendLittleEndian<std::uint16_t>(h, 0);
+    files::AppendLittleEndian<std::int32_t>(h, blockSize_);
     for (std::int32_t v : {bounds_.left, bounds_.bottom, bounds_.right, bounds_.top})
-        AppendLE<std::int32_t>(h, v);
-    AppendLE<std::uint32_t>(h, static_cast<std::uint32_t>(size_ - directory_.size()));
-    AppendLE<std::uint32_t>(h, static_cast<std::uint32_t>(std::min<std::uint64_t>(vertices_, UINT32_MAX)));
-    AppendLE<std::uint32_t>(h, 0);
-    AppendLE<std::uint32_t>(h, 0);
+        files::AppendLittleEndian<std::int32_t>(h, v);
+    files::AppendLittleEndian<std::uint32_t>(h, static_cast<std::uint32_t>(size_ - directory_.size()));
+    files::AppendLittleEndian<std::uint32_t>(
+        h, static_cast<std::uint32_t>(std::min<std::uint64_t>(vertices_, UINT32_MAX)));
+    files::AppendLittleEndian<std::uint32_t>(h, 0);
+    files::AppendLittleEndian<std::uint32_t>(h, 0);
     return h;
 }
 
@@ -47,7 +48,7 @@ QString NcmWriter::Begin() {
         return QStringLiteral("Cannot create %1: %2").arg(file_->fileName(), file_->errorString());
     Put(Header());
     QByteArray text;
-    AppendLE<std::uint8_t>(text, static_cast<std::uint8_t>(headerText_.size()));
+    files::AppendLittleEndian<std::uint8_t>(text, static_cast<std::uint8_t>(headerText_.size()));
     text.append(headerText_);
     Put(text);
     return {};
@@ -61,14 +62,14 @@ void NcmWriter::Block(std::int32_t column, std::int32_t row, const std::vector<F
         vertices_ += f.points.size();
     }
     features_ += static_cast<std::uint32_t>(features.size());
-    AppendLE<std::int32_t>(directory_, column);
-    AppendLE<std::int32_t>(directory_, row);
-    AppendLE<std::uint32_t>(directory_, static_cast<std::uint32_t>(size_));
+    files::AppendLittleEndian<std::int32_t>(directory_, column);
+    files::AppendLittleEndian<std::int32_t>(directory_, row);
+    files::AppendLittleEndian<std::uint32_t>(directory_, static_cast<std::uint32_t>(size_));
     QByteArray head;
-    AppendLE<std::int32_t>(head, column);
-    AppendLE<std::int32_t>(head, row);
-    AppendLE<std::uint32_t>(head, static_cast<std::uint32_t>(features.size()));
-    AppendLE<std::uint32_t>(head, static_cast<std::uint32_t>(body.size()));
+    files::AppendLittleEndian<std::int32_t>(head, column);
+    files::AppendLittleEndian<std::int32_t>(head, row);
+    files::AppendLittleEndian<std::uint32_t>(head, static_cast<std::uint32_t>(features.size()));
+    files::AppendLittleEndian<std::uint32_t>(head, static_cast<std::uint32_t>(body.size()));
     Put(head);
     Put(body);
 }

@@ -8,6 +8,8 @@ TEST(CliHelp, HelpListsTheCommands) {
         EXPECT_EQ(run.exitCode, 0) << help;
         EXPECT_TRUE(run.out.contains("usage: terrafold-cli COMMAND")) << help;
         EXPECT_TRUE(run.out.contains("  position ")) << help;
+        // The longest names keep a gap before their summaries.
+        EXPECT_TRUE(run.out.contains("  import-positions  import")) << help;
         EXPECT_TRUE(run.err.isEmpty()) << help;
     }
 }

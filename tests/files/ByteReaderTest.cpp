@@ -63,6 +63,23 @@ TEST(ByteReaderBounds, SeekBeyondTheEndMakesTheNextReadFail) {
     EXPECT_TRUE(negative.PastEnd());
 }
 
+TEST(ByteReaderBounds, WideValuesAndHugeOffsetsFromMappedBytes) {
+    QByteArray bytes;
+    files::AppendLittleEndian<std::uint64_t>(bytes, 0x8877665544332211ull);
+    files::AppendLittleEndian<std::uint32_t>(bytes, 0xF0000001u);
+    ByteReader in(std::string_view(bytes.constData(), bytes.size()));
+    EXPECT_TRUE(in.Has(12));
+    EXPECT_FALSE(in.Has(13));
+    EXPECT_EQ(in.Read<std::uint64_t>(), 0x8877665544332211ull);
+    EXPECT_EQ(in.Read<std::uint32_t>(), 0xF0000001u);
+    // An offset taken from damaged bytes may exceed what a signed size holds.
+    in.Seek(~0ull);
+    EXPECT_FALSE(in.Has(1));
+    EXPECT_EQ(in.Read<std::uint16_t>(), 0);
+    EXPECT_TRUE(in.PastEnd());
+    EXPECT_FALSE(in.Has(0));
+}
+
 TEST(ByteWriterPatch, PutInt32AtOverwritesReservedSpace) {
     ByteWriter out;
     out.WriteByte(7);

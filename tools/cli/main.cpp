@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -21,8 +22,12 @@ const CliCommand* FindCommand(const QString& name) {
 void WriteHelp(QTextStream& out) {
     out << "usage: terrafold-cli COMMAND [ARGUMENTS]\n"
         << "       terrafold-cli help [COMMAND]\n\ncommands:\n";
+    // The summaries line up after the longest name.
+    qsizetype width = 0;
     for (const CliCommand& command : cli::CliCommands())
-        out << "  " << QString::fromLatin1(command.name).leftJustified(12) << command.summary << '\n';
+        width = std::max(width, qsizetype(qstrlen(command.name)));
+    for (const CliCommand& command : cli::CliCommands())
+        out << "  " << QString::fromLatin1(command.name).leftJustified(width + 2) << command.summary << '\n';
 }
 
 int Help(const QStringList& arguments, QTextStream& out, QTextStream& err) {
