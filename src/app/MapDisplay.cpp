@@ -34,6 +34,10 @@ void MapDisplay::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(event->button(), event->position());
 }
 
+void MapDisplay::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit DoubleClick(event->button());
+}
+
 void MapDisplay::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     emit Resized();

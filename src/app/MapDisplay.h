@@ -25,6 +25,8 @@ signals:
     void MouseDown(Qt::MouseButton button, QPointF position);
     void MouseMove(Qt::MouseButtons buttons, QPointF position);
     void MouseUp(Qt::MouseButton button, QPointF position);
+    // The second press of a double click (it is reported as a press too).
+    void DoubleClick(Qt::MouseButton button);
     void Resized();
     void Painted();
     void PointerLeft();
@@ -34,6 +36,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

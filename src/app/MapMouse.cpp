@@ -21,6 +21,8 @@ MapMouse::MapMouse(MapDisplay& display, mapview::WindowObject& view, MapViewCont
     connect(&display, &MapDisplay::MouseDown, this, &MapMouse::Down);
     connect(&display, &MapDisplay::MouseMove, this, &MapMouse::Move);
     connect(&display, &MapDisplay::MouseUp, this, &MapMouse::Up);
+    connect(&display, &MapDisplay::DoubleClick, this,
+            [this](Qt::MouseButton button) { doubleClick_ = button == Qt::LeftButton; });
     display.installEventFilter(this);
 }
 
@@ -37,6 +39,7 @@ void MapMouse::Down(Qt::MouseButton button, QPointF pixel) {
     pressed_ = button == Qt::LeftButton;
     const int mode = view_.Mode();
     if ((mode == ModeBorder || mode == ModePolyline) && button == Qt::LeftButton) {
+        drawingAtPress_ = carver_.KGetDrawingPolygon() >= 0;
         SendBorderPoint(KEL_MODE_LAST_POINT, pixel);
         display_.update();
     } else if (mode == ModePolyline && button == Qt::RightButton && carver_.KGetDrawingPolygon() >= 0) {
@@ -102,7 +105,12 @@ void MapMouse::Up(Qt::MouseButton button, QPointF pixel) {
     if (mode == ModeBorder || mode == ModePolyline) {
         if (button != Qt::LeftButton)
             return;
-        SendBorderPoint(KEL_MODE_SAVE_POLYLINE_POINT, pixel);
+        // The release that ends a double click ends the border there.
+        const int pointMode = doubleClick_      ? KEL_MODE_LAST_POINT
+                              : drawingAtPress_ ? KEL_MODE_SAVE_POLYLINE_POINT
+                                                : KEL_MODE_START_POLYLINE;
+        doubleClick_ = false;
+        SendBorderPoint(pointMode, pixel);
         emit BordersChanged();
         display_.update();
         return;
@@ -116,13 +124,19 @@ bool MapMouse::Key(QKeyEvent* event) {
         control_.ZoomStep(text == QLatin1String("+") ? 1 : 0);
         return true;
     }
-    if (event->key() == Qt::Key_Escape && view_.Mode() == ModeBorder && carver_.KGetDrawingPolygon() >= 0) {
+    if (carver_.KGetDrawingPolygon() < 0)
+        return false;
+    const int mode = view_.Mode();
+    if (event->key() == Qt::Key_Escape && mode == ModeBorder)
         carver_.KUndo();
-        emit BordersChanged();
-        display_.update();
-        return true;
-    }
-    return false;
+    else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+             (mode == ModeBorder || mode == ModePolyline))
+        SendBorderPoint(KEL_MODE_LAST_POINT, QPointF(0, 0)); // ends the border where it stands
+    else
+        return false;
+    emit BordersChanged();
+    display_.update();
+    return true;
 }
 
 bool MapMouse::eventFilter(QObject* watched, QEvent* event) {

@@ -17,8 +17,8 @@ class MapDisplay;
 class MapViewControl;
 
 // What the mouse and the keys do on the map display in the view and border
-// modes: centring, stretch zoom, drawing borders and polylines, "+", "-" and
-// Escape. The editing modes hand their gestures to a DataGestures.
+// modes: centring, stretch zoom, drawing borders and polylines (the gestures
+// of docs/borders.md), "+", "-", Escape and Enter. The editing modes hand their gestures to a DataGestures.
 class MapMouse : public QObject {
     Q_OBJECT
 public:
@@ -52,6 +52,8 @@ private:
     QRubberBand* band_;
     QPointF pressPixel_;
     bool pressed_ = false;
+    bool drawingAtPress_ = false; // a border was under construction at the last press
+    bool doubleClick_ = false;    // the coming release ends a double click
 };
 
 } // namespace app

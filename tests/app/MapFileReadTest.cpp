@@ -43,6 +43,42 @@ TEST_F(Workspace, HandWrittenFileGivesItsBordersAndOptions) {
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
+// A settings file as another writer might give it: the two keys without a
+// blank of their own, keys read but never written, a delimiter as character
+// codes, and map entries of both forms.
+TEST_F(Workspace, HandWrittenSettingsFileGivesEveryKindOfValue) {
+    ASSERT_TRUE(file.LoadMapFile(Put("terrafol.ini", "Version 6.0\r\n"
+                                                     "FormHeight 7213.5 \r\n"
+                                                     "FormLeft -120 \r\n"
+                                                     "LPTPort 2 \r\n"
+                                                     "ClipboardDelimiter 44  59 \r\n"
+                                                     "TransferRange udWptTo -1 \r\n"
+                                                     "EditTrailList  1  2  3  4 \r\n"
+                                                     "BackColor  7 \r\n"
+                                                     "GridColor  9 \r\n"
+                                                     "LastProductID  155 \r\n"
+                                                     "EditRoute 1 2  3 4\r\n"
+                                                     "MapSeries  3 \r\n"
+                                                     "Library a.dat True  5  1.5\r\n"
+                                                     "LayerOff (7:10)\r\n"
+                                                     "SavedBinaryPath /maps/last built.ncm\r\n"
+                                                     "File1 /a/one.nmp\r\n")));
+    EXPECT_FLOAT_EQ(settings.formHeight, 7213.5f);
+    EXPECT_FLOAT_EQ(settings.formLeft, -120);
+    EXPECT_EQ(settings.lptPort, 2);
+    EXPECT_EQ(settings.clipboardDelimiter, QStringLiteral(",;"));
+    EXPECT_EQ(settings.transferRanges, (QList<QPair<QString, qint64>>{{"udWptTo", -1}}));
+    EXPECT_EQ(settings.editTrailList, (QList<app::ListWindowPlace>{{1, 2, 3, 4}}));
+    EXPECT_EQ(settings.backColor, 7);
+    EXPECT_EQ(settings.gridColor, 9);
+    EXPECT_EQ(settings.lastProductId, 155);
+    EXPECT_EQ(settings.editRoute, QStringLiteral("1 2  3 4"));
+    EXPECT_EQ(map.GetLayerOff(0), QStringLiteral("(7:10)"));
+    EXPECT_EQ(map.SavedMapPath(), QStringLiteral("/maps/last built.ncm"));
+    EXPECT_EQ(recent.Entries(), QStringList{"/a/one.nmp"});
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
 TEST_F(Workspace, OptionsAreRecordedAsRead) {
     ASSERT_TRUE(file.LoadMapFile(Put("trip.nmp", HandWritten)));
     const auto& options = file.ReadOptions();

@@ -77,6 +77,8 @@ TEST_F(RoundTrip, EverySettingsKeyComesBack) {
     map.SetMapPath("/maps");
     map.SetSavedMapPath("/built/last.ncm");
     map.SetHeaderText("Header");
+    map.LayerOff("10:2");
+    map.LayerOff("12");
     ASSERT_TRUE(file.SaveMapFile(Path("terrafol.ini"), true));
 
     const app::ProgramSettings saved = settings;
@@ -90,6 +92,8 @@ TEST_F(RoundTrip, EverySettingsKeyComesBack) {
     EXPECT_EQ(map.MapPath(), "/maps");
     EXPECT_EQ(map.SavedMapPath(), "/built/last.ncm");
     EXPECT_EQ(map.HeaderText(), "Header");
+    EXPECT_EQ(map.LayersOffCount(), 2);
+    EXPECT_EQ(map.GetLayerOff(1), "(12)");
 }
 
 TEST_F(RoundTrip, SettingsFileHasNoBordersAndWorkspaceNoSettings) {

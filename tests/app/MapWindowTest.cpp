@@ -118,6 +118,38 @@ TEST_F(MapWindow, RightButtonEndsAPolylineAndRevertsTheMode) {
     EXPECT_EQ(View().Mode(), 0);
 }
 
+TEST_F(MapWindow, DoubleClickEndsAPolylineAtItsPoint) {
+    Click("polyline");
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(200, 150));
+    // Through the window, so that the platform makes the double click out of
+    // two clicks as it does for the user.
+    QWidget* top = display->window();
+    const QPoint at = display->mapTo(top, QPoint(300, 120));
+    QTest::mouseMove(top->windowHandle(), at);
+    QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, {}, at);
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_EQ(main->Borders().KGetDrawingPolygon(), -1);
+    EXPECT_FALSE(main->Borders().KIsPolyLineClosed(0));
+    EXPECT_EQ(main->Borders().KGetNumPoints(0), 2);
+}
+
+TEST_F(MapWindow, EnterEndsTheBorderWhereItStands) {
+    Click("create");
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(300, 110));
+    ClickMap(QPoint(250, 300));
+    QTest::mouseMove(display, QPoint(50, 300));
+    QTest::keyClick(display, Qt::Key_Return);
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_EQ(main->Borders().KGetDrawingPolygon(), -1);
+    EXPECT_FALSE(main->Borders().KIsPolyLineClosed(0));
+    EXPECT_EQ(main->Borders().KGetNumPoints(0), 2);
+    // The next click starts a new border.
+    ClickMap(QPoint(60, 60));
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 2);
+}
+
 TEST_F(MapWindow, ModeButtonFollowsTheMode) {
     View().SetMode(3);
     EXPECT_TRUE(main->findChild<QToolButton*>(QStringLiteral("dropwpt"))->isChecked());
