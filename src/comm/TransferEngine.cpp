@@ -292,8 +292,11 @@ void TransferEngine::Status(const QString& text) {
 }
 
 void TransferEngine::Progress(float percent) {
-    if (progress_ && percent < 100)
-        progress_->SetValue(int(percent));
+    if (!progress_)
+        return;
+    progress_->SetValue(int(std::min(percent, 100.0f)));
+    if (percent >= 100)
+        progress_->End(); // the progress window closes at 100
 }
 
 void TransferEngine::Step() {

@@ -4,6 +4,7 @@
 #include "BordersCommand.h"
 #include "BuildMapCommand.h"
 #include "ConvertCommand.h"
+#include "DownloadCommand.h"
 #include "EstimateCommand.h"
 #include "ExportPositionsCommand.h"
 #include "ImportPositionsCommand.h"
@@ -12,23 +13,16 @@
 #include "MapInfoCommand.h"
 #include "PositionCommand.h"
 #include "RouteToBorderCommand.h"
+#include "UploadCommand.h"
 
 namespace cli {
 
 namespace {
 
 constexpr CliCommand Commands[] = {
-    PositionCommand,
-    InfoCommand,
-    ListCommand,
-    ConvertCommand,
-    ImportPositionsCommand,
-    ExportPositionsCommand,
-    EstimateCommand,
-    BuildMapCommand,
-    MapInfoCommand,
-    BordersCommand,
-    RouteToBorderCommand,
+    PositionCommand,        InfoCommand,     ListCommand,     ConvertCommand, ImportPositionsCommand,
+    ExportPositionsCommand, EstimateCommand, BuildMapCommand, MapInfoCommand, BordersCommand,
+    RouteToBorderCommand,   DownloadCommand, UploadCommand,
 };
 
 } // namespace

@@ -1,30 +1,12 @@
 #include "ImportPositionsCommand.h"
 
 #include "DataSetSession.h"
+#include "ErrorStreamPrompt.h"
 #include "FileArguments.h"
 
 #include "files/PositionListImport.h"
-#include "gpsdata/Prompt.h"
 
 namespace cli {
-namespace {
-
-// Import messages go to the error stream.
-class ErrorStreamPrompt : public ui::Prompt {
-public:
-    explicit ErrorStreamPrompt(QTextStream& err) : err_(err) {}
-    ui::Answer Ask(const QString& title, const QString& text, ui::Buttons, ui::Icon) override {
-        err_ << "terrafold-cli import-positions: " << title << ": "
-             << QString(text).replace("\r\n", " ").trimmed() << '\n';
-        return ui::Answer::Cancel;
-    }
-
-private:
-    QTextStream& err_;
-};
-
-} // namespace
-
 int RunImportPositions(const QStringList& list, QTextStream& out, QTextStream& err) {
     const FileArguments arguments(list, 1, {{"--route", 0}, {"--waypoints", 0}, {"--into", 1}, {"-o", 1}});
     const CliArguments& options = arguments.Options();
@@ -38,7 +20,7 @@ int RunImportPositions(const QStringList& list, QTextStream& out, QTextStream& e
         if (!session.Complete())
             return ExitFailure;
     }
-    ErrorStreamPrompt prompt(err);
+    ErrorStreamPrompt prompt(err, "import-positions");
     const auto result = files::PositionListImport(session.Data(), prompt)
                             .Import(arguments.Files()[0], options.Has("--route"));
     if (result != files::PositionListImport::Result::Imported)

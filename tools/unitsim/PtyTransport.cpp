@@ -101,6 +101,7 @@ void PtyTransport::Close() {
         ::close(slaveFd_);
     fd_ = slaveFd_ = -1;
     pending_.clear();
+    inbox_.clear();
 }
 
 int PtyTransport::LineSpeed() const {
@@ -127,7 +128,13 @@ void PtyTransport::OnReadable() {
     }
     if (LineSpeed() != rate_)
         return; // noise to a unit listening at another rate
-    emit BytesArrived(QByteArray(buffer, static_cast<qsizetype>(n)));
+    totalReceived_ += n;
+    if (!paced_)
+        return emit BytesArrived(QByteArray(buffer, static_cast<qsizetype>(n)));
+    if (inbox_.isEmpty())
+        received_ = {clock_.elapsed(), 0};
+    inbox_.append(buffer, static_cast<qsizetype>(n));
+    Deliver();
 }
 
 void PtyTransport::Write(const QByteArray& bytes) {
@@ -140,23 +147,39 @@ void PtyTransport::Write(const QByteArray& bytes) {
 }
 
 void PtyTransport::Drain() {
+    Send();
+    Deliver();
+}
+
+void PtyTransport::Send() {
     if (fd_ < 0 || pending_.isEmpty()) {
-        sentBudgetStart_ = clock_.elapsed();
-        bytesSent_ = 0;
+        sent_ = {clock_.elapsed(), 0};
         return;
     }
     qsizetype allowed = pending_.size();
     if (paced_) {
-        const qint64 elapsed = clock_.elapsed() - sentBudgetStart_;
-        allowed = std::min<qsizetype>(allowed, elapsed * rate_ / 10000 - bytesSent_ + 1);
+        allowed = std::min(allowed, sent_.Allowed(clock_.elapsed(), rate_));
         if (allowed <= 0)
             return;
     }
     const ssize_t n = ::write(fd_, pending_.constData(), static_cast<size_t>(allowed));
     if (n > 0) {
         pending_.remove(0, n);
-        bytesSent_ += n;
+        sent_.used += n;
+        totalSent_ += n;
     }
+}
+
+void PtyTransport::Deliver() {
+    if (inbox_.isEmpty())
+        return;
+    const qsizetype allowed = std::min(inbox_.size(), received_.Allowed(clock_.elapsed(), rate_));
+    if (allowed <= 0)
+        return;
+    const QByteArray bytes = inbox_.left(allowed);
+    inbox_.remove(0, allowed);
+    received_.used += allowed;
+    emit BytesArrived(bytes);
 }
 
 } // namespace unitsim

@@ -14,7 +14,9 @@ namespace unitsim {
 // creates, or a serial device it is given. Like a real unit it only
 // understands the line at its own rate: it reads the tty's speed (the slave
 // of a pseudo-terminal carries the speed its user set) and ignores bytes that
-// arrive at any other rate. With pacing on, it sends no faster than the rate.
+// arrive at any other rate. With pacing on, the line carries no more than the
+// rate allows either way: it sends no faster, and hands on what arrives no
+// faster (a pseudo-terminal itself would take bytes at any speed).
 class PtyTransport : public linkpod::LinkTransport {
     Q_OBJECT
 public:
@@ -32,10 +34,22 @@ public:
     void SetPaced(bool paced) { paced_ = paced; }
     // The line's current speed, 0 when it cannot be read.
     int LineSpeed() const;
+    // Bytes the line carried each way since it opened.
+    qint64 TotalReceived() const { return totalReceived_; }
+    qint64 TotalSent() const { return totalSent_; }
 
 private:
     void OnReadable();
+    // What one direction of a paced line may carry by now, at 10 bits a byte.
+    struct Budget {
+        qint64 start = 0;
+        qint64 used = 0;
+        qsizetype Allowed(qint64 now, int rate) const { return (now - start) * rate / 10000 - used + 1; }
+    };
+
     void Drain();
+    void Send();
+    void Deliver();
     void Listen();
 
     int fd_ = -1;
@@ -46,9 +60,12 @@ private:
     QByteArray pending_;
     std::unique_ptr<QSocketNotifier> notifier_;
     QTimer drainTimer_;
+    QByteArray inbox_; // arrived, not yet through the paced line
     QElapsedTimer clock_;
-    qint64 sentBudgetStart_ = 0;
-    qint64 bytesSent_ = 0;
+    Budget sent_;
+    Budget received_;
+    qint64 totalReceived_ = 0;
+    qint64 totalSent_ = 0;
 };
 
 } // namespace unitsim

@@ -6,7 +6,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -126,6 +128,9 @@ int main(int argc, char** argv) {
          QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("stray"), QStringLiteral("Send N stray messages after identifying."),
          QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("stats"),
+         QStringLiteral("Keep the bytes received and sent so far in this file (\"received sent\")."),
+         QStringLiteral("file")},
     };
     p.addOptions(options);
     p.process(app);
@@ -148,6 +153,22 @@ int main(int argc, char** argv) {
     QObject::connect(&unit, &UnitEmulator::FellSilent, &faulty, [&faulty] { faulty.SetMute(true); });
     QObject::connect(&unit, &UnitEmulator::Vanished, &app, [] { QCoreApplication::exit(0); });
     QObject::connect(&line, &linkpod::LinkTransport::Lost, &app, [] { QCoreApplication::exit(0); });
+
+    // For benchmarks: the counts, rewritten while they change.
+    QTimer stats;
+    const QString statsPath = p.value(QStringLiteral("stats"));
+    QObject::connect(&stats, &QTimer::timeout, &line, [&line, statsPath, last = qint64(-1)]() mutable {
+        if (line.TotalReceived() + line.TotalSent() == last)
+            return;
+        last = line.TotalReceived() + line.TotalSent();
+        QSaveFile file(statsPath);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(QByteArray::number(line.TotalReceived()) + ' ' + QByteArray::number(line.TotalSent()));
+            file.commit();
+        }
+    });
+    if (!statsPath.isEmpty())
+        stats.start(100);
 
     QTextStream(stdout) << path << Qt::endl;
     std::fprintf(stderr, "terrafold-unit: %s at %d baud%s\n", qPrintable(path), config.rate,

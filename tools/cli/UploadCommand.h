@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CliCommand.h"
+
+namespace cli {
+
+int RunUpload(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+inline constexpr CliCommand UploadCommand{
+    "upload",
+    "upload a data file's GPS data into a unit on a serial device",
+    "  terrafold-cli upload FILE --port DEV [--baud N] [--kinds LIST]\n"
+    "LIST names the kinds to move, comma separated: waypoints,routes,icons,trails (the default).\n"
+    "Each kind moved replaces the unit's list of that kind.",
+    RunUpload,
+};
+
+} // namespace cli
