@@ -411,8 +411,10 @@ void frmMain::ShowMode() {
     if (QAction* button = commands_->ModeButton(mode))
         button->setChecked(true);
     // Only the route waypoint mode keeps a route under edit on the map.
-    if (mode != ModeDropRouteWaypoint)
+    if (mode != ModeDropRouteWaypoint) {
         gpsData_->SetEditingRoute(-1);
+        gpsData_->SetEditingRouteLeg(0);
+    }
     map_->Display()->update();
 }
 
@@ -421,6 +423,7 @@ void frmMain::DrawMap(QPainter& painter) {
     master_.Draw(painter, *window_);
     carver_.KDraw(painter, 1);
     mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
+    editing_->DrawMovingLine(painter);
     SetMapDrawing(false);
 }
 
