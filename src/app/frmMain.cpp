@@ -179,8 +179,7 @@ void frmMain::Load() {
     ConnectLink();
     ConnectMapBuild();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    const QString res =
-        masterFolder_.isEmpty() ? QApplication::applicationDirPath() + QStringLiteral("/res") : masterFolder_;
+    const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
     master_.Open(res);
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
@@ -204,6 +203,12 @@ void frmMain::Load() {
     connect(map_->Display(), &MapDisplay::Painted, this, &frmMain::MarkReady);
     if (!map_->Display()->isVisible())
         MarkReady();
+}
+
+QString frmMain::DefaultMasterFolder() {
+    // Beside the program in the build tree; with the shared files once installed.
+    const QString beside = QApplication::applicationDirPath() + QStringLiteral("/res");
+    return QFileInfo(beside).isDir() ? beside : InstallFolder() + QStringLiteral("/res");
 }
 
 void frmMain::MarkReady() {
@@ -337,8 +342,11 @@ void frmMain::ConnectData() {
     connect(mapData_.get(), &mapbuild::MapData::NameChanged, this, &frmMain::ShowMapCaption);
     connect(layers_, &LayerTreePane::LayerSwitched, this, redraw);
     connect(mouse_, &MapMouse::BordersChanged, mapData_.get(), &mapbuild::MapData::DefinitionChanged);
-    connect(mapFile_.get(), &MapFile::Loaded, this,
-            [this] { SettingsBridge::ApplyView(settings_, *window_); });
+    // A workspace brings its own view: the zoom box and the map follow it.
+    connect(mapFile_.get(), &MapFile::Loaded, this, [this] {
+        SettingsBridge::ApplyView(settings_, *window_);
+        view_->ViewChanged();
+    });
     connect(mapFile_.get(), &MapFile::WorkspaceWritten, undo_.get(), &mapview::UndoStack::ClearUndoStack);
     connect(commands_->Command(QStringLiteral("mnuViewMapLayers")), &QAction::toggled, map_,
             &frmTerrafold::ShowLayers);

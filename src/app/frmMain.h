@@ -152,6 +152,7 @@ private:
     void ArrangeIcons();
     void CloseAllLists();
     void MarkReady();
+    static QString DefaultMasterFolder();
     bool QueryUnload();
     void Unload();
 
