@@ -2,6 +2,7 @@
 
 #include "comm/FlashTexts.h"
 #include "comm/SessionTexts.h"
+#include "gpsdata/GPSData.h"
 
 #include <QFileInfo>
 
@@ -13,6 +14,11 @@ namespace {
 
 constexpr int RetryInterval = 250; // ms between a failed rate and the next watch
 constexpr int SymbolBase = 10000;
+constexpr int TrailPacket = 512;
+constexpr int MinTrailSize = 2000;
+// The control takes the points of a trail to be made into a route in
+// smaller packets.
+constexpr int RouteTrailPacket = 100;
 constexpr int FileWriteFlags = 10; // the fixed value of a file write start
 
 } // namespace
@@ -27,6 +33,26 @@ Connection::Connection(linkpod::LinkPod& pod, QObject* parent) : QObject(parent)
     connect(&pod_, &linkpod::LinkPod::LinkError, this, &Connection::OnLinkError);
     connect(&pod_, &linkpod::LinkPod::FLNewDeviceReady, this,
             [this](std::uint16_t device, int flag) { emit FLNewDeviceReady(device, flag); });
+    connect(&pod_, &linkpod::LinkPod::WaypointSent, this, &Connection::WaypointSent);
+    connect(&pod_, &linkpod::LinkPod::Waypoint, this, &Connection::Waypoint);
+    connect(&pod_, &linkpod::LinkPod::RouteSent, this, &Connection::RouteSent);
+    connect(&pod_, &linkpod::LinkPod::Route, this, &Connection::Route);
+    connect(&pod_, &linkpod::LinkPod::Icon, this, &Connection::Icon);
+    connect(&pod_, &linkpod::LinkPod::IconSent, this, &Connection::IconSent);
+    connect(&pod_, &linkpod::LinkPod::NumIcons, this, &Connection::NumIcons);
+    connect(&pod_, &linkpod::LinkPod::NumIconsSent, this, &Connection::NumIconsSent);
+    connect(&pod_, &linkpod::LinkPod::TrailSent, this, &Connection::TrailSent);
+    connect(&pod_, &linkpod::LinkPod::TrailRouteReady, this, &Connection::TrailRouteReady);
+    connect(&pod_, &linkpod::LinkPod::Trail, this, [this](int index, const linkpod::UserTrail& trail) {
+        linkpod::UserTrail named = trail;
+        if (named.name.isEmpty())
+            named.name = gpsdata::GPSData::AutoName(QStringLiteral("Trl"), index);
+        emit Trail(index, named);
+    });
+    connect(&pod_, &linkpod::LinkPod::TrailPacketSent, this, [this] {
+        if (trailPacketsDone_ < trailPackets_)
+            emit TrailProgress(float(++trailPacketsDone_) / float(trailPackets_));
+    });
     connect(&pod_, &linkpod::LinkPod::NumFlashSections, this, &Connection::NumFlashSections);
     connect(&pod_, &linkpod::LinkPod::FlashSectionStatus, this, [this](const linkpod::FlashSection& s) {
         emit FlashSectionStatus(s.number, s.inUse, s.status, s.size, s.value1, s.value2, s.dataName,
@@ -232,6 +258,127 @@ void Connection::GetProductName() {
     int id = 0, v1 = 0, major = 0, minor = 0, v2 = 0;
     pod_.ReadProductInfo(name, id, v1, major, minor, v2, text);
     emit ProductName(name, float(major) + float(minor) / 100.0f);
+}
+
+int Connection::LastSlots(linkpod::ListKind kind, int otherwise) {
+    if (!Linked())
+        return otherwise;
+    return OnSession([kind](linkpod::LinkPod& pod) { return pod.ReadLastIndex(kind); }) + 1;
+}
+
+int Connection::GetLastWaypoint(int otherwise) {
+    return LastSlots(linkpod::ListKind::Waypoints, otherwise);
+}
+
+int Connection::GetLastRoute(int otherwise) {
+    return LastSlots(linkpod::ListKind::Routes, otherwise);
+}
+
+int Connection::GetLastTrail(int otherwise) {
+    return LastSlots(linkpod::ListKind::Trails, otherwise);
+}
+
+int Connection::GetLastIcon(int otherwise) {
+    return LastSlots(linkpod::ListKind::Icons, otherwise);
+}
+
+void Connection::DeleteAllWaypoints() {
+    IfLinked([](linkpod::LinkPod& pod) { pod.ClearWaypoints(); });
+}
+
+void Connection::DeleteAllRoutes() {
+    IfLinked([](linkpod::LinkPod& pod) { pod.ClearRoutes(); });
+}
+
+void Connection::DeleteAllTrails() {
+    IfLinked([](linkpod::LinkPod& pod) { pod.ClearTrails(); });
+}
+
+void Connection::DeleteAllIcons() {
+    IfLinked([](linkpod::LinkPod& pod) { pod.ClearIcons(); });
+}
+
+void Connection::SetWaypoint(int index, bool inUse, const linkpod::UserWaypoint& fields) {
+    IfLinked([&](linkpod::LinkPod& pod) {
+        if (!inUse)
+            return pod.EraseWaypoint(index);
+        linkpod::UserWaypoint w = fields;
+        w.index = static_cast<std::uint16_t>(index);
+        pod.WriteWaypoint(w);
+    });
+}
+
+void Connection::GetWaypoint(int index) {
+    IfLinked([index](linkpod::LinkPod& pod) { pod.ReadWaypoint(index); });
+}
+
+void Connection::SetRoute(int index, const linkpod::UserRoute& route) {
+    IfLinked([&](linkpod::LinkPod& pod) {
+        linkpod::UserRoute r = route;
+        r.index = static_cast<std::uint16_t>(index);
+        pod.WriteRoute(r);
+    });
+}
+
+void Connection::GetRoute(int index) {
+    IfLinked([index](linkpod::LinkPod& pod) { pod.ReadRoute(index); });
+}
+
+void Connection::SetIcon(int index, std::int32_t x, std::int32_t y, std::uint16_t unitSymbol) {
+    IfLinked([&](linkpod::LinkPod& pod) {
+        pod.WriteIcon(linkpod::UserIcon{static_cast<std::uint16_t>(index), unitSymbol, x, y});
+    });
+}
+
+void Connection::GetIcon(int index) {
+    IfLinked([index](linkpod::LinkPod& pod) { pod.ReadIcon(index); });
+}
+
+void Connection::GetNumIcons() {
+    IfLinked([](linkpod::LinkPod& pod) { pod.ReadIconCount(); });
+}
+
+void Connection::SetNumIcons(int count) {
+    IfLinked([count](linkpod::LinkPod& pod) { pod.WriteIconCount(count); });
+}
+
+void Connection::SendTrailPoints(const linkpod::UserTrail& trail, int packet) {
+    const auto n = trail.points.size();
+    for (qsizetype from = 0; from < n; from += packet) {
+        QList<std::int32_t> x, y;
+        QList<bool> joined;
+        for (qsizetype i = from; i < std::min(n, from + packet); ++i) {
+            x.append(trail.points[i].x);
+            y.append(trail.points[i].y);
+            joined.append(trail.points[i].continuous);
+        }
+        pod_.WriteTrail(x, y, joined, int(x.size()));
+    }
+}
+
+void Connection::SetTrail(int index, const linkpod::UserTrail& trail) {
+    IfLinked([&](linkpod::LinkPod& pod) {
+        const int n = int(trail.points.size());
+        trailPackets_ = (n + TrailPacket - 1) / TrailPacket;
+        trailPacketsDone_ = 0;
+        pod.OpenTrail(index, std::max(n, MinTrailSize), trail.name);
+        SendTrailPoints(trail, TrailPacket);
+        pod.CloseTrail();
+    });
+}
+
+void Connection::GetTrail(int index) {
+    IfLinked([index](linkpod::LinkPod& pod) { pod.ReadTrail(index); });
+}
+
+void Connection::MakeRouteFromTrail(const linkpod::UserTrail& trail) {
+    IfLinked([&](linkpod::LinkPod& pod) {
+        trailPackets_ = trailPacketsDone_ = 0;
+        pod.OpenTrail(trail.index, int(trail.points.size()), trail.name);
+        SendTrailPoints(trail, RouteTrailPacket);
+        pod.CloseTrail();
+        pod.MakeRouteFromTrail(trail.index);
+    });
 }
 
 void Connection::OpenLPTPort() {

@@ -68,6 +68,34 @@ public:
     void GetProductInformation();
     void GetProductName();
 
+    // Unit items. Each does nothing unless Linked(); replies come as the item
+    // events below. The last-index reads give the number of slots up to the
+    // highest one in use (the range a download of All reads), or `otherwise`
+    // (the data set's maximum) without a connection.
+    int GetLastWaypoint(int otherwise);
+    int GetLastRoute(int otherwise);
+    int GetLastTrail(int otherwise);
+    int GetLastIcon(int otherwise);
+    void DeleteAllWaypoints();
+    void DeleteAllRoutes();
+    void DeleteAllTrails();
+    void DeleteAllIcons();
+    // Not in use: the unit's slot at `index` is erased.
+    void SetWaypoint(int index, bool inUse, const linkpod::UserWaypoint& fields);
+    void GetWaypoint(int index);
+    // A route without name and waypoints erases its slot.
+    void SetRoute(int index, const linkpod::UserRoute& route);
+    void GetRoute(int index);
+    void SetIcon(int index, std::int32_t x, std::int32_t y, std::uint16_t unitSymbol);
+    void GetIcon(int index);
+    void GetNumIcons();
+    void SetNumIcons(int count);
+    void SetTrail(int index, const linkpod::UserTrail& trail);
+    void GetTrail(int index);
+    // Hands the trail to the control and asks it for a route along it;
+    // TrailRouteReady follows.
+    void MakeRouteFromTrail(const linkpod::UserTrail& trail);
+
     QTimer& tmrLinkPod() { return retry_; }
     linkpod::LinkPod& Pod() { return pod_; }
 
@@ -117,6 +145,20 @@ signals:
     void ProgrammingStarted();
     void ProgramFlashMemorySent(bool ok);
 
+    void WaypointSent(int index);
+    void Waypoint(int index, bool inUse, const linkpod::UserWaypoint& waypoint);
+    void RouteSent(int index);
+    void Route(int index, const linkpod::UserRoute& route);
+    void Icon(int index, const linkpod::UserIcon& icon); // index below 0: empty
+    void IconSent(int index);
+    void NumIcons(int count);
+    void NumIconsSent();
+    void TrailSent(int index);
+    void Trail(int index, const linkpod::UserTrail& trail);
+    // The share (0..1) of the current trail's packets the unit has taken.
+    void TrailProgress(float share);
+    void TrailRouteReady(int routeIndex, int waypointCount);
+
 private:
     bool Watch(quint16 port);
     void ReportFailure();
@@ -129,6 +171,12 @@ private:
     void OnLinkStatus(std::uint16_t device, int code, int value1, int value2);
     void OnLinkError(std::uint16_t code);
     void ShowStatus(const QString& text);
+    int LastSlots(linkpod::ListKind kind, int otherwise);
+    template <typename Call> void IfLinked(Call call) {
+        if (Linked())
+            OnSession(call);
+    }
+    void SendTrailPoints(const linkpod::UserTrail& trail, int packet);
 
     linkpod::LinkPod& pod_;
     ui::Prompt* prompt_ = nullptr;
@@ -148,6 +196,8 @@ private:
     std::set<qint32> ratesTried_; // on the current port
     bool productSeen_ = false;
     bool limitsSeen_ = false;
+    int trailPackets_ = 0; // of the trail being sent
+    int trailPacketsDone_ = 0;
 };
 
 } // namespace comm

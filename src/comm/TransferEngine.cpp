@@ -2,7 +2,7 @@
 
 #include "comm/Connection.h"
 #include "comm/LurchErrorReaction.h"
-#include "gpsdata/SerialDate.h"
+#include "files/UserRecords.h"
 #include "linkpod/LinkPod.h"
 
 #include <algorithm>
@@ -11,57 +11,35 @@ namespace comm {
 
 namespace {
 
-constexpr int SymbolBase = 10000;
-constexpr int TrailPacket = 512;
-constexpr int MinTrailSize = 2000;
+using files::UserRecords;
 
-qint32 ProgramSymbol(int code) {
-    return std::max(0, code - SymbolBase);
-}
+// The card reader holds one card.
+constexpr int ReaderSlot = 0;
 
-std::uint16_t UnitSymbol(qint32 symbol) {
-    return static_cast<std::uint16_t>(std::clamp(symbol + SymbolBase, SymbolBase, 65535));
-}
+struct KindTexts {
+    const char* title;    // of the progress window
+    const char* step;     // status text, followed by the item number
+    const char* undoName; // downloads only
+};
 
-const char* Title(TransferEngine::Kind kind) {
+KindTexts TextsOf(TransferEngine::Kind kind) {
     switch (kind) {
     case TransferEngine::DownloadWaypoints:
-        return "Downloading Waypoints";
+        return {"Downloading Waypoints", "Retrieving waypoint ", "Download Waypoints"};
     case TransferEngine::DownloadRoutes:
-        return "Downloading Routes";
+        return {"Downloading Routes", "Retrieving route ", "Download Routes"};
     case TransferEngine::DownloadIcons:
-        return "Downloading Icons";
+        return {"Downloading Icons", "Retrieving icon ", "Download Icons"};
     case TransferEngine::DownloadTrails:
-        return "Downloading Trails";
+        return {"Downloading Trails", "Retreiving trail ", "Download Trails"};
     case TransferEngine::UploadWaypoints:
-        return "Uploading Waypoints";
+        return {"Uploading Waypoints", "Sending waypoint ", ""};
     case TransferEngine::UploadRoutes:
-        return "Uploading Routes";
+        return {"Uploading Routes", "Sending route ", ""};
     case TransferEngine::UploadIcons:
-        return "Uploading Icons";
+        return {"Uploading Icons", "Sending icon ", ""};
     default:
-        return "Uploading Trails";
-    }
-}
-
-const char* StepText(TransferEngine::Kind kind) {
-    switch (kind) {
-    case TransferEngine::DownloadWaypoints:
-        return "Retrieving waypoint ";
-    case TransferEngine::DownloadRoutes:
-        return "Retrieving route ";
-    case TransferEngine::DownloadIcons:
-        return "Retrieving icon ";
-    case TransferEngine::DownloadTrails:
-        return "Retreiving trail ";
-    case TransferEngine::UploadWaypoints:
-        return "Sending waypoint ";
-    case TransferEngine::UploadRoutes:
-        return "Sending route ";
-    case TransferEngine::UploadIcons:
-        return "Sending icon ";
-    default:
-        return "Sending trail ";
+        return {"Uploading Trails", "Sending trail ", ""};
     }
 }
 
@@ -88,28 +66,25 @@ TransferEngine::Kind After(TransferEngine::Kind kind) {
 } // namespace
 
 TransferEngine::TransferEngine(Connection& session, gpsdata::GPSData& data, QObject* parent)
-    : QObject(parent), session_(session), data_(data) {
+    : QObject(parent), session_(session), data_(data), card_(session.Pod()) {
     tmrTransfer.setSingleShot(true);
     tmrTransfer.setInterval(1);
     connect(&tmrTransfer, &QTimer::timeout, this, &TransferEngine::Step);
-    linkpod::LinkPod& pod = session_.Pod();
-    connect(&pod, &linkpod::LinkPod::Waypoint, this, &TransferEngine::OnWaypoint);
-    connect(&pod, &linkpod::LinkPod::Route, this, &TransferEngine::OnRoute);
-    connect(&pod, &linkpod::LinkPod::Icon, this, &TransferEngine::OnIcon);
-    connect(&pod, &linkpod::LinkPod::Trail, this, &TransferEngine::OnTrail);
-    connect(&pod, &linkpod::LinkPod::NumIcons, this, [this](int count) {
+    connect(&session_, &Connection::Waypoint, this, &TransferEngine::OnWaypoint);
+    connect(&session_, &Connection::Route, this, &TransferEngine::OnRoute);
+    connect(&session_, &Connection::Icon, this, &TransferEngine::OnIcon);
+    connect(&session_, &Connection::Trail, this, &TransferEngine::OnTrail);
+    connect(&session_, &Connection::TrailProgress, this, &TransferEngine::OnTrailProgress);
+    connect(&session_, &Connection::NumIcons, this, [this](int count) {
         if (kind_ != DownloadIcons)
             return;
         iconCount_ = count;
         Replied();
     });
-    for (auto sent : {&linkpod::LinkPod::WaypointSent, &linkpod::LinkPod::RouteSent,
-                      &linkpod::LinkPod::IconSent, &linkpod::LinkPod::TrailSent})
-        connect(&pod, sent, this, [this] {
-            if (Busy() && !downloading_)
-                Replied();
-        });
-    connect(&pod, &linkpod::LinkPod::NumIconsSent, this, [this] {
+    for (auto sent :
+         {&Connection::WaypointSent, &Connection::RouteSent, &Connection::IconSent, &Connection::TrailSent})
+        connect(&session_, sent, this, &TransferEngine::OnSent);
+    connect(&session_, &Connection::NumIconsSent, this, [this] {
         if (kind_ != UploadIcons)
             return;
         Progress(100);
@@ -120,6 +95,7 @@ TransferEngine::TransferEngine(Connection& session, gpsdata::GPSData& data, QObj
         if (Busy())
             OnLurchError(linkpod::LinkPod::ConnectionLost);
     });
+    connect(&card_, &TransferUserData::Finished, this, &TransferEngine::OnUserData);
 }
 
 KindRange& TransferEngine::RangeOf(Kind kind) {
@@ -138,29 +114,23 @@ KindRange& TransferEngine::RangeOf(Kind kind) {
     }
 }
 
+std::uint16_t TransferEngine::CardDevice() const {
+    return linkpod::LinkPod::ReaderDevice(session_.LPTPort());
+}
+
 void TransferEngine::Download(TransferSelection selection) {
     if (!session_.Linked() || Busy())
         return;
     selection_ = selection;
     downloading_ = true;
-    auto size = [this](KindRange& range, linkpod::ListKind list, int maximum) {
-        if (range.choice == KindRange::None)
-            range = KindRange::Nothing();
-        if (range.choice != KindRange::All)
-            return;
-        const int last =
-            session_.OnSession([list](linkpod::LinkPod& pod) { return pod.ReadLastIndex(list); });
-        range.first = 0;
-        range.last = std::clamp(last + 1, 1, std::max(maximum, 1)) - 1;
-    };
-    size(selection_.waypoints, linkpod::ListKind::Waypoints, data_.MaxNumGPSWaypoints());
-    size(selection_.routes, linkpod::ListKind::Routes, data_.MaxNumGPSRoutes());
-    size(selection_.icons, linkpod::ListKind::Icons, data_.MaxNumGPSIcons());
-    size(selection_.trails, linkpod::ListKind::Trails, data_.MaxNumGPSTrails());
-    before_.emplace(data_);
-    if (undo_)
-        undo_(QStringLiteral("Download"));
-    Begin(DownloadWaypoints);
+    if (session_.LPTPortOpen()) {
+        // The items come from the card: its user data file fills the
+        // control's lists first, and the ranges are sized from them.
+        kind_ = DownloadWaypoints;
+        cardPending_ = true;
+        return card_.LoadData(CardDevice(), ReaderSlot);
+    }
+    Start(DownloadWaypoints);
 }
 
 void TransferEngine::Upload(TransferSelection selection) {
@@ -168,27 +138,46 @@ void TransferEngine::Upload(TransferSelection selection) {
         return;
     selection_ = selection;
     downloading_ = false;
-    before_.reset();
-    session_.OnSession([](linkpod::LinkPod& pod) { pod.Store().Clear(); });
+    session_.Pod().Store().Clear();
     data_.DeleteUnusedTemporaryWaypoints();
+    Start(UploadWaypoints);
+}
+
+void TransferEngine::Start(Kind first) {
     const bool everySlot = session_.ConnectionIsLurch();
-    auto size = [this](KindRange& range, void (linkpod::LinkPod::*clear)(), int count) {
-        if (range.choice == KindRange::None)
-            range = KindRange::Nothing();
+    auto sizeDownload = [](KindRange& range, int last) {
+        if (range.choice == KindRange::All)
+            range = {KindRange::All, 0, last - 1};
+    };
+    auto sizeUpload = [this](KindRange& range, void (Connection::*clear)(), int last) {
         if (range.choice != KindRange::All)
             return;
-        session_.OnSession([clear](linkpod::LinkPod& pod) { (pod.*clear)(); });
-        range.first = 0;
-        range.last = count - 1;
+        (session_.*clear)();
+        range = {KindRange::All, 0, last - 1};
     };
-    size(selection_.waypoints, &linkpod::LinkPod::ClearWaypoints,
-         everySlot ? data_.MaxNumGPSWaypoints() : data_.CountWaypoints());
-    size(selection_.routes, &linkpod::LinkPod::ClearRoutes,
-         everySlot ? data_.MaxNumGPSRoutes() : data_.CountRoutes());
-    size(selection_.icons, &linkpod::LinkPod::ClearIcons, data_.CountIcons());
-    size(selection_.trails, &linkpod::LinkPod::ClearTrails,
-         everySlot ? data_.MaxNumGPSTrails() : data_.CountTrails());
-    Begin(UploadWaypoints);
+    for (KindRange* range :
+         {&selection_.waypoints, &selection_.routes, &selection_.icons, &selection_.trails})
+        if (range->choice == KindRange::None)
+            *range = KindRange::Nothing();
+    if (downloading_) {
+        // The unit's count, held within the selection's 1..maximum.
+        auto clamp = [](int count, int maximum) { return std::clamp(count, 1, std::max(maximum, 1)); };
+        const int w = data_.MaxNumGPSWaypoints(), r = data_.MaxNumGPSRoutes(), i = data_.MaxNumGPSIcons(),
+                  t = data_.MaxNumGPSTrails();
+        sizeDownload(selection_.waypoints, clamp(session_.GetLastWaypoint(w), w));
+        sizeDownload(selection_.routes, clamp(session_.GetLastRoute(r), r));
+        sizeDownload(selection_.icons, clamp(session_.GetLastIcon(i), i));
+        sizeDownload(selection_.trails, clamp(session_.GetLastTrail(t), t));
+    } else {
+        sizeUpload(selection_.waypoints, &Connection::DeleteAllWaypoints,
+                   everySlot ? data_.MaxNumGPSWaypoints() : data_.CountWaypoints());
+        sizeUpload(selection_.routes, &Connection::DeleteAllRoutes,
+                   everySlot ? data_.MaxNumGPSRoutes() : data_.CountRoutes());
+        sizeUpload(selection_.icons, &Connection::DeleteAllIcons, data_.CountIcons());
+        sizeUpload(selection_.trails, &Connection::DeleteAllTrails,
+                   everySlot ? data_.MaxNumGPSTrails() : data_.CountTrails());
+    }
+    Begin(first);
 }
 
 void TransferEngine::DeleteRange(Kind kind) {
@@ -205,6 +194,8 @@ void TransferEngine::DeleteRange(Kind kind) {
         return drop(data_.Waypoints().Keys(), [this](qint16 k) { data_.DeleteWaypoint(k); });
     case DownloadRoutes:
         return drop(data_.Routes().Keys(), [this](qint16 k) { data_.DeleteRoute(k); });
+    case DownloadIcons:
+        return data_.DeleteIcons();
     case DownloadTrails:
         return drop(data_.Trails().Keys(), [this](qint16 k) { data_.DeleteTrail(k); });
     default:
@@ -220,25 +211,45 @@ void TransferEngine::Begin(Kind kind) {
     if (range.choice == KindRange::None || range.first > range.last)
         return Next();
     if (progress_)
-        progress_->Begin(QLatin1String(Title(kind)));
+        progress_->Begin(QLatin1String(TextsOf(kind).title));
     index_ = range.first - 1;
     awaiting_ = 0;
+    if (downloading_) {
+        before_.emplace(data_);
+        if (undo_)
+            undo_(QLatin1String(TextsOf(kind).undoName));
+        DeleteRange(kind);
+    }
+    if (kind == UploadIcons || kind == DownloadIcons)
+        index_ = -1; // the unit keeps its icons as a list counted from the start
     if (kind == DownloadIcons) {
         Status(QStringLiteral("Retrieving number of icons"));
-        data_.DeleteIcons();
-        index_ = -1;
         awaiting_ = 1;
-        session_.OnSession([](linkpod::LinkPod& pod) { pod.ReadIconCount(); });
-        return;
+        return session_.GetNumIcons();
     }
-    if (kind == UploadIcons)
-        index_ = -1;
-    DeleteRange(kind);
     Arm();
 }
 
 void TransferEngine::Next() {
+    if (kind_ == DownloadTrails && session_.LPTPortOpen())
+        session_.Pod().Store().Clear();
+    if (kind_ == UploadTrails && session_.LPTPortOpen()) {
+        // The card takes the filled lists before the upload is complete.
+        cardPending_ = true;
+        return card_.SaveData(CardDevice(), ReaderSlot, QDateTime::currentDateTime());
+    }
     Begin(After(kind_));
+}
+
+void TransferEngine::OnUserData(bool ok) {
+    if (!cardPending_)
+        return;
+    cardPending_ = false;
+    if (!ok)
+        return End(false); // a card that could not be read leaves the data set alone
+    if (downloading_)
+        return Start(DownloadWaypoints);
+    Begin(Idle);
 }
 
 void TransferEngine::End(bool complete) {
@@ -246,6 +257,7 @@ void TransferEngine::End(bool complete) {
     const bool wasBusy = kind_ != Idle || complete;
     kind_ = Idle;
     awaiting_ = 0;
+    cardPending_ = false;
     if (complete)
         Status(downloading_ ? QStringLiteral("Download complete") : QStringLiteral("Upload complete"));
     if (progress_)
@@ -267,6 +279,11 @@ void TransferEngine::Arm() {
 void TransferEngine::Replied() {
     if (awaiting_ > 0 && --awaiting_ == 0)
         Arm();
+}
+
+void TransferEngine::OnSent() {
+    if (Busy() && !downloading_)
+        Replied();
 }
 
 void TransferEngine::Status(const QString& text) {
@@ -294,7 +311,7 @@ void TransferEngine::Step() {
                 return Next();
             }
             Status(QStringLiteral("Setting number of icons"));
-            return session_.OnSession([count](linkpod::LinkPod& pod) { pod.WriteIconCount(count); });
+            return session_.SetNumIcons(count);
         }
         Progress(float(index_) * 100.0f / float(count));
     } else {
@@ -304,29 +321,28 @@ void TransferEngine::Step() {
         }
         Progress(float(index_ - range.first) * 100.0f / float(range.last - range.first + 1));
     }
-    Status(QLatin1String(StepText(kind_)) + QString::number(index_ + 1));
+    Status(QLatin1String(TextsOf(kind_).step) + QString::number(index_ + 1));
     awaiting_ = 1;
-    const int index = index_;
+    Request(index_);
+}
+
+void TransferEngine::Request(int index) {
     switch (kind_) {
     case DownloadWaypoints:
-        return session_.OnSession([index](linkpod::LinkPod& pod) { pod.ReadWaypoint(index); });
+        return session_.GetWaypoint(index);
     case DownloadRoutes:
-        return session_.OnSession([index](linkpod::LinkPod& pod) { pod.ReadRoute(index); });
+        return session_.GetRoute(index);
     case DownloadIcons:
-        return session_.OnSession([index](linkpod::LinkPod& pod) { pod.ReadIcon(index); });
+        return session_.GetIcon(index);
     case DownloadTrails:
-        return session_.OnSession([index](linkpod::LinkPod& pod) { pod.ReadTrail(index); });
-    case UploadIcons: {
-        const gpsdata::IconObject* icon = data_.Icons().At(index);
-        const linkpod::UserIcon record{static_cast<std::uint16_t>(index), UnitSymbol(icon->IcnSymbol()),
-                                       icon->X(), icon->Y()};
-        return session_.OnSession([&record](linkpod::LinkPod& pod) { pod.WriteIcon(record); });
-    }
+        return session_.GetTrail(index);
+    case UploadIcons:
+        return SendIcon(index);
     default:
         break;
     }
     // Uploads of All (not to a unit that keeps every slot) go by position.
-    const bool byPosition = range.choice == KindRange::All && !session_.ConnectionIsLurch();
+    const bool byPosition = RangeOf(kind_).choice == KindRange::All && !session_.ConnectionIsLurch();
     auto keyAt = [&](const auto& collection) {
         return byPosition ? (index < collection.Count() ? collection.KeyAt(index) : qint16(-1))
                           : qint16(index);
@@ -338,56 +354,45 @@ void TransferEngine::Step() {
     SendTrail(keyAt(data_.Trails()));
 }
 
+void TransferEngine::SendIcon(int position) {
+    const gpsdata::IconObject* icon = data_.Icons().At(position);
+    session_.SetIcon(position, icon->X(), icon->Y(), UserRecords::UnitSymbol(icon->IcnSymbol()));
+}
+
 void TransferEngine::SendWaypoint(qint16 index) {
     const gpsdata::WaypointObject* w = data_.Waypoint(index);
-    session_.OnSession([&](linkpod::LinkPod& pod) {
-        if (!w)
-            return pod.EraseWaypoint(index);
-        pod.WriteWaypoint(linkpod::UserWaypoint{
-            static_cast<std::uint16_t>(index), UnitSymbol(w->WptSymbol()),
-            static_cast<std::uint8_t>(w->WaypointType()), w->X(), w->Y(), float(w->Altitude),
-            static_cast<std::uint32_t>(w->LurchDate()), w->WptName(), w->Comment});
-    });
+    session_.SetWaypoint(index, w != nullptr, w ? UserRecords::SetUserWaypoint(*w) : linkpod::UserWaypoint{});
 }
 
 void TransferEngine::SendRoute(qint16 index) {
     const gpsdata::RouteObject* r = data_.Route(index);
-    linkpod::UserRoute record{static_cast<std::uint16_t>(index), {}, {}};
-    if (r) {
-        record.name = r->RteName();
-        // The unit must hold every waypoint the route names.
-        QList<qint16> carried;
-        for (const qint16 w : r->Waypoints()) {
-            record.waypoints.append(static_cast<std::uint16_t>(w));
-            const KindRange& wpt = selection_.waypoints;
-            const bool uploaded = wpt.choice != KindRange::None && w >= wpt.first && w <= wpt.last;
-            if (!uploaded && !carried.contains(w) && data_.Waypoint(w)) {
-                carried.append(w);
-                ++awaiting_;
-                SendWaypoint(w);
-            }
+    if (!r)
+        return session_.SetRoute(index, {});
+    // The unit must hold every waypoint the route names.
+    const KindRange& wpt = selection_.waypoints;
+    QList<qint16> carried;
+    for (const qint16 w : r->Waypoints()) {
+        const bool uploaded = wpt.choice != KindRange::None && w >= wpt.first && w <= wpt.last;
+        if (!uploaded && !carried.contains(w) && data_.Waypoint(w)) {
+            carried.append(w);
+            ++awaiting_;
+            SendWaypoint(w);
         }
     }
-    session_.OnSession([&record](linkpod::LinkPod& pod) { pod.WriteRoute(record); });
+    session_.SetRoute(index, UserRecords::SetUserRoute(*r));
 }
 
 void TransferEngine::SendTrail(qint16 index) {
     const gpsdata::TrailObject* t = data_.Trail(index);
-    session_.OnSession([&](linkpod::LinkPod& pod) {
-        const int n = t ? t->NumPoints() : 0;
-        pod.OpenTrail(index, std::max(n, MinTrailSize), t ? t->TrlName() : QString());
-        for (int from = 0; from < n; from += TrailPacket) {
-            QList<std::int32_t> x, y;
-            QList<bool> joined;
-            for (int i = from; i < std::min(n, from + TrailPacket); ++i) {
-                x.append(t->PointX(i));
-                y.append(t->PointY(i));
-                joined.append(t->Continuous(i));
-            }
-            pod.WriteTrail(x, y, joined, int(x.size()));
-        }
-        pod.CloseTrail();
-    });
+    session_.SetTrail(index, t ? UserRecords::SetUserTrail(*t) : linkpod::UserTrail{});
+}
+
+void TransferEngine::OnTrailProgress(float share) {
+    if (kind_ != UploadTrails)
+        return;
+    const KindRange& range = RangeOf(kind_);
+    const float items = float(range.last - range.first + 1);
+    Progress((float(index_ - range.first) + share) * 100.0f / items);
 }
 
 void TransferEngine::OnLurchError(quint16 code) {
@@ -407,11 +412,9 @@ void TransferEngine::OnWaypoint(int index, bool inUse, const linkpod::UserWaypoi
     if (!Busy() || !downloading_)
         return;
     if (inUse) {
-        gpsdata::WaypointObject* added = data_.AddWaypoint(
-            qint16(index), w.x, w.y, qint32(w.altitude), w.name, ProgramSymbol(w.symbol),
-            gpsdata::SerialDate::FromSeconds(gpsdata::SerialDate::LurchEpoch, qint32(w.time)), w.type);
-        if (added)
-            added->Comment = w.comment;
+        linkpod::UserWaypoint record = w;
+        record.index = static_cast<std::uint16_t>(index);
+        UserRecords::GetUserWaypoint(data_, record);
     }
     Replied();
 }
@@ -420,17 +423,16 @@ void TransferEngine::OnRoute(int index, const linkpod::UserRoute& r) {
     if (kind_ != DownloadRoutes)
         return;
     if (!r.waypoints.isEmpty() || !r.name.isEmpty()) {
-        QList<qint16> legs;
-        for (const std::uint16_t w : r.waypoints)
-            legs.append(qint16(w));
-        data_.AddRouteWithCollection(qint16(index), r.name, legs);
-        QList<qint16> asked;
-        for (const qint16 w : legs) {
-            if (data_.Waypoint(w) || asked.contains(w))
+        linkpod::UserRoute record = r;
+        record.index = static_cast<std::uint16_t>(index);
+        UserRecords::GetUserRoute(data_, record);
+        QList<std::uint16_t> asked;
+        for (const std::uint16_t w : r.waypoints) {
+            if (data_.Waypoint(qint16(w)) || asked.contains(w))
                 continue;
             asked.append(w);
             ++awaiting_;
-            session_.OnSession([w](linkpod::LinkPod& pod) { pod.ReadWaypoint(w); });
+            session_.GetWaypoint(w);
         }
     }
     Replied();
@@ -439,8 +441,11 @@ void TransferEngine::OnRoute(int index, const linkpod::UserRoute& r) {
 void TransferEngine::OnIcon(int index, const linkpod::UserIcon& icon) {
     if (kind_ != DownloadIcons)
         return;
-    if (index >= 0)
-        data_.AddLurchIcon(qint16(index), icon.x, icon.y, ProgramSymbol(icon.symbol));
+    if (index >= 0) {
+        linkpod::UserIcon record = icon;
+        record.index = static_cast<std::uint16_t>(index);
+        UserRecords::GetUserIcon(data_, record);
+    }
     Replied();
 }
 
@@ -448,16 +453,9 @@ void TransferEngine::OnTrail(int index, const linkpod::UserTrail& t) {
     if (kind_ != DownloadTrails)
         return;
     if (!t.points.isEmpty()) {
-        QList<qint32> x, y;
-        QList<bool> joined;
-        for (const auto& p : t.points) {
-            x.append(p.x);
-            y.append(p.y);
-            joined.append(p.continuous);
-        }
-        const QString name =
-            t.name.isEmpty() ? gpsdata::GPSData::AutoName(QStringLiteral("Trl"), index) : t.name;
-        data_.AddTrail(qint16(index), name, 0, 0, x, y, joined);
+        linkpod::UserTrail record = t;
+        record.index = static_cast<std::uint16_t>(index);
+        UserRecords::GetUserTrail(data_, record);
     }
     Replied();
 }

@@ -2,6 +2,7 @@
 
 #include "comm/DataSetSnapshot.h"
 #include "comm/TransferSelection.h"
+#include "comm/TransferUserData.h"
 #include "gpsdata/GPSData.h"
 #include "gpsdata/Prompt.h"
 #include "linkpod/Records.h"
@@ -19,7 +20,9 @@ class Connection;
 // Moves waypoints, routes, icons and trails between the data set and the unit
 // (or the card reader's data store) one item per step: a step sends one
 // request, and only the replies it waits for arm the next step. Downloads run
-// waypoints, routes, icons, trails; uploads the same order.
+// waypoints, routes, icons, trails; uploads the same order. With the card
+// reader open, the items go through the control's lists, which the card's
+// user data file fills before a download and takes after an upload.
 class TransferEngine : public QObject {
     Q_OBJECT
 public:
@@ -40,11 +43,18 @@ public:
 
     TransferEngine(Connection& session, gpsdata::GPSData& data, QObject* parent = nullptr);
 
-    void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
-    void SetProgress(ui::Progress* progress) { progress_ = progress; }
+    void SetPrompt(ui::Prompt* prompt) {
+        prompt_ = prompt;
+        card_.SetPrompt(prompt);
+    }
+    void SetProgress(ui::Progress* progress) {
+        progress_ = progress;
+        card_.SetProgress(progress);
+    }
     void SetStatus(ui::StatusSink* status) { status_ = status; }
-    // Called once before a transfer changes the data set, with the step's
-    // name; the main window records its undo step there.
+    // Called before each kind of a download changes the data set, with the
+    // step's name ("Download Waypoints" etc.); the main window records its
+    // undo step there.
     void SetUndoHook(std::function<void(const QString&)> hook) { undo_ = std::move(hook); }
 
     // The transfer selection's Download and Upload: All ranges are sized from
@@ -61,6 +71,7 @@ signals:
     void Finished(bool complete);
 
 private:
+    void Start(Kind first);
     void Begin(Kind kind);
     void Next();
     void End(bool complete);
@@ -74,11 +85,17 @@ private:
     void SendWaypoint(qint16 index);
     void SendRoute(qint16 index);
     void SendTrail(qint16 index);
+    void SendIcon(int position);
+    void Request(int index);
     void OnLurchError(quint16 code);
     void OnWaypoint(int index, bool inUse, const linkpod::UserWaypoint& w);
     void OnRoute(int index, const linkpod::UserRoute& r);
     void OnIcon(int index, const linkpod::UserIcon& icon);
     void OnTrail(int index, const linkpod::UserTrail& t);
+    void OnTrailProgress(float share);
+    void OnSent();
+    void OnUserData(bool ok);
+    std::uint16_t CardDevice() const;
 
     Connection& session_;
     gpsdata::GPSData& data_;
@@ -93,7 +110,10 @@ private:
     int index_ = 0;
     int iconCount_ = 0;
     int awaiting_ = 0; // replies the current step still waits for
+    // The data set before the current download kind: what a broken kind puts back.
     std::optional<DataSetSnapshot> before_;
+    TransferUserData card_;
+    bool cardPending_ = false; // the card's user data file is being read or written
 };
 
 } // namespace comm

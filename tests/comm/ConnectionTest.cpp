@@ -136,3 +136,15 @@ TEST_F(ConnectionSession, TheCardReaderOpensOrSaysWhyNot) {
     EXPECT_FALSE(session.LPTPortOpen());
     EXPECT_EQ(statusChanges, 3);
 }
+
+TEST_F(ConnectionSession, WithNothingConnectedItemOperationsAreSilentAndLastIndexesAreTheMaxima) {
+    int events = 0;
+    QObject::connect(&session, &comm::Connection::WaypointSent, [&] { ++events; });
+    QObject::connect(&session, &comm::Connection::Waypoint, [&] { ++events; });
+    session.SetWaypoint(3, true, {});
+    session.GetWaypoint(3);
+    EXPECT_EQ(session.GetLastWaypoint(321), 321);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
+}

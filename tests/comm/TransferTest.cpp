@@ -1,6 +1,10 @@
 #include "SessionFixture.h"
 
+#include "comm/RouteFromTrail.h"
 #include "comm/TransferEngine.h"
+#include "mapview/UndoStack.h"
+
+#include <QTemporaryDir>
 
 using namespace comm_testing;
 using comm::KindRange;
@@ -39,6 +43,15 @@ protected:
         return WaitFor([&] { return results.size() > before; });
     }
 
+    // A second data set downloaded from the unit, as a fresh program would.
+    bool DownloadInto(gpsdata::GPSData& copy, TransferSelection selection = {}) {
+        comm::TransferEngine back{session, copy};
+        QList<bool> done;
+        QObject::connect(&back, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
+        back.Download(selection);
+        return WaitFor([&] { return !done.isEmpty(); }) && done[0];
+    }
+
     comm::TransferEngine engine{session, data};
     testing_support::RecordingProgress progress;
     QList<bool> results;
@@ -50,21 +63,17 @@ TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
     StartUnit({}, 115200);
     ConnectAt(115200);
     Fill(data);
+    data.Waypoint(5)->SetWptName(QStringLiteral("WPT5 1ST"));
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), true);
     EXPECT_EQ(StatusTexts().last(), QStringLiteral("Upload complete"));
     EXPECT_TRUE(progress.captions.contains(QStringLiteral("Uploading Trails")));
 
     gpsdata::GPSData copy;
-    comm::TransferEngine back{session, copy};
-    QList<bool> done;
-    QObject::connect(&back, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
-    session.Pod().RequestMemoryStatus();
-    back.Download({});
-    ASSERT_TRUE(WaitFor([&] { return !done.isEmpty(); }));
-    EXPECT_TRUE(done.value(0));
+    ASSERT_TRUE(DownloadInto(copy));
     ASSERT_EQ(copy.CountWaypoints(), 4);
-    EXPECT_EQ(copy.Waypoint(5)->WptName(), QStringLiteral("Wpt5"));
+    // Names come back in display form, as every added waypoint stores them.
+    EXPECT_EQ(copy.Waypoint(5)->WptName(), QStringLiteral("Wpt5 1st"));
     EXPECT_EQ(copy.Waypoint(5)->X(), 5000);
     EXPECT_EQ(copy.Waypoint(5)->WptSymbol(), 6);
     EXPECT_EQ(copy.Waypoint(5)->LurchDate(), data.Waypoint(5)->LurchDate());
@@ -89,12 +98,8 @@ TEST_F(Transfer, ARangeWithAGapErasesTheUnitsSlotsAndAnEmptyRangeMovesNothing) {
     ASSERT_TRUE(Run([&] { engine.Upload(gap); }));
 
     gpsdata::GPSData copy;
-    comm::TransferEngine back{session, copy};
-    QList<bool> done;
-    QObject::connect(&back, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
-    back.Download(
-        {KindRange::Indexes(0, 9), KindRange::Indexes(5, 2), KindRange::Nothing(), KindRange::Nothing()});
-    ASSERT_TRUE(WaitFor([&] { return !done.isEmpty(); }));
+    ASSERT_TRUE(DownloadInto(copy, {KindRange::Indexes(0, 9), KindRange::Indexes(5, 2), KindRange::Nothing(),
+                                    KindRange::Nothing()}));
     EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
     EXPECT_EQ(copy.CountRoutes(), 0);
 }
@@ -105,12 +110,8 @@ TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
     Fill(data);
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     gpsdata::GPSData copy;
-    comm::TransferEngine back{session, copy};
-    QList<bool> done;
-    QObject::connect(&back, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
-    back.Download(
-        {KindRange::Nothing(), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});
-    ASSERT_TRUE(WaitFor([&] { return !done.isEmpty(); }));
+    ASSERT_TRUE(DownloadInto(
+        copy, {KindRange::Nothing(), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()}));
     EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 5, 2}));
     EXPECT_EQ(copy.Route(3)->NumWaypoints(), 3);
 }
@@ -131,4 +132,113 @@ TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
     EXPECT_EQ(data.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
     EXPECT_EQ(data.CountIcons(), 2);
     EXPECT_EQ(data.Trail(1)->NumPoints(), 1300);
+}
+
+TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    Fill(data);
+    ASSERT_TRUE(Run([&] {
+        engine.Upload(
+            {KindRange::Indexes(0, 0), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});
+    }));
+    gpsdata::GPSData copy;
+    ASSERT_TRUE(DownloadInto(copy));
+    EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
+    EXPECT_EQ(copy.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
+}
+
+TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {
+    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("9")}, 115200);
+    ConnectAt(115200);
+    Fill(data);
+    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
+    EXPECT_EQ(results.last(), false);
+    EXPECT_TRUE(prompt.Texts().contains(QStringLiteral("No connection on COM 1.")));
+    EXPECT_FALSE(StatusTexts().contains(QStringLiteral("Upload complete")));
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 1300);
+}
+
+TEST_F(Transfer, EachDownloadedKindRecordsOneUndoStepThatPutsTheDataSetBack) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    Fill(data);
+    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
+    data.DeleteWaypoint(1);
+    data.DeleteIcons();
+    mapview::UndoStack undo{data};
+    engine.SetUndoHook([&](const QString& name) { undo.PushUndoOperation(false, name); });
+    ASSERT_TRUE(Run([&] {
+        engine.Download({KindRange::Everything(), KindRange::Nothing(), KindRange::Everything(),
+                         KindRange::Indexes(4, 3)});
+    }));
+    EXPECT_EQ(undo.Count(), 2);
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Icons"));
+    EXPECT_EQ(data.CountIcons(), 2);
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.CountIcons(), 0);
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Waypoints"));
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
+    EXPECT_TRUE(data.Route(3));
+}
+
+TEST_F(Transfer, TheUnitLaysARouteOfNewWaypointsAlongATrail) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    Fill(data);
+    comm::RouteFromTrail maker{session, data};
+    QList<qint16> made;
+    QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated, [&](qint16 index) { made << index; });
+    maker.CreateRoute(1);
+    ASSERT_TRUE(WaitFor([&] { return !made.isEmpty(); }));
+    const gpsdata::RouteObject* route = data.Route(made[0]);
+    ASSERT_TRUE(route);
+    EXPECT_EQ(route->RteName(), QStringLiteral("(Track)"));
+    ASSERT_GE(route->NumWaypoints(), 2);
+    EXPECT_EQ(data.CountWaypoints(), 4 + route->NumWaypoints());
+    // The first new waypoint sits on the trail's first point.
+    const gpsdata::WaypointObject* first = data.Waypoint(route->Waypoints().first());
+    EXPECT_EQ(first->X(), 0);
+    EXPECT_EQ(first->Y(), 0);
+    EXPECT_EQ(session.Pod().Store().waypoints.Count(), 0);
+}
+
+class CardTransfer : public Transfer {
+protected:
+    CardTransfer() {
+        pod.Ports().SetReaderFolder(1, card.path());
+        session.SetLPTPort(1);
+        session.OpenLPTPort();
+    }
+    QTemporaryDir card;
+};
+
+TEST_F(CardTransfer, TheDataSetGoesOntoTheCardAndComesBack) {
+    ASSERT_TRUE(session.LPTPortOpen());
+    Fill(data);
+    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
+    EXPECT_EQ(results.last(), true);
+    EXPECT_EQ(StatusTexts().last(), QStringLiteral("Upload complete"));
+    EXPECT_TRUE(progress.texts.contains(QStringLiteral("100%")));
+    EXPECT_EQ(session.Pod().Store().waypoints.Count(), 0);
+
+    gpsdata::GPSData copy;
+    ASSERT_TRUE(DownloadInto(copy));
+    EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
+    EXPECT_EQ(copy.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
+    EXPECT_EQ(copy.CountIcons(), 2);
+    EXPECT_EQ(copy.Trail(1)->NumPoints(), 1300);
+    EXPECT_EQ(session.Pod().Store().trails.Count(), 0);
+}
+
+TEST_F(CardTransfer, ACardWithoutUserDataSaysSoAndTheDataSetStays) {
+    Fill(data);
+    ASSERT_TRUE(Run([&] { engine.Download({}); }));
+    EXPECT_EQ(results.last(), false);
+    EXPECT_EQ(prompt.Texts(),
+              QStringList{QStringLiteral("User data file not found on the selected MMC card.")});
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
+    EXPECT_EQ(data.CountIcons(), 2);
 }
