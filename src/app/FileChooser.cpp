@@ -1,6 +1,7 @@
 #include "app/FileChooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace app {
@@ -24,7 +25,14 @@ namespace {
 void Prepare(QFileDialog& dialog, const FileQuestion& question) {
     dialog.setObjectName(QStringLiteral("dlgFile"));
     dialog.setWindowTitle(question.title);
-    dialog.setDirectory(question.folder);
+    // A file named as the start is proposed in its folder.
+    const QFileInfo start(question.folder);
+    if (!question.folder.isEmpty() && !start.isDir()) {
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    } else {
+        dialog.setDirectory(question.folder);
+    }
     dialog.setNameFilter(FileChooser::DialogFilter(question.filter));
     dialog.setDefaultSuffix(question.defaultSuffix);
 }

@@ -7,8 +7,8 @@ class QWidget;
 namespace app {
 
 // What the open and save dialogs ask: a title, a filter in the form
-// "Description|pattern|Description|pattern", the starting folder and the
-// extension added to a bare name.
+// "Description|pattern|Description|pattern", the starting folder (or a file
+// in it, proposed by name) and the extension added to a bare name.
 struct FileQuestion {
     QString title;
     QString filter;

@@ -50,7 +50,7 @@ void GPSFileCommands::Open() {
 void GPSFileCommands::Load(const QString& path) {
     {
         const BusyCursor busy;
-        files::DataSetFiles::Open(data_, path, connected_());
+        files::DataSetFiles::Open(data_, path, connected_(), pod_);
     }
     Remember(path);
     data_.SetDirty(false);
@@ -75,7 +75,7 @@ bool GPSFileCommands::SaveAs() {
 bool GPSFileCommands::SaveTo(const QString& path) {
     // A failed save is told through the data set's FileError and keeps the
     // data marked as changed.
-    if (!files::DataSetFiles::Save(data_, path))
+    if (!files::DataSetFiles::Save(data_, path, pod_))
         return false;
     data_.SetDirty(false);
     Remember(path);

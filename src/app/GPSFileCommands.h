@@ -8,6 +8,9 @@
 namespace gpsdata {
 class GPSData;
 }
+namespace linkpod {
+class LinkPod;
+}
 namespace mapview {
 class UndoStack;
 }
@@ -35,6 +38,9 @@ public:
     void SetChooser(FileChooser* chooser) { chooser_ = chooser; }
     // Whether a unit is connected: its limits then stay in force on a load.
     void SetConnectedSource(std::function<bool()> connected) { connected_ = std::move(connected); }
+    // The program's communication control, which reads and writes the
+    // unit's user data files.
+    void SetControl(linkpod::LinkPod* pod) { pod_ = pod; }
 
     // True when the caller must abort (Cancel, or a save that did not happen).
     bool AbortGPSDirty(const QString& message = QString());
@@ -62,6 +68,7 @@ private:
     ui::Prompt& prompt_;
     FileChooser* chooser_ = nullptr;
     std::function<bool()> connected_;
+    linkpod::LinkPod* pod_ = nullptr;
 };
 
 } // namespace app

@@ -22,6 +22,7 @@ MainCommands::MainCommands(QMainWindow* window)
     BuildEditMenu(bar->addMenu(QStringLiteral("&Edit")));
     BuildViewMenu(bar->addMenu(QStringLiteral("&View")));
     BuildMapMenu(bar->addMenu(QStringLiteral("&Map")));
+    BuildUnitMenu(bar->addMenu(QStringLiteral("&Unit")));
     BuildWindowMenu(bar->addMenu(QStringLiteral("&Window")));
     BuildHelpMenu(bar->addMenu(QStringLiteral("&Help")));
 }
@@ -72,6 +73,9 @@ void MainCommands::BuildFileMenu(QMenu* m) {
         QStringLiteral("Save Map Borders"));
     Add(m, "mnuFileSaveBorderAs", QStringLiteral("Save Map Borders As..."));
     Add(m, "mnuFileRestoreDefaults", QStringLiteral("Restore &Defaults"));
+    m->addSeparator();
+    Add(m, "mnuFileSaveMap", QStringLiteral("Save Built Ma&p..."), "savemap",
+        QStringLiteral("Save Built Map"));
     recentSeparator_ = m->addSeparator();
     recentSeparator_->setVisible(false);
     for (int i = 0; i < RecentFileCount; ++i) {
@@ -134,6 +138,24 @@ void MainCommands::BuildMapMenu(QMenu* m) {
         a->setCheckable(true);
         modes_->addAction(a);
     }
+    m->addSeparator();
+    toolbar_->addSeparator();
+    Add(m, "mnuMapEstimate", QStringLiteral("Map &Estimate"), "cartridgeestimate",
+        QStringLiteral("Map Estimate"));
+    Add(m, "mnuMapBuild", QStringLiteral("B&uild Map"), "map", QStringLiteral("Build Map"));
+}
+
+void MainCommands::BuildUnitMenu(QMenu* m) {
+    m->setObjectName(QStringLiteral("mnuUnit"));
+    toolbar_->addSeparator();
+    Add(m, "mnuUnitConnect", QStringLiteral("&Connect"), "connect", QStringLiteral("Connect to GPS Unit"));
+    Add(m, "mnuUnitDisconnect", QStringLiteral("&Disconnect"), "disconnect",
+        QStringLiteral("Disconnect from GPS Unit"));
+    m->addSeparator();
+    Add(m, "mnuUnitCardOpen", QStringLiteral("&Open Card Reader"), "mmcconnect",
+        QStringLiteral("Open Card Reader"));
+    Add(m, "mnuUnitCardClose", QStringLiteral("C&lose Card Reader"), "mmcdisconnect",
+        QStringLiteral("Close Card Reader"));
 }
 
 void MainCommands::BuildWindowMenu(QMenu* m) {

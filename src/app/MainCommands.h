@@ -41,6 +41,7 @@ private:
     void BuildEditMenu(QMenu* menu);
     void BuildViewMenu(QMenu* menu);
     void BuildMapMenu(QMenu* menu);
+    void BuildUnitMenu(QMenu* menu);
     void BuildWindowMenu(QMenu* menu);
     void BuildHelpMenu(QMenu* menu);
 

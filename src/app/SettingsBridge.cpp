@@ -1,6 +1,7 @@
 #include "app/SettingsBridge.h"
 
 #include "app/ProgramSettings.h"
+#include "comm/Connection.h"
 #include "gpsdata/GPSData.h"
 #include "mapview/WindowObject.h"
 
@@ -105,6 +106,20 @@ void SettingsBridge::CollectPlacement(const QWidget& window, ProgramSettings& s)
     s.formTop = static_cast<float>(normal.y() * TwipsPerPixel);
     s.formWidth = static_cast<float>(normal.width() * TwipsPerPixel);
     s.formHeight = static_cast<float>(normal.height() * TwipsPerPixel);
+}
+
+void SettingsBridge::ApplyConnection(const ProgramSettings& s, comm::Connection& c) {
+    c.SetComPort(static_cast<quint16>(std::clamp(s.comPort, 1, 8)));
+    c.SetAutoSelectComPort(s.autoSelectComPort);
+    c.SetLPTPort(static_cast<quint16>(std::clamp(s.lptPort, 1, 2)));
+    c.SetBaudRate(s.baudRate);
+}
+
+void SettingsBridge::CollectConnection(const comm::Connection& c, ProgramSettings& s) {
+    s.comPort = c.ComPort();
+    s.autoSelectComPort = c.AutoSelectComPort();
+    s.lptPort = c.LPTPort();
+    s.baudRate = c.BaudRate();
 }
 
 } // namespace app

@@ -2,6 +2,9 @@
 
 class QWidget;
 
+namespace comm {
+class Connection;
+}
 namespace gpsdata {
 class GPSData;
 }
@@ -26,6 +29,9 @@ public:
     // The main window's bounds, in twips, kept on the screen.
     static void ApplyPlacement(const ProgramSettings& settings, QWidget& window);
     static void CollectPlacement(const QWidget& window, ProgramSettings& settings);
+    // The port, rate and port choice of the unit link.
+    static void ApplyConnection(const ProgramSettings& settings, comm::Connection& connection);
+    static void CollectConnection(const comm::Connection& connection, ProgramSettings& settings);
 };
 
 } // namespace app

@@ -96,6 +96,20 @@ QIcon ToolIcons::ForKey(const QString& key) {
         return Themed("document-save", QStyle::SP_DialogSaveButton);
     if (key == QLatin1String("undo"))
         return Themed("edit-undo", QStyle::SP_ArrowBack);
+    if (key == QLatin1String("savemap"))
+        return Themed("document-save-as", QStyle::SP_DriveFDIcon);
+    if (key == QLatin1String("cartridgeestimate"))
+        return Themed("document-properties", QStyle::SP_FileDialogInfoView);
+    if (key == QLatin1String("map"))
+        return Themed("system-run", QStyle::SP_MediaPlay);
+    if (key == QLatin1String("connect"))
+        return Themed("network-connect", QStyle::SP_DialogYesButton);
+    if (key == QLatin1String("disconnect"))
+        return Themed("network-disconnect", QStyle::SP_DialogNoButton);
+    if (key == QLatin1String("mmcconnect"))
+        return Themed("media-flash", QStyle::SP_DriveHDIcon);
+    if (key == QLatin1String("mmcdisconnect"))
+        return Themed("media-eject", QStyle::SP_BrowserStop);
     return MapMode(key);
 }
 

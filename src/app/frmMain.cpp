@@ -1,26 +1,33 @@
 #include "app/frmMain.h"
 
+#include "app/BusyStatus.h"
 #include "app/CarverEngine.h"
 #include "app/CommandLine.h"
+#include "app/CommandState.h"
 #include "app/GPSFileCommands.h"
 #include "app/InstallFolder.h"
 #include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
+#include "app/MapBuildCommands.h"
 #include "app/MapDisplay.h"
 #include "app/MapEditing.h"
 #include "app/MapFile.h"
 #include "app/MapModes.h"
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
+#include "app/MessagePanel.h"
 #include "app/SettingsBridge.h"
 #include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
 #include "app/Trace.h"
 #include "app/UnitUpdater.h"
+#include "app/ViewportDetail.h"
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
+#include "comm/LurchErrorReaction.h"
+#include "comm/UnitIdentity.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
@@ -84,6 +91,7 @@ void frmMain::SetFileChooser(FileChooser* chooser) {
     FileChooser* used = chooser ? chooser : &ownChooser_;
     gpsFiles_->SetChooser(used);
     workspace_->SetChooser(used);
+    mapBuild_->SetChooser(used);
 }
 
 void frmMain::SetFolders(const QString& config, const QString& data) {
@@ -109,6 +117,8 @@ void frmMain::Load() {
     listSeparator_ = QStringLiteral("\t");
     undo_->ClearUndoStack();
     status_ = new StatusPanels(statusBar());
+    messages_ = std::make_unique<MessagePanel>(*status_);
+    busy_ = std::make_unique<BusyStatus>(*status_);
     commands_ = new MainCommands(this);
     ConnectCommands();
 
@@ -118,12 +128,29 @@ void frmMain::Load() {
     gpsData_->SetPrompt(&prompt_);
     Trace(QStringLiteral("MapData"));
     mapData_->SetCategorySource(&categories_);
+    detail_ = std::make_unique<ViewportDetail>(*window_);
+    mapData_->SetDetail(detail_.get());
+    mapData_->SetPrompt(&prompt_);
+    mapData_->SetProgress(busy_.get());
     window_->MakeUsedList = [this] { return mapData_->MakeUsedList(); };
     loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
                                                InstallFolder(), dataFolder_);
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
     workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
+    mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
     SetFileChooser(nullptr);
+    Trace(QStringLiteral("KTRCommEvents"));
+    Trace(QStringLiteral("LinkPodEvents"));
+    gpsFiles_->SetControl(&pod_);
+    gpsFiles_->SetConnectedSource([this] { return connection_.Connected(); });
+    Trace(QStringLiteral("Connection"));
+    connection_.SetPrompt(&prompt_);
+    connection_.SetStatus(messages_.get());
+    identity_ = std::make_unique<comm::UnitIdentity>(connection_, *gpsData_);
+    identity_->SetPrompt(&prompt_);
+    identity_->SetStatus(messages_.get());
+    identity_->SetUpdater([this] { StartUnitUpdate(); });
+    state_ = std::make_unique<CommandState>(*commands_, *status_, connection_, *mapData_);
     Trace(QStringLiteral("frmTerrafold"));
     map_ = new frmTerrafold;
     mapSub_ = area_->addSubWindow(map_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
@@ -149,6 +176,8 @@ void frmMain::Load() {
     ConnectData();
     ConnectFiles();
     ConnectUndo();
+    ConnectLink();
+    ConnectMapBuild();
     Trace(QStringLiteral("Waiting for flash to come up"));
     const QString res =
         masterFolder_.isEmpty() ? QApplication::applicationDirPath() + QStringLiteral("/res") : masterFolder_;
@@ -156,6 +185,8 @@ void frmMain::Load() {
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
     Trace(QStringLiteral("Requesting linkpod updates"));
+    connection_.Startup();
+    identity_->Startup();
     Trace(QStringLiteral("Updates requested"));
 
     show();
@@ -169,8 +200,7 @@ void frmMain::Load() {
     ShowMode();
     loading_ = false;
     status_->SetStatusText(StatusPanels::Message, QStringLiteral("Ready"));
-    status_->SetStatusText(StatusPanels::MapSize, QStringLiteral("Map not built"));
-    status_->SetStatusText(StatusPanels::Connection, QStringLiteral("Not connected"));
+    state_->ConnectionChanged();
     connect(map_->Display(), &MapDisplay::Painted, this, &frmMain::MarkReady);
     if (!map_->Display()->isVisible())
         MarkReady();
@@ -189,11 +219,7 @@ void frmMain::ConnectCommands() {
     };
     on("mnuFileExit", [this] { close(); });
     on("mnuHelpContents", [this] { ShowHelp(); });
-    on("mnuHelpUpdate", [this] {
-        const QString message = UnitUpdater::Start(cdDrive_, gpsData_->UpdatePostfix(), updateStarter_);
-        if (!message.isEmpty())
-            prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
-    });
+    on("mnuHelpUpdate", [this] { StartUnitUpdate(); });
     on("mnuHelpAbout", [this] {
         prompt_.Message(
             QStringLiteral("About Terrafold"),
@@ -216,9 +242,51 @@ void frmMain::ConnectCommands() {
         connect(commands_->Recent(i), &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
 }
 
+void frmMain::StartUnitUpdate() {
+    const QString message = UnitUpdater::Start(cdDrive_, gpsData_->UpdatePostfix(), updateStarter_);
+    if (!message.isEmpty())
+        prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
+}
+
+void frmMain::ConnectLink() {
+    auto on = [this](const char* name, auto slot) {
+        connect(commands_->Command(QLatin1String(name)), &QAction::triggered, &connection_, slot);
+    };
+    on("mnuUnitConnect", [this] { connection_.Connect(); });
+    on("mnuUnitDisconnect", [this] { connection_.Disconnect(); });
+    on("mnuUnitCardOpen", [this] { connection_.OpenLPTPort(); });
+    on("mnuUnitCardClose", [this] { connection_.CloseLPTPort(); });
+    connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
+            [this] { state_->ConnectionChanged(); });
+    connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {
+        const comm::LurchErrorReaction reaction = comm::LurchErrorReaction::For(code, connection_.ComPort());
+        if (reaction.beeps)
+            QApplication::beep();
+        if (!reaction.text.isEmpty())
+            prompt_.Message(reaction.title, reaction.text, reaction.icon);
+    });
+}
+
+void frmMain::ConnectMapBuild() {
+    auto on = [this](const char* name, auto slot) {
+        connect(commands_->Command(QLatin1String(name)), &QAction::triggered, mapBuild_, slot);
+    };
+    on("mnuMapEstimate", [this] { mapBuild_->Estimate(); });
+    on("mnuMapBuild", [this] { mapBuild_->Build(); });
+    on("mnuFileSaveMap", [this] { mapBuild_->SaveBuiltMap(); });
+    connect(mapData_.get(), &mapbuild::MapData::CartridgeReady, this, [] { QApplication::beep(); });
+    // Borders and the built map decide what can be built and saved.
+    auto refresh = [this] { state_->Refresh(); };
+    connect(mapData_.get(), &mapbuild::MapData::StateChanged, this, refresh);
+    connect(mapData_.get(), &mapbuild::MapData::NeedRefresh, this, refresh);
+    connect(mouse_, &MapMouse::BordersChanged, this, refresh);
+    connect(mapFile_.get(), &MapFile::Loaded, this, refresh);
+}
+
 void frmMain::LoadSettings() {
     loader_->Load();
     SettingsBridge::ApplyData(settings_, *gpsData_);
+    SettingsBridge::ApplyConnection(settings_, connection_);
     SettingsBridge::ApplyPlacement(settings_, *this);
     commands_->Command(QStringLiteral("mnuViewToolbar"))->setChecked(settings_.viewToolbar);
     commands_->Command(QStringLiteral("mnuViewStatusbar"))->setChecked(settings_.viewStatusbar);
@@ -232,6 +300,7 @@ void frmMain::LoadSettings() {
 void frmMain::SaveSettings() {
     SettingsBridge::CollectView(*window_, settings_);
     SettingsBridge::CollectData(*gpsData_, settings_);
+    SettingsBridge::CollectConnection(connection_, settings_);
     SettingsBridge::CollectPlacement(*this, settings_);
     settings_.viewToolbar = commands_->Command(QStringLiteral("mnuViewToolbar"))->isChecked();
     settings_.viewStatusbar = commands_->Command(QStringLiteral("mnuViewStatusbar"))->isChecked();

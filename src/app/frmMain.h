@@ -12,6 +12,8 @@
 #include "app/UnitUpdater.h"
 #include "app/WindowArranger.h"
 #include "carver/Carver.h"
+#include "comm/Connection.h"
+#include "linkpod/LinkPod.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -23,6 +25,9 @@ class QMdiArea;
 class QMdiSubWindow;
 class QPainter;
 
+namespace comm {
+class UnitIdentity;
+}
 namespace gpsdata {
 class GPSData;
 }
@@ -36,7 +41,12 @@ class WindowObject;
 
 namespace app {
 
+class BusyStatus;
 class CarverEngine;
+class CommandState;
+class MapBuildCommands;
+class MessagePanel;
+class ViewportDetail;
 class GPSFileCommands;
 class LayerTreePane;
 class MainCommands;
@@ -94,6 +104,8 @@ public:
     mapview::UndoStack& Undo() { return *undo_; }
     GPSFileCommands& GPSFiles() { return *gpsFiles_; }
     WorkspaceCommands& Workspace() { return *workspace_; }
+    MapBuildCommands& MapBuild() { return *mapBuild_; }
+    comm::Connection& Link() { return connection_; }
     ProgramSettings& Settings() { return settings_; }
 
     // Tests answer the questions and choose the files themselves; the window
@@ -127,6 +139,9 @@ private:
     void ConnectData();
     void ConnectFiles();
     void ConnectUndo();
+    void ConnectLink();
+    void ConnectMapBuild();
+    void StartUnitUpdate();
     void LoadSettings();
     void SaveSettings();
     void ShowMapCaption();
@@ -160,6 +175,14 @@ private:
     app::RecentFiles recent_;
     std::unique_ptr<MapFile> mapFile_;
     std::unique_ptr<SettingsLoader> loader_;
+    linkpod::LinkPod pod_;
+    comm::Connection connection_{pod_};
+    std::unique_ptr<comm::UnitIdentity> identity_;
+    std::unique_ptr<MessagePanel> messages_;
+    std::unique_ptr<BusyStatus> busy_;
+    std::unique_ptr<ViewportDetail> detail_;
+    std::unique_ptr<CommandState> state_;
+    MapBuildCommands* mapBuild_ = nullptr;
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
     MapViewControl* view_ = nullptr;

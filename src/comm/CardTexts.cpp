@@ -49,7 +49,15 @@ QString FileWriteStartResult(int code) {
 }
 
 QString SaveDataResult(int code) {
-    return code == 1 ? QStringLiteral("Insufficient space remaining on the selected MMC card.") : QString();
+    switch (code) {
+    case 0:
+        return {};
+    case 1:
+        return QStringLiteral("Insufficient space remaining on the selected MMC card.");
+    default:
+        // A save that did not happen is never reported as done.
+        return QStringLiteral("Unable to save the user data file on the selected MMC card.");
+    }
 }
 
 QString LoadDataResult(int code) {
@@ -60,8 +68,10 @@ QString LoadDataResult(int code) {
         return QStringLiteral("Incompatible user data file version.");
     case 3:
         return QStringLiteral("File contains too much information for loading.");
-    default:
+    case 0:
         return {};
+    default:
+        return QStringLiteral("Unable to read the user data file on the selected MMC card.");
     }
 }
 

@@ -17,9 +17,11 @@ QString FileEntry(const QString& name, quint64 size);
 // acceptable) is retried once with the short name before this is shown.
 QString FileWriteStartResult(int code);
 
-// Result of saving the data set to the card's user data file; empty on success.
+// Result of saving the data set to the card's user data file; empty on success, a
+// text for every failure.
 QString SaveDataResult(int code);
-// Result of loading the data set from the card's user data file; empty on success.
+// Result of loading the data set from the card's user data file; empty on success,
+// a text for every failure.
 QString LoadDataResult(int code);
 
 } // namespace CardTexts

@@ -1,6 +1,9 @@
 #include "comm/Connection.h"
 
+#include "comm/FlashTexts.h"
 #include "comm/SessionTexts.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -10,6 +13,7 @@ namespace {
 
 constexpr int RetryInterval = 250; // ms between a failed rate and the next watch
 constexpr int SymbolBase = 10000;
+constexpr int FileWriteFlags = 10; // the fixed value of a file write start
 
 } // namespace
 
@@ -23,6 +27,14 @@ Connection::Connection(linkpod::LinkPod& pod, QObject* parent) : QObject(parent)
     connect(&pod_, &linkpod::LinkPod::LinkError, this, &Connection::OnLinkError);
     connect(&pod_, &linkpod::LinkPod::FLNewDeviceReady, this,
             [this](std::uint16_t device, int flag) { emit FLNewDeviceReady(device, flag); });
+    connect(&pod_, &linkpod::LinkPod::NumFlashSections, this, &Connection::NumFlashSections);
+    connect(&pod_, &linkpod::LinkPod::FlashSectionStatus, this, [this](const linkpod::FlashSection& s) {
+        emit FlashSectionStatus(s.number, s.inUse, s.status, s.size, s.value1, s.value2, s.dataName,
+                                s.value3);
+    });
+    connect(&pod_, &linkpod::LinkPod::ProgressFlash, this, &Connection::ProgressFlash);
+    connect(&pod_, &linkpod::LinkPod::FlashErased, this, &Connection::FlashErased);
+    connect(&pod_, &linkpod::LinkPod::ProgramFlashMemorySent, this, &Connection::ProgramFlashMemorySent);
     local_ = remote_ = pod_.ActiveDevice();
 }
 
@@ -237,6 +249,43 @@ void Connection::CloseLPTPort() {
     lptOpen_ = false;
     pod_.CloseParallelPort();
     emit ConnectedStatusChanged();
+}
+
+void Connection::EraseFlash(quint16 firstPartition, quint16 count) {
+    cardWrite_ = false;
+    pod_.EraseFlash(firstPartition, count);
+}
+
+int Connection::StartFlashProgramming(const QString& path, quint32 size, quint16 device, int slot) {
+    // Cards list only files of the map type, whatever the built file was called.
+    const QString name = QFileInfo(path).completeBaseName() + QStringLiteral(".ncm");
+    std::uint32_t handle = 0;
+    const int code = OnDevice(device, [&](linkpod::LinkPod& pod) {
+        return pod.StartFileWrite(slot, name, size, QDateTime::currentDateTime(), FileWriteFlags, handle);
+    });
+    if (code == 0) {
+        cardWrite_ = true;
+        fileHandle_ = handle;
+        QTimer::singleShot(0, this, &Connection::ProgrammingStarted);
+    }
+    return code;
+}
+
+bool Connection::ProgramFlash(quint32 address, quint32 count, const QByteArray& buffer) {
+    const QByteArray block = buffer.left(qsizetype(std::min<quint32>(count, quint32(buffer.size()))));
+    const bool taken = cardWrite_ ? pod_.WriteFileBlock(block, int(block.size()), fileHandle_) == 0
+                                  : pod_.ProgramFlash(address, block);
+    if (!taken && prompt_)
+        prompt_->Message(QStringLiteral("Write Error"), FlashTexts::WriteError(address), ui::Icon::Critical);
+    return taken;
+}
+
+void Connection::FlashProgramDone() {
+    if (cardWrite_)
+        return pod_.EndFileWrite(fileHandle_);
+    pod_.FlashProgramDone();
+    // The partitions now hold the map: list them afresh.
+    pod_.ReadFlashSectionCount();
 }
 
 } // namespace comm

@@ -71,14 +71,28 @@ public:
     QTimer& tmrLinkPod() { return retry_; }
     linkpod::LinkPod& Pod() { return pod_; }
 
+    // Partitions of a unit on the Dezav link, and the map file written into
+    // them or onto a card. EraseFlash and StartFlashProgramming choose where
+    // the following blocks go.
+    void GetFlashSectionStatus(quint16 partition) { pod_.ReadFlashSectionStatus(partition); }
+    void EraseFlash(quint16 firstPartition, quint16 count);
+    // Starts writing the map at `path` as a file on a card (the map file
+    // name, with the map extension); the card write code, 0 when started.
+    int StartFlashProgramming(const QString& path, quint32 size, quint16 device, int slot);
+    // False (the write error shown) when the control refuses the block.
+    bool ProgramFlash(quint32 address, quint32 count, const QByteArray& buffer);
+    void FlashProgramDone();
+
     // Runs `call` with the session device active.
-    template <typename Call> auto OnSession(Call call) {
+    template <typename Call> auto OnSession(Call call) { return OnDevice(quint16(remote_), call); }
+    // Runs `call` with `device` active, then puts the active device back.
+    template <typename Call> auto OnDevice(quint16 device, Call call) {
         struct Restore {
             linkpod::LinkPod& pod;
             std::uint16_t device;
             ~Restore() { pod.SetActiveDevice(device); }
         } restore{pod_, pod_.ActiveDevice()};
-        pod_.SetActiveDevice(static_cast<std::uint16_t>(remote_));
+        pod_.SetActiveDevice(device);
         return call(pod_);
     }
 
@@ -94,6 +108,14 @@ signals:
     // A device went away: the card list drops its entries.
     void DeviceRemoved(quint16 device);
     void FLNewDeviceReady(quint16 device, int flag);
+    void NumFlashSections(int count);
+    void FlashSectionStatus(quint16 partition, quint16 inUse, quint16 status, quint32 size,
+                            quint32 startAddress, quint32 programmed, const QString& dataName,
+                            quint32 dataKind);
+    void ProgressFlash(float percent);
+    void FlashErased();
+    void ProgrammingStarted();
+    void ProgramFlashMemorySent(bool ok);
 
 private:
     bool Watch(quint16 port);
@@ -118,6 +140,7 @@ private:
     quint32 remote_ = 0;
     quint32 local_ = 0;
     bool lptOpen_ = false;
+    bool cardWrite_ = false; // map blocks go to a card file, not to partitions
     bool serial_ = false;
     qint32 startRate_ = 0;
     quint16 startPort_ = 0;

@@ -39,9 +39,11 @@ UnitLink::UnitLink(int port, std::unique_ptr<LinkTransport> transport, QObject* 
     connect(&replyTimer_, &QTimer::timeout, this, &UnitLink::OnReplyTimeout);
     connect(&channel_, &PacketChannel::Received, this, &UnitLink::OnFrame);
     connect(&channel_, &PacketChannel::Undeliverable, this, &UnitLink::OnUndeliverable);
+    // Gone goes out before the requests are dropped: its receiver asks
+    // whether one was under way.
     connect(transport_.get(), &LinkTransport::Lost, this, [this](const QString& reason) {
-        Close();
         emit Gone(reason);
+        Close();
     });
 }
 

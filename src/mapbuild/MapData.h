@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mapbuild/FlashSectionList.h"
 #include "mapbuild/LayersOffList.h"
 #include "mapbuild/OpticalDrives.h"
 
@@ -23,8 +24,9 @@ class SettingsLineWriter;
 // The program's one custom map definition. The borders live in the border
 // engine; this holds the workspace name, the master map folder and lists,
 // the layers switched off, the header text, the last built map and the
-// change flags.
-class MapData : public QObject {
+// change flags. It also holds the partitions of a unit that keeps its maps
+// in partitions.
+class MapData : public QObject, public FlashSectionList {
     Q_OBJECT
 public:
     explicit MapData(Carver& carver, QObject* parent = nullptr);

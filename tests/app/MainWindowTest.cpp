@@ -1,3 +1,4 @@
+#include "app/CommandState.h"
 #include "app/MainCommands.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
@@ -163,4 +164,15 @@ TEST_F(MainWindow, UnitSoftwareUpdateWithoutTheUpdaterSaysSo) {
     Command("mnuHelpUpdate")->trigger();
     ASSERT_EQ(prompt.shown.size(), 1);
     EXPECT_TRUE(prompt.shown[0].text.endsWith(QStringLiteral(" was not found.")));
+}
+
+TEST_F(MainWindow, ConnectionPanelTellsWhetherThePortIsThere) {
+    const QByteArray old = qgetenv("TERRAFOLD_COM1");
+    main->Link().SetAutoSelectComPort(false);
+    main->Link().SetComPort(1);
+    qputenv("TERRAFOLD_COM1", Put("ttyFake", "").toUtf8());
+    EXPECT_EQ(CommandState::ConnectionText(main->Link()), "Ready to connect");
+    qputenv("TERRAFOLD_COM1", Path("gone").toUtf8());
+    EXPECT_EQ(CommandState::ConnectionText(main->Link()), "Not connected");
+    qputenv("TERRAFOLD_COM1", old);
 }

@@ -53,6 +53,9 @@ TEST(CardUserData, SaveAndLoadResults) {
     EXPECT_EQ(card::LoadDataResult(1), "User data file not found on the selected MMC card.");
     EXPECT_EQ(card::LoadDataResult(2), "Incompatible user data file version.");
     EXPECT_EQ(card::LoadDataResult(3), "File contains too much information for loading.");
+    // Other failures are never taken for success.
+    EXPECT_FALSE(card::SaveDataResult(29).isEmpty());
+    EXPECT_FALSE(card::LoadDataResult(4).isEmpty());
 }
 
 TEST(PartitionList, LinesShowNumberFromOneSizeAndContents) {

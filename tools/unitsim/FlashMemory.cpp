@@ -3,11 +3,25 @@
 #include "linkpod/PayloadWriter.h"
 #include "linkpod/RecordCodec.h"
 
+#include <QSaveFile>
+
 using namespace linkpod;
 
 namespace unitsim {
 
-FlashMemory::FlashMemory(int partitions, std::uint32_t partitionSize) {
+namespace {
+
+// The maker and data type a map header records, as a partition reports them.
+std::uint32_t DataKind(const QByteArray& image) {
+    if (image.size() <= 64 || quint8(image[0]) != 0x55 || quint8(image[1]) != 0xAA)
+        return 0;
+    return (std::uint32_t(quint8(image[24])) << 8) | quint8(image[25]);
+}
+
+} // namespace
+
+FlashMemory::FlashMemory(int partitions, std::uint32_t partitionSize, const QString& dumpFile)
+    : dumpFile_(dumpFile) {
     for (int i = 0; i < partitions; ++i) {
         FlashSection s;
         s.number = static_cast<std::uint16_t>(i);
@@ -47,6 +61,7 @@ std::vector<Reply> FlashMemory::Handle(Command kind, PayloadReader& in, const Un
         runFirst_ = first;
         runCount_ = count;
         programmed_ = 0;
+        image_.clear();
         out.push_back(memory.Result(kind, result::Ok));
         return out;
     }
@@ -59,6 +74,7 @@ std::vector<Reply> FlashMemory::Handle(Command kind, PayloadReader& in, const Un
             address + static_cast<std::uint64_t>(block.size()) > room)
             return {memory.Result(kind, result::BadIndex, address)};
         programmed_ += static_cast<std::uint32_t>(block.size());
+        image_.append(block);
         return {memory.Result(kind, result::Ok, programmed_)};
     }
     case Command::ProgramDone: {
@@ -68,8 +84,14 @@ std::vector<Reply> FlashMemory::Handle(Command kind, PayloadReader& in, const Un
             sections_[i].inUse = 1;
             sections_[i].dataName = QStringLiteral("Custom Map");
             sections_[i].value2 = programmed_;
+            sections_[i].value3 = DataKind(image_);
         }
         runFirst_ = -1;
+        if (!dumpFile_.isEmpty()) {
+            QSaveFile dump(dumpFile_);
+            if (dump.open(QIODevice::WriteOnly) && dump.write(image_) == image_.size())
+                dump.commit();
+        }
         return {memory.Result(kind, result::Ok, programmed_)};
     }
     default:

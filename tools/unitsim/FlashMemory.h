@@ -2,6 +2,9 @@
 
 #include "UnitMemory.h"
 
+#include <QByteArray>
+#include <QString>
+
 #include <vector>
 
 namespace unitsim {
@@ -11,7 +14,8 @@ namespace unitsim {
 // 512 bytes at addresses counted from the start of the run.
 class FlashMemory {
 public:
-    FlashMemory(int partitions, std::uint32_t partitionSize);
+    // A programmed map is also written to `dumpFile` when one is given.
+    FlashMemory(int partitions, std::uint32_t partitionSize, const QString& dumpFile = {});
 
     // The replies to a flash request (an erase reports its progress first),
     // or none when `kind` is no flash request.
@@ -22,6 +26,8 @@ private:
     int runFirst_ = -1;
     int runCount_ = 0;
     std::uint32_t programmed_ = 0;
+    QByteArray image_; // the map being programmed
+    QString dumpFile_;
 };
 
 } // namespace unitsim

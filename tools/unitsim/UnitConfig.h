@@ -17,6 +17,7 @@ struct UnitConfig {
     bool dezav = false;
     int partitions = 4;
     std::uint32_t partitionSize = 1u << 20;
+    QString flashFile; // where a programmed map is written, for checking
     QStringList cards;
     // Faults, 0 = off.
     int dropReply = 0;     // the Nth packet sent (Acks not counted) is lost once
@@ -24,6 +25,7 @@ struct UnitConfig {
     int silentAfter = 0;   // after N packets received, answer nothing
     int vanishAfter = 0;   // after N packets received, close the line and exit
     int strayMessages = 0; // this many stray messages after identification
+    int refuseBlock = 0;   // the Nth map block (flash or card file) is refused
 };
 
 } // namespace unitsim

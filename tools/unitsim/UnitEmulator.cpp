@@ -18,7 +18,7 @@ constexpr std::uint8_t StrayKind = 0x55;
 
 UnitEmulator::UnitEmulator(const UnitConfig& config, LinkTransport* line, QObject* parent)
     : QObject(parent), config_(config), line_(line), channel_(line), memory_(config.limits),
-      flash_(config.partitions, config.partitionSize) {
+      flash_(config.partitions, config.partitionSize, config.flashFile) {
     channel_.SetLineRate(config.rate);
     for (const QString& root : config.cards)
         cards_.push_back(std::make_unique<CardFolder>(root));
@@ -48,6 +48,11 @@ void UnitEmulator::OnFrame(const Frame& frame) {
     const auto kind = static_cast<Command>(frame.kind);
     if (kind == Command::Probe) {
         Identify(frame);
+        return;
+    }
+    if ((kind == Command::ProgramFlash || kind == Command::WriteCardFile) &&
+        ++blocks_ == config_.refuseBlock) {
+        Send(memory_.Result(kind, result::BadRequest), frame.device);
         return;
     }
     PayloadReader in(frame.payload);

@@ -45,6 +45,7 @@ private:
     std::uint32_t lastNonce_ = 0;
     bool probed_ = false;
     int received_ = 0;
+    int blocks_ = 0; // map blocks received
 };
 
 } // namespace unitsim

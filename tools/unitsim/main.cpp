@@ -54,12 +54,14 @@ UnitConfig ConfigFrom(const QCommandLineParser& p) {
     c.dezav = p.isSet(QStringLiteral("dezav"));
     c.partitions = std::clamp(number("partitions"), 0, 64);
     c.partitionSize = p.value(QStringLiteral("partition-size")).toUInt();
+    c.flashFile = p.value(QStringLiteral("flash-file"));
     c.cards = p.values(QStringLiteral("card"));
     c.dropReply = number("drop-reply");
     c.corruptEvery = number("corrupt-every");
     c.silentAfter = number("silent-after");
     c.vanishAfter = number("vanish-after");
     c.strayMessages = number("stray");
+    c.refuseBlock = number("refuse-block");
     return c;
 }
 
@@ -110,6 +112,10 @@ int main(int argc, char** argv) {
          QStringLiteral("4")},
         {QStringLiteral("partition-size"), QStringLiteral("Bytes per flash partition."),
          QStringLiteral("bytes"), QStringLiteral("1048576")},
+        {QStringLiteral("flash-file"),
+         QStringLiteral("Write each map programmed into partitions to this file."), QStringLiteral("path")},
+        {QStringLiteral("refuse-block"), QStringLiteral("Refuse the Nth map block (partition or card file)."),
+         QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("drop-reply"), QStringLiteral("Lose the Nth packet sent, once."), QStringLiteral("n"),
          QStringLiteral("0")},
         {QStringLiteral("corrupt-every"), QStringLiteral("Flip a byte in every Nth packet sent."),

@@ -1,0 +1,31 @@
+#include "app/BusyStatus.h"
+
+#include "app/StatusPanels.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace app {
+
+BusyStatus::~BusyStatus() {
+    End();
+}
+
+void BusyStatus::Begin(const QString& caption) {
+    SetText(caption);
+    if (!busy_)
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    busy_ = true;
+}
+
+void BusyStatus::SetText(const QString& text) {
+    status_.SetStatusText(StatusPanels::Message, text);
+}
+
+void BusyStatus::End() {
+    if (busy_)
+        QApplication::restoreOverrideCursor();
+    busy_ = false;
+}
+
+} // namespace app

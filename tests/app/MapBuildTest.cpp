@@ -1,0 +1,112 @@
+#include "app/StatusPanels.h"
+#include "mapbuild/MapData.h"
+#include "mapbuild/SizeInMB.h"
+#include "mastermap/At5Writer.h"
+#include "mastermap/MasterFixtures.h"
+
+#include "MapWindowFixture.h"
+
+#include <QTreeWidget>
+
+using namespace app;
+
+namespace {
+
+// The main window over a master map of one land area that covers the first
+// view, with the system's temporary folder in the test's own.
+class MapBuild : public MapWindowFixture {
+protected:
+    void SetUp() override {
+        oldTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", temp.path().toUtf8());
+        Write("MasterDefinitionLibrary.dat", "major 3 Land\nminor 60 Land\n");
+        Write("MasterList.txt", "M.at5\r\n");
+        mastermap::At5Writer w;
+        w.Add(mastermap_testing::Square(60, -14000000, 2500000, 7000000));
+        ASSERT_EQ(w.Write(res.filePath("M.at5")), "");
+        SetMasterFolder(res.path());
+        MapWindowFixture::SetUp();
+    }
+    void TearDown() override {
+        MapWindowFixture::TearDown();
+        qputenv("TMPDIR", oldTemp);
+    }
+    void Write(const char* name, const QByteArray& bytes) {
+        QFile f(res.filePath(QLatin1String(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void DrawBorder() {
+        Click("create");
+        for (QPoint at :
+             {QPoint(100, 100), QPoint(300, 100), QPoint(300, 300), QPoint(100, 300), QPoint(101, 101)})
+            ClickMap(at);
+        Click("center");
+    }
+    bool Enabled(const char* key) const { return Command(key) && Command(key)->isEnabled(); }
+    QString Panel(int panel) const { return main->Status().StatusText(panel); }
+
+    QByteArray oldTemp;
+    QTemporaryDir res, temp;
+};
+
+} // namespace
+
+TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheBuiltMapIsSaved) {
+    EXPECT_FALSE(Enabled("mnuMapEstimate"));
+    EXPECT_FALSE(Enabled("mnuMapBuild"));
+    DrawBorder();
+    ASSERT_TRUE(Enabled("mnuMapEstimate"));
+    ASSERT_TRUE(Enabled("mnuMapBuild"));
+    EXPECT_FALSE(Enabled("mnuFileSaveMap"));
+
+    Click("cartridgeestimate");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Terrafold 6 - Estimated map size");
+    const QString mb = prompt.shown[0].text.section(u' ', 6, 6);
+    EXPECT_EQ(prompt.shown[0].text,
+              "This custom map will take approximately " + mb + " MB of cartridge space.");
+    EXPECT_EQ(Panel(StatusPanels::Message), "Estimated map size:  " + mb + " MB");
+    EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
+
+    chooser.names.push_back(Path("Lake.ncm"));
+    Click("map");
+    ASSERT_EQ(prompt.shown.size(), 2);
+    EXPECT_EQ(prompt.shown[1].title, "File Information");
+    ASSERT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(chooser.asked[0].filter, "Custom Map Files (*.ncm)|*.ncm|All Files (*.*)|*.*");
+    EXPECT_TRUE(chooser.asked[0].folder.endsWith("/Untitled.ncm"));
+    QFile built(main->Map().CartridgeFileName()), saved(Path("Lake.ncm"));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), built.readAll());
+    EXPECT_EQ(Panel(StatusPanels::MapSize), "Map size: " + mb + " MB");
+    EXPECT_TRUE(Enabled("mnuFileSaveMap"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MapBuild, NoLayersSwitchedOnIsToldAndNothingIsBuilt) {
+    DrawBorder();
+    auto* tree = main->findChild<QTreeWidget*>();
+    ASSERT_NE(tree, nullptr);
+    ASSERT_GT(tree->topLevelItemCount(), 0);
+    tree->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    Click("map");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Build Error");
+    EXPECT_EQ(prompt.shown[0].text, "No map layers selected!");
+    EXPECT_TRUE(chooser.asked.isEmpty());
+    EXPECT_FALSE(Enabled("mnuFileSaveMap"));
+}
+
+TEST_F(MapBuild, NoToTheVeryLargeMapQuestionBuildsNothing) {
+    main->Window().SetUseHighDetail(true);
+    DrawBorder();
+    prompt.answers.push_back(ui::Answer::No);
+    Click("map");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNo);
+    EXPECT_TRUE(prompt.shown[0].text.startsWith("You have created a very large map"));
+    EXPECT_TRUE(chooser.asked.isEmpty());
+    EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
+}

@@ -1,0 +1,153 @@
+#include "MapFileFixture.h"
+
+#include "../linkpod/UnitProcess.h"
+#include "../support/RecordingPrompt.h"
+
+#include "comm/CardOperations.h"
+#include "comm/Connection.h"
+#include "comm/MapUpload.h"
+#include "linkpod/LinkPod.h"
+
+#include <gtest/gtest.h>
+
+using namespace comm_testing;
+using linkpod_testing::WaitFor;
+
+namespace {
+
+// The card reader on LPT1: a card folder with an optional description.
+class CardReader : public ::testing::Test, public MapFileFixture {
+protected:
+    CardReader() {
+        linkpod_testing::EnsureApp();
+        pod.Ports().SetReaderFolder(1, card.path());
+        session.SetPrompt(&prompt);
+        cards.SetPrompt(&prompt);
+        cards.SetProgress(&progress);
+        upload.SetPrompt(&prompt);
+        prompt.fallback = ui::Answer::Yes;
+        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) { finished << ok; });
+        QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
+    }
+
+    void Open(const QByteArray& description = {}) {
+        if (!description.isEmpty()) {
+            QFile f(card.filePath(".card"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(description);
+        }
+        session.SetLPTPort(1);
+        session.OpenLPTPort();
+        ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
+        cards.SelectDevice(0);
+    }
+
+    QTemporaryDir card;
+    linkpod::LinkPod pod;
+    comm::Connection session{pod};
+    comm::MapUpload upload{session};
+    comm::CardOperations cards{session, upload};
+    testing_support::RecordingPrompt prompt;
+    testing_support::RecordingProgress progress;
+    QList<bool> finished;
+    QList<bool> userData;
+};
+
+struct Refusal {
+    const char* description;
+    const char* existing; // a map file already on the card
+    int openWrites;       // writes left open before
+    const char* text;
+};
+
+class CardRefusals : public CardReader, public ::testing::WithParamInterface<Refusal> {};
+
+} // namespace
+
+TEST_P(CardRefusals, EachRefusedStartHasItsMessageAndChangesNothing) {
+    const Refusal r = GetParam();
+    if (*r.existing)
+        Write(card.filePath(r.existing), 10);
+    Open(r.description);
+    for (int i = 0; i < r.openWrites; ++i) {
+        std::uint32_t handle = 0;
+        session.OnDevice(linkpod::LinkPod::ReaderDevice(1), [&](linkpod::LinkPod& p) {
+            return p.StartFileWrite(0, QStringLiteral("open%1.ncm").arg(i), 1, {}, 10, handle);
+        });
+    }
+    EXPECT_FALSE(cards.DownloadCartridge(Write("Lakes.ncm", 600)));
+    ASSERT_EQ(prompt.Texts().size(), 1);
+    EXPECT_EQ(prompt.Texts()[0], QString::fromUtf8(r.text));
+    EXPECT_FALSE(upload.Pending());
+    EXPECT_EQ(QDir(card.path()).entryList(QDir::Files).size(), *r.existing ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartResults, CardRefusals,
+    ::testing::Values(Refusal{"capacity=100\n", "", 0,
+                              "There is insufficient space for the file on the selected card.\r\n"
+                              "Delete a file and try again, or select a different MMC card."},
+                      Refusal{"maxfiles=0\n", "", 0,
+                              "The selected MMC card already has the maximum number of allowed files.\r\n"
+                              "Delete a file and try again, or select a different MMC card."},
+                      Refusal{"formatted=0\n", "", 0, "Invalid device selected."},
+                      Refusal{"", "", 4, "Too many files open."},
+                      Refusal{"readonly=1\n", "", 0, "Writing to this card is not allowed."},
+                      Refusal{"", "Lakes.ncm", 0,
+                              "A file by this name already exists on the MMC card.\r\n"
+                              "Rename your map or erase the file on the MMC card first."}));
+
+TEST_F(CardReader, ALongNameIsRetriedInItsShortForm) {
+    Open("shortnames=1\n");
+    ASSERT_TRUE(cards.DownloadCartridge(Write("Lake District.at5", 512 * 3 + 1)));
+    ASSERT_TRUE(WaitFor([this] { return !finished.isEmpty() && !cards.Files().isEmpty(); }));
+    EXPECT_TRUE(finished.last());
+    EXPECT_EQ(Read(card.filePath("LAKEDI~1.ncm")), bytes);
+    EXPECT_EQ(cards.Files()[0].text, "LAKEDI~1.ncm 0.01 MB");
+    EXPECT_TRUE(prompt.Texts().isEmpty());
+}
+
+TEST_F(CardReader, NoCardSelectedIsRefused) {
+    Open();
+    cards.SelectDevice(-1);
+    EXPECT_FALSE(cards.DownloadCartridge(Write("Lakes.ncm", 10)));
+    cards.FormatDevice();
+    EXPECT_EQ(prompt.Texts(), QStringList(2, "You must select a valid MMC card first."));
+}
+
+TEST_F(CardReader, ErasingAFileAsksFirst) {
+    Write(card.filePath("Lakes.ncm"), 10);
+    Write(card.filePath("notes.txt"), 10);
+    Open();
+    ASSERT_EQ(cards.Files().size(), 1); // only map files are listed
+    prompt.answers = {ui::Answer::No};
+    cards.EraseFile(0);
+    EXPECT_TRUE(QFile::exists(card.filePath("Lakes.ncm")));
+    cards.EraseFile(0);
+    ASSERT_TRUE(WaitFor([this] { return cards.Files().isEmpty(); }));
+    EXPECT_EQ(prompt.shown.last().title, "Warning");
+    EXPECT_TRUE(QFile::exists(card.filePath("notes.txt")));
+}
+
+TEST_F(CardReader, UserDataGoesToTheCardAndComesBack) {
+    Open();
+    cards.LoadData();
+    ASSERT_TRUE(WaitFor([this] { return userData.size() == 1; }));
+    EXPECT_FALSE(userData[0]);
+    EXPECT_EQ(prompt.Texts().value(0), "User data file not found on the selected MMC card.");
+
+    linkpod::UserWaypoint w;
+    w.index = 4;
+    w.name = QStringLiteral("Camp");
+    pod.Store().waypoints.Put(w);
+    cards.SaveData();
+    ASSERT_TRUE(WaitFor([this] { return userData.size() == 2; }));
+    EXPECT_TRUE(userData[1]);
+    EXPECT_EQ(pod.Store().waypoints.LastIndex(), -1); // the lists are emptied after a save
+    cards.LoadData();
+    ASSERT_TRUE(WaitFor([this] { return userData.size() == 3; }));
+    EXPECT_TRUE(userData[2]);
+    ASSERT_NE(pod.Store().waypoints.Find(4), nullptr);
+    EXPECT_EQ(pod.Store().waypoints.Find(4)->name, "Camp");
+    EXPECT_TRUE(progress.texts.contains("100%"));
+}
