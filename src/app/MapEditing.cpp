@@ -6,11 +6,15 @@
 #include "geo/NumericError.h"
 #include "gpsdata/GPSData.h"
 #include "gpsdata/Prompt.h"
+#include "mapview/StandardPalette.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
 
 #include <QMenu>
+#include <QPainter>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace app {
 
@@ -90,6 +94,7 @@ qint16 MapEditing::EditedRoute() {
     if (!route)
         return -1;
     data_.SetEditingRoute(route->RteIndex());
+    data_.SetEditingRouteLeg(0);
     return route->RteIndex();
 }
 
@@ -112,9 +117,43 @@ void MapEditing::AddRouteWaypoint(QPointF at) {
         waypoint = w->WptIndex();
         Place(MapHitTest::Kind::Waypoint, waypoint, at);
     }
-    const QString refusal = data_.Route(routeIndex)->AddWaypoint(waypoint);
-    if (!refusal.isEmpty())
+    gpsdata::RouteObject* route = data_.Route(routeIndex);
+    // The waypoint goes between the edited leg's ends, and the leg after it
+    // is edited next.
+    const int position = std::clamp(data_.EditingRouteLeg(), 0, route->NumWaypoints());
+    const QString refusal = route->AddWaypoint(waypoint, position);
+    if (!refusal.isEmpty()) {
         prompt_.Message(QStringLiteral("Paste Error"), refusal, ui::Icon::Exclamation);
+        return;
+    }
+    data_.SetEditingRouteLeg(position + 1);
+}
+
+void MapEditing::SetupDropRouteWaypoints() {
+    view_.SetMode(ModeDropRouteWaypoint);
+}
+
+void MapEditing::DrawMovingLine(QPainter& painter) const {
+    const gpsdata::RouteObject* route = data_.Route(data_.EditingRoute());
+    if (view_.Mode() != ModeDropRouteWaypoint || !route)
+        return;
+    const auto pixel = [this](double x, double y) {
+        return QPointF(x * view_.PixelsPerUnitX - view_.PixelLeft, y * view_.PixelsPerUnitY - view_.PixelTop);
+    };
+    // Leg k runs from entry k to entry k + 1, counted from 1.
+    const int leg = data_.EditingRouteLeg();
+    QPolygonF line;
+    if (const gpsdata::WaypointObject* from = route->Waypoint(leg - 1))
+        line << pixel(from->X(), from->Y());
+    line << pixel(pointer_.x(), pointer_.y());
+    if (const gpsdata::WaypointObject* to = route->Waypoint(leg))
+        line << pixel(to->X(), to->Y());
+    if (line.size() < 2)
+        return;
+    painter.save();
+    painter.setPen(QPen(mapview::StandardPalette(view_.RouteLinesColor), 1, Qt::DashLine));
+    painter.drawPolyline(line);
+    painter.restore();
 }
 
 void MapEditing::PickUp(const MapHitTest::Hit& hit, int mode) {
@@ -131,6 +170,8 @@ void MapEditing::Follow(QPointF at) {
         Place(moving_.kind, moving_.index, at);
         return;
     }
+    if (mode == ModeDropRouteWaypoint && data_.Route(data_.EditingRoute()))
+        display_.update(); // the moving line follows
     if (mode != ModeStretch)
         tmrTooltip_.start();
 }
@@ -153,15 +194,39 @@ void MapEditing::ShowToolTip() {
         QToolTip::showText(QCursor::pos(), text, &display_);
 }
 
-void MapEditing::ShowPopup(QPointF at, QPointF pixel) {
-    const MapHitTest::Hit hit = MapHitTest::Find(data_, view_, at);
-    if (hit.kind == MapHitTest::Kind::None)
-        return;
-    const bool waypoint = hit.kind == MapHitTest::Kind::Waypoint;
-    const QString kind = waypoint ? QStringLiteral("Waypoint ") : QStringLiteral("Icon ");
+QMenu* MapEditing::NewPopup(const QString& name) {
     delete popup_;
     popup_ = new QMenu(&display_);
-    popup_->setObjectName(waypoint ? QStringLiteral("mnuPopupWaypoint") : QStringLiteral("mnuPopupIcon"));
+    popup_->setObjectName(name);
+    return popup_;
+}
+
+void MapEditing::ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel) {
+    QAction* insert = NewPopup(QStringLiteral("mnuPopupRoute"))
+                          ->addAction(QStringLiteral("Insert Waypoints Into ") + leg.name);
+    insert->setObjectName(QStringLiteral("mnuPopupInsert"));
+    connect(insert, &QAction::triggered, this, [this, leg] {
+        if (!data_.Route(leg.route))
+            return;
+        data_.SetEditingRoute(leg.route);
+        data_.SetEditingRouteLeg(leg.leg);
+        SetupDropRouteWaypoints();
+        display_.update();
+    });
+    popup_->popup(display_.mapToGlobal(pixel.toPoint()));
+}
+
+void MapEditing::ShowPopup(QPointF at, QPointF pixel) {
+    // Waypoints and icons lie on top of the route lines and come first.
+    const MapHitTest::Hit hit = MapHitTest::Find(data_, view_, at);
+    if (hit.kind == MapHitTest::Kind::None) {
+        if (const MapHitTest::Leg leg = MapHitTest::FindLeg(data_, view_, at); leg.route >= 0)
+            ShowRoutePopup(leg, pixel);
+        return;
+    }
+    const bool waypoint = hit.kind == MapHitTest::Kind::Waypoint;
+    const QString kind = waypoint ? QStringLiteral("Waypoint ") : QStringLiteral("Icon ");
+    NewPopup(waypoint ? QStringLiteral("mnuPopupWaypoint") : QStringLiteral("mnuPopupIcon"));
     // The editors of single objects open from their list windows.
     popup_->addAction(QStringLiteral("Edit ") + kind + hit.text)->setEnabled(false);
     QAction* remove = popup_->addAction(QStringLiteral("Delete ") + kind + hit.text);

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class QMenu;
+class QPainter;
 
 namespace gpsdata {
 class GPSData;
@@ -32,8 +33,10 @@ class MapDisplay;
 // icon while dropping icons); the object then follows the pointer and the
 // next click puts it down. While dropping route waypoints a click on an
 // existing waypoint adds that waypoint, anywhere else a new one; either goes
-// to the end of the route being edited on the map, which the first drop
-// starts. Dropped icons take the data set's default symbol.
+// into the edited leg of the route being edited on the map: its end when the
+// first drop starts the route, or to the leg that the route popup's "Insert Waypoints Into" chose.
+// The leg being added to follows the pointer as a moving line. Dropped icons
+// take the data set's default symbol.
 class MapEditing : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +53,10 @@ public:
     void ShowPopup(QPointF at, QPointF pixel);
     // The tool tip for the object under the pointer, "" for none.
     void ShowToolTip();
+    // Mode 4: clicks add waypoints to the route being edited on the map.
+    void SetupDropRouteWaypoints();
+    // The edited route's leg from its waypoints to the pointer, over the map.
+    void DrawMovingLine(QPainter& painter) const;
 
     QMenu* Popup() const { return popup_; }
 
@@ -61,6 +68,8 @@ private:
     void PutDown(QPointF at);
     void Place(MapHitTest::Kind kind, qint16 index, QPointF at);
     qint16 EditedRoute();
+    QMenu* NewPopup(const QString& name);
+    void ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel);
 
     MapDisplay& display_;
     mapview::WindowObject& view_;

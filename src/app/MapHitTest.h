@@ -29,6 +29,16 @@ public:
 
     static Hit Find(const gpsdata::GPSData& data, const mapview::WindowObject& view, QPointF at,
                     bool waypoints = true, bool icons = true);
+
+    // The route leg nearest to a point, within the same few pixels of the
+    // straight line between its waypoints; leg k (from 1) runs from entry k
+    // to entry k + 1.
+    struct Leg {
+        qint16 route = -1;
+        int leg = 0;
+        QString name;
+    };
+    static Leg FindLeg(const gpsdata::GPSData& data, const mapview::WindowObject& view, QPointF at);
 };
 
 } // namespace app

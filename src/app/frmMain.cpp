@@ -179,8 +179,7 @@ void frmMain::Load() {
     ConnectLink();
     ConnectMapBuild();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    const QString res =
-        masterFolder_.isEmpty() ? QApplication::applicationDirPath() + QStringLiteral("/res") : masterFolder_;
+    const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
     master_.Open(res);
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
@@ -206,6 +205,12 @@ void frmMain::Load() {
         MarkReady();
 }
 
+QString frmMain::DefaultMasterFolder() {
+    // Beside the program in the build tree; with the shared files once installed.
+    const QString beside = QApplication::applicationDirPath() + QStringLiteral("/res");
+    return QFileInfo(beside).isDir() ? beside : InstallFolder() + QStringLiteral("/res");
+}
+
 void frmMain::MarkReady() {
     if (appReady_)
         return;
@@ -213,25 +218,26 @@ void frmMain::MarkReady() {
     emit Ready();
 }
 
+template <class Slot> void frmMain::OnCommand(const char* name, const QObject* context, Slot slot) {
+    connect(commands_->Command(QLatin1String(name)), &QAction::triggered, context, slot);
+}
+
 void frmMain::ConnectCommands() {
-    auto on = [this](const char* name, auto slot) {
-        connect(commands_->Command(QLatin1String(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuFileExit", [this] { close(); });
-    on("mnuHelpContents", [this] { ShowHelp(); });
-    on("mnuHelpUpdate", [this] { StartUnitUpdate(); });
-    on("mnuHelpAbout", [this] {
+    OnCommand("mnuFileExit", this, [this] { close(); });
+    OnCommand("mnuHelpContents", this, [this] { ShowHelp(); });
+    OnCommand("mnuHelpUpdate", this, [this] { StartUnitUpdate(); });
+    OnCommand("mnuHelpAbout", this, [this] {
         prompt_.Message(
             QStringLiteral("About Terrafold"),
             QStringLiteral("Terrafold\nA GPS workstation: GPS data, map borders and custom maps."),
             ui::Icon::Information);
     });
-    on("mnuWindowArrange", [this] { ArrangeWindows(); });
-    on("mnuWindowArrangeIcons", [this] { ArrangeIcons(); });
-    on("mnuWindowCloseAll", [this] { CloseAllLists(); });
-    on("mnuWindowCascade", [this] { area_->cascadeSubWindows(); });
-    on("mnuWindowTileHorizontal", [this] { WindowArranger::Tile(area_, Qt::Vertical); });
-    on("mnuWindowTileVertical", [this] { WindowArranger::Tile(area_, Qt::Horizontal); });
+    OnCommand("mnuWindowArrange", this, [this] { ArrangeWindows(); });
+    OnCommand("mnuWindowArrangeIcons", this, [this] { ArrangeIcons(); });
+    OnCommand("mnuWindowCloseAll", this, [this] { CloseAllLists(); });
+    OnCommand("mnuWindowCascade", this, [this] { area_->cascadeSubWindows(); });
+    OnCommand("mnuWindowTileHorizontal", this, [this] { WindowArranger::Tile(area_, Qt::Vertical); });
+    OnCommand("mnuWindowTileVertical", this, [this] { WindowArranger::Tile(area_, Qt::Horizontal); });
     connect(commands_->Command(QStringLiteral("mnuWindowAutoArrange")), &QAction::toggled, this,
             &frmMain::SetAutoArrange);
     connect(commands_->Command(QStringLiteral("mnuViewToolbar")), &QAction::toggled, commands_->ToolBar(),
@@ -249,13 +255,10 @@ void frmMain::StartUnitUpdate() {
 }
 
 void frmMain::ConnectLink() {
-    auto on = [this](const char* name, auto slot) {
-        connect(commands_->Command(QLatin1String(name)), &QAction::triggered, &connection_, slot);
-    };
-    on("mnuUnitConnect", [this] { connection_.Connect(); });
-    on("mnuUnitDisconnect", [this] { connection_.Disconnect(); });
-    on("mnuUnitCardOpen", [this] { connection_.OpenLPTPort(); });
-    on("mnuUnitCardClose", [this] { connection_.CloseLPTPort(); });
+    OnCommand("mnuUnitConnect", &connection_, [this] { connection_.Connect(); });
+    OnCommand("mnuUnitDisconnect", &connection_, [this] { connection_.Disconnect(); });
+    OnCommand("mnuUnitCardOpen", &connection_, [this] { connection_.OpenLPTPort(); });
+    OnCommand("mnuUnitCardClose", &connection_, [this] { connection_.CloseLPTPort(); });
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
             [this] { state_->ConnectionChanged(); });
     connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {
@@ -268,12 +271,9 @@ void frmMain::ConnectLink() {
 }
 
 void frmMain::ConnectMapBuild() {
-    auto on = [this](const char* name, auto slot) {
-        connect(commands_->Command(QLatin1String(name)), &QAction::triggered, mapBuild_, slot);
-    };
-    on("mnuMapEstimate", [this] { mapBuild_->Estimate(); });
-    on("mnuMapBuild", [this] { mapBuild_->Build(); });
-    on("mnuFileSaveMap", [this] { mapBuild_->SaveBuiltMap(); });
+    OnCommand("mnuMapEstimate", mapBuild_, [this] { mapBuild_->Estimate(); });
+    OnCommand("mnuMapBuild", mapBuild_, [this] { mapBuild_->Build(); });
+    OnCommand("mnuFileSaveMap", mapBuild_, [this] { mapBuild_->SaveBuiltMap(); });
     connect(mapData_.get(), &mapbuild::MapData::CartridgeReady, this, [] { QApplication::beep(); });
     // Borders and the built map decide what can be built and saved.
     auto refresh = [this] { state_->Refresh(); };
@@ -337,27 +337,27 @@ void frmMain::ConnectData() {
     connect(mapData_.get(), &mapbuild::MapData::NameChanged, this, &frmMain::ShowMapCaption);
     connect(layers_, &LayerTreePane::LayerSwitched, this, redraw);
     connect(mouse_, &MapMouse::BordersChanged, mapData_.get(), &mapbuild::MapData::DefinitionChanged);
-    connect(mapFile_.get(), &MapFile::Loaded, this,
-            [this] { SettingsBridge::ApplyView(settings_, *window_); });
+    // A workspace brings its own view: the zoom box and the map follow it.
+    connect(mapFile_.get(), &MapFile::Loaded, this, [this] {
+        SettingsBridge::ApplyView(settings_, *window_);
+        view_->ViewChanged();
+    });
     connect(mapFile_.get(), &MapFile::WorkspaceWritten, undo_.get(), &mapview::UndoStack::ClearUndoStack);
     connect(commands_->Command(QStringLiteral("mnuViewMapLayers")), &QAction::toggled, map_,
             &frmTerrafold::ShowLayers);
 }
 
 void frmMain::ConnectFiles() {
-    auto on = [this](const char* name, auto slot) {
-        connect(commands_->Command(QLatin1String(name)), &QAction::triggered, this, slot);
-    };
-    on("mnuFileNewGPS", [this] { gpsFiles_->NewFile(); });
-    on("mnuFileOpenGPS", [this] { gpsFiles_->Open(); });
-    on("mnuFileSaveGPS", [this] { gpsFiles_->Save(); });
-    on("mnuFileSaveGPSAs", [this] { gpsFiles_->SaveAs(); });
-    on("mnuFileNewBorder", [this] { workspace_->NewFile(); });
-    on("mnuFileOpenBorder", [this] { workspace_->Open(); });
-    on("mnuFileMergeBorder", [this] { workspace_->Merge(); });
-    on("mnuFileSaveBorder", [this] { workspace_->Save(); });
-    on("mnuFileSaveBorderAs", [this] { workspace_->SaveAs(); });
-    on("mnuFileRestoreDefaults", [this] { workspace_->RestoreDefaults(); });
+    OnCommand("mnuFileNewGPS", this, [this] { gpsFiles_->NewFile(); });
+    OnCommand("mnuFileOpenGPS", this, [this] { gpsFiles_->Open(); });
+    OnCommand("mnuFileSaveGPS", this, [this] { gpsFiles_->Save(); });
+    OnCommand("mnuFileSaveGPSAs", this, [this] { gpsFiles_->SaveAs(); });
+    OnCommand("mnuFileNewBorder", this, [this] { workspace_->NewFile(); });
+    OnCommand("mnuFileOpenBorder", this, [this] { workspace_->Open(); });
+    OnCommand("mnuFileMergeBorder", this, [this] { workspace_->Merge(); });
+    OnCommand("mnuFileSaveBorder", this, [this] { workspace_->Save(); });
+    OnCommand("mnuFileSaveBorderAs", this, [this] { workspace_->SaveAs(); });
+    OnCommand("mnuFileRestoreDefaults", this, [this] { workspace_->RestoreDefaults(); });
     connect(gpsFiles_, &GPSFileCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::DefaultsRestored, this, [this] {
@@ -411,8 +411,10 @@ void frmMain::ShowMode() {
     if (QAction* button = commands_->ModeButton(mode))
         button->setChecked(true);
     // Only the route waypoint mode keeps a route under edit on the map.
-    if (mode != ModeDropRouteWaypoint)
+    if (mode != ModeDropRouteWaypoint) {
         gpsData_->SetEditingRoute(-1);
+        gpsData_->SetEditingRouteLeg(0);
+    }
     map_->Display()->update();
 }
 
@@ -421,6 +423,7 @@ void frmMain::DrawMap(QPainter& painter) {
     master_.Draw(painter, *window_);
     carver_.KDraw(painter, 1);
     mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
+    editing_->DrawMovingLine(painter);
     SetMapDrawing(false);
 }
 

@@ -130,6 +130,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Runs `slot` whenever the named menu command or toolbar button is chosen.
+    template <class Slot> void OnCommand(const char* name, const QObject* context, Slot slot);
     void ConnectCommands();
     void ConnectMapModes();
     void ShowMode();
@@ -152,6 +154,7 @@ private:
     void ArrangeIcons();
     void CloseAllLists();
     void MarkReady();
+    static QString DefaultMasterFolder();
     bool QueryUnload();
     void Unload();
 

@@ -149,10 +149,13 @@ void TransferEngine::Start(Kind first) {
         if (range.choice == KindRange::All)
             range = {KindRange::All, 0, last - 1};
     };
-    auto sizeUpload = [this](KindRange& range, void (Connection::*clear)(), int last) {
+    // The unit's list is cleared before All is sent. A callable rather than a
+    // member pointer: GCC 12 miscompiles a member-pointer call through a
+    // captured `this` under the sanitizers.
+    auto sizeUpload = [](KindRange& range, auto clear, int last) {
         if (range.choice != KindRange::All)
             return;
-        (session_.*clear)();
+        clear();
         range = {KindRange::All, 0, last - 1};
     };
     for (KindRange* range :
@@ -169,13 +172,17 @@ void TransferEngine::Start(Kind first) {
         sizeDownload(selection_.icons, clamp(session_.GetLastIcon(i), i));
         sizeDownload(selection_.trails, clamp(session_.GetLastTrail(t), t));
     } else {
-        sizeUpload(selection_.waypoints, &Connection::DeleteAllWaypoints,
-                   everySlot ? data_.MaxNumGPSWaypoints() : data_.CountWaypoints());
-        sizeUpload(selection_.routes, &Connection::DeleteAllRoutes,
-                   everySlot ? data_.MaxNumGPSRoutes() : data_.CountRoutes());
-        sizeUpload(selection_.icons, &Connection::DeleteAllIcons, data_.CountIcons());
-        sizeUpload(selection_.trails, &Connection::DeleteAllTrails,
-                   everySlot ? data_.MaxNumGPSTrails() : data_.CountTrails());
+        sizeUpload(
+            selection_.waypoints, [this] { session_.DeleteAllWaypoints(); },
+            everySlot ? data_.MaxNumGPSWaypoints() : data_.CountWaypoints());
+        sizeUpload(
+            selection_.routes, [this] { session_.DeleteAllRoutes(); },
+            everySlot ? data_.MaxNumGPSRoutes() : data_.CountRoutes());
+        sizeUpload(
+            selection_.icons, [this] { session_.DeleteAllIcons(); }, data_.CountIcons());
+        sizeUpload(
+            selection_.trails, [this] { session_.DeleteAllTrails(); },
+            everySlot ? data_.MaxNumGPSTrails() : data_.CountTrails());
     }
     Begin(first);
 }

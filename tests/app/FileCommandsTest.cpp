@@ -7,7 +7,10 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDropEvent>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -98,6 +101,31 @@ TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloads) {
     main->ExecuteCommands(Path(QStringLiteral("lakes.NMP")));
     EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Lakes"));
+}
+
+TEST_F(FileCommands, EveryDroppedFileIsOpenedInTurn) {
+    const QString data = SavedDataFile(QStringLiteral("trip.nrv"));
+    DrawTriangle();
+    chooser.names.push_back(Path(QStringLiteral("area.nmp")));
+    Click("saveborder");
+    Click("newborder");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(Path(QStringLiteral("missing.nrv"))), QUrl::fromLocalFile(data),
+                  QUrl::fromLocalFile(Path(QStringLiteral("area.nmp")))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    // Sent past the application, which hands drops only to a drag's target.
+    static_cast<QObject*>(main.get())->event(&drop);
+    EXPECT_EQ(main->Data().CountWaypoints(), 1);
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(FileCommands, WorkspaceBringsItsViewIntoTheZoomBox) {
+    Put(QStringLiteral("view.nmp"),
+        "Version 6.0\r\nMidX -10340191 \r\nMidY  5729083 \r\nZoomRange  300 \r\n");
+    main->ExecuteCommands(Path(QStringLiteral("view.nmp")));
+    EXPECT_EQ(main->findChild<QComboBox*>(QStringLiteral("cboZoomRange"))->currentText(),
+              QStringLiteral("300.0"));
 }
 
 TEST_F(FileCommands, CloseWithAChangedMapCancelledThenAnsweredNo) {

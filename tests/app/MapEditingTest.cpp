@@ -1,9 +1,11 @@
 #include "app/MapEditing.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
+#include "mapview/StandardPalette.h"
 
 #include "MapWindowFixture.h"
 
+#include <QImage>
 #include <QMenu>
 #include <QTimer>
 
@@ -84,6 +86,49 @@ TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteOnTheMap) {
 
     Click("center");
     EXPECT_EQ(Data().EditingRoute(), -1);
+}
+
+TEST_F(MapEditingTest, RoutePopupInsertsWaypointsIntoTheLegUnderThePointer) {
+    Click("droprtewpt");
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(300, 100));
+    Click("center");
+    ClickMap(QPoint(200, 102), Qt::RightButton);
+    auto* popup = main->findChild<QMenu*>(QStringLiteral("mnuPopupRoute"));
+    ASSERT_NE(popup, nullptr);
+    const gpsdata::RouteObject* route = Data().Routes().At(0);
+    ASSERT_EQ(popup->actions().size(), 1);
+    EXPECT_EQ(popup->actions()[0]->text(), QStringLiteral("Insert Waypoints Into ") + route->RteName());
+    popup->actions()[0]->trigger();
+    EXPECT_EQ(View().Mode(), 4);
+    ClickMap(QPoint(180, 200));
+    ClickMap(QPoint(220, 200));
+    ASSERT_EQ(route->NumWaypoints(), 4);
+    const QPoint expected[] = {{100, 100}, {180, 200}, {220, 200}, {300, 100}};
+    for (int i = 0; i < 4; ++i)
+        ExpectNear(QPoint(route->Waypoint(i)->X(), route->Waypoint(i)->Y()), Internal(expected[i]));
+}
+
+TEST_F(MapEditingTest, LegBeingAddedFollowsThePointerUntilTheModeEnds) {
+    const QColor colour = mapview::StandardPalette(View().RouteLinesColor);
+    // Whether the line shows near the middle between the waypoint and the pointer.
+    const auto lineAt = [&](QPoint mid) {
+        const QImage image = display->grab().toImage();
+        for (int dx = -3; dx <= 3; ++dx)
+            for (int dy = -3; dy <= 3; ++dy)
+                if (image.pixelColor(mid + QPoint(dx, dy)) == colour)
+                    return true;
+        return false;
+    };
+    Click("droprtewpt");
+    ClickMap(QPoint(100, 100));
+    Move(QPoint(300, 250));
+    EXPECT_TRUE(lineAt(QPoint(200, 175)));
+    Move(QPoint(100, 300));
+    EXPECT_TRUE(lineAt(QPoint(100, 200)));
+    EXPECT_FALSE(lineAt(QPoint(200, 175)));
+    Click("center");
+    EXPECT_FALSE(lineAt(QPoint(100, 200)));
 }
 
 TEST_F(MapEditingTest, DroppedIconTakesTheDefaultSymbolAndMovesLikeAWaypoint) {

@@ -7,6 +7,9 @@
 
 #include <functional>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace linkpod_testing {
 
 // The event loop the link needs; one for the whole test binary.
@@ -39,6 +42,9 @@ public:
         process_.setProgram(QStringLiteral(TF_BINARY_DIR "/bin/terrafold-unit"));
         process_.setArguments(args);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The unit dies with the test: a test aborted by a sanitizer must not
+        // leave a unit holding CTest's output pipe open until the timeout.
+        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         process_.start();
         if (process_.waitForStarted(30000))
             WaitFor([this] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; },
