@@ -3,6 +3,7 @@
 // One include and one table row per command.
 #include "BordersCommand.h"
 #include "BuildMapCommand.h"
+#include "CardReaderCommand.h"
 #include "ConvertCommand.h"
 #include "EstimateCommand.h"
 #include "ExportPositionsCommand.h"
@@ -12,6 +13,7 @@
 #include "MapInfoCommand.h"
 #include "PositionCommand.h"
 #include "RouteToBorderCommand.h"
+#include "SendMapCommand.h"
 
 namespace cli {
 
@@ -29,6 +31,8 @@ constexpr CliCommand Commands[] = {
     MapInfoCommand,
     BordersCommand,
     RouteToBorderCommand,
+    SendMapCommand,
+    CardReaderCommand,
 };
 
 } // namespace
