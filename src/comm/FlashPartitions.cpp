@@ -28,8 +28,10 @@ void FlashPartitions::OnCount(int count) {
     map_.DeleteFlashSections();
     lines_.clear();
     notNormal_ = false;
+    counted_ = std::clamp(count, 0, 65535);
+    reported_ = 0;
     emit LinesChanged();
-    for (int i = 0; i < std::clamp(count, 0, 65535); ++i)
+    for (int i = 0; i < counted_; ++i)
         session_.GetFlashSectionStatus(quint16(i));
     session_.GetProductInformation();
     session_.GetProductName();
@@ -38,6 +40,7 @@ void FlashPartitions::OnCount(int count) {
 void FlashPartitions::OnStatus(quint16 partition, quint16 inUse, quint16 status, quint32 size,
                                quint32 startAddress, quint32 programmed, const QString& dataName,
                                quint32 dataKind) {
+    ++reported_;
     if (notNormal_)
         return;
     if (status & NotNormalMode) {

@@ -28,6 +28,8 @@ public:
     void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
 
     const QStringList& Lines() const { return lines_; }
+    // Every partition the unit counted has reported its status.
+    bool Listed() const { return counted_ >= 0 && reported_ >= counted_; }
     // The selection check: empty when the built map fits from the first
     // selected row on, the refusal (also shown) otherwise.
     QString lstFlashSections_Click(const QList<int>& selectedRows);
@@ -56,6 +58,8 @@ private:
     ui::Prompt* prompt_ = nullptr;
     QStringList lines_;
     bool notNormal_ = false; // the unit said it is not in normal operation mode
+    int counted_ = -1;       // partitions of the last count, -1 before one
+    int reported_ = 0;
 };
 
 } // namespace comm

@@ -1,5 +1,7 @@
 #include "linkpod/SerialTransport.h"
 
+#include <poll.h>
+
 namespace linkpod {
 
 SerialTransport::SerialTransport(QObject* parent) : LinkTransport(parent) {
@@ -61,15 +63,26 @@ void SerialTransport::Write(const QByteArray& bytes) {
         port_.write(bytes);
 }
 
+bool SerialTransport::HungUp() const {
+    pollfd fd{int(port_.handle()), POLLIN, 0};
+    return ::poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR | POLLNVAL));
+}
+
 void SerialTransport::OnError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || !port_.isOpen())
         return;
-    if (error == QSerialPort::ResourceError || error == QSerialPort::PermissionError ||
-        error == QSerialPort::DeviceNotFoundError) {
-        const QString reason = port_.errorString();
-        port_.close();
-        emit Lost(reason);
-    }
+    // A read or write error is only lost when the device hung up: a read
+    // that ends at the device's end is reported as a read error, with
+    // whatever errno was left, and would leave the link waiting for replies
+    // that cannot come.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::PermissionError ||
+                      error == QSerialPort::DeviceNotFoundError ||
+                      ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && HungUp());
+    if (!gone)
+        return;
+    const QString reason = port_.errorString();
+    port_.close();
+    emit Lost(reason);
 }
 
 } // namespace linkpod

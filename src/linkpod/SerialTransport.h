@@ -24,6 +24,7 @@ public:
 
 private:
     void OnError(QSerialPort::SerialPortError error);
+    bool HungUp() const;
 
     QSerialPort port_;
     QString error_;

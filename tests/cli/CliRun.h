@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 // One run of the built terrafold-cli.
@@ -16,8 +17,10 @@ struct CliRun {
     QString Text() const { return QString::fromUtf8(out); }
 };
 
-inline CliRun RunCli(const QStringList& arguments) {
+inline CliRun RunCli(const QStringList& arguments,
+                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TF_BINARY_DIR "/bin/terrafold-cli"), arguments);
     process.waitForFinished(-1);
     CliRun run;

@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include "../comm/MapFileFixture.h"
 #include "../linkpod/UnitProcess.h"
 
 #include "files/DataSetFiles.h"
@@ -11,10 +12,9 @@
 
 namespace {
 
-class UnitCommands : public ::testing::Test {
+class UnitCommands : public ::testing::Test, public comm_testing::MapFileFixture {
 protected:
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-    QTemporaryDir dir;
 };
 
 TEST_F(UnitCommands, UploadedKindsComeBackByDownloadFromAUnitAtAnotherRate) {
@@ -58,6 +58,57 @@ TEST_F(UnitCommands, APortThatDoesNotOpenGivesTheSessionsMessageAndNoFile) {
 TEST_F(UnitCommands, UnknownKindsAreAUsageError) {
     EXPECT_EQ(RunCli({"download", "--port", "x", "--kinds", "waypoints,maps", "-o", Path("o.nrv")}).exitCode,
               2);
+}
+
+TEST_F(UnitCommands, SendMapProgramsTheUnitsPartitionsOrWritesOntoItsCard) {
+    const QString map = Write("Lakes.ncm", 512 * 5 + 1);
+    {
+        linkpod_testing::UnitProcess dezav({"--dezav", "--partitions", "3", "--partition-size", "4096",
+                                            "--flash-file", Path("programmed.bin"), "--rate", "115200"});
+        const CliRun run = RunCli({"send-map", map, "--port", dezav.Path()});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("Transferring Map 100%"));
+        EXPECT_EQ(Read(Path("programmed.bin")), bytes);
+    }
+    QTemporaryDir card;
+    linkpod_testing::UnitProcess unit({"--card", card.path(), "--rate", "115200"});
+    const CliRun run = RunCli({"send-map", map, "--port", unit.Path(), "--card", "1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(Read(QDir(card.path()).filePath("Lakes.ncm")), bytes);
+    // The same name again is refused with the card's message.
+    const CliRun again = RunCli({"send-map", map, "--port", unit.Path()});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains("A file by this name already exists on the MMC card."))
+        << again.err.toStdString();
+}
+
+TEST_F(UnitCommands, TheCardReaderWritesListsKeepsUserDataAndFormats) {
+    QTemporaryDir card;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TERRAFOLD_LPT1", card.path());
+    auto reader = [&](QStringList words) {
+        return RunCli(QStringList{"card-reader", "--port", "1"} + words, env);
+    };
+
+    const CliRun written = reader({"write", Write("Hills.ncm", 1500)});
+    ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+    EXPECT_TRUE(reader({"list"}).Text().contains("Hills.ncm"));
+
+    gpsdata::GPSData data;
+    data.AddWaypoint(3, 10, 20, 0, QStringLiteral("Ford"), 2, 40000, 0);
+    ASSERT_TRUE(files::DataSetFiles::Save(data, Path("mine.usr")));
+    const CliRun saved = reader({"save-data", Path("mine.usr")});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    const CliRun loaded = reader({"load-data", "-o", Path("back.usr")});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    gpsdata::GPSData back;
+    ASSERT_TRUE(files::DataSetFiles::Open(back, Path("back.usr")));
+    ASSERT_TRUE(back.Waypoint(3));
+    EXPECT_EQ(back.Waypoint(3)->WptName(), QStringLiteral("Ford"));
+
+    ASSERT_EQ(reader({"format"}).exitCode, 0);
+    EXPECT_FALSE(reader({"list"}).Text().contains("Hills.ncm"));
+    EXPECT_EQ(RunCli({"card-reader", "--port", "3", "list"}, env).exitCode, 2);
 }
 
 } // namespace

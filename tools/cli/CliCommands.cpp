@@ -3,6 +3,7 @@
 // One include and one table row per command.
 #include "BordersCommand.h"
 #include "BuildMapCommand.h"
+#include "CardReaderCommand.h"
 #include "ConvertCommand.h"
 #include "DownloadCommand.h"
 #include "EstimateCommand.h"
@@ -13,6 +14,7 @@
 #include "MapInfoCommand.h"
 #include "PositionCommand.h"
 #include "RouteToBorderCommand.h"
+#include "SendMapCommand.h"
 #include "UploadCommand.h"
 
 namespace cli {
@@ -22,7 +24,7 @@ namespace {
 constexpr CliCommand Commands[] = {
     PositionCommand,        InfoCommand,     ListCommand,     ConvertCommand, ImportPositionsCommand,
     ExportPositionsCommand, EstimateCommand, BuildMapCommand, MapInfoCommand, BordersCommand,
-    RouteToBorderCommand,   DownloadCommand, UploadCommand,
+    RouteToBorderCommand,   DownloadCommand, UploadCommand,   SendMapCommand, CardReaderCommand,
 };
 
 } // namespace

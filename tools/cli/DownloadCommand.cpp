@@ -12,10 +12,10 @@ int RunDownload(const QStringList& list, QTextStream&, QTextStream& err) {
         throw UsageError("give --port DEV and -o FILE");
     const comm::TransferSelection kinds =
         UnitTransfer::Kinds(options.Has("--kinds") ? options.Value("--kinds") : UnitTransfer::AllKinds);
-    const int baud = options.Has("--baud") ? UnitTransfer::Baud(options.Value("--baud")) : 115200;
+    const int baud = UnitSession::Baud(options.Value("--baud"));
     DataSetSession session;
-    UnitTransfer unit(session.Data(), err, "download");
-    if (!unit.Connect(options.Value("--port"), baud) || !unit.Download(kinds))
+    UnitSession unit(session.Data(), err, "download");
+    if (!unit.Connect(options.Value("--port"), baud) || !UnitTransfer(unit, session.Data()).Download(kinds))
         return ExitFailure;
     return session.Save(options.Value("-o"), err, "download") ? ExitOk : ExitFailure;
 }

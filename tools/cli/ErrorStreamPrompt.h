@@ -6,21 +6,19 @@
 
 namespace cli {
 
-// Message boxes become lines on the error stream; questions are declined.
+// Message boxes become lines on the error stream. Questions get the answer the
+// command chose for them; a retry is never taken, so nothing loops unattended.
 class ErrorStreamPrompt : public ui::Prompt {
 public:
-    ErrorStreamPrompt(QTextStream& err, const char* command) : err_(err), command_(command) {}
-    ui::Answer Ask(const QString& title, const QString& text, ui::Buttons, ui::Icon) override {
-        err_ << "terrafold-cli " << command_ << ": " << title << ": "
-             << QString(text).replace("\r\n", " ").trimmed() << Qt::endl;
-        ++shown_;
-        return ui::Answer::Cancel;
-    }
+    ErrorStreamPrompt(QTextStream& err, const char* command, ui::Answer questions = ui::Answer::Cancel)
+        : err_(err), command_(command), questions_(questions) {}
+    ui::Answer Ask(const QString& title, const QString& text, ui::Buttons buttons, ui::Icon) override;
     int Shown() const { return shown_; }
 
 private:
     QTextStream& err_;
     const char* command_;
+    ui::Answer questions_;
     int shown_ = 0;
 };
 

@@ -13,7 +13,7 @@ int RunUpload(const QStringList& list, QTextStream&, QTextStream& err) {
         throw UsageError("give --port DEV");
     const comm::TransferSelection kinds =
         UnitTransfer::Kinds(options.Has("--kinds") ? options.Value("--kinds") : UnitTransfer::AllKinds);
-    const int baud = options.Has("--baud") ? UnitTransfer::Baud(options.Value("--baud")) : 115200;
+    const int baud = UnitSession::Baud(options.Value("--baud"));
     DataSetSession session;
     if (!session.Open(arguments.Files()[0], err, "upload"))
         return ExitFailure;
@@ -22,8 +22,10 @@ int RunUpload(const QStringList& list, QTextStream&, QTextStream& err) {
         err << "terrafold-cli upload: " << arguments.Files()[0] << " did not load completely; nothing sent\n";
         return ExitFailure;
     }
-    UnitTransfer unit(session.Data(), err, "upload");
-    return unit.Connect(options.Value("--port"), baud) && unit.Upload(kinds) ? ExitOk : ExitFailure;
+    UnitSession unit(session.Data(), err, "upload");
+    return unit.Connect(options.Value("--port"), baud) && UnitTransfer(unit, session.Data()).Upload(kinds)
+               ? ExitOk
+               : ExitFailure;
 }
 
 } // namespace cli
