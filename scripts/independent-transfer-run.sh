@@ -56,7 +56,7 @@ cmp -s first.json "$(cli list sent.nrv --json >sent.json && echo sent.json)" ||
 echo "== edit: a waypoint renamed and moved, one more waypoint, through GPX"
 cli convert first.nrv first.gpx
 sed -e 's|<name>Gjendesheim</name>|<name>Gjende Bu</name>|' \
-    -e 's|lat="61.5044\([0-9]*\)" lon="8.8133\([0-9]*\)"\(><name>Gjende\)|lat="61.49500" lon="8.73000"\3|' \
+    -e 's|<wpt lat="61.504[0-9]*" lon="8.8133[0-9]*">|<wpt lat="61.49500" lon="8.73000">|' \
     -e 's|</gpx>|<wpt lat="61.45000" lon="8.90000"><name>MEMURUBU</name></wpt></gpx>|' \
     first.gpx >edited.gpx
 cli convert edited.gpx edited.nrv

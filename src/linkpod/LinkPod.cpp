@@ -516,7 +516,7 @@ void LinkPod::OnFrame(Command request, const Frame& frame) {
         return emit LinkStatus(unitDevice_, 22, static_cast<int>(limits_.symbols.size()), 0);
     case Command::Memory:
         memory_ = codec::GetMemoryStatus(in);
-        return;
+        return emit MemoryStatusRead();
     case Command::CardDevice: {
         const std::uint16_t device = in.U16();
         if (in.Ok() && device != 0 && device != unitDevice_)

@@ -140,6 +140,9 @@ signals:
     void FLNewDeviceReady(std::uint16_t device, int flag);
     void TrailRouteReady(int routeIndex, int waypointCount);
     void LinkError(std::uint16_t code);
+    // The unit told how far its lists reach (ReadLastIndex); asked once it
+    // is found, and answered after its identification may have finished.
+    void MemoryStatusRead();
 
     void UserDataProgress(int percent);
     void UserDataLoaded(int result);

@@ -14,6 +14,7 @@ namespace {
 
 class UnitCommands : public ::testing::Test, public comm_testing::MapFileFixture {
 protected:
+    UnitCommands() { linkpod_testing::EnsureApp(); } // user data files are written through the control
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 };
 
@@ -37,8 +38,9 @@ TEST_F(UnitCommands, UploadedKindsComeBackByDownloadFromAUnitAtAnotherRate) {
     const CliRun down = RunCli({"download", "--port", unit.Path(), "-o", Path("out.nrv")});
     ASSERT_EQ(down.exitCode, 0) << down.err.toStdString();
     EXPECT_TRUE(down.err.contains("Download complete"));
-    gpsdata::GPSData back;
+    gpsdata::GPSData back(TF_SOURCE_DIR "/share");
     ASSERT_TRUE(files::DataSetFiles::Open(back, Path("out.nrv")));
+    EXPECT_EQ(back.ProductID(), 100);
     EXPECT_EQ(back.Waypoints().Keys(), (QList<qint16>{0, 4}));
     EXPECT_EQ(back.Waypoint(4)->WptName(), QStringLiteral("Camp"));
     EXPECT_EQ(back.Route(1)->Waypoints(), (QList<qint16>{0, 4}));

@@ -90,10 +90,11 @@ bool Run(UnitSession& unit, const ReaderArguments& a, QTextStream& out, QTextStr
         return true;
     }
     if (a.action == u"write") {
-        if (!cards.DownloadCartridge(a.rest[0]) || !unit.WaitForUpload(DataSeconds))
-            return false;
+        // The card lists its files again as the written file closes.
         bool listed = false;
         QObject::connect(&cards, &comm::CardOperations::FilesChanged, [&] { listed = true; });
+        if (!cards.DownloadCartridge(a.rest[0]) || !unit.WaitForUpload(DataSeconds))
+            return false;
         UnitSession::WaitFor([&] { return listed; }, ReaderSeconds);
         List(cards, out);
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SettingsLoader.h"
 #include "gpsdata/GPSData.h"
 
 #include <QStringList>
@@ -7,8 +8,8 @@
 
 namespace cli {
 
-// A data set for one command, with every FileError and Warning it raises
-// kept in order.
+// A data set for one command, with the installed product table, and every
+// FileError and Warning it raises kept in order.
 class DataSetSession {
 public:
     DataSetSession();
@@ -26,7 +27,7 @@ public:
     void PrintMessages(QTextStream& err, const char* command) const;
 
 private:
-    gpsdata::GPSData data_;
+    gpsdata::GPSData data_{app::SettingsLoader::InstalledDataFolder()};
     QStringList messages_;
     bool complete_ = false;
 };

@@ -28,21 +28,21 @@ bool ToPartitions(UnitSession& unit, const QString& path, int partition) {
         return false;
     unit.map.SetFileName(path);
     unit.map.SetCartridgeFileName(path);
-    if (!unit.partitions.DownloadCartridge({partition - 1}) || !unit.WaitForUpload(UploadSeconds))
-        return false;
     // The unit lists its partitions afresh once the map is in.
     bool recounted = false;
     QObject::connect(&unit.session, &comm::Connection::NumFlashSections, [&] { recounted = true; });
+    if (!unit.partitions.DownloadCartridge({partition - 1}) || !unit.WaitForUpload(UploadSeconds))
+        return false;
     return UnitSession::WaitFor([&] { return recounted && unit.partitions.Listed(); }, CardSeconds);
 }
 
 bool ToCard(UnitSession& unit, const QString& path, int card) {
     UnitSession::WaitFor([&] { return unit.cards.Devices().size() >= card; }, CardSeconds);
     unit.cards.SelectDevice(card - 1);
-    if (!unit.cards.DownloadCartridge(path) || !unit.WaitForUpload(UploadSeconds))
-        return false;
     bool listed = false;
     QObject::connect(&unit.cards, &comm::CardOperations::FilesChanged, [&] { listed = true; });
+    if (!unit.cards.DownloadCartridge(path) || !unit.WaitForUpload(UploadSeconds))
+        return false;
     return UnitSession::WaitFor([&] { return listed; }, CardSeconds);
 }
 

@@ -37,13 +37,18 @@ bool UnitSession::Connect(const QString& device, int baud) {
     session.SetComPort(1);
     session.SetAutoSelectComPort(false);
     session.SetBaudRate(baud);
-    bool named = false;
+    // Ready once the unit told its name and how far its lists reach, as a
+    // transfer is sized from them at once.
+    bool named = false, sized = false;
     const auto name = QObject::connect(&session, &comm::Connection::ProductName, [&named] { named = true; });
+    const auto size = QObject::connect(&pod, &linkpod::LinkPod::MemoryStatusRead, [&sized] { sized = true; });
     const int shownBefore = prompt.Shown();
     // A failed attempt or identification has said so through the prompt.
     const bool answered =
-        session.Connect() && WaitFor([&] { return named || prompt.Shown() > shownBefore; }, ConnectSeconds);
+        session.Connect() &&
+        WaitFor([&] { return (named && sized) || prompt.Shown() > shownBefore; }, ConnectSeconds);
     QObject::disconnect(name);
+    QObject::disconnect(size);
     if (!answered && prompt.Shown() == shownBefore)
         err << "terrafold-cli " << command << ": no unit answered on " << device << Qt::endl;
     return named && (session.Connected() || session.ConnectionIsLurch());
