@@ -13,6 +13,8 @@ namespace linkpod {
 namespace {
 
 constexpr int TrailPacket = 512;
+// Slots asked for in one item request; the unit sends as many as fit a packet.
+constexpr int ReadAheadSlots = 64;
 
 QByteArray Index(int index) {
     return PayloadWriter().U16(static_cast<std::uint16_t>(index)).Data();
@@ -57,6 +59,10 @@ bool LinkPod::ToUnit() const {
 }
 
 void LinkPod::Ask(Command kind, const QByteArray& payload, Command reply) {
+    // Anything but reading may change the unit's slots: what was read ahead
+    // is no longer known to be theirs.
+    if (kind != Command::GetWaypoint && kind != Command::GetRoute && kind != Command::GetIcon)
+        readAhead_.clear();
     unit_->Request(kind, unitDevice_, payload, reply);
 }
 
@@ -210,7 +216,7 @@ void LinkPod::RequestMemoryStatus() {
 
 void LinkPod::ReadWaypoint(int index) {
     if (ToUnit())
-        return Ask(Command::GetWaypoint, Index(index), Command::Waypoint);
+        return ReadItem(Command::GetWaypoint, Command::Waypoint, index, memory_.lastWaypoint);
     const UserWaypoint* w = store_.waypoints.Find(static_cast<std::uint16_t>(index));
     UserWaypoint copy = w ? *w : UserWaypoint{};
     copy.index = static_cast<std::uint16_t>(index);
@@ -219,7 +225,7 @@ void LinkPod::ReadWaypoint(int index) {
 
 void LinkPod::ReadRoute(int index) {
     if (ToUnit())
-        return Ask(Command::GetRoute, Index(index), Command::Route);
+        return ReadItem(Command::GetRoute, Command::Route, index, memory_.lastRoute);
     const UserRoute* r = store_.routes.Find(static_cast<std::uint16_t>(index));
     UserRoute copy = r ? *r : UserRoute{};
     copy.index = static_cast<std::uint16_t>(index);
@@ -228,7 +234,7 @@ void LinkPod::ReadRoute(int index) {
 
 void LinkPod::ReadIcon(int index) {
     if (ToUnit())
-        return Ask(Command::GetIcon, Index(index), Command::Icon);
+        return ReadItem(Command::GetIcon, Command::Icon, index, memory_.iconCount - 1);
     const UserIcon* i = store_.icons.Find(static_cast<std::uint16_t>(index));
     const UserIcon copy = i ? *i : UserIcon{};
     Later([this, index = i ? index : -1, copy] { emit Icon(index, copy); });
@@ -523,23 +529,10 @@ void LinkPod::OnFrame(Command request, const Frame& frame) {
             cards_.SetUnitCardDevice(device);
         return;
     }
-    case Command::Waypoint: {
-        const bool inUse = in.U8() != 0;
-        const UserWaypoint w = codec::GetWaypoint(in);
-        return emit Waypoint(w.index, inUse && in.Ok(), w);
-    }
-    case Command::Route: {
-        const bool inUse = in.U8() != 0;
-        UserRoute r = codec::GetRoute(in);
-        if (!inUse)
-            r = UserRoute{r.index, {}, {}};
-        return emit Route(r.index, r);
-    }
-    case Command::Icon: {
-        const bool inUse = in.U8() != 0;
-        const UserIcon i = codec::GetIcon(in);
-        return emit Icon(inUse && in.Ok() ? i.index : -1, i);
-    }
+    case Command::Waypoint:
+    case Command::Route:
+    case Command::Icon:
+        return OnItems(static_cast<Command>(frame.kind), frame.payload);
     case Command::IconCount:
         memory_.iconCount = in.U16();
         return emit NumIcons(memory_.iconCount);
@@ -596,6 +589,57 @@ void LinkPod::OnRouteFromTrail(PayloadReader& in) {
         store_.waypoints.Put(w);
     store_.routes.Put(route);
     emit TrailRouteReady(route.index, static_cast<int>(route.waypoints.size()));
+}
+
+// An item reply holds the slot asked for and, read ahead, the slots after
+// it: the first is reported, the others are kept for the requests to come.
+void LinkPod::OnItems(Command kind, const QByteArray& payload) {
+    PayloadReader in(payload);
+    bool first = true;
+    do {
+        const qsizetype start = payload.size() - in.Remaining();
+        const std::uint16_t index = OnItem(kind, in, first);
+        if (!first && in.Ok())
+            readAhead_[{kind, index}] = payload.mid(start, payload.size() - in.Remaining() - start);
+        first = false;
+    } while (in.Ok() && !in.AtEnd());
+}
+
+std::uint16_t LinkPod::OnItem(Command kind, PayloadReader& in, bool report) {
+    const bool inUse = in.U8() != 0;
+    if (kind == Command::Waypoint) {
+        const UserWaypoint w = codec::GetWaypoint(in);
+        if (report)
+            emit Waypoint(w.index, inUse && in.Ok(), w);
+        return w.index;
+    }
+    if (kind == Command::Route) {
+        UserRoute r = codec::GetRoute(in);
+        if (!inUse)
+            r = UserRoute{r.index, {}, {}};
+        if (report)
+            emit Route(r.index, r);
+        return r.index;
+    }
+    const UserIcon i = codec::GetIcon(in);
+    if (report)
+        emit Icon(inUse && in.Ok() ? i.index : -1, i);
+    return i.index;
+}
+
+// Reads slot `index` and, when the unit holds more after it, up to
+// ReadAheadSlots of them in the same reply; a slot read ahead is reported
+// from what was kept.
+void LinkPod::ReadItem(Command request, Command reply, int index, int lastInUse) {
+    const auto kept = readAhead_.find({reply, static_cast<std::uint16_t>(index)});
+    if (kept != readAhead_.end())
+        return Later([this, reply, bytes = kept->second] {
+            PayloadReader in(bytes);
+            OnItem(reply, in, true);
+        });
+    const int count = std::clamp(lastInUse - index + 1, 1, ReadAheadSlots);
+    Ask(request, PayloadWriter().U16(static_cast<std::uint16_t>(index)).U8(std::uint8_t(count)).Data(),
+        reply);
 }
 
 void LinkPod::OnResult(Command request, PayloadReader& in) {

@@ -176,6 +176,9 @@ private:
     void OnGone(UnitLink* link);
     void OnFrame(Command request, const Frame& frame);
     void OnResult(Command request, PayloadReader& in);
+    void OnItems(Command kind, const QByteArray& payload);
+    std::uint16_t OnItem(Command kind, PayloadReader& in, bool report);
+    void ReadItem(Command request, Command reply, int index, int lastInUse);
     void OnTrailPoints(PayloadReader& in);
     void OnRouteFromTrail(PayloadReader& in);
     void OnTimedOut(Command request);
@@ -193,6 +196,7 @@ private:
     ProductInfo product_;
     UnitLimits limits_;
     MemoryStatus memory_;
+    std::map<std::pair<Command, std::uint16_t>, QByteArray> readAhead_; // item replies by kind and slot
     UserDataStore store_;
     StoreCapacity capacity_;
     UsrFileJob fileJob_;

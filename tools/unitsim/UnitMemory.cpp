@@ -1,5 +1,6 @@
 #include "UnitMemory.h"
 
+#include "linkpod/Frame.h"
 #include "linkpod/PayloadWriter.h"
 #include "linkpod/RecordCodec.h"
 #include "linkpod/TrailSimplifier.h"
@@ -31,13 +32,23 @@ Reply UnitMemory::Result(Command request, std::uint16_t code, std::uint32_t valu
     return {Command::Result, w.Data()};
 }
 
-template <typename Map> Reply UnitMemory::Get(Command reply, const Map& items, std::uint16_t index) const {
+// Slot `index` and, when asked for more, the slots after it: as many of them
+// as fit one packet.
+template <typename Map> Reply UnitMemory::Get(Command reply, const Map& items, PayloadReader& in) const {
+    const std::uint16_t first = in.U16();
+    const int count = in.AtEnd() ? 1 : std::max<int>(in.U8(), 1);
     PayloadWriter w;
-    const auto it = items.find(index);
-    w.U8(it != items.end() ? 1 : 0);
-    typename Map::mapped_type empty{};
-    empty.index = index;
-    codec::Put(w, it != items.end() ? it->second : empty);
+    for (int index = first; index < first + count && index <= 0xFFFF; ++index) {
+        PayloadWriter item;
+        const auto it = items.find(static_cast<std::uint16_t>(index));
+        item.U8(it != items.end() ? 1 : 0);
+        typename Map::mapped_type empty{};
+        empty.index = static_cast<std::uint16_t>(index);
+        codec::Put(item, it != items.end() ? it->second : empty);
+        if (index > first && w.Data().size() + item.Data().size() > framing::MaxPayload)
+            break;
+        w.Raw(item.Data());
+    }
     return {reply, w.Data()};
 }
 
@@ -51,7 +62,7 @@ int UnitMemory::FreeSlot(int max, auto const& items) const {
 std::optional<Reply> UnitMemory::Handle(Command kind, PayloadReader& in) {
     switch (kind) {
     case Command::GetWaypoint:
-        return Get(Command::Waypoint, waypoints_, in.U16());
+        return Get(Command::Waypoint, waypoints_, in);
     case Command::PutWaypoint:
         return PutWaypoint(in);
     case Command::EraseWaypoint: {
@@ -62,11 +73,11 @@ std::optional<Reply> UnitMemory::Handle(Command kind, PayloadReader& in) {
         return Result(kind, result::Ok, index);
     }
     case Command::GetRoute:
-        return Get(Command::Route, routes_, in.U16());
+        return Get(Command::Route, routes_, in);
     case Command::PutRoute:
         return PutRoute(in);
     case Command::GetIcon:
-        return Get(Command::Icon, icons_, in.U16());
+        return Get(Command::Icon, icons_, in);
     case Command::PutIcon:
         return PutIcon(in);
     case Command::GetIconCount:

@@ -36,7 +36,8 @@ private:
     Reply PutTrailPoints(linkpod::PayloadReader& in);
     Reply Clear(linkpod::PayloadReader& in);
     Reply MakeRoute(linkpod::PayloadReader& in);
-    template <typename Map> Reply Get(linkpod::Command reply, const Map& items, std::uint16_t index) const;
+    template <typename Map>
+    Reply Get(linkpod::Command reply, const Map& items, linkpod::PayloadReader& in) const;
     int FreeSlot(int max, auto const& items) const;
 
     linkpod::UnitLimits limits_;
