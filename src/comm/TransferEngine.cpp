@@ -91,6 +91,10 @@ TransferEngine::TransferEngine(Connection& session, gpsdata::GPSData& data, QObj
         Next();
     });
     connect(&session_, &Connection::LurchError, this, &TransferEngine::OnLurchError);
+    connect(&session_.Pod(), &linkpod::LinkPod::MemoryStatusRead, this, [this] {
+        if (confirming_)
+            End(true);
+    });
     connect(&session_, &Connection::DeviceRemoved, this, [this] {
         if (Busy())
             OnLurchError(linkpod::LinkPod::ConnectionLost);
@@ -211,6 +215,12 @@ void TransferEngine::DeleteRange(Kind kind) {
 }
 
 void TransferEngine::Begin(Kind kind) {
+    if (kind == Idle && !downloading_ && !confirming_ && !session_.LPTPortOpen()) {
+        // The unit takes item writes in batches: the upload is complete once
+        // the reply to a request asked after the last of them came.
+        confirming_ = true;
+        return session_.Pod().RequestMemoryStatus();
+    }
     kind_ = kind;
     if (kind == Idle)
         return End(true);
@@ -265,6 +275,7 @@ void TransferEngine::End(bool complete) {
     kind_ = Idle;
     awaiting_ = 0;
     cardPending_ = false;
+    confirming_ = false;
     if (complete)
         Status(downloading_ ? QStringLiteral("Download complete") : QStringLiteral("Upload complete"));
     if (progress_)

@@ -114,6 +114,7 @@ private:
     std::optional<DataSetSnapshot> before_;
     TransferUserData card_;
     bool cardPending_ = false; // the card's user data file is being read or written
+    bool confirming_ = false;  // the last upload step waits for the unit to confirm the writes
 };
 
 } // namespace comm

@@ -15,6 +15,10 @@ namespace {
 constexpr int TrailPacket = 512;
 // Slots asked for in one item request; the unit sends as many as fit a packet.
 constexpr int ReadAheadSlots = 64;
+// Records of one write batch, and the pause in writing that sends a batch
+// before it is full.
+constexpr int WriteBatchBytes = 4096;
+constexpr int WritePauseMs = 20;
 
 QByteArray Index(int index) {
     return PayloadWriter().U16(static_cast<std::uint16_t>(index)).Data();
@@ -33,10 +37,14 @@ LinkPod::LinkPod(QObject* parent)
       cards_(
           &store_,
           [this](Command kind, std::uint16_t device, const QByteArray& payload, Command reply) {
+              FlushWrites();
               if (unit_)
                   unit_->Request(kind, device, payload, reply);
           },
           this) {
+    flushTimer_.setSingleShot(true);
+    flushTimer_.setInterval(WritePauseMs);
+    connect(&flushTimer_, &QTimer::timeout, this, &LinkPod::FlushWrites);
     connect(&fileJob_, &UsrFileJob::Progress, this, &LinkPod::UserDataProgress);
     connect(&fileJob_, &UsrFileJob::LoadEnded, this, &LinkPod::UserDataLoaded);
     connect(&fileJob_, &UsrFileJob::SaveEnded, this, &LinkPod::UserDataSaved);
@@ -59,11 +67,36 @@ bool LinkPod::ToUnit() const {
 }
 
 void LinkPod::Ask(Command kind, const QByteArray& payload, Command reply) {
+    FlushWrites();
     // Anything but reading may change the unit's slots: what was read ahead
     // is no longer known to be theirs.
     if (kind != Command::GetWaypoint && kind != Command::GetRoute && kind != Command::GetIcon)
         readAhead_.clear();
     unit_->Request(kind, unitDevice_, payload, reply);
+}
+
+// Item writes to the unit go out in batches: each is reported sent at once
+// and joins the records of its kind waiting to go, which leave when the batch
+// is full, when the writes pause or before any other request. A batch the
+// unit refuses raises the link error of its kind; anything asked after the
+// writes is answered after them, so its reply confirms them.
+void LinkPod::WriteBehind(Command kind, const QByteArray& record, std::function<void()> sent) {
+    if (pendingKind_ != kind || pendingWrite_.size() + record.size() > WriteBatchBytes)
+        FlushWrites();
+    readAhead_.clear();
+    pendingKind_ = kind;
+    pendingWrite_ += record;
+    flushTimer_.start();
+    Later(std::move(sent));
+}
+
+void LinkPod::FlushWrites() {
+    flushTimer_.stop();
+    if (pendingWrite_.isEmpty())
+        return;
+    const QByteArray batch = std::exchange(pendingWrite_, {});
+    if (unit_)
+        unit_->Request(pendingKind_, unitDevice_, batch, Command::Result);
 }
 
 void LinkPod::Later(std::function<void()> event) {
@@ -131,6 +164,8 @@ void LinkPod::OnAnswered(UnitLink* link, std::uint16_t device, LinkType type) {
     unitDevice_ = device;
     unitType_ = type;
     memory_ = {};
+    readAhead_.clear();
+    pendingWrite_.clear();
     if (type == LinkType::Dezav) {
         emit LurchUnitFound();
         Ask(Command::GetFlashCount, {}, Command::FlashCount);
@@ -272,7 +307,8 @@ int LinkPod::ReadLastIndex(ListKind kind) const {
 
 void LinkPod::WriteWaypoint(const UserWaypoint& waypoint) {
     if (ToUnit())
-        return Ask(Command::PutWaypoint, Encoded(waypoint), Command::Result);
+        return WriteBehind(Command::PutWaypoint, Encoded(waypoint),
+                           [this, index = waypoint.index] { emit WaypointSent(index); });
     store_.waypoints.Put(waypoint);
     Later([this, index = waypoint.index] { emit WaypointSent(index); });
 }
@@ -286,7 +322,8 @@ void LinkPod::EraseWaypoint(int index) {
 
 void LinkPod::WriteRoute(const UserRoute& route) {
     if (ToUnit())
-        return Ask(Command::PutRoute, Encoded(route), Command::Result);
+        return WriteBehind(Command::PutRoute, Encoded(route),
+                           [this, index = route.index] { emit RouteSent(index); });
     if (route.name.isEmpty() && route.waypoints.isEmpty())
         store_.routes.Erase(route.index);
     else
@@ -296,7 +333,8 @@ void LinkPod::WriteRoute(const UserRoute& route) {
 
 void LinkPod::WriteIcon(const UserIcon& icon) {
     if (ToUnit())
-        return Ask(Command::PutIcon, Encoded(icon), Command::Result);
+        return WriteBehind(Command::PutIcon, Encoded(icon),
+                           [this, index = icon.index] { emit IconSent(index); });
     store_.icons.Put(icon);
     Later([this, index = icon.index] { emit IconSent(index); });
 }
@@ -656,13 +694,8 @@ void LinkPod::OnResult(Command request, PayloadReader& in) {
     }
     const int index = static_cast<int>(value);
     switch (request) {
-    case Command::PutWaypoint:
     case Command::EraseWaypoint:
         return emit WaypointSent(index);
-    case Command::PutRoute:
-        return emit RouteSent(index);
-    case Command::PutIcon:
-        return emit IconSent(index);
     case Command::PutIconCount:
         return emit NumIconsSent();
     case Command::PutTrailPoints:

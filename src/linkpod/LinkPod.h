@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QTimer>
 
 #include <map>
 
@@ -179,6 +180,8 @@ private:
     void OnItems(Command kind, const QByteArray& payload);
     std::uint16_t OnItem(Command kind, PayloadReader& in, bool report);
     void ReadItem(Command request, Command reply, int index, int lastInUse);
+    void WriteBehind(Command kind, const QByteArray& record, std::function<void()> sent);
+    void FlushWrites();
     void OnTrailPoints(PayloadReader& in);
     void OnRouteFromTrail(PayloadReader& in);
     void OnTimedOut(Command request);
@@ -197,6 +200,9 @@ private:
     UnitLimits limits_;
     MemoryStatus memory_;
     std::map<std::pair<Command, std::uint16_t>, QByteArray> readAhead_; // item replies by kind and slot
+    Command pendingKind_ = Command::PutWaypoint;
+    QByteArray pendingWrite_; // item records waiting to go to the unit
+    QTimer flushTimer_;
     UserDataStore store_;
     StoreCapacity capacity_;
     UsrFileJob fileJob_;

@@ -81,14 +81,29 @@ protected:
 TEST_F(LinkItems, AWaypointWrittenIsReadBackWithEveryField) {
     pod.WriteWaypoint(Wpt(7, QStringLiteral("Gipfel")));
     ASSERT_TRUE(WaitFor([this] { return sent.contains(7); }));
-    EXPECT_EQ(pod.ReadLastIndex(ListKind::Waypoints), 7);
     pod.ReadWaypoint(7);
     pod.ReadWaypoint(8);
     ASSERT_TRUE(WaitFor([this] { return waypoints.size() == 2; }));
+    EXPECT_EQ(pod.ReadLastIndex(ListKind::Waypoints), 7);
     EXPECT_TRUE(waypoints[0].inUse);
     EXPECT_EQ(waypoints[0].w, Wpt(7, QStringLiteral("Gipfel")));
     EXPECT_FALSE(waypoints[1].inUse);
     EXPECT_EQ(waypoints[1].index, 8);
+}
+
+TEST_F(LinkItems, SlotsReadAheadAreForgottenOnceTheUnitIsWritten) {
+    for (int i = 0; i < 4; ++i)
+        pod.WriteWaypoint(Wpt(i, QStringLiteral("Old%1").arg(i)));
+    pod.RequestMemoryStatus(); // the slots after the first are read ahead from here on
+    ASSERT_TRUE(WaitFor([this] { return pod.ReadLastIndex(ListKind::Waypoints) == 3; }));
+    pod.ReadWaypoint(0);
+    ASSERT_TRUE(WaitFor([this] { return waypoints.size() == 1; }));
+    pod.WriteWaypoint(Wpt(2, QStringLiteral("New2")));
+    pod.ReadWaypoint(1);
+    pod.ReadWaypoint(2);
+    ASSERT_TRUE(WaitFor([this] { return waypoints.size() == 3; }));
+    EXPECT_EQ(waypoints[1].w.name, QStringLiteral("Old1"));
+    EXPECT_EQ(waypoints[2].w.name, QStringLiteral("New2"));
 }
 
 TEST_F(LinkItems, ErasingAWaypointEmptiesItsSlot) {
@@ -170,10 +185,20 @@ TEST_F(LinkItems, TheUnitMakesARouteFromATrailIntoTheStore) {
     EXPECT_EQ(pod.Store().waypoints.Find(r->waypoints.back())->x, 39900);
 }
 
-TEST_F(LinkItems, ASlotBeyondTheUnitsMaximumIsRefused) {
+TEST_F(LinkItems, WritesGoInBatchesAndARefusedRecordEndsItsBatchWithALinkError) {
+    // Each write is taken at once; the unit's answer to the batch follows.
+    for (int i = 0; i < 300; ++i)
+        pod.WriteWaypoint(Wpt(i, QStringLiteral("W%1").arg(i)));
     pod.WriteWaypoint(Wpt(500, QStringLiteral("Too far")));
+    pod.WriteWaypoint(Wpt(301, QStringLiteral("After")));
     ASSERT_TRUE(WaitFor([this] { return errors.contains(LinkPod::Refused); }));
-    EXPECT_TRUE(sent.isEmpty());
+    EXPECT_EQ(sent.size(), 302);
+    pod.ReadWaypoint(299);
+    pod.ReadWaypoint(301);
+    ASSERT_TRUE(WaitFor([this] { return waypoints.size() == 2; }));
+    EXPECT_EQ(waypoints[0].w, Wpt(299, QStringLiteral("W299")));
+    EXPECT_FALSE(waypoints[1].inUse); // the refusal ended its batch
+    EXPECT_EQ(pod.ReadLastIndex(ListKind::Waypoints), 299);
 }
 
 TEST_F(LinkItems, TheUpdateRequestsIdentifyTheUnitAgain) {

@@ -64,7 +64,7 @@ std::optional<Reply> UnitMemory::Handle(Command kind, PayloadReader& in) {
     case Command::GetWaypoint:
         return Get(Command::Waypoint, waypoints_, in);
     case Command::PutWaypoint:
-        return PutWaypoint(in);
+        return PutEach(&UnitMemory::PutWaypoint, in);
     case Command::EraseWaypoint: {
         const std::uint16_t index = in.U16();
         if (index >= limits_.maxWaypoints)
@@ -75,11 +75,11 @@ std::optional<Reply> UnitMemory::Handle(Command kind, PayloadReader& in) {
     case Command::GetRoute:
         return Get(Command::Route, routes_, in);
     case Command::PutRoute:
-        return PutRoute(in);
+        return PutEach(&UnitMemory::PutRoute, in);
     case Command::GetIcon:
         return Get(Command::Icon, icons_, in);
     case Command::PutIcon:
-        return PutIcon(in);
+        return PutEach(&UnitMemory::PutIcon, in);
     case Command::GetIconCount:
         return Reply{Command::IconCount, PayloadWriter().U16(iconCount_).Data()};
     case Command::PutIconCount: {
@@ -120,6 +120,20 @@ std::optional<Reply> UnitMemory::Handle(Command kind, PayloadReader& in) {
     default:
         return std::nullopt;
     }
+}
+
+// A write request holds one or more records, stored in order; the first one
+// refused ends it with its result.
+Reply UnitMemory::PutEach(Reply (UnitMemory::*put)(PayloadReader&), PayloadReader& in) {
+    Reply reply = (this->*put)(in);
+    while (!in.AtEnd()) {
+        PayloadReader result(reply.payload);
+        result.U8();
+        if (result.U16() != result::Ok)
+            break;
+        reply = (this->*put)(in);
+    }
+    return reply;
 }
 
 Reply UnitMemory::PutWaypoint(PayloadReader& in) {

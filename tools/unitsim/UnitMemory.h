@@ -28,6 +28,7 @@ public:
     Reply Result(linkpod::Command request, std::uint16_t code, std::uint32_t value = 0) const;
 
 private:
+    Reply PutEach(Reply (UnitMemory::*put)(linkpod::PayloadReader&), linkpod::PayloadReader& in);
     Reply PutWaypoint(linkpod::PayloadReader& in);
     Reply PutRoute(linkpod::PayloadReader& in);
     Reply PutIcon(linkpod::PayloadReader& in);
