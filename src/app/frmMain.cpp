@@ -5,7 +5,6 @@
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
 #include "app/GPSFileCommands.h"
-#include "app/InstallFolder.h"
 #include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
 #include "app/MapBuildCommands.h"
@@ -65,7 +64,7 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
     : QMainWindow(parent), instance_(instance), area_(new QMdiArea(this)),
       engine_(std::make_unique<CarverEngine>(carver_)),
       window_(std::make_unique<mapview::WindowObject>(*engine_)), ownPrompt_(this), prompt_(ownPrompt_),
-      ownChooser_(this), gpsData_(std::make_unique<gpsdata::GPSData>(InstallFolder())),
+      ownChooser_(this), gpsData_(std::make_unique<gpsdata::GPSData>(SettingsLoader::InstalledDataFolder())),
       mapData_(std::make_unique<mapbuild::MapData>(carver_)), categories_(master_.Control()),
       undo_(std::make_unique<mapview::UndoStack>(*gpsData_)),
       mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
@@ -134,7 +133,7 @@ void frmMain::Load() {
     mapData_->SetProgress(busy_.get());
     window_->MakeUsedList = [this] { return mapData_->MakeUsedList(); };
     loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
-                                               InstallFolder(), dataFolder_);
+                                               SettingsLoader::InstalledDataFolder(), dataFolder_);
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
     workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
@@ -208,7 +207,7 @@ void frmMain::Load() {
 QString frmMain::DefaultMasterFolder() {
     // Beside the program in the build tree; with the shared files once installed.
     const QString beside = QApplication::applicationDirPath() + QStringLiteral("/res");
-    return QFileInfo(beside).isDir() ? beside : InstallFolder() + QStringLiteral("/res");
+    return QFileInfo(beside).isDir() ? beside : SettingsLoader::InstalledDataFolder() + QStringLiteral("/res");
 }
 
 void frmMain::MarkReady() {
@@ -492,7 +491,7 @@ void frmMain::OpenRecentFile(int i) {
 }
 
 void frmMain::ShowHelp() {
-    const QString message = HelpLauncher::Open(HelpLauncher::HelpFile(InstallFolder()), helpOpener_);
+    const QString message = HelpLauncher::Open(HelpLauncher::HelpFile(SettingsLoader::InstalledDataFolder()), helpOpener_);
     if (!message.isEmpty())
         prompt_.Message(QStringLiteral("Help"), message, ui::Icon::Exclamation);
 }

@@ -1,30 +1,15 @@
 #include "mapview/UndoObject.h"
 
-#include <memory>
+#include "gpsdata/CollectionCopy.h"
 
 namespace mapview {
 
-namespace {
-
-template <typename T>
-gpsdata::OrderedMap<T> CopyOf(gpsdata::GPSData& data, const gpsdata::OrderedMap<T>& source) {
-    gpsdata::OrderedMap<T> copy;
-    for (const auto& entry : source) {
-        auto object = std::make_shared<T>(data);
-        object->Copy(*entry.object);
-        copy.Insert(entry.key, std::move(object));
-    }
-    return copy;
-}
-
-} // namespace
-
 void UndoObject::SetMapOperation(bool value) {
     mapOperation_ = value;
-    trails_ = CopyOf(data_, data_.Trails());
-    icons_ = CopyOf(data_, data_.Icons());
-    waypoints_ = CopyOf(data_, data_.Waypoints());
-    routes_ = CopyOf(data_, data_.Routes());
+    trails_ = gpsdata::CollectionCopy(data_, data_.Trails());
+    icons_ = gpsdata::CollectionCopy(data_, data_.Icons());
+    waypoints_ = gpsdata::CollectionCopy(data_, data_.Waypoints());
+    routes_ = gpsdata::CollectionCopy(data_, data_.Routes());
     editingRouteLeg_ = data_.EditingRouteLeg();
     limits_ = {data_.MaxNumGPSWaypoints(),      data_.MaxNumGPSRoutes(),      data_.MaxNumGPSTrails(),
                data_.MaxNumGPSIcons(),          data_.MaxNumGPSIconSymbols(), data_.MaxNumGPSWptsPerRoute(),
@@ -45,10 +30,10 @@ void UndoObject::Undo() const {
     data_.SetMaxNumGPSWptsPerRoute(limits_[5]);
     data_.SetMaxNumGPSRouteWaypoints(limits_[6]);
     data_.SetMaxNumGPSTrailDeltas(limits_[7]);
-    data_.SetIcons(CopyOf(data_, icons_));
-    data_.SetWaypoints(CopyOf(data_, waypoints_));
-    data_.SetRoutes(CopyOf(data_, routes_));
-    data_.SetTrails(CopyOf(data_, trails_));
+    data_.SetIcons(gpsdata::CollectionCopy(data_, icons_));
+    data_.SetWaypoints(gpsdata::CollectionCopy(data_, waypoints_));
+    data_.SetRoutes(gpsdata::CollectionCopy(data_, routes_));
+    data_.SetTrails(gpsdata::CollectionCopy(data_, trails_));
 }
 
 } // namespace mapview
