@@ -31,14 +31,18 @@ QString CategoryMapping::Read(const QString& path, int depth) {
 }
 
 QString CategoryMapping::AddRule(const QStringList& words) {
-    const bool asLine = words.size() == 6 && words[5] == u"line";
-    if (words.size() != 5 && !asLine)
-        return QStringLiteral("expected \"rule LAYER FIELD VALUE CATEGORY [line]\"");
+    Rule::Shape shape = Rule::AsIs;
+    if (words.size() == 6 && words[5] == u"line")
+        shape = Rule::Outline;
+    else if (words.size() == 6 && words[5] == u"rings")
+        shape = Rule::Rings;
+    else if (words.size() != 5)
+        return QStringLiteral("expected \"rule LAYER FIELD VALUE CATEGORY [line|rings]\"");
     bool ok = false;
     const int category = words[4].toInt(&ok);
     if (!ok || !library_.Find(category))
         return QStringLiteral("map category %1 is not listed by a \"minor\" line above").arg(words[4]);
-    rules_.push_back({words[1], words[2], words[3], category, asLine});
+    rules_.push_back({words[1], words[2], words[3], category, shape});
     return {};
 }
 

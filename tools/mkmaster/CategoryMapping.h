@@ -10,18 +10,21 @@
 // The category-mapping file of terrafold-mkmaster: the category tree (the
 // "major" and "minor" lines of the definition library) and rules that say
 // which source features become which map category:
-//   rule LAYER FIELD VALUE CATEGORY [line]
+//   rule LAYER FIELD VALUE CATEGORY [line|rings]
 // LAYER, FIELD and VALUE may be "*" for any; the first matching rule wins.
-// "line" keeps only the outlines of areas. "include FILE" reads another
-// mapping file (relative to this one) in place.
+// "line" keeps only the outlines of areas. "rings" joins the line pieces the
+// rule takes, over the whole layer, into the areas they enclose: sources that
+// cut large shorelines into tiles give them back whole. "include FILE" reads
+// another mapping file (relative to this one) in place.
 class CategoryMapping {
 public:
     struct Rule {
         QString layer;
         QString field;
         QString value;
+        enum Shape { AsIs, Outline, Rings };
         int category = 0;
-        bool asLine = false;
+        Shape shape = AsIs;
     };
 
     QString Read(const QString& path, int depth = 0);

@@ -6,6 +6,7 @@
 #include <ogrsf_frmts.h>
 
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -57,6 +58,7 @@ void OgrImporter::ImportLayer(OGRLayer& layer) {
     InternalGeometry project(layer.GetSpatialRef());
     GIntBig done = 0;
     std::size_t before = out_.Count();
+    std::map<int, OGRMultiLineString> pieces; // per "rings" rule, by its category
     layer.ResetReading();
     for (auto& feature : layer) {
         ++done;
@@ -70,13 +72,36 @@ void OgrImporter::ImportLayer(OGRLayer& layer) {
             if (!Matches(rule, name, *feature))
                 continue;
             std::unique_ptr<OGRGeometry> g(project.ToInternal(*geometry));
-            if (g)
-                Emit(*g, rule.category, rule.asLine);
+            if (g && rule.shape == CategoryMapping::Rule::Rings)
+                Collect(*g, pieces[rule.category]);
+            else if (g)
+                Emit(*g, rule.category, rule.shape == CategoryMapping::Rule::Outline);
             break;
         }
     }
+    for (auto& [category, lines] : pieces) {
+        // Pieces that close no ring (cut at the edge of the world) are left out.
+        std::unique_ptr<OGRGeometry> areas(lines.Polygonize());
+        if (areas)
+            Emit(*areas, category, false);
+    }
     std::fprintf(stderr, "\r  %s: %lld source features, %zu map features\n", name.toUtf8().constData(),
                  static_cast<long long>(done), out_.Count() - before);
+}
+
+void OgrImporter::Collect(const OGRGeometry& geometry, OGRMultiLineString& into) {
+    switch (wkbFlatten(geometry.getGeometryType())) {
+    case wkbLineString:
+        into.addGeometry(&geometry);
+        return;
+    case wkbMultiLineString:
+    case wkbGeometryCollection:
+        for (const OGRGeometry* part : *geometry.toGeometryCollection())
+            Collect(*part, into);
+        return;
+    default:
+        return; // points and areas close no ring of pieces
+    }
 }
 
 void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine) {

@@ -9,6 +9,7 @@
 
 class OGRGeometry;
 class OGRLayer;
+class OGRMultiLineString;
 
 // Reads the features of a GDAL/OGR source, takes those the category mapping
 // names, reprojects them to internal units and adds them to a master map
@@ -26,6 +27,7 @@ public:
 private:
     void ImportLayer(OGRLayer& layer);
     void Emit(OGRGeometry& geometry, int category, bool asLine);
+    static void Collect(const OGRGeometry& geometry, OGRMultiLineString& into);
 
     const CategoryMapping& mapping_;
     mastermap::At5Writer& out_;
