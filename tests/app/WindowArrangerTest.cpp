@@ -1,4 +1,10 @@
 #include "app/WindowArranger.h"
+#include "app/ProgramSettings.h"
+#include "app/SettingsBridge.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -47,4 +53,18 @@ TEST(ArrangeWindows, LayoutSettingsSizeTheStripAndColumn) {
     EXPECT_EQ(plan[2].width(), 300);
     EXPECT_EQ(plan[1].height(), 400);
     ExpectNoOverlapInside(plan);
+}
+
+TEST(WindowPlacement, ASavedPlaceLargerOrElsewhereThanTheScreenIsBroughtOntoIt) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ProgramSettings s;
+    // Twice the screen, from a larger or more scaled display, partly off it.
+    s.formLeft = float(screen.width() * 15);
+    s.formTop = -600;
+    s.formWidth = float(screen.width() * 30);
+    s.formHeight = float(screen.height() * 30);
+    QWidget window;
+    SettingsBridge::ApplyPlacement(s, window);
+    EXPECT_TRUE(screen.contains(window.geometry())) << window.geometry().x() << "," << window.geometry().y();
+    EXPECT_EQ(window.geometry().size(), screen.size());
 }
