@@ -32,8 +32,9 @@ QString SettingsLoader::UserDataFolder() {
 QString SettingsLoader::InstalledDataFolder() {
     const QDir bin(QCoreApplication::applicationDirPath());
     for (const QString& candidate :
-         {bin.filePath("../share/terrafold"), bin.filePath("../../share"), QStringLiteral(TF_DATA_DIR_INSTALLED),
-          QStringLiteral("/usr/local/share/terrafold"), QStringLiteral("/usr/share/terrafold")})
+         {bin.filePath("../share/terrafold"), bin.filePath("../../share"),
+          QStringLiteral(TF_DATA_DIR_INSTALLED), QStringLiteral("/usr/local/share/terrafold"),
+          QStringLiteral("/usr/share/terrafold")})
         if (QFileInfo::exists(QDir(candidate).filePath("default.ini")))
             return QDir::cleanPath(candidate);
     return bin.filePath("../share/terrafold");

@@ -207,7 +207,8 @@ void frmMain::Load() {
 QString frmMain::DefaultMasterFolder() {
     // Beside the program in the build tree; with the shared files once installed.
     const QString beside = QApplication::applicationDirPath() + QStringLiteral("/res");
-    return QFileInfo(beside).isDir() ? beside : SettingsLoader::InstalledDataFolder() + QStringLiteral("/res");
+    return QFileInfo(beside).isDir() ? beside
+                                     : SettingsLoader::InstalledDataFolder() + QStringLiteral("/res");
 }
 
 void frmMain::MarkReady() {
@@ -491,7 +492,8 @@ void frmMain::OpenRecentFile(int i) {
 }
 
 void frmMain::ShowHelp() {
-    const QString message = HelpLauncher::Open(HelpLauncher::HelpFile(SettingsLoader::InstalledDataFolder()), helpOpener_);
+    const QString message =
+        HelpLauncher::Open(HelpLauncher::HelpFile(SettingsLoader::InstalledDataFolder()), helpOpener_);
     if (!message.isEmpty())
         prompt_.Message(QStringLiteral("Help"), message, ui::Icon::Exclamation);
 }

@@ -7,27 +7,23 @@
 
 using namespace geo;
 
-TEST(Coordinates, EquatorIsAHairSouth)
-{
+TEST(Coordinates, EquatorIsAHairSouth) {
     EXPECT_EQ(LatitudeToY(0), 0);
     EXPECT_LT(YToLatitude(0), 0.0);
     EXPECT_NEAR(YToLatitude(0), -1.175e-8, 1e-10);
 }
 
-TEST(Coordinates, LongitudeReadBackIsNotWrapped)
-{
+TEST(Coordinates, LongitudeReadBackIsNotWrapped) {
     const double back = XToLongitude(LongitudeToX(180));
     EXPECT_GT(back, 180.0);
     EXPECT_NEAR(back, 180.000002, 1e-6);
 }
 
-TEST(Coordinates, LatitudeLosesTheFractionOfAUnit)
-{
+TEST(Coordinates, LatitudeLosesTheFractionOfAUnit) {
     EXPECT_NEAR(YToLatitude(LatitudeToY(45)), 44.999997575, 1e-9);
 }
 
-TEST(Coordinates, PolesAreFiniteAndAsymmetric)
-{
+TEST(Coordinates, PolesAreFiniteAndAsymmetric) {
     const std::int32_t north = LatitudeToY(90);
     const std::int32_t south = LatitudeToY(-90);
     EXPECT_GT(north, 0);
@@ -35,22 +31,19 @@ TEST(Coordinates, PolesAreFiniteAndAsymmetric)
     EXPECT_NE(north, -south);
 }
 
-TEST(Coordinates, BeyondThePoleIsANumericError)
-{
+TEST(Coordinates, BeyondThePoleIsANumericError) {
     EXPECT_THROW(LatitudeToY(90.5), NumericError);
     EXPECT_THROW(LatitudeToY(-91), NumericError);
 }
 
-TEST(Coordinates, HalfWayRoundsToEven)
-{
+TEST(Coordinates, HalfWayRoundsToEven) {
     EXPECT_EQ(RoundToInt32(2.5), 2);
     EXPECT_EQ(RoundToInt32(3.5), 4);
     EXPECT_EQ(RoundToInt32(-2.5), -2);
     EXPECT_EQ(RoundToInt32(-0.5), 0);
 }
 
-TEST(Coordinates, OutOfRangeIsANumericError)
-{
+TEST(Coordinates, OutOfRangeIsANumericError) {
     EXPECT_THROW(RoundToInt32(3e9), NumericError);
     EXPECT_THROW(LongitudeToX(1e300), NumericError);
     EXPECT_THROW(RoundToInt32(std::nan("")), NumericError);

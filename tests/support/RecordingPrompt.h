@@ -21,8 +21,7 @@ public:
         ui::Icon icon;
     };
 
-    ui::Answer Ask(const QString& title, const QString& text, ui::Buttons buttons, ui::Icon icon) override
-    {
+    ui::Answer Ask(const QString& title, const QString& text, ui::Buttons buttons, ui::Icon icon) override {
         shown.append({title, text, buttons, icon});
         if (buttons == ui::Buttons::Ok)
             return ui::Answer::Ok;
@@ -33,8 +32,7 @@ public:
         return a;
     }
 
-    QStringList Texts() const
-    {
+    QStringList Texts() const {
         QStringList out;
         for (const auto& s : shown)
             out << s.text;
