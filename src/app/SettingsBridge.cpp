@@ -87,18 +87,18 @@ void SettingsBridge::CollectData(const gpsdata::GPSData& data, ProgramSettings& 
 
 void SettingsBridge::ApplyPlacement(const ProgramSettings& s, QWidget& window) {
     QRect bounds(ToPixels(s.formLeft), ToPixels(s.formTop), ToPixels(s.formWidth), ToPixels(s.formHeight));
-    bounds.setSize(bounds.size().expandedTo(window.minimumSize()));
     // A screen that is gone since the last run must not hide the window, and
     // a smaller (or more scaled) one must not cut it off.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        bounds.setSize(bounds.size().boundedTo(available.size()).expandedTo(window.minimumSize()));
-        if (!available.contains(bounds)) {
-            bounds.moveRight(std::min(bounds.right(), available.right()));
-            bounds.moveBottom(std::min(bounds.bottom(), available.bottom()));
-            bounds.moveLeft(std::max(bounds.left(), available.left()));
-            bounds.moveTop(std::max(bounds.top(), available.top()));
-        }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    if (screen)
+        bounds.setSize(bounds.size().boundedTo(available.size()));
+    bounds.setSize(bounds.size().expandedTo(window.minimumSize()));
+    if (screen && !available.contains(bounds)) {
+        bounds.moveRight(std::min(bounds.right(), available.right()));
+        bounds.moveBottom(std::min(bounds.bottom(), available.bottom()));
+        bounds.moveLeft(std::max(bounds.left(), available.left()));
+        bounds.moveTop(std::max(bounds.top(), available.top()));
     }
     window.setGeometry(bounds);
     if (s.formState == Maximised)

@@ -1,5 +1,7 @@
 #include "comm/PortChoice.h"
 
+#include <algorithm>
+
 namespace comm {
 
 quint16 PortChoice::ComPort() const {
@@ -12,12 +14,12 @@ qint32 PortChoice::BaudRate() const {
 }
 
 void PortChoice::SetBaudRate(qint32 rate) {
-    for (int i = 1; i < int(Rates.size()); ++i) {
-        if (Rates[i] == rate) {
-            rateIndex_ = i;
-            return;
-        }
-    }
+    if (Choosable(rate))
+        rateIndex_ = int(std::find(Rates.begin(), Rates.end(), rate) - Rates.begin());
+}
+
+bool PortChoice::Choosable(qint32 rate) {
+    return std::find(Rates.begin() + 1, Rates.end(), rate) != Rates.end();
 }
 
 qint32 PortChoice::NextBaudRate() const {

@@ -27,6 +27,7 @@ public:
     qint32 BaudRate() const;
     // Only 2400..115200 can be chosen; 1200 and unknown rates keep the current one.
     void SetBaudRate(qint32 rate);
+    static bool Choosable(qint32 rate);
     // The rate the scan tries after the current one; the scan never goes back
     // below 4800 because the units do not talk slower than that.
     qint32 NextBaudRate() const;

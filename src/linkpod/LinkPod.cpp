@@ -80,14 +80,13 @@ void LinkPod::Ask(Command kind, const QByteArray& payload, Command reply) {
 // is full, when the writes pause or before any other request. A batch the
 // unit refuses raises the link error of its kind; anything asked after the
 // writes is answered after them, so its reply confirms them.
-void LinkPod::WriteBehind(Command kind, const QByteArray& record, std::function<void()> sent) {
+void LinkPod::WriteBehind(Command kind, const QByteArray& record) {
     if (pendingKind_ != kind || pendingWrite_.size() + record.size() > WriteBatchBytes)
         FlushWrites();
     readAhead_.clear();
     pendingKind_ = kind;
     pendingWrite_ += record;
     flushTimer_.start();
-    Later(std::move(sent));
 }
 
 void LinkPod::FlushWrites() {
@@ -307,9 +306,9 @@ int LinkPod::ReadLastIndex(ListKind kind) const {
 
 void LinkPod::WriteWaypoint(const UserWaypoint& waypoint) {
     if (ToUnit())
-        return WriteBehind(Command::PutWaypoint, Encoded(waypoint),
-                           [this, index = waypoint.index] { emit WaypointSent(index); });
-    store_.waypoints.Put(waypoint);
+        WriteBehind(Command::PutWaypoint, Encoded(waypoint));
+    else
+        store_.waypoints.Put(waypoint);
     Later([this, index = waypoint.index] { emit WaypointSent(index); });
 }
 
@@ -322,9 +321,8 @@ void LinkPod::EraseWaypoint(int index) {
 
 void LinkPod::WriteRoute(const UserRoute& route) {
     if (ToUnit())
-        return WriteBehind(Command::PutRoute, Encoded(route),
-                           [this, index = route.index] { emit RouteSent(index); });
-    if (route.name.isEmpty() && route.waypoints.isEmpty())
+        WriteBehind(Command::PutRoute, Encoded(route));
+    else if (route.name.isEmpty() && route.waypoints.isEmpty())
         store_.routes.Erase(route.index);
     else
         store_.routes.Put(route);
@@ -333,9 +331,9 @@ void LinkPod::WriteRoute(const UserRoute& route) {
 
 void LinkPod::WriteIcon(const UserIcon& icon) {
     if (ToUnit())
-        return WriteBehind(Command::PutIcon, Encoded(icon),
-                           [this, index = icon.index] { emit IconSent(index); });
-    store_.icons.Put(icon);
+        WriteBehind(Command::PutIcon, Encoded(icon));
+    else
+        store_.icons.Put(icon);
     Later([this, index = icon.index] { emit IconSent(index); });
 }
 

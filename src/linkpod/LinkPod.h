@@ -180,7 +180,7 @@ private:
     void OnItems(Command kind, const QByteArray& payload);
     std::uint16_t OnItem(Command kind, PayloadReader& in, bool report);
     void ReadItem(Command request, Command reply, int index, int lastInUse);
-    void WriteBehind(Command kind, const QByteArray& record, std::function<void()> sent);
+    void WriteBehind(Command kind, const QByteArray& record);
     void FlushWrites();
     void OnTrailPoints(PayloadReader& in);
     void OnRouteFromTrail(PayloadReader& in);

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 
 #include "comm/LurchErrorReaction.h"
+#include "comm/PortChoice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -73,12 +74,15 @@ bool UnitSession::WaitForUpload(int seconds) {
 int UnitSession::Baud(const QString& text) {
     if (text.isEmpty())
         return UsualBaud;
-    static const QList<int> rates{2400, 4800, 9600, 19200, 38400, 57600, 115200};
     bool ok = false;
     const int rate = text.toInt(&ok);
-    if (!ok || !rates.contains(rate))
-        throw UsageError("--baud takes one of 2400, 4800, 9600, 19200, 38400, 57600, 115200");
-    return rate;
+    if (ok && comm::PortChoice::Choosable(rate))
+        return rate;
+    QStringList rates;
+    for (const qint32 r : comm::PortChoice::Rates)
+        if (comm::PortChoice::Choosable(r))
+            rates << QString::number(r);
+    throw UsageError("--baud takes one of " + rates.join(", ").toStdString());
 }
 
 } // namespace cli
