@@ -98,6 +98,17 @@ void MainCommands::BuildEditMenu(QMenu* m) {
     QAction* redo = Add(m, "mnuEditRedo", QStringLiteral("Can't Redo"));
     redo->setShortcut(QKeySequence::Redo);
     redo->setEnabled(false);
+    editMenu_ = m;
+    m->addSeparator();
+    Add(m, "mnuEditCut", QStringLiteral("Cu&t"))->setShortcut(QKeySequence::Cut);
+    Add(m, "mnuEditCopy", QStringLiteral("&Copy"))->setShortcut(QKeySequence::Copy);
+    Add(m, "mnuEditPaste", QStringLiteral("&Paste"))->setShortcut(QKeySequence::Paste);
+    Add(m, "mnuEditDelete", QStringLiteral("&Delete"))->setShortcut(QKeySequence::Delete);
+    Add(m, "mnuEditSelectAll", QStringLiteral("Select &All"))->setShortcut(QKeySequence::SelectAll);
+    m->addSeparator();
+    Add(m, "mnuEditNewWaypoint", QStringLiteral("Create New &Waypoint"));
+    Add(m, "mnuEditNewRoute", QStringLiteral("Create New &Route"));
+    Add(m, "mnuEditNewIcon", QStringLiteral("Create New &Icon"));
 }
 
 void MainCommands::BuildViewMenu(QMenu* m) {
@@ -169,6 +180,11 @@ void MainCommands::BuildWindowMenu(QMenu* m) {
     Add(m, "mnuWindowCascade", QStringLiteral("&Cascade"));
     Add(m, "mnuWindowTileHorizontal", QStringLiteral("Tile &Horizontally"));
     Add(m, "mnuWindowTileVertical", QStringLiteral("Tile &Vertically"));
+    m->addSeparator();
+    Add(m, "mnuWindowWaypoints", QStringLiteral("&Waypoint List"));
+    Add(m, "mnuWindowRoutes", QStringLiteral("&Route List"));
+    Add(m, "mnuWindowIcons", QStringLiteral("I&con List"));
+    Add(m, "mnuWindowTrails", QStringLiteral("&Trail List"));
 }
 
 void MainCommands::BuildHelpMenu(QMenu* m) {

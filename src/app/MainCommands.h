@@ -30,6 +30,7 @@ public:
     QAction* ModeButton(int mode) const;
     QToolBar* ToolBar() const { return toolbar_; }
     QMenu* WindowMenu() const { return windowMenu_; }
+    QMenu* EditMenu() const { return editMenu_; }
 
     // The toolbar key of the button that shows a map mode ("center" for 0, 6, 7 ...).
     static QString ModeKey(int mode);
@@ -48,6 +49,7 @@ private:
     QMainWindow* window_;
     QToolBar* toolbar_;
     QMenu* windowMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
     QActionGroup* modes_;
     QHash<QString, QAction*> byName_;
     QList<QAction*> recent_;

@@ -1,5 +1,7 @@
 #include "app/WindowArranger.h"
 
+#include "app/ProgramSettings.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -24,7 +26,17 @@ int Percent(int total, int percent) {
     return total * qBound(0, percent, 100) / 100;
 }
 
+int TwipsToPixels(int twips) {
+    constexpr int TwipsPerPixel = 15;
+    return twips / TwipsPerPixel;
+}
+
 } // namespace
+
+WindowArranger::Layout WindowArranger::FromSettings(const ProgramSettings& s) {
+    return {s.waypointListHeightPercent, TwipsToPixels(s.routeWidth),           s.routeListHeightPercent,
+            TwipsToPixels(s.iconWidth),  TwipsToPixels(s.editDialogSeperation), s.iconListHeightPercent};
+}
 
 QList<QRect> WindowArranger::Plan(const QRect& area, const Counts& c, const Layout& l) {
     const int gap = qMax(0, l.EditDialogSeperation);

@@ -9,6 +9,8 @@ class QMdiSubWindow;
 
 namespace app {
 
+struct ProgramSettings;
+
 // Places the map window and the list windows side by side in the frame: the
 // map at the top left, waypoint and icon lists in a strip below it, route and
 // trail lists in a column on the right. Each child says what it is through its
@@ -24,6 +26,10 @@ public:
         int EditDialogSeperation = 4;
         int IconListHeightPercent = 35;
     };
+
+    // The layout the settings file holds; widths and the gap between
+    // windows are kept in twips there.
+    static Layout FromSettings(const ProgramSettings& settings);
 
     struct Counts {
         int waypoint = 0, route = 0, icon = 0, trail = 0;

@@ -1,11 +1,14 @@
 #include "app/frmMain.h"
 
+#include "app/AutoArrange.h"
 #include "app/BusyStatus.h"
 #include "app/CarverEngine.h"
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
+#include "app/EditingCommands.h"
 #include "app/GPSFileCommands.h"
 #include "app/LayerTreePane.h"
+#include "app/ListWindowPlaces.h"
 #include "app/MainCommands.h"
 #include "app/MapBuildCommands.h"
 #include "app/MapDisplay.h"
@@ -53,7 +56,6 @@ namespace app {
 namespace {
 // The smallest frame that still shows the map window and the toolbar whole.
 constexpr QSize MinimumFrame(633, 450);
-constexpr int ArrangePeriodMs = 500;
 // The first view when no settings say otherwise: the lower 48 states.
 constexpr double FirstRangeMiles = 2600;
 constexpr double FirstLatitude = 38.5;
@@ -73,9 +75,9 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
     area_->setObjectName(QStringLiteral("mdiArea"));
+    // A list window opens beside the map, not maximised over it.
+    area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     setCentralWidget(area_);
-    tmrArrange_.setInterval(ArrangePeriodMs);
-    connect(&tmrArrange_, &QTimer::timeout, this, &frmMain::ArrangeWindows);
 }
 
 frmMain::~frmMain() {
@@ -168,6 +170,16 @@ void frmMain::Load() {
     editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
     connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
     connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    editingCommands_ = new EditingCommands(*commands_, *area_, {*gpsData_, *undo_, *window_, prompt_}, this);
+    connect(editing_, &MapEditing::EditRequested, editingCommands_, [this](bool waypoint, qint16 index) {
+        const editors::EditorContext& c = editingCommands_->Context();
+        if (const auto& open = waypoint ? c.openWaypoint : c.openIcon)
+            open(index);
+    });
+    autoArrange_ = new AutoArrange(
+        *area_, [this] { ArrangeWindows(); }, this);
+    connect(&editingCommands_->Lists(), &editors::ListWindows::WindowsChanged, autoArrange_,
+            &AutoArrange::Request);
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -292,6 +304,8 @@ void frmMain::LoadSettings() {
     commands_->Command(QStringLiteral("mnuViewStatusbar"))->setChecked(settings_.viewStatusbar);
     commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(settings_.viewMapLayers);
     map_->ShowLayers(settings_.viewMapLayers);
+    layout_ = WindowArranger::FromSettings(settings_);
+    ListWindowPlaces::Restore(settings_, editingCommands_->Lists());
     SetAutoArrange(settings_.autoArrangeWindows);
     mapData_->SetDirty(false);
     ShowRecentFiles();
@@ -302,6 +316,7 @@ void frmMain::SaveSettings() {
     SettingsBridge::CollectData(*gpsData_, settings_);
     SettingsBridge::CollectConnection(connection_, settings_);
     SettingsBridge::CollectPlacement(*this, settings_);
+    ListWindowPlaces::Collect(editingCommands_->Lists(), settings_);
     settings_.viewToolbar = commands_->Command(QStringLiteral("mnuViewToolbar"))->isChecked();
     settings_.viewStatusbar = commands_->Command(QStringLiteral("mnuViewStatusbar"))->isChecked();
     settings_.viewMapLayers = commands_->Command(QStringLiteral("mnuViewMapLayers"))->isChecked();
@@ -502,10 +517,7 @@ void frmMain::SetAutoArrange(bool on) {
     QAction* a = commands_->Command(QStringLiteral("mnuWindowAutoArrange"));
     if (a->isChecked() != on)
         a->setChecked(on);
-    if (on)
-        tmrArrange_.start();
-    else
-        tmrArrange_.stop();
+    autoArrange_->SetEnabled(on);
 }
 
 void frmMain::ArrangeWindows() {

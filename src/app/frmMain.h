@@ -41,7 +41,9 @@ class WindowObject;
 
 namespace app {
 
+class AutoArrange;
 class BusyStatus;
+class EditingCommands;
 class CarverEngine;
 class CommandState;
 class MapBuildCommands;
@@ -104,6 +106,7 @@ public:
     mapview::UndoStack& Undo() { return *undo_; }
     GPSFileCommands& GPSFiles() { return *gpsFiles_; }
     WorkspaceCommands& Workspace() { return *workspace_; }
+    EditingCommands& Editing() { return *editingCommands_; }
     MapBuildCommands& MapBuild() { return *mapBuild_; }
     comm::Connection& Link() { return connection_; }
     ProgramSettings& Settings() { return settings_; }
@@ -200,7 +203,8 @@ private:
     HelpLauncher::Opener helpOpener_;
     UnitUpdater::Starter updateStarter_;
     WindowArranger::Layout layout_;
-    QTimer tmrArrange_;
+    AutoArrange* autoArrange_ = nullptr;
+    EditingCommands* editingCommands_ = nullptr;
     QString cdDrive_;
     QString listSeparator_ = QStringLiteral("\t");
     bool loading_ = false;

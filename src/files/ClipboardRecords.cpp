@@ -1,6 +1,7 @@
 #include "files/ClipboardRecords.h"
 
 #include "gpsdata/GPSData.h"
+#include "gpsdata/Prompt.h"
 #include "gpsdata/TextRecord.h"
 
 namespace files {
@@ -78,6 +79,61 @@ QList<qint16> ClipboardRecords::PasteWaypoints(gpsdata::GPSData& data, const QSt
         w->SetDateModified(parsed->DateModified());
         w->SetWptName(gpsdata::GPSData::TranslateName(parsed->WptName(), w->WptIndex()));
         added.append(w->WptIndex());
+    }
+    return added;
+}
+
+QList<qint16> ClipboardRecords::PasteRoutes(gpsdata::GPSData& data, const QString& text) {
+    QList<qint16> added;
+    for (const auto& parsed : Routes(data, text)) {
+        gpsdata::RouteObject* r = data.AddNewRoute();
+        if (!r)
+            break;
+        r->SetRteName(gpsdata::GPSData::TranslateName(parsed->RteName(), r->RteIndex()));
+        added.append(r->RteIndex());
+        for (const qint16 leg : parsed->Waypoints()) {
+            const QString refusal = r->AddWaypoint(leg);
+            if (refusal.isEmpty())
+                continue;
+            if (ui::Prompt* prompt = data.Prompt())
+                prompt->Message(QStringLiteral("Paste Error"), refusal, ui::Icon::Exclamation);
+            return added;
+        }
+    }
+    return added;
+}
+
+QList<qint16> ClipboardRecords::PasteIcons(gpsdata::GPSData& data, const QString& text) {
+    QList<qint16> added;
+    for (const auto& parsed : Icons(data, text)) {
+        gpsdata::IconObject* icon = data.AddNewIcon();
+        if (!icon)
+            break;
+        icon->SetX(parsed->X());
+        icon->SetY(parsed->Y());
+        icon->SetIcnSymbol(parsed->IcnSymbol());
+        added.append(icon->IcnIndex());
+    }
+    return added;
+}
+
+QList<qint16> ClipboardRecords::PasteTrails(gpsdata::GPSData& data, const QString& text) {
+    QList<qint16> added;
+    for (const auto& parsed : Trails(data, text)) {
+        gpsdata::TrailObject* trail = data.AddNewTrail();
+        if (!trail)
+            break;
+        // Through the notifying write, so the lists and the map see the points.
+        QList<qint32> xs, ys;
+        QList<bool> continuous;
+        for (int i = 0; i < parsed->NumPoints(); ++i) {
+            xs << parsed->PointX(i);
+            ys << parsed->PointY(i);
+            continuous << parsed->Continuous(i);
+        }
+        trail->SetPoints(xs, ys, continuous);
+        trail->SetTrlName(gpsdata::GPSData::TranslateName(parsed->TrlName(), trail->TrlIndex()));
+        added.append(trail->TrlIndex());
     }
     return added;
 }

@@ -38,6 +38,12 @@ public:
     // slot. Stops when no slot is free (the data set says so). Returns the
     // new indexes.
     static QList<qint16> PasteWaypoints(gpsdata::GPSData& data, const QString& text);
+    // The same for routes (their legs as in the record, up to the unit's
+    // limits: the first leg refused ends the paste with the route's reason
+    // under "Paste Error"), icons and trails.
+    static QList<qint16> PasteRoutes(gpsdata::GPSData& data, const QString& text);
+    static QList<qint16> PasteIcons(gpsdata::GPSData& data, const QString& text);
+    static QList<qint16> PasteTrails(gpsdata::GPSData& data, const QString& text);
 };
 
 } // namespace files

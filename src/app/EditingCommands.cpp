@@ -1,0 +1,34 @@
+#include "app/EditingCommands.h"
+
+#include "app/MainCommands.h"
+
+#include <QAction>
+
+namespace app {
+
+EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area,
+                                 const editors::EditorContext& context, QObject* parent)
+    : QObject(parent), context_(context), lists_(area, context_), edit_(area, context_) {
+    using editors::EditCommand;
+    static const std::pair<const char*, EditCommand> edits[] = {{"mnuEditCut", EditCommand::Cut},
+                                                                {"mnuEditCopy", EditCommand::Copy},
+                                                                {"mnuEditPaste", EditCommand::Paste},
+                                                                {"mnuEditDelete", EditCommand::Delete},
+                                                                {"mnuEditSelectAll", EditCommand::SelectAll}};
+    for (const auto& [name, command] : edits)
+        edit_.Bind(command, commands.Command(QLatin1String(name)));
+    edit_.Watch(commands.EditMenu());
+    auto on = [&commands, this](const char* name, auto slot) {
+        connect(commands.Command(QLatin1String(name)), &QAction::triggered, this, slot);
+    };
+    on("mnuEditNewWaypoint", [this] { edit_.CreateWaypoint(); });
+    on("mnuEditNewRoute", [this] { edit_.CreateRoute(); });
+    on("mnuEditNewIcon", [this] { edit_.CreateIcon(); });
+    using editors::ListKind;
+    on("mnuWindowWaypoints", [this] { lists_.Open(ListKind::Waypoints); });
+    on("mnuWindowRoutes", [this] { lists_.Open(ListKind::Routes); });
+    on("mnuWindowIcons", [this] { lists_.Open(ListKind::Icons); });
+    on("mnuWindowTrails", [this] { lists_.Open(ListKind::Trails); });
+}
+
+} // namespace app

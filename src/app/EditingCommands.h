@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editors/EditMenu.h"
+#include "editors/EditorContext.h"
+#include "editors/ListWindows.h"
+
+#include <QObject>
+
+class QMdiArea;
+
+namespace app {
+
+class MainCommands;
+
+// The editing windows reached from the main window's menus: the Edit menu's
+// clipboard and create commands and the Window menu's list windows.
+class EditingCommands : public QObject {
+    Q_OBJECT
+public:
+    EditingCommands(MainCommands& commands, QMdiArea& area, const editors::EditorContext& context,
+                    QObject* parent = nullptr);
+
+    // The item editors' openers go here once the editors exist.
+    editors::EditorContext& Context() { return context_; }
+    editors::ListWindows& Lists() { return lists_; }
+    editors::EditMenu& Edit() { return edit_; }
+
+private:
+    editors::EditorContext context_;
+    editors::ListWindows lists_;
+    editors::EditMenu edit_;
+};
+
+} // namespace app

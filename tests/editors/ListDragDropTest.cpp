@@ -1,0 +1,106 @@
+#include "EditorFixture.h"
+
+#include "editors/ListView.h"
+#include "editors/RecordDragData.h"
+#include "editors/frmEditRoutes.h"
+#include "editors/frmEditTrails.h"
+#include "editors/frmEditWaypoints.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+
+#include <memory>
+
+namespace {
+
+using ListDragDrop = EditorFixture;
+
+using SecondProgram = EditorSet;
+
+// Drops the payload on the list as the windowing system would; true when the
+// list took it.
+bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
+    QWidget* viewport = list.List()->viewport();
+    const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &payload, Qt::LeftButton, {});
+    enter.setDropAction(action);
+    QCoreApplication::sendEvent(viewport, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &payload, Qt::LeftButton, {});
+    drop.setDropAction(action);
+    QCoreApplication::sendEvent(viewport, &drop);
+    return drop.isAccepted();
+}
+
+// The drag of the source's selection goes to `target`, which ends it as `action`.
+void DragTo(editors::ListWindow& source, editors::ListWindow& target, Qt::DropAction action) {
+    source.List()->runDrag = [&](QDrag& drag) {
+        return Drop(target, *drag.mimeData(), action) ? action : Qt::IgnoreAction;
+    };
+    source.List()->startRecordDrag();
+}
+
+TEST_F(ListDragDrop, ADropFromAnotherProgramInsertsTheObjectsAsOneStep) {
+    SecondProgram other;
+    other.Waypoint(0, "Theirs", 45, -122);
+    other.Waypoint(1, "Second", 46, -122);
+    const QString records =
+        other.data.Waypoint(0)->MakeString() + "\r\n" + other.data.Waypoint(1)->MakeString();
+    Waypoint(0, "Mine", 1, 1);
+    editors::frmEditWaypoints list(context);
+    std::unique_ptr<QMimeData> payload(editors::RecordDragData::Make(records));
+    ASSERT_TRUE(Drop(list, *payload, Qt::CopyAction));
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Mine", "Theirs", "Second"}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 1);
+}
+
+TEST_F(ListDragDrop, DropsOfAnotherKindOrFormatOrOntoTheRouteListAreRefused) {
+    Waypoint(0, "A", 1, 1);
+    data.AddRoute(0, "R", {0});
+    editors::frmEditTrails trails(context);
+    editors::frmEditRoutes routes(context);
+    std::unique_ptr<QMimeData> waypoints(editors::RecordDragData::Make(data.Waypoint(0)->MakeString()));
+    EXPECT_FALSE(Drop(trails, *waypoints, Qt::CopyAction));
+    std::unique_ptr<QMimeData> route(editors::RecordDragData::Make(data.Route(0)->MakeString()));
+    EXPECT_FALSE(Drop(routes, *route, Qt::CopyAction));
+    QMimeData plain;
+    plain.setText(data.Waypoint(0)->MakeString());
+    editors::frmEditWaypoints list(context);
+    EXPECT_FALSE(Drop(list, plain, Qt::CopyAction));
+    EXPECT_EQ(undo.Count(), 0);
+}
+
+TEST_F(ListDragDrop, AMoveToASecondProgramDeletesTheDraggedObjectsHere) {
+    for (qint16 i = 0; i < 4; ++i)
+        Waypoint(i, QStringLiteral("W%1").arg(i), i, i);
+    editors::frmEditWaypoints source(context);
+    source.List()->clearSelection();
+    source.List()->topLevelItem(1)->setSelected(true);
+    source.List()->topLevelItem(3)->setSelected(true);
+
+    SecondProgram other;
+    editors::frmEditWaypoints target(other.context);
+    DragTo(source, target, Qt::MoveAction);
+    EXPECT_EQ(Column(*target.List(), 0), QStringList({"W1", "W3"}));
+    EXPECT_EQ(other.undo.UndoCaption(), "&Undo Drag Drop");
+    EXPECT_EQ(Column(*source.List(), 0), QStringList({"W0", "W2"}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+    undo.PerformUndoOperation();
+    EXPECT_EQ(Column(*source.List(), 0), QStringList({"W0", "W1", "W2", "W3"}));
+}
+
+TEST_F(ListDragDrop, ACopyBetweenTwoListsLeavesTheSourceAlone) {
+    Waypoint(0, "A", 1, 1);
+    editors::frmEditWaypoints source(context);
+    editors::frmEditWaypoints second(context);
+    DragTo(source, second, Qt::CopyAction);
+    EXPECT_EQ(Column(*source.List(), 0), QStringList({"A", "A"}));
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    EXPECT_EQ(undo.Count(), 1);
+}
+
+} // namespace

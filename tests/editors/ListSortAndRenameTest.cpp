@@ -1,0 +1,168 @@
+#include "EditorFixture.h"
+
+#include "editors/ListRow.h"
+#include "editors/ListView.h"
+#include "editors/frmEditIcons.h"
+#include "editors/frmEditTrails.h"
+#include "editors/frmEditWaypoints.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+using ListSort = EditorFixture;
+using ListRename = EditorFixture;
+
+void ClickHeader(editors::ListView& list, int column) {
+    QHeaderView* header = list.header();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+TEST_F(ListSort, ASecondClickOnTheSameColumnReversesTheOrder) {
+    Waypoint(0, "Wpt 10", 1, 1);
+    Waypoint(1, "Wpt 9", 2, 2);
+    Waypoint(2, "Alpha", 3, 3);
+    data.Waypoint(1)->SetWptName("wpt 9");
+    editors::frmEditWaypoints list(context);
+    list.show();
+    ClickHeader(*list.List(), 0);
+    // Text order, with numbers compared as numbers and case ignored.
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Alpha", "wpt 9", "Wpt 10"}));
+    ClickHeader(*list.List(), 0);
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Wpt 10", "wpt 9", "Alpha"}));
+    // Another column sorts ascending again.
+    ClickHeader(*list.List(), 1);
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Wpt 10", "wpt 9", "Alpha"}));
+    ClickHeader(*list.List(), 1);
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Alpha", "wpt 9", "Wpt 10"}));
+}
+
+TEST_F(ListSort, PositionsAndDatesSortByValueNotByText) {
+    data.SetPositionFormat(3);
+    Waypoint(0, "South", -40, 5);
+    Waypoint(1, "Equator", 0.5, -100);
+    Waypoint(2, "North", 5, 100);
+    Waypoint(3, "Far North", 45, 0);
+    data.Waypoint(0)->SetDateModified(46000); // 2025
+    data.Waypoint(1)->SetDateModified(45000.25);
+    data.Waypoint(2)->SetDateModified(36000); // 1998
+    data.Waypoint(3)->SetDateModified(45000.75);
+    editors::frmEditWaypoints list(context);
+    list.List()->SortBy(1);
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"South", "Equator", "North", "Far North"}));
+    list.List()->SortBy(2);
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Equator", "Far North", "South", "North"}));
+    list.List()->SortBy(3);
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"North", "Equator", "Far North", "South"}));
+}
+
+TEST_F(ListSort, RowsAddedOrChangedTakeTheirPlaceInTheOrder) {
+    Waypoint(0, "B", 1, 1);
+    Waypoint(1, "D", 1, 1);
+    editors::frmEditWaypoints list(context);
+    list.List()->SortBy(0);
+    list.List()->SortBy(0);
+    Waypoint(2, "C", 1, 1);
+    Waypoint(3, "E", 1, 1);
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"E", "D", "C", "B"}));
+    data.Waypoint(3)->SetWptName("A");
+    EXPECT_EQ(Column(*list.List(), 0), QStringList({"D", "C", "B", "A"}));
+}
+
+// Opens the row's in-place editor, types the text and presses Enter.
+void RenameInPlace(editors::ListWindow& list, int row, const QString& text) {
+    list.show();
+    list.List()->editItem(list.List()->topLevelItem(row), 0);
+    auto* editor = list.List()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr) << "no editor opened";
+    editor->setText(text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits on the next turn of the event loop.
+    QCoreApplication::processEvents();
+}
+
+TEST_F(ListRename, RenamingARowRenamesTheObjectAsOneUndoStep) {
+    Waypoint(0, "Old", 1, 1);
+    editors::frmEditWaypoints list(context);
+    RenameInPlace(list, 0, "New");
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "New");
+    EXPECT_EQ(list.List()->topLevelItem(0)->text(0), "New");
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Old");
+    EXPECT_EQ(list.List()->topLevelItem(0)->text(0), "Old");
+}
+
+TEST_F(ListRename, TrailsAreRenamedWithTheirOwnStep) {
+    data.AddTrail(0, "Walk", 0, 0, {1}, {2}, QList<bool>{true});
+    editors::frmEditTrails list(context);
+    RenameInPlace(list, 0, "Run");
+    EXPECT_EQ(data.Trail(0)->TrlName(), "Run");
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Trail Name");
+}
+
+TEST_F(ListRename, AnUnchangedNameRecordsNoStep) {
+    Waypoint(0, "Same", 1, 1);
+    editors::frmEditWaypoints list(context);
+    RenameInPlace(list, 0, "Same");
+    EXPECT_EQ(undo.Count(), 0);
+}
+
+TEST_F(ListRename, RenamingARowWhoseObjectWasDeletedMeanwhileChangesNothing) {
+    Waypoint(0, "Doomed", 1, 1);
+    Waypoint(1, "Other", 1, 1);
+    editors::frmEditWaypoints list(context);
+    list.show();
+    list.List()->editItem(list.List()->topLevelItem(0), 0);
+    auto* editor = list.List()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Ghost");
+    // Deleting behind the open editor drops the row; busy holds the rebuild.
+    data.DeleteWaypoint(0);
+    if (list.List()->findChild<QLineEdit*>())
+        QTest::keyClick(list.List()->findChild<QLineEdit*>(), Qt::Key_Return);
+    EXPECT_EQ(data.Waypoint(1)->WptName(), "Other");
+    EXPECT_EQ(data.Waypoint(0), nullptr);
+    EXPECT_EQ(undo.Count(), 0);
+}
+
+TEST_F(ListRename, PopupsNameTheObjectAndActOnIt) {
+    Waypoint(5, "Home", 1, 1);
+    data.AddLurchIcon(2, 0, 0, 1);
+    editors::frmEditWaypoints waypoints(context);
+    const auto menu = waypoints.Popup(5);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions().at(0)->text(), "Edit Waypoint Home");
+    EXPECT_EQ(menu->actions().at(1)->text(), "Delete Waypoint Home");
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(opened, QStringList({"Wpt 5"}));
+    menu->actions().at(1)->trigger();
+    EXPECT_EQ(data.Waypoint(5), nullptr);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+
+    editors::frmEditIcons icons(context);
+    const auto iconMenu = icons.Popup(2);
+    ASSERT_NE(iconMenu, nullptr);
+    EXPECT_EQ(iconMenu->actions().at(0)->text(), "Edit Icon");
+    EXPECT_EQ(icons.Popup(9), nullptr);
+}
+
+TEST_F(ListRename, DoubleClickOpensTheItemEditor) {
+    Waypoint(3, "Home", 1, 1);
+    editors::frmEditWaypoints list(context);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    const QRect row = list.List()->visualItemRect(list.List()->topLevelItem(0));
+    // As the windowing system does it: a click, then the double click.
+    QTest::mouseClick(list.List()->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list.List()->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(opened, QStringList({"Wpt 3"}));
+}
+
+} // namespace
