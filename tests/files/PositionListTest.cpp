@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace files;
 using gpsdata::GPSData;
 using Result = PositionListImport::Result;
@@ -48,6 +50,32 @@ TEST(PositionLineParse, LatitudeLongitudeAndName) {
     EXPECT_TRUE(bare.InRange());
     EXPECT_FALSE(PositionLine::Parse("90.0001 0").InRange());
     EXPECT_FALSE(PositionLine::Parse("0 -180.5").InRange());
+}
+
+TEST(PositionLineParse, RunsOfBlanksAndTabsSeparateFields) {
+    const auto line = PositionLine::Parse("  45.5 \t  -122.25\t\tHome  Sweet \t");
+    EXPECT_EQ(line.latitude, 45.5);
+    EXPECT_EQ(line.longitude, -122.25);
+    EXPECT_EQ(line.name, "Home  Sweet");
+    const auto tabbed = PositionLine::Parse("-33.5\t151");
+    EXPECT_EQ(tabbed.latitude, -33.5);
+    EXPECT_EQ(tabbed.longitude, 151);
+    EXPECT_TRUE(tabbed.name.isEmpty());
+    const auto latitudeOnly = PositionLine::Parse("12.5 \t ");
+    EXPECT_EQ(latitudeOnly.latitude, 12.5);
+    EXPECT_EQ(latitudeOnly.longitude, 0);
+    EXPECT_TRUE(latitudeOnly.name.isEmpty());
+}
+
+TEST(PositionLineParse, SurvivesAnyBytes) {
+    QString noise;
+    for (int c = 0; c < 256; ++c)
+        noise += QChar(c);
+    for (int start = 0; start < noise.size(); start += 7) {
+        const auto line = PositionLine::Parse(noise.mid(start));
+        EXPECT_FALSE(std::isnan(line.latitude));
+        EXPECT_FALSE(std::isnan(line.longitude));
+    }
 }
 
 TEST(PositionLineParse, ReadsTheExportedFormBack) {
@@ -148,4 +176,39 @@ TEST_F(PositionList, AnExportImportsAgainWithoutNewWaypoints) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().endsWith(", B\r\n"));
+}
+
+TEST_F(PositionList, AHandWrittenListWithBlanksAndTabsImportsToTheRightPlaces) {
+    EXPECT_EQ(Import("45.5\t-122.25\tHome\r\n  -33.86880209    151.20929593  Opera  House\n"
+                     "\t10 \t 20\n",
+                     false),
+              Result::Imported);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    ASSERT_EQ(data.CountWaypoints(), 3);
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Home");
+    EXPECT_NEAR(data.Waypoint(0)->Latitude(), 45.5, 1e-5);
+    EXPECT_NEAR(data.Waypoint(0)->Longitude(), -122.25, 1e-5);
+    EXPECT_NEAR(data.Waypoint(1)->Latitude(), -33.86880209, 1e-5);
+    EXPECT_NEAR(data.Waypoint(1)->Longitude(), 151.20929593, 1e-5);
+    EXPECT_TRUE(data.Waypoint(1)->WptName().startsWith("Opera")) << data.Waypoint(1)->WptName().toStdString();
+    EXPECT_NEAR(data.Waypoint(2)->Latitude(), 10, 1e-5);
+    EXPECT_NEAR(data.Waypoint(2)->Longitude(), 20, 1e-5);
+}
+
+TEST_F(PositionList, WaypointsOnTheDateLineAndAtThePolesExportAndImportAgain) {
+    const double corners[][2] = {{90, 180}, {-90, -180}, {0, 180}, {0, -180}};
+    for (qint16 i = 0; i < 4; ++i) {
+        data.AddNewFileWaypoint(i, 0, 0, QStringLiteral("C%1").arg(i), 0, 0, "", 0);
+        data.Waypoint(i)->SetLatitude(corners[i][0]);
+        data.Waypoint(i)->SetLongitude(corners[i][1]);
+    }
+    const QStringList lines = PositionListExport::WaypointLines(data, data.Waypoints().Keys(), true);
+    EXPECT_EQ(lines[0], "90.00000000, 180.00000000, C0");
+    EXPECT_EQ(lines[1], "-90.00000000, -180.00000000, C1");
+    const QString path = dir.filePath("Output.TXT");
+    ASSERT_EQ(PositionListExport::Save(path, lines), "");
+    EXPECT_EQ(PositionListImport(data, prompt).Import(path, true), Result::Imported);
+    EXPECT_TRUE(prompt.shown.isEmpty()) << prompt.Texts().join("|").toStdString();
+    EXPECT_EQ(data.CountWaypoints(), 4);
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 1, 2, 3}));
 }
