@@ -1,6 +1,7 @@
 #include "mapview/ScaleBar.h"
 
 #include "geo/DistanceUnits.h"
+#include "mapview/PinnedFonts.h"
 #include "mapview/WindowObject.h"
 
 #include <QPainter>
@@ -51,6 +52,8 @@ void ScaleBar::Paint(QPainter& painter, const WindowObject& view, const QRect& a
     painter.setRenderHint(QPainter::Antialiasing);
     const double left = area.left() + Inset, base = area.bottom() - Inset;
     const double right = left + bar.pixels;
+    QFont font = PinnedFonts::Font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
 
     QPainterPath path;
     path.moveTo(left, base - TickHeight);
@@ -59,7 +62,7 @@ void ScaleBar::Paint(QPainter& painter, const WindowObject& view, const QRect& a
     path.lineTo(right, base - TickHeight);
     const QPointF textAt(left + 4, base - 4);
     QPainterPath text;
-    text.addText(textAt, painter.font(), bar.label);
+    text.addText(textAt, font, bar.label);
 
     // The halo first, so the bar and its label stand out over any colour.
     const QPen halo(QColor(255, 255, 255, 220), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
