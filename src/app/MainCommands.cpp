@@ -116,6 +116,8 @@ void MainCommands::BuildViewMenu(QMenu* m) {
     m->addSeparator();
     Add(m, "mnuViewZoomIn", QStringLiteral("Zoom &In"))->setShortcut(QKeySequence::ZoomIn);
     Add(m, "mnuViewZoomOut", QStringLiteral("Zoom &Out"))->setShortcut(QKeySequence::ZoomOut);
+    Add(m, "mnuViewZoomToData", QStringLiteral("Zoom to &Data"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m->addSeparator();
     Add(m, "mnuViewMapOptions", QStringLiteral("Map &Options..."));
 }

@@ -32,6 +32,7 @@
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
 #include "mapview/GPSDataPainter.h"
+#include "mapview/ScaleBar.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
 
@@ -405,6 +406,8 @@ void frmMain::ConnectMapModes() {
             [this] { view_->ZoomStep(1); });
     connect(commands_->Command(QStringLiteral("mnuViewZoomOut")), &QAction::triggered, this,
             [this] { view_->ZoomStep(0); });
+    OnCommand("mnuViewZoomToData", view_, [this] { view_->ZoomToData(*gpsData_, false); });
+    connect(gpsFiles_, &GPSFileCommands::Loaded, view_, [this] { view_->ZoomToData(*gpsData_, true); });
 }
 
 void frmMain::ShowMapSetup() {
@@ -432,6 +435,7 @@ void frmMain::DrawMap(QPainter& painter) {
     carver_.KDraw(painter, 1);
     mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
     editing_->DrawMovingLine(painter);
+    mapview::ScaleBar::Paint(painter, *window_, map_->Display()->rect());
     SetMapDrawing(false);
 }
 
