@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gpsdata/Prompt.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,9 +14,6 @@ class GPSData;
 }
 namespace mapview {
 class UndoStack;
-}
-namespace ui {
-class Prompt;
 }
 
 namespace app {

@@ -36,35 +36,26 @@ protected:
     testing_support::RecordingPrompt prompt;
 };
 
+void ExpectLine(const PositionLine& line, double latitude, double longitude, const QString& name) {
+    EXPECT_EQ(line.latitude, latitude);
+    EXPECT_EQ(line.longitude, longitude);
+    EXPECT_EQ(line.name, name);
+}
+
 } // namespace
 
 TEST(PositionLineParse, LatitudeLongitudeAndName) {
-    const auto line = PositionLine::Parse("45.5 -122.25 Home Sweet");
-    EXPECT_EQ(line.latitude, 45.5);
-    EXPECT_EQ(line.longitude, -122.25);
-    EXPECT_EQ(line.name, "Home Sweet");
-    const auto bare = PositionLine::Parse("90 180");
-    EXPECT_EQ(bare.latitude, 90);
-    EXPECT_EQ(bare.longitude, 180);
-    EXPECT_TRUE(bare.name.isEmpty());
-    EXPECT_TRUE(bare.InRange());
+    ExpectLine(PositionLine::Parse("45.5 -122.25 Home Sweet"), 45.5, -122.25, "Home Sweet");
+    ExpectLine(PositionLine::Parse("90 180"), 90, 180, "");
+    EXPECT_TRUE(PositionLine::Parse("90 180").InRange());
     EXPECT_FALSE(PositionLine::Parse("90.0001 0").InRange());
     EXPECT_FALSE(PositionLine::Parse("0 -180.5").InRange());
 }
 
 TEST(PositionLineParse, RunsOfBlanksAndTabsSeparateFields) {
-    const auto line = PositionLine::Parse("  45.5 \t  -122.25\t\tHome  Sweet \t");
-    EXPECT_EQ(line.latitude, 45.5);
-    EXPECT_EQ(line.longitude, -122.25);
-    EXPECT_EQ(line.name, "Home  Sweet");
-    const auto tabbed = PositionLine::Parse("-33.5\t151");
-    EXPECT_EQ(tabbed.latitude, -33.5);
-    EXPECT_EQ(tabbed.longitude, 151);
-    EXPECT_TRUE(tabbed.name.isEmpty());
-    const auto latitudeOnly = PositionLine::Parse("12.5 \t ");
-    EXPECT_EQ(latitudeOnly.latitude, 12.5);
-    EXPECT_EQ(latitudeOnly.longitude, 0);
-    EXPECT_TRUE(latitudeOnly.name.isEmpty());
+    ExpectLine(PositionLine::Parse("  45.5 \t  -122.25\t\tHome  Sweet \t"), 45.5, -122.25, "Home  Sweet");
+    ExpectLine(PositionLine::Parse("-33.5\t151"), -33.5, 151, "");
+    ExpectLine(PositionLine::Parse("12.5 \t "), 12.5, 0, "");
 }
 
 TEST(PositionLineParse, SurvivesAnyBytes) {
@@ -81,10 +72,7 @@ TEST(PositionLineParse, SurvivesAnyBytes) {
 TEST(PositionLineParse, ReadsTheExportedFormBack) {
     const QString text = PositionLine::Format(45.5, -122.25, "Home");
     EXPECT_EQ(text, "45.50000000, -122.25000000, Home");
-    const auto line = PositionLine::Parse(text);
-    EXPECT_EQ(line.latitude, 45.5);
-    EXPECT_EQ(line.longitude, -122.25);
-    EXPECT_EQ(line.name, "Home");
+    ExpectLine(PositionLine::Parse(text), 45.5, -122.25, "Home");
     EXPECT_EQ(PositionLine::Format(0.000000004, -0.5), "0.00000000, -0.50000000");
 }
 
