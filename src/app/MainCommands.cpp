@@ -149,6 +149,9 @@ void MainCommands::BuildMapMenu(QMenu* m) {
     Add(m, "mnuMapEstimate", QStringLiteral("Map &Estimate"), "cartridgeestimate",
         QStringLiteral("Map Estimate"));
     Add(m, "mnuMapBuild", QStringLiteral("B&uild Map"), "map", QStringLiteral("Build Map"));
+    m->addSeparator();
+    Add(m, "mnuMapCategories", QStringLiteral("Map &Categories..."), "mapcategories",
+        QStringLiteral("Map Categories"));
 }
 
 void MainCommands::BuildUnitMenu(QMenu* m) {

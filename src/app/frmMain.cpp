@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
 #include "app/GPSFileCommands.h"
+#include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
 #include "app/MapBuildCommands.h"
@@ -342,6 +343,13 @@ void frmMain::ConnectData() {
     connect(mapData_.get(), &mapbuild::MapData::NeedRefresh, this, redraw);
     connect(mapData_.get(), &mapbuild::MapData::NameChanged, this, &frmMain::ShowMapCaption);
     connect(layers_, &LayerTreePane::LayerSwitched, this, redraw);
+    // A layer's colour changed in the layer editor.
+    connect(window_.get(), &mapview::WindowObject::Change, this, redraw);
+    auto* layerEditing = new LayerEditing(*map_->LayerTree(), *window_, this);
+    OnCommand("mnuMapCategories", layerEditing, [this, layerEditing] {
+        commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(true);
+        layerEditing->EditCurrent();
+    });
     connect(mouse_, &MapMouse::BordersChanged, mapData_.get(), &mapbuild::MapData::DefinitionChanged);
     // A workspace brings its own view: the zoom box and the map follow it.
     connect(mapFile_.get(), &MapFile::Loaded, this, [this] {
