@@ -38,6 +38,10 @@ namespace mapview {
 class UndoStack;
 class WindowObject;
 } // namespace mapview
+namespace print {
+class PrintCommands;
+struct MapLayers;
+} // namespace print
 
 namespace app {
 
@@ -56,6 +60,7 @@ class SettingsLoader;
 class WorkspaceCommands;
 class MapMouse;
 class MapViewControl;
+class PositionListCommands;
 class SingleInstance;
 class StatusPanels;
 class frmTerrafold;
@@ -107,6 +112,7 @@ public:
     MapBuildCommands& MapBuild() { return *mapBuild_; }
     comm::Connection& Link() { return connection_; }
     ProgramSettings& Settings() { return settings_; }
+    print::PrintCommands& Printing() { return *print_; }
 
     // Tests answer the questions and choose the files themselves; the window
     // keeps its own message boxes and file dialogs otherwise.
@@ -137,6 +143,8 @@ private:
     void ShowMode();
     void ShowMapSetup();
     void DrawMap(QPainter& painter);
+    print::MapLayers Layers();
+    void ConnectPrint();
     void ReceiveCommandLine(const QString& text);
     void ConnectData();
     void ConnectFiles();
@@ -188,10 +196,12 @@ private:
     MapBuildCommands* mapBuild_ = nullptr;
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
+    PositionListCommands* positionLists_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;
     LayerTreePane* layers_ = nullptr;
+    print::PrintCommands* print_ = nullptr;
     QMdiSubWindow* mapSub_ = nullptr;
     QString configFolder_;
     QString dataFolder_;
