@@ -4,7 +4,6 @@
 #include "app/GuiProgress.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
-#include "app/MasterCategories.h"
 #include "app/MasterMapLayer.h"
 #include "app/ProgramSettings.h"
 #include "app/PromptRelay.h"
@@ -14,6 +13,7 @@
 #include "carver/Carver.h"
 #include "comm/Connection.h"
 #include "linkpod/LinkPod.h"
+#include "mapbuild/MasterCategories.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -38,6 +38,10 @@ namespace mapview {
 class UndoStack;
 class WindowObject;
 } // namespace mapview
+namespace print {
+class PrintCommands;
+struct MapLayers;
+} // namespace print
 
 namespace app {
 
@@ -58,6 +62,7 @@ class SettingsLoader;
 class WorkspaceCommands;
 class MapMouse;
 class MapViewControl;
+class PositionListCommands;
 class SingleInstance;
 class StatusPanels;
 class frmTerrafold;
@@ -110,6 +115,7 @@ public:
     MapBuildCommands& MapBuild() { return *mapBuild_; }
     comm::Connection& Link() { return connection_; }
     ProgramSettings& Settings() { return settings_; }
+    print::PrintCommands& Printing() { return *print_; }
 
     // Tests answer the questions and choose the files themselves; the window
     // keeps its own message boxes and file dialogs otherwise.
@@ -140,6 +146,8 @@ private:
     void ShowMode();
     void ShowMapSetup();
     void DrawMap(QPainter& painter);
+    print::MapLayers Layers();
+    void ConnectPrint();
     void ReceiveCommandLine(const QString& text);
     void ConnectData();
     void ConnectFiles();
@@ -175,7 +183,7 @@ private:
     DialogFileChooser ownChooser_;
     std::unique_ptr<gpsdata::GPSData> gpsData_;
     std::unique_ptr<mapbuild::MapData> mapData_;
-    MasterCategories categories_;
+    mapbuild::MasterCategories categories_;
     std::unique_ptr<mapview::UndoStack> undo_;
     ProgramSettings settings_;
     app::RecentFiles recent_;
@@ -191,10 +199,12 @@ private:
     MapBuildCommands* mapBuild_ = nullptr;
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
+    PositionListCommands* positionLists_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;
     LayerTreePane* layers_ = nullptr;
+    print::PrintCommands* print_ = nullptr;
     QMdiSubWindow* mapSub_ = nullptr;
     QString configFolder_;
     QString dataFolder_;

@@ -27,6 +27,9 @@ public:
     int KSendPoint(int x, int y);
     void KDeletePoint(int x, int y);
     void KUndo();
+    // Closes the border being drawn (or the one the last point ended) into a
+    // polygon when it has three points or more; 1 when it did.
+    int KCloseBorder();
     // Index of the border the user is drawing, -1 when none.
     int KGetDrawingPolygon() const;
 
@@ -59,10 +62,10 @@ public:
     // Builds the custom map of the borders into `output`, or with a layer
     // selection ending in "Estimate;" writes the map's size there as a 32-bit
     // integer. `buildList` names the master map files, `library` the category
-    // tree. Returns 1 on success, 0 when nothing was built (LastCartridgeError
-    // says why).
+    // tree, `headerText` the text the map carries in its header. Returns 1 on
+    // success, 0 when nothing was built (LastCartridgeError says why).
     int KMakeCartridge(const QString& output, const QString& buildList, const QString& library,
-                       const QString& layers);
+                       const QString& layers, const QString& headerText = QString());
     const QString& LastCartridgeError() const { return cartridgeError_; }
 
     // Read access for the map cutter and the drawing.
@@ -92,6 +95,7 @@ private:
     carver::LineAttributes block_{24000, 0, 1, 0xff000000};
     int selectWidth_ = 5;
     int nodeSize_ = 10;
+    static constexpr int MinimumPickDiameter = 10; // pixels
     int corridorWidth_ = 0;
     int blockSize_ = 24000;
 };

@@ -1,176 +1,47 @@
-#include "MainWindowFixture.h"
-
-#include "app/AutoArrange.h"
-#include "app/WindowArranger.h"
-#include "editors/ListView.h"
-#include "editors/ListWindow.h"
+#include "editors/frmExportFile.h"
 #include "gpsdata/GPSData.h"
-#include "mapview/UndoStack.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
+#include "MapWindowFixture.h"
 
 namespace {
 
-class EditingWindows : public MainWindowFixture {
+class EditingWindows : public MapWindowFixture {
 protected:
-    // The child window the Window menu command opened.
-    QMdiSubWindow* OpenList(const char* command) {
-        Command(command)->trigger();
-        return main->Area().activeSubWindow();
-    }
-    editors::ListWindow* ListOf(QMdiSubWindow* child) {
-        return child ? qobject_cast<editors::ListWindow*>(child->widget()) : nullptr;
-    }
-    // Lets closed windows go and the arrangement they call for run.
-    void Settle() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    QMdiSubWindow* MapChild() {
-        for (QMdiSubWindow* child : main->Area().subWindowList())
-            if (!child->property("listKind").isValid())
-                return child;
-        return nullptr;
-    }
+    gpsdata::GPSData& Data() { return main->Data(); }
 };
 
-TEST_F(EditingWindows, TheWindowMenuOpensEachListWindow) {
-    const std::pair<const char*, const char*> lists[] = {{"mnuWindowWaypoints", "frmEditWaypoints"},
-                                                         {"mnuWindowRoutes", "frmEditRoutes"},
-                                                         {"mnuWindowIcons", "frmEditIcons"},
-                                                         {"mnuWindowTrails", "frmEditTrails"}};
-    for (const auto& [command, form] : lists) {
-        editors::ListWindow* list = ListOf(OpenList(command));
-        ASSERT_NE(list, nullptr) << command;
-        EXPECT_EQ(list->objectName(), form);
-    }
-    EXPECT_EQ(main->Area().subWindowList().size(), 5);
-}
-
-TEST_F(EditingWindows, EditCommandsGoToTheActiveListWindow) {
-    main->Data().AddWaypoint(0, 100, 200, 0, "Alpha", 1, 45000, 0);
-    main->Data().AddWaypoint(1, 300, 400, 0, "Bravo", 1, 45000, 0);
-    editors::ListWindow* list = ListOf(OpenList("mnuWindowWaypoints"));
-    ASSERT_NE(list, nullptr);
-    Command("mnuEditSelectAll")->trigger();
-    Command("mnuEditCopy")->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), list->SelectionText());
-    EXPECT_TRUE(QApplication::clipboard()->text().contains("Bravo"));
-    Command("mnuEditDelete")->trigger();
-    EXPECT_EQ(main->Data().CountWaypoints(), 0);
-    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Delete");
-    Command("mnuEditPaste")->trigger();
-    EXPECT_EQ(main->Data().CountWaypoints(), 2);
-    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Paste");
-}
-
-TEST_F(EditingWindows, EditCommandsAreOffWhileTheMapWindowIsActive) {
-    ListOf(OpenList("mnuWindowWaypoints"));
-    EXPECT_TRUE(Command("mnuEditCopy")->isEnabled());
-    main->Area().setActiveSubWindow(MapChild());
-    for (const char* name :
-         {"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "mnuEditSelectAll"})
-        EXPECT_FALSE(Command(name)->isEnabled()) << name;
-}
-
-TEST_F(EditingWindows, TheMenuShowsWhatTheActiveListCanDoNow) {
-    ListOf(OpenList("mnuWindowIcons"));
-    QApplication::clipboard()->setText("nothing to paste");
-    QMenu* edit = main->findChild<QMenu*>("mnuEdit");
-    ASSERT_NE(edit, nullptr);
-    emit edit->aboutToShow();
-    EXPECT_FALSE(Command("mnuEditCopy")->isEnabled()) << "an empty list has nothing to copy";
-    EXPECT_FALSE(Command("mnuEditPaste")->isEnabled());
-    emit edit->aboutToHide();
-    EXPECT_TRUE(Command("mnuEditCopy")->isEnabled()) << "shortcuts must still reach the list";
-}
-
-TEST_F(EditingWindows, CreateCommandsMakeANewObjectAsOneStep) {
-    Command("mnuEditNewWaypoint")->trigger();
-    Command("mnuEditNewRoute")->trigger();
-    Command("mnuEditNewIcon")->trigger();
-    EXPECT_EQ(main->Data().CountWaypoints(), 1);
-    EXPECT_EQ(main->Data().CountRoutes(), 1);
-    EXPECT_EQ(main->Data().CountIcons(), 1);
-    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Create New Icon");
-    main->Undo().PerformUndoOperation();
-    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Create New Route");
-}
-
-TEST_F(EditingWindows, ACreateCommandOnAFullDataSetSaysSoAndRecordsNoStep) {
-    main->Data().SetMaxNumGPSIcons(1);
-    Command("mnuEditNewIcon")->trigger();
-    const int steps = main->Undo().Count();
-    Command("mnuEditNewIcon")->trigger();
-    EXPECT_EQ(main->Undo().Count(), steps);
-    ASSERT_FALSE(prompt.shown.isEmpty());
-    EXPECT_TRUE(prompt.shown.last().text.startsWith("Unable to create a new icon."));
-}
-
-TEST_F(EditingWindows, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowAlone) {
-    main->SetAutoArrange(true);
-    QMdiSubWindow* waypoints = OpenList("mnuWindowWaypoints");
-    QMdiSubWindow* routes = OpenList("mnuWindowRoutes");
-    Settle();
-    const QList<QRect> plan =
-        app::WindowArranger::Plan(main->Area().viewport()->rect(), {1, 1, 0, 0}, main->ArrangeLayout());
-    EXPECT_EQ(MapChild()->geometry(), plan.at(0));
-    EXPECT_EQ(waypoints->geometry(), plan.at(1));
-    EXPECT_EQ(routes->geometry(), plan.at(2));
-
-    // The user moves a window; changes to the data do not move it back.
-    routes->move(10, 10);
-    main->Data().AddNewWaypoint();
-    Settle();
-    EXPECT_EQ(routes->pos(), QPoint(10, 10));
-
-    // Closing a list arranges the rest.
-    waypoints->close();
-    Settle();
-    const QList<QRect> after =
-        app::WindowArranger::Plan(main->Area().viewport()->rect(), {0, 1, 0, 0}, main->ArrangeLayout());
-    EXPECT_EQ(routes->geometry(), after.at(1));
-}
-
-TEST_F(EditingWindows, AutoArrangeFollowsTheFrameSize) {
-    main->SetAutoArrange(true);
-    QMdiSubWindow* icons = OpenList("mnuWindowIcons");
-    Settle();
-    main->resize(main->size() + QSize(120, 80));
-    Settle();
-    const QList<QRect> plan =
-        app::WindowArranger::Plan(main->Area().viewport()->rect(), {0, 0, 1, 0}, main->ArrangeLayout());
-    EXPECT_EQ(icons->geometry(), plan.at(1));
-}
-
-TEST_F(EditingWindows, ArrangeWindowsUsesTheLayoutSettings) {
-    main->SetAutoArrange(false);
-    QMdiSubWindow* routes = OpenList("mnuWindowRoutes");
-    main->Settings().routeWidth = 300 * 15;
-    main->ArrangeLayout() = app::WindowArranger::FromSettings(main->Settings());
-    Command("mnuWindowArrange")->trigger();
-    EXPECT_EQ(routes->width(), 300);
-}
-
-TEST_F(EditingWindows, OpenListWindowsComeBackAtTheirPlacesOnTheNextRun) {
-    main->SetAutoArrange(false);
-    QMdiSubWindow* trails = OpenList("mnuWindowTrails");
-    trails->setGeometry(30, 45, 300, 150);
-    OpenList("mnuWindowWaypoints")->setGeometry(60, 15, 330, 210);
-    Restart();
-    QList<QRect> places;
-    QStringList kinds;
-    for (QMdiSubWindow* child : main->Area().subWindowList(QMdiArea::CreationOrder))
-        if (child->property("listKind").isValid()) {
-            kinds << child->property("listKind").toString();
-            places << child->geometry();
-        }
-    EXPECT_EQ(kinds, QStringList({"waypoint", "trail"}));
-    EXPECT_EQ(places, (QList<QRect>{QRect(60, 15, 330, 210), QRect(30, 45, 300, 150)}));
-}
-
 } // namespace
+
+TEST_F(EditingWindows, TheRouteImportAsksAgainForAMissingFileAndIsOneUndoStep) {
+    const QString list = Put("coast road.txt", "45.5\t-122.25\tHome\r\n  46   -123\r\n");
+    chooser.names = {Path("absent.txt"), list};
+    Command("mnuFileImportRoute")->trigger();
+    ASSERT_EQ(chooser.asked.size(), 2);
+    EXPECT_EQ(chooser.asked[0].title, "Import Route");
+    EXPECT_EQ(chooser.asked[0].filter, "All Files (*.*)|*.*|Text Files (*.TXT)|*.TXT");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Import Error");
+    ASSERT_EQ(Data().CountRoutes(), 1);
+    EXPECT_EQ(Data().Routes().At(0)->RteName(), "Coast Road");
+    EXPECT_EQ(Data().Routes().At(0)->NumWaypoints(), 2);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Import Route");
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(Data().CountRoutes(), 0);
+    EXPECT_EQ(Data().CountWaypoints(), 0);
+}
+
+TEST_F(EditingWindows, ACancelledWaypointImportChangesNothing) {
+    Command("mnuFileImportWaypoints")->trigger();
+    ASSERT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(chooser.asked[0].title, "Import Waypoint List");
+    EXPECT_EQ(Data().CountWaypoints(), 0);
+    EXPECT_FALSE(Command("mnuEditUndo")->isEnabled());
+}
+
+TEST_F(EditingWindows, TheExportCommandOpensTheExportWindow) {
+    Command("mnuFileExport")->trigger();
+    auto* window = main->findChild<editors::frmExportFile*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    window->reject();
+}
