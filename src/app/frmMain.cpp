@@ -201,6 +201,7 @@ void frmMain::Load() {
     Trace(QStringLiteral("Waiting for flash to come up"));
     const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
     master_.Open(res);
+    mapData_->SetListFolder(dataFolder_);
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
     Trace(QStringLiteral("Requesting linkpod updates"));

@@ -4,7 +4,6 @@
 #include "app/GuiProgress.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
-#include "app/MasterCategories.h"
 #include "app/MasterMapLayer.h"
 #include "app/ProgramSettings.h"
 #include "app/PromptRelay.h"
@@ -14,6 +13,7 @@
 #include "carver/Carver.h"
 #include "comm/Connection.h"
 #include "linkpod/LinkPod.h"
+#include "mapbuild/MasterCategories.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -186,7 +186,7 @@ private:
     DialogFileChooser ownChooser_;
     std::unique_ptr<gpsdata::GPSData> gpsData_;
     std::unique_ptr<mapbuild::MapData> mapData_;
-    MasterCategories categories_;
+    mapbuild::MasterCategories categories_;
     std::unique_ptr<mapview::UndoStack> undo_;
     ProgramSettings settings_;
     app::RecentFiles recent_;
