@@ -6,9 +6,9 @@
 
 namespace app {
 
-EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area,
-                                 const editors::EditorContext& context, QObject* parent)
-    : QObject(parent), context_(context), lists_(area, context_), edit_(area, context_) {
+EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area, editors::EditorContext& context,
+                                 QObject* parent)
+    : QObject(parent), lists_(area, context), edit_(area, context) {
     using editors::EditCommand;
     static const std::pair<const char*, EditCommand> edits[] = {{"mnuEditCut", EditCommand::Cut},
                                                                 {"mnuEditCopy", EditCommand::Copy},

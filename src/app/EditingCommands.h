@@ -17,16 +17,13 @@ class MainCommands;
 class EditingCommands : public QObject {
     Q_OBJECT
 public:
-    EditingCommands(MainCommands& commands, QMdiArea& area, const editors::EditorContext& context,
+    EditingCommands(MainCommands& commands, QMdiArea& area, editors::EditorContext& context,
                     QObject* parent = nullptr);
 
-    // The item editors' openers go here once the editors exist.
-    editors::EditorContext& Context() { return context_; }
     editors::ListWindows& Lists() { return lists_; }
     editors::EditMenu& Edit() { return edit_; }
 
 private:
-    editors::EditorContext context_;
     editors::ListWindows lists_;
     editors::EditMenu edit_;
 };

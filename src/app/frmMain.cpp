@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
 #include "app/EditingCommands.h"
+#include "app/EditorCommandGuard.h"
 #include "app/GPSFileCommands.h"
 #include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
@@ -30,8 +31,9 @@
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
-#include "comm/LurchErrorReaction.h"
 #include "comm/UnitIdentity.h"
+#include "editors/EditorContext.h"
+#include "editors/EditorWindows.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
@@ -178,12 +180,16 @@ void frmMain::Load() {
     editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
     connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
     connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
-    editingCommands_ = new EditingCommands(*commands_, *area_, {*gpsData_, *undo_, *window_, prompt_}, this);
-    connect(editing_, &MapEditing::EditRequested, editingCommands_, [this](bool waypoint, qint16 index) {
-        const editors::EditorContext& c = editingCommands_->Context();
-        if (const auto& open = waypoint ? c.openWaypoint : c.openIcon)
+    editorContext_ = std::make_unique<editors::EditorContext>(
+        editors::EditorContext{*gpsData_, *undo_, *window_, prompt_});
+    editorContext_->viewChanged = [this] { view_->ViewChanged(); };
+    editorWindows_ = new editors::EditorWindows(*editorContext_, area_, this);
+    editorGuard_ = new EditorCommandGuard(*commands_, *area_, this);
+    connect(editing_, &MapEditing::EditRequested, this, [this](bool waypoint, qint16 index) {
+        if (const auto& open = waypoint ? editorContext_->openWaypoint : editorContext_->openIcon)
             open(index);
     });
+    editingCommands_ = new EditingCommands(*commands_, *area_, *editorContext_, this);
     autoArrange_ = new AutoArrange(
         *area_, [this] { ArrangeWindows(); }, this);
     connect(&editingCommands_->Lists(), &editors::ListWindows::WindowsChanged, autoArrange_,
@@ -283,13 +289,8 @@ void frmMain::ConnectLink() {
     OnCommand("mnuUnitCardClose", &connection_, [this] { connection_.CloseLPTPort(); });
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
             [this] { state_->ConnectionChanged(); });
-    connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {
-        const comm::LurchErrorReaction reaction = comm::LurchErrorReaction::For(code, connection_.ComPort());
-        if (reaction.beeps)
-            QApplication::beep();
-        if (!reaction.text.isEmpty())
-            prompt_.Message(reaction.title, reaction.text, reaction.icon);
-    });
+    // The session turns link errors into messages and beeps itself.
+    connection_.SetBeep([] { QApplication::beep(); });
 }
 
 void frmMain::ConnectMapBuild() {

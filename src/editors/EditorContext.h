@@ -3,6 +3,9 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
+
+class QWidget;
 
 namespace gpsdata {
 class GPSData;
@@ -29,6 +32,12 @@ struct EditorContext {
     std::function<void(qint16)> openWaypoint = {};
     std::function<void(qint16)> openRoute = {};
     std::function<void(qint16)> openIcon = {};
+    // The viewport, or the list of open route editors in it, changed: the map
+    // window follows (zoom box, pointer) and draws again.
+    std::function<void()> viewChanged = {};
+    // The symbol selector opened on `current`: the symbol picked, none when
+    // it was closed without a pick.
+    std::function<std::optional<int>(int current, QWidget* owner)> chooseSymbol = {};
 };
 
 } // namespace editors
