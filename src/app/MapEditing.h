@@ -60,6 +60,10 @@ public:
 
     QMenu* Popup() const { return popup_; }
 
+signals:
+    // The trail popup's "Create Route" was chosen.
+    void CreateRouteFromTrail(qint16 trail);
+
 private:
     void DropWaypoint(QPointF at);
     void DropIcon(QPointF at);
@@ -70,6 +74,7 @@ private:
     qint16 EditedRoute();
     QMenu* NewPopup(const QString& name);
     void ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel);
+    void ShowTrailPopup(const MapHitTest::TrailHit& trail, QPointF pixel);
 
     MapDisplay& display_;
     mapview::WindowObject& view_;

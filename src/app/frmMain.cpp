@@ -25,7 +25,7 @@
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
-#include "comm/LurchErrorReaction.h"
+#include "comm/RouteFromTrail.h"
 #include "comm/UnitIdentity.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
@@ -33,6 +33,8 @@
 #include "mapview/GPSDataPainter.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
+#include "unitwindows/UnitConnect.h"
+#include "unitwindows/UnitTransfers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,7 +71,8 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
       undo_(std::make_unique<mapview::UndoStack>(*gpsData_)),
       mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
       configFolder_(SettingsLoader::UserConfigFolder()), dataFolder_(SettingsLoader::UserDataFolder()),
-      progress_(this), helpOpener_(&QDesktopServices::openUrl), updateStarter_(&UnitUpdater::StartDetached) {
+      progress_(new unitwindows::frmProgress(this)), helpOpener_(&QDesktopServices::openUrl),
+      updateStarter_(&UnitUpdater::StartDetached) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -144,7 +147,10 @@ void frmMain::Load() {
     gpsFiles_->SetConnectedSource([this] { return connection_.Connected(); });
     Trace(QStringLiteral("Connection"));
     connection_.SetPrompt(&prompt_);
-    connection_.SetStatus(messages_.get());
+    unit_ = new unitwindows::UnitConnect(connection_, prompt_, *messages_, this);
+    transfers_ =
+        new unitwindows::UnitTransfers(connection_, *gpsData_, *undo_, prompt_, *messages_, *progress_, this);
+    transfers_->SetAbortDirty([this](const QString& message) { return gpsFiles_->AbortGPSDirty(message); });
     identity_ = std::make_unique<comm::UnitIdentity>(connection_, *gpsData_);
     identity_->SetPrompt(&prompt_);
     identity_->SetStatus(messages_.get());
@@ -168,6 +174,8 @@ void frmMain::Load() {
     editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
     connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
     connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    connect(editing_, &MapEditing::CreateRouteFromTrail,
+            new comm::RouteFromTrail(connection_, *gpsData_, this), &comm::RouteFromTrail::CreateRoute);
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -249,25 +257,24 @@ void frmMain::ConnectCommands() {
 }
 
 void frmMain::StartUnitUpdate() {
+    connection_.Disconnect();
     const QString message = UnitUpdater::Start(cdDrive_, gpsData_->UpdatePostfix(), updateStarter_);
     if (!message.isEmpty())
         prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
 }
 
 void frmMain::ConnectLink() {
-    OnCommand("mnuUnitConnect", &connection_, [this] { connection_.Connect(); });
-    OnCommand("mnuUnitDisconnect", &connection_, [this] { connection_.Disconnect(); });
-    OnCommand("mnuUnitCardOpen", &connection_, [this] { connection_.OpenLPTPort(); });
-    OnCommand("mnuUnitCardClose", &connection_, [this] { connection_.CloseLPTPort(); });
-    connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
-            [this] { state_->ConnectionChanged(); });
-    connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {
-        const comm::LurchErrorReaction reaction = comm::LurchErrorReaction::For(code, connection_.ComPort());
-        if (reaction.beeps)
-            QApplication::beep();
-        if (!reaction.text.isEmpty())
-            prompt_.Message(reaction.title, reaction.text, reaction.icon);
-    });
+    OnCommand("mnuUnitConnect", unit_, [this] { unit_->Connect(); });
+    OnCommand("mnuUnitDisconnect", unit_, [this] { unit_->Disconnect(); });
+    OnCommand("mnuUnitCardOpen", unit_, [this] { unit_->OpenCardReader(); });
+    OnCommand("mnuUnitCardClose", unit_, [this] { unit_->CloseCardReader(); });
+    OnCommand("mnuUnitOptions", unit_, [this] { unit_->ShowOptions(); });
+    OnCommand("mnuTransferData", transfers_, [this] { transfers_->ShowTransferWindow(); });
+    OnCommand("download", transfers_, [this] { transfers_->DownloadLast(); });
+    OnCommand("downloadalt", transfers_, [this] { transfers_->DownloadLast(); });
+    auto refresh = [this] { state_->ConnectionChanged(); };
+    connect(&connection_, &comm::Connection::ConnectedStatusChanged, this, refresh);
+    connect(unit_, &unitwindows::UnitConnect::OptionsApplied, this, refresh);
 }
 
 void frmMain::ConnectMapBuild() {
