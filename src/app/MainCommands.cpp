@@ -63,6 +63,10 @@ void MainCommands::BuildFileMenu(QMenu* m) {
     Add(m, "mnuFileSaveGPSAs", QStringLiteral("Save GPS Data File &As..."))
         ->setShortcut(QKeySequence::SaveAs);
     m->addSeparator();
+    Add(m, "mnuFileImportRoute", QStringLiteral("&Import Route..."));
+    Add(m, "mnuFileImportWaypoints", QStringLiteral("Import &Waypoint List..."));
+    Add(m, "mnuFileExport", QStringLiteral("Expor&t..."));
+    m->addSeparator();
     toolbar_->addSeparator();
     Add(m, "mnuFileNewBorder", QStringLiteral("New &Map Border File"), "newborder",
         QStringLiteral("New Map Border File"));
@@ -112,6 +116,8 @@ void MainCommands::BuildViewMenu(QMenu* m) {
     m->addSeparator();
     Add(m, "mnuViewZoomIn", QStringLiteral("Zoom &In"))->setShortcut(QKeySequence::ZoomIn);
     Add(m, "mnuViewZoomOut", QStringLiteral("Zoom &Out"))->setShortcut(QKeySequence::ZoomOut);
+    Add(m, "mnuViewZoomToData", QStringLiteral("Zoom to &Data"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m->addSeparator();
     Add(m, "mnuViewMapOptions", QStringLiteral("Map &Options..."));
 }
@@ -143,6 +149,9 @@ void MainCommands::BuildMapMenu(QMenu* m) {
     Add(m, "mnuMapEstimate", QStringLiteral("Map &Estimate"), "cartridgeestimate",
         QStringLiteral("Map Estimate"));
     Add(m, "mnuMapBuild", QStringLiteral("B&uild Map"), "map", QStringLiteral("Build Map"));
+    m->addSeparator();
+    Add(m, "mnuMapCategories", QStringLiteral("Map &Categories..."), "mapcategories",
+        QStringLiteral("Map Categories"));
 }
 
 void MainCommands::BuildUnitMenu(QMenu* m) {

@@ -102,6 +102,8 @@ QIcon ToolIcons::ForKey(const QString& key) {
         return Themed("document-properties", QStyle::SP_FileDialogInfoView);
     if (key == QLatin1String("map"))
         return Themed("system-run", QStyle::SP_MediaPlay);
+    if (key == QLatin1String("mapcategories"))
+        return Themed("view-list-tree", QStyle::SP_FileDialogListView);
     if (key == QLatin1String("connect"))
         return Themed("network-connect", QStyle::SP_DialogYesButton);
     if (key == QLatin1String("disconnect"))

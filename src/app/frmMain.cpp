@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
 #include "app/GPSFileCommands.h"
+#include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
 #include "app/MapBuildCommands.h"
@@ -15,6 +16,7 @@
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
 #include "app/MessagePanel.h"
+#include "app/PositionListCommands.h"
 #include "app/SettingsBridge.h"
 #include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
@@ -31,6 +33,7 @@
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
 #include "mapview/GPSDataPainter.h"
+#include "mapview/ScaleBar.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
 #include "unitwindows/UnitConnect.h"
@@ -94,6 +97,7 @@ void frmMain::SetFileChooser(FileChooser* chooser) {
     gpsFiles_->SetChooser(used);
     workspace_->SetChooser(used);
     mapBuild_->SetChooser(used);
+    positionLists_->SetChooser(used);
 }
 
 void frmMain::SetFolders(const QString& config, const QString& data) {
@@ -140,6 +144,9 @@ void frmMain::Load() {
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
     workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
+    positionLists_ = new PositionListCommands(
+        *gpsData_, *undo_, prompt_,
+        [this] { return settings_.gpsDataPath.isEmpty() ? dataFolder_ : settings_.gpsDataPath; }, this);
     SetFileChooser(nullptr);
     Trace(QStringLiteral("KTRCommEvents"));
     Trace(QStringLiteral("LinkPodEvents"));
@@ -343,6 +350,13 @@ void frmMain::ConnectData() {
     connect(mapData_.get(), &mapbuild::MapData::NeedRefresh, this, redraw);
     connect(mapData_.get(), &mapbuild::MapData::NameChanged, this, &frmMain::ShowMapCaption);
     connect(layers_, &LayerTreePane::LayerSwitched, this, redraw);
+    // A layer's colour changed in the layer editor.
+    connect(window_.get(), &mapview::WindowObject::Change, this, redraw);
+    auto* layerEditing = new LayerEditing(*map_->LayerTree(), *window_, this);
+    OnCommand("mnuMapCategories", layerEditing, [this, layerEditing] {
+        commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(true);
+        layerEditing->EditCurrent();
+    });
     connect(mouse_, &MapMouse::BordersChanged, mapData_.get(), &mapbuild::MapData::DefinitionChanged);
     // A workspace brings its own view: the zoom box and the map follow it.
     connect(mapFile_.get(), &MapFile::Loaded, this, [this] {
@@ -365,6 +379,9 @@ void frmMain::ConnectFiles() {
     OnCommand("mnuFileSaveBorder", this, [this] { workspace_->Save(); });
     OnCommand("mnuFileSaveBorderAs", this, [this] { workspace_->SaveAs(); });
     OnCommand("mnuFileRestoreDefaults", this, [this] { workspace_->RestoreDefaults(); });
+    OnCommand("mnuFileImportRoute", this, [this] { positionLists_->Import(true); });
+    OnCommand("mnuFileImportWaypoints", this, [this] { positionLists_->Import(false); });
+    OnCommand("mnuFileExport", this, [this] { positionLists_->Export(); });
     connect(gpsFiles_, &GPSFileCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::DefaultsRestored, this, [this] {
@@ -404,6 +421,8 @@ void frmMain::ConnectMapModes() {
             [this] { view_->ZoomStep(1); });
     connect(commands_->Command(QStringLiteral("mnuViewZoomOut")), &QAction::triggered, this,
             [this] { view_->ZoomStep(0); });
+    OnCommand("mnuViewZoomToData", view_, [this] { view_->ZoomToData(*gpsData_, false); });
+    connect(gpsFiles_, &GPSFileCommands::Loaded, view_, [this] { view_->ZoomToData(*gpsData_, true); });
 }
 
 void frmMain::ShowMapSetup() {
@@ -431,6 +450,7 @@ void frmMain::DrawMap(QPainter& painter) {
     carver_.KDraw(painter, 1);
     mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
     editing_->DrawMovingLine(painter);
+    mapview::ScaleBar::Paint(painter, *window_, map_->Display()->rect());
     SetMapDrawing(false);
 }
 

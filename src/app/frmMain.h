@@ -60,6 +60,7 @@ class SettingsLoader;
 class WorkspaceCommands;
 class MapMouse;
 class MapViewControl;
+class PositionListCommands;
 class SingleInstance;
 class StatusPanels;
 class frmTerrafold;
@@ -196,6 +197,7 @@ private:
     MapBuildCommands* mapBuild_ = nullptr;
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
+    PositionListCommands* positionLists_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;
