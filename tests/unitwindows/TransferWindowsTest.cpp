@@ -33,11 +33,11 @@ protected:
     // them, two icons and a trail of several packets with a break every
     // hundred points.
     static void Fill(gpsdata::GPSData& set) {
-        const QList<qint16> slots = {0, 1, 2, 5};
-        for (qint16 slot : slots)
+        const QList<qint16> used = {0, 1, 2, 5};
+        for (qint16 slot : used)
             set.AddWaypoint(slot, 1000 * slot, -2000 * slot, 0, QStringLiteral("Wpt%1").arg(slot), slot + 1,
                             40000.5, 0);
-        set.AddRoute(3, QStringLiteral("Loop"), {slots[0], slots[3], slots[2]});
+        set.AddRoute(3, QStringLiteral("Loop"), {used[0], used[3], used[2]});
         for (qint16 icon = 0; icon < 2; ++icon)
             set.AddLurchIcon(icon, 11 + 10 * icon, 12 + 10 * icon, 4 + 2 * icon);
         QList<qint32> x, y;
