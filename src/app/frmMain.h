@@ -38,6 +38,10 @@ namespace mapview {
 class UndoStack;
 class WindowObject;
 } // namespace mapview
+namespace print {
+class PrintCommands;
+struct MapLayers;
+} // namespace print
 namespace unitwindows {
 class UnitConnect;
 class UnitTransfers;
@@ -114,6 +118,7 @@ public:
     unitwindows::UnitConnect& UnitLink() { return *unit_; }
     unitwindows::UnitTransfers& Transfers() { return *transfers_; }
     ProgramSettings& Settings() { return settings_; }
+    print::PrintCommands& Printing() { return *print_; }
 
     // Tests answer the questions and choose the files themselves; the window
     // keeps its own message boxes and file dialogs otherwise.
@@ -144,6 +149,8 @@ private:
     void ShowMode();
     void ShowMapSetup();
     void DrawMap(QPainter& painter);
+    print::MapLayers Layers();
+    void ConnectPrint();
     void ReceiveCommandLine(const QString& text);
     void ConnectData();
     void ConnectFiles();
@@ -202,6 +209,7 @@ private:
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;
     LayerTreePane* layers_ = nullptr;
+    print::PrintCommands* print_ = nullptr;
     QMdiSubWindow* mapSub_ = nullptr;
     QString configFolder_;
     QString dataFolder_;
