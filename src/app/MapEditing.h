@@ -61,6 +61,8 @@ public:
     QMenu* Popup() const { return popup_; }
 
 signals:
+    // The popup's "Edit Waypoint …" or "Edit Icon …" was chosen.
+    void EditRequested(bool waypoint, qint16 index);
     // The trail popup's "Create Route" was chosen.
     void CreateRouteFromTrail(qint16 trail);
 
