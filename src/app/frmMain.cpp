@@ -297,6 +297,8 @@ void frmMain::ConnectLink() {
     auto refresh = [this] { state_->ConnectionChanged(); };
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this, refresh);
     connect(unit_, &unitwindows::UnitConnect::OptionsApplied, this, refresh);
+    // The session turns link errors into messages and beeps itself.
+    connection_.SetBeep([] { QApplication::beep(); });
 }
 
 void frmMain::ConnectMapBuild() {

@@ -1,13 +1,10 @@
 #include "unitwindows/UnitTransfers.h"
 
 #include "comm/Connection.h"
-#include "comm/LurchErrorReaction.h"
 #include "mapview/UndoStack.h"
 #include "unitwindows/frmPodTransfer.h"
 #include "unitwindows/frmProgress.h"
 #include "unitwindows/frmTransfer.h"
-
-#include <QApplication>
 
 namespace unitwindows {
 
@@ -15,16 +12,11 @@ UnitTransfers::UnitTransfers(comm::Connection& session, gpsdata::GPSData& data, 
                              ui::Prompt& prompt, ui::StatusSink& messages, frmProgress& progress,
                              QWidget* owner)
     : QObject(owner), session_(session), data_(data), owner_(owner), engine_(session, data) {
-    // The engine shows the link's messages; the beep is the window's.
     engine_.SetPrompt(&prompt);
     engine_.SetProgress(&progress);
     engine_.SetStatus(&messages);
     engine_.SetUndoHook([&undo](const QString& name) { undo.PushUndoOperation(false, name); });
     connect(&progress, &frmProgress::CancelRequested, this, &UnitTransfers::CancelTransfer);
-    connect(&session_, &comm::Connection::LurchError, this, [this](quint16 code) {
-        if (comm::LurchErrorReaction::For(code, session_.ComPort()).beeps)
-            QApplication::beep();
-    });
 }
 
 template <class Window> void UnitTransfers::Open(Window* window) {
