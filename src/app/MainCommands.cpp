@@ -63,6 +63,10 @@ void MainCommands::BuildFileMenu(QMenu* m) {
     Add(m, "mnuFileSaveGPSAs", QStringLiteral("Save GPS Data File &As..."))
         ->setShortcut(QKeySequence::SaveAs);
     m->addSeparator();
+    Add(m, "mnuFileImportRoute", QStringLiteral("&Import Route..."));
+    Add(m, "mnuFileImportWaypoints", QStringLiteral("Import &Waypoint List..."));
+    Add(m, "mnuFileExport", QStringLiteral("Expor&t..."));
+    m->addSeparator();
     toolbar_->addSeparator();
     Add(m, "mnuFileNewBorder", QStringLiteral("New &Map Border File"), "newborder",
         QStringLiteral("New Map Border File"));
@@ -76,6 +80,9 @@ void MainCommands::BuildFileMenu(QMenu* m) {
     m->addSeparator();
     Add(m, "mnuFileSaveMap", QStringLiteral("Save Built Ma&p..."), "savemap",
         QStringLiteral("Save Built Map"));
+    m->addSeparator();
+    Add(m, "mnuFilePrint", QStringLiteral("P&rint..."))->setShortcut(QKeySequence::Print);
+    Add(m, "mnuPrintMap", QStringLiteral("Print Map &View..."));
     recentSeparator_ = m->addSeparator();
     recentSeparator_->setVisible(false);
     for (int i = 0; i < RecentFileCount; ++i) {

@@ -4,6 +4,7 @@
 #include "app/CarverEngine.h"
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
+#include "app/EditorCommandGuard.h"
 #include "app/GPSFileCommands.h"
 #include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
@@ -16,6 +17,7 @@
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
 #include "app/MessagePanel.h"
+#include "app/PositionListCommands.h"
 #include "app/SettingsBridge.h"
 #include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
@@ -28,13 +30,16 @@
 #include "app/frmTerrafold.h"
 #include "comm/LurchErrorReaction.h"
 #include "comm/UnitIdentity.h"
+#include "editors/EditorContext.h"
+#include "editors/EditorWindows.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
-#include "mapview/GPSDataPainter.h"
 #include "mapview/ScaleBar.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
+#include "print/MapLayers.h"
+#include "print/PrintCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,6 +98,7 @@ void frmMain::SetFileChooser(FileChooser* chooser) {
     gpsFiles_->SetChooser(used);
     workspace_->SetChooser(used);
     mapBuild_->SetChooser(used);
+    positionLists_->SetChooser(used);
 }
 
 void frmMain::SetFolders(const QString& config, const QString& data) {
@@ -139,6 +145,9 @@ void frmMain::Load() {
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
     workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
+    positionLists_ = new PositionListCommands(
+        *gpsData_, *undo_, prompt_,
+        [this] { return settings_.gpsDataPath.isEmpty() ? dataFolder_ : settings_.gpsDataPath; }, this);
     SetFileChooser(nullptr);
     Trace(QStringLiteral("KTRCommEvents"));
     Trace(QStringLiteral("LinkPodEvents"));
@@ -170,6 +179,15 @@ void frmMain::Load() {
     editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
     connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
     connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    editorContext_ = std::make_unique<editors::EditorContext>(
+        editors::EditorContext{*gpsData_, *undo_, *window_, prompt_});
+    editorContext_->viewChanged = [this] { view_->ViewChanged(); };
+    editorWindows_ = new editors::EditorWindows(*editorContext_, area_, this);
+    editorGuard_ = new EditorCommandGuard(*commands_, *area_, this);
+    connect(editing_, &MapEditing::EditRequested, this, [this](bool waypoint, qint16 index) {
+        if (const auto& open = waypoint ? editorContext_->openWaypoint : editorContext_->openIcon)
+            open(index);
+    });
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -179,9 +197,11 @@ void frmMain::Load() {
     ConnectUndo();
     ConnectLink();
     ConnectMapBuild();
+    ConnectPrint();
     Trace(QStringLiteral("Waiting for flash to come up"));
     const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
     master_.Open(res);
+    mapData_->SetListFolder(dataFolder_);
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
     Trace(QStringLiteral("Requesting linkpod updates"));
@@ -367,6 +387,9 @@ void frmMain::ConnectFiles() {
     OnCommand("mnuFileSaveBorder", this, [this] { workspace_->Save(); });
     OnCommand("mnuFileSaveBorderAs", this, [this] { workspace_->SaveAs(); });
     OnCommand("mnuFileRestoreDefaults", this, [this] { workspace_->RestoreDefaults(); });
+    OnCommand("mnuFileImportRoute", this, [this] { positionLists_->Import(true); });
+    OnCommand("mnuFileImportWaypoints", this, [this] { positionLists_->Import(false); });
+    OnCommand("mnuFileExport", this, [this] { positionLists_->Export(); });
     connect(gpsFiles_, &GPSFileCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::DefaultsRestored, this, [this] {
@@ -429,14 +452,29 @@ void frmMain::ShowMode() {
     map_->Display()->update();
 }
 
+print::MapLayers frmMain::Layers() {
+    return {[this](QPainter& p, const mapview::WindowObject& view) { master_.Draw(p, view); }, &carver_,
+            gpsData_.get()};
+}
+
 void frmMain::DrawMap(QPainter& painter) {
     SetMapDrawing(true);
-    master_.Draw(painter, *window_);
-    carver_.KDraw(painter, 1);
-    mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
+    Layers().Draw(painter, *window_, true);
     editing_->DrawMovingLine(painter);
     mapview::ScaleBar::Paint(painter, *window_, map_->Display()->rect());
     SetMapDrawing(false);
+}
+
+void frmMain::ConnectPrint() {
+    // Only a workspace that was opened or saved gives the map a name.
+    const auto mapName = [this] {
+        const QString file = mapData_->FileName();
+        return file.isEmpty() || file == QLatin1String("Untitled") ? QString() : mapData_->MapName();
+    };
+    print_ = new print::PrintCommands(
+        *this, *gpsData_, *window_, Layers(), mapName, [this] { return gpsData_->Path(); }, this);
+    OnCommand("mnuFilePrint", print_, [this] { print_->ShowPrintOptions(); });
+    OnCommand("mnuPrintMap", print_, [this] { print_->PrintMap(); });
 }
 
 void frmMain::ParseCommandOptions(const QString& text) {

@@ -4,7 +4,6 @@
 #include "app/GuiProgress.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
-#include "app/MasterCategories.h"
 #include "app/MasterMapLayer.h"
 #include "app/ProgramSettings.h"
 #include "app/PromptRelay.h"
@@ -14,6 +13,7 @@
 #include "carver/Carver.h"
 #include "comm/Connection.h"
 #include "linkpod/LinkPod.h"
+#include "mapbuild/MasterCategories.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -28,6 +28,10 @@ class QPainter;
 namespace comm {
 class UnitIdentity;
 }
+namespace editors {
+class EditorWindows;
+struct EditorContext;
+} // namespace editors
 namespace gpsdata {
 class GPSData;
 }
@@ -38,12 +42,17 @@ namespace mapview {
 class UndoStack;
 class WindowObject;
 } // namespace mapview
+namespace print {
+class PrintCommands;
+struct MapLayers;
+} // namespace print
 
 namespace app {
 
 class BusyStatus;
 class CarverEngine;
 class CommandState;
+class EditorCommandGuard;
 class MapBuildCommands;
 class MessagePanel;
 class ViewportDetail;
@@ -56,6 +65,7 @@ class SettingsLoader;
 class WorkspaceCommands;
 class MapMouse;
 class MapViewControl;
+class PositionListCommands;
 class SingleInstance;
 class StatusPanels;
 class frmTerrafold;
@@ -100,6 +110,7 @@ public:
     Carver& Borders() { return carver_; }
     MapViewControl& View() { return *view_; }
     gpsdata::GPSData& Data() { return *gpsData_; }
+    editors::EditorWindows& Editors() { return *editorWindows_; }
     mapbuild::MapData& Map() { return *mapData_; }
     mapview::UndoStack& Undo() { return *undo_; }
     GPSFileCommands& GPSFiles() { return *gpsFiles_; }
@@ -107,6 +118,7 @@ public:
     MapBuildCommands& MapBuild() { return *mapBuild_; }
     comm::Connection& Link() { return connection_; }
     ProgramSettings& Settings() { return settings_; }
+    print::PrintCommands& Printing() { return *print_; }
 
     // Tests answer the questions and choose the files themselves; the window
     // keeps its own message boxes and file dialogs otherwise.
@@ -137,6 +149,8 @@ private:
     void ShowMode();
     void ShowMapSetup();
     void DrawMap(QPainter& painter);
+    print::MapLayers Layers();
+    void ConnectPrint();
     void ReceiveCommandLine(const QString& text);
     void ConnectData();
     void ConnectFiles();
@@ -172,7 +186,7 @@ private:
     DialogFileChooser ownChooser_;
     std::unique_ptr<gpsdata::GPSData> gpsData_;
     std::unique_ptr<mapbuild::MapData> mapData_;
-    MasterCategories categories_;
+    mapbuild::MasterCategories categories_;
     std::unique_ptr<mapview::UndoStack> undo_;
     ProgramSettings settings_;
     app::RecentFiles recent_;
@@ -188,10 +202,15 @@ private:
     MapBuildCommands* mapBuild_ = nullptr;
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
+    PositionListCommands* positionLists_ = nullptr;
+    std::unique_ptr<editors::EditorContext> editorContext_;
+    editors::EditorWindows* editorWindows_ = nullptr;
+    EditorCommandGuard* editorGuard_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;
     LayerTreePane* layers_ = nullptr;
+    print::PrintCommands* print_ = nullptr;
     QMdiSubWindow* mapSub_ = nullptr;
     QString configFolder_;
     QString dataFolder_;
