@@ -123,7 +123,6 @@ TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     // Cancel half-way through the upload's trail.
     ASSERT_TRUE(main->Transfers().Upload({}));
     ASSERT_TRUE(WaitFor([&] { return Message().startsWith(QStringLiteral("Sending trail")); }, 120000));
-    Shot(QStringLiteral("05-uploading"));
     QTest::mouseClick(main->Progress().findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
     EXPECT_EQ(ends.last(), false);
     EXPECT_FALSE(main->Transfers().Engine().Busy());
