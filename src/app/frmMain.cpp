@@ -28,7 +28,6 @@
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
-#include "comm/LurchErrorReaction.h"
 #include "comm/UnitIdentity.h"
 #include "editors/EditorContext.h"
 #include "editors/EditorWindows.h"
@@ -283,13 +282,8 @@ void frmMain::ConnectLink() {
     OnCommand("mnuUnitCardClose", &connection_, [this] { connection_.CloseLPTPort(); });
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
             [this] { state_->ConnectionChanged(); });
-    connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {
-        const comm::LurchErrorReaction reaction = comm::LurchErrorReaction::For(code, connection_.ComPort());
-        if (reaction.beeps)
-            QApplication::beep();
-        if (!reaction.text.isEmpty())
-            prompt_.Message(reaction.title, reaction.text, reaction.icon);
-    });
+    // The session turns link errors into messages and beeps itself.
+    connection_.SetBeep([] { QApplication::beep(); });
 }
 
 void frmMain::ConnectMapBuild() {
