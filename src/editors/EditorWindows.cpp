@@ -15,6 +15,10 @@ EditorWindows::EditorWindows(EditorContext& context, QMdiArea* area, QObject* pa
     context_.openWaypoint = [this](qint16 index) { EditWaypoint(index); };
     context_.openIcon = [this](qint16 index) { EditIcon(index); };
     context_.openRoute = [this](qint16 index) { EditRoute(index); };
+    // An editor opens at its own size beside the map, even while the map
+    // window fills the frame.
+    if (area_)
+        area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
 }
 
 template <class Editor> Editor* EditorWindows::Open(const QString& key, bool exists) {

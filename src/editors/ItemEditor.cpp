@@ -75,11 +75,11 @@ void ItemEditor::Build(const std::function<void(QFormLayout&)>& extra) {
     auto* latitude = new QHBoxLayout;
     latitude->addWidget(btnNorthSouth_);
     latitude->addWidget(mskLatitude_, 1);
-    form->addRow(QStringLiteral("&Latitude:"), latitude);
+    form->addRow(QStringLiteral("Latitude:"), latitude);
     auto* longitude = new QHBoxLayout;
     longitude->addWidget(btnEastWest_);
     longitude->addWidget(mskLongitude_, 1);
-    form->addRow(QStringLiteral("L&ongitude:"), longitude);
+    form->addRow(QStringLiteral("Longitude:"), longitude);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);

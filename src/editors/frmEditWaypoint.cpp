@@ -17,7 +17,7 @@ frmEditWaypoint::frmEditWaypoint(EditorContext& context, qint16 index, QWidget* 
     txtName_->setObjectName(QStringLiteral("txtName"));
     lblDate_->setObjectName(QStringLiteral("lblDate"));
     Build([this](QFormLayout& form) {
-        form.addRow(QStringLiteral("&Name:"), txtName_);
+        form.addRow(QStringLiteral("Name:"), txtName_);
         form.addRow(QStringLiteral("Date:"), lblDate_);
     });
     RefillOn(&gpsdata::GPSData::WaypointChanged);
