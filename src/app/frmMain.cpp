@@ -302,12 +302,13 @@ void frmMain::LoadSettings() {
     commands_->Command(QStringLiteral("mnuViewStatusbar"))->setChecked(settings_.viewStatusbar);
     commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(settings_.viewMapLayers);
     map_->ShowLayers(settings_.viewMapLayers);
+    SettingsBridge::ApplyMapSplit(settings_, *map_->Splitter());
     SetAutoArrange(settings_.autoArrangeWindows);
     mapData_->SetDirty(false);
     ShowRecentFiles();
 }
 
-void frmMain::SaveSettings() {
+void frmMain::CollectSettings() {
     SettingsBridge::CollectView(*window_, settings_);
     SettingsBridge::CollectData(*gpsData_, settings_);
     SettingsBridge::CollectConnection(connection_, settings_);
@@ -316,6 +317,10 @@ void frmMain::SaveSettings() {
     settings_.viewStatusbar = commands_->Command(QStringLiteral("mnuViewStatusbar"))->isChecked();
     settings_.viewMapLayers = commands_->Command(QStringLiteral("mnuViewMapLayers"))->isChecked();
     settings_.autoArrangeWindows = commands_->Command(QStringLiteral("mnuWindowAutoArrange"))->isChecked();
+    SettingsBridge::CollectMapSplit(*map_->Splitter(), settings_);
+}
+
+void frmMain::SaveSettings() {
     QString error;
     if (!mapFile_->SaveMapFile(loader_->SettingsFile(), true, &error))
         prompt_.Message(QStringLiteral("File Error"),
@@ -360,6 +365,7 @@ void frmMain::ConnectData() {
         view_->ViewChanged();
     });
     connect(mapFile_.get(), &MapFile::WorkspaceWritten, undo_.get(), &mapview::UndoStack::ClearUndoStack);
+    connect(mapFile_.get(), &MapFile::Saving, this, &frmMain::CollectSettings);
     connect(commands_->Command(QStringLiteral("mnuViewMapLayers")), &QAction::toggled, map_,
             &frmTerrafold::ShowLayers);
 }

@@ -154,6 +154,7 @@ private:
     void StartUnitUpdate();
     void LoadSettings();
     void SaveSettings();
+    void CollectSettings();
     void ShowMapCaption();
     void ShowRecentFiles();
     void OpenRecentFile(int i);
