@@ -4,6 +4,7 @@
 #include "app/CarverEngine.h"
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
+#include "app/EditorCommandGuard.h"
 #include "app/GPSFileCommands.h"
 #include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
@@ -27,8 +28,9 @@
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
-#include "comm/LurchErrorReaction.h"
 #include "comm/UnitIdentity.h"
+#include "editors/EditorContext.h"
+#include "editors/EditorWindows.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
@@ -176,6 +178,15 @@ void frmMain::Load() {
     editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
     connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
     connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    editorContext_ = std::make_unique<editors::EditorContext>(
+        editors::EditorContext{*gpsData_, *undo_, *window_, prompt_});
+    editorContext_->viewChanged = [this] { view_->ViewChanged(); };
+    editorWindows_ = new editors::EditorWindows(*editorContext_, area_, this);
+    editorGuard_ = new EditorCommandGuard(*commands_, *area_, this);
+    connect(editing_, &MapEditing::EditRequested, this, [this](bool waypoint, qint16 index) {
+        if (const auto& open = waypoint ? editorContext_->openWaypoint : editorContext_->openIcon)
+            open(index);
+    });
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -271,13 +282,8 @@ void frmMain::ConnectLink() {
     OnCommand("mnuUnitCardClose", &connection_, [this] { connection_.CloseLPTPort(); });
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
             [this] { state_->ConnectionChanged(); });
-    connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {
-        const comm::LurchErrorReaction reaction = comm::LurchErrorReaction::For(code, connection_.ComPort());
-        if (reaction.beeps)
-            QApplication::beep();
-        if (!reaction.text.isEmpty())
-            prompt_.Message(reaction.title, reaction.text, reaction.icon);
-    });
+    // The session turns link errors into messages and beeps itself.
+    connection_.SetBeep([] { QApplication::beep(); });
 }
 
 void frmMain::ConnectMapBuild() {
