@@ -168,6 +168,16 @@ void MainCommands::BuildUnitMenu(QMenu* m) {
         QStringLiteral("Open Card Reader"));
     Add(m, "mnuUnitCardClose", QStringLiteral("C&lose Card Reader"), "mmcdisconnect",
         QStringLiteral("Close Card Reader"));
+    m->addSeparator();
+    Add(m, "mnuTransferData", QStringLiteral("&Transfer Data..."), "transferdata",
+        QStringLiteral("Transfer Data"));
+    Add(m, "mnuUnitDownload", QStringLiteral("Do&wnload"), "download",
+        QStringLiteral("Download from GPS Unit"));
+    // The second download button has no menu entry of its own.
+    m->removeAction(Add(m, "mnuUnitDownloadAlt", QStringLiteral("Download"), "downloadalt",
+                        QStringLiteral("Download from GPS Unit")));
+    m->addSeparator();
+    Add(m, "mnuUnitOptions", QStringLiteral("&Options..."));
 }
 
 void MainCommands::BuildWindowMenu(QMenu* m) {

@@ -36,7 +36,7 @@ public:
     static void CollectMapSplit(const QSplitter& splitter, ProgramSettings& settings);
     // The port, rate and port choice of the unit link.
     static void ApplyConnection(const ProgramSettings& settings, comm::Connection& connection);
-    static void CollectConnection(const comm::Connection& connection, ProgramSettings& settings);
+    static void CollectConnection(comm::Connection& connection, ProgramSettings& settings);
 };
 
 } // namespace app
