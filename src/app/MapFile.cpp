@@ -46,6 +46,7 @@ MapFile::MapFile(ProgramSettings& settings, mapbuild::MapData& map, RecentFiles&
       keys_(SettingsKeyTable(settings, recent, map)) {}
 
 bool MapFile::SaveMapFile(const QString& fileName, bool withSettings, QString* error) {
+    emit Saving();
     mapbuild::SettingsLineWriter out;
     for (const SettingsKey& key : keys_) {
         const bool wanted = key.form == FileForm::Both || (key.form == FileForm::Settings) == withSettings;

@@ -40,6 +40,9 @@ public:
     const QList<QPair<QString, QVariantList>>& ReadOptions() const { return readOptions_; }
 
 signals:
+    // A file is about to be written: the values are collected from the
+    // objects that show them, so the file holds what the user sees.
+    void Saving();
     // A workspace was written: the undo stack starts afresh.
     void WorkspaceWritten();
     // A load finished: the map window and its layer tree follow.

@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSplitter>
 #include <QWidget>
 
 #include <algorithm>
@@ -47,6 +48,7 @@ void SettingsBridge::ApplyView(const ProgramSettings& s, mapview::WindowObject& 
     w.DrawRoutes = s.drawRoutes;
     w.ShowWaypointNames = s.showWaypointNames;
     w.SetZoomRange(std::isfinite(s.zoomRange) ? s.zoomRange : 0);
+    w.SetUseHighDetail(s.useHighDetailMaps);
 }
 
 void SettingsBridge::CollectView(const mapview::WindowObject& w, ProgramSettings& s) {
@@ -70,6 +72,19 @@ void SettingsBridge::CollectView(const mapview::WindowObject& w, ProgramSettings
     s.drawTrails = w.DrawTrails;
     s.drawRoutes = w.DrawRoutes;
     s.showWaypointNames = w.ShowWaypointNames;
+    s.useHighDetailMaps = w.UseHighDetail();
+}
+
+void SettingsBridge::ApplyMapSplit(const ProgramSettings& s, QSplitter& splitter) {
+    const int total = std::max(splitter.width(), ToPixels(s.mapSplit) + 1);
+    splitter.setSizes({ToPixels(s.mapSplit), total - ToPixels(s.mapSplit)});
+}
+
+void SettingsBridge::CollectMapSplit(const QSplitter& splitter, ProgramSettings& s) {
+    // A hidden layer pane has no width of its own to keep.
+    const QList<int> sizes = splitter.sizes();
+    if (!sizes.isEmpty() && sizes.first() > 0)
+        s.mapSplit = static_cast<float>(sizes.first() * TwipsPerPixel);
 }
 
 void SettingsBridge::ApplyData(const ProgramSettings& s, gpsdata::GPSData& data) {

@@ -332,12 +332,13 @@ void frmMain::LoadSettings() {
     map_->ShowLayers(settings_.viewMapLayers);
     layout_ = WindowArranger::FromSettings(settings_);
     ListWindowPlaces::Restore(settings_, editingCommands_->Lists());
+    SettingsBridge::ApplyMapSplit(settings_, *map_->Splitter());
     SetAutoArrange(settings_.autoArrangeWindows);
     mapData_->SetDirty(false);
     ShowRecentFiles();
 }
 
-void frmMain::SaveSettings() {
+void frmMain::CollectSettings() {
     SettingsBridge::CollectView(*window_, settings_);
     SettingsBridge::CollectData(*gpsData_, settings_);
     SettingsBridge::CollectConnection(connection_, settings_);
@@ -347,6 +348,10 @@ void frmMain::SaveSettings() {
     settings_.viewStatusbar = commands_->Command(QStringLiteral("mnuViewStatusbar"))->isChecked();
     settings_.viewMapLayers = commands_->Command(QStringLiteral("mnuViewMapLayers"))->isChecked();
     settings_.autoArrangeWindows = commands_->Command(QStringLiteral("mnuWindowAutoArrange"))->isChecked();
+    SettingsBridge::CollectMapSplit(*map_->Splitter(), settings_);
+}
+
+void frmMain::SaveSettings() {
     QString error;
     if (!mapFile_->SaveMapFile(loader_->SettingsFile(), true, &error))
         prompt_.Message(QStringLiteral("File Error"),
@@ -391,6 +396,7 @@ void frmMain::ConnectData() {
         view_->ViewChanged();
     });
     connect(mapFile_.get(), &MapFile::WorkspaceWritten, undo_.get(), &mapview::UndoStack::ClearUndoStack);
+    connect(mapFile_.get(), &MapFile::Saving, this, &frmMain::CollectSettings);
     connect(commands_->Command(QStringLiteral("mnuViewMapLayers")), &QAction::toggled, map_,
             &frmTerrafold::ShowLayers);
 }

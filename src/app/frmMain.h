@@ -169,6 +169,7 @@ private:
     void StartUnitUpdate();
     void LoadSettings();
     void SaveSettings();
+    void CollectSettings();
     void ShowMapCaption();
     void ShowRecentFiles();
     void OpenRecentFile(int i);
