@@ -53,6 +53,9 @@ LinkPod::LinkPod(QObject* parent)
     connect(&cards_, &CardService::UserDataSaved, this, &LinkPod::UserDataSaved);
     connect(&cards_, &CardService::FLNewDeviceReady, this, &LinkPod::FLNewDeviceReady);
     connect(&cards_, &CardService::ProgramFlashMemorySent, this, &LinkPod::ProgramFlashMemorySent);
+    connect(&cards_, &CardService::FileWriteStarted, this, &LinkPod::FileWriteStarted);
+    connect(&cards_, &CardService::FileWriteEnded, this, &LinkPod::FileWriteEnded);
+    connect(&cards_, &CardService::ReaderRemoved, this, &LinkPod::DeviceRemoved);
     connect(&cards_, &CardService::CardDeviceAnnounced, this, [this](std::uint16_t device, int slotCount) {
         emit LinkStatus(unitDevice_, 8, device, slotCount);
     });
@@ -477,6 +480,10 @@ void LinkPod::EndFileWrite(std::uint32_t handle) {
     cards_.EndWrite(handle);
 }
 
+void LinkPod::AbortFileWrite(std::uint32_t handle) {
+    cards_.AbortWrite(handle);
+}
+
 void LinkPod::SaveUserDataToCard(int slot, const QDateTime& when) {
     cards_.SaveUserData(active_, slot, when);
 }
@@ -540,6 +547,7 @@ std::uint16_t LinkPod::ErrorFor(Command request, std::uint16_t otherwise) {
 void LinkPod::OnTimedOut(Command request) {
     if (request == Command::GetTrailHeader || request == Command::GetTrailPoints)
         incoming_ = {};
+    cards_.OnTimedOut(request);
     emit LinkError(ErrorFor(request, ReplyTimedOut));
 }
 
@@ -688,6 +696,8 @@ void LinkPod::OnResult(Command request, PayloadReader& in) {
     if (code != result::Ok) {
         if (request == Command::ProgramFlash)
             emit ProgramFlashMemorySent(false);
+        if (request == Command::ProgramDone)
+            emit ProgrammingEnded(false);
         return emit LinkError(ErrorFor(request, Refused));
     }
     const int index = static_cast<int>(value);
@@ -704,6 +714,8 @@ void LinkPod::OnResult(Command request, PayloadReader& in) {
         return emit FlashErased();
     case Command::ProgramFlash:
         return emit ProgramFlashMemorySent(true);
+    case Command::ProgramDone:
+        return emit ProgrammingEnded(true);
     default:
         return;
     }

@@ -25,8 +25,15 @@ protected:
         cards.SetPrompt(&prompt);
         cards.SetProgress(&progress);
         upload.SetPrompt(&prompt);
+        upload.SetProgress(&progress);
         prompt.fallback = ui::Answer::Yes;
-        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) { finished << ok; });
+        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) {
+            finished << ok;
+            // What the card holds when the upload says it is done.
+            onCardAtFinish << QDir(card.path()).entryList(QDir::Files | QDir::Hidden);
+        });
+        QObject::connect(&upload, &comm::MapUpload::Beep, [this] { ++beeps; });
+        QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] { ++acks; });
         QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
     }
 
@@ -49,8 +56,17 @@ protected:
     comm::CardOperations cards{session, upload};
     testing_support::RecordingPrompt prompt;
     testing_support::RecordingProgress progress;
+    bool Sent(const QString& path) {
+        const qsizetype before = finished.size();
+        return cards.DownloadCartridge(path) && WaitFor([&] { return finished.size() > before; });
+    }
+    QStringList OnCard() const { return QDir(card.path()).entryList(QDir::Files | QDir::Hidden); }
+
     QList<bool> finished;
+    QList<QStringList> onCardAtFinish;
     QList<bool> userData;
+    int beeps = 0;
+    int acks = 0;
 };
 
 struct Refusal {
@@ -150,4 +166,82 @@ TEST_F(CardReader, UserDataGoesToTheCardAndComesBack) {
     ASSERT_NE(pod.Store().waypoints.Find(4), nullptr);
     EXPECT_EQ(pod.Store().waypoints.Find(4)->name, "Camp");
     EXPECT_TRUE(progress.texts.contains("100%"));
+}
+
+class ReaderMapLengths : public CardReader, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ReaderMapLengths, AMapIsOnTheCardWholeWhenTheUploadSaysSo) {
+    Open();
+    ASSERT_TRUE(Sent(Write("Lakes.ncm", GetParam())));
+    EXPECT_TRUE(finished.last());
+    EXPECT_EQ(acks, (GetParam() + 511) / 512);
+    EXPECT_EQ(onCardAtFinish.last(), QStringList{"Lakes.ncm"});
+    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_TRUE(progress.captions.contains("Sending file"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BlockBoundaries, ReaderMapLengths, ::testing::Values(512 * 7, 512 * 7 + 1));
+
+TEST_F(CardReader, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
+    Open();
+    const QString map = Write("Lakes.ncm", 512 * 6);
+    QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {
+        if (acks == 3)
+            progress.cancel = true;
+    });
+    ASSERT_TRUE(Sent(map));
+    EXPECT_FALSE(finished.last());
+    EXPECT_EQ(beeps, 0);
+    EXPECT_TRUE(OnCard().isEmpty()) << OnCard().join(' ').toStdString();
+    progress.cancel = false;
+    ASSERT_TRUE(Sent(map));
+    EXPECT_TRUE(finished.last());
+    EXPECT_EQ(OnCard(), QStringList{"Lakes.ncm"});
+    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(CardReader, AnEndTheCardRefusesIsAWriteErrorNotASuccess) {
+    Open();
+    // Another program puts a file of the same name on the card while the map
+    // is written: the card cannot give the map that name at the end.
+    QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {
+        QFile other(card.filePath("Lakes.ncm"));
+        if (other.open(QIODevice::WriteOnly))
+            other.write("other");
+    });
+    ASSERT_TRUE(Sent(Write("Lakes.ncm", 700)));
+    EXPECT_FALSE(finished.last());
+    EXPECT_EQ(beeps, 0);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Write Error");
+    EXPECT_EQ(prompt.shown[0].text, "Error writing file at address 700.");
+    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), "other");
+    EXPECT_EQ(OnCard(), QStringList{"Lakes.ncm"});
+}
+
+TEST_F(CardReader, AnUnpluggedReaderLeavesTheListsAndIsClosed) {
+    const QString folder = card.filePath("slot");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    pod.Ports().SetReaderFolder(1, folder);
+    Write(QDir(folder).filePath("Lakes.ncm"), 10);
+    int changes = 0;
+    QObject::connect(&session, &comm::Connection::ConnectedStatusChanged, [&] { ++changes; });
+    session.SetLPTPort(1);
+    session.OpenLPTPort();
+    ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
+    cards.SelectDevice(0);
+    ASSERT_EQ(cards.Files().size(), 1);
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    ASSERT_TRUE(WaitFor([this] { return cards.Devices().isEmpty(); }));
+    EXPECT_TRUE(cards.Files().isEmpty());
+    EXPECT_EQ(cards.SelectedDevice(), -1);
+    EXPECT_FALSE(session.LPTPortOpen());
+    EXPECT_EQ(changes, 2);
+    // Plugged in again, it opens again.
+    ASSERT_TRUE(QDir().mkpath(folder));
+    session.OpenLPTPort();
+    EXPECT_TRUE(session.LPTPortOpen());
+    EXPECT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
 }

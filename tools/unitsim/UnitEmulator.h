@@ -46,6 +46,7 @@ private:
     bool probed_ = false;
     int received_ = 0;
     int blocks_ = 0; // map blocks received
+    int cardFileRequests_ = 0;
 };
 
 } // namespace unitsim
