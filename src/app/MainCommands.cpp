@@ -143,6 +143,8 @@ void MainCommands::BuildMapMenu(QMenu* m) {
     Add(m, "mnuMapEstimate", QStringLiteral("Map &Estimate"), "cartridgeestimate",
         QStringLiteral("Map Estimate"));
     Add(m, "mnuMapBuild", QStringLiteral("B&uild Map"), "map", QStringLiteral("Build Map"));
+    Add(m, "mnuMapSendMap", QStringLiteral("&Send Map to Unit"), "sendmap",
+        QStringLiteral("Send Map to Unit"));
 }
 
 void MainCommands::BuildUnitMenu(QMenu* m) {
@@ -156,6 +158,9 @@ void MainCommands::BuildUnitMenu(QMenu* m) {
         QStringLiteral("Open Card Reader"));
     Add(m, "mnuUnitCardClose", QStringLiteral("C&lose Card Reader"), "mmcdisconnect",
         QStringLiteral("Close Card Reader"));
+    m->addSeparator();
+    Add(m, "mnuGPSEraseFlash", QStringLiteral("&Erase File"));
+    Add(m, "mnuGPSFormatDevice", QStringLiteral("&Format Card"));
 }
 
 void MainCommands::BuildWindowMenu(QMenu* m) {

@@ -33,6 +33,7 @@
 #include "mapview/GPSDataPainter.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
+#include "unitwindows/MapUnitCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -155,6 +156,8 @@ void frmMain::Load() {
     mapSub_ = area_->addSubWindow(map_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     mapSub_->setWindowIcon(windowIcon());
     layers_ = new LayerTreePane(*map_->LayerTree(), *mapData_, this);
+    unitMemory_ = new unitwindows::MapUnitCommands(connection_, *mapData_, this);
+    map_->SetUnitPanes(unitMemory_->Panes());
     mapData_->SetLayerTree(layers_);
     ShowMapCaption();
 
@@ -259,6 +262,12 @@ void frmMain::ConnectLink() {
     OnCommand("mnuUnitDisconnect", &connection_, [this] { connection_.Disconnect(); });
     OnCommand("mnuUnitCardOpen", &connection_, [this] { connection_.OpenLPTPort(); });
     OnCommand("mnuUnitCardClose", &connection_, [this] { connection_.CloseLPTPort(); });
+    unitMemory_->SetPrompt(&prompt_);
+    unitMemory_->SetProgress(&progress_);
+    unitMemory_->SetActions({commands_->Command(QStringLiteral("mnuMapSendMap")),
+                             commands_->Command(QStringLiteral("mnuGPSEraseFlash")),
+                             commands_->Command(QStringLiteral("mnuGPSFormatDevice"))});
+    connect(unitMemory_, &unitwindows::MapUnitCommands::Beep, this, [] { QApplication::beep(); });
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
             [this] { state_->ConnectionChanged(); });
     connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {

@@ -38,6 +38,9 @@ namespace mapview {
 class UndoStack;
 class WindowObject;
 } // namespace mapview
+namespace unitwindows {
+class MapUnitCommands;
+}
 
 namespace app {
 
@@ -106,6 +109,7 @@ public:
     WorkspaceCommands& Workspace() { return *workspace_; }
     MapBuildCommands& MapBuild() { return *mapBuild_; }
     comm::Connection& Link() { return connection_; }
+    unitwindows::MapUnitCommands& UnitMemory() { return *unitMemory_; }
     ProgramSettings& Settings() { return settings_; }
 
     // Tests answer the questions and choose the files themselves; the window
@@ -181,6 +185,7 @@ private:
     linkpod::LinkPod pod_;
     comm::Connection connection_{pod_};
     std::unique_ptr<comm::UnitIdentity> identity_;
+    unitwindows::MapUnitCommands* unitMemory_ = nullptr;
     std::unique_ptr<MessagePanel> messages_;
     std::unique_ptr<BusyStatus> busy_;
     std::unique_ptr<ViewportDetail> detail_;
