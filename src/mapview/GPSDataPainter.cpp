@@ -1,6 +1,7 @@
 #include "mapview/GPSDataPainter.h"
 
 #include "geoline/GeoLine.h"
+#include "mapview/PinnedFonts.h"
 #include "mapview/StandardPalette.h"
 #include "mapview/SymbolPainter.h"
 #include "mapview/WindowObject.h"
@@ -30,7 +31,7 @@ GPSDataPainter::GPSDataPainter(WindowObject& window, QPainter& painter)
       font_(MapFont(window)) {}
 
 QFont GPSDataPainter::MapFont(const WindowObject& window) {
-    QFont font(window.MapFontName);
+    QFont font = PinnedFonts::Font(window.MapFontName);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(window.MapFontSize * 96.0 / 72.0))));
     font.setBold(window.MapFontBold);
     font.setItalic(window.MapFontItalic);
