@@ -34,6 +34,7 @@
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
 #include "unitwindows/MapUnitCommands.h"
+#include "unitwindows/UnitPanes.h"
 
 #include <QAction>
 #include <QApplication>
