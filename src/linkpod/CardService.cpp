@@ -220,12 +220,20 @@ int CardService::WriteBlock(const QByteArray& bytes, int count, std::uint32_t ha
     return 0;
 }
 
-void CardService::EndWrite(std::uint32_t handle) {
+std::optional<CardService::Handle> CardService::Take(std::uint32_t handle) {
     const auto it = handles_.find(handle);
     if (it == handles_.end())
-        return;
+        return std::nullopt;
     const Handle h = it->second;
     handles_.erase(it);
+    return h;
+}
+
+void CardService::EndWrite(std::uint32_t handle) {
+    const std::optional<Handle> taken = Take(handle);
+    if (!taken)
+        return;
+    const Handle h = *taken;
     if (reader_ && h.device == ReaderDevice(readerPort_)) {
         const bool ok = reader_->EndWrite(handle);
         QTimer::singleShot(0, this, [this, handle, ok] { emit FileWriteEnded(handle, ok); });
@@ -238,11 +246,10 @@ void CardService::EndWrite(std::uint32_t handle) {
 }
 
 void CardService::AbortWrite(std::uint32_t handle) {
-    const auto it = handles_.find(handle);
-    if (it == handles_.end())
+    const std::optional<Handle> taken = Take(handle);
+    if (!taken)
         return;
-    const Handle h = it->second;
-    handles_.erase(it);
+    const Handle h = *taken;
     if (reader_ && h.device == ReaderDevice(readerPort_)) {
         reader_->AbortWrite(handle);
         return;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace linkpod {
 
@@ -108,6 +109,8 @@ private:
     };
 
     const CardDirectory* Directory(std::uint16_t device) const;
+    // The write of `handle` leaves the open writes; nothing when it is not one.
+    std::optional<Handle> Take(std::uint32_t handle);
     void RefreshUnitCards();
     void Changed(std::uint16_t device);
     void OnReaderVanished();

@@ -1,3 +1,4 @@
+#include "CardWrites.h"
 #include "MapFileFixture.h"
 
 #include "../linkpod/UnitProcess.h"
@@ -27,13 +28,6 @@ protected:
         upload.SetPrompt(&prompt);
         upload.SetProgress(&progress);
         prompt.fallback = ui::Answer::Yes;
-        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) {
-            finished << ok;
-            // What the card holds when the upload says it is done.
-            onCardAtFinish << QDir(card.path()).entryList(QDir::Files | QDir::Hidden);
-        });
-        QObject::connect(&upload, &comm::MapUpload::Beep, [this] { ++beeps; });
-        QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] { ++acks; });
         QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
     }
 
@@ -56,17 +50,8 @@ protected:
     comm::CardOperations cards{session, upload};
     testing_support::RecordingPrompt prompt;
     testing_support::RecordingProgress progress;
-    bool Sent(const QString& path) {
-        const qsizetype before = finished.size();
-        return cards.DownloadCartridge(path) && WaitFor([&] { return finished.size() > before; });
-    }
-    QStringList OnCard() const { return QDir(card.path()).entryList(QDir::Files | QDir::Hidden); }
-
-    QList<bool> finished;
-    QList<QStringList> onCardAtFinish;
+    CardWrites writes{session, upload, cards, card.path()};
     QList<bool> userData;
-    int beeps = 0;
-    int acks = 0;
 };
 
 struct Refusal {
@@ -116,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CardReader, ALongNameIsRetriedInItsShortForm) {
     Open("shortnames=1\n");
     ASSERT_TRUE(cards.DownloadCartridge(Write("Lake District.at5", 512 * 3 + 1)));
-    ASSERT_TRUE(WaitFor([this] { return !finished.isEmpty() && !cards.Files().isEmpty(); }));
-    EXPECT_TRUE(finished.last());
+    ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty() && !cards.Files().isEmpty(); }));
+    EXPECT_TRUE(writes.finished.last());
     EXPECT_EQ(Read(card.filePath("LAKEDI~1.ncm")), bytes);
     EXPECT_EQ(cards.Files()[0].text, "LAKEDI~1.ncm 0.01 MB");
     EXPECT_TRUE(prompt.Texts().isEmpty());
@@ -172,12 +157,7 @@ class ReaderMapLengths : public CardReader, public ::testing::WithParamInterface
 
 TEST_P(ReaderMapLengths, AMapIsOnTheCardWholeWhenTheUploadSaysSo) {
     Open();
-    ASSERT_TRUE(Sent(Write("Lakes.ncm", GetParam())));
-    EXPECT_TRUE(finished.last());
-    EXPECT_EQ(acks, (GetParam() + 511) / 512);
-    EXPECT_EQ(onCardAtFinish.last(), QStringList{"Lakes.ncm"});
-    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
-    EXPECT_EQ(beeps, 1);
+    writes.ExpectSentWhole(Write("Lakes.ncm", GetParam()), bytes);
     EXPECT_TRUE(progress.captions.contains("Sending file"));
 }
 
@@ -185,20 +165,7 @@ INSTANTIATE_TEST_SUITE_P(BlockBoundaries, ReaderMapLengths, ::testing::Values(51
 
 TEST_F(CardReader, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
     Open();
-    const QString map = Write("Lakes.ncm", 512 * 6);
-    QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {
-        if (acks == 3)
-            progress.cancel = true;
-    });
-    ASSERT_TRUE(Sent(map));
-    EXPECT_FALSE(finished.last());
-    EXPECT_EQ(beeps, 0);
-    EXPECT_TRUE(OnCard().isEmpty()) << OnCard().join(' ').toStdString();
-    progress.cancel = false;
-    ASSERT_TRUE(Sent(map));
-    EXPECT_TRUE(finished.last());
-    EXPECT_EQ(OnCard(), QStringList{"Lakes.ncm"});
-    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
+    writes.ExpectCancelThenRewrite(progress, Write("Lakes.ncm", 512 * 6), bytes);
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
@@ -211,14 +178,14 @@ TEST_F(CardReader, AnEndTheCardRefusesIsAWriteErrorNotASuccess) {
         if (other.open(QIODevice::WriteOnly))
             other.write("other");
     });
-    ASSERT_TRUE(Sent(Write("Lakes.ncm", 700)));
-    EXPECT_FALSE(finished.last());
-    EXPECT_EQ(beeps, 0);
+    ASSERT_TRUE(writes.Sent(Write("Lakes.ncm", 700)));
+    EXPECT_FALSE(writes.finished.last());
+    EXPECT_EQ(writes.beeps, 0);
     ASSERT_EQ(prompt.shown.size(), 1);
     EXPECT_EQ(prompt.shown[0].title, "Write Error");
     EXPECT_EQ(prompt.shown[0].text, "Error writing file at address 700.");
     EXPECT_EQ(Read(card.filePath("Lakes.ncm")), "other");
-    EXPECT_EQ(OnCard(), QStringList{"Lakes.ncm"});
+    EXPECT_EQ(writes.OnCard(), QStringList{"Lakes.ncm"});
 }
 
 TEST_F(CardReader, AnUnpluggedReaderLeavesTheListsAndIsClosed) {

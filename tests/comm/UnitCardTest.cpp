@@ -1,3 +1,4 @@
+#include "CardWrites.h"
 #include "MapFileFixture.h"
 #include "SessionFixture.h"
 
@@ -21,12 +22,6 @@ protected:
         cards.SetPrompt(&prompt);
         cards.SetProgress(&progress);
         prompt.fallback = ui::Answer::Yes;
-        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) {
-            finished << ok;
-            onCardAtFinish << OnCard();
-        });
-        QObject::connect(&upload, &comm::MapUpload::Beep, [this] { ++beeps; });
-        QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] { ++acks; });
         QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
     }
 
@@ -37,22 +32,12 @@ protected:
         cards.SelectDevice(0);
     }
 
-    bool Sent(const QString& path) {
-        const qsizetype before = finished.size();
-        return cards.DownloadCartridge(path) && WaitFor([&] { return finished.size() > before; });
-    }
-
-    QStringList OnCard() const { return QDir(card.path()).entryList(QDir::Files | QDir::Hidden); }
-
     QTemporaryDir card;
     comm::MapUpload upload{session};
     comm::CardOperations cards{session, upload};
     testing_support::RecordingProgress progress;
-    QList<bool> finished;
-    QList<QStringList> onCardAtFinish;
+    CardWrites writes{session, upload, cards, card.path()};
     QList<bool> userData;
-    int beeps = 0;
-    int acks = 0;
 };
 
 class UnitCardLengths : public UnitCard, public ::testing::WithParamInterface<int> {};
@@ -68,12 +53,7 @@ class UnitCardStarts : public UnitCard, public ::testing::WithParamInterface<Sta
 
 TEST_P(UnitCardLengths, TheMapIsOnTheCardWholeWhenTheUploadSaysSo) {
     Start();
-    ASSERT_TRUE(Sent(Write("Lakes.ncm", GetParam())));
-    EXPECT_TRUE(finished.last());
-    EXPECT_EQ(acks, (GetParam() + 511) / 512);
-    EXPECT_EQ(onCardAtFinish.last(), QStringList{"Lakes.ncm"});
-    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
-    EXPECT_EQ(beeps, 1);
+    writes.ExpectSentWhole(Write("Lakes.ncm", GetParam()), bytes);
     ASSERT_TRUE(WaitFor([this] { return cards.Files().size() == 1; }));
     EXPECT_EQ(cards.Files()[0].text, "Lakes.ncm 0.01 MB");
 }
@@ -83,12 +63,12 @@ INSTANTIATE_TEST_SUITE_P(BlockBoundaries, UnitCardLengths, ::testing::Values(512
 TEST_P(UnitCardStarts, TheUnitsOwnRefusalIsShownWithItsText) {
     Start({"--refuse-start", QString::number(GetParam().code)});
     EXPECT_TRUE(cards.DownloadCartridge(Write("Lakes.ncm", 3000)));
-    ASSERT_TRUE(WaitFor([this] { return !finished.isEmpty(); }));
-    EXPECT_FALSE(finished.last());
+    ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty(); }));
+    EXPECT_FALSE(writes.finished.last());
     EXPECT_EQ(prompt.Texts(), QStringList{QString::fromUtf8(GetParam().text)});
-    EXPECT_EQ(acks, 0);
+    EXPECT_EQ(writes.acks, 0);
     EXPECT_FALSE(upload.Pending());
-    EXPECT_TRUE(OnCard().isEmpty());
+    EXPECT_TRUE(writes.OnCard().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,41 +88,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(UnitCard, AnEndTheUnitRefusesIsAWriteErrorNotASuccess) {
     Start({"--refuse-end"});
-    ASSERT_TRUE(Sent(Write("Lakes.ncm", 1500)));
-    EXPECT_FALSE(finished.last());
-    EXPECT_EQ(beeps, 0);
+    ASSERT_TRUE(writes.Sent(Write("Lakes.ncm", 1500)));
+    EXPECT_FALSE(writes.finished.last());
+    EXPECT_EQ(writes.beeps, 0);
     EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 1500."});
-    EXPECT_TRUE(OnCard().isEmpty());
+    EXPECT_TRUE(writes.OnCard().isEmpty());
 }
 
 TEST_F(UnitCard, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
     Start();
-    const QString map = Write("Lakes.ncm", 512 * 6);
-    QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {
-        if (acks == 3)
-            progress.cancel = true;
-    });
-    ASSERT_TRUE(Sent(map));
-    EXPECT_FALSE(finished.last());
     // The unit drops the part written once it is told.
-    EXPECT_TRUE(WaitFor([this] { return OnCard().isEmpty(); })) << OnCard().join(' ').toStdString();
-    progress.cancel = false;
-    ASSERT_TRUE(Sent(map));
-    EXPECT_TRUE(finished.last());
-    EXPECT_EQ(OnCard(), QStringList{"Lakes.ncm"});
-    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
+    writes.ExpectCancelThenRewrite(progress, Write("Lakes.ncm", 512 * 6), bytes);
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
 TEST_F(UnitCard, AWriteBrokenOffByARefusedBlockIsClosedAndWrittenAgainAfter) {
     Start({"--refuse-block", "2"});
     const QString map = Write("Lakes.ncm", 1500);
-    ASSERT_TRUE(Sent(map));
-    EXPECT_FALSE(finished.last());
+    ASSERT_TRUE(writes.Sent(map));
+    EXPECT_FALSE(writes.finished.last());
     EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 512."});
-    EXPECT_TRUE(WaitFor([this] { return OnCard().isEmpty(); })) << OnCard().join(' ').toStdString();
-    ASSERT_TRUE(Sent(map));
-    EXPECT_TRUE(finished.last());
+    EXPECT_TRUE(WaitFor([this] { return writes.OnCard().isEmpty(); }))
+        << writes.OnCard().join(' ').toStdString();
+    ASSERT_TRUE(writes.Sent(map));
+    EXPECT_TRUE(writes.finished.last());
     EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
     EXPECT_EQ(prompt.Texts().size(), 1);
 }
