@@ -36,6 +36,7 @@ void GPSFileCommands::NewFile() {
     // Undoing into another file's data would mix two files.
     undo_.ClearUndoStack();
     emit FilesChanged();
+    emit Loaded();
 }
 
 void GPSFileCommands::Open() {

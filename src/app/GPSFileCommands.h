@@ -56,6 +56,8 @@ public:
 signals:
     // A file was opened or saved: the recent-file menu and captions follow.
     void FilesChanged();
+    // A file was read into the data set.
+    void Loaded();
 
 private:
     bool SaveTo(const QString& path);

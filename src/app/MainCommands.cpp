@@ -112,6 +112,8 @@ void MainCommands::BuildViewMenu(QMenu* m) {
     m->addSeparator();
     Add(m, "mnuViewZoomIn", QStringLiteral("Zoom &In"))->setShortcut(QKeySequence::ZoomIn);
     Add(m, "mnuViewZoomOut", QStringLiteral("Zoom &Out"))->setShortcut(QKeySequence::ZoomOut);
+    Add(m, "mnuViewZoomToData", QStringLiteral("Zoom to &Data"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m->addSeparator();
     Add(m, "mnuViewMapOptions", QStringLiteral("Map &Options..."));
 }
@@ -145,6 +147,9 @@ void MainCommands::BuildMapMenu(QMenu* m) {
     Add(m, "mnuMapBuild", QStringLiteral("B&uild Map"), "map", QStringLiteral("Build Map"));
     Add(m, "mnuMapSendMap", QStringLiteral("&Send Map to Unit"), "sendmap",
         QStringLiteral("Send Map to Unit"));
+    m->addSeparator();
+    Add(m, "mnuMapCategories", QStringLiteral("Map &Categories..."), "mapcategories",
+        QStringLiteral("Map Categories"));
 }
 
 void MainCommands::BuildUnitMenu(QMenu* m) {

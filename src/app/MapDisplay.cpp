@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace app {
 
@@ -36,6 +37,16 @@ void MapDisplay::mouseReleaseEvent(QMouseEvent* event) {
 
 void MapDisplay::mouseDoubleClickEvent(QMouseEvent* event) {
     emit DoubleClick(event->button());
+}
+
+void MapDisplay::wheelEvent(QWheelEvent* event) {
+    // Touchpads send small steps: they add up to notches of 120.
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelAngle_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0)
+        emit Wheel(notches, event->position());
+    event->accept();
 }
 
 void MapDisplay::resizeEvent(QResizeEvent* event) {

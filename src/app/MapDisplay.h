@@ -27,6 +27,9 @@ signals:
     void MouseUp(Qt::MouseButton button, QPointF position);
     // The second press of a double click (it is reported as a press too).
     void DoubleClick(Qt::MouseButton button);
+    // Whole wheel notches turned over the display: positive away from the
+    // user (zoom in), negative towards.
+    void Wheel(int notches, QPointF position);
     void Resized();
     void Painted();
     void PointerLeft();
@@ -37,11 +40,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     Painter painter_;
+    int wheelAngle_ = 0; // eighths of a degree not yet making a whole notch
 };
 
 } // namespace app

@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QRubberBand>
 
+#include <utility>
+
 namespace app {
 
 MapMouse::MapMouse(MapDisplay& display, mapview::WindowObject& view, MapViewControl& control, Carver& carver,
@@ -32,6 +34,11 @@ void MapMouse::SendBorderPoint(int mode, QPointF pixel) {
 }
 
 void MapMouse::Down(Qt::MouseButton button, QPointF pixel) {
+    if (button == Qt::MiddleButton) {
+        dragging_ = true;
+        dragFrom_ = pixel;
+        return;
+    }
     const QPointF at = control_.ToInternal(pixel);
     view_.DownX = at.x();
     view_.DownY = at.y();
@@ -52,6 +59,11 @@ void MapMouse::Down(Qt::MouseButton button, QPointF pixel) {
 }
 
 void MapMouse::Move(Qt::MouseButtons buttons, QPointF pixel) {
+    if (dragging_ && (buttons & Qt::MiddleButton)) {
+        control_.Drag(dragFrom_, pixel);
+        dragFrom_ = pixel;
+        return;
+    }
     const int mode = view_.Mode();
     if (mode == ModeBorder || mode == ModePolyline) {
         SendBorderPoint(KEL_MODE_START_BORDER, pixel);
@@ -84,6 +96,10 @@ void MapMouse::StretchTo(QPointF pixel) {
 }
 
 void MapMouse::Up(Qt::MouseButton button, QPointF pixel) {
+    if (button == Qt::MiddleButton) {
+        dragging_ = false;
+        return;
+    }
     const bool wasPressed = pressed_;
     pressed_ = false;
     const QPointF at = control_.ToInternal(pixel);
@@ -105,17 +121,39 @@ void MapMouse::Up(Qt::MouseButton button, QPointF pixel) {
     if (mode == ModeBorder || mode == ModePolyline) {
         if (button != Qt::LeftButton)
             return;
-        // The release that ends a double click ends the border there.
-        const int pointMode = doubleClick_      ? KEL_MODE_LAST_POINT
-                              : drawingAtPress_ ? KEL_MODE_SAVE_POLYLINE_POINT
-                                                : KEL_MODE_START_POLYLINE;
-        doubleClick_ = false;
-        SendBorderPoint(pointMode, pixel);
+        if (doubleClick_) {
+            doubleClick_ = false;
+            EndBorder(pixel);
+        } else {
+            SendBorderPoint(drawingAtPress_ ? KEL_MODE_SAVE_POLYLINE_POINT : KEL_MODE_START_POLYLINE, pixel);
+        }
         emit BordersChanged();
         display_.update();
         return;
     }
     emit DataGesture(mode, button, at);
+}
+
+// A double click, or Enter, ends the border being drawn: in border mode the
+// user draws areas, so it closes into a polygon (a border of fewer than three
+// points cannot close and stays a line); in polyline mode it ends the line.
+// Enter sends (0, 0): the line ends where it stands.
+void MapMouse::EndBorder(QPointF pixel) {
+    if (view_.Mode() == ModeBorder)
+        carver_.KCloseBorder();
+    else
+        SendBorderPoint(KEL_MODE_LAST_POINT, pixel);
+}
+
+bool MapMouse::PanKey(int key) {
+    static constexpr std::pair<int, int> Directions[] = {
+        {Qt::Key_Up, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Left, 3}};
+    for (const auto& [code, direction] : Directions)
+        if (key == code) {
+            control_.Pan(direction);
+            return true;
+        }
+    return false;
 }
 
 bool MapMouse::Key(QKeyEvent* event) {
@@ -124,6 +162,8 @@ bool MapMouse::Key(QKeyEvent* event) {
         control_.ZoomStep(text == QLatin1String("+") ? 1 : 0);
         return true;
     }
+    if (PanKey(event->key()))
+        return true;
     if (carver_.KGetDrawingPolygon() < 0)
         return false;
     const int mode = view_.Mode();
@@ -131,7 +171,7 @@ bool MapMouse::Key(QKeyEvent* event) {
         carver_.KUndo();
     else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
              (mode == ModeBorder || mode == ModePolyline))
-        SendBorderPoint(KEL_MODE_LAST_POINT, QPointF(0, 0)); // ends the border where it stands
+        EndBorder(QPointF(0, 0));
     else
         return false;
     emit BordersChanged();

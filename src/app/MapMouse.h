@@ -18,7 +18,9 @@ class MapViewControl;
 
 // What the mouse and the keys do on the map display in the view and border
 // modes: centring, stretch zoom, drawing borders and polylines (the gestures
-// of docs/borders.md), "+", "-", Escape and Enter. The editing modes hand their gestures to a DataGestures.
+// of docs/borders.md), "+", "-", Escape and Enter; in every mode the middle
+// button drags the map and the arrow keys pan it. The editing modes hand
+// their gestures on through DataGesture.
 class MapMouse : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +45,8 @@ signals:
 
 private:
     void SendBorderPoint(int mode, QPointF pixel);
+    void EndBorder(QPointF pixel);
+    bool PanKey(int key);
     void StretchTo(QPointF pixel);
 
     MapDisplay& display_;
@@ -54,6 +58,8 @@ private:
     bool pressed_ = false;
     bool drawingAtPress_ = false; // a border was under construction at the last press
     bool doubleClick_ = false;    // the coming release ends a double click
+    bool dragging_ = false;       // the middle button is dragging the map
+    QPointF dragFrom_;
 };
 
 } // namespace app

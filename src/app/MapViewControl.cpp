@@ -5,17 +5,23 @@
 #include "app/StatusPanels.h"
 #include "app/frmTerrafold.h"
 #include "geo/Coordinates.h"
+#include "geo/DistanceUnits.h"
 #include "geo/NumericError.h"
 #include "geo/PositionText.h"
+#include "gpsdata/DataExtent.h"
+#include "mapview/ViewFit.h"
 #include "mapview/WindowObject.h"
 #include "mapview/ZoomRangeList.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QToolButton>
+
+#include <cstdlib>
 
 namespace app {
 
@@ -31,8 +37,9 @@ MapViewControl::MapViewControl(frmTerrafold& window, mapview::WindowObject& view
     for (int i = 0; i < 2; ++i)
         connect(window_.ZoomButton(i), &QToolButton::clicked, this, [this, i] { ZoomStep(i); });
     for (int i = 0; i < 4; ++i)
-        connect(window_.ScrollButton(i), &QToolButton::clicked, this, [this, i] { Scroll(i); });
+        connect(window_.ScrollButton(i), &QToolButton::clicked, this, [this, i] { Pan(i); });
     MapDisplay* display = window_.Display();
+    connect(display, &MapDisplay::Wheel, this, [this](int notches, QPointF p) { ZoomAround(p, notches); });
     connect(display, &MapDisplay::Resized, this, &MapViewControl::Resized);
     connect(display, &MapDisplay::MouseMove, this, [this](Qt::MouseButtons, QPointF p) { ShowPosition(p); });
     connect(display, &MapDisplay::PointerLeft, this,
@@ -65,6 +72,7 @@ void MapViewControl::FillZoomBox(bool keepText) {
     box->setCurrentIndex(list.Selected);
     if (keepText)
         box->setEditText(typed);
+    window_.ZoomUnits()->setText(geo::DistanceSuffix(view_.DistanceUnits).trimmed());
 }
 
 void MapViewControl::ChooseRange(const QString& text, bool keepText) {
@@ -82,8 +90,42 @@ void MapViewControl::ZoomStep(int index) {
         QApplication::beep();
 }
 
-void MapViewControl::Scroll(int direction) {
+void MapViewControl::Pan(int direction) {
     view_.Pan(direction);
+    ViewChanged();
+}
+
+void MapViewControl::ZoomAround(QPointF pixel, int steps) {
+    const QPointF at = ToInternal(pixel);
+    bool changed = false;
+    for (int i = 0; i < std::abs(steps); ++i)
+        changed = (steps > 0 ? view_.ZoomIn() : view_.ZoomOut()) || changed;
+    if (!changed)
+        return;
+    KeepUnder(at, pixel);
+    ViewChanged();
+}
+
+void MapViewControl::Drag(QPointF from, QPointF to) {
+    KeepUnder(ToInternal(from), to);
+    ViewChanged();
+}
+
+void MapViewControl::KeepUnder(QPointF at, QPointF pixel) {
+    // Centring re-applies the scale at the new centre's latitude, which moves
+    // the point a little in Mercator: a second pass takes that out.
+    for (int pass = 0; pass < 2; ++pass) {
+        const QPointF now = ToInternal(pixel);
+        view_.Center(geo::RoundToInt32(view_.MidX + at.x() - now.x()),
+                     geo::RoundToInt32(view_.MidY + at.y() - now.y()));
+    }
+}
+
+void MapViewControl::ZoomToData(const gpsdata::GPSData& data, bool onlyWhenHidden) {
+    const auto extent = gpsdata::DataExtent(data);
+    if (!extent || (onlyWhenHidden && mapview::ViewFit::Shows(view_, *extent)))
+        return;
+    mapview::ViewFit::ZoomTo(view_, *extent);
     ViewChanged();
 }
 

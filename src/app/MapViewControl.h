@@ -7,6 +7,9 @@
 
 #include <functional>
 
+namespace gpsdata {
+class GPSData;
+}
 namespace mapview {
 class WindowObject;
 }
@@ -31,6 +34,16 @@ public:
     // After any change of the view: the zoom box, the pointer and a repaint.
     void ViewChanged();
     void ZoomStep(int index);
+    // Zooms in (positive) or out by whole steps, keeping the point under the
+    // pixel where it is, as the mouse wheel does in every map program.
+    void ZoomAround(QPointF pixel, int steps);
+    // Moves the map with the pointer from one pixel to another.
+    void Drag(QPointF from, QPointF to);
+    // One pan step: 0 north, 1 east, 2 south, 3 west.
+    void Pan(int direction);
+    // Shows all of the GPS data; with `onlyWhenHidden`, only when some of it
+    // lies outside the view (after a file was opened).
+    void ZoomToData(const gpsdata::GPSData& data, bool onlyWhenHidden);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -40,7 +53,7 @@ signals:
 private:
     void FillZoomBox(bool keepText);
     void ChooseRange(const QString& text, bool keepText);
-    void Scroll(int direction);
+    void KeepUnder(QPointF at, QPointF pixel);
     void Resized();
     void ShowPosition(QPointF pixel);
 

@@ -104,6 +104,8 @@ QIcon ToolIcons::ForKey(const QString& key) {
         return Themed("document-send", QStyle::SP_ArrowDown);
     if (key == QLatin1String("map"))
         return Themed("system-run", QStyle::SP_MediaPlay);
+    if (key == QLatin1String("mapcategories"))
+        return Themed("view-list-tree", QStyle::SP_FileDialogListView);
     if (key == QLatin1String("connect"))
         return Themed("network-connect", QStyle::SP_DialogYesButton);
     if (key == QLatin1String("disconnect"))

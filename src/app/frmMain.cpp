@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
 #include "app/GPSFileCommands.h"
+#include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
 #include "app/MainCommands.h"
 #include "app/MapBuildCommands.h"
@@ -31,6 +32,7 @@
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
 #include "mapview/GPSDataPainter.h"
+#include "mapview/ScaleBar.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
 #include "unitwindows/MapUnitCommands.h"
@@ -346,6 +348,13 @@ void frmMain::ConnectData() {
     connect(mapData_.get(), &mapbuild::MapData::NeedRefresh, this, redraw);
     connect(mapData_.get(), &mapbuild::MapData::NameChanged, this, &frmMain::ShowMapCaption);
     connect(layers_, &LayerTreePane::LayerSwitched, this, redraw);
+    // A layer's colour changed in the layer editor.
+    connect(window_.get(), &mapview::WindowObject::Change, this, redraw);
+    auto* layerEditing = new LayerEditing(*map_->LayerTree(), *window_, this);
+    OnCommand("mnuMapCategories", layerEditing, [this, layerEditing] {
+        commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(true);
+        layerEditing->EditCurrent();
+    });
     connect(mouse_, &MapMouse::BordersChanged, mapData_.get(), &mapbuild::MapData::DefinitionChanged);
     // A workspace brings its own view: the zoom box and the map follow it.
     connect(mapFile_.get(), &MapFile::Loaded, this, [this] {
@@ -407,6 +416,8 @@ void frmMain::ConnectMapModes() {
             [this] { view_->ZoomStep(1); });
     connect(commands_->Command(QStringLiteral("mnuViewZoomOut")), &QAction::triggered, this,
             [this] { view_->ZoomStep(0); });
+    OnCommand("mnuViewZoomToData", view_, [this] { view_->ZoomToData(*gpsData_, false); });
+    connect(gpsFiles_, &GPSFileCommands::Loaded, view_, [this] { view_->ZoomToData(*gpsData_, true); });
 }
 
 void frmMain::ShowMapSetup() {
@@ -434,6 +445,7 @@ void frmMain::DrawMap(QPainter& painter) {
     carver_.KDraw(painter, 1);
     mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
     editing_->DrawMovingLine(painter);
+    mapview::ScaleBar::Paint(painter, *window_, map_->Display()->rect());
     SetMapDrawing(false);
 }
 

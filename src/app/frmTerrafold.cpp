@@ -17,7 +17,8 @@ namespace app {
 
 frmTerrafold::frmTerrafold(QWidget* parent)
     : QWidget(parent), splitter_(new QSplitter(Qt::Horizontal, this)), tvwLayers_(new QTreeWidget),
-      panes_(new QWidget), picDisplay_(new MapDisplay), cboZoomRange_(new QComboBox) {
+      panes_(new QWidget), picDisplay_(new MapDisplay), cboZoomRange_(new QComboBox),
+      lblZoomUnits_(new QLabel) {
     setObjectName(QStringLiteral("frmTerrafold"));
     tvwLayers_->setObjectName(QStringLiteral("tvwLayers"));
     tvwLayers_->setHeaderLabel(QStringLiteral("Map Layers"));
@@ -66,12 +67,16 @@ QWidget* frmTerrafold::BuildMapArea() {
     cboZoomRange_->setEditable(true);
     cboZoomRange_->setInsertPolicy(QComboBox::NoInsert);
     cboZoomRange_->setMinimumContentsLength(9);
+    // Completing from the list would turn a typed "60" into "600".
+    cboZoomRange_->setCompleter(nullptr);
+    lblZoomUnits_->setObjectName(QStringLiteral("lblZoomUnits"));
     btnZoom_ << MakeButton(QStringLiteral("btnZoom"), 0, QStringLiteral("Zoom Out"), Qt::NoArrow)
              << MakeButton(QStringLiteral("btnZoom"), 1, QStringLiteral("Zoom In"), Qt::NoArrow);
     btnZoom_[0]->setText(QStringLiteral("-"));
     btnZoom_[1]->setText(QStringLiteral("+"));
     bar->addWidget(label);
     bar->addWidget(cboZoomRange_);
+    bar->addWidget(lblZoomUnits_);
     bar->addWidget(btnZoom_[0]);
     bar->addWidget(btnZoom_[1]);
     bar->addStretch(1);

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QSplitter;
 class QToolButton;
 class QTreeWidget;
@@ -22,6 +23,8 @@ public:
 
     MapDisplay* Display() const { return picDisplay_; }
     QComboBox* ZoomBox() const { return cboZoomRange_; }
+    // The distance unit the zoom box is in.
+    QLabel* ZoomUnits() const { return lblZoomUnits_; }
     QTreeWidget* LayerTree() const { return tvwLayers_; }
     QToolButton* ScrollButton(int index) const { return btnScroll_.at(index); }
     QToolButton* ZoomButton(int index) const { return btnZoom_.at(index); }
@@ -40,6 +43,7 @@ private:
     QWidget* panes_;
     MapDisplay* picDisplay_;
     QComboBox* cboZoomRange_;
+    QLabel* lblZoomUnits_;
     QList<QToolButton*> btnScroll_;
     QList<QToolButton*> btnZoom_;
 };

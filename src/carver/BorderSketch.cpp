@@ -133,6 +133,17 @@ void BorderSketch::Undo() {
     }
 }
 
+bool BorderSketch::Close() {
+    const int target = drawing_ >= 0 ? drawing_ : justEnded_;
+    justEnded_ = -1;
+    const bool closes = target >= 0 && target < borders_.size() && !borders_[target].closed &&
+                        borders_[target].vertices.size() >= 3;
+    if (closes)
+        borders_[target].closed = true;
+    EndDrawing();
+    return closes;
+}
+
 void BorderSketch::Reset() {
     justEnded_ = -1;
     EndDrawing();

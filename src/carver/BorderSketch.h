@@ -25,6 +25,11 @@ public:
     void SendPoint(QPointF pixel);
     void DeletePoint(QPointF pixel);
     void Undo();
+    // Closes the border under construction, or the open border the last
+    // point ended (the press of a double click ends it before its release),
+    // when it has three points or more; otherwise only ends the drawing.
+    // True when a border was closed.
+    bool Close();
     // Ends any drawing without adding a point, as if the borders had been
     // replaced from outside.
     void Reset();

@@ -39,6 +39,10 @@ void Carver::KUndo() {
     sketch_.Undo();
 }
 
+int Carver::KCloseBorder() {
+    return sketch_.Close() ? 1 : 0;
+}
+
 int Carver::KGetDrawingPolygon() const {
     return sketch_.Drawing();
 }
@@ -100,7 +104,6 @@ void Carver::KSetRange(int left, int top, int right, int bottom, int width, int 
 
 void Carver::KSetSelectWidth(int width) {
     selectWidth_ = std::max(width, 0);
-    UpdateHitRadius();
 }
 
 void Carver::KSetNodeSize(int size) {
@@ -108,10 +111,11 @@ void Carver::KSetNodeSize(int size) {
     UpdateHitRadius();
 }
 
-// A point can be picked within half the select width, and never less than
-// the node it is drawn as.
+// A point can be picked within the node it is drawn as: a fixed number of
+// pixels at every zoom. The select width follows the corridor width, which is
+// hundreds of pixels in a close view, so it must not widen the pick.
 void Carver::UpdateHitRadius() {
-    sketch_.SetHitRadius(std::max({selectWidth_, nodeSize_, 2}) / 2.0);
+    sketch_.SetHitRadius(std::max(nodeSize_, MinimumPickDiameter) / 2.0);
 }
 
 void Carver::KSetCorridorWidth(int width) {

@@ -27,6 +27,9 @@ public:
     int KSendPoint(int x, int y);
     void KDeletePoint(int x, int y);
     void KUndo();
+    // Closes the border being drawn (or the one the last point ended) into a
+    // polygon when it has three points or more; 1 when it did.
+    int KCloseBorder();
     // Index of the border the user is drawing, -1 when none.
     int KGetDrawingPolygon() const;
 
@@ -92,6 +95,7 @@ private:
     carver::LineAttributes block_{24000, 0, 1, 0xff000000};
     int selectWidth_ = 5;
     int nodeSize_ = 10;
+    static constexpr int MinimumPickDiameter = 10; // pixels
     int corridorWidth_ = 0;
     int blockSize_ = 24000;
 };

@@ -2,6 +2,8 @@
 #include "app/StatusPanels.h"
 #include "app/frmMain.h"
 #include "carver/Carver.h"
+#include "gpsdata/GPSData.h"
+#include "gpsdata/WaypointObject.h"
 #include "mapview/WindowObject.h"
 
 #include "MapWindowFixture.h"
@@ -9,9 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -134,7 +139,7 @@ TEST_F(MapWindow, DoubleClickEndsAPolylineAtItsPoint) {
     EXPECT_EQ(main->Borders().KGetNumPoints(0), 2);
 }
 
-TEST_F(MapWindow, EnterEndsTheBorderWhereItStands) {
+TEST_F(MapWindow, EnterClosesABorderAndEndsAPolylineWhereItStands) {
     Click("create");
     ClickMap(QPoint(100, 100));
     ClickMap(QPoint(300, 110));
@@ -143,11 +148,125 @@ TEST_F(MapWindow, EnterEndsTheBorderWhereItStands) {
     QTest::keyClick(display, Qt::Key_Return);
     ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_EQ(main->Borders().KGetDrawingPolygon(), -1);
-    EXPECT_FALSE(main->Borders().KIsPolyLineClosed(0));
-    EXPECT_EQ(main->Borders().KGetNumPoints(0), 2);
-    // The next click starts a new border.
+    EXPECT_TRUE(main->Borders().KIsPolyLineClosed(0));
+
+    Click("polyline");
     ClickMap(QPoint(60, 60));
-    EXPECT_EQ(main->Borders().KGetNumPolygons(), 2);
+    ClickMap(QPoint(160, 60));
+    ClickMap(QPoint(160, 160));
+    QTest::keyClick(display, Qt::Key_Return);
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 2);
+    EXPECT_EQ(main->Borders().KGetDrawingPolygon(), -1);
+    EXPECT_FALSE(main->Borders().KIsPolyLineClosed(1));
+    EXPECT_EQ(main->Borders().KGetNumPoints(1), 2);
+}
+
+TEST_F(MapWindow, DoubleClickClosesABorderInBorderMode) {
+    Click("create");
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(300, 110));
+    QWidget* top = display->window();
+    const QPoint at = display->mapTo(top, QPoint(250, 300));
+    QTest::mouseMove(top->windowHandle(), at);
+    QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, {}, at);
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_EQ(main->Borders().KGetDrawingPolygon(), -1);
+    EXPECT_TRUE(main->Borders().KIsPolyLineClosed(0));
+}
+
+// The pick radius is a few pixels at every zoom: at a one-mile view with a
+// wide corridor, points 20 pixels apart are all kept, and only a click right
+// on the first point closes the border.
+TEST_F(MapWindow, BorderPointsArePickedWithinAFewPixelsAtEveryZoom) {
+    View().SetCorridorWidth(40000);
+    for (const double miles : {1.0, 1000.0}) {
+        View().SetZoomRange(miles);
+        main->Borders().KClearAll();
+        Click("center");
+        Click("create");
+        ClickMap(QPoint(100, 100));
+        ClickMap(QPoint(120, 100));
+        ClickMap(QPoint(120, 120));
+        ClickMap(QPoint(100, 118)); // 18 pixels from the first point: a new point
+        ASSERT_EQ(main->Borders().KGetNumPolygons(), 1) << miles;
+        EXPECT_EQ(main->Borders().KGetNumPoints(0), 3) << miles;
+        EXPECT_FALSE(main->Borders().KIsPolyLineClosed(0)) << miles;
+        ClickMap(QPoint(102, 101));
+        EXPECT_TRUE(main->Borders().KIsPolyLineClosed(0)) << miles;
+    }
+}
+
+TEST_F(MapWindow, WheelZoomsAroundThePointer) {
+    const QPoint at(display->width() / 4, display->height() / 3);
+    // The internal position under the pointer, with the scale of the moment.
+    const auto internal = [&] {
+        return QPointF((at.x() + View().PixelLeft) / View().PixelsPerUnitX,
+                       (at.y() + View().PixelTop) / View().PixelsPerUnitY);
+    };
+    const QPointF before = internal();
+    const double range = View().ZoomRange();
+    QWheelEvent wheel(at, display->mapToGlobal(at), {}, QPoint(0, 240), Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(display, &wheel);
+    EXPECT_LT(View().ZoomRange(), range / 1.2);
+    const double unitsPerPixel = 1 / View().PixelsPerUnitX;
+    EXPECT_NEAR(internal().x(), before.x(), 2 * unitsPerPixel);
+    EXPECT_NEAR(internal().y(), before.y(), 2 * unitsPerPixel);
+}
+
+TEST_F(MapWindow, MiddleButtonDragsTheMapAndArrowKeysPan) {
+    Click("create"); // dragging works in any mode and draws nothing
+    const auto internal = [&](QPointF pixel) {
+        return QPointF((pixel.x() + View().PixelLeft) / View().PixelsPerUnitX,
+                       (pixel.y() + View().PixelTop) / View().PixelsPerUnitY);
+    };
+    const QPointF grabbed = internal(QPointF(200, 200));
+    QTest::mousePress(display, Qt::MiddleButton, {}, QPoint(200, 200));
+    QMouseEvent move(QEvent::MouseMove, QPointF(260, 170), display->mapToGlobal(QPointF(260, 170)),
+                     Qt::NoButton, Qt::MiddleButton, {});
+    QApplication::sendEvent(display, &move);
+    QTest::mouseRelease(display, Qt::MiddleButton, {}, QPoint(260, 170));
+    // The map follows the pointer: what was grabbed lies under the release.
+    const double unitsPerPixel = 1 / View().PixelsPerUnitX;
+    EXPECT_NEAR(internal(QPointF(260, 170)).x(), grabbed.x(), 1.5 * unitsPerPixel);
+    EXPECT_NEAR(internal(QPointF(260, 170)).y(), grabbed.y(), 1.5 * unitsPerPixel);
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 0);
+
+    const int east = View().MidX;
+    QTest::keyClick(display, Qt::Key_Right);
+    EXPECT_GT(View().MidX, east);
+    const int north = View().MidY;
+    QTest::keyClick(display, Qt::Key_Up);
+    EXPECT_GT(View().MidY, north);
+}
+
+TEST_F(MapWindow, ZoomBoxTakesWhatIsTypedAndShowsItsUnit) {
+    auto* box = main->findChild<QComboBox*>(QStringLiteral("cboZoomRange"));
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("60"));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_NEAR(View().MilesToDistance(View().ZoomRange()), 60, 0.01);
+    EXPECT_EQ(main->findChild<QLabel*>(QStringLiteral("lblZoomUnits"))->text(), QStringLiteral("miles"));
+}
+
+TEST_F(MapWindow, ZoomToDataShowsEveryWaypoint) {
+    auto& data = main->Data();
+    for (const auto& [lat, lon] : {std::pair{44.98, -93.27}, {46.79, -92.10}, {45.56, -94.16}}) {
+        gpsdata::WaypointObject* waypoint = data.AddNewWaypoint(false);
+        ASSERT_NE(waypoint, nullptr);
+        waypoint->SetLatitude(lat);
+        waypoint->SetLongitude(lon);
+    }
+    View().Center(0, 0);
+    View().SetZoomRange(5);
+    Command("mnuViewZoomToData")->trigger();
+    for (const auto& entry : data.Waypoints()) {
+        EXPECT_GT(entry.object->X(), View().ViewLeft);
+        EXPECT_LT(entry.object->X(), View().ViewRight);
+        EXPECT_GT(entry.object->Y(), View().ViewBottom);
+        EXPECT_LT(entry.object->Y(), View().ViewTop);
+    }
+    EXPECT_LT(View().ZoomRange(), 1000);
 }
 
 TEST_F(MapWindow, ModeButtonFollowsTheMode) {

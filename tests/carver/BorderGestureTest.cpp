@@ -191,14 +191,48 @@ TEST_F(BorderGesture, PointsAreIgnoredWithoutARangeOrBeyondTheUnitRange) {
     EXPECT_EQ(carver.KGetNumPolygons(), 0);
 }
 
-TEST_F(BorderGesture, PickRadiusFollowsTheSelectWidth) {
-    carver.KSetNodeSize(0);
-    carver.KSetSelectWidth(40); // 20 pixels either way
+TEST_F(BorderGesture, PickRadiusIsTheNodeSizeWhateverTheSelectWidth) {
+    // The viewport sets the select width to the corridor width in pixels:
+    // hundreds of pixels in a close view, which must not swallow clicks.
+    carver.KSetSelectWidth(440);
+    carver.KSetNodeSize(10); // 5 pixels either way
+    Click(100, 100);
+    Click(130, 100);
+    Click(130, 130);
+    EXPECT_EQ(Vertices(0).size(), 3);
+    Click(100, 112); // beside, not on, the first point
+    EXPECT_EQ(carver.KIsPolyLineClosed(0), 0);
+    EXPECT_EQ(Vertices(0).size(), 4);
+    Click(103, 102);
+    EXPECT_EQ(carver.KIsPolyLineClosed(0), 1);
+}
+
+TEST_F(BorderGesture, CloseBorderAfterADoubleClickMakesAPolygon) {
     Click(100, 100);
     Click(400, 100);
     Click(400, 400);
-    Click(115, 110);
+    Press(400, 400); // a double click's second press ends the border; its release closes it
+    EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
+    EXPECT_EQ(carver.KCloseBorder(), 1);
     EXPECT_EQ(carver.KIsPolyLineClosed(0), 1);
+    EXPECT_EQ(Vertices(0).size(), 3);
+    EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
+    EXPECT_EQ(carver.KCloseBorder(), 0); // nothing left to close
+}
+
+TEST_F(BorderGesture, CloseBorderWhileDrawingAndWithTooFewPoints) {
+    Click(100, 100);
+    Click(400, 100);
+    Click(400, 400);
+    EXPECT_EQ(carver.KCloseBorder(), 1); // Enter in border mode
+    EXPECT_EQ(carver.KIsPolyLineClosed(0), 1);
+
+    Click(700, 700);
+    Click(800, 700);
+    EXPECT_EQ(carver.KCloseBorder(), 0); // two points cannot enclose anything
+    EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
+    EXPECT_EQ(carver.KIsPolyLineClosed(1), 0);
+    EXPECT_EQ(Vertices(1).size(), 2);
 }
 
 } // namespace

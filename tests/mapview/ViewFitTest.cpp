@@ -1,0 +1,77 @@
+#include "RecordingBorderEngine.h"
+
+#include "geo/Coordinates.h"
+#include "mapview/ScaleBar.h"
+#include "mapview/ViewFit.h"
+#include "mapview/WindowObject.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using mapview::ScaleBar;
+using mapview::ViewFit;
+using mapview::WindowObject;
+
+namespace {
+
+class ViewOfData : public ::testing::Test {
+protected:
+    ViewOfData() {
+        window.MapPicture.Width = 900;
+        window.MapPicture.Height = 600;
+        window.Center(0, 0);
+        window.SetZoomRange(10);
+    }
+    static QRect Extent(double south, double west, double north, double east) {
+        return {QPoint(geo::LongitudeToX(west), geo::LatitudeToY(south)),
+                QPoint(geo::LongitudeToX(east), geo::LatitudeToY(north))};
+    }
+
+    RecordingBorderEngine engine;
+    WindowObject window{engine};
+};
+
+} // namespace
+
+TEST_F(ViewOfData, ZoomToShowsTheWholeExtentWithAMargin) {
+    const QRect minnesota = Extent(43.5, -97.2, 49.4, -89.5);
+    EXPECT_FALSE(ViewFit::Shows(window, minnesota));
+    ViewFit::ZoomTo(window, minnesota);
+    EXPECT_TRUE(ViewFit::Shows(window, minnesota));
+    // Not far out either: the extent fills most of one side of the view.
+    const double shownShare = std::max(double(minnesota.width()) / (window.ViewRight - window.ViewLeft),
+                                       double(minnesota.height()) / (window.ViewTop - window.ViewBottom));
+    EXPECT_GT(shownShare, 0.75);
+    EXPECT_LT(shownShare, 0.95);
+}
+
+TEST_F(ViewOfData, ALonePointGetsASmallViewAroundIt) {
+    const QPoint duluth(geo::LongitudeToX(-92.10), geo::LatitudeToY(46.79));
+    ViewFit::ZoomTo(window, QRect(duluth, duluth));
+    EXPECT_DOUBLE_EQ(window.ZoomRange(), ViewFit::SmallestRangeMiles);
+    EXPECT_NEAR(window.MidX, duluth.x(), 1);
+    EXPECT_NEAR(window.MidY, duluth.y(), 1);
+}
+
+TEST_F(ViewOfData, ScaleBarIsARoundLengthOfAtMostAFifthOfTheView) {
+    for (const int units : {0, 1, 2}) {
+        window.DistanceUnits = units;
+        for (const double miles : {0.3, 7.0, 60.0, 2500.0}) {
+            window.SetZoomRange(miles);
+            const ScaleBar::Length bar = ScaleBar::Choose(window, 900);
+            const double perPixel = window.MilesToDistance(window.ZoomRange()) / 900;
+            const double length = bar.label.section(QLatin1Char(' '), 0, 0).toDouble();
+            EXPECT_NEAR(bar.pixels * perPixel, length, length * 1e-9) << bar.label.toStdString();
+            EXPECT_LE(bar.pixels, 180.0 + 1e-9);
+            EXPECT_GT(bar.pixels, 180.0 * 0.4 - 1e-9); // 1-2-5 steps leave at least two fifths of the room
+            const double mantissa = length / std::pow(10.0, std::floor(std::log10(length)));
+            EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                        std::abs(mantissa - 5) < 1e-9)
+                << bar.label.toStdString();
+        }
+    }
+    window.DistanceUnits = 2;
+    window.SetZoomRange(62.14); // just over 100 km across
+    EXPECT_EQ(ScaleBar::Choose(window, 900).label, QStringLiteral("20 km"));
+}
