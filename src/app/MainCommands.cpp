@@ -63,6 +63,10 @@ void MainCommands::BuildFileMenu(QMenu* m) {
     Add(m, "mnuFileSaveGPSAs", QStringLiteral("Save GPS Data File &As..."))
         ->setShortcut(QKeySequence::SaveAs);
     m->addSeparator();
+    Add(m, "mnuFileImportRoute", QStringLiteral("&Import Route..."));
+    Add(m, "mnuFileImportWaypoints", QStringLiteral("Import &Waypoint List..."));
+    Add(m, "mnuFileExport", QStringLiteral("Expor&t..."));
+    m->addSeparator();
     toolbar_->addSeparator();
     Add(m, "mnuFileNewBorder", QStringLiteral("New &Map Border File"), "newborder",
         QStringLiteral("New Map Border File"));

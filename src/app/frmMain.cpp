@@ -16,6 +16,7 @@
 #include "app/MapMouse.h"
 #include "app/MapViewControl.h"
 #include "app/MessagePanel.h"
+#include "app/PositionListCommands.h"
 #include "app/SettingsBridge.h"
 #include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
@@ -95,6 +96,7 @@ void frmMain::SetFileChooser(FileChooser* chooser) {
     gpsFiles_->SetChooser(used);
     workspace_->SetChooser(used);
     mapBuild_->SetChooser(used);
+    positionLists_->SetChooser(used);
 }
 
 void frmMain::SetFolders(const QString& config, const QString& data) {
@@ -141,6 +143,9 @@ void frmMain::Load() {
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
     workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
+    positionLists_ = new PositionListCommands(
+        *gpsData_, *undo_, prompt_,
+        [this] { return settings_.gpsDataPath.isEmpty() ? dataFolder_ : settings_.gpsDataPath; }, this);
     SetFileChooser(nullptr);
     Trace(QStringLiteral("KTRCommEvents"));
     Trace(QStringLiteral("LinkPodEvents"));
@@ -377,6 +382,9 @@ void frmMain::ConnectFiles() {
     OnCommand("mnuFileSaveBorder", this, [this] { workspace_->Save(); });
     OnCommand("mnuFileSaveBorderAs", this, [this] { workspace_->SaveAs(); });
     OnCommand("mnuFileRestoreDefaults", this, [this] { workspace_->RestoreDefaults(); });
+    OnCommand("mnuFileImportRoute", this, [this] { positionLists_->Import(true); });
+    OnCommand("mnuFileImportWaypoints", this, [this] { positionLists_->Import(false); });
+    OnCommand("mnuFileExport", this, [this] { positionLists_->Export(); });
     connect(gpsFiles_, &GPSFileCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::DefaultsRestored, this, [this] {

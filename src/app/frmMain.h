@@ -59,6 +59,7 @@ class SettingsLoader;
 class WorkspaceCommands;
 class MapMouse;
 class MapViewControl;
+class PositionListCommands;
 class SingleInstance;
 class StatusPanels;
 class frmTerrafold;
@@ -193,6 +194,7 @@ private:
     MapBuildCommands* mapBuild_ = nullptr;
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
+    PositionListCommands* positionLists_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;

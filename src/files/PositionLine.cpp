@@ -3,20 +3,42 @@
 #include "geo/LeadingNumber.h"
 #include "geo/NumberFormat.h"
 
+#include <algorithm>
+
 namespace files {
+namespace {
+
+bool IsSeparator(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// Splits the front field off a text that starts with no separator: the field
+// and the rest after the run of separators behind it.
+struct Split {
+    QStringView field;
+    QStringView rest;
+};
+
+Split TakeField(QStringView text) {
+    qsizetype end = 0;
+    while (end < text.size() && !IsSeparator(text[end]))
+        ++end;
+    qsizetype next = end;
+    while (next < text.size() && IsSeparator(text[next]))
+        ++next;
+    return {text.left(end), text.mid(next)};
+}
+
+} // namespace
 
 PositionLine PositionLine::Parse(const QString& line) {
-    const QString text = line.trimmed();
     PositionLine out;
-    const qsizetype first = text.indexOf(' ');
-    out.latitude = geo::LeadingNumber(QStringView(text).left(first < 0 ? text.size() : first));
-    if (first < 0)
-        return out;
-    const qsizetype next = text.indexOf(' ', first + 1);
-    const QStringView longitude = QStringView(text).mid(first + 1, next < 0 ? -1 : next - first - 1);
-    out.longitude = geo::LeadingNumber(longitude);
-    if (next >= 0)
-        out.name = text.mid(next + 1);
+    const QString text = line.trimmed();
+    const Split latitude = TakeField(text);
+    const Split longitude = TakeField(latitude.rest);
+    out.latitude = geo::LeadingNumber(latitude.field);
+    out.longitude = geo::LeadingNumber(longitude.field);
+    out.name = longitude.rest.toString();
     return out;
 }
 
@@ -26,7 +48,8 @@ bool PositionLine::InRange() const {
 
 QString PositionLine::Format(double latitude, double longitude, const QString& name) {
     static const geo::NumberFormat Degrees(u"#0.00000000");
-    QString line = Degrees.Format(latitude) + ", " + Degrees.Format(longitude);
+    QString line = Degrees.Format(std::clamp(latitude, -90.0, 90.0)) + ", " +
+                   Degrees.Format(std::clamp(longitude, -180.0, 180.0));
     if (!name.isEmpty())
         line += ", " + name;
     return line;

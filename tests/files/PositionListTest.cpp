@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace files;
 using gpsdata::GPSData;
 using Result = PositionListImport::Result;
@@ -34,29 +36,43 @@ protected:
     testing_support::RecordingPrompt prompt;
 };
 
+void ExpectLine(const PositionLine& line, double latitude, double longitude, const QString& name) {
+    EXPECT_EQ(line.latitude, latitude);
+    EXPECT_EQ(line.longitude, longitude);
+    EXPECT_EQ(line.name, name);
+}
+
 } // namespace
 
 TEST(PositionLineParse, LatitudeLongitudeAndName) {
-    const auto line = PositionLine::Parse("45.5 -122.25 Home Sweet");
-    EXPECT_EQ(line.latitude, 45.5);
-    EXPECT_EQ(line.longitude, -122.25);
-    EXPECT_EQ(line.name, "Home Sweet");
-    const auto bare = PositionLine::Parse("90 180");
-    EXPECT_EQ(bare.latitude, 90);
-    EXPECT_EQ(bare.longitude, 180);
-    EXPECT_TRUE(bare.name.isEmpty());
-    EXPECT_TRUE(bare.InRange());
+    ExpectLine(PositionLine::Parse("45.5 -122.25 Home Sweet"), 45.5, -122.25, "Home Sweet");
+    ExpectLine(PositionLine::Parse("90 180"), 90, 180, "");
+    EXPECT_TRUE(PositionLine::Parse("90 180").InRange());
     EXPECT_FALSE(PositionLine::Parse("90.0001 0").InRange());
     EXPECT_FALSE(PositionLine::Parse("0 -180.5").InRange());
+}
+
+TEST(PositionLineParse, RunsOfBlanksAndTabsSeparateFields) {
+    ExpectLine(PositionLine::Parse("  45.5 \t  -122.25\t\tHome  Sweet \t"), 45.5, -122.25, "Home  Sweet");
+    ExpectLine(PositionLine::Parse("-33.5\t151"), -33.5, 151, "");
+    ExpectLine(PositionLine::Parse("12.5 \t "), 12.5, 0, "");
+}
+
+TEST(PositionLineParse, SurvivesAnyBytes) {
+    QString noise;
+    for (int c = 0; c < 256; ++c)
+        noise += QChar(c);
+    for (int start = 0; start < noise.size(); start += 7) {
+        const auto line = PositionLine::Parse(noise.mid(start));
+        EXPECT_FALSE(std::isnan(line.latitude));
+        EXPECT_FALSE(std::isnan(line.longitude));
+    }
 }
 
 TEST(PositionLineParse, ReadsTheExportedFormBack) {
     const QString text = PositionLine::Format(45.5, -122.25, "Home");
     EXPECT_EQ(text, "45.50000000, -122.25000000, Home");
-    const auto line = PositionLine::Parse(text);
-    EXPECT_EQ(line.latitude, 45.5);
-    EXPECT_EQ(line.longitude, -122.25);
-    EXPECT_EQ(line.name, "Home");
+    ExpectLine(PositionLine::Parse(text), 45.5, -122.25, "Home");
     EXPECT_EQ(PositionLine::Format(0.000000004, -0.5), "0.00000000, -0.50000000");
 }
 
@@ -148,4 +164,39 @@ TEST_F(PositionList, AnExportImportsAgainWithoutNewWaypoints) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().endsWith(", B\r\n"));
+}
+
+TEST_F(PositionList, AHandWrittenListWithBlanksAndTabsImportsToTheRightPlaces) {
+    EXPECT_EQ(Import("45.5\t-122.25\tHome\r\n  -33.86880209    151.20929593  Opera  House\n"
+                     "\t10 \t 20\n",
+                     false),
+              Result::Imported);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    ASSERT_EQ(data.CountWaypoints(), 3);
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Home");
+    EXPECT_NEAR(data.Waypoint(0)->Latitude(), 45.5, 1e-5);
+    EXPECT_NEAR(data.Waypoint(0)->Longitude(), -122.25, 1e-5);
+    EXPECT_NEAR(data.Waypoint(1)->Latitude(), -33.86880209, 1e-5);
+    EXPECT_NEAR(data.Waypoint(1)->Longitude(), 151.20929593, 1e-5);
+    EXPECT_TRUE(data.Waypoint(1)->WptName().startsWith("Opera")) << data.Waypoint(1)->WptName().toStdString();
+    EXPECT_NEAR(data.Waypoint(2)->Latitude(), 10, 1e-5);
+    EXPECT_NEAR(data.Waypoint(2)->Longitude(), 20, 1e-5);
+}
+
+TEST_F(PositionList, WaypointsOnTheDateLineAndAtThePolesExportAndImportAgain) {
+    const double corners[][2] = {{90, 180}, {-90, -180}, {0, 180}, {0, -180}};
+    for (qint16 i = 0; i < 4; ++i) {
+        data.AddNewFileWaypoint(i, 0, 0, QStringLiteral("C%1").arg(i), 0, 0, "", 0);
+        data.Waypoint(i)->SetLatitude(corners[i][0]);
+        data.Waypoint(i)->SetLongitude(corners[i][1]);
+    }
+    const QStringList lines = PositionListExport::WaypointLines(data, data.Waypoints().Keys(), true);
+    EXPECT_EQ(lines[0], "90.00000000, 180.00000000, C0");
+    EXPECT_EQ(lines[1], "-90.00000000, -180.00000000, C1");
+    const QString path = dir.filePath("Output.TXT");
+    ASSERT_EQ(PositionListExport::Save(path, lines), "");
+    EXPECT_EQ(PositionListImport(data, prompt).Import(path, true), Result::Imported);
+    EXPECT_TRUE(prompt.shown.isEmpty()) << prompt.Texts().join("|").toStdString();
+    EXPECT_EQ(data.CountWaypoints(), 4);
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 1, 2, 3}));
 }

@@ -1,0 +1,47 @@
+#include "editors/frmExportFile.h"
+#include "gpsdata/GPSData.h"
+
+#include "MapWindowFixture.h"
+
+namespace {
+
+class EditingWindows : public MapWindowFixture {
+protected:
+    gpsdata::GPSData& Data() { return main->Data(); }
+};
+
+} // namespace
+
+TEST_F(EditingWindows, TheRouteImportAsksAgainForAMissingFileAndIsOneUndoStep) {
+    const QString list = Put("coast road.txt", "45.5\t-122.25\tHome\r\n  46   -123\r\n");
+    chooser.names = {Path("absent.txt"), list};
+    Command("mnuFileImportRoute")->trigger();
+    ASSERT_EQ(chooser.asked.size(), 2);
+    EXPECT_EQ(chooser.asked[0].title, "Import Route");
+    EXPECT_EQ(chooser.asked[0].filter, "All Files (*.*)|*.*|Text Files (*.TXT)|*.TXT");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Import Error");
+    ASSERT_EQ(Data().CountRoutes(), 1);
+    EXPECT_EQ(Data().Routes().At(0)->RteName(), "Coast Road");
+    EXPECT_EQ(Data().Routes().At(0)->NumWaypoints(), 2);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Import Route");
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(Data().CountRoutes(), 0);
+    EXPECT_EQ(Data().CountWaypoints(), 0);
+}
+
+TEST_F(EditingWindows, ACancelledWaypointImportChangesNothing) {
+    Command("mnuFileImportWaypoints")->trigger();
+    ASSERT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(chooser.asked[0].title, "Import Waypoint List");
+    EXPECT_EQ(Data().CountWaypoints(), 0);
+    EXPECT_FALSE(Command("mnuEditUndo")->isEnabled());
+}
+
+TEST_F(EditingWindows, TheExportCommandOpensTheExportWindow) {
+    Command("mnuFileExport")->trigger();
+    auto* window = main->findChild<editors::frmExportFile*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    window->reject();
+}
