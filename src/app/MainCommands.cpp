@@ -80,6 +80,9 @@ void MainCommands::BuildFileMenu(QMenu* m) {
     m->addSeparator();
     Add(m, "mnuFileSaveMap", QStringLiteral("Save Built Ma&p..."), "savemap",
         QStringLiteral("Save Built Map"));
+    m->addSeparator();
+    Add(m, "mnuFilePrint", QStringLiteral("P&rint..."))->setShortcut(QKeySequence::Print);
+    Add(m, "mnuPrintMap", QStringLiteral("Print Map &View..."));
     recentSeparator_ = m->addSeparator();
     recentSeparator_->setVisible(false);
     for (int i = 0; i < RecentFileCount; ++i) {

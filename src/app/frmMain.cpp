@@ -32,10 +32,11 @@
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
-#include "mapview/GPSDataPainter.h"
 #include "mapview/ScaleBar.h"
 #include "mapview/UndoStack.h"
 #include "mapview/WindowObject.h"
+#include "print/MapLayers.h"
+#include "print/PrintCommands.h"
 #include "unitwindows/MapUnitCommands.h"
 #include "unitwindows/UnitPanes.h"
 
@@ -188,6 +189,7 @@ void frmMain::Load() {
     ConnectUndo();
     ConnectLink();
     ConnectMapBuild();
+    ConnectPrint();
     Trace(QStringLiteral("Waiting for flash to come up"));
     const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
     master_.Open(res);
@@ -447,14 +449,29 @@ void frmMain::ShowMode() {
     map_->Display()->update();
 }
 
+print::MapLayers frmMain::Layers() {
+    return {[this](QPainter& p, const mapview::WindowObject& view) { master_.Draw(p, view); }, &carver_,
+            gpsData_.get()};
+}
+
 void frmMain::DrawMap(QPainter& painter) {
     SetMapDrawing(true);
-    master_.Draw(painter, *window_);
-    carver_.KDraw(painter, 1);
-    mapview::GPSDataPainter(*window_, painter).Draw(*gpsData_);
+    Layers().Draw(painter, *window_, true);
     editing_->DrawMovingLine(painter);
     mapview::ScaleBar::Paint(painter, *window_, map_->Display()->rect());
     SetMapDrawing(false);
+}
+
+void frmMain::ConnectPrint() {
+    // Only a workspace that was opened or saved gives the map a name.
+    const auto mapName = [this] {
+        const QString file = mapData_->FileName();
+        return file.isEmpty() || file == QLatin1String("Untitled") ? QString() : mapData_->MapName();
+    };
+    print_ = new print::PrintCommands(
+        *this, *gpsData_, *window_, Layers(), mapName, [this] { return gpsData_->Path(); }, this);
+    OnCommand("mnuFilePrint", print_, [this] { print_->ShowPrintOptions(); });
+    OnCommand("mnuPrintMap", print_, [this] { print_->PrintMap(); });
 }
 
 void frmMain::ParseCommandOptions(const QString& text) {

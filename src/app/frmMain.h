@@ -38,6 +38,10 @@ namespace mapview {
 class UndoStack;
 class WindowObject;
 } // namespace mapview
+namespace print {
+class PrintCommands;
+struct MapLayers;
+} // namespace print
 namespace unitwindows {
 class MapUnitCommands;
 }
@@ -112,6 +116,7 @@ public:
     comm::Connection& Link() { return connection_; }
     unitwindows::MapUnitCommands& UnitMemory() { return *unitMemory_; }
     ProgramSettings& Settings() { return settings_; }
+    print::PrintCommands& Printing() { return *print_; }
 
     // Tests answer the questions and choose the files themselves; the window
     // keeps its own message boxes and file dialogs otherwise.
@@ -142,6 +147,8 @@ private:
     void ShowMode();
     void ShowMapSetup();
     void DrawMap(QPainter& painter);
+    print::MapLayers Layers();
+    void ConnectPrint();
     void ReceiveCommandLine(const QString& text);
     void ConnectData();
     void ConnectFiles();
@@ -199,6 +206,7 @@ private:
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;
     LayerTreePane* layers_ = nullptr;
+    print::PrintCommands* print_ = nullptr;
     QMdiSubWindow* mapSub_ = nullptr;
     QString configFolder_;
     QString dataFolder_;

@@ -26,6 +26,9 @@ struct CliCommand {
     const char* summary;
     const char* usage;
     int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    // Commands that draw pages need fonts, and so a graphical application (it
+    // never shows a window).
+    bool paints = false;
 };
 
 } // namespace cli

@@ -13,6 +13,7 @@
 #include "ListCommand.h"
 #include "MapInfoCommand.h"
 #include "PositionCommand.h"
+#include "PrintCommand.h"
 #include "RouteToBorderCommand.h"
 #include "SendMapCommand.h"
 #include "UploadCommand.h"
@@ -25,6 +26,7 @@ constexpr CliCommand Commands[] = {
     PositionCommand,        InfoCommand,     ListCommand,     ConvertCommand, ImportPositionsCommand,
     ExportPositionsCommand, EstimateCommand, BuildMapCommand, MapInfoCommand, BordersCommand,
     RouteToBorderCommand,   DownloadCommand, UploadCommand,   SendMapCommand, CardReaderCommand,
+    PrintCommand,
 };
 
 } // namespace

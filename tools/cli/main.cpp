@@ -3,9 +3,11 @@
 #include "CliCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -69,7 +71,15 @@ int Dispatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    const CliCommand* command = argc > 1 ? FindCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    std::unique_ptr<QCoreApplication> application;
+    if (command && command->paints) {
+        // Pages are drawn off screen, with or without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     return Dispatch(QCoreApplication::arguments().mid(1), out, err);

@@ -1,0 +1,111 @@
+#include "cli/CliRun.h"
+#include "support/PdfText.h"
+#include "support/QStringPrinter.h"
+
+#include "files/GPSDataFile.h"
+#include "gpsdata/GPSData.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using testing_support::PdfText;
+
+namespace {
+
+// A sectioned data file of 50 waypoints (indexes 10 to 59), two routes and
+// three icons, printed by the command-line tool.
+class PrintCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gpsdata::GPSData data;
+        for (int i = 10; i < 60; ++i)
+            data.AddNewFileWaypoint(qint16(i), 100000 * i, 50000 * i, QStringLiteral("P%1").arg(i), 0, 0, "",
+                                    0);
+        data.AddRoute(2, "Out", {10, 11, 12});
+        data.AddRoute(5, "Back", {12, 11, 10});
+        for (int i = 0; i < 3; ++i)
+            data.AddFileIcon(qint16(i), i, 40 + i, -100 - i);
+        file = dir.filePath("trip.nrv");
+        data.SetPath(file);
+        ASSERT_TRUE(files::GPSDataFile(data).SaveFile());
+        out = dir.filePath("out.pdf");
+    }
+
+    QTemporaryDir dir;
+    QString file;
+    QString out;
+};
+
+TEST_F(PrintCommand, PrintsTheChosenTableToAPdfAndSaysHowManyPages) {
+    const CliRun run = RunCli({"print", file, "--what", "waypoints", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.Text(), "2 pages\n");
+    const PdfText pdf(out);
+    ASSERT_EQ(pdf.pages.size(), 2);
+    EXPECT_EQ(pdf.pages[0].RowWords(5), QStringList({"11", "P10"}) + pdf.pages[0].RowWords(5).mid(2));
+    EXPECT_EQ(pdf.pages[1].RowWords(2), QStringList({"Waypoints", "(Continued)"}));
+    EXPECT_EQ(pdf.pages[1].RowWords(5).value(1), "P45");
+}
+
+TEST_F(PrintCommand, ItemsAreTheIndexesListShowsAndTheRangeLimitsThePages) {
+    CliRun run = RunCli({"print", file, "--what", "routes", "--items", "5", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(PdfText(out).pages[0].RowWords(2), QStringList({"Route", "6:", "Back"}));
+
+    run = RunCli({"print", file, "--what", "waypoints", "--from", "2", "--to", "2", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.Text(), "1 pages\n");
+    EXPECT_EQ(PdfText::PageCount(out), 1);
+    EXPECT_EQ(PdfText(out).pages[0].RowWords(41), QStringList({"2"}));
+}
+
+TEST_F(PrintCommand, IconTablesPrint) {
+    const CliRun run = RunCli({"print", file, "--what", "icons", "--items", "2,0", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const PdfText pdf(out);
+    EXPECT_EQ(pdf.pages[0].RowWords(5).first(), "1");
+    EXPECT_EQ(pdf.pages[0].RowWords(6).first(), "3");
+}
+
+TEST_F(PrintCommand, BadArgumentsAndUnreadableFilesFailAndLeaveNoPdf) {
+    const QList<QStringList> usage = {
+        {"print", file, "-o", out},
+        {"print", file, "--what", "trails", "-o", out},
+        {"print", file, "--what", "waypoints"},
+        {"print", file, "--what", "waypoints", "--from", "0", "-o", out},
+        {"print", file, "--what", "waypoints", "--from", "3", "--to", "2", "-o", out},
+        {"print", file, "--what", "waypoints", "--items", "1,x", "-o", out},
+    };
+    for (const QStringList& arguments : usage) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    const QList<QStringList> failures = {
+        {"print", dir.filePath("missing.nrv"), "--what", "waypoints", "-o", out},
+        {"print", file, "--what", "waypoints", "--items", "3", "-o", out},
+        {"print", file, "--what", "waypoints", "--from", "3", "-o", out},
+        {"print", file, "--what", "waypoints", "-o", dir.filePath("no/such/folder/out.pdf")},
+    };
+    for (const QStringList& arguments : failures) {
+        const CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty()) << arguments.join(' ').toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"trip.nrv"}));
+}
+
+TEST_F(PrintCommand, AFailedPrintKeepsTheOldFile) {
+    QFile old(out);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    EXPECT_EQ(RunCli({"print", file, "--what", "waypoints", "--from", "9", "-o", out}).exitCode, 1);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
+}
+
+} // namespace

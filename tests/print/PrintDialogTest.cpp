@@ -1,0 +1,189 @@
+#include "PrintFixture.h"
+
+#include "carver/Carver.h"
+#include "mapview/CarverBorderEngine.h"
+#include "mapview/WindowObject.h"
+#include "print/PrintCommands.h"
+#include "print/frmPrintOptions.h"
+#include "print/frmPrintingPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using print::frmPrintOptions;
+using testing_support::PdfText;
+
+namespace {
+
+// Widgets need the one application of the binary, made before any test.
+class WidgetApplication : public testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "tf_printgui_tests";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+};
+const auto* const registered = testing::AddGlobalTestEnvironment(new WidgetApplication);
+
+class PrintDialog : public PrintFixture {
+protected:
+    void SetUp() override {
+        view.MapPicture.Width = 480;
+        view.MapPicture.Height = 320;
+        view.Center(geo::LongitudeToX(-96), geo::LatitudeToY(38));
+        view.SetZoomRange(20);
+        AddWaypoints(80);
+        data.AddRoute(0, "Out", {0, 1});
+        data.AddRoute(3, "Back", {1, 0});
+        path = dir.filePath("dialog.pdf");
+    }
+
+    std::unique_ptr<frmPrintOptions> Dialog(const QString& mapName = {}, const QString& file = {}) {
+        auto dialog = std::make_unique<frmPrintOptions>(data, print::MapPage(view, {{}, &carver, &data}),
+                                                        mapName, file, printer);
+        dialog->SetPrinterChooser([this](QPrinter& p, QWidget*) {
+            ++choices;
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(path);
+            p.setFullPage(true); // the grid over the whole sheet, as poppler measures it
+            return true;
+        });
+        return dialog;
+    }
+
+    template <class T> static T* Find(QWidget& w, const char* name) {
+        T* child = w.findChild<T*>(QLatin1String(name));
+        EXPECT_TRUE(child) << name;
+        return child;
+    }
+
+    Carver carver;
+    mapview::CarverBorderEngine engine{carver};
+    mapview::WindowObject view{engine};
+    QPrinter printer;
+    int choices = 0;
+};
+
+TEST_F(PrintDialog, TheCaptionNamesTheMapAndTheDataFileThatAreKnown) {
+    EXPECT_EQ(frmPrintOptions::Caption("Kansas", "/data/trip 1.usr"), "Print - Kansas / trip 1.usr");
+    EXPECT_EQ(frmPrintOptions::Caption("", "/data/trip.usr"), "Print - trip.usr");
+    EXPECT_EQ(frmPrintOptions::Caption("Kansas", ""), "Print - Kansas");
+    EXPECT_EQ(frmPrintOptions::Caption("", ""), "Print - Untitled");
+    EXPECT_EQ(Dialog("Kansas", "/data/trip.usr")->windowTitle(), "Print - Kansas / trip.usr");
+}
+
+TEST_F(PrintDialog, TheItemsFollowTheChoiceAndCanBeSelectedAndInverted) {
+    auto dialog = Dialog();
+    auto* list = Find<QListWidget>(*dialog, "lstPrintItems");
+    ASSERT_EQ(list->count(), 80);
+    EXPECT_EQ(list->selectedItems().size(), 80);
+    EXPECT_EQ(dialog->Options().items.size(), 80);
+    list->item(3)->setSelected(false);
+    Find<QPushButton>(*dialog, "cmdInvertSelection")->click();
+    EXPECT_EQ(dialog->Options().items, QList<qint16>({3}));
+    Find<QPushButton>(*dialog, "cmdSelectAll")->click();
+    EXPECT_EQ(dialog->Options().items.size(), 80);
+
+    Find<QRadioButton>(*dialog, "optRoutes")->setChecked(true);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "Route 4: Back");
+    EXPECT_EQ(list->item(1)->data(Qt::UserRole).toInt(), 3);
+    EXPECT_FALSE(Find<QCheckBox>(*dialog, "chkExpandMap")->isEnabled());
+
+    Find<QRadioButton>(*dialog, "optMap")->setChecked(true);
+    EXPECT_FALSE(list->isEnabled());
+    EXPECT_TRUE(Find<QCheckBox>(*dialog, "chkExpandMap")->isEnabled());
+    EXPECT_EQ(dialog->PageCount(), 1);
+}
+
+TEST_F(PrintDialog, TheRangeBarsSpanThePagesAndBoundEachOther) {
+    auto dialog = Dialog();
+    auto* from = Find<QScrollBar>(*dialog, "hsbFrom");
+    auto* to = Find<QScrollBar>(*dialog, "hsbTo");
+    EXPECT_EQ(to->maximum(), 3);
+    EXPECT_EQ(to->value(), 3);
+    EXPECT_FALSE(from->isEnabled());
+    Find<QRadioButton>(*dialog, "optSelectedRange")->setChecked(true);
+    EXPECT_TRUE(from->isEnabled());
+    from->setValue(2);
+    EXPECT_EQ(to->minimum(), 2);
+    EXPECT_EQ(Find<QLabel>(*dialog, "lblFrom")->text(), "2");
+    to->setValue(2);
+    EXPECT_EQ(from->maximum(), 2);
+    EXPECT_EQ(Find<QLabel>(*dialog, "lblTo")->text(), "2");
+    from->setValue(3);
+    EXPECT_EQ(from->value(), 2);
+    EXPECT_EQ(dialog->Options().range.first, 2);
+    EXPECT_EQ(dialog->Options().range.last, 2);
+    // Fewer items, fewer pages.
+    Find<QListWidget>(*dialog, "lstPrintItems")->item(0)->setSelected(false);
+    EXPECT_EQ(to->maximum(), 3);
+    for (int i = 0; i < 50; ++i)
+        Find<QListWidget>(*dialog, "lstPrintItems")->item(i)->setSelected(false);
+    EXPECT_EQ(to->maximum(), 1);
+}
+
+TEST_F(PrintDialog, PrintSendsTheRangeToTheChosenPdfAndCloses) {
+    auto dialog = Dialog();
+    dialog->show();
+    Find<QRadioButton>(*dialog, "optSelectedRange")->setChecked(true);
+    Find<QScrollBar>(*dialog, "hsbFrom")->setValue(2);
+    Find<QScrollBar>(*dialog, "hsbTo")->setValue(2);
+    Find<QPushButton>(*dialog, "cmdPrint")->click();
+    EXPECT_EQ(choices, 1);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(PdfText::PageCount(path), 1);
+    EXPECT_EQ(PdfText(path).pages.value(0).RowWords(5).value(1), "Camp35");
+}
+
+TEST_F(PrintDialog, PrinterSetupChoosesOnceForThePrintsThatFollow) {
+    auto dialog = Dialog();
+    Find<QPushButton>(*dialog, "cmdPrinterSetup")->click();
+    Find<QPushButton>(*dialog, "cmdPrint")->click();
+    EXPECT_EQ(choices, 1);
+    EXPECT_EQ(PdfText::PageCount(path), 3);
+}
+
+TEST_F(PrintDialog, ThePrintingWindowShowsThePageAndCancels) {
+    print::frmPrintingPage window;
+    window.Begin("Print - Untitled");
+    window.SetText("Now printing page 2 of 3");
+    EXPECT_EQ(Find<QLabel>(window, "lblPage")->text(), "Now printing page 2 of 3");
+    EXPECT_FALSE(window.Cancelled());
+    Find<QPushButton>(window, "cmdCancel")->click();
+    EXPECT_TRUE(window.Cancelled());
+    window.End();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(PrintDialog, TheMainWindowsMapPrintGoesToTheChosenPdfWithItsScale) {
+    QWidget window;
+    print::PrintCommands commands(
+        window, data, view, {{}, &carver, &data}, [] { return QString(); }, [] { return QString(); });
+    commands.SetPrinterChooser([this](QPrinter& p, QWidget*) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(path);
+        p.setFullPage(true);
+        return true;
+    });
+    commands.PrintMap();
+    const PdfText pdf(path);
+    ASSERT_EQ(pdf.pages.size(), 1);
+    // 20 miles over 5 inches.
+    EXPECT_EQ(pdf.pages[0].RowWords(2).join(' '), "Map Scale = 4 miles per inch.");
+
+    frmPrintOptions* dialog = commands.ShowPrintOptions();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Print - Untitled");
+    dialog->close();
+}
+
+} // namespace

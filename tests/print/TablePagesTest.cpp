@@ -1,0 +1,191 @@
+#include "PrintFixture.h"
+
+#include "support/RecordingPrompt.h"
+
+#include <QImage>
+#include <QProcess>
+
+using print::PrintOptions;
+using testing_support::PdfText;
+
+namespace {
+
+using What = PrintOptions::What;
+
+class TablePages : public PrintFixture {};
+
+TEST_F(TablePages, TheSectionHeaderAndTheRowsSitOnTheGridColumns) {
+    AddWaypoints(3);
+    ASSERT_EQ(Print(Options(What::Waypoints, Indexes(3))).sheets, 1);
+    const PdfText pdf(path);
+    ASSERT_EQ(pdf.pages.size(), 1);
+    const PdfText::Page& page = pdf.pages[0];
+    const auto title = page.Find("Waypoints");
+    EXPECT_NEAR(page.Column(title), 5, 0.1);
+    EXPECT_NEAR(page.Row(title), 2, 0.25);
+    const int columns[] = {5, 13, 28, 41};
+    const char* captions[] = {"Number", "Name", "Latitude", "Longitude"};
+    for (int i = 0; i < 4; ++i) {
+        const auto caption = page.Find(captions[i]);
+        EXPECT_NEAR(page.Column(caption), columns[i], 0.1) << captions[i];
+        EXPECT_NEAR(page.Row(caption), 4, 0.25) << captions[i];
+    }
+    const auto name = page.Find("Camp2");
+    EXPECT_NEAR(page.Column(name), 13, 0.1);
+    EXPECT_NEAR(page.Row(name), 7, 0.25);
+    // The number is the index + 1, the positions are texts of the data set's format.
+    EXPECT_EQ(page.RowWords(5).first(), "1");
+    EXPECT_EQ(page.RowWords(5).mid(1).join(' '), "Camp0 N 38°00.000' W 96°00.000'");
+    // A single page carries no page number.
+    EXPECT_TRUE(page.RowWords(41).isEmpty());
+}
+
+TEST_F(TablePages, ThirtyFiveRowsFillOnePageAndTheThirtySixthStartsTheNextUnderTheContinuedTitle) {
+    AddWaypoints(36);
+    EXPECT_EQ(Print(Options(What::Waypoints, Indexes(35))).sheets, 1);
+    EXPECT_EQ(PdfText::PageCount(path), 1);
+    EXPECT_EQ(PdfText(path).pages[0].RowWords(39).value(1), "Camp34");
+
+    const print::PrintResult all = Print(Options(What::Waypoints, Indexes(36)));
+    EXPECT_EQ(all.pages, 2);
+    EXPECT_EQ(all.sheets, 2);
+    const PdfText pdf(path);
+    ASSERT_EQ(pdf.pages.size(), 2);
+    const PdfText::Page& second = pdf.pages[1];
+    EXPECT_EQ(second.RowWords(2), QStringList({"Waypoints", "(Continued)"}));
+    EXPECT_EQ(second.RowWords(4), QStringList({"Number", "Name", "Latitude", "Longitude"}));
+    EXPECT_EQ(second.RowWords(5).value(1), "Camp35");
+    const auto number = second.Find("2");
+    EXPECT_NEAR(second.Column(number), 39, 0.1);
+    EXPECT_NEAR(second.Row(number), 41, 0.25);
+}
+
+TEST_F(TablePages, ARangeSendsOnlyItsPagesWithTheRowsTheFullPrintPutsOnThem) {
+    AddWaypoints(80);
+    const print::PrintResult all = Print(Options(What::Waypoints, Indexes(80)), "all.pdf");
+    EXPECT_EQ(all.pages, 3);
+    const PdfText full(path);
+    ASSERT_EQ(full.pages.size(), 3);
+
+    const print::PrintResult second = Print(Options(What::Waypoints, Indexes(80), 2, 2), "second.pdf");
+    EXPECT_EQ(second.pages, 3);
+    EXPECT_EQ(second.sheets, 1);
+    EXPECT_EQ(PdfText::PageCount(path), 1);
+    const PdfText part(path);
+    for (int row = 0; row < 45; ++row)
+        EXPECT_EQ(part.pages[0].RowWords(row), full.pages[1].RowWords(row)) << "row " << row;
+    EXPECT_EQ(part.pages[0].RowWords(5).value(1), "Camp35");
+
+    Print(Options(What::Waypoints, Indexes(80), 3, 3), "third.pdf");
+    EXPECT_EQ(PdfText(path).pages[0].RowWords(5).value(1), "Camp70");
+}
+
+TEST_F(TablePages, RoutesAreSectionsTwoRowsApartAndALowSectionStartsANewPage) {
+    AddWaypoints(40);
+    data.AddRoute(0, "Short", {0, 1, 2});
+    data.AddRoute(4, "Long", Indexes(40));
+    data.AddRoute(7, "Last", {5, 6});
+    const print::PrintResult result = Print(Options(What::Routes, {0, 4, 7}));
+    const PdfText pdf(path);
+    ASSERT_EQ(pdf.pages.size(), 2);
+    const PdfText::Page& first = pdf.pages[0];
+    EXPECT_EQ(first.RowWords(2), QStringList({"Route", "1:", "Short"}));
+    EXPECT_EQ(first.RowWords(7).value(1), "Camp2");
+    // Rows 5-7 hold the first route; two rows on, the next section begins.
+    EXPECT_EQ(first.RowWords(10), QStringList({"Route", "5:", "Long"}));
+    EXPECT_EQ(first.RowWords(13).value(1), "Camp0");
+    EXPECT_EQ(first.RowWords(39).value(1), "Camp26");
+    const PdfText::Page& second = pdf.pages[1];
+    EXPECT_EQ(second.RowWords(2), QStringList({"Route", "5:", "Long", "(Continued)"}));
+    EXPECT_EQ(second.RowWords(5).value(1), "Camp27");
+    EXPECT_EQ(second.RowWords(17).value(1), "Camp39");
+    // The long route ends on row 17; the last section follows on row 20.
+    EXPECT_EQ(second.RowWords(20), QStringList({"Route", "8:", "Last"}));
+    EXPECT_EQ(result.sheets, 2);
+}
+
+TEST_F(TablePages, ASectionThatWouldStartOnRowThirtySixOrBelowGoesToTheNextPage) {
+    AddWaypoints(40);
+    data.AddRoute(0, "Fill", Indexes(29)); // rows 5 to 33
+    data.AddRoute(1, "Next", {0});
+    Print(Options(What::Routes, {0, 1}));
+    const PdfText pdf(path);
+    ASSERT_EQ(pdf.pages.size(), 2);
+    EXPECT_EQ(pdf.pages[0].RowWords(33).value(1), "Camp28");
+    EXPECT_EQ(pdf.pages[1].RowWords(2), QStringList({"Route", "2:", "Next"}));
+
+    data.Route(0)->SetWaypoints(Indexes(28)); // ends on row 32: the next title fits on row 35
+    Print(Options(What::Routes, {0, 1}));
+    const PdfText one(path);
+    ASSERT_EQ(one.pages.size(), 1);
+    EXPECT_EQ(one.pages[0].RowWords(35), QStringList({"Route", "2:", "Next"}));
+}
+
+TEST_F(TablePages, OnlyTheChosenItemsArePrintedInTheDataSetsOrder) {
+    AddWaypoints(10);
+    Print(Options(What::Waypoints, {7, 2, 4}));
+    const PdfText pdf(path);
+    EXPECT_EQ(pdf.pages[0].RowWords(5).value(1), "Camp2");
+    EXPECT_EQ(pdf.pages[0].RowWords(6).value(1), "Camp4");
+    EXPECT_EQ(pdf.pages[0].RowWords(7).value(1), "Camp7");
+    EXPECT_TRUE(pdf.pages[0].RowWords(8).isEmpty());
+}
+
+TEST_F(TablePages, IconRowsHaveTheirPositionsAtTheIconColumnsAndASymbolAboveTheRow) {
+    data.AddLurchIcon(3, geo::LongitudeToX(10.5), geo::LatitudeToY(-20.25), 4);
+    data.AddLurchIcon(9, geo::LongitudeToX(11), geo::LatitudeToY(-21), 1);
+    Print(Options(What::Icons, {3, 9}));
+    const PdfText pdf(path);
+    const PdfText::Page& page = pdf.pages[0];
+    EXPECT_EQ(page.RowWords(2), QStringList({"Icons"}));
+    EXPECT_NEAR(page.Column(page.Find("Icon")), 13, 0.1);
+    EXPECT_NEAR(page.Column(page.Find("Latitude")), 18, 0.1);
+    EXPECT_NEAR(page.Column(page.Find("Longitude")), 31, 0.1);
+    EXPECT_EQ(page.RowWords(5), QStringList({"4", "S", "20°15.000'", "E", "10°30.000'"}));
+    const auto south = page.Find("S");
+    EXPECT_NEAR(page.Column(south), 18, 0.1);
+    EXPECT_EQ(page.RowWords(6).first(), "10");
+
+    // The symbol is drawn, not written: look at the page as a picture.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "40", "-png", "-singlefile", path, dir.filePath("icons")});
+    render.waitForFinished(-1);
+    const QImage image(dir.filePath("icons.png"));
+    ASSERT_FALSE(image.isNull());
+    const auto inked = [&](double column, double row) {
+        int dark = 0;
+        const double cw = image.width() / 80.0;
+        const double ch = image.height() / 45.0;
+        for (int y = int(row * ch); y < int((row + 1) * ch); ++y)
+            for (int x = int(column * cw); x < int((column + 2) * cw); ++x)
+                dark += qGray(image.pixel(x, y)) < 160;
+        return dark;
+    };
+    EXPECT_GT(inked(13, 4.8), 3);
+    EXPECT_GT(inked(13, 5.8), 3);
+    EXPECT_EQ(inked(13, 7.8), 0);
+}
+
+TEST_F(TablePages, ThePageCountIsTheLayoutsWithoutDrawing) {
+    AddWaypoints(71);
+    EXPECT_EQ(print::PrintJob(data, Options(What::Waypoints, Indexes(70))).PageCount(), 2);
+    EXPECT_EQ(print::PrintJob(data, Options(What::Waypoints, Indexes(71))).PageCount(), 3);
+    EXPECT_EQ(print::PrintJob(data, Options(What::Waypoints, {})).PageCount(), 1);
+}
+
+TEST_F(TablePages, TheProgressShowsEachPrintedPageAndCancelStopsAfterTheRow) {
+    AddWaypoints(80);
+    testing_support::RecordingProgress progress;
+    Print(Options(What::Waypoints, Indexes(80), 2, 3), "out.pdf", &progress);
+    EXPECT_EQ(progress.texts, QStringList({"Now printing page 2 of 3", "Now printing page 3 of 3"}));
+
+    progress.cancel = true;
+    const print::PrintResult cancelled = Print(Options(What::Waypoints, Indexes(80)), "out.pdf", &progress);
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(cancelled.sheets, 1);
+    const PdfText pdf(path);
+    EXPECT_EQ(pdf.pages[0].RowWords(5).value(1), "Camp0");
+    EXPECT_TRUE(pdf.pages[0].RowWords(6).isEmpty());
+}
+
+} // namespace
