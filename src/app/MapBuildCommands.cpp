@@ -8,37 +8,8 @@
 #include "mapbuild/SizeInMB.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 namespace app {
-
-namespace {
-
-constexpr qint64 CopyChunk = 1 << 16;
-
-// The copy replaces the target only once it is complete, so a failed save
-// keeps the file that was there. Returns the reason of a failure, "" on success.
-QString CopyInto(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return in.errorString();
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(CopyChunk);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            return in.errorString();
-        if (out.write(chunk) != chunk.size())
-            return out.errorString();
-    }
-    if (!out.commit())
-        return out.errorString();
-    return {};
-}
-
-} // namespace
 
 const QString MapBuildCommands::SaveFilter =
     QStringLiteral("Custom Map Files (*.ncm)|*.ncm|All Files (*.*)|*.*");
@@ -80,7 +51,7 @@ bool MapBuildCommands::SaveBuiltMap() {
     if (target.isEmpty())
         return false;
     status_.SetStatusText(StatusPanels::Message, QStringLiteral("Saving custom map file to ") + target);
-    const QString error = CopyInto(map_.CartridgeFileName(), target);
+    const QString error = map_.SaveCartridge(target);
     if (!error.isEmpty()) {
         prompt_.Message(QStringLiteral("File Error"),
                         QStringLiteral("Error saving ") + target + QStringLiteral("\r\n") + error,

@@ -227,8 +227,9 @@ void MapEditing::ShowPopup(QPointF at, QPointF pixel) {
     const bool waypoint = hit.kind == MapHitTest::Kind::Waypoint;
     const QString kind = waypoint ? QStringLiteral("Waypoint ") : QStringLiteral("Icon ");
     NewPopup(waypoint ? QStringLiteral("mnuPopupWaypoint") : QStringLiteral("mnuPopupIcon"));
-    // The editors of single objects open from their list windows.
-    popup_->addAction(QStringLiteral("Edit ") + kind + hit.text)->setEnabled(false);
+    QAction* edit = popup_->addAction(QStringLiteral("Edit ") + kind + hit.text);
+    edit->setObjectName(QStringLiteral("mnuPopupEdit"));
+    connect(edit, &QAction::triggered, this, [this, hit, waypoint] { emit EditRequested(waypoint, hit.index); });
     QAction* remove = popup_->addAction(QStringLiteral("Delete ") + kind + hit.text);
     remove->setObjectName(QStringLiteral("mnuPopupDelete"));
     connect(remove, &QAction::triggered, this, [this, hit, waypoint, kind] {

@@ -60,6 +60,10 @@ public:
 
     QMenu* Popup() const { return popup_; }
 
+signals:
+    // The popup's "Edit Waypoint …" or "Edit Icon …" was chosen.
+    void EditRequested(bool waypoint, qint16 index);
+
 private:
     void DropWaypoint(QPointF at);
     void DropIcon(QPointF at);

@@ -4,6 +4,7 @@
 #include "app/CarverEngine.h"
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
+#include "app/EditorCommandGuard.h"
 #include "app/GPSFileCommands.h"
 #include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
@@ -29,6 +30,8 @@
 #include "app/frmTerrafold.h"
 #include "comm/LurchErrorReaction.h"
 #include "comm/UnitIdentity.h"
+#include "editors/EditorContext.h"
+#include "editors/EditorWindows.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
@@ -180,6 +183,15 @@ void frmMain::Load() {
     editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
     connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
     connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
+    editorContext_ = std::make_unique<editors::EditorContext>(
+        editors::EditorContext{*gpsData_, *undo_, *window_, prompt_});
+    editorContext_->viewChanged = [this] { view_->ViewChanged(); };
+    editorWindows_ = new editors::EditorWindows(*editorContext_, area_, this);
+    editorGuard_ = new EditorCommandGuard(*commands_, *area_, this);
+    connect(editing_, &MapEditing::EditRequested, this, [this](bool waypoint, qint16 index) {
+        if (const auto& open = waypoint ? editorContext_->openWaypoint : editorContext_->openIcon)
+            open(index);
+    });
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -193,6 +205,7 @@ void frmMain::Load() {
     Trace(QStringLiteral("Waiting for flash to come up"));
     const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
     master_.Open(res);
+    mapData_->SetListFolder(dataFolder_);
     mapData_->SetMasterAt5ListPath(res);
     LoadSettings();
     Trace(QStringLiteral("Requesting linkpod updates"));

@@ -4,7 +4,6 @@
 #include "app/GuiProgress.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
-#include "app/MasterCategories.h"
 #include "app/MasterMapLayer.h"
 #include "app/ProgramSettings.h"
 #include "app/PromptRelay.h"
@@ -14,6 +13,7 @@
 #include "carver/Carver.h"
 #include "comm/Connection.h"
 #include "linkpod/LinkPod.h"
+#include "mapbuild/MasterCategories.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -28,6 +28,10 @@ class QPainter;
 namespace comm {
 class UnitIdentity;
 }
+namespace editors {
+class EditorWindows;
+struct EditorContext;
+} // namespace editors
 namespace gpsdata {
 class GPSData;
 }
@@ -51,6 +55,7 @@ namespace app {
 class BusyStatus;
 class CarverEngine;
 class CommandState;
+class EditorCommandGuard;
 class MapBuildCommands;
 class MessagePanel;
 class ViewportDetail;
@@ -108,6 +113,7 @@ public:
     Carver& Borders() { return carver_; }
     MapViewControl& View() { return *view_; }
     gpsdata::GPSData& Data() { return *gpsData_; }
+    editors::EditorWindows& Editors() { return *editorWindows_; }
     mapbuild::MapData& Map() { return *mapData_; }
     mapview::UndoStack& Undo() { return *undo_; }
     GPSFileCommands& GPSFiles() { return *gpsFiles_; }
@@ -184,7 +190,7 @@ private:
     DialogFileChooser ownChooser_;
     std::unique_ptr<gpsdata::GPSData> gpsData_;
     std::unique_ptr<mapbuild::MapData> mapData_;
-    MasterCategories categories_;
+    mapbuild::MasterCategories categories_;
     std::unique_ptr<mapview::UndoStack> undo_;
     ProgramSettings settings_;
     app::RecentFiles recent_;
@@ -202,6 +208,9 @@ private:
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
     PositionListCommands* positionLists_ = nullptr;
+    std::unique_ptr<editors::EditorContext> editorContext_;
+    editors::EditorWindows* editorWindows_ = nullptr;
+    EditorCommandGuard* editorGuard_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;

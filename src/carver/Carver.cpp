@@ -165,7 +165,7 @@ QList<QPoint> Carver::CoveredBlocks() const {
 }
 
 int Carver::KMakeCartridge(const QString& output, const QString& buildList, const QString& library,
-                           const QString& layers) {
+                           const QString& layers, const QString& headerText) {
     mastermap::CartridgeMaker::Request request;
     request.output = output;
     request.buildList = buildList;
@@ -173,6 +173,7 @@ int Carver::KMakeCartridge(const QString& output, const QString& buildList, cons
     request.layers = layers;
     request.corridorWidth = corridorWidth_;
     request.blockSize = blockSize_;
+    request.headerText = headerText;
     for (const Border& b : borders_) {
         mastermap::Border border{b.closed, {}};
         for (const QPoint& p : b.vertices)

@@ -62,10 +62,10 @@ public:
     // Builds the custom map of the borders into `output`, or with a layer
     // selection ending in "Estimate;" writes the map's size there as a 32-bit
     // integer. `buildList` names the master map files, `library` the category
-    // tree. Returns 1 on success, 0 when nothing was built (LastCartridgeError
-    // says why).
+    // tree, `headerText` the text the map carries in its header. Returns 1 on
+    // success, 0 when nothing was built (LastCartridgeError says why).
     int KMakeCartridge(const QString& output, const QString& buildList, const QString& library,
-                       const QString& layers);
+                       const QString& layers, const QString& headerText = QString());
     const QString& LastCartridgeError() const { return cartridgeError_; }
 
     // Read access for the map cutter and the drawing.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -15,6 +16,7 @@ namespace {
 
 // The longest path the engine's text buffers take.
 constexpr qsizetype MaxPath = 260;
+constexpr qint64 CopyChunk = 1 << 16;
 
 } // namespace
 
@@ -60,6 +62,25 @@ qint32 ReadEstimate(const QString& path) {
     if (head.size() < 4)
         return 0;
     return std::max<qint32>(0, qFromLittleEndian<qint32>(head.constData()));
+}
+
+QString CopyInto(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(CopyChunk);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            return in.errorString();
+        if (out.write(chunk) != chunk.size())
+            return out.errorString();
+    }
+    if (!out.commit())
+        return out.errorString();
+    return {};
 }
 
 } // namespace mapbuild::CartridgeBuild

@@ -26,6 +26,11 @@ bool MakeFresh(const QString& path);
 // the file is missing or too short.
 qint32 ReadEstimate(const QString& path);
 
+// Copies `source` to `target`, which is replaced only once the copy is
+// complete, so a failed save keeps the file that was there. Returns the
+// reason of a failure, empty on success.
+QString CopyInto(const QString& source, const QString& target);
+
 } // namespace CartridgeBuild
 
 } // namespace mapbuild

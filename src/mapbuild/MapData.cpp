@@ -6,7 +6,6 @@
 #include "mapbuild/LayerTree.h"
 #include "mapbuild/MapCategorySource.h"
 #include "mapbuild/MapDetail.h"
-#include "mapbuild/MasterListWriter.h"
 #include "mapbuild/SettingsLine.h"
 #include "mapbuild/SettingsLineWriter.h"
 #include "mapbuild/SizeInMB.h"
@@ -25,7 +24,7 @@ namespace {
 
 const QString UsedList = QStringLiteral("UsedList.txt");
 const QString BuildList = QStringLiteral("BuildList.txt");
-const QString BuildError = QStringLiteral("Build Error");
+const QString BuildErrorTitle = QStringLiteral("Build Error");
 
 // Above this total area of borders over high-detail country the user is asked
 // before building.
@@ -46,15 +45,24 @@ void MapData::SetMasterAt5ListPath(const QString& path) {
     MakeUsedList();
 }
 
-bool MapData::WriteMasterList(const QString& listName, bool allDrives) {
+QString MapData::ListPath(const QString& listName) const {
+    return QDir(listFolder_.isEmpty() ? CartridgeBuild::TemporaryFolder() : listFolder_).filePath(listName);
+}
+
+MasterListWriter::Result MapData::WriteMasterList(const QString& listName, bool allDrives) {
     const bool high = detail_ && detail_->UseHighDetail();
-    const auto result = MasterListWriter(masterListPath_, high, drives_->Roots()).Write(listName, allDrives);
+    const QString path = ListPath(listName);
+    const auto result = MasterListWriter(masterListPath_, high, drives_->Roots()).Write(path, allDrives);
     cdromError_ = result.leftOut;
-    return result.written;
+    if (!result.writeError.isEmpty() && prompt_)
+        prompt_->Message(QStringLiteral("File Error"),
+                         QStringLiteral("Error saving ") + path + QStringLiteral("\r\n") + result.writeError,
+                         ui::Icon::Critical);
+    return result;
 }
 
 bool MapData::ReadLibraries() {
-    return WriteMasterList(UsedList, true);
+    return WriteMasterList(UsedList, true).written;
 }
 
 bool MapData::MakeUsedList() {
@@ -63,7 +71,7 @@ bool MapData::MakeUsedList() {
     if (!ReadLibraries())
         return false;
     if (categories_)
-        categories_->SetUsedListPath(QDir(masterListPath_).filePath(UsedList));
+        categories_->SetUsedListPath(ListPath(UsedList));
     return true;
 }
 
@@ -300,22 +308,41 @@ float MapData::GetUSTotalArea() const {
     return total;
 }
 
-QString MapData::PrepareBuild() {
-    WriteMasterList(BuildList, false);
-    return CartridgeBuild::LayerSelection(categories_);
+// A build list that was not written afresh would build from a stale one.
+bool MapData::PrepareBuild(QString& layers) {
+    const auto list = WriteMasterList(BuildList, false);
+    if (!list.written) {
+        if (list.writeError.isEmpty())
+            BuildError(QStringLiteral("The master map list ") +
+                       QDir(masterListPath_).filePath(QStringLiteral("MasterList.txt")) +
+                       QStringLiteral(" cannot be read."));
+        else
+            BuildAbandoned();
+        return false;
+    }
+    layers = CartridgeBuild::LayerSelection(categories_);
+    if (layers.isEmpty()) {
+        BuildError(QStringLiteral("No map layers selected!"));
+        return false;
+    }
+    return true;
 }
 
-bool MapData::NoLayersSelected() {
+void MapData::BuildError(const QString& text) {
     BuildAbandoned();
     if (prompt_)
-        prompt_->Message(BuildError, QStringLiteral("No map layers selected!"), ui::Icon::Exclamation);
-    return false;
+        prompt_->Message(BuildErrorTitle, text, ui::Icon::Exclamation);
 }
 
+// A failure of the engine is told with its reason: among others, borders
+// that hold no map data at all.
 int MapData::MakeCartridge(const QString& output, const QString& layers) {
-    const QDir lists(masterListPath_);
-    return carver_.KMakeCartridge(output, lists.filePath(BuildList),
-                                  lists.filePath(QStringLiteral("MasterDefinitionLibrary.dat")), layers);
+    const int status = carver_.KMakeCartridge(
+        output, ListPath(BuildList),
+        QDir(masterListPath_).filePath(QStringLiteral("MasterDefinitionLibrary.dat")), layers, headerText_);
+    if (status == 0 && !carver_.LastCartridgeError().isEmpty())
+        BuildError(carver_.LastCartridgeError());
+    return status;
 }
 
 // Nothing was built: the definition still waits for its map.
@@ -356,9 +383,9 @@ qint32 MapData::EstimateCartridge() {
     if (TemporaryFileFailed(output))
         return BuildAbandoned();
     SetBusy(QStringLiteral("Estimating map size - please wait"));
-    const QString layers = PrepareBuild();
-    if (layers.isEmpty())
-        return NoLayersSelected();
+    QString layers;
+    if (!PrepareBuild(layers))
+        return false;
     const int status = MakeCartridge(output, layers + QStringLiteral("Estimate;"));
     const qint32 size = status == 0 ? 0 : CartridgeBuild::ReadEstimate(output);
     QFile::remove(output);
@@ -384,9 +411,9 @@ bool MapData::CreateCartridge() {
     if (TemporaryFileFailed(output))
         return BuildAbandoned();
     SetBusy(QStringLiteral("Creating map - please wait"));
-    const QString layers = PrepareBuild();
-    if (layers.isEmpty())
-        return NoLayersSelected();
+    QString layers;
+    if (!PrepareBuild(layers))
+        return false;
     cartridgeFileName_ = output;
     if (MakeCartridge(output, layers) == 0 || CartridgeFileLen() == 0) {
         QFile::remove(output);
@@ -402,6 +429,13 @@ bool MapData::CreateCartridge() {
                              QStringLiteral("  MB.\nClick the OK button to save your custom map"),
                          ui::Icon::Information);
     return true;
+}
+
+QString MapData::SaveCartridge(const QString& target) {
+    const QString error = CartridgeBuild::CopyInto(cartridgeFileName_, target);
+    if (error.isEmpty())
+        savedMapPath_ = target;
+    return error;
 }
 
 } // namespace mapbuild

@@ -2,6 +2,7 @@
 
 #include "mapbuild/FlashSectionList.h"
 #include "mapbuild/LayersOffList.h"
+#include "mapbuild/MasterListWriter.h"
 #include "mapbuild/OpticalDrives.h"
 
 #include <QObject>
@@ -42,10 +43,17 @@ public:
     void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
     void SetProgress(ui::Progress* progress) { progress_ = progress; }
 
+    // The folder of "MasterList.txt" and "MasterDefinitionLibrary.dat"; it
+    // may be read-only.
     const QString& MasterAt5ListPath() const { return masterListPath_; }
     void SetMasterAt5ListPath(const QString& path);
+    // The user's folder that "UsedList.txt" and "BuildList.txt" are written
+    // to (the system's temporary folder until set); set it first.
+    const QString& ListFolder() const { return listFolder_; }
+    void SetListFolder(const QString& folder) { listFolder_ = folder; }
     // Rebuilds "UsedList.txt" and hands it to the master map, when the
-    // detail data is valid. False when the list could not be written.
+    // detail data is valid. False when the list could not be written (told
+    // as a file error).
     bool MakeUsedList();
     // Writes "UsedList.txt" over every drive; false when the master list
     // could not be read or the used list not written.
@@ -72,6 +80,9 @@ public:
     void SetMapPath(const QString& path) { mapPath_ = path; }
     const QString& SavedMapPath() const { return savedMapPath_; }
     void SetSavedMapPath(const QString& path) { savedMapPath_ = path; }
+    // Copies the built map to `target`, replacing it only once complete, and
+    // remembers it as the saved map. Returns why it failed, empty on success.
+    QString SaveCartridge(const QString& target);
     // The last master list left out a file that no drive held.
     bool CDROMError() const { return cdromError_; }
 
@@ -105,14 +116,16 @@ signals:
     void CartridgeReady();
 
 private:
-    bool WriteMasterList(const QString& listName, bool allDrives);
+    QString ListPath(const QString& listName) const;
+    // Writes one of the lists; a failed write is told.
+    MasterListWriter::Result WriteMasterList(const QString& listName, bool allDrives);
     void SetLayerState(const QString& id, bool on);
     void LayersChanged();
     void ResetLayerStates();
-    // Writes the build list and makes the layer selection, empty when no
-    // layer is selected.
-    QString PrepareBuild();
-    bool NoLayersSelected();
+    // Writes the build list and makes the layer selection; false, with the
+    // reason told, when either cannot be had.
+    bool PrepareBuild(QString& layers);
+    void BuildError(const QString& text);
     int MakeCartridge(const QString& output, const QString& layers);
     bool BuildAbandoned();
     void SetBusy(const QString& status);
@@ -128,6 +141,7 @@ private:
     MountedOpticalDrives mounted_;
     const OpticalDrives* drives_ = &mounted_;
     QString masterListPath_;
+    QString listFolder_;
     QString fileName_;
     QString headerText_;
     QString cartridgeFileName_;

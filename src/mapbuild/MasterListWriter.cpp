@@ -19,8 +19,8 @@ bool HasData(const QString& path) {
 
 } // namespace
 
-MasterListWriter::MasterListWriter(QString listFolder, bool useHighDetail, QStringList driveRoots)
-    : folder_(std::move(listFolder)), highDetail_(useHighDetail), drives_(std::move(driveRoots)) {}
+MasterListWriter::MasterListWriter(QString masterFolder, bool useHighDetail, QStringList driveRoots)
+    : folder_(std::move(masterFolder)), highDetail_(useHighDetail), drives_(std::move(driveRoots)) {}
 
 bool MasterListWriter::Taken(const QString& entry, bool allDrives) const {
     const qsizetype dot = entry.indexOf(u'.');
@@ -48,14 +48,17 @@ QStringList MasterListWriter::Paths(const QString& entry, bool allDrives, bool& 
     return paths;
 }
 
-MasterListWriter::Result MasterListWriter::Write(const QString& listName, bool allDrives) const {
+MasterListWriter::Result MasterListWriter::Write(const QString& listPath, bool allDrives) const {
     Result result;
     QFile master(QDir(folder_).filePath(QStringLiteral("MasterList.txt")));
     if (!master.open(QIODevice::ReadOnly))
         return result;
-    QSaveFile out(QDir(folder_).filePath(listName));
-    if (!out.open(QIODevice::WriteOnly))
+    QDir().mkpath(QFileInfo(listPath).absolutePath());
+    QSaveFile out(listPath);
+    if (!out.open(QIODevice::WriteOnly)) {
+        result.writeError = out.errorString();
         return result;
+    }
     bool overlong = false;
     while (!master.atEnd()) {
         const QByteArray line = master.readLine(MaxEntryLength);
@@ -70,6 +73,8 @@ MasterListWriter::Result MasterListWriter::Write(const QString& listName, bool a
             out.write(path.toUtf8() + "\r\n");
     }
     result.written = out.commit();
+    if (!result.written)
+        result.writeError = out.errorString();
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "mapview/WindowObject.h"
 
+#include "carver/CorridorSize.h"
 #include "geo/Coordinates.h"
 #include "geo/DistanceUnits.h"
 #include "geo/GreatCircle.h"
@@ -30,8 +31,6 @@ constexpr double CoarsestScale = 0.000052;
 // Objects this far outside the view are still drawn, so that symbols and
 // names that reach into the view are not cut off.
 constexpr std::int32_t ClipMargin = 5006;
-constexpr std::int32_t BlockUnit = 24000;
-constexpr std::int32_t MinCorridorWidth = 1000;
 constexpr double ClickPixels = 10;
 
 constexpr QRgb Black = 0xFF000000;
@@ -149,7 +148,7 @@ void WindowObject::TellEngine(std::int32_t w, std::int32_t h) {
 }
 
 void WindowObject::KelSetDrawFlags() {
-    blockSize_ = std::max(BlockUnit, (corridorWidth_ + BlockUnit - 1) / BlockUnit * BlockUnit);
+    blockSize_ = carver::CorridorSize::For(corridorWidth_).blockSize;
     engine_.KSetBlockSize(blockSize_);
     std::int32_t layer0 = 4;
     std::int32_t layer1 = 1;
@@ -188,7 +187,7 @@ void WindowObject::SetDrawBorderHotspots(bool value) {
 }
 
 void WindowObject::SetCorridorWidth(std::int32_t value) {
-    corridorWidth_ = std::max(value, MinCorridorWidth);
+    corridorWidth_ = carver::CorridorSize::For(value).width;
     KelSetDrawFlags();
 }
 

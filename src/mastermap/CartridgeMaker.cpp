@@ -25,6 +25,8 @@ QString WriteEstimate(const QString& path, std::uint64_t size) {
 
 } // namespace
 
+const QString CartridgeMaker::NoMapData = QStringLiteral("The map borders hold no map data.");
+
 CartridgeMaker::Result CartridgeMaker::Make(const Request& request, const MapCutter::Progress& progress) {
     Result result;
     CategoryLibrary library;
@@ -46,6 +48,9 @@ CartridgeMaker::Result CartridgeMaker::Make(const Request& request, const MapCut
     QString error = writer.Begin();
     if (error.isEmpty())
         error = MapCutter().Cut(master, job, writer, progress);
+    // A map of headers alone would read as built and show nothing on the unit.
+    if (error.isEmpty() && writer.FeatureCount() == 0)
+        error = NoMapData;
     if (error.isEmpty())
         error = writer.Finish();
     if (error.isEmpty() && selection.estimate)

@@ -30,6 +30,9 @@ public:
         bool estimate = false;
     };
 
+    // Why nothing is built when the borders cover no feature of the layers on.
+    static const QString NoMapData;
+
     static Result Make(const Request& request, const MapCutter::Progress& progress = {});
 };
 

@@ -25,6 +25,7 @@ public:
     QString Finish();
 
     std::uint64_t Size() const { return size_; }
+    std::uint32_t FeatureCount() const { return features_; }
     std::uint32_t BlockCount() const { return static_cast<std::uint32_t>(directory_.size() / 12); }
 
 private:

@@ -1,13 +1,26 @@
+#include "app/EditorCommandGuard.h"
+#include "app/MainCommands.h"
+#include "editors/frmEditWaypoint.h"
 #include "editors/frmExportFile.h"
 #include "gpsdata/GPSData.h"
 
 #include "MapWindowFixture.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 
 namespace {
 
 class EditingWindows : public MapWindowFixture {
 protected:
     gpsdata::GPSData& Data() { return main->Data(); }
+    // The popup menu of centre mode over a point of the map.
+    QMenu* PopupAt(QPoint at, const char* name) {
+        Click("center");
+        ClickMap(at, Qt::RightButton);
+        return main->findChild<QMenu*>(QLatin1String(name));
+    }
 };
 
 } // namespace
@@ -44,4 +57,26 @@ TEST_F(EditingWindows, TheExportCommandOpensTheExportWindow) {
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     window->reject();
+}
+
+TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommands) {
+    Click("dropwpt");
+    ClickMap(QPoint(200, 150));
+    const QString name = Data().Waypoints().At(0)->WptName();
+    QMenu* popup = PopupAt(QPoint(201, 151), "mnuPopupWaypoint");
+    ASSERT_NE(popup, nullptr);
+    QAction* edit = popup->actions().at(0);
+    EXPECT_EQ(edit->text(), "Edit Waypoint " + name);
+    ASSERT_TRUE(edit->isEnabled());
+    edit->trigger();
+
+    auto* editor = main->findChild<editors::frmEditWaypoint*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(main->Area().activeSubWindow()->widget(), editor);
+    for (const QString& held : app::EditorCommandGuard::HeldCommands())
+        EXPECT_FALSE(main->Commands().Command(held)->isEnabled()) << held.toStdString();
+
+    main->Area().setActiveSubWindow(main->Area().subWindowList().first());
+    for (const QString& held : app::EditorCommandGuard::HeldCommands())
+        EXPECT_TRUE(main->Commands().Command(held)->isEnabled()) << held.toStdString();
 }

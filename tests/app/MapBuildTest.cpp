@@ -1,4 +1,5 @@
 #include "app/StatusPanels.h"
+#include "app/WorkspaceCommands.h"
 #include "mapbuild/MapData.h"
 #include "mapbuild/SizeInMB.h"
 #include "mastermap/At5Writer.h"
@@ -6,6 +7,8 @@
 
 #include "MapWindowFixture.h"
 
+#include <QDir>
+#include <QProcess>
 #include <QTreeWidget>
 
 using namespace app;
@@ -109,4 +112,33 @@ TEST_F(MapBuild, NoToTheVeryLargeMapQuestionBuildsNothing) {
     EXPECT_TRUE(prompt.shown[0].text.startsWith("You have created a very large map"));
     EXPECT_TRUE(chooser.asked.isEmpty());
     EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
+}
+
+namespace {
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+// One workspace gives one map, built from the window or by terrafold-cli, and
+// the master folder (read-only once installed) is only read.
+TEST_F(MapBuild, TheWindowAndTheCommandLineBuildTheSameMap) {
+    DrawBorder();
+    main->Map().SetHeaderText(QStringLiteral("Lake of the test"));
+    chooser.names.push_back(Path("Lake.nmp"));
+    ASSERT_TRUE(main->Workspace().SaveAs());
+    chooser.names.push_back(Path("Lake.ncm"));
+    Click("map");
+    ASSERT_TRUE(Contents(Path("Lake.ncm")).contains("Lake of the test"));
+    EXPECT_EQ(main->Map().SavedMapPath(), Path("Lake.ncm"));
+
+    QProcess cli;
+    cli.start(QStringLiteral(TF_BINARY_DIR "/bin/terrafold-cli"),
+              {"build-map", Path("Lake.nmp"), "-o", Path("cli.ncm"), "--res", res.path()});
+    ASSERT_TRUE(cli.waitForFinished(-1));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(Contents(Path("cli.ncm")), Contents(Path("Lake.ncm")));
+    EXPECT_EQ(QDir(res.path()).entryList(QDir::Files),
+              QStringList({"M.at5", "MasterDefinitionLibrary.dat", "MasterList.txt"}));
 }

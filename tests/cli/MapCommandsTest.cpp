@@ -95,6 +95,21 @@ TEST_F(MapCommands, EstimateAgreesWithTheBuiltFile) {
     EXPECT_TRUE(estimate.Text().startsWith("This custom map will take approximately "));
 }
 
+TEST_F(MapCommands, BordersOverNoMapDataBuildNothing) {
+    WriteText(workspace,
+              "Polygon       0             True          4\n"
+              "Point         0             900000        900000\nPoint         1             990000"
+              "        900000\nPoint         2             990000        990000\n"
+              "Point         3             900000        900000\n");
+    const QString out = dir.filePath("out.ncm");
+    for (const CliRun& run : {RunCli({"build-map", workspace, "-o", out, "--res", res}),
+                              RunCli({"estimate", workspace, "--res", res})}) {
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains("The map borders hold no map data.")) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST_F(MapCommands, NoLayersAndBadFilesFailWithAReason) {
     QFile f(workspace);
     ASSERT_TRUE(f.open(QIODevice::Append));

@@ -53,8 +53,9 @@ public:
     QStringList Roots() const override { return {}; }
 };
 
-// A master map folder with one land square, a definition that uses it, and
-// the system's temporary folder pointed at a folder of the test's own.
+// A master map folder with one land square, a definition that uses it, the
+// user's folder for the lists, and the system's temporary folder pointed at a
+// folder of the test's own.
 class CartridgeBuild : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -75,6 +76,7 @@ protected:
         map.SetCategorySource(&categories);
         map.SetPrompt(&prompt);
         map.SetProgress(&progress);
+        map.SetListFolder(lists.path());
         map.SetMasterAt5ListPath(res.path());
         map.SetFileName(QStringLiteral("/home/ann/Lake.nmp"));
         carver.KAddPolyline(1);
@@ -89,7 +91,7 @@ protected:
     }
 
     QByteArray oldTemp;
-    QTemporaryDir res, temp;
+    QTemporaryDir res, temp, lists;
     Carver carver;
     mapbuild::MapData map{carver};
     LandCategory categories;
@@ -100,6 +102,7 @@ protected:
 };
 
 TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFile) {
+    map.SetHeaderText(QStringLiteral("Lake of the test"));
     const qint32 estimate = map.EstimateCartridge();
     EXPECT_GT(estimate, 64);
     EXPECT_TRUE(map.CartridgeFileName().isEmpty());
@@ -116,10 +119,66 @@ TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFile) {
     EXPECT_EQ(progress.captions,
               QStringList({"Estimating map size - please wait", "Creating map - please wait"}));
     EXPECT_EQ(progress.ended, 2);
-    // The build list holds the master map file found in the list folder.
-    QFile list(res.filePath("BuildList.txt"));
+    // The build list, in the user's folder, holds the master map file found
+    // in the master folder; the master folder is only read.
+    QFile list(lists.filePath("BuildList.txt"));
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     EXPECT_TRUE(list.readAll().contains(res.filePath("M.at5").toUtf8()));
+    EXPECT_EQ(QDir(res.path()).entryList(QDir::Files).size(), 3);
+    QFile built(map.CartridgeFileName());
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(built.readAll().contains("Lake of the test"));
+}
+
+TEST_F(CartridgeBuild, SavingTheBuiltMapRemembersWhereItWent) {
+    ASSERT_TRUE(map.CreateCartridge());
+    const QString target = temp.filePath("saved/Lake.ncm");
+    EXPECT_FALSE(map.SaveCartridge(target).isEmpty()); // no such folder
+    EXPECT_TRUE(map.SavedMapPath().isEmpty());
+    QDir().mkpath(temp.filePath("saved"));
+    EXPECT_EQ(map.SaveCartridge(target), "");
+    EXPECT_EQ(map.SavedMapPath(), target);
+    EXPECT_EQ(QFileInfo(target).size(), map.CartridgeFileLen());
+}
+
+// Borders over no master map data would give a map of headers alone.
+TEST_F(CartridgeBuild, AnEmptyMapIsNeverReportedAsBuilt) {
+    carver.KClearAll();
+    carver.KAddPolyline(1);
+    for (auto [x, y] : {std::pair{500000, 500000}, {600000, 500000}, {600000, 600000}})
+        carver.KAddPolyPoint(x, y);
+    EXPECT_EQ(map.EstimateCartridge(), 0);
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 2);
+    for (const auto& shown : prompt.shown) {
+        EXPECT_EQ(shown.title, "Build Error");
+        EXPECT_EQ(shown.text, "The map borders hold no map data.");
+    }
+    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
+    EXPECT_FALSE(QFile::exists(temp.filePath("Lake.at5")));
+}
+
+// A build list that cannot be written afresh must not leave the engine an
+// old one.
+TEST_F(CartridgeBuild, AListThatCannotBeWrittenIsToldAndNothingIsBuilt) {
+    QFile blocker(lists.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    map.SetListFolder(lists.filePath("file/lists"));
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "File Error");
+    EXPECT_TRUE(
+        prompt.shown[0].text.startsWith("Error saving " + lists.filePath("file/lists/BuildList.txt")));
+    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
+    EXPECT_EQ(progress.ended, 1);
+
+    QFile::remove(res.filePath("MasterList.txt"));
+    map.SetListFolder(lists.path());
+    prompt.shown.clear();
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Build Error");
 }
 
 TEST_F(CartridgeBuild, NoLayersSelectedBuildsNothing) {
@@ -137,11 +196,13 @@ TEST_F(CartridgeBuild, NoLayersSelectedBuildsNothing) {
     EXPECT_EQ(progress.ended, 2);
 }
 
-TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndNoMessage) {
+TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
     QFile::remove(res.filePath("MasterDefinitionLibrary.dat"));
     EXPECT_EQ(map.EstimateCartridge(), 0);
     EXPECT_FALSE(map.CreateCartridge());
-    EXPECT_TRUE(prompt.shown.isEmpty());
+    ASSERT_EQ(prompt.shown.size(), 2);
+    EXPECT_EQ(prompt.shown[1].title, "Build Error");
+    EXPECT_FALSE(prompt.shown[1].text.isEmpty());
     EXPECT_TRUE(map.CartridgeFileName().isEmpty());
     EXPECT_TRUE(map.CartridgeDirty());
 }

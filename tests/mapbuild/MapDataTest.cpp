@@ -157,8 +157,10 @@ TEST_F(MapDefinition, UsedListIsHandedOnWhenDetailIsValid) {
     map.SetCategorySource(&categories);
     map.SetDetail(&detail);
     map.SetDrives(&drives);
+    QTemporaryDir lists;
+    map.SetListFolder(lists.path());
     map.SetMasterAt5ListPath(dir.path());
-    EXPECT_EQ(categories.usedList, QDir(dir.path()).filePath(QStringLiteral("UsedList.txt")));
+    EXPECT_EQ(categories.usedList, QDir(lists.path()).filePath(QStringLiteral("UsedList.txt")));
     EXPECT_TRUE(QFile::exists(categories.usedList));
     EXPECT_TRUE(map.CDROMError());
 }

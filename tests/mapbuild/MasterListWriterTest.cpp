@@ -24,10 +24,10 @@ protected:
         f.write(bytes);
     }
     QStringList Written(bool allDrives, bool high = false) const {
-        const auto result =
-            MasterListWriter(Path("res"), high, {Path("cd1"), Path("cd2")}).Write("Out.txt", allDrives);
+        const auto result = MasterListWriter(Path("res"), high, {Path("cd1"), Path("cd2")})
+                                .Write(Path("user/Out.txt"), allDrives);
         EXPECT_TRUE(result.written);
-        QFile f(Path("res/Out.txt"));
+        QFile f(Path("user/Out.txt"));
         EXPECT_TRUE(f.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(f.readAll());
         EXPECT_TRUE(text.isEmpty() || text.endsWith("\r\n"));
@@ -37,7 +37,7 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(MasterList, FilesInTheListFolderAreTakenFromThere) {
+TEST_F(MasterList, FilesInTheMasterFolderAreTakenFromThere) {
     Put("res/MasterList.txt", "West.at5\r\n");
     Put("res/West.at5", "x");
     Put("cd1/West.at5", "x");
@@ -52,7 +52,7 @@ TEST_F(MasterList, OtherwiseTheFirstDriveHoldingTheFileIsUsed) {
     Put("cd1/East.AT5", "x");
     EXPECT_EQ(Written(false), (QStringList{Path("cd2/West.at5"), Path("cd1/East.AT5")}));
     const auto result =
-        MasterListWriter(Path("res"), false, {Path("cd1"), Path("cd2")}).Write("Out.txt", false);
+        MasterListWriter(Path("res"), false, {Path("cd1"), Path("cd2")}).Write(Path("user/Out.txt"), false);
     EXPECT_TRUE(result.leftOut);
 }
 
@@ -77,9 +77,22 @@ TEST_F(MasterList, HighDetailFilesOnlyWithHighDetail) {
 }
 
 TEST_F(MasterList, MissingMasterListWritesNothing) {
-    const auto result = MasterListWriter(Path("res"), false, {}).Write("Out.txt", true);
+    const auto result = MasterListWriter(Path("res"), false, {}).Write(Path("user/Out.txt"), true);
     EXPECT_FALSE(result.written);
-    EXPECT_FALSE(QFile::exists(Path("res/Out.txt")));
+    EXPECT_TRUE(result.writeError.isEmpty());
+    EXPECT_FALSE(QFile::exists(Path("user/Out.txt")));
+}
+
+// The master folder is only read; a list that cannot be saved says why.
+TEST_F(MasterList, TheListIsWrittenOutsideTheMasterFolderAndAFailedWriteIsTold) {
+    Put("res/MasterList.txt", "Base.at5\n");
+    Put("res/Base.at5", "x");
+    EXPECT_EQ(Written(false), QStringList{Path("res/Base.at5")});
+    EXPECT_EQ(QDir(Path("res")).entryList(QDir::Files).size(), 2);
+    Put("blocker", "a file where the list's folder should be");
+    const auto result = MasterListWriter(Path("res"), false, {}).Write(Path("blocker/Out.txt"), false);
+    EXPECT_FALSE(result.written);
+    EXPECT_FALSE(result.writeError.isEmpty());
 }
 
 TEST_F(MasterList, OverlongAndBinaryLinesAreSkipped) {

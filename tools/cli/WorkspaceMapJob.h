@@ -1,35 +1,44 @@
 #pragma once
 
-#include "mastermap/CartridgeMaker.h"
+#include "WorkspaceSession.h"
+
+#include "mapbuild/FixedDetail.h"
+#include "mapbuild/MasterCategories.h"
+#include "mastermap/MasterMapControl.h"
 
 #include <QString>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <memory>
+
 namespace cli {
 
-// The custom map a workspace file (".nmp") defines, ready for the engine: its
-// borders ("Polygon" and "Point" lines), corridor width, layers switched off,
-// detail level and header text, with the build list and layer selection made
-// from the master map folder (res) the way the program makes them.
+// The custom map a workspace file (".nmp") defines, estimated or built the
+// way the program's window does it: the same map definition, master lists,
+// layer selection, detail level, corridor and header text. Only the lists go
+// to a temporary folder of the run's own.
 class WorkspaceMapJob {
 public:
     // Returns an empty text, or why the workspace or the master map cannot be used.
     QString Load(const QString& workspace, const QString& resFolder);
-    // The request for an estimate (into a temporary file) or a build into output.
-    mastermap::CartridgeMaker::Request Request(const QString& output, bool estimate) const;
-    QString TemporaryPath(const QString& name) const { return temp_.filePath(name); }
+    void SetProgress(ui::Progress* progress) { session_.map.SetProgress(progress); }
+    // The estimate in bytes; 0 when there is none (Reason says why).
+    qint32 Estimate();
+    // Builds the map and saves it as `output`; false when not (Reason says why).
+    bool Build(const QString& output);
+    QString Reason() const;
 
     // The estimate and build-map commands: WORKSPACE.nmp [-o OUT.ncm] [--res DIR].
     static int RunCommand(const QStringList& arguments, bool estimate, QTextStream& out, QTextStream& err);
 
 private:
-    QString ReadWorkspace(const QString& path, QStringList& layersOff);
-    QString WriteBuildList(const QString& resFolder);
-
     QTemporaryDir temp_;
-    mastermap::CartridgeMaker::Request request_;
-    bool highDetail_ = false;
+    WorkspaceSession session_;
+    mastermap::MasterMapControl control_;
+    mapbuild::MasterCategories categories_{control_};
+    std::unique_ptr<mapbuild::FixedDetail> detail_;
+    QString saveError_;
 };
 
 } // namespace cli

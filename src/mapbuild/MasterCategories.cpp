@@ -1,14 +1,14 @@
-#include "app/MasterCategories.h"
+#include "mapbuild/MasterCategories.h"
 
 #include "mastermap/MasterMapControl.h"
 
-namespace app {
+namespace mapbuild {
 
 int MasterCategories::MajorCount() const {
     return control_.MajorCount();
 }
 
-mapbuild::MajorCategory MasterCategories::Major(int major) const {
+MajorCategory MasterCategories::Major(int major) const {
     const auto record = control_.Major(major);
     return {QString::number(record.code), record.minorCount, record.inUse};
 }
@@ -22,7 +22,7 @@ bool MasterCategories::MajorSelected(int major, QString& name) const {
     return control_.MajorSelected(major);
 }
 
-mapbuild::MinorCategory MasterCategories::Minor(int major, int minor) const {
+MinorCategory MasterCategories::Minor(int major, int minor) const {
     const auto record = control_.Minor(major, minor);
     return {QString::number(record.category), record.name, record.selected};
 }
@@ -35,4 +35,4 @@ void MasterCategories::SetUsedListPath(const QString& path) {
     control_.SetUsedList(path);
 }
 
-} // namespace app
+} // namespace mapbuild

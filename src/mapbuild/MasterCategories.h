@@ -6,18 +6,18 @@ namespace mastermap {
 class MasterMapControl;
 }
 
-namespace app {
+namespace mapbuild {
 
 // The master map's category tree as the map definition reads it.
-class MasterCategories : public mapbuild::MapCategorySource {
+class MasterCategories : public MapCategorySource {
 public:
     explicit MasterCategories(mastermap::MasterMapControl& control) : control_(control) {}
 
     int MajorCount() const override;
-    mapbuild::MajorCategory Major(int major) const override;
+    MajorCategory Major(int major) const override;
     void SetMajorState(int major, bool on) override;
     bool MajorSelected(int major, QString& name) const override;
-    mapbuild::MinorCategory Minor(int major, int minor) const override;
+    MinorCategory Minor(int major, int minor) const override;
     void SetMinorState(int major, int minor, bool on) override;
     void SetUsedListPath(const QString& path) override;
 
@@ -25,4 +25,4 @@ private:
     mastermap::MasterMapControl& control_;
 };
 
-} // namespace app
+} // namespace mapbuild

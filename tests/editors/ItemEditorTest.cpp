@@ -1,0 +1,280 @@
+#include "EditorFixture.h"
+
+#include "editors/EditorWindows.h"
+#include "editors/PositionMaskEdit.h"
+#include "editors/frmEditIcon.h"
+#include "editors/frmEditWaypoint.h"
+#include "geo/PositionText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using editors::EditCommand;
+
+namespace {
+
+class ItemEditor : public EditorFixture {
+protected:
+    ItemEditor() {
+        data.SetPositionFormat(3);
+        home = Waypoint(3, "Home", 5.05, -93.265);
+        context.viewChanged = [this] { ++viewChanges; };
+        context.chooseSymbol = [this](int current, QWidget*) {
+            offered << current;
+            return pick;
+        };
+    }
+    // Opens the editor of waypoint 3 through the editor windows.
+    editors::frmEditWaypoint* Open(qint16 index = 3) {
+        editor = windows.EditWaypoint(index);
+        return static_cast<editors::frmEditWaypoint*>(editor.data());
+    }
+    template <class W> W* Find(const char* name) {
+        W* widget = editor ? editor->findChild<W*>(QLatin1String(name)) : nullptr;
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    editors::PositionMaskEdit* Latitude() { return Find<editors::PositionMaskEdit>("mskLatitude"); }
+    editors::PositionMaskEdit* Longitude() { return Find<editors::PositionMaskEdit>("mskLongitude"); }
+    void Type(QLineEdit* box, const QString& keys) {
+        box->setFocus();
+        box->home(false);
+        QTest::keyClicks(box, keys);
+    }
+    void Click(const char* name) { Find<QPushButton>(name)->click(); }
+    // Lets the closed windows go.
+    static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    editors::EditorWindows windows{context, nullptr};
+    gpsdata::WaypointObject* home = nullptr;
+    QPointer<QWidget> editor;
+    int viewChanges = 0;
+    QList<int> offered;
+    std::optional<int> pick;
+};
+
+} // namespace
+
+TEST_F(ItemEditor, OpensFilledInTheCurrentPositionFormat) {
+    Open();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->windowTitle(), "Edit Waypoint");
+    EXPECT_EQ(Find<QLineEdit>("txtName")->text(), "Home");
+    EXPECT_EQ(Latitude()->Text(), u"05\u00B003.000'");
+    EXPECT_EQ(Longitude()->Text(), u"093\u00B015.900'");
+    EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "N");
+    EXPECT_EQ(Find<QPushButton>("btnEastWest")->text(), "W");
+    EXPECT_EQ(Find<QLabel>("lblDate")->text(), "3/18/23 12:00");
+    EXPECT_FALSE(Find<QLabel>("imgIcon")->pixmap().isNull());
+}
+
+TEST_F(ItemEditor, AnIndexWithoutAnObjectOpensNothing) {
+    EXPECT_EQ(Open(7), nullptr);
+    EXPECT_EQ(windows.EditIcon(0), nullptr);
+    EXPECT_EQ(windows.OpenEditor("Wpt 7"), nullptr);
+}
+
+TEST_F(ItemEditor, ASecondOpeningBringsTheSameWindow) {
+    auto* first = Open();
+    EXPECT_EQ(Open(), first);
+}
+
+TEST_F(ItemEditor, TheHemisphereButtonsFlipOnEachClick) {
+    Open();
+    Click("btnNorthSouth");
+    EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "S");
+    Click("btnNorthSouth");
+    EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "N");
+    Click("btnEastWest");
+    EXPECT_EQ(Find<QPushButton>("btnEastWest")->text(), "E");
+}
+
+TEST_F(ItemEditor, OKWithALatitudeBeyondThePoleSaysSoAndChangesNothing) {
+    data.SetPositionFormat(2);
+    Open();
+    const qint32 y = home->Y();
+    Type(Latitude(), "9500000000");
+    EXPECT_EQ(Latitude()->Text(), u"95.00000000\u00B0");
+    Click("btnOK");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].text, "Latitude value must be < 90 degrees.");
+    EXPECT_EQ(prompt.shown[0].title, ui::ProgramTitle());
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::Ok);
+    EXPECT_EQ(home->Y(), y);
+    EXPECT_EQ(undo.Count(), 0);
+    Settle();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(Latitude()->Text(), u"95.00000000\u00B0");
+}
+
+TEST_F(ItemEditor, FlippingNorthToSouthMovesTheWaypointAcrossTheEquator) {
+    Open();
+    const double latitude = home->Latitude();
+    Click("btnNorthSouth");
+    Click("btnOK");
+    EXPECT_NEAR(home->Latitude(), -latitude, 1e-5);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint");
+    Settle();
+    EXPECT_FALSE(editor);
+    undo.PerformUndoOperation();
+    EXPECT_NEAR(data.Waypoint(3)->Latitude(), latitude, 1e-9);
+}
+
+TEST_F(ItemEditor, ATypedPositionInDegreesMinutesAndSecondsIsStored) {
+    data.SetPositionFormat(4);
+    Open();
+    Type(Latitude(), "4530150");
+    Type(Longitude(), "1221507");
+    Click("btnEastWest");
+    Find<QLineEdit>("txtName")->setText("Camp");
+    Click("btnOK");
+    EXPECT_TRUE(prompt.shown.isEmpty()) << prompt.Texts().join("|").toStdString();
+    // To the metre of the internal units.
+    EXPECT_NEAR(home->Latitude(), 45 + 30 / 60.0 + 15 / 3600.0, 1e-5);
+    EXPECT_NEAR(home->Longitude(), 122 + 15 / 60.0 + 7 / 3600.0, 1e-5);
+    EXPECT_EQ(home->WptName(), "Camp");
+}
+
+TEST_F(ItemEditor, OKWithoutATypedChangeKeepsThePositionExactly) {
+    data.SetPositionFormat(4);
+    Open();
+    const qint32 x = home->X(), y = home->Y();
+    Find<QLineEdit>("txtName")->setText("Renamed");
+    Click("btnOK");
+    EXPECT_EQ(home->WptName(), "Renamed");
+    EXPECT_EQ(home->X(), x);
+    EXPECT_EQ(home->Y(), y);
+}
+
+TEST_F(ItemEditor, AnUnknownPositionFormatShowsDegreesMinutesAndSeconds) {
+    data.SetPositionFormat(0);
+    Open();
+    EXPECT_EQ(Latitude()->Text(), u"05\u00B003'00.0\"");
+    Click("btnNorthSouth");
+    Click("btnOK");
+    EXPECT_NEAR(home->Latitude(), -5.05, 1e-5);
+}
+
+TEST_F(ItemEditor, InternalValuesWiderThanTheMaskShowWhole) {
+    data.SetPositionFormat(5);
+    home->SetLatitude(89.5);
+    Open();
+    EXPECT_EQ(Latitude()->Text(), QString::number(home->Y()));
+    Click("btnOK");
+    EXPECT_NEAR(home->Latitude(), 89.5, 1e-6);
+}
+
+TEST_F(ItemEditor, CancelLeavesTheWaypointAsItWas) {
+    const QString before = home->MakeString();
+    Open();
+    Type(Latitude(), "10");
+    Click("cmdCancel");
+    Settle();
+    EXPECT_FALSE(editor);
+    EXPECT_EQ(home->MakeString(), before);
+    EXPECT_EQ(undo.Count(), 0);
+}
+
+TEST_F(ItemEditor, ShowCentresTheMapOnTheWaypoint) {
+    Open();
+    Click("btnShow");
+    EXPECT_EQ(window.MidX, home->X());
+    EXPECT_EQ(window.MidY, home->Y());
+    EXPECT_EQ(viewChanges, 1);
+}
+
+TEST_F(ItemEditor, ASymbolPickedInTheSelectorIsStored) {
+    Open();
+    pick = 7;
+    Click("cmdChangeIcon");
+    EXPECT_EQ(offered, QList<int>{3});
+    EXPECT_EQ(home->WptSymbol(), 7);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Change Waypoint Symbol");
+    pick.reset();
+    QTest::mouseClick(Find<QLabel>("imgIcon"), Qt::LeftButton);
+    EXPECT_EQ(offered.size(), 2);
+    EXPECT_EQ(home->WptSymbol(), 7);
+}
+
+TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgain) {
+    Open();
+    home->SetWptName("Elsewhere");
+    home->SetLatitude(-33.8688);
+    EXPECT_EQ(Find<QLineEdit>("txtName")->text(), "Elsewhere");
+    EXPECT_EQ(Latitude()->Text(), u"33\u00B052.128'");
+    EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "S");
+    data.SetPositionFormat(2);
+    EXPECT_EQ(Latitude()->Text(), geo::FormatLatitude(-home->Y(), 2).mid(2));
+}
+
+TEST_F(ItemEditor, DeletingTheWaypointClosesItsEditor) {
+    Open();
+    data.DeleteWaypoint(3);
+    Settle();
+    EXPECT_FALSE(editor);
+}
+
+TEST_F(ItemEditor, AnUndoThatTakesTheWaypointAwayClosesItsEditor) {
+    undo.PushUndoOperation(false, "Drop Waypoint");
+    gpsdata::WaypointObject* dropped = data.AddNewWaypoint();
+    Open(dropped->WptIndex());
+    ASSERT_TRUE(editor);
+    undo.PerformUndoOperation();
+    Settle();
+    EXPECT_FALSE(editor);
+}
+
+TEST_F(ItemEditor, TheEditMenuCopiesPastesAndDeletesTheObject) {
+    auto* e = Open();
+    EXPECT_FALSE(e->CanEdit(EditCommand::Cut));
+    EXPECT_FALSE(e->CanEdit(EditCommand::SelectAll));
+    e->Edit(EditCommand::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), home->MakeString());
+
+    QApplication::clipboard()->setText("junk|Wpt|9|Harbour|1000|2000|12|45000|1|[None]");
+    ASSERT_TRUE(e->CanEdit(EditCommand::Paste));
+    e->Edit(EditCommand::Paste);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Paste");
+    EXPECT_EQ(data.Waypoint(3), home);
+    EXPECT_EQ(data.Waypoint(9), nullptr);
+    EXPECT_EQ(home->WptIndex(), 3);
+    EXPECT_EQ(home->WptName(), "Harbour");
+    EXPECT_EQ(home->X(), 1000);
+    EXPECT_EQ(home->WptSymbol(), 12);
+    EXPECT_EQ(home->WaypointType(), 0);
+    EXPECT_EQ(Find<QLineEdit>("txtName")->text(), "Harbour");
+
+    QApplication::clipboard()->setText("no record here");
+    EXPECT_FALSE(e->CanEdit(EditCommand::Paste));
+    e->Edit(EditCommand::Delete);
+    EXPECT_EQ(data.Waypoint(3), nullptr);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+    Settle();
+    EXPECT_FALSE(editor);
+}
+
+TEST_F(ItemEditor, TheIconEditorIsTheWaypointEditorsTwin) {
+    gpsdata::IconObject* icon = data.AddFileIcon(2, 4, 45.5, -122.25);
+    editor = windows.EditIcon(2);
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->windowTitle(), "Insert/Edit Icon");
+    EXPECT_EQ(editor->findChild<QLineEdit*>("txtName"), nullptr);
+    EXPECT_EQ(Latitude()->Text(), u"45\u00B030.000'");
+    pick = 9;
+    Click("cmdChangeIcon");
+    EXPECT_EQ(offered, QList<int>{4});
+    EXPECT_EQ(icon->IcnSymbol(), 9);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Change Icon Symbol");
+    Click("btnNorthSouth");
+    Click("btnOK");
+    EXPECT_NEAR(icon->Latitude(), -45.5, 1e-5);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Icon");
+    data.DeleteIcon(2);
+    Settle();
+    EXPECT_FALSE(editor);
+}

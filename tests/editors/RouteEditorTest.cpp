@@ -1,0 +1,224 @@
+#include "EditorFixture.h"
+
+#include "editors/EditorWindows.h"
+#include "editors/ListView.h"
+#include "editors/frmEditRoute.h"
+#include "geo/PositionText.h"
+#include "mapview/GPSDataPainter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+
+using editors::EditCommand;
+using editors::frmEditRoute;
+
+namespace {
+
+class RouteEditor : public EditorFixture {
+protected:
+    RouteEditor() {
+        data.SetPositionFormat(2);
+        for (qint16 i = 0; i < 6; ++i)
+            Waypoint(i, QStringLiteral("P%1").arg(i + 1), 40 + i, -100 - i);
+        Waypoint(8, "Temp", 30, -90, 1);
+        data.AddRoute(3, "Six", {0, 1, 2, 3, 4, 5});
+        data.AddRoute(7, "Empty", {});
+        context.viewChanged = [this] { ++viewChanges; };
+    }
+    frmEditRoute* Open(qint16 route) {
+        frmEditRoute* editor = windows.EditRoute(route);
+        if (editor)
+            editor->show();
+        return editor;
+    }
+    static QTreeWidgetItem* Row(frmEditRoute& e, int i) { return e.List()->topLevelItem(i); }
+    static void Select(frmEditRoute& e, std::initializer_list<int> rows) {
+        e.List()->clearSelection();
+        for (int i : rows)
+            Row(e, i)->setSelected(true);
+    }
+    static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    QList<qint16> Legs(qint16 route) const { return data.Route(route)->Waypoints(); }
+
+    editors::EditorWindows windows{context, nullptr};
+    int viewChanges = 0;
+};
+
+} // namespace
+
+TEST_F(RouteEditor, AnEmptyRouteShowsOnlyTheEndRow) {
+    frmEditRoute* e = Open(7);
+    EXPECT_EQ(e->windowTitle(), "Route: Empty");
+    EXPECT_EQ(Keys(*e->List()), QStringList{"RteWpt 999"});
+    EXPECT_EQ(Column(*e->List(), 0), QStringList{"(End of Route)"});
+    EXPECT_FALSE(Row(*e, 0)->flags() & Qt::ItemIsEditable);
+}
+
+TEST_F(RouteEditor, ARowPerEntryWithLegLengthPositionAndSymbol) {
+    frmEditRoute* e = Open(3);
+    EXPECT_EQ(Keys(*e->List()), QStringList({"RteWpt 1", "RteWpt 2", "RteWpt 3", "RteWpt 4", "RteWpt 5",
+                                             "RteWpt 6", "RteWpt 999"}));
+    EXPECT_EQ(e->List()->headerItem()->text(1), "Leg Length");
+    const gpsdata::RouteObject* route = data.Route(3);
+    EXPECT_EQ(Row(*e, 1)->text(0), "P2");
+    EXPECT_EQ(Row(*e, 1)->text(1), window.FormatDistance(route->LegDistance(2)));
+    EXPECT_NE(route->LegDistance(2), 0);
+    const auto* w = data.Waypoint(1);
+    EXPECT_EQ(Row(*e, 1)->text(2), geo::FormatLatitude(w->Y(), 2) + " " + geo::FormatLongitude(w->X(), 2));
+    EXPECT_FALSE(Row(*e, 1)->icon(0).isNull());
+}
+
+TEST_F(RouteEditor, OpenEditorsAreListedInTheViewportSoTheMapCanDrawOnlyThem) {
+    window.DrawOnlyOpenRoutes = true;
+    QPointer<frmEditRoute> six = Open(3);
+    QPointer<frmEditRoute> empty = Open(7);
+    EXPECT_EQ(window.OpenRouteEditors, QStringList({"Rte:3", "Rte:7"}));
+    EXPECT_EQ(viewChanges, 2);
+    EXPECT_TRUE(mapview::GPSDataPainter::RouteIsOpen(window, data, *data.Route(3)));
+    six->Unload();
+    Settle();
+    EXPECT_FALSE(six);
+    EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
+    EXPECT_EQ(viewChanges, 3);
+    EXPECT_FALSE(mapview::GPSDataPainter::RouteIsOpen(window, data, *data.Route(3)));
+    EXPECT_EQ(Open(7), empty.data());
+    EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
+}
+
+TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrder) {
+    frmEditRoute* e = Open(3);
+    Select(*e, {1, 3, 6});
+    e->Edit(EditCommand::Delete);
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 2, 4, 5}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+    EXPECT_EQ(Column(*e->List(), 0), QStringList({"P1", "P3", "P5", "P6", "(End of Route)"}));
+    EXPECT_FALSE(e->Busy());
+    EXPECT_FALSE(e->RefillPending());
+}
+
+TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchanged) {
+    frmEditRoute* e = Open(7);
+    const QString stored = data.Waypoint(2)->MakeString();
+    QString changed = stored;
+    changed.replace("P3", "Changed");
+    QApplication::clipboard()->setText(changed + "\r\nWpt\t12\tFresh\t5000\t6000\t4\t45000\t0\t[None]");
+    e->Edit(EditCommand::Paste);
+    EXPECT_EQ(Legs(7), (QList<qint16>{2, 12}));
+    EXPECT_EQ(data.Waypoint(2)->MakeString(), stored);
+    ASSERT_NE(data.Waypoint(12), nullptr);
+    EXPECT_EQ(data.Waypoint(12)->WptName(), "Fresh");
+    EXPECT_EQ(data.Waypoint(12)->X(), 5000);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Paste");
+    EXPECT_EQ(Column(*e->List(), 0), QStringList({"P3", "Fresh", "(End of Route)"}));
+}
+
+TEST_F(RouteEditor, PasteInsertsAtTheFocusedRow) {
+    frmEditRoute* e = Open(3);
+    e->List()->setCurrentItem(Row(*e, 1));
+    QApplication::clipboard()->setText(data.Waypoint(5)->MakeString() + "\r\n" +
+                                       data.Waypoint(4)->MakeString());
+    e->Edit(EditCommand::Paste);
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 5, 4, 1, 2, 3, 4, 5}));
+}
+
+TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusal) {
+    data.SetMaxNumGPSWptsPerRoute(8);
+    frmEditRoute* e = Open(3);
+    QStringList records;
+    for (qint16 i = 0; i < 4; ++i)
+        records << data.Waypoint(i)->MakeString();
+    e->PasteText(records.join("\r\n"), 999);
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 1, 2, 3, 4, 5, 0, 1}));
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Paste Error");
+    EXPECT_EQ(prompt.shown[0].text, data.Route(3)->AddWaypoint(9));
+    EXPECT_EQ(e->List()->topLevelItemCount(), 9);
+}
+
+TEST_F(RouteEditor, ARecordFromALargerUnitComesInAFreeSlot) {
+    frmEditRoute* e = Open(7);
+    e->PasteText("Wpt|1500|Far 1501*|100|200|3|45000|0|[None]", 999);
+    ASSERT_EQ(Legs(7).size(), 1);
+    const gpsdata::WaypointObject* w = data.Waypoint(Legs(7)[0]);
+    ASSERT_NE(w, nullptr);
+    EXPECT_LT(w->WptIndex(), data.MaxNumGPSWaypoints());
+    EXPECT_EQ(w->X(), 100);
+}
+
+TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
+    frmEditRoute* six = Open(3);
+    frmEditRoute* empty = Open(7);
+    Select(*six, {0, 2, 6});
+    six->Edit(EditCommand::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              data.Waypoint(0)->MakeString() + "\r\n" + data.Waypoint(2)->MakeString());
+    empty->Edit(EditCommand::Paste);
+    EXPECT_EQ(Legs(7), (QList<qint16>{0, 2}));
+    Select(*six, {0});
+    six->Edit(EditCommand::Cut);
+    EXPECT_EQ(Legs(3), (QList<qint16>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
+}
+
+TEST_F(RouteEditor, OnlyKeptWaypointsAreRenamedInPlace) {
+    data.Route(7)->SetWaypoints({8, 1});
+    frmEditRoute* e = Open(7);
+    EXPECT_FALSE(Row(*e, 0)->flags() & Qt::ItemIsEditable);
+    ASSERT_TRUE(Row(*e, 1)->flags() & Qt::ItemIsEditable);
+    e->List()->setCurrentItem(Row(*e, 1));
+    e->List()->editItem(Row(*e, 1), 0);
+    auto* box = e->List()->findChild<QLineEdit*>();
+    ASSERT_NE(box, nullptr);
+    box->setText("Summit");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(data.Waypoint(1)->WptName(), "Summit");
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
+    EXPECT_EQ(Row(*e, 1)->text(0), "Summit");
+}
+
+TEST_F(RouteEditor, ADoubleClickEditsAKeptWaypointOnly) {
+    data.Route(7)->SetWaypoints({8, 1});
+    frmEditRoute* e = Open(7);
+    for (int i : {0, 1, 2})
+        emit e->List()->itemDoubleClicked(Row(*e, i), 0);
+    EXPECT_NE(windows.OpenEditor("Wpt 1"), nullptr);
+    EXPECT_EQ(windows.OpenEditor("Wpt 8"), nullptr);
+}
+
+TEST_F(RouteEditor, AChangedWaypointRewritesItsRows) {
+    data.Route(7)->SetWaypoints({1, 2, 1});
+    frmEditRoute* e = Open(7);
+    data.Waypoint(1)->SetWptName("Moved");
+    EXPECT_EQ(Column(*e->List(), 0), QStringList({"Moved", "P3", "Moved", "(End of Route)"}));
+    data.SetPositionFormat(4);
+    EXPECT_TRUE(Row(*e, 0)->text(2).contains("'")) << Row(*e, 0)->text(2).toStdString();
+}
+
+TEST_F(RouteEditor, TheWindowFollowsItsRoute) {
+    QPointer<frmEditRoute> e = Open(3);
+    data.Route(3)->SetRteName("Renamed");
+    EXPECT_EQ(e->windowTitle(), "Route: Renamed");
+    data.DeleteWaypoint(2);
+    EXPECT_EQ(e->List()->topLevelItemCount(), 6);
+    data.DeleteRoute(3);
+    Settle();
+    EXPECT_FALSE(e);
+    EXPECT_TRUE(window.OpenRouteEditors.isEmpty());
+}
+
+TEST_F(RouteEditor, ThePopupOffersEditRemoveAndPaste) {
+    frmEditRoute* e = Open(3);
+    auto menu = e->Popup(Row(*e, 2));
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (QAction* a : menu->actions())
+        captions << a->text();
+    EXPECT_EQ(captions, QStringList({"Edit Waypoint P3", "Remove Waypoint P3 From Route", "Paste Here"}));
+    menu->actions().at(1)->trigger();
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 1, 3, 4, 5}));
+}
