@@ -28,7 +28,6 @@
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
-#include "comm/LurchErrorReaction.h"
 #include "comm/UnitIdentity.h"
 #include "editors/EditorContext.h"
 #include "editors/EditorWindows.h"
@@ -293,13 +292,8 @@ void frmMain::ConnectLink() {
     connect(unitMemory_, &unitwindows::MapUnitCommands::Beep, this, [] { QApplication::beep(); });
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
             [this] { state_->ConnectionChanged(); });
-    connect(&connection_, &comm::Connection::LurchError, this, [this](quint16 code) {
-        const comm::LurchErrorReaction reaction = comm::LurchErrorReaction::For(code, connection_.ComPort());
-        if (reaction.beeps)
-            QApplication::beep();
-        if (!reaction.text.isEmpty())
-            prompt_.Message(reaction.title, reaction.text, reaction.icon);
-    });
+    // The session turns link errors into messages and beeps itself.
+    connection_.SetBeep([] { QApplication::beep(); });
 }
 
 void frmMain::ConnectMapBuild() {

@@ -1,6 +1,7 @@
 #include "comm/Connection.h"
 
 #include "comm/FlashTexts.h"
+#include "comm/LurchErrorReaction.h"
 #include "comm/SessionTexts.h"
 #include "gpsdata/GPSData.h"
 
@@ -161,7 +162,7 @@ void Connection::OnTick() {
 
 void Connection::OnLinkError(std::uint16_t code) {
     if (code != linkpod::LinkPod::NoAnswer)
-        return emit LurchError(code);
+        return RaiseLurchError(code);
     if (Connected() || lurch_ || startPort_ == 0)
         return; // no attempt under way: the probes after a removal
     // Every rate is tried once per port. The rate walk wraps to 4800 and never
@@ -251,7 +252,7 @@ void Connection::GetProductInformation() {
         pod.ReadSymbolList(codes, count);
     });
     if (wpt == 0 || icn == 0 || rte == 0 || perRoute == 0 || trl == 0)
-        return emit LurchError(782);
+        return RaiseLurchError(782);
     // Codes below the base name no program symbol and are left out.
     int top = SymbolBase - 1;
     for (int i = 0; i < std::min(count, int(codes.size())); ++i)
@@ -261,6 +262,15 @@ void Connection::GetProductInformation() {
         if (codes[i] >= SymbolBase)
             table[codes[i] - SymbolBase] = true;
     emit ProductInformation(100, wpt, rte, trl, icn, top - (SymbolBase - 1), perRoute, table);
+}
+
+void Connection::RaiseLurchError(quint16 code) {
+    emit LurchError(code);
+    const LurchErrorReaction reaction = LurchErrorReaction::For(code, ComPort(), pod_.LastErrorText());
+    if (reaction.beeps && beep_)
+        beep_();
+    if (!reaction.text.isEmpty() && prompt_)
+        prompt_->Message(reaction.title, reaction.text, reaction.icon);
 }
 
 void Connection::GetProductName() {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <set>
 
 namespace comm {
@@ -25,6 +26,8 @@ public:
 
     void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
     void SetStatus(ui::StatusSink* status) { status_ = status; }
+    // How the program beeps (the core has no sound of its own).
+    void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
     // The status-bar panel the session writes to.
     static constexpr int StatusPanel = 1;
 
@@ -67,6 +70,10 @@ public:
     void CloseLPTPort();
     void GetProductInformation();
     void GetProductName();
+    // Raises LurchError, then tells the user what it means: the one place a
+    // link error becomes a message box or a beep. Listeners of LurchError
+    // (the transfer, the map upload) stop their work before the box shows.
+    void RaiseLurchError(quint16 code);
 
     // Unit items. Each does nothing unless Linked(); replies come as the item
     // events below. The last-index reads give the number of slots up to the
@@ -193,6 +200,7 @@ private:
     linkpod::LinkPod& pod_;
     ui::Prompt* prompt_ = nullptr;
     ui::StatusSink* status_ = nullptr;
+    std::function<void()> beep_;
     PortChoice ports_;
     QTimer retry_;
     bool lurch_ = false;

@@ -16,7 +16,7 @@ LurchErrorReaction Box(const QString& text, bool closesProgress = false) {
 
 } // namespace
 
-LurchErrorReaction LurchErrorReaction::For(quint16 code, quint16 comPort) {
+LurchErrorReaction LurchErrorReaction::For(quint16 code, quint16 comPort, const QString& detail) {
     switch (code) {
     case 13: // no answer at this rate: the rate scan handles it
         return {};
@@ -44,8 +44,7 @@ LurchErrorReaction LurchErrorReaction::For(quint16 code, quint16 comPort) {
         return r;
     }
     default: {
-        LurchErrorReaction r;
-        r.closesProgress = true;
+        LurchErrorReaction r = Box(detail, true);
         r.cancelsTransfer = true;
         r.beeps = true;
         return r;

@@ -17,8 +17,10 @@ struct LurchErrorReaction {
     bool cancelsTransfer = false;
     bool beeps = false;
 
-    // comPort names the port in the "no connection" message.
-    static LurchErrorReaction For(quint16 code, quint16 comPort);
+    // comPort names the port in the "no connection" message; `detail` is the
+    // control's own words for a code it has no fixed text for (what the unit
+    // refused or left unanswered), shown in a box rather than only a beep.
+    static LurchErrorReaction For(quint16 code, quint16 comPort, const QString& detail = {});
 };
 
 } // namespace comm

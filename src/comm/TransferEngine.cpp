@@ -91,13 +91,12 @@ TransferEngine::TransferEngine(Connection& session, gpsdata::GPSData& data, QObj
         Next();
     });
     connect(&session_, &Connection::LurchError, this, &TransferEngine::OnLurchError);
-    connect(&session_.Pod(), &linkpod::LinkPod::MemoryStatusRead, this, [this] {
-        if (confirming_)
-            End(true);
-    });
+    connect(&session_.Pod(), &linkpod::LinkPod::MemoryStatusRead, this, &TransferEngine::OnMemoryStatus);
+    // A unit that goes while nothing was asked of it still ends the transfer
+    // in words.
     connect(&session_, &Connection::DeviceRemoved, this, [this] {
         if (Busy())
-            OnLurchError(linkpod::LinkPod::ConnectionLost);
+            session_.RaiseLurchError(linkpod::LinkPod::ConnectionLost);
     });
     connect(&card_, &TransferUserData::Finished, this, &TransferEngine::OnUserData);
 }
@@ -134,7 +133,34 @@ void TransferEngine::Download(TransferSelection selection) {
         cardPending_ = true;
         return card_.LoadData(CardDevice(), ReaderSlot);
     }
+    // The unit's lists are sized from a memory status asked for now: one
+    // kept from earlier may be out of date, or may never have come.
+    kind_ = DownloadWaypoints;
+    sizing_ = true;
+    session_.Pod().RequestMemoryStatus();
+}
+
+void TransferEngine::OnMemoryStatus() {
+    if (confirming_)
+        return End(true);
+    if (!sizing_)
+        return;
+    sizing_ = false;
     Start(DownloadWaypoints);
+}
+
+bool TransferEngine::AcceptFit() {
+    const QStringList problems = fit_->Problems(selection_);
+    if (problems.isEmpty())
+        return true;
+    constexpr int Shown = 10;
+    QString text = QStringLiteral("The unit cannot take everything selected:\r\n") +
+                   QStringList(problems.mid(0, Shown)).join(QStringLiteral("\r\n"));
+    if (problems.size() > Shown)
+        text += QStringLiteral("\r\n... and %1 more.").arg(problems.size() - Shown);
+    text += QStringLiteral("\r\nSend the rest?");
+    return prompt_ && prompt_->Ask(QStringLiteral("Upload"), text, ui::Buttons::YesNo,
+                                   ui::Icon::Exclamation) == ui::Answer::Yes;
 }
 
 void TransferEngine::Upload(TransferSelection selection) {
@@ -142,6 +168,12 @@ void TransferEngine::Upload(TransferSelection selection) {
         return;
     selection_ = selection;
     downloading_ = false;
+    fit_.reset();
+    if (!session_.LPTPortOpen()) {
+        fit_.emplace(data_, session_.Pod().Limits());
+        if (!AcceptFit())
+            return emit Finished(false); // nothing was sent
+    }
     session_.Pod().Store().Clear();
     data_.DeleteUnusedTemporaryWaypoints();
     Start(UploadWaypoints);
@@ -276,6 +308,8 @@ void TransferEngine::End(bool complete) {
     awaiting_ = 0;
     cardPending_ = false;
     confirming_ = false;
+    sizing_ = false;
+    fit_.reset();
     if (complete)
         Status(downloading_ ? QStringLiteral("Download complete") : QStringLiteral("Upload complete"));
     if (progress_)
@@ -325,7 +359,9 @@ void TransferEngine::Step() {
     ++index_;
     const KindRange& range = RangeOf(kind_);
     if (kind_ == DownloadIcons || kind_ == UploadIcons) {
-        const int count = kind_ == DownloadIcons ? iconCount_ : data_.CountIcons();
+        const int count = kind_ == DownloadIcons ? iconCount_
+                          : fit_                 ? fit_->IconsTaken(data_.CountIcons())
+                                                 : data_.CountIcons();
         if (index_ >= count || (kind_ == DownloadIcons && index_ > data_.MaxNumGPSIcons() - 1)) {
             if (kind_ == DownloadIcons) {
                 Progress(100);
@@ -381,11 +417,15 @@ void TransferEngine::SendIcon(int position) {
 }
 
 void TransferEngine::SendWaypoint(qint16 index) {
+    if (fit_ && !fit_->TakesWaypoint(index))
+        return Replied(); // said before the upload; the unit has no such slot
     const gpsdata::WaypointObject* w = data_.Waypoint(index);
     session_.SetWaypoint(index, w != nullptr, w ? UserRecords::SetUserWaypoint(*w) : linkpod::UserWaypoint{});
 }
 
 void TransferEngine::SendRoute(qint16 index) {
+    if (fit_ && !fit_->TakesRoute(index))
+        return Replied();
     const gpsdata::RouteObject* r = data_.Route(index);
     if (!r)
         return session_.SetRoute(index, {});
@@ -404,6 +444,8 @@ void TransferEngine::SendRoute(qint16 index) {
 }
 
 void TransferEngine::SendTrail(qint16 index) {
+    if (fit_ && !fit_->TakesTrail(index))
+        return Replied();
     const gpsdata::TrailObject* t = data_.Trail(index);
     session_.SetTrail(index, t ? UserRecords::SetUserTrail(*t) : linkpod::UserTrail{});
 }
@@ -424,9 +466,7 @@ void TransferEngine::OnLurchError(quint16 code) {
     if (broken && downloading_ && before_)
         before_->Restore(); // nothing half-received stays behind
     if (broken)
-        End(false);
-    if (!reaction.text.isEmpty() && prompt_)
-        prompt_->Message(reaction.title, reaction.text, reaction.icon);
+        End(false); // the session tells the user why
 }
 
 void TransferEngine::OnWaypoint(int index, bool inUse, const linkpod::UserWaypoint& w) {

@@ -3,6 +3,7 @@
 #include "comm/DataSetSnapshot.h"
 #include "comm/TransferSelection.h"
 #include "comm/TransferUserData.h"
+#include "comm/UploadFit.h"
 #include "gpsdata/GPSData.h"
 #include "gpsdata/Prompt.h"
 #include "linkpod/Records.h"
@@ -61,7 +62,10 @@ public:
     void SetUndoHook(std::function<void(const QString&)> hook) { undo_ = std::move(hook); }
 
     // The transfer selection's Download and Upload: All ranges are sized from
-    // the unit (download) or the data set (upload) first.
+    // the unit (download) or the data set (upload) first. A download from a
+    // unit asks for the unit's memory status and sizes from its answer. An
+    // upload to a unit first says what the unit cannot take and asks whether
+    // to send the rest.
     void Download(TransferSelection selection);
     void Upload(TransferSelection selection);
     void CancelTransfer();
@@ -98,6 +102,9 @@ private:
     void OnTrailProgress(float share);
     void OnSent();
     void OnUserData(bool ok);
+    void OnMemoryStatus();
+    // False when the user would rather not send what fits.
+    bool AcceptFit();
     std::uint16_t CardDevice() const;
 
     Connection& session_;
@@ -116,8 +123,10 @@ private:
     // The data set before the current download kind: what a broken kind puts back.
     std::optional<DataSetSnapshot> before_;
     TransferUserData card_;
-    bool cardPending_ = false; // the card's user data file is being read or written
-    bool confirming_ = false;  // the last upload step waits for the unit to confirm the writes
+    bool cardPending_ = false;     // the card's user data file is being read or written
+    bool confirming_ = false;      // the last upload step waits for the unit to confirm the writes
+    bool sizing_ = false;          // a download waits for the unit's memory status
+    std::optional<UploadFit> fit_; // what the unit takes, during an upload to a unit
 };
 
 } // namespace comm

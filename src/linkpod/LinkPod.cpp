@@ -1,10 +1,12 @@
 #include "linkpod/LinkPod.h"
 
+#include "linkpod/LinkErrorText.h"
 #include "linkpod/PayloadReader.h"
 #include "linkpod/PayloadWriter.h"
 #include "linkpod/RecordCodec.h"
 #include "linkpod/SerialTransport.h"
 #include "linkpod/UnitLink.h"
+#include "linkpod/UnitText.h"
 
 #include <QTimer>
 
@@ -19,6 +21,26 @@ constexpr int ReadAheadSlots = 64;
 // before it is full.
 constexpr int WriteBatchBytes = 4096;
 constexpr int WritePauseMs = 20;
+
+bool IsTrailWrite(Command request) {
+    return request == Command::OpenTrail || request == Command::PutTrailPoints ||
+           request == Command::CloseTrail;
+}
+
+// Requests that change the unit's item lists: a refused one ends the upload.
+bool IsItemWrite(Command request) {
+    switch (request) {
+    case Command::PutWaypoint:
+    case Command::EraseWaypoint:
+    case Command::PutRoute:
+    case Command::PutIcon:
+    case Command::PutIconCount:
+    case Command::ClearList:
+        return true;
+    default:
+        return IsTrailWrite(request);
+    }
+}
 
 QByteArray Index(int index) {
     return PayloadWriter().U16(static_cast<std::uint16_t>(index)).Data();
@@ -133,7 +155,7 @@ bool LinkPod::WatchComPort(int port) {
     connect(link, &UnitLink::Announced, this, [this](const Frame& f) { OnFrame(Command::Ack, f); });
     connect(link, &UnitLink::Progress, this, [this](const Frame& f) { OnFrame(Command::EraseFlash, f); });
     connect(link, &UnitLink::TimedOut, this, &LinkPod::OnTimedOut);
-    connect(link, &UnitLink::StrayMessages, this, [this] { emit LinkError(StrayMessages); });
+    connect(link, &UnitLink::StrayMessages, this, [this] { Fail(StrayMessages); });
     link->Probe();
     return true;
 }
@@ -180,18 +202,18 @@ void LinkPod::OnAnswered(UnitLink* link, std::uint16_t device, LinkType type) {
 
 void LinkPod::OnNoAnswer(UnitLink* link) {
     DropLink(link);
-    emit LinkError(NoAnswer);
+    Fail(NoAnswer);
 }
 
 void LinkPod::OnGone(UnitLink* link) {
     const bool wasUnit = link == unit_;
-    const bool midRequest = link->Busy();
+    const bool midRequest = link->Busy() || (wasUnit && !pendingWrite_.isEmpty());
     const std::uint16_t device = unitDevice_;
     DropLink(link);
     if (!wasUnit)
         return;
     if (midRequest)
-        emit LinkError(ConnectionLost);
+        Fail(ConnectionLost);
     emit DeviceRemoved(device);
 }
 
@@ -309,10 +331,20 @@ int LinkPod::ReadLastIndex(ListKind kind) const {
 
 void LinkPod::WriteWaypoint(const UserWaypoint& waypoint) {
     if (ToUnit())
-        WriteBehind(Command::PutWaypoint, Encoded(waypoint));
+        WriteBehind(Command::PutWaypoint, Encoded(Kept(waypoint)));
     else
         store_.waypoints.Put(waypoint);
     Later([this, index = waypoint.index] { emit WaypointSent(index); });
+}
+
+QString LinkPod::KeptName(const QString& name) const {
+    return UnitText::Cut(name, limits_.maxNameBytes);
+}
+
+UserWaypoint LinkPod::Kept(UserWaypoint waypoint) const {
+    waypoint.name = KeptName(waypoint.name);
+    waypoint.comment = UnitText::Cut(waypoint.comment, limits_.maxCommentBytes);
+    return waypoint;
 }
 
 void LinkPod::EraseWaypoint(int index) {
@@ -324,7 +356,8 @@ void LinkPod::EraseWaypoint(int index) {
 
 void LinkPod::WriteRoute(const UserRoute& route) {
     if (ToUnit())
-        WriteBehind(Command::PutRoute, Encoded(route));
+        WriteBehind(Command::PutRoute,
+                    Encoded(UserRoute{route.index, KeptName(route.name), route.waypoints}));
     else if (route.name.isEmpty() && route.waypoints.isEmpty())
         store_.routes.Erase(route.index);
     else
@@ -350,10 +383,13 @@ void LinkPod::WriteIconCount(int count) {
 void LinkPod::OpenTrail(int index, int size, const QString& name) {
     outgoing_ = UserTrail{static_cast<std::uint16_t>(index), name, {}};
     if (ToUnit()) {
+        // The size reserves room; a unit that told its longest trail is
+        // never asked for more.
+        auto capacity = static_cast<std::uint32_t>(std::max(size, 0));
+        if (limits_.maxTrailPoints > 0)
+            capacity = std::min(capacity, limits_.maxTrailPoints);
         PayloadWriter w;
-        w.U16(static_cast<std::uint16_t>(index))
-            .U32(static_cast<std::uint32_t>(std::max(size, 0)))
-            .Text(name);
+        w.U16(static_cast<std::uint16_t>(index)).U32(capacity).Text(KeptName(name));
         Ask(Command::OpenTrail, w.Data(), Command::Result);
     }
 }
@@ -417,7 +453,9 @@ void LinkPod::ClearIcons() {
 void LinkPod::MakeRouteFromTrail(int index) {
     if (ToUnit())
         return Ask(Command::MakeRouteFromTrail, Index(index), Command::RouteFromTrail);
-    Later([this] { emit LinkError(Refused); }); // only a unit makes routes from trails
+    Later([this] {
+        Fail(Refused, LinkErrorText::Refused(Command::MakeRouteFromTrail, result::Unsupported, 0));
+    });
 }
 
 // ---- user data files --------------------------------------------------------
@@ -544,11 +582,24 @@ std::uint16_t LinkPod::ErrorFor(Command request, std::uint16_t otherwise) {
     }
 }
 
+void LinkPod::Fail(std::uint16_t code, const QString& text) {
+    errorText_ = text;
+    emit LinkError(code);
+}
+
+void LinkPod::DropWrites() {
+    flushTimer_.stop();
+    pendingWrite_.clear();
+    outgoing_ = {};
+    if (unit_)
+        unit_->DropQueued();
+}
+
 void LinkPod::OnTimedOut(Command request) {
     if (request == Command::GetTrailHeader || request == Command::GetTrailPoints)
         incoming_ = {};
     cards_.OnTimedOut(request);
-    emit LinkError(ErrorFor(request, ReplyTimedOut));
+    Fail(ErrorFor(request, ReplyTimedOut), LinkErrorText::Unanswered());
 }
 
 void LinkPod::OnFrame(Command request, const Frame& frame) {
@@ -612,7 +663,7 @@ void LinkPod::OnTrailPoints(PayloadReader& in) {
     const std::uint32_t first = in.U32();
     const QList<TrailPoint> points = codec::GetTrailPoints(in);
     if (index != incoming_.index || first != static_cast<std::uint32_t>(incoming_.points.size()) || !in.Ok())
-        return emit LinkError(ReplyTimedOut);
+        return Fail(ReplyTimedOut, LinkErrorText::Unanswered());
     incoming_.points.append(points);
     const auto have = static_cast<std::uint32_t>(incoming_.points.size());
     if (points.isEmpty() || have >= incomingTotal_)
@@ -628,7 +679,7 @@ void LinkPod::OnRouteFromTrail(PayloadReader& in) {
     for (int i = 0; i < count && in.Ok(); ++i)
         waypoints.append(codec::GetWaypoint(in));
     if (!in.Ok())
-        return emit LinkError(Refused);
+        return Fail(Refused, LinkErrorText::Refused(Command::MakeRouteFromTrail, result::BadRequest, 0));
     for (const auto& w : waypoints)
         store_.waypoints.Put(w);
     store_.routes.Put(route);
@@ -698,7 +749,10 @@ void LinkPod::OnResult(Command request, PayloadReader& in) {
             emit ProgramFlashMemorySent(false);
         if (request == Command::ProgramDone)
             emit ProgrammingEnded(false);
-        return emit LinkError(ErrorFor(request, Refused));
+        const std::uint32_t item = IsTrailWrite(request) ? outgoing_.index : value;
+        if (IsItemWrite(request))
+            DropWrites();
+        return Fail(ErrorFor(request, Refused), LinkErrorText::Refused(request, code, item));
     }
     const int index = static_cast<int>(value);
     switch (request) {

@@ -60,6 +60,9 @@ public:
     bool WatchComPort(int port);
     void CloseComPort();
     QString PortErrorText() const { return portError_; }
+    // The words for the last LinkError 1002 or 1003: what the unit refused or
+    // left unanswered; empty for the other codes.
+    QString LastErrorText() const { return errorText_; }
 
     // 0 open; 2 the reader is held by another program; 3 reader missing.
     int OpenParallelPort(int port);
@@ -70,6 +73,8 @@ public:
     void ReadUnitLimits(int& maxWaypoints, int& maxIcons, int& maxRoutes, int& maxWaypointsPerRoute,
                         int& maxTrails) const;
     void ReadSymbolList(QList<int>& codes, int& count) const;
+    // Everything the unit told of its limits, the trail and text limits too.
+    const UnitLimits& Limits() const { return limits_; }
     // The three update requests: product record (LinkStatus 6), limits
     // (LinkStatus 22), memory use (last indexes).
     void RequestProductInfo();
@@ -84,6 +89,8 @@ public:
     // Highest index in use, -1 for none (for the icon list: count - 1).
     int ReadLastIndex(ListKind kind) const;
 
+    // Names and comments longer than the unit keeps (Limits()) lose their
+    // end on the way to the unit; the upload says so before it starts.
     void WriteWaypoint(const UserWaypoint& waypoint);
     void EraseWaypoint(int index);
     // A route without name and waypoints erases its slot.
@@ -143,8 +150,8 @@ signals:
     void FLNewDeviceReady(std::uint16_t device, int flag);
     void TrailRouteReady(int routeIndex, int waypointCount);
     void LinkError(std::uint16_t code);
-    // The unit told how far its lists reach (ReadLastIndex); asked once it
-    // is found, and answered after its identification may have finished.
+    // The unit answered a request for its memory status (RequestMemoryStatus,
+    // and once when it is found): ReadLastIndex tells how far its lists reach.
     void MemoryStatusRead();
 
     void UserDataProgress(int percent);
@@ -189,16 +196,22 @@ private:
     std::uint16_t OnItem(Command kind, PayloadReader& in, bool report);
     void ReadItem(Command request, Command reply, int index, int lastInUse);
     void WriteBehind(Command kind, const QByteArray& record);
+    QString KeptName(const QString& name) const;
+    UserWaypoint Kept(UserWaypoint waypoint) const;
     void FlushWrites();
     void OnTrailPoints(PayloadReader& in);
     void OnRouteFromTrail(PayloadReader& in);
     void OnTimedOut(Command request);
+    void Fail(std::uint16_t code, const QString& text = {});
+    // After a refused write nothing more of the upload goes out.
+    void DropWrites();
     void DropLink(UnitLink* link);
     static std::uint16_t ErrorFor(Command request, std::uint16_t otherwise);
 
     PortTable ports_;
     int rate_ = 115200;
     QString portError_;
+    QString errorText_;
     std::map<int, UnitLink*> links_;
     UnitLink* unit_ = nullptr;
     std::uint16_t unitDevice_ = 0;

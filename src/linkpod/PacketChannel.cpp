@@ -43,6 +43,7 @@ void PacketChannel::Reset() {
     queue_.clear();
     decoder_.Reset();
     lastReceivedSeq_.reset();
+    nextSeq_ = 0;
     attempts_ = 0;
 }
 

@@ -1,5 +1,7 @@
 #include "linkpod/PayloadWriter.h"
 
+#include "linkpod/UnitText.h"
+
 #include <bit>
 
 namespace linkpod {
@@ -26,14 +28,7 @@ PayloadWriter& PayloadWriter::F32(float v) {
 PayloadWriter& PayloadWriter::Text(const QString& text) {
     // A text never takes more than 65535 bytes; a longer one is cut before
     // the character that would pass the limit, so the reader sees valid UTF-8.
-    QByteArray utf8 = text.toUtf8();
-    if (utf8.size() > 0xFFFF) {
-        qsizetype end = 0xFFFF;
-        while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-            --end;
-        utf8.truncate(end);
-    }
-    return Bytes(utf8);
+    return Bytes(UnitText::CutUtf8(text.toUtf8(), 0xFFFF));
 }
 
 PayloadWriter& PayloadWriter::Bytes(const QByteArray& bytes) {

@@ -1,5 +1,6 @@
 #include "linkpod/RecordCodec.h"
 
+#include <algorithm>
 #include <concepts>
 #include <type_traits>
 
@@ -10,6 +11,7 @@ namespace {
 constexpr int TrailPointSize = 4 + 4 + 1;
 constexpr int CardSlotMinSize = 2 + 1 + 8 + 8 + 2 + 2 + 1 + 2;
 constexpr int CardFileMinSize = 2 + 8 + 2 + 4;
+constexpr int LimitsTailSize = 4 + 2 + 2;
 
 // Each record's layout is written once, as a list of its fields in wire order
 // (the Fields overloads below), and walked by a writer or a reader. The wire
@@ -213,8 +215,11 @@ void Put(PayloadWriter& w, const TrailPoint& r) {
 void Put(PayloadWriter& w, const ProductInfo& r) {
     Write(w, r);
 }
+// The trail and text limits follow the symbol list; a unit that does not
+// send them keeps the defaults.
 void Put(PayloadWriter& w, const UnitLimits& r) {
     Write(w, r);
+    w.U32(r.maxTrailPoints).U16(r.maxNameBytes).U16(r.maxCommentBytes);
 }
 void Put(PayloadWriter& w, const MemoryStatus& r) {
     Write(w, r);
@@ -239,7 +244,13 @@ ProductInfo GetProductInfo(PayloadReader& r) {
     return Read<ProductInfo>(r);
 }
 UnitLimits GetUnitLimits(PayloadReader& r) {
-    return Read<UnitLimits>(r);
+    UnitLimits limits = Read<UnitLimits>(r);
+    if (!r.Ok() || r.Remaining() < LimitsTailSize)
+        return limits;
+    limits.maxTrailPoints = r.U32();
+    limits.maxNameBytes = std::max(r.U16(), std::uint16_t(1));
+    limits.maxCommentBytes = r.U16();
+    return limits;
 }
 MemoryStatus GetMemoryStatus(PayloadReader& r) {
     return Read<MemoryStatus>(r);

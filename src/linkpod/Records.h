@@ -64,6 +64,7 @@ struct ProductInfo {
     friend bool operator==(const ProductInfo&, const ProductInfo&) = default;
 };
 
+// Slot counts: a unit with maxWaypoints 500 has waypoint slots 0 to 499.
 struct UnitLimits {
     std::uint16_t maxWaypoints = 0;
     std::uint16_t maxIcons = 0;
@@ -71,6 +72,12 @@ struct UnitLimits {
     std::uint16_t maxWaypointsPerRoute = 0;
     std::uint16_t maxTrails = 0;
     QList<std::uint16_t> symbols; // unit symbol codes
+    // Told by units that know them; a unit that does not keeps the defaults.
+    std::uint32_t maxTrailPoints = 0;                    // 0: not told, the unit refuses what it cannot hold
+    std::uint16_t maxNameBytes = DefaultNameBytes;       // UTF-8 bytes of a name
+    std::uint16_t maxCommentBytes = DefaultCommentBytes; // UTF-8 bytes of a comment
+    static constexpr std::uint16_t DefaultNameBytes = 255;
+    static constexpr std::uint16_t DefaultCommentBytes = 1024;
     friend bool operator==(const UnitLimits&, const UnitLimits&) = default;
 };
 

@@ -3,6 +3,7 @@
 #include "linkpod/LinkTransport.h"
 #include "linkpod/PayloadReader.h"
 #include "linkpod/PayloadWriter.h"
+#include "linkpod/ReplyMatcher.h"
 
 #include <QRandomGenerator>
 
@@ -18,7 +19,6 @@ bool IsAnnouncement(std::uint8_t kind) {
     case Command::Product:
     case Command::Limits:
     case Command::CardDevice:
-    case Command::Memory:
         return true;
     default:
         return false;
@@ -38,6 +38,7 @@ UnitLink::UnitLink(int port, std::unique_ptr<LinkTransport> transport, QObject* 
     });
     connect(&replyTimer_, &QTimer::timeout, this, &UnitLink::OnReplyTimeout);
     connect(&channel_, &PacketChannel::Received, this, &UnitLink::OnFrame);
+    connect(&channel_, &PacketChannel::Delivered, this, &UnitLink::OnDelivered);
     connect(&channel_, &PacketChannel::Undeliverable, this, &UnitLink::OnUndeliverable);
     // Gone goes out before the requests are dropped: its receiver asks
     // whether one was under way.
@@ -88,31 +89,54 @@ void UnitLink::Probe() {
 
 void UnitLink::Request(Command kind, std::uint16_t device, const QByteArray& payload, Command reply,
                        bool followUp) {
+    Pending p{LinkRequest{kind, device, payload, reply}, std::nullopt};
     if (followUp && !waiting_)
-        requests_.push_front({kind, device, payload, reply});
+        requests_.push_front(std::move(p));
     else
-        requests_.push_back({kind, device, payload, reply});
+        requests_.push_back(std::move(p));
     if (!waiting_)
         SendNext();
+}
+
+void UnitLink::DropQueued() {
+    if (requests_.empty())
+        return;
+    if (waiting_)
+        requests_.erase(requests_.begin() + 1, requests_.end());
+    else
+        requests_.clear();
 }
 
 void UnitLink::SendNext() {
     if (requests_.empty() || waiting_ || !Answered())
         return;
-    const Pending& p = requests_.front();
+    const LinkRequest& r = requests_.front().request;
     waiting_ = true;
-    channel_.Send(p.kind, p.device, p.payload);
-    // Room for the request, the largest reply and the unit's own time.
-    replyTimer_.start(ReplyBaseMs + channel_.WireTimeMs(p.payload.size() + framing::MaxBody));
+    channel_.Send(r.kind, r.device, r.payload);
+}
+
+// The unit took the request: from now on it owes the reply. Room for the
+// largest reply and the unit's own time.
+void UnitLink::OnDelivered(const Frame& frame) {
+    if (!waiting_ || requests_.empty())
+        return;
+    const LinkRequest& r = requests_.front().request;
+    if (frame.kind != static_cast<std::uint8_t>(r.kind) || frame.device != r.device ||
+        frame.payload != r.payload)
+        return;
+    replyTimer_.start(ReplyBaseMs + channel_.WireTimeMs(r.payload.size() + framing::MaxBody));
 }
 
 void UnitLink::OnReplyTimeout() {
     if (requests_.empty())
         return;
-    const Command kind = requests_.front().kind;
+    if (requests_.front().checking)
+        return LoseUnit(); // it took the check but answers nothing any more
+    Pending unanswered = std::move(requests_.front());
     requests_.pop_front();
     waiting_ = false;
-    emit TimedOut(kind);
+    requests_.push_front(
+        Pending{LinkRequest{Command::GetMemory, device_, {}, Command::Memory}, unanswered.request.kind});
     SendNext();
 }
 
@@ -152,21 +176,14 @@ void UnitLink::OnFrame(const Frame& frame) {
     if (!Answered())
         return;
     if (waiting_ && !requests_.empty()) {
-        const Pending& p = requests_.front();
-        if (kind == Command::FlashProgress && p.kind == Command::EraseFlash) {
+        const LinkRequest& r = requests_.front().request;
+        if (kind == Command::FlashProgress && r.kind == Command::EraseFlash && frame.device == r.device) {
             replyTimer_.start(replyTimer_.interval());
             emit Progress(frame);
             return;
         }
-        if (kind == p.reply || kind == Command::Result) {
-            const Command request = p.kind;
-            requests_.pop_front();
-            waiting_ = false;
-            replyTimer_.stop();
-            emit Replied(request, frame);
-            SendNext();
-            return;
-        }
+        if (ReplyMatcher::Answers(r, frame))
+            return OnReply(frame);
     }
     if (IsAnnouncement(frame.kind)) {
         emit Announced(frame);
@@ -175,17 +192,35 @@ void UnitLink::OnFrame(const Frame& frame) {
     CountStray();
 }
 
+void UnitLink::OnReply(const Frame& frame) {
+    const Pending answered = std::move(requests_.front());
+    requests_.pop_front();
+    waiting_ = false;
+    replyTimer_.stop();
+    if (answered.checking)
+        emit TimedOut(*answered.checking); // the unit is there; that one reply was lost
+    else
+        emit Replied(answered.request.kind, frame);
+    SendNext();
+}
+
 void UnitLink::OnUndeliverable(const Frame& frame) {
     if (static_cast<Command>(frame.kind) == Command::Probe)
         return; // the probe timer reports it
+    LoseUnit();
+}
+
+// Gone goes out before the requests are dropped: its receiver asks whether
+// one was under way.
+void UnitLink::LoseUnit() {
     const bool wasAnswered = Answered();
     probeTimer_.stop();
     replyTimer_.stop();
+    if (wasAnswered)
+        emit Gone(QStringLiteral("The unit stopped answering."));
     requests_.clear();
     waiting_ = false;
     device_ = 0;
-    if (wasAnswered)
-        emit Gone(QStringLiteral("The unit stopped answering."));
 }
 
 } // namespace linkpod

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linkpod/Command.h"
+#include "linkpod/LinkRequest.h"
 #include "linkpod/PacketChannel.h"
 
 #include <QObject>
@@ -8,15 +9,22 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 
 namespace linkpod {
 
 class LinkTransport;
 
 // The host's side of the unit link on one port: probes for a unit, then runs
-// requests one at a time, each waiting for its reply. Replies the host did
-// not ask for are handed up as announcements (identification, card devices)
-// or counted as stray messages.
+// requests one at a time, each waiting for its reply. Only a reply that
+// answers the open request (ReplyMatcher) closes it; others the host did not
+// ask for are handed up as announcements (identification, card devices) or
+// counted as stray messages.
+//
+// The wait for a reply starts once the unit acknowledged the request. When
+// no reply comes, the link asks the unit for its memory status before it
+// reports the time-out: a unit that answers that is there and only dropped
+// one request (TimedOut); a unit that does not is gone (Gone).
 class UnitLink : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +48,9 @@ public:
     void Request(Command kind, std::uint16_t device, const QByteArray& payload, Command reply,
                  bool followUp = false);
     bool Busy() const { return !requests_.empty(); }
+    // Forgets the queued requests that were not sent yet (an upload the unit
+    // refused goes no further).
+    void DropQueued();
 
     static constexpr int StrayLimit = 5;
 
@@ -57,16 +68,19 @@ signals:
 
 private:
     struct Pending {
-        Command kind;
-        std::uint16_t device;
-        QByteArray payload;
-        Command reply;
+        LinkRequest request;
+        // Set for the memory status asked after a reply did not come: the
+        // kind of the request that went unanswered.
+        std::optional<Command> checking;
     };
 
     void OnFrame(const Frame& frame);
+    void OnReply(const Frame& frame);
+    void OnDelivered(const Frame& frame);
     void OnUndeliverable(const Frame& frame);
     void SendNext();
     void OnReplyTimeout();
+    void LoseUnit();
     void CountStray(int count = 1);
 
     int port_;

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
@@ -26,10 +27,13 @@ inline void EnsureApp() {
 inline bool WaitFor(const std::function<bool()>& done, int ms = 60000) {
     QElapsedTimer clock;
     clock.start();
+    // Sleeps between events; the tick makes sure the deadline is seen.
+    QTimer tick;
+    tick.start(50);
     while (!done()) {
         if (clock.elapsed() > ms)
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
 }

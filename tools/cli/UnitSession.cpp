@@ -2,11 +2,11 @@
 
 #include "CliCommand.h"
 
-#include "comm/LurchErrorReaction.h"
 #include "comm/PortChoice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 namespace cli {
 
@@ -25,11 +25,6 @@ UnitSession::UnitSession(gpsdata::GPSData& data, QTextStream& err, const char* c
     partitions.SetPrompt(&prompt);
     cards.SetPrompt(&prompt);
     cards.SetProgress(&progress);
-    QObject::connect(&session, &comm::Connection::LurchError, [this](quint16 code) {
-        const comm::LurchErrorReaction r = comm::LurchErrorReaction::For(code, session.ComPort());
-        if (!r.text.isEmpty())
-            prompt.Message(r.title, r.text, r.icon);
-    });
     QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) { uploads << ok; });
 }
 
@@ -38,18 +33,22 @@ bool UnitSession::Connect(const QString& device, int baud) {
     session.SetComPort(1);
     session.SetAutoSelectComPort(false);
     session.SetBaudRate(baud);
-    // Ready once the unit told its name and how far its lists reach, as a
-    // transfer is sized from them at once.
-    bool named = false, sized = false;
+    // Ready once the unit told its name (a transfer asks for the unit's
+    // memory status itself). Stray messages only warn; any other link error
+    // or a failed attempt has said so through the prompt and ends the wait.
+    bool named = false, failed = false;
     const auto name = QObject::connect(&session, &comm::Connection::ProductName, [&named] { named = true; });
-    const auto size = QObject::connect(&pod, &linkpod::LinkPod::MemoryStatusRead, [&sized] { sized = true; });
+    const auto error = QObject::connect(&session, &comm::Connection::LurchError, [&failed](quint16 code) {
+        failed = failed || code != linkpod::LinkPod::StrayMessages;
+    });
     const int shownBefore = prompt.Shown();
-    // A failed attempt or identification has said so through the prompt.
     const bool answered =
         session.Connect() &&
-        WaitFor([&] { return (named && sized) || prompt.Shown() > shownBefore; }, ConnectSeconds);
+        WaitFor(
+            [&] { return named || failed || (prompt.Shown() > shownBefore && !session.SerialConnected()); },
+            ConnectSeconds);
     QObject::disconnect(name);
-    QObject::disconnect(size);
+    QObject::disconnect(error);
     if (!answered && prompt.Shown() == shownBefore)
         err << "terrafold-cli " << command << ": no unit answered on " << device << Qt::endl;
     return named && (session.Connected() || session.ConnectionIsLurch());
@@ -58,10 +57,14 @@ bool UnitSession::Connect(const QString& device, int baud) {
 bool UnitSession::WaitFor(const std::function<bool()>& done, int seconds) {
     QElapsedTimer clock;
     clock.start();
+    // Sleeps until something happens: the link's timers and the port wake
+    // the loop, the tick makes sure the deadline is seen.
+    QTimer tick;
+    tick.start(100);
     while (!done()) {
         if (clock.elapsed() > seconds * 1000)
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
 }

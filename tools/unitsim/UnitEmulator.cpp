@@ -1,10 +1,12 @@
 #include "UnitEmulator.h"
 
+#include "linkpod/Frame.h"
 #include "linkpod/LinkTransport.h"
 #include "linkpod/PayloadWriter.h"
 #include "linkpod/RecordCodec.h"
 
 #include <QFile>
+#include <QTimer>
 
 using namespace linkpod;
 
@@ -26,7 +28,21 @@ UnitEmulator::UnitEmulator(const UnitConfig& config, LinkTransport* line, QObjec
 }
 
 void UnitEmulator::Send(const Reply& reply, std::uint16_t device) {
+    if (held_)
+        return held_->push_back({reply, device});
     channel_.Send(reply.kind, device, reply.payload);
+}
+
+void UnitEmulator::HoldReplies() {
+    held_.emplace();
+    // The host waits 4 s and the line time of the largest reply after the
+    // unit took a request; a second more makes the reply surely late.
+    const int lateMs = 5000 + channel_.WireTimeMs(framing::MaxBody * 2);
+    QTimer::singleShot(lateMs, this, [this] {
+        const auto replies = std::exchange(held_, std::nullopt);
+        for (const auto& [reply, device] : *replies)
+            Send(reply, device);
+    });
 }
 
 void UnitEmulator::OnFrame(const Frame& frame) {
@@ -44,6 +60,8 @@ void UnitEmulator::OnFrame(const Frame& frame) {
         emit FellSilent();
         return;
     }
+    if (received_ == config_.lateReply)
+        HoldReplies();
 
     const auto kind = static_cast<Command>(frame.kind);
     if (kind == Command::Probe) {
@@ -53,6 +71,13 @@ void UnitEmulator::OnFrame(const Frame& frame) {
     if ((kind == Command::ProgramFlash || kind == Command::WriteCardFile) &&
         ++blocks_ == config_.refuseBlock) {
         Send(memory_.Result(kind, result::BadRequest), frame.device);
+        return;
+    }
+    const bool itemWrite = kind == Command::PutWaypoint || kind == Command::PutRoute ||
+                           kind == Command::PutIcon || kind == Command::OpenTrail;
+    if (itemWrite && ++writes_ == config_.refuseWrite) {
+        // Refused as a whole: the index is the first record's.
+        Send(memory_.Result(kind, result::Full, PayloadReader(frame.payload).U16()), frame.device);
         return;
     }
     PayloadReader in(frame.payload);

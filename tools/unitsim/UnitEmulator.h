@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace unitsim {
@@ -34,6 +35,9 @@ private:
     std::vector<Reply> HandleCard(linkpod::Command kind, linkpod::PayloadReader& in);
     Reply Directory() const;
     void Send(const Reply& reply, std::uint16_t device);
+    // The late-reply fault: what the unit sends is held back until the host
+    // has given up on the reply, then goes out in order.
+    void HoldReplies();
     std::uint16_t CardDevice() const { return static_cast<std::uint16_t>(config_.deviceId + 0x100); }
 
     UnitConfig config_;
@@ -46,6 +50,8 @@ private:
     bool probed_ = false;
     int received_ = 0;
     int blocks_ = 0; // map blocks received
+    int writes_ = 0; // item writes received
+    std::optional<std::vector<std::pair<Reply, std::uint16_t>>> held_;
     int cardFileRequests_ = 0;
 };
 

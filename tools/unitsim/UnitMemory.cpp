@@ -11,7 +11,6 @@ namespace unitsim {
 
 namespace {
 
-constexpr std::uint32_t MaxTrailPoints = 20000;
 // So that the reply with every waypoint of the route fits one packet.
 constexpr int MaxRouteFromTrail = 200;
 
@@ -50,6 +49,10 @@ template <typename Map> Reply UnitMemory::Get(Command reply, const Map& items, P
         w.Raw(item.Data());
     }
     return {reply, w.Data()};
+}
+
+bool UnitMemory::FitsName(const QString& name) const {
+    return name.toUtf8().size() <= limits_.maxNameBytes;
 }
 
 int UnitMemory::FreeSlot(int max, auto const& items) const {
@@ -142,6 +145,8 @@ Reply UnitMemory::PutWaypoint(PayloadReader& in) {
         return Result(Command::PutWaypoint, result::BadRequest);
     if (w.index >= limits_.maxWaypoints)
         return Result(Command::PutWaypoint, result::BadIndex, w.index);
+    if (!FitsName(w.name) || w.comment.toUtf8().size() > limits_.maxCommentBytes)
+        return Result(Command::PutWaypoint, result::BadRequest, w.index);
     waypoints_[w.index] = w;
     return Result(Command::PutWaypoint, result::Ok, w.index);
 }
@@ -154,6 +159,8 @@ Reply UnitMemory::PutRoute(PayloadReader& in) {
         return Result(Command::PutRoute, result::BadIndex, r.index);
     if (r.waypoints.size() > limits_.maxWaypointsPerRoute)
         return Result(Command::PutRoute, result::Full, r.index);
+    if (!FitsName(r.name))
+        return Result(Command::PutRoute, result::BadRequest, r.index);
     // A route without name and waypoints erases its slot.
     if (r.name.isEmpty() && r.waypoints.isEmpty())
         routes_.erase(r.index);
@@ -196,8 +203,10 @@ Reply UnitMemory::OpenTrail(PayloadReader& in) {
         return Result(Command::OpenTrail, result::BadRequest);
     if (t.index >= limits_.maxTrails)
         return Result(Command::OpenTrail, result::BadIndex, t.index);
-    if (capacity > MaxTrailPoints)
+    if (limits_.maxTrailPoints > 0 && capacity > limits_.maxTrailPoints)
         return Result(Command::OpenTrail, result::Full, t.index);
+    if (!FitsName(t.name))
+        return Result(Command::OpenTrail, result::BadRequest, t.index);
     openTrail_ = t;
     openCapacity_ = capacity;
     return Result(Command::OpenTrail, result::Ok, t.index);

@@ -40,6 +40,7 @@ private:
     template <typename Map>
     Reply Get(linkpod::Command reply, const Map& items, linkpod::PayloadReader& in) const;
     int FreeSlot(int max, auto const& items) const;
+    bool FitsName(const QString& name) const;
 
     linkpod::UnitLimits limits_;
     std::map<std::uint16_t, linkpod::UserWaypoint> waypoints_;

@@ -49,6 +49,9 @@ UnitConfig ConfigFrom(const QCommandLineParser& p) {
     c.limits.maxWaypointsPerRoute = u16("max-route-waypoints");
     c.limits.maxTrails = u16("max-trails");
     c.limits.symbols = ParseSymbols(p.value(QStringLiteral("symbols")));
+    c.limits.maxTrailPoints = p.value(QStringLiteral("max-trail-points")).toUInt();
+    c.limits.maxNameBytes = static_cast<std::uint16_t>(std::clamp(number("max-name-bytes"), 1, 65535));
+    c.limits.maxCommentBytes = u16("max-comment-bytes");
     c.deviceId = static_cast<std::uint16_t>(p.value(QStringLiteral("device-id")).toUInt(nullptr, 0));
     c.rate = number("rate");
     c.paced = p.isSet(QStringLiteral("pace"));
@@ -64,6 +67,8 @@ UnitConfig ConfigFrom(const QCommandLineParser& p) {
     c.vanishAfter = number("vanish-after");
     c.strayMessages = number("stray");
     c.refuseBlock = number("refuse-block");
+    c.lateReply = number("late-reply");
+    c.refuseWrite = number("refuse-write");
     c.refuseStart = number("refuse-start");
     c.refuseEnd = p.isSet(QStringLiteral("refuse-end"));
     c.loseCardReply = number("lose-card-reply");
@@ -103,6 +108,12 @@ int main(int argc, char** argv) {
          QStringLiteral("50")},
         {QStringLiteral("max-trails"), QStringLiteral("Trail slots."), QStringLiteral("n"),
          QStringLiteral("10")},
+        {QStringLiteral("max-trail-points"), QStringLiteral("Points in one trail."), QStringLiteral("n"),
+         QStringLiteral("20000")},
+        {QStringLiteral("max-name-bytes"), QStringLiteral("UTF-8 bytes of a name."), QStringLiteral("n"),
+         QStringLiteral("255")},
+        {QStringLiteral("max-comment-bytes"), QStringLiteral("UTF-8 bytes of a waypoint comment."),
+         QStringLiteral("n"), QStringLiteral("1024")},
         {QStringLiteral("symbols"), QStringLiteral("Symbols the unit shows, e.g. 0-41,50."),
          QStringLiteral("list"), QStringLiteral("0-41")},
         {QStringLiteral("device-id"), QStringLiteral("The unit's device id."), QStringLiteral("id"),
@@ -136,6 +147,12 @@ int main(int argc, char** argv) {
         {QStringLiteral("silent-after"), QStringLiteral("Answer nothing after N packets received."),
          QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("vanish-after"), QStringLiteral("Close the line and exit after N packets received."),
+         QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("refuse-write"),
+         QStringLiteral("Refuse the Nth item write (waypoints, routes, icons, trails) as full."),
+         QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("late-reply"),
+         QStringLiteral("Answer the Nth packet received only after the host has given up waiting."),
          QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("stray"), QStringLiteral("Send N stray messages after identifying."),
          QStringLiteral("n"), QStringLiteral("0")},

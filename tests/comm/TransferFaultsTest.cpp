@@ -1,0 +1,145 @@
+#include "TransferFixture.h"
+
+using namespace comm_testing;
+using comm::KindRange;
+using comm::TransferSelection;
+
+namespace {
+
+const QString StrayWarning = QStringLiteral("Several stray messages received.\r\n"
+                                            "If NMEA or DGPS output is turned on, turn it\r\n"
+                                            "off for better transfer rates and less errors.");
+
+class TransferFaults : public Transfer {
+protected:
+    // Waypoints 0..count-1, routes of three consecutive waypoints, two trails
+    // (as many as a data set holds before a unit tells its own limits).
+    void FillMany(int waypoints, int routes) {
+        for (qint16 i = 0; i < waypoints; ++i)
+            data.AddWaypoint(i, 100 * i, 50 * i, 0, QStringLiteral("P%1").arg(i), 1, 40000, 0);
+        for (qint16 r = 0; r < routes; ++r)
+            data.AddRoute(r, QStringLiteral("R%1").arg(r),
+                          {qint16(3 * r), qint16(3 * r + 1), qint16(3 * r + 2)});
+        for (qint16 t : {0, 1})
+            data.AddTrail(t, QStringLiteral("T%1").arg(t), 0, 0, {1, 2, 3}, {4, 5, 6},
+                          QList<bool>{false, true, true});
+    }
+
+    QStringList Questions() const {
+        QStringList out;
+        for (const auto& shown : prompt.shown)
+            if (shown.buttons == ui::Buttons::YesNo)
+                out << shown.text;
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) {
+    StartUnit({QStringLiteral("--stray"), QStringLiteral("5")}, 115200);
+    ConnectAt(115200);
+    FillMany(71, 3);
+    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
+    ASSERT_EQ(results.last(), true);
+
+    // A fresh session: the strays come again, right before the memory status.
+    session.Disconnect();
+    versions.clear();
+    ConnectAt(115200);
+    gpsdata::GPSData copy;
+    ASSERT_TRUE(DownloadInto(copy));
+    EXPECT_EQ(copy.CountWaypoints(), 71);
+    EXPECT_EQ(copy.CountRoutes(), 3);
+    EXPECT_EQ(copy.Trails().Keys(), (QList<qint16>{0, 1}));
+    EXPECT_EQ(copy.Routes().Keys(), (QList<qint16>{0, 1, 2}));
+}
+
+TEST_F(TransferFaults, AStrayWarningIsShownOnceEvenDuringATransfer) {
+    StartUnit({QStringLiteral("--stray"), QStringLiteral("5")}, 115200);
+    ConnectAt(115200);
+    ASSERT_TRUE(WaitFor([&] { return errors.contains(linkpod::LinkPod::StrayMessages); }));
+    EXPECT_EQ(prompt.Texts().count(StrayWarning), 1);
+}
+
+TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
+    StartUnit({QStringLiteral("--max-waypoints"), QStringLiteral("6"),
+               QStringLiteral("--max-route-waypoints"), QStringLiteral("3")},
+              115200);
+    ConnectAt(115200);
+    FillMany(7, 2);                                         // waypoint 6 is one past the unit's last slot
+    data.AddRoute(2, QStringLiteral("Long"), {0, 1, 2, 3}); // longer than the unit's routes
+    data.AddRoute(3, QStringLiteral("Far"), {5, 6});
+    prompt.answers = {ui::Answer::No};
+    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
+    EXPECT_EQ(results.last(), false);
+    ASSERT_EQ(Questions().size(), 1);
+    const QString question = Questions().first();
+    EXPECT_TRUE(question.contains(
+        QStringLiteral("Waypoint number 7 will not be sent: the unit has 6 waypoint slots.")))
+        << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral(
+        "Route number 3 will not be sent: it has 4 waypoints and the unit keeps 3 in a route.")));
+    // Route 4 names waypoint 6, which the unit cannot hold.
+    EXPECT_TRUE(question.contains(
+        QStringLiteral("Route number 4 will not be sent: the unit cannot hold all of its waypoints.")))
+        << question.toStdString();
+
+    prompt.answers = {ui::Answer::Yes};
+    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
+    EXPECT_EQ(results.last(), true) << prompt.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(StatusTexts().last(), QStringLiteral("Upload complete"));
+    gpsdata::GPSData copy;
+    ASSERT_TRUE(DownloadInto(copy));
+    EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(copy.Routes().Keys(), (QList<qint16>{0, 1}));
+}
+
+TEST_F(TransferFaults, ALongCommentIsToldCutAndKept) {
+    StartUnit({QStringLiteral("--max-comment-bytes"), QStringLiteral("40")}, 115200);
+    ConnectAt(115200);
+    data.AddWaypoint(0, 1, 2, 0, QStringLiteral("Hut"), 1, 40000, 0)->Comment =
+        QString(9000, QLatin1Char('c'));
+    prompt.answers = {ui::Answer::Yes};
+    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
+    EXPECT_EQ(results.last(), true);
+    ASSERT_EQ(Questions().size(), 1);
+    EXPECT_TRUE(Questions().first().contains(QStringLiteral(
+        "Waypoint number 1: its comment is longer than the unit keeps (40 bytes) and will be cut.")));
+    gpsdata::GPSData copy;
+    ASSERT_TRUE(DownloadInto(copy));
+    EXPECT_EQ(copy.Waypoint(0)->Comment, QString(40, QLatin1Char('c')));
+}
+
+TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindIsWritten) {
+    StartUnit({QStringLiteral("--refuse-write"), QStringLiteral("1")}, 115200);
+    ConnectAt(115200);
+    FillMany(30, 4);
+    ASSERT_TRUE(Run([&] {
+        engine.Upload(
+            {KindRange::Everything(), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});
+    }));
+    EXPECT_EQ(results.last(), false);
+    EXPECT_FALSE(StatusTexts().contains(QStringLiteral("Upload complete")));
+    EXPECT_TRUE(
+        prompt.Texts().contains(QStringLiteral("The unit refused waypoint number 1: its memory is full.")))
+        << prompt.Texts().join(QLatin1Char('\n')).toStdString();
+    gpsdata::GPSData copy;
+    ASSERT_TRUE(DownloadInto(copy));
+    EXPECT_EQ(copy.CountWaypoints(), 0);
+    EXPECT_EQ(copy.CountRoutes(), 0);
+}
+
+TEST_F(TransferFaults, AUnitFallingSilentMidDownloadEndsItWithNoConnectionAndDisconnects) {
+    // Probe, memory status, the download's memory status; the first read is
+    // taken and never answered.
+    StartUnit({QStringLiteral("--silent-after"), QStringLiteral("3")}, 115200);
+    ConnectAt(115200);
+    Fill(data);
+    ASSERT_TRUE(Run([&] { engine.Download({}); }));
+    EXPECT_EQ(results.last(), false);
+    EXPECT_EQ(prompt.Texts().count(QStringLiteral("No connection on COM 1.")), 1)
+        << prompt.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(session.Connected());
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
+}
