@@ -125,7 +125,8 @@ TEST_F(UnitCard, AnUnansweredCardRequestEndsTheSaveAndFreesTheCard) {
     cards.SaveData();
     ASSERT_TRUE(WaitFor([this] { return userData.size() == 1; }));
     EXPECT_FALSE(userData[0]);
-    EXPECT_EQ(prompt.Texts(), QStringList{"Unable to save the user data file on the selected MMC card."});
+    // The card's own words come first; the link tells of the request after.
+    EXPECT_EQ(prompt.Texts().value(0), "Unable to save the user data file on the selected MMC card.");
     EXPECT_TRUE(errors.contains(linkpod::LinkPod::ReplyTimedOut));
     // The card takes the next save.
     pod.Store().waypoints.Put(w);
