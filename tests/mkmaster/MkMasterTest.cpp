@@ -1,3 +1,4 @@
+#include "geo/Coordinates.h"
 #include "mastermap/At5Reader.h"
 
 #include <QFile>
@@ -6,9 +7,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 namespace {
+
+std::vector<mastermap::Feature> Features(const QString& path) {
+    mastermap::At5Reader map;
+    EXPECT_EQ(map.Open(path), QString());
+    std::vector<mastermap::Feature> out;
+    map.ForEach([&](const mastermap::Feature& f) { out.push_back(f); });
+    return out;
+}
 
 // terrafold-mkmaster over a small GeoJSON source of a lake cut into two
 // pieces (as tiled shoreline sources give them), an island, a road and a town.
@@ -55,8 +65,61 @@ protected:
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
+    std::vector<mastermap::Feature> Built(const QByteArray& geojson, QByteArray* err = nullptr) {
+        Write("crossing.geojson", geojson);
+        EXPECT_EQ(Run({dir.filePath("crossing.geojson")}, err), 0);
+        return Features(dir.filePath("out.at5"));
+    }
+
     QTemporaryDir dir;
 };
+
+struct LonLat {
+    double lon, lat;
+};
+
+LonLat Degrees(const mastermap::Point& p) {
+    return {geo::XToLongitude(p.x), geo::YToLatitude(p.y)};
+}
+
+// The longest edge of the features on the sphere, in kilometres.
+double LongestEdgeKm(const std::vector<mastermap::Feature>& features) {
+    double longest = 0;
+    for (const mastermap::Feature& f : features) {
+        std::size_t start = 0;
+        for (std::uint32_t part : f.parts) {
+            const std::size_t size = mastermap::Feature::PartSize(part);
+            for (std::size_t i = start + 1; i < start + size; ++i) {
+                const LonLat a = Degrees(f.points[i - 1]), b = Degrees(f.points[i]);
+                const double rad = 3.14159265358979 / 180;
+                const double h = std::pow(std::sin((b.lat - a.lat) * rad / 2), 2) +
+                                 std::cos(a.lat * rad) * std::cos(b.lat * rad) *
+                                     std::pow(std::sin((b.lon - a.lon) * rad / 2), 2);
+                longest = std::max(longest, 2 * 6371 * std::asin(std::sqrt(h)));
+            }
+            start += size;
+        }
+    }
+    return longest;
+}
+
+// Whether a point lies inside an area feature (even-odd over its rings).
+bool Inside(const mastermap::Feature& f, double lon, double lat) {
+    const mastermap::Point p{geo::LongitudeToX(lon), geo::LatitudeToY(lat)};
+    bool inside = false;
+    std::size_t start = 0;
+    for (std::uint32_t part : f.parts) {
+        const std::size_t size = mastermap::Feature::PartSize(part);
+        for (std::size_t i = start, j = start + size - 1; i < start + size; j = i++) {
+            const mastermap::Point& a = f.points[i];
+            const mastermap::Point& b = f.points[j];
+            if ((a.y > p.y) != (b.y > p.y) && p.x < double(b.x - a.x) * (p.y - a.y) / double(b.y - a.y) + a.x)
+                inside = !inside;
+        }
+        start += size;
+    }
+    return inside;
+}
 
 } // namespace
 
@@ -86,4 +149,77 @@ TEST_F(MkMaster, ASourceItCannotReadIsNamedInTheMessage) {
     EXPECT_EQ(Run({dir.filePath("broken.geojson")}, &err), 1);
     EXPECT_TRUE(err.contains("cannot read " + dir.filePath("broken.geojson").toUtf8())) << err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("out.at5")));
+}
+
+// Sources that follow the sphere draw an island across 180 degrees as a jump
+// from +178 to -179: it is cut there into two areas, one on each side,
+// rather than an area round the whole world.
+TEST_F(MkMaster, AreasAndLinesCrossingTheAntimeridianAreCutThere) {
+    const auto features = Built(R"({"type": "FeatureCollection", "features": [
+  {"type": "Feature", "properties": {"kind": "island"},
+   "geometry": {"type": "Polygon", "coordinates": [[[178, -16], [-179, -16], [-179, -17], [178, -17], [178, -16]]]}},
+  {"type": "Feature", "properties": {"kind": "road"},
+   "geometry": {"type": "LineString", "coordinates": [[179, 60], [-179, 61]]}}
+]})");
+    EXPECT_LT(LongestEdgeKm(features), 200);
+    int westOf180 = 0, eastOf180 = 0;
+    for (const mastermap::Feature& f : features)
+        for (const mastermap::Point& p : f.points)
+            (Degrees(p).lon > 0 ? westOf180 : eastOf180)++;
+    EXPECT_GT(westOf180, 0);
+    EXPECT_GT(eastOf180, 0);
+}
+
+// Antarctica's ring goes once round the pole with a single jump: it is
+// closed along the pole, so the continent is land and the sea north of it
+// is not.
+TEST_F(MkMaster, ARingAroundAPoleIsClosedAlongThePole) {
+    Write("mapping.map", "major 3 Land\nminor 60 Land\nrule * * * 60\n");
+    const auto features = Built(R"({"type": "FeatureCollection", "features": [
+  {"type": "Feature", "properties": {},
+   "geometry": {"type": "Polygon", "coordinates": [[[-170, -70], [-90, -72], [0, -70], [90, -72], [170, -70],
+                                                    [-170, -70]]]}}
+]})");
+    EXPECT_LT(LongestEdgeKm(features), 200);
+    bool land = false, sea = false;
+    for (const mastermap::Feature& f : features) {
+        ASSERT_EQ(f.kind, mastermap::FeatureKind::Area);
+        land = land || Inside(f, 45, -80) || Inside(f, 179.5, -80);
+        sea = sea || Inside(f, 45, -60);
+    }
+    EXPECT_TRUE(land);
+    EXPECT_FALSE(sea);
+}
+
+TEST_F(MkMaster, InvalidAreasAreRepairedAndCounted) {
+    Write("mapping.map", "major 3 Land\nminor 60 Land\nrule * * * 60\n");
+    QByteArray err;
+    // A bow tie: its ring crosses itself.
+    const auto features = Built(R"({"type": "FeatureCollection", "features": [
+  {"type": "Feature", "properties": {},
+   "geometry": {"type": "Polygon", "coordinates": [[[0, 0], [2, 2], [2, 0], [0, 2], [0, 0]]]}}
+]})",
+                                &err);
+    EXPECT_TRUE(err.contains("1 invalid geometries repaired, 0 dropped")) << err.toStdString();
+    ASSERT_FALSE(features.empty());
+    for (const mastermap::Feature& f : features)
+        EXPECT_EQ(f.kind, mastermap::FeatureKind::Area);
+}
+
+// The default master map as the build makes it from its public sources.
+TEST(DefaultMasterMap, HasNoEdgeAcrossTheWorldAndLakeErieIsWater) {
+    const QString path = QStringLiteral(TF_BINARY_DIR "/bin/res/World.at5");
+    if (!QFile::exists(path))
+        GTEST_SKIP() << "the default master map is not built in this tree";
+    const auto features = Features(path);
+    EXPECT_LT(LongestEdgeKm(features), 200);
+    bool erieIsLake = false, openSeaIsLand = false;
+    for (const mastermap::Feature& f : features) {
+        if (f.kind != mastermap::FeatureKind::Area)
+            continue;
+        erieIsLake = erieIsLake || (f.category == 3 && Inside(f, -81.2, 42.2));
+        openSeaIsLand = openSeaIsLand || (f.category == 60 && Inside(f, 3.0, 67.0)); // the Norwegian Sea
+    }
+    EXPECT_TRUE(erieIsLake);
+    EXPECT_FALSE(openSeaIsLand);
 }

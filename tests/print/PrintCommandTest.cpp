@@ -69,6 +69,28 @@ TEST_F(PrintCommand, IconTablesPrint) {
     EXPECT_EQ(pdf.pages[0].RowWords(6).first(), "3");
 }
 
+TEST_F(PrintCommand, TheMapShowsTheWorkspacesViewUnderItsNameWhenBordersAreDrawn) {
+    const QString workspace = dir.filePath("lake shore.nmp");
+    QFile f(workspace);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("MidX 2500000\r\nMidY 1250000\r\nZoomRange 100\r\nPolygon 0 True 3\r\n"
+            "Point 0 2400000 1200000\r\nPoint 1 2600000 1200000\r\nPoint 2 2500000 1300000\r\n");
+    f.close();
+    CliRun run = RunCli({"print", file, "--what", "map", "--workspace", workspace, "--borders", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.Text(), "1 pages\n");
+    EXPECT_EQ(PdfText(out).pages[0].RowWords(2), QStringList({"Map", "lake", "shore"}));
+
+    run = RunCli({"print", file, "--what", "map", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(PdfText::PageCount(out), 1);
+    EXPECT_TRUE(PdfText(out).pages[0].RowWords(2).isEmpty());
+
+    run = RunCli({"print", file, "--what", "map", "--workspace", dir.filePath("none.nmp"), "-o", out + "x"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(out + "x"));
+}
+
 TEST_F(PrintCommand, BadArgumentsAndUnreadableFilesFailAndLeaveNoPdf) {
     const QList<QStringList> usage = {
         {"print", file, "-o", out},

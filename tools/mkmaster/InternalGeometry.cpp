@@ -1,5 +1,7 @@
 #include "InternalGeometry.h"
 
+#include "AntimeridianCut.h"
+
 #include "geo/Coordinates.h"
 
 #include <ogr_geometry.h>
@@ -14,6 +16,7 @@ using mastermap::FeatureKind;
 using mastermap::Point;
 
 constexpr double MaxLatitude = 85.0;
+constexpr double MaxEdgeDegrees = 1.0;
 constexpr std::size_t MaxParts = 0xFFFF;
 
 void ProjectCurve(OGRSimpleCurve& c) {
@@ -177,6 +180,13 @@ OGRGeometry* InternalGeometry::ToInternal(const OGRGeometry& g) const {
         delete copy;
         return nullptr;
     }
+    if (auto cut = AntimeridianCut::Cut(*copy)) {
+        delete copy;
+        copy = cut.release();
+    }
+    // Long straight edges in degrees (borders along a parallel, sparse
+    // sources) are curves on the map: points every degree keep them close.
+    copy->segmentize(MaxEdgeDegrees);
     Project(*copy);
     return copy;
 }

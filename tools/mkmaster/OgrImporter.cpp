@@ -87,6 +87,10 @@ void OgrImporter::ImportLayer(OGRLayer& layer) {
     }
     std::fprintf(stderr, "\r  %s: %lld source features, %zu map features\n", name.toUtf8().constData(),
                  static_cast<long long>(done), out_.Count() - before);
+    if (repaired_ || dropped_)
+        std::fprintf(stderr, "  %s: %zu invalid geometries repaired, %zu dropped\n",
+                     name.toUtf8().constData(), repaired_, dropped_);
+    repaired_ = dropped_ = 0;
 }
 
 void OgrImporter::Collect(const OGRGeometry& geometry, OGRMultiLineString& into) {
@@ -105,10 +109,22 @@ void OgrImporter::Collect(const OGRGeometry& geometry, OGRMultiLineString& into)
 }
 
 void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine) {
-    std::unique_ptr<OGRGeometry> simplified;
+    std::unique_ptr<OGRGeometry> valid;
     OGRGeometry* g = &geometry;
+    // Areas that cross themselves fill wrongly and cut wrongly: they are
+    // repaired, or dropped when they cannot be.
+    if (!g->IsValid()) {
+        valid.reset(g->MakeValid());
+        if (!valid || valid->IsEmpty() || !valid->IsValid()) {
+            ++dropped_;
+            return;
+        }
+        ++repaired_;
+        g = valid.get();
+    }
+    std::unique_ptr<OGRGeometry> simplified;
     if (simplify_ > 0) {
-        simplified.reset(geometry.SimplifyPreserveTopology(simplify_));
+        simplified.reset(g->SimplifyPreserveTopology(simplify_));
         if (!simplified)
             return;
         g = simplified.get();

@@ -7,13 +7,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+
 class OGRGeometry;
 class OGRLayer;
 class OGRMultiLineString;
 
 // Reads the features of a GDAL/OGR source, takes those the category mapping
 // names, reprojects them to internal units and adds them to a master map
-// writer. Progress goes to stderr.
+// writer. Progress, and the count of invalid geometries repaired or
+// dropped, go to stderr.
 class OgrImporter {
 public:
     OgrImporter(const CategoryMapping& mapping, mastermap::At5Writer& out) : mapping_(mapping), out_(out) {}
@@ -33,4 +36,7 @@ private:
     mastermap::At5Writer& out_;
     double simplify_ = 0;
     QStringList openOptions_;
+    // Invalid geometries of the layer being read.
+    std::size_t repaired_ = 0;
+    std::size_t dropped_ = 0;
 };
