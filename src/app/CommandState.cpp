@@ -68,6 +68,8 @@ void CommandState::Refresh() {
     Enable("disconnect", unit);
     Enable("mmcconnect", !unit && !reader);
     Enable("mmcdisconnect", reader);
+    for (const char* transfer : {"transferdata", "download", "downloadalt"})
+        Enable(transfer, connection_.Linked());
     status_.SetStatusText(StatusPanels::MapSize, MapSizeText(map_));
 }
 

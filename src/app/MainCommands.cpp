@@ -171,6 +171,16 @@ void MainCommands::BuildUnitMenu(QMenu* m) {
     Add(m, "mnuUnitCardClose", QStringLiteral("C&lose Card Reader"), "mmcdisconnect",
         QStringLiteral("Close Card Reader"));
     m->addSeparator();
+    Add(m, "mnuTransferData", QStringLiteral("&Transfer Data..."), "transferdata",
+        QStringLiteral("Transfer Data"));
+    Add(m, "mnuUnitDownload", QStringLiteral("Do&wnload"), "download",
+        QStringLiteral("Download from GPS Unit"));
+    // The second download button has no menu entry of its own.
+    m->removeAction(Add(m, "mnuUnitDownloadAlt", QStringLiteral("Download"), "downloadalt",
+                        QStringLiteral("Download from GPS Unit")));
+    m->addSeparator();
+    Add(m, "mnuUnitOptions", QStringLiteral("&Options..."));
+    m->addSeparator();
     Add(m, "mnuGPSEraseFlash", QStringLiteral("&Erase File"));
     Add(m, "mnuGPSFormatDevice", QStringLiteral("&Format Card"));
 }

@@ -216,12 +216,23 @@ void MapEditing::ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel) {
     popup_->popup(display_.mapToGlobal(pixel.toPoint()));
 }
 
+void MapEditing::ShowTrailPopup(const MapHitTest::TrailHit& trail, QPointF pixel) {
+    QAction* create = NewPopup(QStringLiteral("mnuPopupTrail"))
+                          ->addAction(QStringLiteral("Create Route From ") + trail.name);
+    create->setObjectName(QStringLiteral("mnuPopupTrailCreateRoute"));
+    connect(create, &QAction::triggered, this,
+            [this, index = trail.trail] { emit CreateRouteFromTrail(index); });
+    popup_->popup(display_.mapToGlobal(pixel.toPoint()));
+}
+
 void MapEditing::ShowPopup(QPointF at, QPointF pixel) {
     // Waypoints and icons lie on top of the route lines and come first.
     const MapHitTest::Hit hit = MapHitTest::Find(data_, view_, at);
     if (hit.kind == MapHitTest::Kind::None) {
         if (const MapHitTest::Leg leg = MapHitTest::FindLeg(data_, view_, at); leg.route >= 0)
             ShowRoutePopup(leg, pixel);
+        else if (const MapHitTest::TrailHit trail = MapHitTest::FindTrail(data_, view_, at); trail.trail >= 0)
+            ShowTrailPopup(trail, pixel);
         return;
     }
     const bool waypoint = hit.kind == MapHitTest::Kind::Waypoint;

@@ -63,6 +63,8 @@ public:
 signals:
     // The popup's "Edit Waypoint …" or "Edit Icon …" was chosen.
     void EditRequested(bool waypoint, qint16 index);
+    // The trail popup's "Create Route" was chosen.
+    void CreateRouteFromTrail(qint16 trail);
 
 private:
     void DropWaypoint(QPointF at);
@@ -74,6 +76,7 @@ private:
     qint16 EditedRoute();
     QMenu* NewPopup(const QString& name);
     void ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel);
+    void ShowTrailPopup(const MapHitTest::TrailHit& trail, QPointF pixel);
 
     MapDisplay& display_;
     mapview::WindowObject& view_;

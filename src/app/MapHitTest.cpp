@@ -54,13 +54,42 @@ double SegmentDistance(QPointF p, QPointF a, QPointF b) {
     return std::hypot(d.x(), d.y());
 }
 
+// Internal positions as pixels of the view, for distances on the screen.
+struct PixelScale {
+    explicit PixelScale(const mapview::WindowObject& view)
+        : x(std::fabs(view.PixelsPerUnitX)), y(std::fabs(view.PixelsPerUnitY)) {}
+    QPointF operator()(QPointF p) const { return QPointF(p.x() * x, p.y() * y); }
+    double x, y;
+};
+
 } // namespace
+
+MapHitTest::TrailHit MapHitTest::FindTrail(const gpsdata::GPSData& data, const mapview::WindowObject& view,
+                                           QPointF at) {
+    TrailHit hit;
+    const PixelScale pixels(view);
+    double nearest = RadiusPixels;
+    const QPointF point = pixels(at);
+    for (const auto& entry : data.Trails()) {
+        const gpsdata::TrailObject& trail = *entry.object;
+        for (int i = 0; i < trail.NumPoints(); ++i) {
+            const QPointF here = pixels(QPointF(trail.PointX(i), trail.PointY(i)));
+            const QPointF from = i > 0 && trail.Continuous(i)
+                                     ? pixels(QPointF(trail.PointX(i - 1), trail.PointY(i - 1)))
+                                     : here;
+            if (const double d = SegmentDistance(point, from, here); d < nearest) {
+                nearest = d;
+                hit = {trail.TrlIndex(), trail.TrlName()};
+            }
+        }
+    }
+    return hit;
+}
 
 MapHitTest::Leg MapHitTest::FindLeg(const gpsdata::GPSData& data, const mapview::WindowObject& view,
                                     QPointF at) {
     Leg hit;
-    const QPointF scale(std::fabs(view.PixelsPerUnitX), std::fabs(view.PixelsPerUnitY));
-    const auto pixels = [scale](QPointF p) { return QPointF(p.x() * scale.x(), p.y() * scale.y()); };
+    const PixelScale pixels(view);
     double nearest = RadiusPixels;
     const QPointF point = pixels(at);
     for (const auto& entry : data.Routes()) {

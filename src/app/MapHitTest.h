@@ -39,6 +39,14 @@ public:
         QString name;
     };
     static Leg FindLeg(const gpsdata::GPSData& data, const mapview::WindowObject& view, QPointF at);
+
+    // The trail whose drawn line passes nearest to a point, within the same
+    // few pixels; -1 for none.
+    struct TrailHit {
+        qint16 trail = -1;
+        QString name;
+    };
+    static TrailHit FindTrail(const gpsdata::GPSData& data, const mapview::WindowObject& view, QPointF at);
 };
 
 } // namespace app

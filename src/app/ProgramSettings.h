@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 namespace app {
 
@@ -23,6 +24,10 @@ struct ProgramSettings {
     bool autoSelectComPort = true;
     int lptPort = 1;
     int baudRate = 9600;
+    // The serial device of each COM port and the card folder of each
+    // parallel port; empty where none was chosen.
+    QStringList comDevices = QStringList(4);
+    QStringList lptFolders = QStringList(2);
     int positionFormat = 3;
     bool viewToolbar = true, viewStatusbar = true, viewMapLayers = true, viewFlashInformation = false;
     bool autoArrangeWindows = true;

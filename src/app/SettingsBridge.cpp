@@ -119,13 +119,23 @@ void SettingsBridge::ApplyConnection(const ProgramSettings& s, comm::Connection&
     c.SetAutoSelectComPort(s.autoSelectComPort);
     c.SetLPTPort(static_cast<quint16>(std::clamp(s.lptPort, 1, 2)));
     c.SetBaudRate(s.baudRate);
+    linkpod::PortTable& ports = c.Pod().Ports();
+    for (int port = 1; port <= s.comDevices.size(); ++port)
+        ports.SetComDevice(port, s.comDevices.at(port - 1));
+    for (int port = 1; port <= s.lptFolders.size(); ++port)
+        ports.SetReaderFolder(port, s.lptFolders.at(port - 1));
 }
 
-void SettingsBridge::CollectConnection(const comm::Connection& c, ProgramSettings& s) {
+void SettingsBridge::CollectConnection(comm::Connection& c, ProgramSettings& s) {
     s.comPort = c.ComPort();
     s.autoSelectComPort = c.AutoSelectComPort();
     s.lptPort = c.LPTPort();
     s.baudRate = c.BaudRate();
+    const linkpod::PortTable& ports = c.Pod().Ports();
+    for (int port = 1; port <= s.comDevices.size(); ++port)
+        s.comDevices[port - 1] = ports.ChosenComDevice(port);
+    for (int port = 1; port <= s.lptFolders.size(); ++port)
+        s.lptFolders[port - 1] = ports.ChosenReaderFolder(port);
 }
 
 } // namespace app

@@ -31,7 +31,7 @@ public:
     static void CollectPlacement(const QWidget& window, ProgramSettings& settings);
     // The port, rate and port choice of the unit link.
     static void ApplyConnection(const ProgramSettings& settings, comm::Connection& connection);
-    static void CollectConnection(const comm::Connection& connection, ProgramSettings& settings);
+    static void CollectConnection(comm::Connection& connection, ProgramSettings& settings);
 };
 
 } // namespace app

@@ -102,6 +102,23 @@ public:
                 return QVariant(QVariantList{v[0], v[1], v[2], v[3]});
             });
     }
+    // "<key>1", "<key>2" ... for the entries of a fixed-length list of
+    // paths, each written only when not empty.
+    void Numbered(const QString& key, QStringList ProgramSettings::*field) {
+        for (int n = 1; n <= (s_.*field).size(); ++n) {
+            const QString numbered = key + QString::number(n);
+            Add(
+                numbered, FileForm::Settings,
+                [=, &s = s_](SettingsLineWriter& out) {
+                    if (!(s.*field).at(n - 1).isEmpty())
+                        out.Text(numbered, (s.*field).at(n - 1));
+                },
+                [=, &s = s_](const SettingsLine& line) -> std::optional<QVariant> {
+                    (s.*field)[n - 1] = line.Rest().trimmed();
+                    return QVariant(line.Rest().trimmed());
+                });
+        }
+    }
     void Add(const QString& key, FileForm form, std::function<void(SettingsLineWriter&)> write, Reader read) {
         keys.append({key, form, std::move(write), std::move(read)});
     }
@@ -144,6 +161,8 @@ QList<SettingsKey> SettingsKeyTable(ProgramSettings& s, RecentFiles& recent, map
     b.Flag("AutoSelectComPort", S, &P::autoSelectComPort);
     b.Integer("LPTPort", S, &P::lptPort, true, Blank::None);
     b.Integer("BaudRate", S, &P::baudRate, false);
+    b.Numbered("ComDevice", &P::comDevices);
+    b.Numbered("LPTFolder", &P::lptFolders);
     b.Integer("PositionFormat", S, &P::positionFormat, false);
     b.Flag("ViewToolbar", S, &P::viewToolbar);
     b.Flag("ViewStatusbar", S, &P::viewStatusbar);

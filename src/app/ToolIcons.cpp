@@ -114,6 +114,10 @@ QIcon ToolIcons::ForKey(const QString& key) {
         return Themed("media-flash", QStyle::SP_DriveHDIcon);
     if (key == QLatin1String("mmcdisconnect"))
         return Themed("media-eject", QStyle::SP_BrowserStop);
+    if (key == QLatin1String("download") || key == QLatin1String("downloadalt"))
+        return Themed("go-down", QStyle::SP_ArrowDown);
+    if (key == QLatin1String("transferdata"))
+        return Themed("network-transmit-receive", QStyle::SP_BrowserReload);
     return MapMode(key);
 }
 

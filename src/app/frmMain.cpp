@@ -28,6 +28,7 @@
 #include "app/WorkspaceCommands.h"
 #include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
+#include "comm/RouteFromTrail.h"
 #include "comm/UnitIdentity.h"
 #include "editors/EditorContext.h"
 #include "editors/EditorWindows.h"
@@ -39,6 +40,8 @@
 #include "mapview/WindowObject.h"
 #include "print/MapLayers.h"
 #include "print/PrintCommands.h"
+#include "unitwindows/UnitConnect.h"
+#include "unitwindows/UnitTransfers.h"
 #include "unitwindows/MapUnitCommands.h"
 #include "unitwindows/UnitPanes.h"
 
@@ -77,7 +80,8 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
       undo_(std::make_unique<mapview::UndoStack>(*gpsData_)),
       mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
       configFolder_(SettingsLoader::UserConfigFolder()), dataFolder_(SettingsLoader::UserDataFolder()),
-      progress_(this), helpOpener_(&QDesktopServices::openUrl), updateStarter_(&UnitUpdater::StartDetached) {
+      progress_(new unitwindows::frmProgress(this)), helpOpener_(&QDesktopServices::openUrl),
+      updateStarter_(&UnitUpdater::StartDetached) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -156,7 +160,10 @@ void frmMain::Load() {
     gpsFiles_->SetConnectedSource([this] { return connection_.Connected(); });
     Trace(QStringLiteral("Connection"));
     connection_.SetPrompt(&prompt_);
-    connection_.SetStatus(messages_.get());
+    unit_ = new unitwindows::UnitConnect(connection_, prompt_, *messages_, this);
+    transfers_ =
+        new unitwindows::UnitTransfers(connection_, *gpsData_, *undo_, prompt_, *messages_, *progress_, this);
+    transfers_->SetAbortDirty([this](const QString& message) { return gpsFiles_->AbortGPSDirty(message); });
     identity_ = std::make_unique<comm::UnitIdentity>(connection_, *gpsData_);
     identity_->SetPrompt(&prompt_);
     identity_->SetStatus(messages_.get());
@@ -191,6 +198,8 @@ void frmMain::Load() {
         if (const auto& open = waypoint ? editorContext_->openWaypoint : editorContext_->openIcon)
             open(index);
     });
+    connect(editing_, &MapEditing::CreateRouteFromTrail,
+            new comm::RouteFromTrail(connection_, *gpsData_, this), &comm::RouteFromTrail::CreateRoute);
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -274,24 +283,30 @@ void frmMain::ConnectCommands() {
 }
 
 void frmMain::StartUnitUpdate() {
+    connection_.Disconnect();
     const QString message = UnitUpdater::Start(cdDrive_, gpsData_->UpdatePostfix(), updateStarter_);
     if (!message.isEmpty())
         prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
 }
 
 void frmMain::ConnectLink() {
-    OnCommand("mnuUnitConnect", &connection_, [this] { connection_.Connect(); });
-    OnCommand("mnuUnitDisconnect", &connection_, [this] { connection_.Disconnect(); });
-    OnCommand("mnuUnitCardOpen", &connection_, [this] { connection_.OpenLPTPort(); });
-    OnCommand("mnuUnitCardClose", &connection_, [this] { connection_.CloseLPTPort(); });
+    OnCommand("mnuUnitConnect", unit_, [this] { unit_->Connect(); });
+    OnCommand("mnuUnitDisconnect", unit_, [this] { unit_->Disconnect(); });
+    OnCommand("mnuUnitCardOpen", unit_, [this] { unit_->OpenCardReader(); });
+    OnCommand("mnuUnitCardClose", unit_, [this] { unit_->CloseCardReader(); });
+    OnCommand("mnuUnitOptions", unit_, [this] { unit_->ShowOptions(); });
+    OnCommand("mnuTransferData", transfers_, [this] { transfers_->ShowTransferWindow(); });
+    OnCommand("download", transfers_, [this] { transfers_->DownloadLast(); });
+    OnCommand("downloadalt", transfers_, [this] { transfers_->DownloadLast(); });
+    auto refresh = [this] { state_->ConnectionChanged(); };
+    connect(&connection_, &comm::Connection::ConnectedStatusChanged, this, refresh);
+    connect(unit_, &unitwindows::UnitConnect::OptionsApplied, this, refresh);
     unitMemory_->SetPrompt(&prompt_);
     unitMemory_->SetProgress(&progress_);
     unitMemory_->SetActions({commands_->Command(QStringLiteral("mnuMapSendMap")),
                              commands_->Command(QStringLiteral("mnuGPSEraseFlash")),
                              commands_->Command(QStringLiteral("mnuGPSFormatDevice"))});
     connect(unitMemory_, &unitwindows::MapUnitCommands::Beep, this, [] { QApplication::beep(); });
-    connect(&connection_, &comm::Connection::ConnectedStatusChanged, this,
-            [this] { state_->ConnectionChanged(); });
     // The session turns link errors into messages and beeps itself.
     connection_.SetBeep([] { QApplication::beep(); });
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/FileChooser.h"
-#include "app/GuiProgress.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
 #include "app/MasterMapLayer.h"
@@ -14,6 +13,7 @@
 #include "comm/Connection.h"
 #include "linkpod/LinkPod.h"
 #include "mapbuild/MasterCategories.h"
+#include "unitwindows/frmProgress.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -48,7 +48,9 @@ struct MapLayers;
 } // namespace print
 namespace unitwindows {
 class MapUnitCommands;
-}
+class UnitConnect;
+class UnitTransfers;
+} // namespace unitwindows
 
 namespace app {
 
@@ -104,7 +106,7 @@ public:
     bool QuitPending() const { return quitPending_; }
 
     ui::Prompt& Prompt() { return prompt_; }
-    ui::Progress& Progress() { return progress_; }
+    unitwindows::frmProgress& Progress() { return *progress_; }
     StatusPanels& Status() { return *status_; }
     MainCommands& Commands() { return *commands_; }
     frmTerrafold& MapWindow() { return *map_; }
@@ -120,6 +122,8 @@ public:
     WorkspaceCommands& Workspace() { return *workspace_; }
     MapBuildCommands& MapBuild() { return *mapBuild_; }
     comm::Connection& Link() { return connection_; }
+    unitwindows::UnitConnect& UnitLink() { return *unit_; }
+    unitwindows::UnitTransfers& Transfers() { return *transfers_; }
     unitwindows::MapUnitCommands& UnitMemory() { return *unitMemory_; }
     ProgramSettings& Settings() { return settings_; }
     print::PrintCommands& Printing() { return *print_; }
@@ -199,6 +203,8 @@ private:
     linkpod::LinkPod pod_;
     comm::Connection connection_{pod_};
     std::unique_ptr<comm::UnitIdentity> identity_;
+    unitwindows::UnitConnect* unit_ = nullptr;
+    unitwindows::UnitTransfers* transfers_ = nullptr;
     unitwindows::MapUnitCommands* unitMemory_ = nullptr;
     std::unique_ptr<MessagePanel> messages_;
     std::unique_ptr<BusyStatus> busy_;
@@ -220,7 +226,7 @@ private:
     QString configFolder_;
     QString dataFolder_;
     QString masterFolder_;
-    GuiProgress progress_;
+    unitwindows::frmProgress* progress_;
     HelpLauncher::Opener helpOpener_;
     UnitUpdater::Starter updateStarter_;
     WindowArranger::Layout layout_;

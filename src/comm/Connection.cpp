@@ -91,8 +91,12 @@ void Connection::RequestUpdates() {
 
 bool Connection::Watch(quint16 port) {
     pod_.SetBaudRate(BaudRate());
-    if (!pod_.WatchComPort(port))
+    if (!pod_.WatchComPort(port)) {
+        // The chosen port's reason is the one the user can act on.
+        if (port == startPort_ && portError_.isEmpty())
+            portError_ = pod_.PortErrorText();
         return false;
+    }
     ++portsOpened_;
     ratesTried_.insert(BaudRate());
     return true;
@@ -104,6 +108,7 @@ bool Connection::Connect() {
     if (startPort_ == 0) {
         startPort_ = ComPort();
         portsOpened_ = 0;
+        portError_.clear();
     }
     ratesTried_.clear();
     if (Watch(ComPort()))
@@ -135,10 +140,11 @@ void Connection::ReportFailure() {
     retry_.stop();
     ShowStatus(QStringLiteral("Unable to connect to unit"));
     emit ConnectedStatusChanged();
+    QString text = SessionTexts::ConnectFailure(portsOpened_ > 0, AutoSelectComPort());
+    if (portsOpened_ == 0 && !portError_.isEmpty())
+        text += QStringLiteral("\r\n") + portError_;
     if (prompt_)
-        prompt_->Message(QStringLiteral("Communications Error"),
-                         SessionTexts::ConnectFailure(portsOpened_ > 0, AutoSelectComPort()),
-                         ui::Icon::Critical);
+        prompt_->Message(QStringLiteral("Communications Error"), text, ui::Icon::Critical);
     SetBaudRate(NextBaudRate());
     startPort_ = 0;
 }
@@ -391,13 +397,16 @@ void Connection::GetTrail(int index) {
     IfLinked([index](linkpod::LinkPod& pod) { pod.ReadTrail(index); });
 }
 
-void Connection::MakeRouteFromTrail(const linkpod::UserTrail& trail) {
-    IfLinked([&](linkpod::LinkPod& pod) {
+void Connection::MakeRouteFromTrail(const linkpod::UserTrail& trail, int maxWaypoints) {
+    // The control's own store, never the unit: the unit's trail slots,
+    // routes and waypoints stay as they are.
+    OnDevice(linkpod::LinkPod::HostDevice, [&](linkpod::LinkPod& pod) {
         trailPackets_ = trailPacketsDone_ = 0;
+        pod.ClearTrails();
         pod.OpenTrail(trail.index, int(trail.points.size()), trail.name);
         SendTrailPoints(trail, RouteTrailPacket);
         pod.CloseTrail();
-        pod.MakeRouteFromTrail(trail.index);
+        pod.MakeRouteFromTrail(trail.index, maxWaypoints);
     });
 }
 

@@ -99,9 +99,10 @@ public:
     void SetNumIcons(int count);
     void SetTrail(int index, const linkpod::UserTrail& trail);
     void GetTrail(int index);
-    // Hands the trail to the control and asks it for a route along it;
-    // TrailRouteReady follows.
-    void MakeRouteFromTrail(const linkpod::UserTrail& trail);
+    // Hands the trail to the control's own store and asks for a route of at
+    // most `maxWaypoints` waypoints along it; TrailRouteReady follows. Works
+    // with or without a unit, and never changes the unit.
+    void MakeRouteFromTrail(const linkpod::UserTrail& trail, int maxWaypoints);
 
     QTimer& tmrLinkPod() { return retry_; }
     linkpod::LinkPod& Pod() { return pod_; }
@@ -213,6 +214,7 @@ private:
     qint32 startRate_ = 0;
     quint16 startPort_ = 0;
     int portsOpened_ = 0;
+    QString portError_;           // why the chosen port did not open
     std::set<qint32> ratesTried_; // on the current port
     bool productSeen_ = false;
     bool limitsSeen_ = false;

@@ -15,11 +15,11 @@ RouteFromTrail::RouteFromTrail(Connection& session, gpsdata::GPSData& data, QObj
 
 void RouteFromTrail::CreateRoute(qint16 trailIndex) {
     const gpsdata::TrailObject* trail = data_.Trail(trailIndex);
-    if (!trail || !session_.Linked())
+    if (!trail || pending_)
         return;
     trailName_ = trail->TrlName();
     pending_ = true;
-    session_.MakeRouteFromTrail(files::UserRecords::SetUserTrail(*trail));
+    session_.MakeRouteFromTrail(files::UserRecords::SetUserTrail(*trail), data_.MaxNumGPSWptsPerRoute());
 }
 
 void RouteFromTrail::OnTrailRouteReady(int routeIndex, int) {
@@ -46,6 +46,7 @@ void RouteFromTrail::OnTrailRouteReady(int routeIndex, int) {
     }
     store.trails.Clear();
     store.waypoints.Clear();
+    store.routes.Erase(static_cast<std::uint16_t>(routeIndex));
     emit RouteCreated(route ? route->RteIndex() : qint16(-1));
 }
 

@@ -9,15 +9,16 @@ namespace comm {
 
 class Connection;
 
-// The trail popup's "create route": the control (the unit) lays a route of
-// new waypoints along a trail of the data set, and the route and its
-// waypoints are added to the data set as new objects.
+// The trail popup's "create route": the control lays a route of new
+// waypoints along a trail of the data set in its own store (never on the
+// unit), and the route and its waypoints are added to the data set as new
+// objects.
 class RouteFromTrail : public QObject {
     Q_OBJECT
 public:
     RouteFromTrail(Connection& session, gpsdata::GPSData& data, QObject* parent = nullptr);
 
-    // Does nothing without the trail or a connection.
+    // Does nothing without the trail, or while a route is being made.
     void CreateRoute(qint16 trailIndex);
 
 signals:

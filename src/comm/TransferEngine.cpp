@@ -320,8 +320,12 @@ void TransferEngine::End(bool complete) {
 }
 
 void TransferEngine::CancelTransfer() {
-    if (Busy())
-        End(false);
+    if (!Busy())
+        return;
+    // The kind under way goes back to where its undo step found it.
+    if (downloading_ && before_)
+        before_->Restore();
+    End(false);
 }
 
 void TransferEngine::Arm() {

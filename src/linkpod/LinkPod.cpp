@@ -5,6 +5,7 @@
 #include "linkpod/PayloadWriter.h"
 #include "linkpod/RecordCodec.h"
 #include "linkpod/SerialTransport.h"
+#include "linkpod/TrailSimplifier.h"
 #include "linkpod/UnitLink.h"
 #include "linkpod/UnitText.h"
 
@@ -450,12 +451,30 @@ void LinkPod::ClearIcons() {
     Clear(ListKind::Icons);
 }
 
-void LinkPod::MakeRouteFromTrail(int index) {
+void LinkPod::MakeRouteFromTrail(int index, int maxWaypoints) {
     if (ToUnit())
         return Ask(Command::MakeRouteFromTrail, Index(index), Command::RouteFromTrail);
-    Later([this] {
-        Fail(Refused, LinkErrorText::Refused(Command::MakeRouteFromTrail, result::Unsupported, 0));
-    });
+    // Anywhere else the route is laid in the store, and no unit's trails,
+    // routes or waypoints are touched.
+    const UserTrail* trail = store_.trails.Find(static_cast<std::uint16_t>(index));
+    if (!trail || trail->points.isEmpty())
+        return Later([this, index] {
+            Fail(Refused, LinkErrorText::Refused(Command::MakeRouteFromTrail, result::BadIndex, index));
+        });
+    const QList<int> kept =
+        SimplifyTrail(trail->points, maxWaypoints > 0 ? maxWaypoints : DefaultRouteFromTrailWaypoints);
+    UserRoute route{static_cast<std::uint16_t>(store_.routes.LastIndex() + 1), trail->name, {}};
+    for (const int k : kept) {
+        UserWaypoint w;
+        w.index = static_cast<std::uint16_t>(store_.waypoints.LastIndex() + 1);
+        w.x = trail->points[k].x;
+        w.y = trail->points[k].y;
+        w.name = QStringLiteral("T%1").arg(w.index, 3, 10, QLatin1Char('0'));
+        store_.waypoints.Put(w);
+        route.waypoints.append(w.index);
+    }
+    store_.routes.Put(route);
+    Later([this, route] { emit TrailRouteReady(route.index, static_cast<int>(route.waypoints.size())); });
 }
 
 // ---- user data files --------------------------------------------------------

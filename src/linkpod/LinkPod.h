@@ -107,9 +107,12 @@ public:
     void ClearRoutes();
     void ClearTrails();
     void ClearIcons();
-    // The unit turns trail `index` into a route; route and waypoints land in
-    // the data store and TrailRouteReady follows.
-    void MakeRouteFromTrail(int index);
+    // Trail `index` becomes a route of at most `maxWaypoints` new waypoints
+    // (0: a default) along it; route and waypoints land in the data store and
+    // TrailRouteReady follows. The unit makes it from its own trail slot when
+    // it is the active device, the control from the store's trail otherwise.
+    void MakeRouteFromTrail(int index, int maxWaypoints = 0);
+    static constexpr int DefaultRouteFromTrailWaypoints = 50;
 
     // The user data file: the whole store read from or written to `path`.
     void ReadUserDataFile(const QString& path);

@@ -23,7 +23,19 @@ QString PortTable::ComDevice(int port) const {
         return env;
     if (!com_[port - 1].isEmpty())
         return com_[port - 1];
+    return DefaultComDevice(port);
+}
+
+QString PortTable::DefaultComDevice(int port) {
     return QStringLiteral("/dev/ttyUSB%1").arg(port - 1);
+}
+
+QString PortTable::ChosenComDevice(int port) const {
+    return port >= 1 && port <= ComPorts ? com_[port - 1] : QString();
+}
+
+QString PortTable::ChosenReaderFolder(int port) const {
+    return port >= 1 && port <= ParallelPorts ? lpt_[port - 1] : QString();
 }
 
 void PortTable::SetComDevice(int port, const QString& path) {
@@ -39,6 +51,10 @@ QString PortTable::ReaderFolder(int port) const {
         return env;
     if (!lpt_[port - 1].isEmpty())
         return lpt_[port - 1];
+    return DefaultReaderFolder(port);
+}
+
+QString PortTable::DefaultReaderFolder(int port) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(data).filePath(QStringLiteral("terrafold/cards/LPT%1").arg(port));
 }

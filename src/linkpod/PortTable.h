@@ -23,6 +23,13 @@ public:
     bool ReaderFolderChosen(int port) const;
     void SetReaderFolder(int port, const QString& path);
 
+    // What was set for the port, without the environment and the default;
+    // empty when nothing was.
+    QString ChosenComDevice(int port) const;
+    QString ChosenReaderFolder(int port) const;
+    static QString DefaultComDevice(int port);
+    static QString DefaultReaderFolder(int port);
+
     // Settings keys "Ports/COM1".. and "Ports/LPT1"..; only ports set there
     // change.
     void Load(const QSettings& settings);

@@ -1,5 +1,9 @@
 #include "linkpod/SerialTransport.h"
 
+#include "linkpod/PortHolder.h"
+
+#include <QFileInfo>
+
 #include <poll.h>
 
 namespace linkpod {
@@ -10,13 +14,29 @@ SerialTransport::SerialTransport(QObject* parent) : LinkTransport(parent) {
 }
 
 QString SerialTransport::OpenFailureText(const QString& path, QSerialPort::SerialPortError error) {
+    const QFileInfo device(path);
+    // A port the user may write to that still will not open is held by
+    // another program (its lock file, or the tty's exclusive mode).
+    const bool held =
+        error == QSerialPort::ResourceError || (error == QSerialPort::PermissionError && device.isWritable());
+    if (held) {
+        const QString holder = PortHolder::Of(path);
+        return holder.isEmpty()
+                   ? QStringLiteral("The serial port %1 is in use by another program; close it (or stop "
+                                    "ModemManager if it grabs the port) and try again.")
+                         .arg(path)
+                   : QStringLiteral("The serial port %1 is in use by the program \"%2\"; close it and try "
+                                    "again.")
+                         .arg(path, holder);
+    }
     switch (error) {
-    case QSerialPort::PermissionError:
-        return QStringLiteral("Permission denied on %1. Add your user to the group that owns the port "
-                              "(usually dialout, uucp on some distributions: sudo usermod -aG dialout "
-                              "$USER), then log out and in again. If the port is in use by another program "
-                              "(ModemManager probes ttyACM ports), close that program.")
-            .arg(path);
+    case QSerialPort::PermissionError: {
+        const QString group = device.group().isEmpty() ? QStringLiteral("dialout") : device.group();
+        return QStringLiteral("You may not use the serial port %1. Join the group \"%2\" (sudo usermod "
+                              "-aG %2 $USER), then log out and log in again: a new group counts only from "
+                              "the next login.")
+            .arg(path, group);
+    }
     case QSerialPort::DeviceNotFoundError:
         return QStringLiteral("There is no serial port %1. Check that the unit's cable or USB adapter is "
                               "plugged in, and choose the right device for the COM port in the options "

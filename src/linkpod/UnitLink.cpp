@@ -124,7 +124,11 @@ void UnitLink::OnDelivered(const Frame& frame) {
     if (frame.kind != static_cast<std::uint8_t>(r.kind) || frame.device != r.device ||
         frame.payload != r.payload)
         return;
-    replyTimer_.start(ReplyBaseMs + channel_.WireTimeMs(r.payload.size() + framing::MaxBody));
+    StartReplyWait(r);
+}
+
+void UnitLink::StartReplyWait(const LinkRequest& request) {
+    replyTimer_.start(ReplyBaseMs + channel_.WireTimeMs(request.payload.size() + framing::MaxBody));
 }
 
 void UnitLink::OnReplyTimeout() {
@@ -178,7 +182,7 @@ void UnitLink::OnFrame(const Frame& frame) {
     if (waiting_ && !requests_.empty()) {
         const LinkRequest& r = requests_.front().request;
         if (kind == Command::FlashProgress && r.kind == Command::EraseFlash && frame.device == r.device) {
-            replyTimer_.start(replyTimer_.interval());
+            StartReplyWait(r); // the unit is at work: wait again
             emit Progress(frame);
             return;
         }

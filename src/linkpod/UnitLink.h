@@ -77,6 +77,7 @@ private:
     void OnFrame(const Frame& frame);
     void OnReply(const Frame& frame);
     void OnDelivered(const Frame& frame);
+    void StartReplyWait(const LinkRequest& request);
     void OnUndeliverable(const Frame& frame);
     void SendNext();
     void OnReplyTimeout();

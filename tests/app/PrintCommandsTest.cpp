@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QImage>
+#include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -63,11 +64,15 @@ TEST_F(MainWindowPrint, PrintMapViewSendsTheMapWithItsScaleToThePrinter) {
 
 TEST_F(MainWindowPrint, ThePrintCommandOpensTheDialogNamedAfterTheDataFile) {
     main->Data().SetPath(QStringLiteral("/trips/lake trip.usr"));
+    const char* names[] = {"Home", "Lake Dock", "Camp 3", "Topeka"};
+    for (qint16 i = 0; i < 4; ++i)
+        main->Data().AddWaypoint(i, -10706314 + 20000 * i, 4634710 + 20000 * i, 0, names[i], 0, 0, 0);
     main->Commands().Command(QStringLiteral("mnuFilePrint"))->trigger();
     QWidget* dialog = main->findChild<QWidget*>(QStringLiteral("frmPrintOptions"));
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), "Print - lake trip.usr");
+    EXPECT_EQ(dialog->findChild<QListWidget*>(QStringLiteral("lstPrintItems"))->count(), 4);
     const QString folder = QStringLiteral(TF_BINARY_DIR "/screenshots");
     QDir().mkpath(folder);
     dialog->grab().save(QDir(folder).filePath(QStringLiteral("print-options.png")));

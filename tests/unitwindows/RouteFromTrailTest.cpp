@@ -1,0 +1,97 @@
+#include "UnitWindowsFixture.h"
+
+#include "comm/RouteFromTrail.h"
+#include "support/QStringPrinter.h"
+
+using namespace unitwindows_testing;
+using comm_testing::WaitFor;
+
+namespace {
+
+class RouteFromTrail : public UnitWindowsFixture {
+protected:
+    static void AddTrail(gpsdata::GPSData& set, qint16 index, const QString& name, int points, int step) {
+        QList<qint32> x, y;
+        QList<bool> joined;
+        for (int i = 0; i < points; ++i) {
+            // A zigzag, so that the route keeps more than its ends.
+            x << i * step;
+            y << (i % 40 < 20 ? i % 20 : 20 - i % 20) * step * 5;
+            joined << true;
+        }
+        set.AddTrail(index, name, 0, 0, x, y, joined);
+    }
+
+    // What the unit holds, read into a data set of its own.
+    QString UnitContents() {
+        gpsdata::GPSData copy;
+        comm::TransferEngine reader{session, copy};
+        QList<bool> done;
+        QObject::connect(&reader, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
+        reader.Download({});
+        if (!WaitFor([&] { return !done.isEmpty(); }) || !done[0])
+            return QStringLiteral("(not read)");
+        QString text;
+        for (const auto& w : copy.Waypoints())
+            text += w.object->MakeString() + u'\n';
+        for (const auto& r : copy.Routes())
+            text += r.object->MakeString() + u'\n';
+        for (const auto& t : copy.Trails())
+            text += t.object->MakeString() + u'\n';
+        return text;
+    }
+
+    QList<qint16> Make(qint16 trail) {
+        QList<qint16> made;
+        QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated, [&](qint16 index) { made << index; });
+        maker.CreateRoute(trail);
+        WaitFor([&] { return !made.isEmpty(); });
+        return made;
+    }
+
+    comm::RouteFromTrail maker{session, data};
+};
+
+} // namespace
+
+TEST_F(RouteFromTrail, AConnectedUnitKeepsItsTrailsRoutesAndWaypoints) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    data.AddWaypoint(0, 500, 600, 0, QStringLiteral("Home"), 1, 40000.5, 0);
+    data.AddRoute(0, QStringLiteral("Out"), {0});
+    AddTrail(data, 0, QStringLiteral("Unit Trail"), 300, 90);
+    ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
+    const QString before = UnitContents();
+    ASSERT_TRUE(before.contains(QStringLiteral("Unit Trail")));
+
+    // A trail of the data set the unit does not have, in the slot its own trail is in.
+    data.DeleteTrail(0);
+    AddTrail(data, 0, QStringLiteral("Walk"), 500, 130);
+    const QList<qint16> made = Make(0);
+    ASSERT_EQ(made.size(), 1);
+    const gpsdata::RouteObject* route = data.Route(made[0]);
+    ASSERT_TRUE(route);
+    EXPECT_EQ(route->RteName(), QStringLiteral("(Walk)"));
+    EXPECT_GT(route->NumWaypoints(), 2);
+    EXPECT_LE(route->NumWaypoints(), data.MaxNumGPSWptsPerRoute());
+    EXPECT_EQ(data.CountWaypoints(), 1 + route->NumWaypoints());
+    const gpsdata::WaypointObject* last = data.Waypoint(route->Waypoints().last());
+    EXPECT_EQ(last->X(), 499 * 130);
+
+    EXPECT_EQ(UnitContents(), before);
+    EXPECT_EQ(pod.Store().trails.Count(), 0);
+    EXPECT_EQ(pod.Store().routes.Count(), 0);
+    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
+}
+
+TEST_F(RouteFromTrail, WorksWithoutAUnitAndKeepsToTheRouteLimit) {
+    data.SetMaxNumGPSWptsPerRoute(12);
+    AddTrail(data, 3, QStringLiteral("Ridge"), 800, 50);
+    const QList<qint16> made = Make(3);
+    ASSERT_EQ(made.size(), 1);
+    const gpsdata::RouteObject* route = data.Route(made[0]);
+    ASSERT_TRUE(route);
+    EXPECT_EQ(route->NumWaypoints(), 12);
+    EXPECT_EQ(data.CountWaypoints(), 12);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}

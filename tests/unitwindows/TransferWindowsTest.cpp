@@ -1,0 +1,248 @@
+#include "UnitWindowsFixture.h"
+
+#include "support/QStringPrinter.h"
+#include "unitwindows/TransferRangeBox.h"
+#include "unitwindows/frmPodTransfer.h"
+#include "unitwindows/frmTransfer.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace unitwindows_testing;
+using comm::KindRange;
+using comm::TransferSelection;
+using comm_testing::WaitFor;
+
+namespace {
+
+template <class T> T* Child(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+void Click(QWidget* window, const char* button) {
+    QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+class Transfers : public UnitWindowsFixture {
+protected:
+    // Four waypoints with a gap before the last, a route through three of
+    // them, two icons and a trail of several packets with a break every
+    // hundred points.
+    static void Fill(gpsdata::GPSData& set) {
+        const QList<qint16> used = {0, 1, 2, 5};
+        for (qint16 slot : used)
+            set.AddWaypoint(slot, 1000 * slot, -2000 * slot, 0, QStringLiteral("Wpt%1").arg(slot), slot + 1,
+                            40000.5, 0);
+        set.AddRoute(3, QStringLiteral("Loop"), {used[0], used[3], used[2]});
+        for (qint16 icon = 0; icon < 2; ++icon)
+            set.AddLurchIcon(icon, 11 + 10 * icon, 12 + 10 * icon, 4 + 2 * icon);
+        QList<qint32> x, y;
+        QList<bool> joined;
+        for (int point = 0; point < 1500; ++point) {
+            x.append(point * 7);
+            y.append(-point * 3);
+            joined.append(point % 100 != 0);
+        }
+        set.AddTrail(1, QStringLiteral("Track"), 0, 0, x, y, joined);
+    }
+
+    // The unit's contents, read by a program of its own.
+    bool ReadUnit(gpsdata::GPSData& copy, TransferSelection selection = {}) {
+        comm::TransferEngine reader{session, copy};
+        QList<bool> done;
+        QObject::connect(&reader, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
+        reader.Download(selection);
+        return WaitFor([&] { return !done.isEmpty(); }) && done[0];
+    }
+
+    void UploadFilled() {
+        Fill(data);
+        ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
+        ASSERT_EQ(finished.last(), true);
+    }
+};
+
+} // namespace
+
+TEST_F(Transfers, TheWindowOfAStandardUnitDownloadsTheCheckedKindsAfterTheOverwriteQuestion) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    UploadFilled();
+    data.DeleteWaypoints();
+    data.DeleteRoutes();
+    data.DeleteIcons();
+    data.DeleteTrails();
+
+    transfers.ShowTransferWindow();
+    auto* window = qobject_cast<unitwindows::frmPodTransfer*>(transfers.TransferWindow());
+    ASSERT_TRUE(window);
+    for (const char* box : {"chkWaypoints", "chkRoutes", "chkIcons", "chkTrails"})
+        EXPECT_TRUE(Child<QCheckBox>(window, box)->isChecked()) << box;
+    Child<QCheckBox>(window, "chkIcons")->setChecked(false);
+    ASSERT_TRUE(Run([&] { Click(window, "btnDownload"); }));
+    EXPECT_EQ(finished.last(), true);
+    EXPECT_EQ(dirtyQuestions, QStringList{QStringLiteral("This will overwrite your current data.")});
+    EXPECT_FALSE(transfers.TransferWindow());
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
+    EXPECT_EQ(data.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
+    EXPECT_EQ(data.CountIcons(), 0);
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
+    EXPECT_EQ(StatusTexts().last(), QStringLiteral("Download complete"));
+    EXPECT_FALSE(progress.isVisible());
+
+    // The next window remembers the choice.
+    transfers.ShowTransferWindow();
+    EXPECT_FALSE(Child<QCheckBox>(transfers.TransferWindow(), "chkIcons")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(transfers.TransferWindow(), "chkTrails")->isChecked());
+}
+
+TEST_F(Transfers, DecliningTheOverwriteQuestionLeavesEverythingAndTheWindowOpen) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    Fill(data);
+    declineOverwrite = true;
+    transfers.ShowTransferWindow();
+    QDialog* window = transfers.TransferWindow();
+    Click(window, "btnDownload");
+    EXPECT_EQ(dirtyQuestions.size(), 1);
+    EXPECT_FALSE(transfers.Engine().Busy());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(undo.Count(), 0);
+    EXPECT_EQ(data.CountWaypoints(), 4);
+}
+
+TEST_F(Transfers, EachDownloadedKindRecordsItsUndoStepBeforeChangingTheDataSet) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    UploadFilled();
+    data.Waypoint(5)->SetWptName(QStringLiteral("CHANGED"));
+    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
+    EXPECT_EQ(undo.Count(), 4);
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Trails"));
+    for (int i = 0; i < 3; ++i)
+        undo.PerformUndoOperation();
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Waypoints"));
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.Waypoint(5)->WptName(), QStringLiteral("CHANGED"));
+}
+
+TEST_F(Transfers, RangesKeepTheirFirstNotAboveTheirLastAndTakeDigitsOnly) {
+    data.SetMaxNumGPSWaypoints(500);
+    unitwindows::frmTransfer window(data, {});
+    unitwindows::TransferRangeBox* wpt = window.Box(QStringLiteral("Wpt"));
+    ASSERT_TRUE(wpt);
+    QSpinBox* first = Child<QSpinBox>(&window, "udWptMin");
+    QSpinBox* last = Child<QSpinBox>(&window, "udWptMax");
+    EXPECT_FALSE(first->isEnabled());
+    Child<QRadioButton>(&window, "optWptRange")->setChecked(true);
+    EXPECT_TRUE(first->isEnabled());
+    EXPECT_EQ(last->maximum(), 500);
+    last->setValue(20);
+    first->setValue(30);
+    EXPECT_EQ(last->value(), 30);
+    last->setValue(10);
+    EXPECT_EQ(first->value(), 10);
+    first->setValue(4);
+    EXPECT_EQ(window.FirstWpt(), 3);
+    EXPECT_EQ(window.LastWpt(), 9);
+
+    QLineEdit* text = Child<QLineEdit>(&window, "txtWptMax");
+    ASSERT_TRUE(text);
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("x1y2"));
+    EXPECT_EQ(text->text(), QStringLiteral("12"));
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("9999"));
+    last->interpretText();
+    EXPECT_LE(last->value(), 500);
+
+    Child<QRadioButton>(&window, "optRteNone")->setChecked(true);
+    EXPECT_EQ(window.FirstRte(), 0);
+    EXPECT_EQ(window.LastRte(), -1);
+    Child<QRadioButton>(&window, "optIcnRange")->setChecked(true);
+    EXPECT_FALSE(Child<QSpinBox>(&window, "udIcnMin")->isEnabled());
+    Child<QSpinBox>(&window, "udIcnMax")->setValue(1);
+    EXPECT_EQ(window.FirstIcn(), 0);
+    EXPECT_EQ(window.LastIcn(), 0);
+}
+
+TEST_F(Transfers, AnUploadedRangeWithAGapErasesTheUnitsSlotAndADownloadedRangeReadsOnlyIt) {
+    StartUnit({}, 115200);
+    ConnectAt(115200);
+    UploadFilled();
+    data.DeleteWaypoint(1);
+    session.SetConnectionIsLurch(false);
+    unitwindows::frmTransfer window(data, transfers.Selection());
+    QObject::connect(&window, &unitwindows::frmTransfer::UploadRequested,
+                     [this](const TransferSelection& s) { transfers.Upload(s); });
+    QObject::connect(&window, &unitwindows::frmTransfer::DownloadRequested,
+                     [this](const TransferSelection& s) { transfers.Download(s); });
+    Child<QRadioButton>(&window, "optWptRange")->setChecked(true);
+    Child<QSpinBox>(&window, "udWptMax")->setValue(3);
+    Child<QSpinBox>(&window, "udWptMin")->setValue(1);
+    for (const char* none : {"optRteNone", "optIcnNone", "optTrlNone"})
+        Child<QRadioButton>(&window, none)->setChecked(true);
+    ASSERT_TRUE(Run([&] { Click(&window, "btnUpload"); }));
+    EXPECT_EQ(finished.last(), true);
+
+    gpsdata::GPSData unitHolds;
+    ASSERT_TRUE(ReadUnit(unitHolds));
+    EXPECT_EQ(unitHolds.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
+
+    // Waypoints 2 to 3 only: the others stay as they are in the data set.
+    data.Waypoint(0)->SetWptName(QStringLiteral("MINE"));
+    Child<QSpinBox>(&window, "udWptMin")->setValue(2);
+    ASSERT_TRUE(Run([&] { Click(&window, "btnDownload"); }));
+    EXPECT_EQ(finished.last(), true);
+    QList<qint16> keys = data.Waypoints().Keys();
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (QList<qint16>{0, 2, 5}));
+    EXPECT_EQ(data.Waypoint(0)->WptName(), QStringLiteral("MINE"));
+}
+
+TEST_F(Transfers, CancelMidTrailStopsAtOnceAndLeavesTheDataSetAsItsUndoStepFoundIt) {
+    StartUnit({QStringLiteral("--pace")}, 38400);
+    ConnectAt(38400);
+    UploadFilled();
+    data.Trail(1)->SetTrlName(QStringLiteral("Mine"));
+    transfers.DownloadLast();
+    ASSERT_TRUE(WaitFor([&] { return StatusTexts().contains(QStringLiteral("Retreiving trail 2")); }));
+    ASSERT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.windowTitle(), QStringLiteral("Downloading Trails"));
+    QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    EXPECT_EQ(finished, (QList<bool>{true, false}));
+    EXPECT_FALSE(transfers.Engine().Busy());
+    EXPECT_FALSE(progress.isVisible());
+    ASSERT_TRUE(data.Trail(1));
+    EXPECT_EQ(data.Trail(1)->TrlName(), QStringLiteral("Mine"));
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Trails"));
+
+    // The trail's late packets do not disturb the next transfer.
+    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
+    EXPECT_EQ(finished.last(), true);
+    EXPECT_EQ(data.Trail(1)->TrlName(), QStringLiteral("Track"));
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
+}
+
+TEST_F(Transfers, AUnitVanishingMidDownloadPutsTheDataSetBackAsTheUndoStepRecordedIt) {
+    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("30")}, 115200);
+    ConnectAt(115200);
+    Fill(data);
+    data.Waypoint(2)->SetWptName(QStringLiteral("KEPT"));
+    session.Pod().RequestMemoryStatus();
+    ASSERT_TRUE(Run([&] { transfers.Download({KindRange::Indexes(0, 60), {}, {}, {}}); }));
+    EXPECT_EQ(finished.last(), false);
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Waypoints"));
+    EXPECT_EQ(data.CountWaypoints(), 4);
+    EXPECT_EQ(data.Waypoint(2)->WptName(), QStringLiteral("KEPT"));
+    // Undoing gives the same data set: nothing half-received stayed behind.
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 4);
+    EXPECT_EQ(data.Waypoint(2)->WptName(), QStringLiteral("KEPT"));
+}
