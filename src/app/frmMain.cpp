@@ -302,7 +302,7 @@ void frmMain::ConnectLink() {
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this, refresh);
     connect(unit_, &unitwindows::UnitConnect::OptionsApplied, this, refresh);
     unitMemory_->SetPrompt(&prompt_);
-    unitMemory_->SetProgress(&progress_);
+    unitMemory_->SetProgress(progress_);
     unitMemory_->SetActions({commands_->Command(QStringLiteral("mnuMapSendMap")),
                              commands_->Command(QStringLiteral("mnuGPSEraseFlash")),
                              commands_->Command(QStringLiteral("mnuGPSFormatDevice"))});
