@@ -163,6 +163,8 @@ void MainCommands::BuildMapMenu(QMenu* m) {
     Add(m, "mnuMapEstimate", QStringLiteral("Map &Estimate"), "cartridgeestimate",
         QStringLiteral("Map Estimate"));
     Add(m, "mnuMapBuild", QStringLiteral("B&uild Map"), "map", QStringLiteral("Build Map"));
+    Add(m, "mnuMapSendMap", QStringLiteral("&Send Map to Unit"), "sendmap",
+        QStringLiteral("Send Map to Unit"));
     m->addSeparator();
     Add(m, "mnuMapCategories", QStringLiteral("Map &Categories..."), "mapcategories",
         QStringLiteral("Map Categories"));
@@ -189,6 +191,9 @@ void MainCommands::BuildUnitMenu(QMenu* m) {
                         QStringLiteral("Download from GPS Unit")));
     m->addSeparator();
     Add(m, "mnuUnitOptions", QStringLiteral("&Options..."));
+    m->addSeparator();
+    Add(m, "mnuGPSEraseFlash", QStringLiteral("&Erase File"));
+    Add(m, "mnuGPSFormatDevice", QStringLiteral("&Format Card"));
 }
 
 void MainCommands::BuildWindowMenu(QMenu* m) {

@@ -100,6 +100,8 @@ QIcon ToolIcons::ForKey(const QString& key) {
         return Themed("document-save-as", QStyle::SP_DriveFDIcon);
     if (key == QLatin1String("cartridgeestimate"))
         return Themed("document-properties", QStyle::SP_FileDialogInfoView);
+    if (key == QLatin1String("sendmap"))
+        return Themed("document-send", QStyle::SP_ArrowDown);
     if (key == QLatin1String("map"))
         return Themed("system-run", QStyle::SP_MediaPlay);
     if (key == QLatin1String("mapcategories"))

@@ -45,6 +45,8 @@
 #include "print/PrintCommands.h"
 #include "unitwindows/UnitConnect.h"
 #include "unitwindows/UnitTransfers.h"
+#include "unitwindows/MapUnitCommands.h"
+#include "unitwindows/UnitPanes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -174,6 +176,8 @@ void frmMain::Load() {
     mapSub_ = area_->addSubWindow(map_, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     mapSub_->setWindowIcon(windowIcon());
     layers_ = new LayerTreePane(*map_->LayerTree(), *mapData_, this);
+    unitMemory_ = new unitwindows::MapUnitCommands(connection_, *mapData_, this);
+    map_->SetUnitPanes(unitMemory_->Panes());
     mapData_->SetLayerTree(layers_);
     ShowMapCaption();
 
@@ -304,6 +308,12 @@ void frmMain::ConnectLink() {
     auto refresh = [this] { state_->ConnectionChanged(); };
     connect(&connection_, &comm::Connection::ConnectedStatusChanged, this, refresh);
     connect(unit_, &unitwindows::UnitConnect::OptionsApplied, this, refresh);
+    unitMemory_->SetPrompt(&prompt_);
+    unitMemory_->SetProgress(progress_);
+    unitMemory_->SetActions({commands_->Command(QStringLiteral("mnuMapSendMap")),
+                             commands_->Command(QStringLiteral("mnuGPSEraseFlash")),
+                             commands_->Command(QStringLiteral("mnuGPSFormatDevice"))});
+    connect(unitMemory_, &unitwindows::MapUnitCommands::Beep, this, [] { QApplication::beep(); });
     // The session turns link errors into messages and beeps itself.
     connection_.SetBeep([] { QApplication::beep(); });
 }

@@ -47,6 +47,7 @@ class PrintCommands;
 struct MapLayers;
 } // namespace print
 namespace unitwindows {
+class MapUnitCommands;
 class UnitConnect;
 class UnitTransfers;
 } // namespace unitwindows
@@ -126,6 +127,7 @@ public:
     comm::Connection& Link() { return connection_; }
     unitwindows::UnitConnect& UnitLink() { return *unit_; }
     unitwindows::UnitTransfers& Transfers() { return *transfers_; }
+    unitwindows::MapUnitCommands& UnitMemory() { return *unitMemory_; }
     ProgramSettings& Settings() { return settings_; }
     print::PrintCommands& Printing() { return *print_; }
 
@@ -207,6 +209,7 @@ private:
     std::unique_ptr<comm::UnitIdentity> identity_;
     unitwindows::UnitConnect* unit_ = nullptr;
     unitwindows::UnitTransfers* transfers_ = nullptr;
+    unitwindows::MapUnitCommands* unitMemory_ = nullptr;
     std::unique_ptr<MessagePanel> messages_;
     std::unique_ptr<BusyStatus> busy_;
     std::unique_ptr<ViewportDetail> detail_;

@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -18,19 +17,14 @@ namespace app {
 
 frmTerrafold::frmTerrafold(QWidget* parent)
     : QWidget(parent), splitter_(new QSplitter(Qt::Horizontal, this)), tvwLayers_(new QTreeWidget),
-      panes_(new QWidget), lvwFlash_(new QListWidget), lvwCards_(new QListWidget),
-      picDisplay_(new MapDisplay), cboZoomRange_(new QComboBox), lblZoomUnits_(new QLabel) {
+      panes_(new QWidget), picDisplay_(new MapDisplay), cboZoomRange_(new QComboBox),
+      lblZoomUnits_(new QLabel) {
     setObjectName(QStringLiteral("frmTerrafold"));
     tvwLayers_->setObjectName(QStringLiteral("tvwLayers"));
     tvwLayers_->setHeaderLabel(QStringLiteral("Map Layers"));
     tvwLayers_->setMinimumWidth(140);
-    lvwFlash_->setObjectName(QStringLiteral("lvwFlash"));
-    lvwCards_->setObjectName(QStringLiteral("lvwCards"));
-
     auto* paneLayout = new QHBoxLayout(panes_);
     paneLayout->setContentsMargins(0, 0, 0, 0);
-    paneLayout->addWidget(lvwFlash_);
-    paneLayout->addWidget(lvwCards_);
     panes_->setMaximumHeight(160);
 
     auto* right = new QWidget;
@@ -50,7 +44,6 @@ frmTerrafold::frmTerrafold(QWidget* parent)
     layout->addWidget(splitter_);
 
     ShowLayers(false);
-    ShowFlashInformation(false);
 }
 
 QToolButton* frmTerrafold::MakeButton(const QString& name, int index, const QString& tip,
@@ -123,8 +116,8 @@ void frmTerrafold::ShowLayers(bool shown) {
     tvwLayers_->setVisible(shown);
 }
 
-void frmTerrafold::ShowFlashInformation(bool shown) {
-    panes_->setVisible(shown);
+void frmTerrafold::SetUnitPanes(QWidget* panes) {
+    panes_->layout()->addWidget(panes);
 }
 
 } // namespace app

@@ -8,15 +8,14 @@ class QLabel;
 class QSplitter;
 class QToolButton;
 class QTreeWidget;
-class QListWidget;
 
 namespace app {
 
 class MapDisplay;
 
 // The map window: the map display with its zoom box, zoom and scroll buttons,
-// the layer tree pane, and the panes for the unit's memory partitions and the
-// card's files.
+// the layer tree pane, and below the map the panes for the unit's memory
+// partitions and the cards' files.
 class frmTerrafold : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +31,8 @@ public:
     QSplitter* Splitter() const { return splitter_; }
 
     void ShowLayers(bool shown);
-    void ShowFlashInformation(bool shown);
+    // Places the unit panes below the map; they show and hide themselves.
+    void SetUnitPanes(QWidget* panes);
 
 private:
     QWidget* BuildMapArea();
@@ -41,8 +41,6 @@ private:
     QSplitter* splitter_;
     QTreeWidget* tvwLayers_;
     QWidget* panes_;
-    QListWidget* lvwFlash_;
-    QListWidget* lvwCards_;
     MapDisplay* picDisplay_;
     QComboBox* cboZoomRange_;
     QLabel* lblZoomUnits_;

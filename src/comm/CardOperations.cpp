@@ -31,26 +31,12 @@ QString Kept(const QString& text) {
 } // namespace
 
 CardOperations::CardOperations(Connection& session, MapUpload& upload, QObject* parent)
-    : QObject(parent), session_(session), upload_(upload) {
+    : QObject(parent), session_(session), upload_(upload), userData_(session.Pod()) {
     connect(&session_, &Connection::FLNewDeviceReady, this, &CardOperations::FLNewDeviceReady);
     connect(&session_, &Connection::DeviceRemoved, this, &CardOperations::RemoveDevice);
-    linkpod::LinkPod& pod = session_.Pod();
-    connect(&pod, &linkpod::LinkPod::UserDataProgress, this, [this](int percent) {
-        if (userDataBusy_ && progress_) {
-            progress_->SetValue(percent);
-            progress_->SetText(QString::number(percent) + QLatin1Char('%'));
-        }
-    });
-    connect(&pod, &linkpod::LinkPod::UserDataSaved, this, [this](int result) {
-        if (!userDataBusy_)
-            return;
-        ClearStore();
-        EndUserData(CardTexts::SaveDataResult(result));
-    });
-    connect(&pod, &linkpod::LinkPod::UserDataLoaded, this, [this](int result) {
-        if (userDataBusy_)
-            EndUserData(CardTexts::LoadDataResult(result));
-    });
+    connect(&session_, &Connection::ProgrammingRefused, this, &CardOperations::Started);
+    connect(&session_, &Connection::ConnectedStatusChanged, this, &CardOperations::DropGone);
+    connect(&userData_, &TransferUserData::Finished, this, &CardOperations::UserDataDone);
 }
 
 QString CardOperations::ShortName(const QString& fileName) {
@@ -79,6 +65,10 @@ void CardOperations::FLNewDeviceReady(quint16 device, int) {
                      slot});
         }
     });
+    Reselect(keep);
+}
+
+void CardOperations::Reselect(const Card& keep) {
     selected_ = -1;
     for (int i = 0; i < devices_.size(); ++i)
         if (devices_[i].device == keep.device && devices_[i].slot == keep.slot)
@@ -89,9 +79,20 @@ void CardOperations::FLNewDeviceReady(quint16 device, int) {
 
 void CardOperations::RemoveDevice(quint16 device) {
     devices_.removeIf([device](const Card& c) { return c.device == device; });
-    selected_ = -1;
-    emit DevicesChanged();
-    SelectDevice(-1);
+    Reselect({{}, 0, -1});
+}
+
+void CardOperations::DropGone() {
+    const auto gone = [this](const Card& c) {
+        const bool reader =
+            c.device == linkpod::LinkPod::ReaderDevice(1) || c.device == linkpod::LinkPod::ReaderDevice(2);
+        return reader ? !session_.LPTPortOpen() : !session_.SerialConnected();
+    };
+    if (std::none_of(devices_.begin(), devices_.end(), gone))
+        return;
+    const Card keep = SelectedCard() ? *SelectedCard() : Card{{}, 0, -1};
+    devices_.removeIf(gone);
+    Reselect(keep);
 }
 
 void CardOperations::SelectDevice(int row) {
@@ -119,14 +120,21 @@ bool CardOperations::NoCard() {
     return true;
 }
 
-int CardOperations::StartWrite(const QString& path, quint32 size) {
-    const Card* card = SelectedCard();
-    const int code = session_.StartFlashProgramming(path, size, card->device, card->slot);
-    if (code != NameRefused)
-        return code;
-    const QFileInfo info(path);
-    return session_.StartFlashProgramming(info.dir().filePath(ShortName(info.fileName())), size, card->device,
-                                          card->slot);
+bool CardOperations::Started(int code) {
+    if (code == 0)
+        return true;
+    // A name the card does not take is tried once more in its short form.
+    if (code == NameRefused && !shortNameTried_ && upload_.Pending()) {
+        shortNameTried_ = true;
+        const QFileInfo info(startPath_);
+        return Started(session_.StartFlashProgramming(info.dir().filePath(ShortName(info.fileName())),
+                                                      upload_.Data().DataLength(), startCard_.device,
+                                                      startCard_.slot));
+    }
+    upload_.Cancel();
+    if (prompt_)
+        prompt_->Message(ui::ProgramTitle(), CardTexts::FileWriteStartResult(code), ui::Icon::Exclamation);
+    return false;
 }
 
 bool CardOperations::DownloadCartridge(const QString& path) {
@@ -138,13 +146,11 @@ bool CardOperations::DownloadCartridge(const QString& path) {
                              ui::Icon::Critical);
         return false;
     }
-    const int code = StartWrite(path, upload_.Data().DataLength());
-    if (code == 0)
-        return true;
-    upload_.Cancel();
-    if (prompt_)
-        prompt_->Message(ui::ProgramTitle(), CardTexts::FileWriteStartResult(code), ui::Icon::Exclamation);
-    return false;
+    startPath_ = path;
+    startCard_ = *SelectedCard();
+    shortNameTried_ = false;
+    return Started(session_.StartFlashProgramming(path, upload_.Data().DataLength(), startCard_.device,
+                                                  startCard_.slot));
 }
 
 bool CardOperations::Confirm(const QString& text) {
@@ -175,47 +181,16 @@ void CardOperations::FormatDevice() {
                       [&](linkpod::LinkPod& pod) { pod.FormatCard(card->slot, QStringLiteral("No Label")); });
 }
 
-void CardOperations::ClearStore() {
-    session_.OnDevice(quint16(session_.LocalHostHandle()), [](linkpod::LinkPod& pod) {
-        pod.ClearWaypoints();
-        pod.ClearRoutes();
-        pod.ClearIcons();
-        pod.ClearTrails();
-    });
-}
-
-void CardOperations::BeginUserData(const QString& caption) {
-    userDataBusy_ = true;
-    if (progress_)
-        progress_->Begin(caption);
-}
-
-void CardOperations::EndUserData(const QString& failure) {
-    userDataBusy_ = false;
-    if (progress_)
-        progress_->End();
-    if (!failure.isEmpty() && prompt_)
-        prompt_->Message(ui::ProgramTitle(), failure, ui::Icon::Information);
-    emit UserDataDone(failure.isEmpty());
-}
-
 void CardOperations::SaveData() {
     if (NoCard())
         return;
-    const Card* card = SelectedCard();
-    BeginUserData(QStringLiteral("Saving user data"));
-    session_.OnDevice(card->device, [&](linkpod::LinkPod& pod) {
-        pod.SaveUserDataToCard(card->slot, QDateTime::currentDateTime());
-    });
+    userData_.SaveData(SelectedCard()->device, SelectedCard()->slot, QDateTime::currentDateTime());
 }
 
 void CardOperations::LoadData() {
     if (NoCard())
         return;
-    const Card* card = SelectedCard();
-    BeginUserData(QStringLiteral("Loading user data"));
-    ClearStore();
-    session_.OnDevice(card->device, [&](linkpod::LinkPod& pod) { pod.LoadUserDataFromCard(card->slot); });
+    userData_.LoadData(SelectedCard()->device, SelectedCard()->slot);
 }
 
 } // namespace comm

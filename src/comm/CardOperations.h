@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comm/TransferUserData.h"
 #include "gpsdata/Prompt.h"
 
 #include <QList>
@@ -30,8 +31,12 @@ public:
 
     CardOperations(Connection& session, MapUpload& upload, QObject* parent = nullptr);
 
-    void SetPrompt(ui::Prompt* prompt) { prompt_ = prompt; }
-    void SetProgress(ui::Progress* progress) { progress_ = progress; }
+    void SetPrompt(ui::Prompt* prompt) {
+        prompt_ = prompt;
+        userData_.SetPrompt(prompt);
+    }
+    // The user data file's progress (the map's goes through the upload).
+    void SetProgress(ui::Progress* progress) { userData_.SetProgress(progress); }
 
     const QList<Card>& Devices() const { return devices_; }
     const QList<File>& Files() const { return files_; }
@@ -43,7 +48,8 @@ public:
     void RemoveDevice(quint16 device);
 
     // Writes the map at `path` as a file on the selected card; true once the
-    // write started (the blocks follow).
+    // start went to the card. The card may still refuse it: the upload then
+    // finishes unsent after the card's message.
     bool DownloadCartridge(const QString& path);
     void EraseFile(int fileRow);
     void FormatDevice();
@@ -64,21 +70,27 @@ signals:
 private:
     const Card* SelectedCard() const;
     bool NoCard();
-    int StartWrite(const QString& path, quint32 size);
+    // The card's answer to a start: false when it was refused for good (the
+    // upload is then given up and the card's reason shown).
+    bool Started(int code);
     bool Confirm(const QString& text);
-    // Empties the control's four lists.
-    void ClearStore();
-    void BeginUserData(const QString& caption);
-    void EndUserData(const QString& failure);
+    // Cards of a reader that was closed or a unit that went leave the list.
+    void DropGone();
+    // The card `keep` stays selected when it is still listed.
+    void Reselect(const Card& keep);
 
     Connection& session_;
     MapUpload& upload_;
+    TransferUserData userData_;
     ui::Prompt* prompt_ = nullptr;
-    ui::Progress* progress_ = nullptr;
     QList<Card> devices_;
     QList<File> files_;
     int selected_ = -1;
-    bool userDataBusy_ = false;
+    // The file being started: its path, size and card, and whether its short
+    // name was tried already.
+    QString startPath_;
+    Card startCard_;
+    bool shortNameTried_ = false;
 };
 
 } // namespace comm

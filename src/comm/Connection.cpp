@@ -62,6 +62,9 @@ Connection::Connection(linkpod::LinkPod& pod, QObject* parent) : QObject(parent)
     connect(&pod_, &linkpod::LinkPod::ProgressFlash, this, &Connection::ProgressFlash);
     connect(&pod_, &linkpod::LinkPod::FlashErased, this, &Connection::FlashErased);
     connect(&pod_, &linkpod::LinkPod::ProgramFlashMemorySent, this, &Connection::ProgramFlashMemorySent);
+    connect(&pod_, &linkpod::LinkPod::ProgrammingEnded, this, &Connection::ProgrammingEnded);
+    connect(&pod_, &linkpod::LinkPod::FileWriteStarted, this, &Connection::OnFileWriteStarted);
+    connect(&pod_, &linkpod::LinkPod::FileWriteEnded, this, &Connection::OnFileWriteEnded);
     local_ = remote_ = pod_.ActiveDevice();
 }
 
@@ -191,6 +194,13 @@ void Connection::OnDeviceConnected(std::uint16_t device) {
 }
 
 void Connection::OnDeviceRemoved(std::uint16_t device) {
+    // The card reader went away: its cards leave the lists and the reader is
+    // closed; a unit on the serial side is not concerned.
+    if (lptOpen_ && device == linkpod::LinkPod::ReaderDevice(LPTPort())) {
+        lptOpen_ = false;
+        emit DeviceRemoved(device);
+        return emit ConnectedStatusChanged();
+    }
     // The session goes back to the default device, the control's data store.
     if (device == remote_)
         remote_ = local_;
@@ -405,7 +415,11 @@ void Connection::OpenLPTPort() {
     lptOpen_ = result == 0;
     if (lptOpen_)
         remote_ = local_;
-    const QString text = SessionTexts::ParallelPortResult(result);
+    const linkpod::PortTable& ports = pod_.Ports();
+    const QString text = result == linkpod::CardService::ReaderMissing
+                             ? SessionTexts::ReaderFolderMissing(LPTPort(), ports.ReaderFolder(LPTPort()),
+                                                                 ports.ReaderFolderChosen(LPTPort()))
+                             : SessionTexts::ParallelPortResult(result);
     if (!text.isEmpty() && prompt_)
         prompt_->Message(ui::ProgramTitle(), text, result == 2 ? ui::Icon::Information : ui::Icon::Critical);
     emit ConnectedStatusChanged();
@@ -432,9 +446,34 @@ int Connection::StartFlashProgramming(const QString& path, quint32 size, quint16
     if (code == 0) {
         cardWrite_ = true;
         fileHandle_ = handle;
-        QTimer::singleShot(0, this, &Connection::ProgrammingStarted);
     }
     return code;
+}
+
+void Connection::OnFileWriteStarted(std::uint32_t handle, int code) {
+    if (!cardWrite_ || handle != fileHandle_)
+        return;
+    if (code == 0)
+        return emit ProgrammingStarted();
+    cardWrite_ = false;
+    fileHandle_ = 0;
+    emit ProgrammingRefused(code);
+}
+
+void Connection::OnFileWriteEnded(std::uint32_t handle, bool ok) {
+    if (!cardWrite_ || handle != fileHandle_)
+        return;
+    cardWrite_ = false;
+    fileHandle_ = 0;
+    emit ProgrammingEnded(ok);
+}
+
+void Connection::AbortFlashProgramming() {
+    if (!cardWrite_)
+        return;
+    pod_.AbortFileWrite(fileHandle_);
+    cardWrite_ = false;
+    fileHandle_ = 0;
 }
 
 bool Connection::ProgramFlash(quint32 address, quint32 count, const QByteArray& buffer) {

@@ -113,11 +113,17 @@ public:
     void GetFlashSectionStatus(quint16 partition) { pod_.ReadFlashSectionStatus(partition); }
     void EraseFlash(quint16 firstPartition, quint16 count);
     // Starts writing the map at `path` as a file on a card (the map file
-    // name, with the map extension); the card write code, 0 when started.
+    // name, with the map extension); the card write code, 0 when the start
+    // went to the card. The card's own answer follows: ProgrammingStarted,
+    // or ProgrammingRefused with its code.
     int StartFlashProgramming(const QString& path, quint32 size, quint16 device, int slot);
     // False (the write error shown) when the control refuses the block.
     bool ProgramFlash(quint32 address, quint32 count, const QByteArray& buffer);
+    // Ends the map; ProgrammingEnded follows once the unit or card confirmed.
     void FlashProgramDone();
+    // Gives up a card file being written: the card closes it and drops the
+    // part written. Partitions need nothing: they stay erased.
+    void AbortFlashProgramming();
 
     // Runs `call` with the session device active.
     template <typename Call> auto OnSession(Call call) { return OnDevice(quint16(remote_), call); }
@@ -151,7 +157,11 @@ signals:
     void ProgressFlash(float percent);
     void FlashErased();
     void ProgrammingStarted();
+    void ProgrammingRefused(int code);
     void ProgramFlashMemorySent(bool ok);
+    // The map is complete in the partitions or on the card (true), or its
+    // end was refused.
+    void ProgrammingEnded(bool ok);
 
     void WaypointSent(int index);
     void Waypoint(int index, bool inUse, const linkpod::UserWaypoint& waypoint);
@@ -178,6 +188,8 @@ private:
     void OnLurchUnitFound();
     void OnLinkStatus(std::uint16_t device, int code, int value1, int value2);
     void OnLinkError(std::uint16_t code);
+    void OnFileWriteStarted(std::uint32_t handle, int code);
+    void OnFileWriteEnded(std::uint32_t handle, bool ok);
     void ShowStatus(const QString& text);
     int LastSlots(linkpod::ListKind kind, int otherwise);
     template <typename Call> void IfLinked(Call call) {

@@ -14,6 +14,7 @@ MapUpload::MapUpload(Connection& session, QObject* parent) : QObject(parent), se
     connect(&session_, &Connection::ProgrammingStarted, this,
             [this] { OnStarted(QStringLiteral("Sending file")); });
     connect(&session_, &Connection::ProgramFlashMemorySent, this, &MapUpload::OnBlockSent);
+    connect(&session_, &Connection::ProgrammingEnded, this, &MapUpload::OnEnded);
     connect(&session_, &Connection::ProgressFlash, this, [this](float percent) {
         if (progress_ && progressOpen_)
             progress_->SetValue(int(percent));
@@ -32,6 +33,11 @@ MapUpload::MapUpload(Connection& session, QObject* parent) : QObject(parent), se
 bool MapUpload::LoadData(const QString& path) {
     armed_ = image_.LoadData(path);
     return armed_;
+}
+
+void MapUpload::Cancel() {
+    if (armed_)
+        Stop(false);
 }
 
 void MapUpload::OpenProgress(const QString& caption) {
@@ -77,16 +83,16 @@ void MapUpload::OnStarted(const QString& caption) {
 }
 
 void MapUpload::Step() {
-    if (!sending_)
+    if (!sending_ || ending_)
         return;
     if (progress_ && progress_->Cancelled())
         return Stop(false);
     const auto block = blocks_.Next();
     if (!block) {
-        session_.FlashProgramDone();
-        CloseProgress();
-        emit Beep();
-        return Stop(true);
+        ending_ = true;
+        if (progress_)
+            progress_->SetValue(100);
+        return session_.FlashProgramDone();
     }
     if (progress_)
         progress_->SetValue(int(block->percentBefore));
@@ -97,8 +103,23 @@ void MapUpload::Step() {
         progress_->SetValue(int(block->percentAfter));
 }
 
+void MapUpload::OnEnded(bool ok) {
+    if (!ending_)
+        return;
+    if (ok) {
+        CloseProgress();
+        emit Beep();
+        return Stop(true);
+    }
+    // The Dezav link reports a refused end as a link error of its own.
+    if (prompt_ && !session_.ConnectionIsLurch())
+        prompt_->Message(QStringLiteral("Write Error"), FlashTexts::WriteError(image_.DataLength()),
+                         ui::Icon::Critical);
+    Stop(false);
+}
+
 void MapUpload::OnBlockSent(bool ok) {
-    if (!sending_)
+    if (!sending_ || ending_)
         return;
     if (ok)
         return tmrTransfer.start();
@@ -112,7 +133,9 @@ void MapUpload::OnBlockSent(bool ok) {
 void MapUpload::Stop(bool complete) {
     tmrTransfer.stop();
     CloseProgress();
-    armed_ = sending_ = false;
+    if (!complete)
+        session_.AbortFlashProgramming();
+    armed_ = sending_ = ending_ = false;
     emit Finished(complete);
 }
 

@@ -13,8 +13,10 @@ class Connection;
 
 // Sends a built map in 512-byte blocks, one block a step, each step waiting
 // for the block's acknowledgement: into partitions after the unit erased them,
-// or into a card file once its write started. It also follows the unit's
-// erase progress.
+// or into a card file once its write started. The map is sent only once the
+// unit or card confirmed its end; a card file given up half-way is aborted so
+// that nothing of it stays on the card. It also follows the unit's erase
+// progress.
 class MapUpload : public QObject {
     Q_OBJECT
 public:
@@ -29,14 +31,14 @@ public:
     const FlashDataObject& Data() const { return image_; }
     // A map is loaded and waits for its erase or file start, or is being sent.
     bool Pending() const { return armed_ || sending_; }
-    // Forgets a loaded map that was not started.
-    void Cancel() { armed_ = false; }
+    // Forgets a loaded map that was not started (Finished(false) when one was).
+    void Cancel();
     // Opens the progress the unit's erase moves.
     void BeginErase();
 
 signals:
-    // Every block was taken and the end of the map requested (true), or the
-    // upload was cancelled or broken off.
+    // Every block was taken and the unit or card confirmed the end of the map
+    // (true), or the upload was refused, cancelled or broken off.
     void Finished(bool complete);
     // The program beeps when a map was sent.
     void Beep();
@@ -46,6 +48,7 @@ private:
     void OnStarted(const QString& caption);
     void Step();
     void OnBlockSent(bool ok);
+    void OnEnded(bool ok);
     void Stop(bool complete);
     void OpenProgress(const QString& caption);
     void CloseProgress();
@@ -59,6 +62,7 @@ private:
     quint32 lastAddress_ = 0;
     bool armed_ = false;
     bool sending_ = false;
+    bool ending_ = false; // every block sent, the end asked for
     bool progressOpen_ = false;
 };
 

@@ -34,6 +34,18 @@ QString ParallelPortResult(int result) {
     }
 }
 
+QString ReaderFolderMissing(quint16 lptPort, const QString& folder, bool chosen) {
+    const QString port = QStringLiteral("LPT%1").arg(lptPort);
+    const QString head = chosen ? QStringLiteral("The card reader's folder for ") + port +
+                                      QStringLiteral(" was not found:\r\n") + folder +
+                                      QStringLiteral("\r\nInsert or mount the card there, or choose")
+                                : QStringLiteral("No folder is set for the card reader on ") + port +
+                                      QStringLiteral(" and its usual folder was not found:\r\n") + folder +
+                                      QStringLiteral("\r\nChoose");
+    return head + QStringLiteral(" the card reader's folder for ") + port +
+           QStringLiteral(" in the Options window, then open the card reader again.");
+}
+
 QString VersionText(float version) {
     // Shortest text that reads back as the same float, as the unit's own
     // version screens show it ("2.5" rather than "2.50000").

@@ -16,6 +16,9 @@ QString ConnectFailure(bool portsOpened, bool autoSelectComPort);
 
 // Empty for results that need no message (0 and unknown codes).
 QString ParallelPortResult(int result);
+// The card reader's folder is missing (the reader's "driver" on this system):
+// what to do about it, for a folder chosen by the user or the usual one.
+QString ReaderFolderMissing(quint16 lptPort, const QString& folder, bool chosen);
 
 QString UnitVersionCheck(float unitVersion, float shippedVersion);
 

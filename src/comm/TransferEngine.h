@@ -52,6 +52,9 @@ public:
         progress_ = progress;
         card_.SetProgress(progress);
     }
+    // The card's user data file shows a window of its own (the transfer's
+    // progress otherwise); after SetProgress.
+    void SetUserDataProgress(ui::Progress* progress) { card_.SetProgress(progress); }
     void SetStatus(ui::StatusSink* status) { status_ = status; }
     // Called before each kind of a download changes the data set, with the
     // step's name ("Download Waypoints" etc.); the main window records its

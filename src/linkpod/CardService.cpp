@@ -19,7 +19,11 @@ constexpr int CardBlock = 4096;
 constexpr std::uint16_t WriteFlags = 10;
 
 bool IsCardCommand(Command c) {
-    return c >= Command::GetCards && c <= Command::ReadCardFile;
+    return c >= Command::GetCards && c <= Command::AbortCardFile;
+}
+
+bool IsCardFileCommand(Command c) {
+    return c >= Command::StartCardFile && c <= Command::AbortCardFile;
 }
 
 QByteArray StartPayload(int slot, const QString& name, std::uint64_t size, bool replace,
@@ -51,7 +55,7 @@ int CardService::OpenReader(int port, const QString& folder) {
         return 1;
     CloseReader();
     if (!QFileInfo(folder).isDir())
-        return 3;
+        return ReaderMissing;
     const QByteArray key =
         QCryptographicHash::hash(QFileInfo(folder).absoluteFilePath().toUtf8(), QCryptographicHash::Sha1)
             .toHex();
@@ -62,11 +66,25 @@ int CardService::OpenReader(int port, const QString& folder) {
     readerLock_ = std::move(lock);
     reader_ = std::make_unique<CardFolder>(folder);
     readerPort_ = port;
+    readerWatch_ = std::make_unique<FolderWatch>(folder);
+    connect(readerWatch_.get(), &FolderWatch::Changed, this, [this] { Changed(ReaderDevice(readerPort_)); });
+    // Queued: the watch goes with the reader, after its signal has returned.
+    connect(readerWatch_.get(), &FolderWatch::Vanished, this, &CardService::OnReaderVanished,
+            Qt::QueuedConnection);
     Changed(ReaderDevice(port));
     return 0;
 }
 
+void CardService::OnReaderVanished() {
+    if (!reader_)
+        return;
+    const std::uint16_t device = ReaderDevice(readerPort_);
+    CloseReader();
+    emit ReaderRemoved(device);
+}
+
 void CardService::CloseReader() {
+    readerWatch_.reset();
     reader_.reset();
     readerLock_.reset();
     std::erase_if(handles_, [this](const auto& h) { return h.second.device == ReaderDevice(readerPort_); });
@@ -81,6 +99,8 @@ void CardService::SetUnitCardDevice(std::uint16_t device) {
     if (job_.active && device != unitDevice_)
         EndJob(job_.saving ? SaveFailed : usr::NotFound);
     std::erase_if(handles_, [this](const auto& h) { return h.second.device == unitDevice_; });
+    starting_.clear();
+    ending_.clear();
     unitDevice_ = device;
     announced_ = false;
     unitCards_ = {};
@@ -164,13 +184,17 @@ int CardService::StartWrite(std::uint16_t device, int slot, const QString& name,
     if (reader_ && device == ReaderDevice(readerPort_)) {
         if (slot == 0)
             code = reader_->StartWrite(name, size, h);
+        if (code == CardFolder::Started)
+            QTimer::singleShot(0, this, [this, h] { emit FileWriteStarted(h, CardFolder::Started); });
     } else if (const CardDirectory* d = Directory(device)) {
-        // The unit's answer would come too late for the caller, so the
-        // directory decides now; the unit checks again.
+        // What the directory already rules out is refused at once; the unit
+        // checks again (it also knows its open files) and answers later.
         if (slot >= 0 && slot < d->cardSlots.size())
             code = CardFolder::CheckStart(d->cardSlots[slot], d->files.value(slot), name, size, false);
-        if (code == CardFolder::Started)
+        if (code == CardFolder::Started) {
+            starting_.push_back(h);
             Send(Command::StartCardFile, StartPayload(slot, name, size, false, h), Command::Result);
+        }
     }
     if (code == CardFolder::Started) {
         handles_[h] = {device, slot};
@@ -196,19 +220,85 @@ int CardService::WriteBlock(const QByteArray& bytes, int count, std::uint32_t ha
     return 0;
 }
 
-void CardService::EndWrite(std::uint32_t handle) {
+std::optional<CardService::Handle> CardService::Take(std::uint32_t handle) {
     const auto it = handles_.find(handle);
     if (it == handles_.end())
-        return;
+        return std::nullopt;
     const Handle h = it->second;
     handles_.erase(it);
+    return h;
+}
+
+void CardService::EndWrite(std::uint32_t handle) {
+    const std::optional<Handle> taken = Take(handle);
+    if (!taken)
+        return;
+    const Handle h = *taken;
     if (reader_ && h.device == ReaderDevice(readerPort_)) {
-        reader_->EndWrite(handle);
+        const bool ok = reader_->EndWrite(handle);
+        QTimer::singleShot(0, this, [this, handle, ok] { emit FileWriteEnded(handle, ok); });
         Changed(h.device);
         return;
     }
+    ending_.push_back(handle);
     Send(Command::EndCardFile, PayloadWriter().U8(static_cast<std::uint8_t>(h.slot)).U32(handle).Data(),
          Command::Result);
+}
+
+void CardService::AbortWrite(std::uint32_t handle) {
+    const std::optional<Handle> taken = Take(handle);
+    if (!taken)
+        return;
+    const Handle h = *taken;
+    if (reader_ && h.device == ReaderDevice(readerPort_)) {
+        reader_->AbortWrite(handle);
+        return;
+    }
+    if (h.device == unitDevice_)
+        Send(Command::AbortCardFile, PayloadWriter().U8(static_cast<std::uint8_t>(h.slot)).U32(handle).Data(),
+             Command::Result);
+}
+
+std::uint32_t CardService::Front(std::deque<std::uint32_t>& handles) {
+    if (handles.empty())
+        return 0;
+    const std::uint32_t h = handles.front();
+    handles.pop_front();
+    return h;
+}
+
+void CardService::OnTimedOut(Command request) {
+    if (!IsCardFileCommand(request))
+        return;
+    if (job_.active && request != Command::AbortCardFile) {
+        // A save the unit may have started leaves no partial file behind.
+        if (job_.saving)
+            Send(Command::AbortCardFile,
+                 PayloadWriter().U8(static_cast<std::uint8_t>(job_.slot)).U32(job_.handle).Data(),
+                 Command::Result);
+        return EndJob(Unanswered);
+    }
+    OnFileReply(request, Unanswered);
+}
+
+// The answer to a map file request of the unit's card: a start or an end the
+// caller waits for, a block, or an abort.
+void CardService::OnFileReply(Command request, std::uint16_t code) {
+    switch (request) {
+    case Command::StartCardFile: {
+        const std::uint32_t handle = Front(starting_);
+        if (code != result::Ok)
+            handles_.erase(handle);
+        return emit FileWriteStarted(handle, code);
+    }
+    case Command::WriteCardFile:
+        return emit ProgramFlashMemorySent(code == result::Ok);
+    case Command::EndCardFile:
+        emit FileWriteEnded(Front(ending_), code == result::Ok);
+        return RefreshUnitCards();
+    default:
+        return RefreshUnitCards();
+    }
 }
 
 void CardService::SaveUserData(std::uint16_t device, int slot, const QDateTime& when) {
@@ -336,15 +426,18 @@ bool CardService::HandleReply(Command request, const Frame& reply) {
                 NextJobStep();
             else
                 EndJob(code == CardFolder::NoSpace ? InsufficientSpace : SaveFailed);
-        } else if (code != result::Ok || request == Command::WriteCardFile) {
-            emit ProgramFlashMemorySent(code == result::Ok);
+        } else {
+            OnFileReply(request, code);
         }
         break;
     case Command::EndCardFile:
         if (job_.active && job_.saving)
             EndJob(code == result::Ok ? 0 : SaveFailed);
         else
-            RefreshUnitCards();
+            OnFileReply(request, code);
+        break;
+    case Command::AbortCardFile:
+        OnFileReply(request, code);
         break;
     case Command::ReadCardFile:
         if (job_.active && !job_.saving)

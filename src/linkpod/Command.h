@@ -39,6 +39,7 @@ enum class Command : std::uint8_t {
     WriteCardFile = 0x44,
     EndCardFile = 0x45,
     ReadCardFile = 0x46,
+    AbortCardFile = 0x47,
 
     GetFlashCount = 0x60,
     GetFlashStatus = 0x61,

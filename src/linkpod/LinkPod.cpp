@@ -76,6 +76,9 @@ LinkPod::LinkPod(QObject* parent)
     connect(&cards_, &CardService::UserDataSaved, this, &LinkPod::UserDataSaved);
     connect(&cards_, &CardService::FLNewDeviceReady, this, &LinkPod::FLNewDeviceReady);
     connect(&cards_, &CardService::ProgramFlashMemorySent, this, &LinkPod::ProgramFlashMemorySent);
+    connect(&cards_, &CardService::FileWriteStarted, this, &LinkPod::FileWriteStarted);
+    connect(&cards_, &CardService::FileWriteEnded, this, &LinkPod::FileWriteEnded);
+    connect(&cards_, &CardService::ReaderRemoved, this, &LinkPod::DeviceRemoved);
     connect(&cards_, &CardService::CardDeviceAnnounced, this, [this](std::uint16_t device, int slotCount) {
         emit LinkStatus(unitDevice_, 8, device, slotCount);
     });
@@ -534,6 +537,10 @@ void LinkPod::EndFileWrite(std::uint32_t handle) {
     cards_.EndWrite(handle);
 }
 
+void LinkPod::AbortFileWrite(std::uint32_t handle) {
+    cards_.AbortWrite(handle);
+}
+
 void LinkPod::SaveUserDataToCard(int slot, const QDateTime& when) {
     cards_.SaveUserData(active_, slot, when);
 }
@@ -610,6 +617,7 @@ void LinkPod::DropWrites() {
 void LinkPod::OnTimedOut(Command request) {
     if (request == Command::GetTrailHeader || request == Command::GetTrailPoints)
         incoming_ = {};
+    cards_.OnTimedOut(request);
     Fail(ErrorFor(request, ReplyTimedOut), LinkErrorText::Unanswered());
 }
 
@@ -758,6 +766,8 @@ void LinkPod::OnResult(Command request, PayloadReader& in) {
     if (code != result::Ok) {
         if (request == Command::ProgramFlash)
             emit ProgramFlashMemorySent(false);
+        if (request == Command::ProgramDone)
+            emit ProgrammingEnded(false);
         const std::uint32_t item = IsTrailWrite(request) ? outgoing_.index : value;
         if (IsItemWrite(request))
             DropWrites();
@@ -777,6 +787,8 @@ void LinkPod::OnResult(Command request, PayloadReader& in) {
         return emit FlashErased();
     case Command::ProgramFlash:
         return emit ProgramFlashMemorySent(true);
+    case Command::ProgramDone:
+        return emit ProgrammingEnded(true);
     default:
         return;
     }

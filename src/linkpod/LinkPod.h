@@ -132,6 +132,8 @@ public:
                        std::uint32_t& handle);
     int WriteFileBlock(const QByteArray& bytes, int count, std::uint32_t handle);
     void EndFileWrite(std::uint32_t handle);
+    // Gives up a write: its handle is closed and its partial file removed.
+    void AbortFileWrite(std::uint32_t handle);
     void SaveUserDataToCard(int slot, const QDateTime& when);
     void LoadUserDataFromCard(int slot);
 
@@ -176,6 +178,12 @@ signals:
     void ProgressFlash(float percent);
     void FlashErased();
     void ProgramFlashMemorySent(bool ok);
+    // The unit confirmed (or refused) the end of programming its partitions.
+    void ProgrammingEnded(bool ok);
+    // A card file write: the card took (code 0) or refused its start, and
+    // later holds the whole file under its name (or not).
+    void FileWriteStarted(std::uint32_t handle, int code);
+    void FileWriteEnded(std::uint32_t handle, bool ok);
 
 private:
     bool ToUnit() const;

@@ -59,6 +59,11 @@ QString PortTable::DefaultReaderFolder(int port) {
     return QDir(data).filePath(QStringLiteral("terrafold/cards/LPT%1").arg(port));
 }
 
+bool PortTable::ReaderFolderChosen(int port) const {
+    return port >= 1 && port <= ParallelPorts &&
+           (!Env("TERRAFOLD_LPT", port).isEmpty() || !lpt_[port - 1].isEmpty());
+}
+
 void PortTable::SetReaderFolder(int port, const QString& path) {
     if (port >= 1 && port <= ParallelPorts)
         lpt_[port - 1] = path;

@@ -19,6 +19,8 @@ public:
     QString ComDevice(int port) const;
     void SetComDevice(int port, const QString& path);
     QString ReaderFolder(int port) const;
+    // The folder was chosen (settings or environment), not the default.
+    bool ReaderFolderChosen(int port) const;
     void SetReaderFolder(int port, const QString& path);
 
     // What was set for the port, without the environment and the default;

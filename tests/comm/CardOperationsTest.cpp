@@ -1,3 +1,4 @@
+#include "CardWrites.h"
 #include "MapFileFixture.h"
 
 #include "../linkpod/UnitProcess.h"
@@ -25,8 +26,8 @@ protected:
         cards.SetPrompt(&prompt);
         cards.SetProgress(&progress);
         upload.SetPrompt(&prompt);
+        upload.SetProgress(&progress);
         prompt.fallback = ui::Answer::Yes;
-        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) { finished << ok; });
         QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
     }
 
@@ -49,7 +50,7 @@ protected:
     comm::CardOperations cards{session, upload};
     testing_support::RecordingPrompt prompt;
     testing_support::RecordingProgress progress;
-    QList<bool> finished;
+    CardWrites writes{session, upload, cards, card.path()};
     QList<bool> userData;
 };
 
@@ -100,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CardReader, ALongNameIsRetriedInItsShortForm) {
     Open("shortnames=1\n");
     ASSERT_TRUE(cards.DownloadCartridge(Write("Lake District.at5", 512 * 3 + 1)));
-    ASSERT_TRUE(WaitFor([this] { return !finished.isEmpty() && !cards.Files().isEmpty(); }));
-    EXPECT_TRUE(finished.last());
+    ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty() && !cards.Files().isEmpty(); }));
+    EXPECT_TRUE(writes.finished.last());
     EXPECT_EQ(Read(card.filePath("LAKEDI~1.ncm")), bytes);
     EXPECT_EQ(cards.Files()[0].text, "LAKEDI~1.ncm 0.01 MB");
     EXPECT_TRUE(prompt.Texts().isEmpty());
@@ -150,4 +151,64 @@ TEST_F(CardReader, UserDataGoesToTheCardAndComesBack) {
     ASSERT_NE(pod.Store().waypoints.Find(4), nullptr);
     EXPECT_EQ(pod.Store().waypoints.Find(4)->name, "Camp");
     EXPECT_TRUE(progress.texts.contains("100%"));
+}
+
+class ReaderMapLengths : public CardReader, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ReaderMapLengths, AMapIsOnTheCardWholeWhenTheUploadSaysSo) {
+    Open();
+    writes.ExpectSentWhole(Write("Lakes.ncm", GetParam()), bytes);
+    EXPECT_TRUE(progress.captions.contains("Sending file"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BlockBoundaries, ReaderMapLengths, ::testing::Values(512 * 7, 512 * 7 + 1));
+
+TEST_F(CardReader, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
+    Open();
+    writes.ExpectCancelThenRewrite(progress, Write("Lakes.ncm", 512 * 6), bytes);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(CardReader, AnEndTheCardRefusesIsAWriteErrorNotASuccess) {
+    Open();
+    // Another program puts a file of the same name on the card while the map
+    // is written: the card cannot give the map that name at the end.
+    QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {
+        QFile other(card.filePath("Lakes.ncm"));
+        if (other.open(QIODevice::WriteOnly))
+            other.write("other");
+    });
+    ASSERT_TRUE(writes.Sent(Write("Lakes.ncm", 700)));
+    EXPECT_FALSE(writes.finished.last());
+    EXPECT_EQ(writes.beeps, 0);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Write Error");
+    EXPECT_EQ(prompt.shown[0].text, "Error writing file at address 700.");
+    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), "other");
+    EXPECT_EQ(writes.OnCard(), QStringList{"Lakes.ncm"});
+}
+
+TEST_F(CardReader, AnUnpluggedReaderLeavesTheListsAndIsClosed) {
+    const QString folder = card.filePath("slot");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    pod.Ports().SetReaderFolder(1, folder);
+    Write(QDir(folder).filePath("Lakes.ncm"), 10);
+    int changes = 0;
+    QObject::connect(&session, &comm::Connection::ConnectedStatusChanged, [&] { ++changes; });
+    session.SetLPTPort(1);
+    session.OpenLPTPort();
+    ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
+    cards.SelectDevice(0);
+    ASSERT_EQ(cards.Files().size(), 1);
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    ASSERT_TRUE(WaitFor([this] { return cards.Devices().isEmpty(); }));
+    EXPECT_TRUE(cards.Files().isEmpty());
+    EXPECT_EQ(cards.SelectedDevice(), -1);
+    EXPECT_FALSE(session.LPTPortOpen());
+    EXPECT_EQ(changes, 2);
+    // Plugged in again, it opens again.
+    ASSERT_TRUE(QDir().mkpath(folder));
+    session.OpenLPTPort();
+    EXPECT_TRUE(session.LPTPortOpen());
+    EXPECT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
 }

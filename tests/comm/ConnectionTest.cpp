@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace comm_testing;
@@ -126,8 +127,11 @@ TEST_F(ConnectionSession, TheCardReaderOpensOrSaysWhyNot) {
     session.OpenLPTPort();
     EXPECT_FALSE(session.LPTPortOpen());
     ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("The parallel port driver is not installed correctly.\r\n"
-                                                   "Please reinstall the application."));
+    EXPECT_EQ(prompt.shown[0].text,
+              QStringLiteral("The card reader's folder for LPT2 was not found:\r\n") +
+                  folder.filePath(QStringLiteral("missing")) +
+                  QStringLiteral("\r\nInsert or mount the card there, or choose the card reader's folder for "
+                                 "LPT2 in the Options window, then open the card reader again."));
     session.SetLPTPort(1);
     session.OpenLPTPort();
     EXPECT_TRUE(session.LPTPortOpen());
@@ -135,6 +139,24 @@ TEST_F(ConnectionSession, TheCardReaderOpensOrSaysWhyNot) {
     session.CloseLPTPort();
     EXPECT_FALSE(session.LPTPortOpen());
     EXPECT_EQ(statusChanges, 3);
+}
+
+TEST_F(ConnectionSession, AReaderWithoutAChosenFolderSaysHowToChooseOne) {
+    // The usual folder is looked for under the test's own data folder.
+    QStandardPaths::setTestModeEnabled(true);
+    qunsetenv("TERRAFOLD_LPT2");
+    ASSERT_FALSE(pod.Ports().ReaderFolderChosen(2));
+    session.SetLPTPort(2);
+    session.OpenLPTPort();
+    EXPECT_FALSE(session.LPTPortOpen());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, ui::ProgramTitle());
+    EXPECT_TRUE(prompt.shown[0].text.startsWith(
+        QStringLiteral(
+            "No folder is set for the card reader on LPT2 and its usual folder was not found:\r\n") +
+        pod.Ports().ReaderFolder(2) +
+        QStringLiteral("\r\nChoose the card reader's folder for LPT2 in the Options")));
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST_F(ConnectionSession, WithNothingConnectedItemOperationsAreSilentAndLastIndexesAreTheMaxima) {

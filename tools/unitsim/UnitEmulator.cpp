@@ -162,6 +162,9 @@ Reply UnitEmulator::Directory() const {
 std::vector<Reply> UnitEmulator::HandleCard(Command kind, PayloadReader& in) {
     if (kind == Command::GetCards)
         return {Directory()};
+    if (kind >= Command::StartCardFile && kind <= Command::ReadCardFile &&
+        ++cardFileRequests_ == config_.loseCardReply)
+        return {};
     const int slot = in.U8();
     CardFolder* card = slot < static_cast<int>(cards_.size()) ? cards_[slot].get() : nullptr;
     if (!card)
@@ -182,6 +185,8 @@ std::vector<Reply> UnitEmulator::HandleCard(Command kind, PayloadReader& in) {
         const std::uint32_t handle = in.U32();
         if (!in.Ok())
             return {memory_.Result(kind, result::BadRequest)};
+        if (config_.refuseStart > 0)
+            return {memory_.Result(kind, static_cast<std::uint16_t>(config_.refuseStart), handle)};
         return {memory_.Result(
             kind, static_cast<std::uint16_t>(card->StartWrite(name, size, handle, replace)), handle)};
     }
@@ -191,8 +196,19 @@ std::vector<Reply> UnitEmulator::HandleCard(Command kind, PayloadReader& in) {
         return {memory_.Result(kind,
                                in.Ok() && card->WriteBlock(handle, bytes) ? result::Ok : result::BadRequest)};
     }
-    case Command::EndCardFile:
-        return {memory_.Result(kind, card->EndWrite(in.U32()) ? result::Ok : result::BadRequest)};
+    case Command::EndCardFile: {
+        const std::uint32_t handle = in.U32();
+        if (config_.refuseEnd) {
+            card->AbortWrite(handle);
+            return {memory_.Result(kind, result::BadRequest, handle)};
+        }
+        return {memory_.Result(kind, card->EndWrite(handle) ? result::Ok : result::BadRequest, handle)};
+    }
+    case Command::AbortCardFile: {
+        // An unknown handle has nothing to abort: done all the same.
+        card->AbortWrite(in.U32());
+        return {memory_.Result(kind, result::Ok)};
+    }
     case Command::ReadCardFile: {
         const QString name = in.Text();
         const std::uint32_t offset = in.U32();

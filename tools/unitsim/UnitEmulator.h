@@ -52,6 +52,7 @@ private:
     int blocks_ = 0; // map blocks received
     int writes_ = 0; // item writes received
     std::optional<std::vector<std::pair<Reply, std::uint16_t>>> held_;
+    int cardFileRequests_ = 0;
 };
 
 } // namespace unitsim

@@ -69,6 +69,9 @@ UnitConfig ConfigFrom(const QCommandLineParser& p) {
     c.refuseBlock = number("refuse-block");
     c.lateReply = number("late-reply");
     c.refuseWrite = number("refuse-write");
+    c.refuseStart = number("refuse-start");
+    c.refuseEnd = p.isSet(QStringLiteral("refuse-end"));
+    c.loseCardReply = number("lose-card-reply");
     return c;
 }
 
@@ -128,6 +131,14 @@ int main(int argc, char** argv) {
         {QStringLiteral("flash-file"),
          QStringLiteral("Write each map programmed into partitions to this file."), QStringLiteral("path")},
         {QStringLiteral("refuse-block"), QStringLiteral("Refuse the Nth map block (partition or card file)."),
+         QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("refuse-start"),
+         QStringLiteral("Refuse every card file start with this card code (1 to 8)."), QStringLiteral("code"),
+         QStringLiteral("0")},
+        {QStringLiteral("refuse-end"),
+         QStringLiteral("Refuse to end card files; the file written is dropped.")},
+        {QStringLiteral("lose-card-reply"),
+         QStringLiteral("Never answer the Nth card file request (start, block, end or read), once."),
          QStringLiteral("n"), QStringLiteral("0")},
         {QStringLiteral("drop-reply"), QStringLiteral("Lose the Nth packet sent, once."), QStringLiteral("n"),
          QStringLiteral("0")},

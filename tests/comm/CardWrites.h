@@ -1,0 +1,94 @@
+#pragma once
+
+#include "../linkpod/UnitProcess.h"
+#include "../support/RecordingPrompt.h"
+
+#include "comm/CardOperations.h"
+#include "comm/Connection.h"
+#include "comm/MapUpload.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace comm_testing {
+
+// Follows the map writes to one card folder: each finished upload and what
+// the folder held at that moment, the beeps and the blocks acknowledged.
+class CardWrites {
+public:
+    CardWrites(comm::Connection& session, comm::MapUpload& upload, comm::CardOperations& cards,
+               QString folder)
+        : cards_(cards), folder_(std::move(folder)) {
+        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) {
+            finished << ok;
+            onCardAtFinish << OnCard();
+        });
+        QObject::connect(&upload, &comm::MapUpload::Beep, [this] { ++beeps; });
+        QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {
+            if (++acks == cancelAt_ && progress_)
+                progress_->cancel = true;
+        });
+    }
+
+    // The map at `path` went to the selected card and its upload finished,
+    // whole or not.
+    bool Sent(const QString& path) {
+        const qsizetype before = finished.size();
+        return cards_.DownloadCartridge(path) &&
+               linkpod_testing::WaitFor([&] { return finished.size() > before; });
+    }
+    // Every file in the card's folder, the hidden ones of writes under way too.
+    QStringList OnCard() const { return QDir(folder_).entryList(QDir::Files | QDir::Hidden); }
+
+    // Sends `map` whole, in its blocks of 512 bytes: the card holds it, and
+    // only it, by the time the upload says so, and the program beeps once.
+    void ExpectSentWhole(const QString& map, const QByteArray& bytes) {
+        const int acksBefore = acks;
+        ASSERT_TRUE(Sent(map));
+        EXPECT_TRUE(finished.last());
+        EXPECT_EQ(acks - acksBefore, (bytes.size() + 511) / 512);
+        const QString name = QFileInfo(map).fileName();
+        EXPECT_EQ(onCardAtFinish.last(), QStringList{name});
+        EXPECT_EQ(Read(name), bytes);
+        EXPECT_EQ(beeps, 1);
+    }
+
+    // Cancels `map` through `progress` after three blocks, then sends it
+    // again: the card then holds the one whole file and nothing else.
+    void ExpectCancelThenRewrite(testing_support::RecordingProgress& progress, const QString& map,
+                                 const QByteArray& bytes) {
+        progress_ = &progress;
+        cancelAt_ = acks + 3;
+        ASSERT_TRUE(Sent(map));
+        EXPECT_FALSE(finished.last());
+        EXPECT_EQ(beeps, 0);
+        EXPECT_TRUE(linkpod_testing::WaitFor([this] { return OnCard().isEmpty(); }))
+            << OnCard().join(' ').toStdString();
+        progress.cancel = false;
+        ASSERT_TRUE(Sent(map));
+        EXPECT_TRUE(finished.last());
+        const QString name = QFileInfo(map).fileName();
+        EXPECT_EQ(OnCard(), QStringList{name});
+        EXPECT_EQ(Read(name), bytes);
+    }
+
+    QByteArray Read(const QString& name) const {
+        QFile f(QDir(folder_).filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QList<bool> finished;
+    QList<QStringList> onCardAtFinish;
+    int beeps = 0;
+    int acks = 0;
+
+private:
+    comm::CardOperations& cards_;
+    QString folder_;
+    testing_support::RecordingProgress* progress_ = nullptr;
+    int cancelAt_ = -1;
+};
+
+} // namespace comm_testing

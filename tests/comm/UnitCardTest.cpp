@@ -1,0 +1,141 @@
+#include "CardWrites.h"
+#include "MapFileFixture.h"
+#include "SessionFixture.h"
+
+#include "comm/CardOperations.h"
+#include "comm/MapUpload.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace comm_testing;
+
+namespace {
+
+// A unit with one card (a folder the emulator writes into), the map window's
+// card lists and the map upload.
+class UnitCard : public SessionFixture, public MapFileFixture {
+protected:
+    UnitCard() {
+        upload.SetPrompt(&prompt);
+        upload.SetProgress(&progress);
+        cards.SetPrompt(&prompt);
+        cards.SetProgress(&progress);
+        prompt.fallback = ui::Answer::Yes;
+        QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
+    }
+
+    void Start(QStringList faults = {}) {
+        StartUnit(QStringList{"--card", card.path()} + faults, 115200);
+        ConnectAt(115200);
+        ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
+        cards.SelectDevice(0);
+    }
+
+    QTemporaryDir card;
+    comm::MapUpload upload{session};
+    comm::CardOperations cards{session, upload};
+    testing_support::RecordingProgress progress;
+    CardWrites writes{session, upload, cards, card.path()};
+    QList<bool> userData;
+};
+
+class UnitCardLengths : public UnitCard, public ::testing::WithParamInterface<int> {};
+
+struct StartCode {
+    int code;
+    const char* text;
+};
+
+class UnitCardStarts : public UnitCard, public ::testing::WithParamInterface<StartCode> {};
+
+} // namespace
+
+TEST_P(UnitCardLengths, TheMapIsOnTheCardWholeWhenTheUploadSaysSo) {
+    Start();
+    writes.ExpectSentWhole(Write("Lakes.ncm", GetParam()), bytes);
+    ASSERT_TRUE(WaitFor([this] { return cards.Files().size() == 1; }));
+    EXPECT_EQ(cards.Files()[0].text, "Lakes.ncm 0.01 MB");
+}
+
+INSTANTIATE_TEST_SUITE_P(BlockBoundaries, UnitCardLengths, ::testing::Values(512 * 8, 512 * 8 + 1));
+
+TEST_P(UnitCardStarts, TheUnitsOwnRefusalIsShownWithItsText) {
+    Start({"--refuse-start", QString::number(GetParam().code)});
+    EXPECT_TRUE(cards.DownloadCartridge(Write("Lakes.ncm", 3000)));
+    ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty(); }));
+    EXPECT_FALSE(writes.finished.last());
+    EXPECT_EQ(prompt.Texts(), QStringList{QString::fromUtf8(GetParam().text)});
+    EXPECT_EQ(writes.acks, 0);
+    EXPECT_FALSE(upload.Pending());
+    EXPECT_TRUE(writes.OnCard().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CardCodes, UnitCardStarts,
+    ::testing::Values(StartCode{1, "There is insufficient space for the file on the selected card.\r\n"
+                                   "Delete a file and try again, or select a different MMC card."},
+                      StartCode{2,
+                                "The selected MMC card already has the maximum number of allowed files.\r\n"
+                                "Delete a file and try again, or select a different MMC card."},
+                      StartCode{3, "Unable to start transfering the file."},
+                      StartCode{4, "Invalid device selected."},
+                      // refused in the long and then in the short form
+                      StartCode{5, "Illegal filename."}, StartCode{6, "Too many files open."},
+                      StartCode{7, "Writing to this card is not allowed."},
+                      StartCode{8, "A file by this name already exists on the MMC card.\r\n"
+                                   "Rename your map or erase the file on the MMC card first."}));
+
+TEST_F(UnitCard, AnEndTheUnitRefusesIsAWriteErrorNotASuccess) {
+    Start({"--refuse-end"});
+    ASSERT_TRUE(writes.Sent(Write("Lakes.ncm", 1500)));
+    EXPECT_FALSE(writes.finished.last());
+    EXPECT_EQ(writes.beeps, 0);
+    EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 1500."});
+    EXPECT_TRUE(writes.OnCard().isEmpty());
+}
+
+TEST_F(UnitCard, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
+    Start();
+    // The unit drops the part written once it is told.
+    writes.ExpectCancelThenRewrite(progress, Write("Lakes.ncm", 512 * 6), bytes);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+}
+
+TEST_F(UnitCard, AWriteBrokenOffByARefusedBlockIsClosedAndWrittenAgainAfter) {
+    Start({"--refuse-block", "2"});
+    const QString map = Write("Lakes.ncm", 1500);
+    ASSERT_TRUE(writes.Sent(map));
+    EXPECT_FALSE(writes.finished.last());
+    EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 512."});
+    EXPECT_TRUE(WaitFor([this] { return writes.OnCard().isEmpty(); }))
+        << writes.OnCard().join(' ').toStdString();
+    ASSERT_TRUE(writes.Sent(map));
+    EXPECT_TRUE(writes.finished.last());
+    EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
+    EXPECT_EQ(prompt.Texts().size(), 1);
+}
+
+TEST_F(UnitCard, AnUnansweredCardRequestEndsTheSaveAndFreesTheCard) {
+    Start({"--lose-card-reply", "1"});
+    linkpod::UserWaypoint w;
+    w.index = 2;
+    w.name = QStringLiteral("Camp");
+    pod.Store().waypoints.Put(w);
+    cards.SaveData();
+    ASSERT_TRUE(WaitFor([this] { return userData.size() == 1; }));
+    EXPECT_FALSE(userData[0]);
+    // The card's own words come first; the link tells of the request after.
+    EXPECT_EQ(prompt.Texts().value(0), "Unable to save the user data file on the selected MMC card.");
+    EXPECT_TRUE(errors.contains(linkpod::LinkPod::ReplyTimedOut));
+    // The card takes the next save.
+    pod.Store().waypoints.Put(w);
+    cards.SaveData();
+    ASSERT_TRUE(WaitFor([this] { return userData.size() == 2; }));
+    EXPECT_TRUE(userData[1]);
+    cards.LoadData();
+    ASSERT_TRUE(WaitFor([this] { return userData.size() == 3; }));
+    EXPECT_TRUE(userData[2]);
+    ASSERT_NE(pod.Store().waypoints.Find(2), nullptr);
+    EXPECT_EQ(pod.Store().waypoints.Find(2)->name, "Camp");
+}
