@@ -75,6 +75,24 @@ QString ResolveLongPath(const QString& path) {
     return QDir::rootPath();
 }
 
+QStringList CommandNameCandidates(const QString& text) {
+    QList<qsizetype> starts;
+    QList<qsizetype> ends;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char(' '))
+            continue;
+        if (i == 0 || text.at(i - 1) == QLatin1Char(' '))
+            starts << i;
+        if (i + 1 == text.size() || text.at(i + 1) == QLatin1Char(' '))
+            ends << i + 1;
+    }
+    QStringList candidates;
+    for (const qsizetype start : starts)
+        for (auto end = ends.crbegin(); end != ends.crend() && *end > start; ++end)
+            candidates << text.mid(start, *end - start);
+    return candidates;
+}
+
 QString JoinCommandLine(const QStringList& arguments, const QDir& current) {
     QStringList parts;
     for (const QString& argument : arguments) {

@@ -26,6 +26,11 @@ QString ParseCommandOptions(const QString& text);
 // taken from the current folder.
 QString ResolveLongPath(const QString& path);
 
+// The names a command-line text may give, in the order they are tried: from
+// each word on, the longest run of words first (a file name may hold spaces),
+// so that of two files named the first is found first.
+QStringList CommandNameCandidates(const QString& text);
+
 // The arguments as one command-line text. Arguments naming existing files are
 // made absolute, so a running instance with another current folder finds them.
 QString JoinCommandLine(const QStringList& arguments, const QDir& current = QDir::current());

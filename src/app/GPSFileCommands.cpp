@@ -13,9 +13,12 @@
 
 namespace app {
 
-const QString GPSFileCommands::OpenFilter =
-    QStringLiteral("GPS Data File (*.usr)|*.usr|KTR File (*.nrv)|*.nrv|All Files (*.*)|*.*");
-const QString GPSFileCommands::SaveFilter = QStringLiteral("GPS Data File (*.usr)|*.usr|All Files (*.*)|*.*");
+// GPX, the desktop's common exchange format, is offered beside the unit's
+// own formats.
+const QString GPSFileCommands::OpenFilter = QStringLiteral(
+    "GPS Data File (*.usr)|*.usr|KTR File (*.nrv)|*.nrv|GPX File (*.gpx)|*.gpx|All Files (*.*)|*.*");
+const QString GPSFileCommands::SaveFilter =
+    QStringLiteral("GPS Data File (*.usr)|*.usr|GPX File (*.gpx)|*.gpx|All Files (*.*)|*.*");
 
 GPSFileCommands::GPSFileCommands(gpsdata::GPSData& data, mapview::UndoStack& undo, RecentFiles& recent,
                                  ProgramSettings& settings, ui::Prompt& prompt, QObject* parent)
@@ -48,15 +51,25 @@ void GPSFileCommands::Open() {
         Load(path);
 }
 
-void GPSFileCommands::Load(const QString& path) {
+bool GPSFileCommands::Load(const QString& path) {
+    files::OpenResult result;
     {
         const BusyCursor busy;
-        files::DataSetFiles::Open(data_, path, connected_(), pod_);
+        result = files::DataSetFiles::Read(data_, path, connected_(), pod_);
     }
-    Remember(path);
-    data_.SetDirty(false);
+    // A refused file changed nothing: the data, its changed flag and the
+    // undo steps stay as they were.
+    if (result == files::OpenResult::Refused)
+        return false;
+    if (result == files::OpenResult::Opened)
+        Remember(path);
+    // What a damaged file gave is in no file as it stands, so it is not
+    // discarded without a question.
+    data_.SetDirty(result == files::OpenResult::Damaged);
     undo_.ClearUndoStack();
     emit FilesChanged();
+    emit Loaded();
+    return result == files::OpenResult::Opened;
 }
 
 bool GPSFileCommands::Save() {

@@ -47,8 +47,9 @@ public:
 
     void NewFile();
     void Open();
-    // After the dirty question: reads the file into the data set.
-    void Load(const QString& path);
+    // After the dirty question: reads the file into the data set. Only a file
+    // read whole joins the recent files; true for those.
+    bool Load(const QString& path);
     // False when nothing was saved.
     bool Save();
     bool SaveAs();

@@ -56,7 +56,9 @@ bool MapFile::SaveMapFile(const QString& fileName, bool withSettings, QString* e
     map_.SaveFile(out, withSettings);
     QDir().mkpath(QFileInfo(fileName).absolutePath());
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out.Bytes()) != out.Bytes().size() || !file.commit()) {
+    // commit() misses a write that fails while the buffer empties: flush first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(out.Bytes()) != out.Bytes().size() || !file.flush() ||
+        !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
@@ -70,7 +72,13 @@ bool MapFile::LoadMapFile(const QString& fileName) {
     readOptions_.clear();
     map_.ClearLayersListOff();
     QFile file(fileName);
-    const bool read = file.open(QIODevice::ReadOnly) && ReadLines(file);
+    const int bordersBefore = map_.Borders().KGetNumPolygons();
+    bool read = file.open(QIODevice::ReadOnly) && ReadLines(file);
+    // A settings file may be empty (a first start), but a workspace always
+    // holds some key: one with none is some other file.
+    if (read && !IsSettingsFile(fileName) && readOptions_.isEmpty() &&
+        map_.Borders().KGetNumPolygons() == bordersBefore)
+        read = false;
     FinishLoad();
     if (!read) {
         prompt_.Message(QStringLiteral("File Error"), QStringLiteral("Error loading file."),

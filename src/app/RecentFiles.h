@@ -13,6 +13,7 @@ public:
     void Add(const QString& path);
     // Entry `index` (0 to 3) as a file names it.
     void Set(int index, const QString& path);
+    void Remove(const QString& path) { entries_.removeAll(path); }
     const QStringList& Entries() const { return entries_; }
     void Clear() { entries_.clear(); }
 

@@ -6,6 +6,7 @@
 #include "app/ProgramSettings.h"
 #include "app/SavePrompt.h"
 #include "app/SettingsLoader.h"
+#include "carver/Carver.h"
 #include "gpsdata/Prompt.h"
 #include "mapbuild/MapData.h"
 
@@ -52,12 +53,21 @@ void WorkspaceCommands::Open() {
 void WorkspaceCommands::Load(const QString& path) {
     map_.ClearMap();
     map_.SetFileName(path);
+    bool loaded;
     {
         const BusyCursor busy;
-        file_.LoadMapFile(path);
+        loaded = file_.LoadMapFile(path);
     }
-    map_.SetDirty(false);
-    settings_.mapBorderDataPath = QFileInfo(path).absolutePath();
+    if (loaded) {
+        map_.SetDirty(false);
+        settings_.mapBorderDataPath = QFileInfo(path).absolutePath();
+    } else {
+        // What a damaged file gave is in no file as it stands: it is not
+        // saved over that file without a name being chosen, nor discarded
+        // without a question.
+        map_.SetFileName(QString());
+        map_.SetDirty(!file_.ReadOptions().isEmpty() || map_.Borders().KGetNumPolygons() > 0);
+    }
     emit FilesChanged();
 }
 

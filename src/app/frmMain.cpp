@@ -43,10 +43,10 @@
 #include "mapview/WindowObject.h"
 #include "print/MapLayers.h"
 #include "print/PrintCommands.h"
-#include "unitwindows/UnitConnect.h"
-#include "unitwindows/UnitTransfers.h"
 #include "unitwindows/MapUnitCommands.h"
+#include "unitwindows/UnitConnect.h"
 #include "unitwindows/UnitPanes.h"
+#include "unitwindows/UnitTransfers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -517,35 +517,45 @@ void frmMain::ParseCommandOptions(const QString& text) {
 }
 
 void frmMain::ExecuteCommands(const QString& text) {
-    QString rest = text;
-    while (!rest.isEmpty()) {
-        if (ExecuteCommand(rest))
+    // Only the first file that names a kind the program opens is handled:
+    // the user's answer to its save question is the answer for the line.
+    for (const QString& candidate : CommandNameCandidates(text)) {
+        const QString name = ResolveLongPath(candidate);
+        if (!name.isEmpty() && QFileInfo(name).isFile() && OpensAs(name) != OpenedKind::None) {
+            ExecuteCommand(name);
             return;
-        const qsizetype space = rest.indexOf(QLatin1Char(' '));
-        if (space < 0)
-            return;
-        rest = rest.mid(space + 1);
+        }
     }
+}
+
+frmMain::OpenedKind frmMain::OpensAs(const QString& name) {
+    const QString lower = name.toLower();
+    if (lower.contains(QLatin1String(".nmp")))
+        return OpenedKind::Workspace;
+    // GPX files are the desktop's common exchange format and open the same way.
+    if (lower.contains(QLatin1String(".nrv")) || lower.contains(QLatin1String(".usr")) ||
+        lower.endsWith(QLatin1String(".gpx")))
+        return OpenedKind::GPSData;
+    return OpenedKind::None;
 }
 
 bool frmMain::ExecuteCommand(const QString& text) {
     const QString name = ResolveLongPath(text);
     if (name.isEmpty() || !QFileInfo(name).isFile())
         return false;
-    const QString lower = name.toLower();
-    if (lower.contains(QLatin1String(".nmp"))) {
+    switch (OpensAs(name)) {
+    case OpenedKind::Workspace:
         if (workspace_->AbortMapDirty())
             return false;
         workspace_->Load(name);
         return true;
-    }
-    // GPX files are the desktop's common exchange format and open the same way.
-    if (lower.contains(QLatin1String(".nrv")) || lower.contains(QLatin1String(".usr")) ||
-        lower.endsWith(QLatin1String(".gpx"))) {
+    case OpenedKind::GPSData:
         if (gpsFiles_->AbortGPSDirty())
             return false;
         gpsFiles_->Load(name);
         return true;
+    case OpenedKind::None:
+        break;
     }
     return false;
 }
@@ -572,8 +582,19 @@ void frmMain::ShowRecentFiles() {
 }
 
 void frmMain::OpenRecentFile(int i) {
-    if (i < recent_.Entries().size())
-        ExecuteCommands(recent_.Entries().at(i));
+    if (i >= recent_.Entries().size())
+        return;
+    const QString path = recent_.Entries().at(i);
+    if (!QFileInfo(path).isFile()) {
+        prompt_.Message(QStringLiteral("File Error"),
+                        QStringLiteral("The file ") + path +
+                            QStringLiteral(" no longer exists.\r\nIt has been taken off the list."),
+                        ui::Icon::Exclamation);
+        recent_.Remove(path);
+        ShowRecentFiles();
+        return;
+    }
+    ExecuteCommand(path);
 }
 
 void frmMain::ShowHelp() {

@@ -175,6 +175,8 @@ private:
     void ShowMapCaption();
     void ShowRecentFiles();
     void OpenRecentFile(int i);
+    enum class OpenedKind { None, Workspace, GPSData };
+    static OpenedKind OpensAs(const QString& name);
     void ShowHelp();
     void ArrangeWindows();
     void ArrangeIcons();

@@ -11,6 +11,7 @@
 #include "linkpod/LinkPod.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <optional>
 
@@ -43,36 +44,57 @@ bool DataSetFiles::RunUserDataFile(gpsdata::GPSData& data, const QString& path, 
     if (save)
         file.Save(path);
     else
-        file.Open(path);
+        file.Open(path, true);
     while (!ok)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     return *ok;
 }
 
-bool DataSetFiles::Open(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
-                        linkpod::LinkPod* pod) {
+OpenResult DataSetFiles::Read(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
+                              linkpod::LinkPod* pod) {
+    const QString before = data.Path();
+    const bool dirty = data.Dirty();
+    const OpenResult result = ReadKind(data, path, CurrentlyConnected, pod);
+    if (result == OpenResult::Refused) {
+        data.SetPath(before);
+        data.SetDirty(dirty);
+    }
+    return result;
+}
+
+OpenResult DataSetFiles::ReadKind(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
+                                  linkpod::LinkPod* pod) {
+    const Kind kind = KindOf(path);
+    // Every kind but the sectioned files empties the data set before it
+    // reads: a file that cannot be read at all is refused before that.
+    if (kind == Kind::PositionList && !QFile(path).open(QIODevice::ReadOnly)) {
+        GPSDataFile::RaiseOpenError(data, path, QStringLiteral("The file cannot be opened."));
+        return OpenResult::Refused;
+    }
     data.SetPath(path);
-    switch (KindOf(path)) {
+    switch (kind) {
     case Kind::UserData:
-        // Records replace objects with their index, so empty the set first
-        // as every other kind of open does.
-        data.NewGPSDataFile();
-        return RunUserDataFile(data, path, false, pod);
+        return RunUserDataFile(data, path, false, pod) ? OpenResult::Opened : OpenResult::Refused;
     case Kind::Gpx:
-        return GpxFile::Open(data, path);
+        return GpxFile::Open(data, path) ? OpenResult::Opened : OpenResult::Refused;
     case Kind::PositionList: {
         data.NewGPSDataFile();
         data.SetPath(path);
         FileErrorPrompt prompt(data);
         const bool imported =
             PositionListImport(data, prompt).Import(path, false) == PositionListImport::Result::Imported;
-        data.SetDirty(false);
-        return imported;
+        data.SetDirty(!imported);
+        return imported ? OpenResult::Opened : OpenResult::Damaged;
     }
     case Kind::Sectioned:
         break;
     }
     return GPSDataFile(data).OpenFile(CurrentlyConnected);
+}
+
+bool DataSetFiles::Open(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
+                        linkpod::LinkPod* pod) {
+    return Read(data, path, CurrentlyConnected, pod) == OpenResult::Opened;
 }
 
 bool DataSetFiles::Save(gpsdata::GPSData& data, const QString& path, linkpod::LinkPod* pod) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/OpenResult.h"
+
 #include <QString>
 
 namespace gpsdata {
@@ -21,16 +23,22 @@ public:
 
     static Kind KindOf(const QString& path);
 
-    // Replaces the data set's contents with the file's; true when the file
-    // was read without a problem.
+    // Replaces the data set's contents with the file's. A refused file
+    // (one that cannot be read, or is no file of its kind) leaves the data
+    // set as it was, its path and changed flag included.
     // User data files go through `pod`, the program's communication control,
     // or a control of their own when none is given; the call returns when the
     // control has finished.
+    static OpenResult Read(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected = false,
+                           linkpod::LinkPod* pod = nullptr);
+    // Read, true when the file was read without a problem.
     static bool Open(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected = false,
                      linkpod::LinkPod* pod = nullptr);
     static bool Save(gpsdata::GPSData& data, const QString& path, linkpod::LinkPod* pod = nullptr);
 
 private:
+    static OpenResult ReadKind(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
+                               linkpod::LinkPod* pod);
     static bool RunUserDataFile(gpsdata::GPSData& data, const QString& path, bool save,
                                 linkpod::LinkPod* pod);
 };

@@ -3,6 +3,8 @@
 #include "files/ByteReader.h"
 #include "files/ByteWriter.h"
 
+#include <algorithm>
+
 namespace files {
 namespace {
 
@@ -16,7 +18,17 @@ void WriteCounted(ByteWriter& out, const QByteArray& text) {
     out.WriteBytes(counted);
 }
 
+bool IsText(QByteArrayView text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x20 || c == '\0' || c == '\t' || c == '\r' || c == '\n';
+    });
+}
+
 } // namespace
+
+bool FileHeader::HoldsText() const {
+    return IsText(text1) && IsText(text2) && IsText(text3);
+}
 
 bool FileHeader::IsCartridge() const {
     return text1.size() == CartridgeMark && text1.at(0) != '\0';

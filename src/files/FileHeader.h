@@ -26,6 +26,11 @@ struct FileHeader {
     // True when the first text marks a cartridge file; needs only text 1.
     bool IsCartridge() const;
     bool VersionSupported() const { return version < 0; }
+    // True when texts 1 to 3 (the path and two texts written empty) are
+    // text: no control bytes but TAB, CR, LF and zero bytes (padding). Any
+    // file of ours, old or new, passes; other files almost never do. The
+    // description (text 4) is the user's and is not judged.
+    bool HoldsText() const;
 
     // Reads text 1 only (enough for the cartridge test); false past the end.
     bool ReadFirstText(ByteReader& in);

@@ -54,24 +54,28 @@ bool GPSDataFile::IsUserDataFile(const QString& path) {
     return path.toLower().contains(QLatin1String(".usr"));
 }
 
-void GPSDataFile::RaiseOpenError(const QString& reason) {
-    SectionMessages::Raise(m_data, "Error opening " + m_data.Path() + CrLf + reason);
+void GPSDataFile::RaiseOpenError(gpsdata::GPSData& data, const QString& path, const QString& reason) {
+    SectionMessages::Raise(data, "Error opening " + path + CrLf + reason);
 }
 
-bool GPSDataFile::OpenFile(bool CurrentlyConnected) {
+void GPSDataFile::RaiseOpenError(const QString& reason) {
+    RaiseOpenError(m_data, m_data.Path(), reason);
+}
+
+OpenResult GPSDataFile::OpenFile(bool CurrentlyConnected) {
     QFile file(m_data.Path());
     if (!file.open(QIODevice::ReadOnly)) {
         RaiseOpenError(QStringLiteral("The file cannot be opened."));
-        return false;
+        return OpenResult::Refused;
     }
     return Load(file.readAll(), CurrentlyConnected);
 }
 
-bool GPSDataFile::Load(const QByteArray& bytes, bool CurrentlyConnected) {
+OpenResult GPSDataFile::Load(const QByteArray& bytes, bool CurrentlyConnected) {
     ByteReader in(bytes);
     FileHeader header;
     if (!ReadHeader(in, header))
-        return false;
+        return OpenResult::Refused;
 
     m_data.DeleteWaypoints();
     m_data.DeleteRoutes();
@@ -98,7 +102,14 @@ bool GPSDataFile::ReadHeader(ByteReader& in, FileHeader& header) {
         RaiseOpenError(QStringLiteral("The file appears to be a cartridge file."));
         return false;
     }
-    if (!header.ReadRest(in)) {
+    const bool complete = header.ReadRest(in);
+    // Checked before the version: random bytes would otherwise be taken
+    // for an old file to convert.
+    if (!header.HoldsText()) {
+        RaiseOpenError(QStringLiteral("The file is not a GPS data file."));
+        return false;
+    }
+    if (!complete) {
         RaiseOpenError(gpsdata::GPSData::FileErrorText(UnexpectedEnd));
         return false;
     }
@@ -136,7 +147,7 @@ SectionResult GPSDataFile::ReadSection(ByteReader& in, std::int32_t type, bool C
         // enough; each one rebuilds the symbol table, so many would be slow.
         if (CurrentlyConnected || std::exchange(m_productRead, true))
             return SectionRead;
-        return ProductSection::Read(in, m_data);
+        return ProductSection::Read(in, m_data, m_reason);
     case OlderWaypointSectionType:
         return WaypointSection::ReadOlder(in, m_data);
     case RouteSectionType:
@@ -154,17 +165,19 @@ SectionResult GPSDataFile::ReadSection(ByteReader& in, std::int32_t type, bool C
     }
 }
 
-bool GPSDataFile::Finish(SectionResult result) {
-    if (result != SectionRead)
-        RaiseOpenError(result == DirectoryLoop
-                           ? QStringLiteral("The file's directory refers to the same data twice.")
-                           : gpsdata::GPSData::FileErrorText(result));
+OpenResult GPSDataFile::Finish(SectionResult result) {
+    if (result == DirectoryLoop)
+        RaiseOpenError(QStringLiteral("The file's directory refers to the same data twice."));
+    else if (result == NegativeLimit)
+        RaiseOpenError(m_reason);
+    else if (result != SectionRead)
+        RaiseOpenError(gpsdata::GPSData::FileErrorText(result));
     emit m_data.IconListModified();
     emit m_data.RouteListModified();
     emit m_data.TrailListModified();
     emit m_data.WaypointListModified();
     m_data.SetDirty(result != SectionRead);
-    return result == SectionRead;
+    return result == SectionRead ? OpenResult::Opened : OpenResult::Damaged;
 }
 
 QByteArray GPSDataFile::Image(gpsdata::GPSData& data, const QString& path) {
@@ -198,7 +211,9 @@ bool GPSDataFile::SaveFile() {
     const QString path = m_data.Path();
     const QByteArray image = Image(m_data, path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
+    // commit() misses a write that fails while the buffer empties: flush first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.flush() ||
+        !file.commit()) {
         SectionMessages::Raise(m_data, "Error saving " + path + CrLf + file.errorString());
         return false;
     }

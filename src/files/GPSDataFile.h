@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/OpenResult.h"
 #include "files/SectionType.h"
 
 #include <QByteArray>
@@ -28,11 +29,14 @@ public:
 
     // `CurrentlyConnected` keeps the connected unit's product and limits.
     // A file that cannot be read, or is refused from its header (a cartridge
-    // file, an unsupported version), leaves the data set as it was.
-    // True when the whole file was read without a problem.
-    bool OpenFile(bool CurrentlyConnected);
+    // file, an unsupported version, not a GPS data file at all), leaves the
+    // data set as it was. The file's limits are stored as they are: nothing
+    // already read is cut by them.
+    OpenResult OpenFile(bool CurrentlyConnected);
     // OpenFile for the file's bytes already in memory.
-    bool Load(const QByteArray& bytes, bool CurrentlyConnected);
+    OpenResult Load(const QByteArray& bytes, bool CurrentlyConnected);
+    // "Error opening <path>" CR LF `reason`, through the data set's FileError.
+    static void RaiseOpenError(gpsdata::GPSData& data, const QString& path, const QString& reason);
     // Writes a temporary file beside the target and renames it over the old
     // file only when complete; false, with a FileError and the old file
     // intact, when that fails.
@@ -45,11 +49,12 @@ private:
     bool ReadHeader(ByteReader& in, FileHeader& header);
     SectionResult ReadSections(ByteReader& in, const SectionDirectory& directory, bool CurrentlyConnected);
     SectionResult ReadSection(ByteReader& in, std::int32_t type, bool CurrentlyConnected);
-    bool Finish(SectionResult result);
+    OpenResult Finish(SectionResult result);
     void RaiseOpenError(const QString& reason);
 
     gpsdata::GPSData& m_data;
     bool m_productRead = false;
+    QString m_reason; // why the product section failed, when it says
 };
 
 } // namespace files

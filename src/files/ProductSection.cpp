@@ -5,6 +5,7 @@
 #include "gpsdata/GPSData.h"
 
 #include <QList>
+#include <QMap>
 #include <QPair>
 
 #include <limits>
@@ -27,7 +28,7 @@ enum Key : qint32 {
 
 } // namespace
 
-SectionResult ProductSection::Read(ByteReader& in, gpsdata::GPSData& data) {
+SectionResult ProductSection::Read(ByteReader& in, gpsdata::GPSData& data, QString& reason) {
     const qint16 count = in.ReadInt16();
     for (int i = 0; i < count && !in.PastEnd(); ++i) {
         const qint32 key = in.ReadInt32();
@@ -36,52 +37,47 @@ SectionResult ProductSection::Read(ByteReader& in, gpsdata::GPSData& data) {
             break;
         if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
             return ProductFailed;
-        if (!Apply(data, key, static_cast<qint16>(value)))
-            return ProductFailed;
+        const SectionResult result = Apply(data, key, static_cast<qint16>(value), reason);
+        if (result != SectionRead)
+            return result;
     }
     return SectionRead;
 }
 
-bool ProductSection::Apply(gpsdata::GPSData& data, qint32 key, qint16 value) {
+SectionResult ProductSection::Apply(gpsdata::GPSData& data, qint32 key, qint16 value, QString& reason) {
+    using Limit = gpsdata::GPSData::Limit;
+    static const QMap<qint32, QPair<Limit, const char*>> limits = {
+        {WaypointsKey, {Limit::Waypoints, "waypoints"}},
+        {RoutesKey, {Limit::Routes, "routes"}},
+        {RouteWaypointsKey, {Limit::RouteWaypoints, "route waypoints"}},
+        {WptsPerRouteKey, {Limit::WptsPerRoute, "waypoints per route"}},
+        {TrailsKey, {Limit::Trails, "plot trails"}},
+        {TrailDeltasKey, {Limit::TrailDeltas, "trail points"}},
+        {IconsKey, {Limit::Icons, "icons"}},
+    };
     if (key > SymbolKeyBase) {
         data.SetValidSymbol(key - SymbolKeyBase, value != 0);
-        return true;
+        return SectionRead;
     }
     if (key == ProductKey)
-        return data.SetProductID(value);
+        return data.SetProductID(value, gpsdata::GPSData::LimitChange::Store) ? SectionRead : ProductFailed;
     if (key < ProductKey || key > TrailDeltasKey)
-        return true;
+        return SectionRead;
     // A negative count of slots has no meaning and would break every
     // collection that is sized by it.
-    if (value < 0)
-        return false;
-    switch (key) {
-    case WaypointsKey:
-        data.SetMaxNumGPSWaypoints(value);
-        break;
-    case IconsKey:
-        data.SetMaxNumGPSIcons(value);
-        break;
-    case IconSymbolsKey:
-        data.SetMaxNumGPSIconSymbols(value);
-        break;
-    case RoutesKey:
-        data.SetMaxNumGPSRoutes(value);
-        break;
-    case RouteWaypointsKey:
-        data.SetMaxNumGPSRouteWaypoints(value);
-        break;
-    case WptsPerRouteKey:
-        data.SetMaxNumGPSWptsPerRoute(value);
-        break;
-    case TrailsKey:
-        data.SetMaxNumGPSTrails(value);
-        break;
-    default:
-        data.SetMaxNumGPSTrailDeltas(value);
-        break;
+    if (value < 0) {
+        reason = QStringLiteral("The file gives a negative maximum number of %1 (%2).")
+                     .arg(QLatin1String(key == IconSymbolsKey ? "icon symbols" : limits.value(key).second))
+                     .arg(value);
+        return NegativeLimit;
     }
-    return true;
+    // The file's limits are stored as they are: its data may come before
+    // them, and a load never cuts what the file holds.
+    if (key == IconSymbolsKey)
+        data.SetMaxNumGPSIconSymbols(value);
+    else
+        data.StoreLimit(limits.value(key).first, value);
+    return SectionRead;
 }
 
 void ProductSection::Write(ByteWriter& out, const gpsdata::GPSData& data) {

@@ -2,7 +2,7 @@
 
 #include "files/SectionType.h"
 
-#include <QtGlobal>
+#include <QString>
 
 namespace gpsdata {
 class GPSData;
@@ -17,11 +17,13 @@ class ByteWriter;
 // as key and value pairs.
 class ProductSection {
 public:
-    static SectionResult Read(ByteReader& in, gpsdata::GPSData& data);
+    // Limits are stored without cutting data already read. A negative limit
+    // gives NegativeLimit with `reason` naming it.
+    static SectionResult Read(ByteReader& in, gpsdata::GPSData& data, QString& reason);
     static void Write(ByteWriter& out, const gpsdata::GPSData& data);
 
 private:
-    static bool Apply(gpsdata::GPSData& data, qint32 key, qint16 value);
+    static SectionResult Apply(gpsdata::GPSData& data, qint32 key, qint16 value, QString& reason);
 };
 
 } // namespace files

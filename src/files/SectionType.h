@@ -17,7 +17,7 @@ enum SectionType : std::int32_t {
 };
 
 // What a section reader returns. The numbers index the data set's file error
-// texts; DirectoryLoop is ours and has its own text.
+// texts; the results from 100 on are ours and have texts of their own.
 enum SectionResult : int {
     SectionRead = 0,
     UnexpectedEnd = 1,
@@ -27,6 +27,7 @@ enum SectionResult : int {
     TrailsFailed = 5,
     ProductFailed = 9,
     DirectoryLoop = 100,
+    NegativeLimit = 101,
 };
 
 } // namespace files

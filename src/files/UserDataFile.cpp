@@ -40,7 +40,8 @@ QString UserDataFile::SaveFailureText(int result) {
     }
 }
 
-void UserDataFile::Open(const QString& path) {
+void UserDataFile::Open(const QString& path, bool replace) {
+    replace_ = replace;
     data_.SetPath(path);
     Detach();
     attached_ << connect(&pod_, &linkpod::LinkPod::UserDataProgress, this, &UserDataFile::Progressed)
@@ -74,6 +75,11 @@ void UserDataFile::Loaded(int result) {
         SectionMessages::Raise(data_, "Error opening " + data_.Path() + SectionMessages::CrLf +
                                           LoadFailureText(result));
         return Done(false);
+    }
+    if (replace_) {
+        const QString path = data_.Path();
+        data_.NewGPSDataFile();
+        data_.SetPath(path);
     }
     ShowAllGPSData();
     pod_.Store().Clear();

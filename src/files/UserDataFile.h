@@ -26,9 +26,10 @@ public:
     UserDataFile(gpsdata::GPSData& data, linkpod::LinkPod& pod, ui::Prompt* prompt, ui::Progress* progress,
                  QObject* parent = nullptr);
 
-    // The data set is not emptied first; records replace objects with their
-    // index. Problems are the data set's FileError texts.
-    void Open(const QString& path);
+    // Records replace objects with their index. With `replace` the data set
+    // is emptied once the file has been read, so a file that cannot be read
+    // changes nothing. Problems are the data set's FileError texts.
+    void Open(const QString& path, bool replace = false);
     // Problems are message boxes titled "Error" (FileError texts when there is
     // no prompt).
     void Save(const QString& path);
@@ -53,6 +54,7 @@ private:
     ui::Prompt* prompt_;
     ui::Progress* progress_;
     QList<QMetaObject::Connection> attached_;
+    bool replace_ = false;
 };
 
 } // namespace files

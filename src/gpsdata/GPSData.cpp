@@ -59,16 +59,31 @@ template <typename Keep> void GPSData::ResetSymbols(Keep keep) {
 
 // ---- product and limits
 
-bool GPSData::SetProductID(qint32 NewProductID) {
+bool GPSData::SetProductID(qint32 NewProductID, LimitChange change) {
     if (NewProductID == m_productId)
         return true;
     m_productId = NewProductID;
     const GPSUnit* unit = m_products.Find(NewProductID);
     if (!unit)
         return false;
+    if (change == LimitChange::Store) {
+        StoreLimit(Limit::RouteWaypoints, unit->RouteWaypoints);
+        StoreLimit(Limit::TrailDeltas, unit->TrailDeltas);
+        return true;
+    }
     SetMaxNumGPSRouteWaypoints(unit->RouteWaypoints);
     SetMaxNumGPSTrailDeltas(unit->TrailDeltas);
     return true;
+}
+
+void GPSData::StoreLimit(Limit which, qint16 value) {
+    // In the order of Limit.
+    static constexpr qint16 GPSData::*limits[] = {
+        &GPSData::m_maxWaypoints,   &GPSData::m_maxRoutes,       &GPSData::m_maxTrails,
+        &GPSData::m_maxIcons,       &GPSData::m_maxWptsPerRoute, &GPSData::m_maxRouteWaypoints,
+        &GPSData::m_maxTrailDeltas,
+    };
+    this->*limits[static_cast<int>(which)] = value;
 }
 
 QString GPSData::UpdatePostfix() const {
@@ -253,7 +268,7 @@ void GPSData::SetWaypointFields(WaypointObject& waypoint, qint32 X, qint32 Y, co
                                 qint32 Symbol, qint32 WaypointType) {
     waypoint.SetX(X);
     waypoint.SetY(Y);
-    waypoint.SetWptName(DisplayName(Name));
+    waypoint.SetWptName(Name);
     waypoint.SetWptSymbol(Symbol);
     waypoint.SetWaypointType(WaypointType);
 }
@@ -262,7 +277,7 @@ WaypointObject* GPSData::AddWaypoint(qint16 index, qint32 X, qint32 Y, qint32 Al
                                      qint32 Symbol, double DateModified, qint32 WaypointType) {
     WaypointObject* waypoint = Slot(m_waypoints, index);
     waypoint->Altitude = Altitude;
-    SetWaypointFields(*waypoint, X, Y, Name, Symbol, WaypointType);
+    SetWaypointFields(*waypoint, X, Y, DisplayName(Name, NameRules::Alphabet::Any), Symbol, WaypointType);
     waypoint->SetDateModified(DateModified);
     Announce(&GPSData::WaypointAdded, index);
     return waypoint;
@@ -281,7 +296,7 @@ WaypointObject* GPSData::AddNewFileWaypoint(qint16 index, qint32 X, qint32 Y, co
                                             qint32 WaypointType) {
     WaypointObject* waypoint = Slot(m_waypoints, index);
     waypoint->Comment = Comment;
-    SetWaypointFields(*waypoint, X, Y, Name, Symbol, WaypointType);
+    SetWaypointFields(*waypoint, X, Y, DisplayName(Name), Symbol, WaypointType);
     waypoint->SetFileDate(FileDate);
     return waypoint;
 }
@@ -338,12 +353,12 @@ void GPSData::DeleteRoutes() {
 RouteObject* GPSData::NamedRoute(qint16 index, const QString& Name) {
     RouteObject* route = Slot(m_routes, index);
     route->SetRteIndex(index);
-    route->SetRteName(DisplayName(Name));
+    route->SetRteName(Name);
     return route;
 }
 
 RouteObject* GPSData::AddRoute(qint16 index, const QString& Name, const QList<qint16>& RouteWaypoints) {
-    RouteObject* route = NamedRoute(index, Name);
+    RouteObject* route = NamedRoute(index, DisplayName(Name));
     if (!RouteWaypoints.isEmpty())
         route->SetWaypoints(RouteWaypoints);
     Announce(&GPSData::RouteAdded, index);
@@ -351,7 +366,7 @@ RouteObject* GPSData::AddRoute(qint16 index, const QString& Name, const QList<qi
 }
 
 RouteObject* GPSData::AddRouteWithCollection(qint16 index, const QString& Name, const QList<qint16>& list) {
-    RouteObject* route = NamedRoute(index, Name);
+    RouteObject* route = NamedRoute(index, DisplayName(Name, NameRules::Alphabet::Any));
     route->SetWaypointsCollection(list);
     Announce(&GPSData::RouteAdded, index);
     return route;

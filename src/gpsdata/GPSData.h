@@ -73,10 +73,14 @@ public:
 
     // ---- product and limits
     qint32 ProductID() const { return m_productId; }
+    // Whether a new limit cuts the data above it (the user or the unit
+    // changed it) or is only stored (a file gives its limits, possibly after
+    // its data, and what the file holds is kept even above them).
+    enum class LimitChange { Cut, Store };
     // Stores the number and takes the route waypoint and trail point limits
     // from the product table. Returns false when the table has no such
     // product: the number stays stored, the limits stay as they were.
-    [[nodiscard]] bool SetProductID(qint32 NewProductID);
+    [[nodiscard]] bool SetProductID(qint32 NewProductID, LimitChange change = LimitChange::Cut);
     QString UpdatePostfix() const;
     float CurrentSoftwareVersion() const;
     const ProductTable& Products() const { return m_products; }
@@ -102,6 +106,9 @@ public:
     void SetMaxNumGPSWptsPerRoute(qint16 NewNumGPSWptsPerRoute);
     void SetMaxNumGPSRouteWaypoints(qint16 NewNumGPSRouteWaypoints);
     void SetMaxNumGPSTrailDeltas(qint16 NewNumGPSTrailDeltas);
+    // The counted limits, for storing one without cutting anything.
+    enum class Limit { Waypoints, Routes, Trails, Icons, WptsPerRoute, RouteWaypoints, TrailDeltas };
+    void StoreLimit(Limit which, qint16 value);
 
     // ---- waypoints
     WaypointObject* Waypoint(qint16 index) const { return m_waypoints.Find(index); }
@@ -110,7 +117,10 @@ public:
     // Removes every leg that uses the waypoint from every route, then the waypoint.
     void DeleteWaypoint(qint16 index);
     void DeleteWaypoints();
-    // From the unit link and the communication control's store.
+    // From the unit link and the communication control's store. The link
+    // carries names in UTF-8, so the display form keeps every printable
+    // character ("CAFÉ ZÜRICH" -> "Café Zürich"); the file forms below keep
+    // printable ASCII, as their 8-bit texts do.
     WaypointObject* AddWaypoint(qint16 index, qint32 X, qint32 Y, qint32 Altitude, const QString& Name,
                                 qint32 Symbol, double DateModified, qint32 WaypointType);
     // Older file records with positions in degrees. Throws geo::NumericError,
@@ -138,7 +148,8 @@ public:
     void DeleteRoutes();
     // The waypoint list is set (with notification) when it is not empty.
     RouteObject* AddRoute(qint16 index, const QString& Name, const QList<qint16>& RouteWaypoints);
-    // The list is taken as it is, without notification.
+    // The list is taken as it is, without notification. From the unit link:
+    // the name keeps every printable character, as AddWaypoint's does.
     RouteObject* AddRouteWithCollection(qint16 index, const QString& Name, const QList<qint16>& list);
     RouteObject* AddNewRoute(bool ShowError = true);
     // Route waypoints summed over all routes.
@@ -184,7 +195,10 @@ public:
         return NameRules::TranslateName(Name, NewIndex);
     }
     static QString FixName(const QString& Name, int maxlen) { return NameRules::FixName(Name, maxlen); }
-    static QString DisplayName(const QString& Name) { return NameRules::DisplayName(Name); }
+    static QString DisplayName(const QString& Name,
+                               NameRules::Alphabet alphabet = NameRules::Alphabet::Ascii) {
+        return NameRules::DisplayName(Name, alphabet);
+    }
 
     // ---- called by the objects: each marks the set dirty and raises the event.
     void FireWaypointChanged(qint16 index);
@@ -236,6 +250,7 @@ private:
     template <typename Keep> void ResetSymbols(Keep keep);
     // Marks the set dirty and raises `event` with the index.
     void Announce(void (GPSData::*event)(int), qint16 index);
+    // `Name` is taken as it is: the callers give it in display form.
     void SetWaypointFields(WaypointObject& waypoint, qint32 X, qint32 Y, const QString& Name, qint32 Symbol,
                            qint32 WaypointType);
     RouteObject* NamedRoute(qint16 index, const QString& Name);

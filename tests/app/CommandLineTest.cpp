@@ -77,3 +77,9 @@ TEST(JoinedCommandLine, ExistingFilesBecomeAbsolute) {
         JoinCommandLine({QStringLiteral("/dE"), QStringLiteral("a b.nmp")}, QDir(dir.path()));
     EXPECT_EQ(line, QStringLiteral("/dE ") + dir.filePath(QStringLiteral("a b.nmp")));
 }
+
+TEST(CommandNames, FromEachWordTheLongestRunComesFirst) {
+    EXPECT_EQ(CommandNameCandidates(QStringLiteral("/dF a b  c")),
+              (QStringList{"/dF a b  c", "/dF a b", "/dF a", "/dF", "a b  c", "a b", "a", "b  c", "b", "c"}));
+    EXPECT_TRUE(CommandNameCandidates(QStringLiteral("   ")).isEmpty());
+}

@@ -48,20 +48,91 @@ protected:
 
 TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersIt) {
     const QString file = SavedDataFile(QStringLiteral("trip one.nrv"));
-    main->ExecuteCommands(QStringLiteral("/dF ") + file);
-    EXPECT_EQ(main->CDDrive(), QString());
+    // As the entry hands the line over: options first, then the file.
+    const QString line = QStringLiteral("/dF ") + file;
+    main->ParseCommandOptions(line);
+    main->ExecuteCommands(line);
+    EXPECT_EQ(main->CDDrive(), QStringLiteral("F:"));
     ASSERT_EQ(main->Data().CountWaypoints(), 1);
     EXPECT_EQ(main->Data().Waypoints().At(0)->WptName(), savedName);
     EXPECT_FALSE(main->Data().Dirty());
     EXPECT_EQ(main->RecentFileList().first(), file);
 }
 
+TEST_F(FileCommands, OfTwoFilesOnTheCommandLineTheFirstOpens) {
+    const QString first = SavedDataFile(QStringLiteral("first trip.nrv"));
+    main->Data().AddNewWaypoint(false);
+    const QString second = SavedDataFile(QStringLiteral("second.nrv"));
+    main->ExecuteCommands(first + QStringLiteral(" ") + second);
+    EXPECT_EQ(main->Data().Path(), first);
+    EXPECT_EQ(main->Data().CountWaypoints(), 1);
+    EXPECT_EQ(main->RecentFileList().first(), first);
+}
+
+TEST_F(FileCommands, ADamagedFileIsNotRememberedAndItsDataIsNotDiscardedUnasked) {
+    const QString file = SavedDataFile(QStringLiteral("whole.nrv"));
+    main->ExecuteCommands(file);
+    QFile whole(file);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    whole.close();
+    const QString damaged = Put(QStringLiteral("damaged.nrv"), bytes.left(bytes.size() - 6));
+    main->ExecuteCommands(damaged);
+    ASSERT_FALSE(prompt.shown.isEmpty());
+    EXPECT_TRUE(prompt.shown.last().text.startsWith(QStringLiteral("Error opening ") + damaged));
+    EXPECT_TRUE(main->Data().Dirty());
+    EXPECT_FALSE(main->RecentFileList().contains(damaged));
+
+    prompt.shown.clear();
+    prompt.answers = {ui::Answer::Cancel};
+    Command("mnuFileNewGPS")->trigger();
+    ASSERT_EQ(prompt.shown.size(), 1) << "File > New asks before it discards";
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNoCancel);
+}
+
+TEST_F(FileCommands, ARefusedFileLeavesTheShownDataWithItsOwnFile) {
+    const QString file = SavedDataFile(QStringLiteral("kept.nrv"));
+    main->ExecuteCommands(file);
+    main->Data().AddNewWaypoint(false);
+    const QString random = Put(QStringLiteral("random.nrv"), QByteArray(200, '\x01'));
+    prompt.answers = {ui::Answer::No};
+    main->ExecuteCommands(random);
+    EXPECT_TRUE(prompt.shown.last().text.endsWith(QStringLiteral("The file is not a GPS data file.")));
+    EXPECT_EQ(main->Data().CountWaypoints(), 2);
+    EXPECT_EQ(main->Data().Path(), file);
+    EXPECT_TRUE(main->Data().Dirty());
+    EXPECT_EQ(main->RecentFileList(), QStringList{file});
+}
+
+TEST_F(FileCommands, ARecentFileThatIsGoneSaysSoAndLeavesTheList) {
+    const QString kept = SavedDataFile(QStringLiteral("kept.nrv"));
+    const QString gone = SavedDataFile(QStringLiteral("gone.nrv"));
+    main->ExecuteCommands(kept);
+    main->ExecuteCommands(gone);
+    ASSERT_EQ(main->RecentFileList(), (QStringList{gone, kept}));
+    QFile::remove(gone);
+    Command("mnuFileMRU1")->trigger();
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_TRUE(prompt.shown[0].text.contains(gone + QStringLiteral(" no longer exists")));
+    EXPECT_EQ(main->RecentFileList(), QStringList{kept});
+    EXPECT_FALSE(Command("mnuFileMRU2")->isVisible());
+}
+
+TEST_F(FileCommands, AWorkspaceWithNoKeyIsRefused) {
+    const QString notes = Put(QStringLiteral("notes.nmp"), "shopping list\r\nmilk\r\n");
+    main->ExecuteCommands(notes);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("Error loading file."));
+    EXPECT_FALSE(main->RecentFileList().contains(notes));
+    EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Untitled"));
+    EXPECT_FALSE(main->Map().Dirty());
+}
+
 TEST_F(FileCommands, SaveAsAsksWithTheFilterOfGPSDataFiles) {
     SavedDataFile(QStringLiteral("a.nrv"));
     ASSERT_EQ(chooser.asked.size(), 1);
-    EXPECT_EQ(chooser.asked[0].filter, QStringLiteral("GPS Data File (*.usr)|*.usr|All Files (*.*)|*.*"));
     EXPECT_EQ(FileChooser::DialogFilter(chooser.asked[0].filter),
-              QStringLiteral("GPS Data File (*.usr);;All Files (*.*)"));
+              QStringLiteral("GPS Data File (*.usr);;GPX File (*.gpx);;All Files (*.*)"));
 }
 
 TEST_F(FileCommands, UnreadableDataFileShowsTheDataSetsFileError) {

@@ -92,24 +92,34 @@ TEST_F(Workspace, OptionsAreRecordedAsRead) {
     EXPECT_EQ(layers->second, (QVariantList{"(10)", "(20:3)"}));
 }
 
-TEST_F(Workspace, UnknownKeysAreSkippedSilently) {
-    ASSERT_TRUE(file.LoadMapFile(Put("a.nmp", "Frobnicate 12\r\nMidX  5 \r\nmidx  9 \r\n")));
+TEST_F(Workspace, UnknownKeysAreSkippedAndLineFeedsAloneEndLines) {
+    ASSERT_TRUE(
+        file.LoadMapFile(Put("a.nmp", "Frobnicate 12\r\nMidX  5 \r\nmidx  9 \nShowWaypointNames FALSE\n")));
     EXPECT_EQ(settings.midX, 5);
+    EXPECT_FALSE(settings.showWaypointNames);
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
-TEST_F(Workspace, LinesEndingInLineFeedAloneAreRead) {
-    ASSERT_TRUE(file.LoadMapFile(Put("a.nmp", "MidY -77 \nShowWaypointNames FALSE\n")));
-    EXPECT_EQ(settings.midY, -77);
-    EXPECT_FALSE(settings.showWaypointNames);
-}
-
-TEST_F(Workspace, MissingFileGivesTheLoadError) {
-    EXPECT_FALSE(file.LoadMapFile(Path("none.nmp")));
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("File Error"));
-    EXPECT_EQ(prompt.shown[0].text, QStringLiteral("Error loading file."));
+TEST_F(Workspace, AFileThatCannotBeReadOrHoldsNoKeyGivesTheLoadError) {
+    const QList<QPair<QString, QByteArray>> files = {
+        {"missing.nmp", {}},
+        {"notes.nmp", "shopping list\r\nFrobnicate 12\r\n"}, // no workspace key at all
+        {"empty.nmp", ""},
+        {"far.nmp", "Polygon 0 False 1\r\nPoint 0 1e30 2\r\n"}, // beyond the unit range
+        {"count.nmp", "Polygon 0 False -1\r\n"},
+        {"long.nmp", "HeaderText " + QByteArray(200000, 'x') + "\r\n"},
+    };
+    for (const auto& [name, text] : files) {
+        prompt.shown.clear();
+        const QString path = text.isNull() ? Path(name) : Put(name, text);
+        EXPECT_FALSE(file.LoadMapFile(path)) << name.toStdString();
+        EXPECT_EQ(prompt.Texts(), QStringList{"Error loading file."}) << name.toStdString();
+        EXPECT_EQ(prompt.shown.value(0).title, QStringLiteral("File Error"));
+    }
     EXPECT_TRUE(recent.Entries().isEmpty());
+    EXPECT_TRUE(map.HeaderText().isEmpty());
+    // A settings file may be empty, at a first start.
+    EXPECT_TRUE(file.LoadMapFile(Put("terrafol.ini", "")));
 }
 
 TEST_F(Workspace, DamagedLineStopsTheLoadAndKeepsWhatCameBefore) {
@@ -127,26 +137,14 @@ TEST_F(Workspace, TruncatedBorderKeepsItsPointsAndEndsConstruction) {
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
 }
 
-TEST_F(Workspace, PointsBeyondTheUnitRangeAreRefused) {
-    EXPECT_FALSE(file.LoadMapFile(Put("a.nmp", "Polygon 0 False 1\r\nPoint 0 1e30 2\r\n")));
-    EXPECT_FALSE(file.LoadMapFile(Put("b.nmp", "Polygon 0 False -1\r\n")));
-}
-
-TEST_F(Workspace, OverlongLineIsADamagedFile) {
-    EXPECT_FALSE(file.LoadMapFile(Put("a.nmp", "HeaderText " + QByteArray(200000, 'x') + "\r\n")));
-    EXPECT_TRUE(map.HeaderText().isEmpty());
-}
-
-TEST_F(Workspace, LoadedWorkspaceJoinsTheRecentFilesButSettingsDoNot) {
+TEST_F(Workspace, LoadedWorkspaceJoinsTheRecentFilesButSettingsGiveThem) {
+    ASSERT_TRUE(file.LoadMapFile(Put("s.ini", "File1 /a/one.nmp\r\nFile2 /b/two words.usr\r\n")));
+    EXPECT_EQ(recent.Entries(), (QStringList{"/a/one.nmp", "/b/two words.usr"}));
+    recent.Clear();
     ASSERT_TRUE(file.LoadMapFile(Put("trip.nmp", "MidX  1 \r\n")));
     ASSERT_TRUE(file.LoadMapFile(Put("terrafol.ini", "MidX  1 \r\n")));
     ASSERT_TRUE(file.LoadMapFile(Put("default.INI.bak", "MidX  1 \r\n")));
     EXPECT_EQ(recent.Entries(), QStringList{Path("trip.nmp")});
-}
-
-TEST_F(Workspace, RecentFileLinesFillTheList) {
-    ASSERT_TRUE(file.LoadMapFile(Put("s.ini", "File1 /a/one.nmp\r\nFile2 /b/two words.usr\r\n")));
-    EXPECT_EQ(recent.Entries(), (QStringList{"/a/one.nmp", "/b/two words.usr"}));
 }
 
 TEST_F(Workspace, LoadingClearsTheLayersSwitchedOff) {

@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "gpsdata/GPSData.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -42,4 +43,28 @@ TEST(DataSetFilesKind, APositionListSavesAndOpensAsWaypoints) {
     EXPECT_EQ(back.Waypoint(0)->WptName(), "Home");
     EXPECT_NEAR(back.Waypoint(0)->X(), 100000, 2);
     EXPECT_FALSE(back.Dirty());
+}
+
+TEST(DataSetFilesKind, ARefusedFileOfAnyKindLeavesTheDataSetAsItWas) {
+    QTemporaryDir dir;
+    QFile random(dir.filePath("random.nrv"));
+    ASSERT_TRUE(random.open(QIODevice::WriteOnly));
+    random.write(QByteArray(300, '\x07'));
+    random.close();
+    QFile bad(dir.filePath("bad.gpx"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("<gpx><wpt lat='x'/></gpx>");
+    bad.close();
+    for (const char* name : {"random.nrv", "bad.gpx", "missing.txt", "missing.nrv"}) {
+        gpsdata::GPSData data;
+        data.AddNewFileWaypoint(2, 0, 0, "Kept", 0, 0, "", 0);
+        data.SetPath("/home/ann/kept.nrv");
+        data.SetDirty(true);
+        DataSetRecorder seen(data);
+        EXPECT_EQ(DataSetFiles::Read(data, dir.filePath(name)), files::OpenResult::Refused) << name;
+        EXPECT_EQ(seen.errors.size(), 1) << name;
+        EXPECT_EQ(data.CountWaypoints(), 1) << name;
+        EXPECT_EQ(data.Path(), "/home/ann/kept.nrv") << name;
+        EXPECT_TRUE(data.Dirty()) << name;
+    }
 }

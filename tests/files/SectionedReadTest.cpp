@@ -5,6 +5,7 @@
 #include "gpsdata/GPSData.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ using gpsdata::GPSData;
 namespace {
 
 const QString CrLf = "\r\n";
+constexpr quint8 FileHeaderCartridgeMark = 0x55;
 
 class SectionedRead : public ::testing::Test {
 protected:
@@ -121,6 +123,24 @@ TEST_F(SectionedRead, VersionsZeroAndAboveAreRefusedWithTheFourLineText) {
         Open(f);
         EXPECT_EQ(seen.errors, QStringList{text}) << version;
         EXPECT_EQ(data.CountWaypoints(), 0);
+    }
+}
+
+TEST_F(SectionedRead, RandomBytesAreNotAGPSDataFileAndChangeNothing) {
+    data.AddNewWaypoint(false);
+    data.SetDirty(false);
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        QRandomGenerator random(seed);
+        QByteArray bytes(4096, '\0');
+        random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
+        if (quint8(bytes[0]) == FileHeaderCartridgeMark)
+            continue;
+        seen.errors.clear();
+        Open(bytes);
+        EXPECT_EQ(seen.errors, QStringList{OpenError("The file is not a GPS data file.")}) << seed;
+        EXPECT_EQ(data.CountWaypoints(), 1);
+        EXPECT_FALSE(data.Dirty());
+        EXPECT_TRUE(seen.lists.isEmpty());
     }
 }
 
@@ -335,8 +355,7 @@ TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
 }
 
 TEST_F(SectionedRead, AnUnknownProductOrAWideValueIsAProductError) {
-    for (const auto& pairs :
-         QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{2, 40000}}, {{3, -40000}}, {{2, -1}}}) {
+    for (const auto& pairs : QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{2, 40000}}, {{3, -40000}}}) {
         seen.errors.clear();
         SectionedFile f;
         f.Add(1, Pairs(pairs));
@@ -345,6 +364,44 @@ TEST_F(SectionedRead, AnUnknownProductOrAWideValueIsAProductError) {
         EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Product Information")});
         EXPECT_EQ(data.CountWaypoints(), 0) << "reading stops at the failed section";
     }
+}
+
+TEST_F(SectionedRead, ANegativeLimitIsRefusedByName) {
+    for (const auto& [key, name] : QList<QPair<qint32, QString>>{
+             {2, "waypoints"}, {4, "icon symbols"}, {7, "waypoints per route"}, {9, "trail points"}}) {
+        seen.errors.clear();
+        SectionedFile f;
+        f.Add(1, Pairs({{key, -3}}));
+        Open(f);
+        EXPECT_EQ(seen.errors,
+                  QStringList{OpenError("The file gives a negative maximum number of " + name + " (-3).")});
+    }
+}
+
+TEST_F(SectionedRead, LimitsAfterTheDataOrBelowItCutNothing) {
+    QByteArray waypoints;
+    for (qint16 i = 0; i < 6; ++i)
+        waypoints += Waypoint9(i, "W");
+    LayoutWriter trail;
+    trail.I16(1).I16(0).Text16("T").I16(3);
+    for (int i = 0; i < 3; ++i)
+        trail.I32(i).I32(i).I16(1);
+    SectionedFile f;
+    f.Add(9, Counted(6, waypoints));
+    f.Add(4, Counted(1, Route("R", 4)));
+    f.Add(10, trail.Bytes());
+    f.Add(1, Pairs({{2, 2}, {5, 0}, {6, 1}, {7, 1}, {9, 1}}));
+    Open(f);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    EXPECT_TRUE(seen.warnings.isEmpty()) << seen.warnings.join("|").toStdString();
+    EXPECT_EQ(data.CountWaypoints(), 6);
+    ASSERT_NE(data.Route(0), nullptr);
+    EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
+    EXPECT_EQ(data.Trail(0)->NumPoints(), 3);
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 2);
+    EXPECT_EQ(data.MaxNumGPSRoutes(), 0);
+    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 1);
+    EXPECT_FALSE(data.Dirty());
 }
 
 TEST_F(SectionedRead, AConnectedUnitKeepsItsLimitsAndDescription) {

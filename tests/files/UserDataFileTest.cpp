@@ -21,8 +21,10 @@ namespace {
 // The largest data set a unit holds, with every field set.
 void Fill(gpsdata::GPSData& data) {
     for (int i = 0; i < 999; ++i) {
-        auto* w = data.AddWaypoint(qint16(i), 1000 * i - 400000, 700 * i + 5000000, i,
-                                   QString("WPT%1").arg(i), i % 28, 33604 + i + 0.5, i % 3);
+        // The file and the link carry names in UTF-8: they come back whole.
+        const QString name = i == 0 ? QString::fromUtf8("CAF\u00c9 Z\u00dcRICH") : QString("WPT%1").arg(i);
+        auto* w = data.AddWaypoint(qint16(i), 1000 * i - 400000, 700 * i + 5000000, i, name, i % 28,
+                                   33604 + i + 0.5, i % 3);
         ASSERT_NE(w, nullptr);
         w->Comment = i % 2 ? QString() : QString("note %1").arg(i);
     }
@@ -130,6 +132,7 @@ TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEm
     UserDataFile opening(back, pod, &prompt, &progress);
     ASSERT_TRUE(RunToEnd(opening, false, path));
     ExpectSame(data, back);
+    EXPECT_EQ(back.Waypoint(0)->WptName(), QString::fromUtf8("Caf\u00e9 Z\u00fcrich"));
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Path(), path);
     EXPECT_EQ(pod.Store().trails.Count(), 0);
@@ -157,9 +160,15 @@ TEST(UserDataFiles, AFileThatIsNotOursLoadsNothingAndSaysWhy) {
     junk.write("not a user data file at all");
     junk.close();
     gpsdata::GPSData data;
+    data.AddNewWaypoint(false);
+    data.SetPath("/home/ann/before.nrv");
+    data.SetDirty(true);
     DataSetRecorder seen(data);
-    EXPECT_FALSE(DataSetFiles::Open(data, path));
-    EXPECT_EQ(data.Waypoints().Count(), 0);
+    EXPECT_EQ(DataSetFiles::Read(data, path), files::OpenResult::Refused);
+    // Nothing changed: a later save still goes where the data came from.
+    EXPECT_EQ(data.Waypoints().Count(), 1);
+    EXPECT_EQ(data.Path(), "/home/ann/before.nrv");
+    EXPECT_TRUE(data.Dirty());
     ASSERT_EQ(seen.errors.size(), 1);
     EXPECT_EQ(seen.errors[0], "Error opening " + path + "\r\nThe file is not a user data file.");
 

@@ -65,11 +65,19 @@ TEST_F(Limits, FewerRoutesIconsTrailsWarnWithTheirNames) {
     EXPECT_EQ(data.CountRoutes() + data.CountIcons() + data.CountTrails(), 0);
 }
 
-TEST_F(Limits, RaisingALimitCutsNothing) {
+TEST_F(Limits, RaisingOrStoringALimitCutsNothing) {
     data.AddWaypoint(500, 0, 0, 0, "w", 0, 0, 0);
     data.SetMaxNumGPSWaypoints(999);
+    data.StoreLimit(GPSData::Limit::Waypoints, 10);
+    data.StoreLimit(GPSData::Limit::WptsPerRoute, 1);
+    AddRouteWithLegs(0, 3);
+    data.StoreLimit(GPSData::Limit::RouteWaypoints, 1);
     EXPECT_TRUE(warnings.isEmpty());
     EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 10);
+    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 1);
+    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 1);
+    EXPECT_EQ(data.Route(0)->NumWaypoints(), 3);
 }
 
 TEST_F(Limits, FewerLegsPerRouteCutsTrailingLegs) {
@@ -180,6 +188,17 @@ TEST(ProductID, KnownProductSetsItsLimitsWithTruncation) {
     EXPECT_EQ(warnings.size(), 1);
     EXPECT_EQ(data.UpdatePostfix(), "t12");
     EXPECT_FLOAT_EQ(data.CurrentSoftwareVersion(), 3.2f);
+}
+
+TEST(ProductID, AProductFromAFileStoresItsLimitsWithoutCutting) {
+    GPSData data(TF_SOURCE_DIR "/share");
+    QStringList warnings;
+    QObject::connect(&data, &GPSData::Warning, [&](const QString& t) { warnings << t; });
+    data.AddTrail(0, "t", 0, 0, QList<qint32>(1500, 1), QList<qint32>(1500, 1));
+    EXPECT_TRUE(data.SetProductID(12, GPSData::LimitChange::Store));
+    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 1000);
+    EXPECT_EQ(data.Trail(0)->NumPoints(), 1501);
+    EXPECT_TRUE(warnings.isEmpty());
 }
 
 TEST(ProductID, UnknownProductIsAnErrorThatKeepsTheLimits) {
