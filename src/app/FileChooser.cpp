@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace app {
@@ -56,6 +57,14 @@ QString DialogFileChooser::OpenName(const FileQuestion& question) {
 QString DialogFileChooser::SaveName(const FileQuestion& question) {
     QFileDialog dialog(owner_);
     Prepare(dialog, question);
+    // A bare name takes the extension of the kind chosen in the dialog, so
+    // "trip" saved as a GPX file becomes "trip.gpx".
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &question](const QString& filter) {
+            static const QRegularExpression single(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+            const QRegularExpressionMatch match = single.match(filter);
+            dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : question.defaultSuffix);
+        });
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     return Chosen(dialog);

@@ -14,8 +14,10 @@ struct GpxPoint {
     double latitude = 0;
     double longitude = 0;
     QString name;
-    QString comment;
-    QDateTime time; // invalid when the file gives none
+    QString comment;     // cmt
+    QString description; // desc
+    QString symbolName;  // sym
+    QDateTime time;      // invalid when the file gives none
     // Kept in our own extension element.
     std::optional<int> index;
     std::optional<int> symbol;

@@ -3,6 +3,7 @@
 #include "files/GpxDocument.h"
 #include "files/GpxLoader.h"
 #include "files/GpxReader.h"
+#include "files/GpxSymbols.h"
 #include "files/GpxWriter.h"
 #include "files/SectionMessages.h"
 #include "geo/Coordinates.h"
@@ -33,6 +34,7 @@ GpxPoint Point(const gpsdata::WaypointObject& w) {
     p.time = Time(w.DateModified());
     p.index = w.WptIndex();
     p.symbol = w.WptSymbol();
+    p.symbolName = GpxSymbols::Name(w.WptSymbol());
     p.type = w.WaypointType();
     return p;
 }
@@ -60,6 +62,7 @@ GpxDocument GpxFile::ToDocument(const gpsdata::GPSData& data) {
         p.longitude = entry.object->Longitude();
         p.index = entry.object->IcnIndex();
         p.symbol = entry.object->IcnSymbol();
+        p.symbolName = GpxSymbols::Name(entry.object->IcnSymbol());
         p.icon = true;
         doc.waypoints.append(p);
     }
@@ -108,7 +111,9 @@ bool GpxFile::Open(gpsdata::GPSData& data, const QString& path) {
 bool GpxFile::Save(gpsdata::GPSData& data, const QString& path) {
     const QByteArray bytes = GpxWriter::Write(ToDocument(data));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // commit() misses a write that fails while the buffer empties: flush first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         SectionMessages::Raise(data, "Error saving " + path + SectionMessages::CrLf + file.errorString());
         return false;
     }

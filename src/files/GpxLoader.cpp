@@ -1,5 +1,6 @@
 #include "files/GpxLoader.h"
 
+#include "files/GpxSymbols.h"
 #include "files/SectionMessages.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
@@ -51,10 +52,20 @@ void GpxLoader::Load(const GpxDocument& document) {
     AddTracks(document.tracks);
 }
 
-qint32 GpxLoader::Symbol(const std::optional<int>& symbol) const {
+qint32 GpxLoader::Symbol(const GpxPoint& p) const {
+    // Our own number is exact; another program's symbol name is matched.
+    const std::optional<int> symbol = p.symbol ? p.symbol : GpxSymbols::Symbol(p.symbolName);
     if (symbol && *symbol >= 0 && *symbol < m_data.MaxNumGPSIconSymbols())
         return *symbol;
     return m_data.DefaultSymbol();
+}
+
+QString GpxLoader::Comment(const GpxPoint& p) {
+    if (p.description.isEmpty() || p.description == p.comment)
+        return p.comment;
+    if (p.comment.isEmpty())
+        return p.description;
+    return p.comment + QStringLiteral(" - ") + p.description;
 }
 
 std::optional<qint16> GpxLoader::AddWaypoint(const GpxPoint& p) {
@@ -67,8 +78,12 @@ std::optional<qint16> GpxLoader::AddWaypoint(const GpxPoint& p) {
             m_data, SectionMessages::CountCut("Waypoints", "waypoint", m_data.MaxNumGPSWaypoints()));
         return std::nullopt;
     }
-    m_data.AddNewFileWaypoint(*slot, geo::LongitudeToX(p.longitude), geo::LatitudeToY(p.latitude), p.name,
-                              Symbol(p.symbol), FileDate(p.time), p.comment, p.type.value_or(0));
+    gpsdata::WaypointObject* w =
+        m_data.AddNewFileWaypoint(*slot, geo::LongitudeToX(p.longitude), geo::LatitudeToY(p.latitude), p.name,
+                                  Symbol(p), FileDate(p.time), Comment(p), p.type.value_or(0));
+    // GPX names are the user's own: they keep their case and every
+    // character, unlike the unit's names in the sectioned files.
+    w->SetWptName(p.name);
     return slot;
 }
 
@@ -85,7 +100,7 @@ void GpxLoader::AddIcons(const QList<GpxPoint>& points) {
                                    SectionMessages::CountCut("Icons", "icon", m_data.MaxNumGPSIcons()));
             return;
         }
-        m_data.AddFileIcon(*slot, Symbol(p.symbol), p.latitude, p.longitude);
+        m_data.AddFileIcon(*slot, Symbol(p), p.latitude, p.longitude);
     }
 }
 
@@ -95,9 +110,8 @@ std::optional<qint16> GpxLoader::RouteWaypoint(const GpxPoint& p) {
         if (w && SamePosition(*w, p))
             return w->WptIndex();
     }
-    const QString name = gpsdata::GPSData::DisplayName(p.name);
     for (const auto& entry : m_data.Waypoints())
-        if (SamePosition(*entry.object, p) && entry.object->WptName() == name)
+        if (SamePosition(*entry.object, p) && entry.object->WptName() == p.name)
             return entry.key;
     return AddWaypoint(p);
 }
@@ -126,7 +140,7 @@ void GpxLoader::AddRoutes(const QList<GpxRoute>& routes) {
                 legs.append(*index);
         }
         if (!legs.isEmpty())
-            m_data.AddRoute(*slot, r.name, legs);
+            m_data.AddRoute(*slot, r.name, legs)->SetRteName(r.name);
     }
 }
 

@@ -28,7 +28,9 @@ private:
     // the same index or name), else a new one.
     std::optional<qint16> RouteWaypoint(const GpxPoint& point);
     std::optional<qint16> AddWaypoint(const GpxPoint& point);
-    qint32 Symbol(const std::optional<int>& symbol) const;
+    qint32 Symbol(const GpxPoint& p) const;
+    // cmt and desc, both kept when they differ.
+    static QString Comment(const GpxPoint& p);
 
     gpsdata::GPSData& m_data;
     bool m_waypointsFull = false;

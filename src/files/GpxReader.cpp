@@ -36,6 +36,8 @@ enum class Field {
     Description,
     Name,
     Comment,
+    PointDescription,
+    SymbolName,
     Time,
     Index,
     Symbol,
@@ -156,6 +158,10 @@ private:
                 return {Place::Text, Field::Name};
             if (is("cmt"))
                 return {Place::Text, Field::Comment};
+            if (is("desc"))
+                return {Place::Text, Field::PointDescription};
+            if (is("sym"))
+                return {Place::Text, Field::SymbolName};
             if (is("time"))
                 return {Place::Text, Field::Time};
             if (is("extensions"))
@@ -252,6 +258,12 @@ private:
             break;
         case Field::Comment:
             point_->comment = text;
+            break;
+        case Field::PointDescription:
+            point_->description = text;
+            break;
+        case Field::SymbolName:
+            point_->symbolName = text;
             break;
         case Field::Time:
             point_->time = QDateTime::fromString(text, Qt::ISODateWithMs);

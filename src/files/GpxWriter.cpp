@@ -142,6 +142,8 @@ private:
             Text(depth + 1, "time", p.time.toUTC().toString(Qt::ISODate));
         Text(depth + 1, "name", p.name);
         Text(depth + 1, "cmt", p.comment);
+        Text(depth + 1, "desc", p.description);
+        Text(depth + 1, "sym", p.symbolName);
         if (p.index || p.symbol || p.type || p.icon) {
             Indent(depth + 1);
             out_ += "<extensions>\n";

@@ -6,10 +6,6 @@ namespace gpsdata {
 
 namespace {
 
-bool IsUpperLetter(QChar c) {
-    return c >= u'A' && c <= u'Z';
-}
-
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -19,8 +15,8 @@ bool IsDigit(QChar c) {
 bool BeginsWord(const QString& before) {
     if (before.isEmpty())
         return true;
-    const QChar previous = before.back().toUpper();
-    return !(IsUpperLetter(previous) || previous == u'`' || previous == u'\'');
+    const QChar previous = before.back();
+    return !(previous.isLetter() || previous == u'`' || previous == u'\'');
 }
 
 // Lower-cases "St", "Nd", "Rd", "Th" where they end a word right after a digit.
@@ -68,13 +64,14 @@ QString NameRules::FixName(const QString& name, int maxlen) {
     return fixed;
 }
 
-QString NameRules::DisplayName(const QString& name) {
+QString NameRules::DisplayName(const QString& name, Alphabet alphabet) {
     QString out;
     out.reserve(name.size());
     for (QChar c : name) {
         if (c == u'\r')
             c = u' ';
-        if (c < u' ' || c > u'~')
+        const bool kept = alphabet == Alphabet::Ascii ? c >= u' ' && c <= u'~' : c.isPrint();
+        if (!kept)
             continue;
         if (c.isLetter())
             c = BeginsWord(out) ? c.toUpper() : c.toLower();

@@ -47,3 +47,18 @@ TEST(DisplayName, DropsUnprintableCharactersAndTrims) {
     EXPECT_EQ(GPSData::DisplayName("caf\u00e9"), "Caf");
     EXPECT_EQ(GPSData::DisplayName(""), "");
 }
+
+TEST(DisplayName, TheLinksAlphabetKeepsEveryPrintableCharacter) {
+    using Alphabet = gpsdata::NameRules::Alphabet;
+    EXPECT_EQ(GPSData::DisplayName("CAF\u00c9 Z\u00dcRICH\u0001", Alphabet::Any), "Caf\u00e9 Z\u00fcrich");
+    EXPECT_EQ(GPSData::DisplayName("\u6771\u4eac 2ND", Alphabet::Any), "\u6771\u4eac 2nd");
+    GPSData data;
+    data.AddWaypoint(0, 0, 0, 0, "CAF\u00c9", 0, 0, 0);
+    data.AddRouteWithCollection(0, "Z\u00dcRICH", {0});
+    data.AddNewFileWaypoint(1, 0, 0, "CAF\u00c9", 0, 0, "", 0);
+    data.AddRoute(1, "  TO O'NEIL FARM ", {});
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Caf\u00e9");
+    EXPECT_EQ(data.Route(0)->RteName(), "Z\u00fcrich");
+    EXPECT_EQ(data.Waypoint(1)->WptName(), "Caf") << "the sectioned files keep ASCII";
+    EXPECT_EQ(data.Route(1)->RteName(), "To O'neil Farm");
+}
