@@ -39,7 +39,9 @@ QString PositionListExport::Save(const QString& path, const QStringList& lines) 
     for (const QString& line : lines)
         bytes += line.toLatin1() + "\r\n";
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // commit() misses a write that fails while the buffer empties: flush first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         return file.errorString();
     return {};
 }

@@ -81,7 +81,8 @@ void UsrFileJob::Step() {
         done_ += part.size();
         emit Progress(static_cast<int>(done_ * 100 / std::max<qsizetype>(bytes_.size(), 1)));
         if (done_ == bytes_.size())
-            FinishSave(out_->commit() ? SaveOk : SaveError(*out_, path_));
+            // commit() misses a write that fails while the buffer empties: flush first.
+            FinishSave(out_->flush() && out_->commit() ? SaveOk : SaveError(*out_, path_));
         return;
     }
     if (mode_ == Mode::Loading) {

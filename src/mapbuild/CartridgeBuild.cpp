@@ -78,7 +78,8 @@ QString CopyInto(const QString& source, const QString& target) {
         if (out.write(chunk) != chunk.size())
             return out.errorString();
     }
-    if (!out.commit())
+    // commit() misses a write that fails while the buffer empties: flush first.
+    if (!out.flush() || !out.commit())
         return out.errorString();
     return {};
 }

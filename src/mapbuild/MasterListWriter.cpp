@@ -72,7 +72,8 @@ MasterListWriter::Result MasterListWriter::Write(const QString& listPath, bool a
         for (const QString& path : Paths(entry, allDrives, result.leftOut))
             out.write(path.toUtf8() + "\r\n");
     }
-    result.written = out.commit();
+    // commit() misses a write that fails while the buffer empties: flush first.
+    result.written = out.flush() && out.commit();
     if (!result.written)
         result.writeError = out.errorString();
     return result;

@@ -1,5 +1,7 @@
 #include "MapFileFixture.h"
 
+#include "support/FileSizeLimit.h"
+
 #include <QRandomGenerator>
 
 namespace {
@@ -183,11 +185,19 @@ TEST_F(RoundTrip, RandomBorderSetsComeBackInOrder) {
 
 TEST_F(RoundTrip, FailedSaveLeavesTheOldFile) {
     Put("w.nmp", "old");
-    QDir(dir.path()).mkdir("w.nmp.dir");
+    carver.KAddPolyline(1);
+    for (int p = 0; p < 200; ++p)
+        carver.KAddPolyPoint(p * 1000, p * 2000);
     QString error;
-    EXPECT_FALSE(file.SaveMapFile(Path("w.nmp.dir"), false, &error));
+    bool ok;
+    {
+        const testing_support::FileSizeLimit full(1024);
+        ok = file.SaveMapFile(Path("w.nmp"), false, &error);
+    }
+    EXPECT_FALSE(ok);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(Read("w.nmp"), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"w.nmp"}) << "no temporary file is left";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -9,9 +10,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using files::GPSDataFile;
 using gpsdata::GPSData;
@@ -289,33 +287,35 @@ TEST_F(SectionedWrite, UnusedTemporaryWaypointsAreDroppedAndTheSetIsClean) {
 
 TEST_F(SectionedWrite, AFailedSaveLeavesTheOldFileAndSaysSo) {
     path = dir.filePath("old.nrv");
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("previous contents");
-    old.close();
-    for (int i = 0; i < 400; ++i)
-        data.AddNewFileWaypoint(qint16(i), i, i, QString(40, 'N'), 0, 0, QString(200, 'c'), 0);
-    data.SetPath(path);
-    data.SetDirty(true);
+    // A large file fails while it is written; a small one only when the
+    // buffer empties, which the commit alone does not notice.
     DataSetRecorder seen(data);
-
-    // The file system refuses to grow any file past 4 KB, as a full disk would.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool ok = GPSDataFile(data).SaveFile();
-    setrlimit(RLIMIT_FSIZE, &saved);
-
-    EXPECT_FALSE(ok);
-    ASSERT_EQ(seen.errors.size(), 1);
-    EXPECT_TRUE(seen.errors[0].startsWith("Error saving " + path + "\r\n")) << seen.errors[0].toStdString();
-    EXPECT_TRUE(data.Dirty());
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "previous contents");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.nrv"}) << "no temporary file is left";
+    for (const auto& [count, limit] : {std::pair{400, 4096}, std::pair{6, 512}}) {
+        seen.errors.clear();
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("previous contents");
+        old.close();
+        data.DeleteWaypoints();
+        for (int i = 0; i < count; ++i)
+            data.AddNewFileWaypoint(qint16(i), i, i, QString(40, 'N'), 0, 0, QString(200, 'c'), 0);
+        data.SetPath(path);
+        data.SetDirty(true);
+        bool ok;
+        {
+            const testing_support::FileSizeLimit full(limit);
+            ok = GPSDataFile(data).SaveFile();
+        }
+        EXPECT_FALSE(ok) << count;
+        ASSERT_EQ(seen.errors.size(), 1);
+        EXPECT_TRUE(seen.errors[0].startsWith("Error saving " + path + "\r\n"))
+            << seen.errors[0].toStdString();
+        EXPECT_TRUE(data.Dirty());
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "previous contents") << count;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.nrv"})
+            << "no temporary file is left";
+    }
 }
 
 TEST_F(SectionedWrite, APathOfEightyFiveBytesIsStillReadBack) {
