@@ -1,5 +1,7 @@
 #include "gpsdata/TextRecord.h"
 
+#include "geo/LeadingNumber.h"
+
 #include <cmath>
 #include <limits>
 
@@ -8,10 +10,6 @@ namespace gpsdata {
 namespace {
 
 const QChar Separator = u',';
-
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
 
 template <typename Int> std::optional<Int> ToInt(double value) {
     if (!std::isfinite(value))
@@ -48,46 +46,7 @@ QString TextRecord::Normalise(const QString& text) {
 }
 
 double TextRecord::LeadingNumber(QStringView text) {
-    // Collect the accepted characters into plain number text, then convert it
-    // with the C locale's rules.
-    QString number;
-    bool digits = false, point = false, exponent = false, exponentSign = false;
-    bool mantissaSign = false;
-    for (const QChar c : text) {
-        if (c == u' ')
-            continue;
-        if (IsDigit(c)) {
-            number.append(c);
-            if (!exponent)
-                digits = true;
-        } else if ((c == u'+' || c == u'-') && !exponent && number.isEmpty() && !mantissaSign) {
-            number.append(c);
-            mantissaSign = true;
-        } else if ((c == u'+' || c == u'-') && exponent && !exponentSign && (number.endsWith(u'e'))) {
-            number.append(c);
-            exponentSign = true;
-        } else if (c == u'.' && !point && !exponent) {
-            number.append(c);
-            point = true;
-        } else if ((c == u'e' || c == u'E') && digits && !exponent) {
-            number.append(u'e');
-            exponent = true;
-        } else {
-            break;
-        }
-    }
-    if (!digits)
-        return 0;
-    // An exponent without digits ("1e", "1e-") counts for nothing.
-    while (number.endsWith(u'e') || number.endsWith(u'-') || number.endsWith(u'+'))
-        number.chop(1);
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (ok)
-        return value;
-    // Out of the double's range: keep the sign so the caller's range check fails.
-    return number.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
-                                   : std::numeric_limits<double>::infinity();
+    return geo::LeadingNumber(text);
 }
 
 QString TextRecord::Decimal(double value) {

@@ -24,7 +24,8 @@ public:
     static QString Normalise(const QString& text);
 
     // The longest leading decimal number (sign, digits, one full stop, an
-    // exponent, spaces skipped in between); 0 when there is no digit.
+    // exponent, spaces skipped in between); 0 when there is no digit. The
+    // same rule as the position texts' (geo::LeadingNumber).
     static double LeadingNumber(QStringView text);
 
     // Plain decimal text with up to 15 significant digits and never an exponent,

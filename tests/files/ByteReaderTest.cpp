@@ -6,30 +6,9 @@
 #include <limits>
 
 using files::ByteReader;
-using files::ByteWriter;
 
-TEST(ByteReaderBounds, ReadsLittleEndianValuesWrittenByTheWriter) {
-    ByteWriter out;
-    out.WriteInt16(-2);
-    out.WriteInt32(0x12345678);
-    out.WriteDouble(-122.25);
-    out.WriteByte(0xAB);
-    ByteReader in(out.Bytes());
-    EXPECT_EQ(in.ReadInt16(), -2);
-    EXPECT_EQ(in.ReadInt32(), 0x12345678);
-    EXPECT_EQ(in.ReadDouble(), -122.25);
-    EXPECT_EQ(in.ReadByte(), 0xAB);
-    EXPECT_FALSE(in.PastEnd());
-    EXPECT_EQ(in.Remaining(), 0);
-}
-
-TEST(ByteReaderBounds, ByteOrderIsLittleEndianOnDisk) {
-    ByteWriter out;
-    out.WriteInt32(-1);
-    out.WriteInt16(0x0102);
-    EXPECT_EQ(out.Bytes(), QByteArray("\xff\xff\xff\xff\x02\x01", 6));
-}
-
+// Values and their byte order are read and written through whole files in
+// SectionedReadTest and SectionedWriteTest; these are the reader's bounds.
 TEST(ByteReaderBounds, AReadRunningPastTheEndGivesZeroAndSticks) {
     const QByteArray three("\x01\x02\x03", 3);
     ByteReader in(three);
@@ -78,13 +57,4 @@ TEST(ByteReaderBounds, WideValuesAndHugeOffsetsFromMappedBytes) {
     EXPECT_EQ(in.Read<std::uint16_t>(), 0);
     EXPECT_TRUE(in.PastEnd());
     EXPECT_FALSE(in.Has(0));
-}
-
-TEST(ByteWriterPatch, PutInt32AtOverwritesReservedSpace) {
-    ByteWriter out;
-    out.WriteByte(7);
-    out.Reserve(4);
-    out.WriteByte(9);
-    out.PutInt32At(1, 0x01020304);
-    EXPECT_EQ(out.Bytes(), QByteArray("\x07\x04\x03\x02\x01\x09", 6));
 }

@@ -19,26 +19,6 @@ protected:
 
 } // namespace
 
-TEST_F(DataSet, NewSetHasTheUnitDefaults) {
-    EXPECT_EQ(data.MaxNumGPSWaypoints(), 999);
-    EXPECT_EQ(data.MaxNumGPSRoutes(), 99);
-    EXPECT_EQ(data.MaxNumGPSTrails(), 2);
-    EXPECT_EQ(data.MaxNumGPSIcons(), 999);
-    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 28);
-    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 99);
-    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 2000);
-    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 3000);
-    EXPECT_EQ(data.ProductID(), -1);
-    EXPECT_FALSE(data.Dirty());
-    EXPECT_TRUE(data.Path().isEmpty());
-    EXPECT_EQ(data.ValidSymbols().size(), 28);
-    EXPECT_TRUE(data.ValidSymbol(27));
-    EXPECT_FALSE(data.ValidSymbol(28));
-    EXPECT_EQ(data.UpdatePostfix(), "");
-    EXPECT_EQ(data.CurrentSoftwareVersion(), 0);
-    EXPECT_EQ(data.ClipboardDelimiter(), "\t");
-}
-
 TEST_F(DataSet, NewWaypointFillsTheLowestGapWithAnAutomaticName) {
     data.AddNewFileWaypoint(0, 1, 1, "A", 0, 0, "", 0);
     data.AddNewFileWaypoint(2, 1, 1, "B", 0, 0, "", 0);
@@ -62,32 +42,27 @@ TEST_F(DataSet, NewWaypointFillsTheLowestGapWithAnAutomaticName) {
     EXPECT_EQ(data.FindWaypoint(1), 3);
 }
 
-TEST_F(DataSet, NoFreeSlotShowsTheMessageUnlessTold) {
+TEST_F(DataSet, NoFreeSlotShowsEachKindsMessageUnlessTold) {
     data.SetMaxNumGPSRoutes(1);
     ASSERT_NE(data.AddNewRoute(), nullptr);
     EXPECT_EQ(data.Route(0)->RteName(), "Rte 001*");
-
     EXPECT_EQ(data.AddNewRoute(false), nullptr);
     EXPECT_TRUE(prompt.shown.isEmpty());
 
-    EXPECT_EQ(data.AddNewRoute(), nullptr);
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "Error");
-    EXPECT_EQ(prompt.shown[0].text, "Unable to create a new route.\r\nDelete a route and try again.");
-    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
-}
-
-TEST_F(DataSet, EachKindHasItsOwnRefusal) {
     data.SetMaxNumGPSWaypoints(0);
     data.SetMaxNumGPSIcons(0);
     data.SetMaxNumGPSTrails(0);
+    EXPECT_EQ(data.AddNewRoute(), nullptr);
     EXPECT_EQ(data.AddNewWaypoint(), nullptr);
     EXPECT_EQ(data.AddNewIcon(), nullptr);
     EXPECT_EQ(data.AddNewTrail(), nullptr);
     EXPECT_EQ(prompt.Texts(),
-              (QStringList{"Unable to create a new waypoint.\r\nDelete a waypoint and try again.",
+              (QStringList{"Unable to create a new route.\r\nDelete a route and try again.",
+                           "Unable to create a new waypoint.\r\nDelete a waypoint and try again.",
                            "Unable to create a new icon.\r\nDelete an icon and try again.",
                            "Unable to create a new trail.\r\nDelete a trail and try again."}));
+    EXPECT_EQ(prompt.shown[0].title, "Error");
+    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
 }
 
 TEST_F(DataSet, NewTrailAndIconGetTheirDefaults) {
@@ -136,13 +111,6 @@ TEST_F(DataSet, FileWaypointWithImpossibleDegreesChangesNothing) {
     EXPECT_THROW(data.AddFileIcon(1, 0, 0, 1e12), std::domain_error);
     EXPECT_EQ(data.CountWaypoints(), 0);
     EXPECT_EQ(data.CountIcons(), 0);
-}
-
-TEST_F(DataSet, AddsStoreNamesInDisplayForm) {
-    data.AddWaypoint(0, 0, 0, 0, "22ND ST\rBRIDGE", 0, 0, 0);
-    data.AddRoute(0, "  TO O'NEIL FARM ", {});
-    EXPECT_EQ(data.Waypoint(0)->WptName(), "22nd St Bridge");
-    EXPECT_EQ(data.Route(0)->RteName(), "To O'neil Farm");
 }
 
 TEST_F(DataSet, ObjectChangesReachTheSetWithTheirIndex) {
@@ -212,12 +180,4 @@ TEST_F(DataSet, CollectionPositionsAreOneBased) {
     EXPECT_EQ(data.WaypointCollectionIndex(3), 2);
     EXPECT_EQ(data.WaypointCollectionIndex(9), 3);
     EXPECT_EQ(data.FindWaypoint(9), -1);
-}
-
-TEST_F(DataSet, FileErrorTextsFollowTheReaderCodes) {
-    EXPECT_EQ(GPSData::FileErrorText(1), "Unexpected end of file encountered");
-    EXPECT_EQ(GPSData::FileErrorText(5), "Error loading Plot Trails");
-    EXPECT_EQ(GPSData::FileErrorText(8), "");
-    EXPECT_EQ(GPSData::FileErrorText(9), "Error loading Product Information");
-    EXPECT_EQ(GPSData::FileErrorText(10), "");
 }

@@ -1,10 +1,11 @@
 #include "gpsdata/ProductTable.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using gpsdata::ProductTable;
 
@@ -18,75 +19,54 @@ ProductTable Read(const QString& text) {
     return table;
 }
 
+// A table's text, a product it must hold (or must not, without a value)
+// and that product's route waypoint limit.
+struct Case {
+    const char* text;
+    int id;
+    std::optional<int> routeWaypoints;
+};
+
 } // namespace
 
-TEST(ProductTable, KeysEndAtASpaceOrTheEqualsSign) {
-    const ProductTable table = Read("[Unit]\nID=12\nRouteWpts = 500\ndeltas=1000\n");
-    const gpsdata::GPSUnit* unit = table.Find(12);
-    ASSERT_NE(unit, nullptr);
-    EXPECT_EQ(unit->RouteWaypoints, 500);
-    EXPECT_EQ(unit->TrailDeltas, 1000);
-}
-
-TEST(ProductTable, ProductMinusOneIsAlwaysThere) {
-    const ProductTable table;
-    const gpsdata::GPSUnit* none = table.Find(-1);
-    ASSERT_NE(none, nullptr);
-    EXPECT_EQ(none->RouteWaypoints, 2000);
-    EXPECT_EQ(none->TrailDeltas, 3000);
-    EXPECT_EQ(none->CurrentSoftwareVersion, 0);
-    EXPECT_EQ(none->UpdatePostfix, "");
-    EXPECT_EQ(table.Find(12), nullptr);
-}
-
-TEST(ProductTable, MissingValuesTakeTheDefaultsAndUnknownKeysAreIgnored) {
-    const ProductTable table = Read("junk before\n[A]\nid=5\ncolour=red\nversion=2.5\nupdate=  Ab C \n\n"
-                                    "[B]\nid=6\n");
-    ASSERT_NE(table.Find(5), nullptr);
-    EXPECT_EQ(table.Find(5)->RouteWaypoints, 2000);
+TEST(ProductTable, SectionsKeysAndValuesAreReadAsUnitsWriteThem) {
+    const Case cases[] = {
+        {"[Unit]\nID=12\nRouteWpts = 500\ndeltas=1000\n", 12, 500}, // keys end at a blank or "="
+        {"junk before\n[A]\nid=5\ncolour=red\n", 5, 2000},          // unknown keys and missing values
+        {"[A]\nid=5\n\nroutewpts=10\n", 5, 2000},                   // an empty line ends the section
+        {"[A]\r\nid=5\r\nroutewpts=10\r\n[B]\r\nid=6\r\n", 5, 10},  // a header alone starts the next
+        {"[A]\r\nid=5\r\nroutewpts=10\r\n[B]\r\nid=6\r\n", 6, 2000},
+        {"[C]\nid=7\nroutewpts=1e400\ndeltas=-x\n", 7, 2000},      // wild numbers are harmless
+        {"[A]\nroutewpts=10\n\n[B]\nid=99999\n", 0, std::nullopt}, // no id, or one too wide
+        {"", 12, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const ProductTable table = Read(QString::fromLatin1(c.text));
+        const gpsdata::GPSUnit* unit = table.Find(c.id);
+        ASSERT_EQ(unit != nullptr, c.routeWaypoints.has_value()) << c.text;
+        if (unit) {
+            EXPECT_EQ(unit->RouteWaypoints, *c.routeWaypoints) << c.text;
+        }
+        EXPECT_NE(table.Find(-1), nullptr) << "product -1 is always there";
+    }
+    const ProductTable table = Read("[A]\nid=5\nversion=2.5\nupdate=  Ab C \ndeltas=1000\n");
     EXPECT_FLOAT_EQ(table.Find(5)->CurrentSoftwareVersion, 2.5f);
     EXPECT_EQ(table.Find(5)->UpdatePostfix, "ab c");
-    ASSERT_NE(table.Find(6), nullptr);
-    EXPECT_EQ(table.Count(), 3);
+    EXPECT_EQ(table.Find(5)->TrailDeltas, 1000);
 }
 
-TEST(ProductTable, AnEmptyLineEndsTheSection) {
-    const ProductTable table = Read("[A]\nid=5\n\nroutewpts=10\n[B]\nid=6\nroutewpts=20\n");
-    EXPECT_EQ(table.Find(5)->RouteWaypoints, 2000);
-    EXPECT_EQ(table.Find(6)->RouteWaypoints, 20);
-}
-
-TEST(ProductTable, AHeaderWithoutABlankLineStillStartsANewProduct) {
-    const ProductTable table = Read("[A]\r\nid=5\r\nroutewpts=10\r\n[B]\r\nid=6\r\n");
-    EXPECT_EQ(table.Find(5)->RouteWaypoints, 10);
-    EXPECT_EQ(table.Find(6)->RouteWaypoints, 2000);
-}
-
-TEST(ProductTable, SectionsWithoutAnIdOrWithWildNumbersAreHarmless) {
-    const ProductTable table =
-        Read("[A]\nroutewpts=10\n\n[B]\nid=99999\n\n[C]\nid=7\nroutewpts=1e400\ndeltas=-x\n");
-    EXPECT_EQ(table.Count(), 2);
-    EXPECT_EQ(table.Find(0), nullptr);
-    ASSERT_NE(table.Find(7), nullptr);
-    EXPECT_EQ(table.Find(7)->RouteWaypoints, 2000);
-    EXPECT_EQ(table.Find(7)->TrailDeltas, 0);
-}
-
-TEST(ProductTable, LoadsFromTheDataFolderOrTheFile) {
+TEST(ProductTable, LoadsFromTheDataFolderOrTheFileAndSurvivesAnyBytes) {
     ProductTable fromFolder;
     fromFolder.Load(TF_SOURCE_DIR "/share");
     EXPECT_GT(fromFolder.Count(), 1);
     ProductTable fromFile;
     fromFile.Load(TF_SOURCE_DIR "/share/GPS.INI");
     EXPECT_EQ(fromFile.Count(), fromFolder.Count());
-}
 
-TEST(ProductTable, MissingOrBinaryFileLeavesOnlyTheDefault) {
     QTemporaryDir dir;
     ProductTable missing;
     missing.Load(dir.path());
     EXPECT_EQ(missing.Count(), 1);
-
     QFile file(dir.filePath("GPS.INI"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     QByteArray bytes;

@@ -48,9 +48,7 @@ TEST_F(Route, LegDistancesCountEntriesFromOne) {
     EXPECT_EQ(r->LegDistance(0), 0);
     EXPECT_DOUBLE_EQ(r->TotalDistance(), 2 * AB());
     EXPECT_GT(AB(), 50);
-}
-
-TEST_F(Route, SinglePointsMissingWaypointsAndRepeatsGiveNoDistance) {
+    // Single points, missing waypoints and repeats give no distance.
     EXPECT_EQ(Make({1})->TotalDistance(), 0);
     // The same waypoint twice: the arc cosine fails, the leg is 0.
     EXPECT_EQ(Make({1, 1})->LegDistance(1), 0);
@@ -103,15 +101,10 @@ TEST_F(Route, RemoveLegKeepsTheEditorOnItsWaypoint) {
     r->RemoveLeg(0);
     EXPECT_EQ(data.EditingRouteLeg(), 0);
     EXPECT_EQ(r->NumWaypoints(), 0);
-}
-
-TEST_F(Route, RemoveLegOutsideTheListDoesNothing) {
-    RouteObject* r = Make({0, 1});
     QSignalSpy changed(r, &RouteObject::RouteChanged);
-    r->RemoveLeg(2);
+    r->RemoveLeg(0);
     r->RemoveLeg(-1);
-    EXPECT_EQ(r->NumWaypoints(), 2);
-    EXPECT_EQ(changed.size(), 0);
+    EXPECT_EQ(changed.size(), 0) << "a leg outside the list is no change";
 }
 
 TEST_F(Route, DeletingAWaypointRemovesEveryLegThatUsesIt) {
@@ -135,20 +128,15 @@ TEST_F(Route, UnusedTemporaryWaypointsGo) {
     EXPECT_NE(data.Waypoint(2), nullptr);
 }
 
-TEST_F(Route, CountRouteWptsSumsAllRoutes) {
-    Make({0, 1, 2});
-    data.AddRouteWithCollection(5, "w", {1, 1});
-    EXPECT_EQ(data.CountRouteWpts(), 5);
-}
-
-TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheList) {
+TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheListButCounts) {
     QSignalSpy changed(&data, &GPSData::RouteChanged);
     QSignalSpy added(&data, &GPSData::RouteAdded);
     data.AddRouteWithCollection(5, "w", {1, 1});
     const int namingChanges = changed.size();
-    data.AddRoute(6, "v", {1, 1});
+    data.AddRoute(6, "v", {1, 1, 2});
     EXPECT_EQ(changed.size() - namingChanges, namingChanges + 1);
     EXPECT_EQ(added.size(), 2);
+    EXPECT_EQ(data.CountRouteWpts(), 5);
 }
 
 TEST_F(Route, CopyTakesIndexNameAndLegs) {

@@ -20,21 +20,6 @@ TEST(TextFields, RunsOfAnyDelimiterAreOneSeparator) {
     EXPECT_EQ(r.RestFrom(4), "");
 }
 
-TEST(TextFields, LeadingNumberTakesTheLongestDecimalPrefix) {
-    EXPECT_EQ(TextRecord::LeadingNumber(u"  42abc"), 42);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"-1 2 3"), -123);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"1.5.5"), 1.5);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"2.5e3x"), 2500);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"1e-2"), 0.01);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"7e"), 7);
-    EXPECT_EQ(TextRecord::LeadingNumber(u".25"), 0.25);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"+-3"), 0);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"abc"), 0);
-    EXPECT_EQ(TextRecord::LeadingNumber(u""), 0);
-    EXPECT_EQ(TextRecord::LeadingNumber(u"e5"), 0);
-    EXPECT_TRUE(std::isinf(TextRecord::LeadingNumber(u"1e999")));
-}
-
 TEST(TextFields, DecimalsArePlainAndReadBack) {
     EXPECT_EQ(TextRecord::Decimal(45000.5), "45000.5");
     EXPECT_EQ(TextRecord::Decimal(-3), "-3");
@@ -136,7 +121,7 @@ TEST_F(Records, RecordsAreTakenOffTheFrontOneByOne) {
     EXPECT_TRUE(text.isEmpty());
 }
 
-TEST_F(Records, NumbersThatDoNotFitRejectTheRecordButConsumeIt) {
+TEST_F(Records, NumbersThatDoNotFitRejectTheRecordButConsumeItAndMissingOnesAreZero) {
     QString text = "Wpt\t1\tA\t99999999999\t2\t3\t4\t0\tx\tIcn\t70000\t1\t1\t1\tIcn\t1\t1\t1\t1";
     gpsdata::WaypointObject w(data);
     w.SetWptName("keep");
@@ -145,11 +130,8 @@ TEST_F(Records, NumbersThatDoNotFitRejectTheRecordButConsumeIt) {
     gpsdata::IconObject i(data);
     EXPECT_FALSE(i.ParseString(text));
     EXPECT_TRUE(i.ParseString(text));
-}
 
-TEST_F(Records, ShortRecordsReadMissingNumbersAsZero) {
-    QString text = "Wpt\t3\tName";
-    gpsdata::WaypointObject w(data);
+    text = "Wpt\t3\tName";
     ASSERT_TRUE(w.ParseString(text));
     EXPECT_EQ(w.WptIndex(), 3);
     EXPECT_EQ(w.X(), 0);
@@ -179,7 +161,7 @@ TEST_F(Records, RouteParseStopsAtTheNextRecord) {
     EXPECT_TRUE(w.ParseString(text));
 }
 
-TEST_F(Records, RouteParseDropsLegsPastTheRouteLimit) {
+TEST_F(Records, RouteParseDropsLegsPastEitherLimitButNotForItsOwnOldLegs) {
     data.SetMaxNumGPSWptsPerRoute(2);
     QString text = "Rte\t1\tR\t1\t2\t3\tIcn\t1\t1\t1\t1";
     gpsdata::RouteObject r(data);
@@ -191,25 +173,23 @@ TEST_F(Records, RouteParseDropsLegsPastTheRouteLimit) {
     EXPECT_EQ(prompt.shown[0].text,
               "Too many waypoints in route. Remove some waypoints from the route and try again.");
     EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
-}
 
-TEST_F(Records, RouteParseDropsLegsPastTheDataSetLimit) {
+    prompt.shown.clear();
+    data.SetMaxNumGPSWptsPerRoute(99);
     data.AddRoute(0, "other", {1, 2, 3});
     data.SetMaxNumGPSRouteWaypoints(4);
-    QString text = "Rte\t1\tR\t1\t2\t3";
-    gpsdata::RouteObject r(data);
+    text = "Rte\t1\tR\t1\t2\t3";
     ASSERT_TRUE(r.ParseString(text));
     EXPECT_EQ(r.Waypoints(), (QList<qint16>{1}));
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].text, "Too many route waypoints. Delete some route legs and try again.");
-}
+    EXPECT_EQ(prompt.Texts(), QStringList{"Too many route waypoints. Delete some route legs and try again."});
 
-TEST_F(Records, ReparsingARouteOfTheSetDoesNotCountItsOldLegs) {
-    gpsdata::RouteObject* r = data.AddRoute(0, "R", {1, 2, 3});
+    // A route of the set that is read again does not count its old legs.
+    prompt.shown.clear();
     data.SetMaxNumGPSRouteWaypoints(3);
-    QString text = r->MakeString();
-    ASSERT_TRUE(r->ParseString(text));
-    EXPECT_EQ(r->NumWaypoints(), 3);
+    gpsdata::RouteObject* own = data.Route(0);
+    text = own->MakeString();
+    ASSERT_TRUE(own->ParseString(text));
+    EXPECT_EQ(own->NumWaypoints(), 3);
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
@@ -272,7 +252,7 @@ TEST_F(Records, TrailParseKeepsOnlyTheAllowedPoints) {
     EXPECT_EQ(prompt.shown[0].text, "Too many trail points. Only 2 trail points allowed.");
 }
 
-TEST_F(Records, TrailParseSurvivesImpossibleDegreesAndShortText) {
+TEST_F(Records, TrailParseSurvivesImpossibleDegreesShortTextAndOnePoint) {
     QString text = "Trl\t0\t3\tT\t95\t0\t10\t10";
     gpsdata::TrailObject t(data);
     ASSERT_TRUE(t.ParseString(text));
@@ -282,12 +262,10 @@ TEST_F(Records, TrailParseSurvivesImpossibleDegreesAndShortText) {
     QString huge = "Trl\t0\t2000000000\tT\t1\t1";
     ASSERT_TRUE(t.ParseString(huge));
     EXPECT_EQ(t.NumPoints(), 1);
-}
 
-TEST_F(Records, OneDeclaredPointIsTakenOffButMakesNoTrail) {
-    QString text = "Trl\t0\t1\tT\t\r\n1\t2\r\nIcn\t1\t1\t1\t1";
-    gpsdata::TrailObject t(data);
-    ASSERT_TRUE(t.ParseString(text));
+    // One declared point is taken off but makes no trail.
+    QString one = "Trl\t0\t1\tT\t\r\n1\t2\r\nIcn\t1\t1\t1\t1";
+    ASSERT_TRUE(t.ParseString(one));
     EXPECT_EQ(t.NumPoints(), 0);
-    EXPECT_TRUE(text.startsWith("Icn"));
+    EXPECT_TRUE(one.startsWith("Icn"));
 }

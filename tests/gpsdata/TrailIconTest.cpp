@@ -20,63 +20,39 @@ QList<QList<qint32>> Points(const TrailObject& t) {
 
 } // namespace
 
-TEST(TrailPoints, DeltasBuildFromTheStartPoint) {
+TEST(TrailPoints, DeltasBuildFromTheStartPointAndStopAtTheEndOfTheRange) {
     GPSData data;
     TrailObject t(data);
+    EXPECT_EQ(t.NumPoints(), 0);
+    t.SetDeltas(1, 2, {}, {});
+    EXPECT_EQ(t.NumPoints(), 0) << "no deltas, no points";
     t.SetDeltas(100, 200, {5, -5}, {0, 10});
     EXPECT_EQ(Points(t), (QList<QList<qint32>>{{100, 200, 1}, {105, 200, 1}, {100, 210, 1}}));
-}
-
-TEST(TrailPoints, DeltasStopAtTheEndOfTheRange) {
-    GPSData data;
-    TrailObject t(data);
     const qint32 max = std::numeric_limits<qint32>::max();
     t.SetDeltas(max - 1, 0, {5, -1}, {0, 0});
     EXPECT_EQ(t.PointX(1), max);
     EXPECT_EQ(t.PointX(2), max - 1);
 }
 
-TEST(TrailPoints, NoDeltasOrEmptyListsMeanNoPoints) {
-    GPSData data;
-    TrailObject t(data);
-    EXPECT_EQ(t.NumPoints(), 0);
-    t.SetDeltas(1, 2, {}, {});
-    EXPECT_EQ(t.NumPoints(), 0);
-    t.SetPoints({1}, {2}, {true});
-    t.SetPoints({}, {}, {});
-    EXPECT_EQ(t.NumPoints(), 0);
-}
-
-TEST(TrailPoints, PointsKeepTheirFlags) {
+TEST(TrailPoints, PointsKeepTheirFlagsAndReadsOutsideThemAreZero) {
     GPSData data;
     TrailObject t(data);
     QSignalSpy spy(&t, &TrailObject::TrailChanged);
     t.SetPoints({1, 2, 3}, {4, 5, 6}, {true, false, true});
     EXPECT_EQ(Points(t), (QList<QList<qint32>>{{1, 4, 1}, {2, 5, 0}, {3, 6, 1}}));
     EXPECT_EQ(spy.size(), 1);
-    // Lists of unequal length give as many points as the shortest.
-    t.SetPoints({1, 2, 3}, {4, 5}, {true, true, true});
-    EXPECT_EQ(t.NumPoints(), 2);
-}
-
-TEST(TrailPoints, OutOfRangeReadsAreZero) {
-    GPSData data;
-    TrailObject t(data);
-    t.SetPoints({7, 8}, {9, 10}, {true, true});
     EXPECT_EQ(t.PointX(-1), 0);
-    EXPECT_EQ(t.PointX(t.NumPoints()), 0);
-    EXPECT_EQ(t.PointY(2), 0);
-    EXPECT_FALSE(t.Continuous(2));
-}
-
-TEST(TrailPoints, TrimKeepsTheFirstPoints) {
-    GPSData data;
-    TrailObject t(data);
-    t.SetPoints({1, 2, 3}, {4, 5, 6}, {true, false, true});
+    EXPECT_EQ(t.PointY(3), 0);
+    EXPECT_FALSE(t.Continuous(3));
     t.TrimPoints(1);
     EXPECT_EQ(Points(t), (QList<QList<qint32>>{{1, 4, 1}}));
     t.TrimPoints(5);
     EXPECT_EQ(t.NumPoints(), 1);
+    // Lists of unequal length give as many points as the shortest.
+    t.SetPoints({1, 2, 3}, {4, 5}, {true, true, true});
+    EXPECT_EQ(t.NumPoints(), 2);
+    t.SetPoints({}, {}, {});
+    EXPECT_EQ(t.NumPoints(), 0);
 }
 
 TEST(TrailPoints, RenamingToTheSameNameIsSilent) {
