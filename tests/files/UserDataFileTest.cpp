@@ -4,9 +4,11 @@
 #include "files/DataSetFiles.h"
 #include "gpsdata/GPSData.h"
 #include "linkpod/LinkPod.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingPrompt.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -178,39 +180,33 @@ TEST(UserDataFiles, AFileThatIsNotOursLoadsNothingAndSaysWhy) {
     EXPECT_TRUE(seen.errors[0].endsWith("The file cannot be opened."));
 }
 
-TEST(UserDataFiles, ASaveThatCannotWriteShowsTheErrorBoxAndLeavesTheOldFile) {
+TEST(UserDataFiles, ASaveThatCannotBeWrittenWholeShowsTheErrorBoxAndLeavesTheOldFile) {
     EnsureApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.usr");
     gpsdata::GPSData data;
-    Fill(data);
+    data.AddWaypoint(0, 1, 2, 0, "ONE", 0, 0, 0);
     ASSERT_TRUE(DataSetFiles::Save(data, path));
     const QByteArray before = [&] {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }();
-    // A folder that may not be written to: the save is refused.
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (QFile(dir.filePath("probe")).open(QIODevice::WriteOnly))
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    data.AddWaypoint(5, 9, 9, 0, "CHANGED", 0, 0, 0);
+    Fill(data);
     data.SetDirty(true);
     testing_support::RecordingPrompt prompt;
     data.SetPrompt(&prompt);
-    EXPECT_FALSE(DataSetFiles::Save(data, path));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    {
+        const testing_support::FileSizeLimit full(before.size() + 100);
+        EXPECT_FALSE(DataSetFiles::Save(data, path));
+    }
     ASSERT_EQ(prompt.shown.size(), 1);
     EXPECT_EQ(prompt.shown[0].title, "Error");
-    EXPECT_EQ(prompt.shown[0].text, "Access to this file is denied.");
+    EXPECT_EQ(prompt.shown[0].text, "An error occured has occured during the saving process.");
     EXPECT_TRUE(data.Dirty());
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
-}
-
-TEST(UserDataFiles, EachSaveFailureHasItsOwnText) {
-    EXPECT_EQ(UserDataFile::SaveFailureText(112), "There is not enough space on the device.");
-    EXPECT_EQ(UserDataFile::SaveFailureText(5), "Access to this file is denied.");
-    EXPECT_EQ(UserDataFile::SaveFailureText(29), "An error occured has occured during the saving process.");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.usr"})
+        << "no temporary file is left";
 }
