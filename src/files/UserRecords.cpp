@@ -4,8 +4,20 @@
 #include "gpsdata/SerialDate.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace files {
+namespace {
+
+// Whole metres, as the data set keeps them. The link carries a float: one
+// that is not a number, or beyond what 32 bits count, is no altitude.
+qint32 Metres(float altitude) {
+    if (!std::isfinite(altitude) || std::fabs(altitude) >= 2147483648.0f)
+        return 0;
+    return static_cast<qint32>(altitude);
+}
+
+} // namespace
 
 std::uint16_t UserRecords::UnitSymbol(int symbol) {
     return static_cast<std::uint16_t>(std::clamp(symbol + SymbolBase, 0, 0xFFFF));
@@ -48,7 +60,7 @@ linkpod::UserTrail UserRecords::SetUserTrail(const gpsdata::TrailObject& trail) 
 
 void UserRecords::GetUserWaypoint(gpsdata::GPSData& data, const linkpod::UserWaypoint& r) {
     const double date = gpsdata::SerialDate::FromSeconds(gpsdata::SerialDate::LurchEpoch, qint32(r.time));
-    if (gpsdata::WaypointObject* added = data.AddWaypoint(qint16(r.index), r.x, r.y, qint32(r.altitude),
+    if (gpsdata::WaypointObject* added = data.AddWaypoint(qint16(r.index), r.x, r.y, Metres(r.altitude),
                                                           r.name, ProgramSymbol(r.symbol), date, r.type))
         added->Comment = r.comment;
 }

@@ -2,6 +2,7 @@
 #include "DataSetRecorder.h"
 #include "QtPrinters.h"
 #include "files/DataSetFiles.h"
+#include "files/UserRecords.h"
 #include "gpsdata/GPSData.h"
 #include "linkpod/LinkPod.h"
 #include "support/FileSizeLimit.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 
 using namespace files;
@@ -138,6 +140,16 @@ TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEm
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Path(), path);
     EXPECT_EQ(pod.Store().trails.Count(), 0);
+}
+
+TEST(UserDataFiles, AnAltitudeNoWaypointCanHaveIsNone) {
+    gpsdata::GPSData data;
+    for (const float altitude : {std::nanf(""), 4.05648e+31f, -3e9f, 1234.9f}) {
+        linkpod::UserWaypoint record;
+        record.altitude = altitude;
+        UserRecords::GetUserWaypoint(data, record);
+        EXPECT_EQ(data.Waypoint(0)->Altitude, altitude == 1234.9f ? 1234 : 0) << altitude;
+    }
 }
 
 TEST(UserDataFiles, OpeningByNameThroughTheDataSetFilesEmptiesTheSetFirst) {
