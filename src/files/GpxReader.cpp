@@ -1,9 +1,12 @@
 #include "files/GpxReader.h"
 
+#include "files/IsoTime.h"
+
 #include <QBuffer>
 
 #include <expat.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -244,7 +247,11 @@ private:
             return;
         const Open closed = open_.back();
         open_.pop_back();
-        if (closed.place == Place::Text && closed.field != Field::None)
+        if (closed.place != Place::Text || closed.field == Field::None)
+            return;
+        if (closed.field == Field::Time)
+            point_->time = IsoTime::Parse(QByteArrayView(text_).trimmed());
+        else
             Store(closed.field, QString::fromUtf8(text_).trimmed());
     }
 
@@ -264,9 +271,6 @@ private:
             break;
         case Field::SymbolName:
             point_->symbolName = text;
-            break;
-        case Field::Time:
-            point_->time = QDateTime::fromString(text, Qt::ISODateWithMs);
             break;
         case Field::Index:
             point_->index = Integer(text);
@@ -289,6 +293,7 @@ private:
         case Field::TrackIndex:
             doc_.tracks.back().index = Integer(text);
             break;
+        case Field::Time: // read from the bytes in End
         case Field::None:
             break;
         }
@@ -311,9 +316,12 @@ private:
     }
 
     static bool Coordinate(const char* text, double limit, double& value) {
-        bool ok = false;
-        const double v = QByteArray::fromRawData(text, qsizetype(std::strlen(text))).trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(v) || std::fabs(v) > limit)
+        QByteArrayView digits = QByteArrayView(text, qsizetype(std::strlen(text))).trimmed();
+        if (digits.startsWith('+'))
+            digits = digits.sliced(1);
+        double v = 0;
+        const auto [end, error] = std::from_chars(digits.begin(), digits.end(), v);
+        if (error != std::errc() || end != digits.end() || !std::isfinite(v) || std::fabs(v) > limit)
             return false;
         value = v;
         return true;
