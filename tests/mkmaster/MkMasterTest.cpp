@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <ogrsf_frmts.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -121,6 +124,92 @@ bool Inside(const mastermap::Feature& f, double lon, double lat) {
     return inside;
 }
 
+// Areas on the sphere, in km², over the map's latitude range (the builder
+// holds latitudes within 85 degrees). Each edge adds the band between it and
+// the south pole; the bands cancel out but for the ring's inside. An edge
+// takes the short way round, so a source ring that jumps across 180 degrees
+// is measured as the sphere has it, and a ring once round the pole (as
+// Antarctica's source ring is) encloses the pole's side.
+class SphereArea {
+public:
+    void AddRing(const std::vector<LonLat>& ring, bool hole) {
+        constexpr double Rad = 3.14159265358979 / 180;
+        double sum = 0, turn = 0;
+        for (std::size_t i = 0; i + 1 < ring.size(); ++i) {
+            double dl = ring[i + 1].lon - ring[i].lon;
+            dl -= 360 * std::round(dl / 360);
+            turn += dl;
+            sum += dl * Rad *
+                   (2 + std::sin(Clamped(ring[i].lat) * Rad) + std::sin(Clamped(ring[i + 1].lat) * Rad));
+        }
+        double area = std::abs(sum) / 2 * Radius * Radius; // between the ring and the south pole
+        if (std::abs(turn) > 180) { // round a pole: the cap past 85 degrees is not the map's
+            const bool south = std::abs(sum) / 2 < 2 * 3.14159265358979;
+            area = (south ? area : 4 * 3.14159265358979 * Radius * Radius - area) -
+                   2 * 3.14159265358979 * Radius * Radius * (1 - std::sin(MaxLatitude * Rad));
+        }
+        total_ += hole ? -area : area;
+    }
+    double Total() const { return total_; }
+
+private:
+    static constexpr double Radius = 6371.0;
+    static constexpr double MaxLatitude = 85;
+    static double Clamped(double lat) { return std::clamp(lat, -MaxLatitude, MaxLatitude); }
+    double total_ = 0;
+};
+
+void AddPolygon(const OGRPolygon& polygon, SphereArea& area) {
+    for (int r = 0; r <= polygon.getNumInteriorRings(); ++r) {
+        const OGRLinearRing* ring = r == 0 ? polygon.getExteriorRing() : polygon.getInteriorRing(r - 1);
+        std::vector<LonLat> points;
+        for (const OGRPoint& p : *ring)
+            points.push_back({p.getX(), p.getY()});
+        area.AddRing(points, r > 0);
+    }
+}
+
+// The land of a source as GDAL reads it, in km².
+double SourceLandKm2(const QString& path, const char* layerName) {
+    struct Closer {
+        void operator()(GDALDataset* d) const { GDALClose(d); }
+    };
+    GDALAllRegister();
+    std::unique_ptr<GDALDataset, Closer> data(
+        GDALDataset::Open(path.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    OGRLayer* layer = data ? data->GetLayerByName(layerName) : nullptr;
+    if (!layer)
+        return 0;
+    SphereArea area;
+    for (auto& feature : *layer) {
+        const OGRGeometry* g = feature->GetGeometryRef();
+        if (g && wkbFlatten(g->getGeometryType()) == wkbPolygon)
+            AddPolygon(*g->toPolygon(), area);
+        else if (g && wkbFlatten(g->getGeometryType()) == wkbMultiPolygon)
+            for (const OGRPolygon* polygon : *g->toMultiPolygon())
+                AddPolygon(*polygon, area);
+    }
+    return area.Total();
+}
+
+// The areas of one category of a built map, in km².
+double BuiltKm2(const std::vector<mastermap::Feature>& features, int category) {
+    SphereArea area;
+    for (const mastermap::Feature& f : features) {
+        if (f.kind != mastermap::FeatureKind::Area || f.category != category)
+            continue;
+        std::size_t start = 0;
+        for (std::uint32_t part : f.parts) {
+            std::vector<LonLat> ring;
+            for (std::size_t i = start; i < start + mastermap::Feature::PartSize(part); ++i)
+                ring.push_back(Degrees(f.points[i]));
+            area.AddRing(ring, !(part & mastermap::Feature::OuterRing));
+            start += mastermap::Feature::PartSize(part);
+        }
+    }
+    return area.Total();
+}
+
 } // namespace
 
 TEST_F(MkMaster, RulesGiveCategoriesAndTiledPiecesBecomeWholeAreas) {
@@ -222,4 +311,20 @@ TEST(DefaultMasterMap, HasNoEdgeAcrossTheWorldAndLakeErieIsWater) {
     }
     EXPECT_TRUE(erieIsLake);
     EXPECT_FALSE(openSeaIsLand);
+}
+
+// The world's land as built against the land of its source, both measured on
+// the sphere within the map's latitudes: rings cut at 180 degrees, closed
+// along the pole or repaired must neither add land nor lose it.
+TEST(DefaultMasterMap, LandAreaIsTheSourcesWithinOnePercent) {
+    const QString built = QStringLiteral(TF_BINARY_DIR "/bin/res/World.at5");
+    const QString source = QStringLiteral(TF_SOURCE_DIR "/data/src/countries-50m.json");
+    if (!QFile::exists(built) || !QFile::exists(source))
+        GTEST_SKIP() << "the default master map or its sources are not in this tree";
+    const double want = SourceLandKm2(source, "countries");
+    const double got = BuiltKm2(Features(built), 60);
+    // The world's land is about 149 million km², less the cap past 85 degrees south.
+    EXPECT_GT(want, 130e6);
+    EXPECT_LT(want, 150e6);
+    EXPECT_NEAR(got, want, want / 100) << "built " << got << " km², source " << want << " km²";
 }
