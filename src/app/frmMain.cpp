@@ -43,10 +43,10 @@
 #include "mapview/WindowObject.h"
 #include "print/MapLayers.h"
 #include "print/PrintCommands.h"
-#include "unitwindows/UnitConnect.h"
-#include "unitwindows/UnitTransfers.h"
 #include "unitwindows/MapUnitCommands.h"
+#include "unitwindows/UnitConnect.h"
 #include "unitwindows/UnitPanes.h"
+#include "unitwindows/UnitTransfers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -218,7 +218,7 @@ void frmMain::Load() {
     ConnectMapBuild();
     ConnectPrint();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
+    const QString res = masterFolder_.isEmpty() ? SettingsLoader::MasterMapFolder() : masterFolder_;
     master_.Open(res);
     mapData_->SetListFolder(dataFolder_);
     mapData_->SetMasterAt5ListPath(res);
@@ -243,13 +243,6 @@ void frmMain::Load() {
     connect(map_->Display(), &MapDisplay::Painted, this, &frmMain::MarkReady);
     if (!map_->Display()->isVisible())
         MarkReady();
-}
-
-QString frmMain::DefaultMasterFolder() {
-    // Beside the program in the build tree; with the shared files once installed.
-    const QString beside = QApplication::applicationDirPath() + QStringLiteral("/res");
-    return QFileInfo(beside).isDir() ? beside
-                                     : SettingsLoader::InstalledDataFolder() + QStringLiteral("/res");
 }
 
 void frmMain::MarkReady() {

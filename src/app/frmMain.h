@@ -3,7 +3,6 @@
 #include "app/FileChooser.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
-#include "app/MasterMapLayer.h"
 #include "app/ProgramSettings.h"
 #include "app/PromptRelay.h"
 #include "app/RecentFiles.h"
@@ -13,6 +12,7 @@
 #include "comm/Connection.h"
 #include "linkpod/LinkPod.h"
 #include "mapbuild/MasterCategories.h"
+#include "mapview/MasterMapLayer.h"
 #include "unitwindows/frmProgress.h"
 
 #include <QMainWindow>
@@ -180,7 +180,6 @@ private:
     void ArrangeIcons();
     void CloseAllLists();
     void MarkReady();
-    static QString DefaultMasterFolder();
     bool QueryUnload();
     void Unload();
 
@@ -190,7 +189,7 @@ private:
     MainCommands* commands_ = nullptr;
     frmTerrafold* map_ = nullptr;
     Carver carver_;
-    MasterMapLayer master_;
+    mapview::MasterMapLayer master_;
     std::unique_ptr<CarverEngine> engine_;
     std::unique_ptr<mapview::WindowObject> window_;
     GuiPrompt ownPrompt_;
