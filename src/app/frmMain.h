@@ -28,10 +28,6 @@ class QPainter;
 namespace comm {
 class UnitIdentity;
 }
-namespace editors {
-class EditorWindows;
-struct EditorContext;
-} // namespace editors
 namespace gpsdata {
 class GPSData;
 }
@@ -59,7 +55,6 @@ class BusyStatus;
 class EditingCommands;
 class CarverEngine;
 class CommandState;
-class EditorCommandGuard;
 class MapBuildCommands;
 class MessagePanel;
 class ViewportDetail;
@@ -117,7 +112,6 @@ public:
     Carver& Borders() { return carver_; }
     MapViewControl& View() { return *view_; }
     gpsdata::GPSData& Data() { return *gpsData_; }
-    editors::EditorWindows& Editors() { return *editorWindows_; }
     mapbuild::MapData& Map() { return *mapData_; }
     mapview::UndoStack& Undo() { return *undo_; }
     GPSFileCommands& GPSFiles() { return *gpsFiles_; }
@@ -217,9 +211,6 @@ private:
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
     PositionListCommands* positionLists_ = nullptr;
-    std::unique_ptr<editors::EditorContext> editorContext_;
-    editors::EditorWindows* editorWindows_ = nullptr;
-    EditorCommandGuard* editorGuard_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;
