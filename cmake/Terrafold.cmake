@@ -36,16 +36,23 @@ function(tf_add_program name)
   tf_apply_flags(${name})
 endfunction()
 
-# tf_add_test(NAME SOURCES ... DEPS ... [LABELS ...])
-# One GoogleTest binary; every test case becomes its own CTest test.
+# tf_add_test(NAME [X_SERVER] SOURCES ... DEPS ... [LABELS ...])
+# One GoogleTest binary; every test case becomes its own CTest test. With
+# X_SERVER the binary is one CTest test run on a private X server
+# (scripts/under-xvfb.sh), offscreen where there is none.
 function(tf_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "X_SERVER" "" "SOURCES;DEPS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} tf_testsupport GTest::gtest GTest::gtest_main)
   set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
   target_compile_definitions(${name} PRIVATE TF_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                              TF_BINARY_DIR="${PROJECT_BINARY_DIR}")
   tf_apply_flags(${name})
+  if(ARG_X_SERVER)
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/scripts/under-xvfb.sh $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+    return()
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}")
 endfunction()

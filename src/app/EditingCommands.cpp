@@ -1,14 +1,16 @@
 #include "app/EditingCommands.h"
 
 #include "app/MainCommands.h"
+#include "app/MapEditing.h"
 
 #include <QAction>
 
 namespace app {
 
-EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area, editors::EditorContext& context,
+EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area, editors::EditorContext context,
                                  QObject* parent)
-    : QObject(parent), lists_(area, context), edit_(area, context) {
+    : QObject(parent), context_(std::move(context)), editors_(context_, &area), guard_(commands, area),
+      lists_(area, context_), edit_(area, context_) {
     using editors::EditCommand;
     static const std::pair<const char*, EditCommand> edits[] = {{"mnuEditCut", EditCommand::Cut},
                                                                 {"mnuEditCopy", EditCommand::Copy},
@@ -29,6 +31,17 @@ EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area, editors
     on("mnuWindowRoutes", [this] { lists_.Open(ListKind::Routes); });
     on("mnuWindowIcons", [this] { lists_.Open(ListKind::Icons); });
     on("mnuWindowTrails", [this] { lists_.Open(ListKind::Trails); });
+}
+
+void EditingCommands::FollowMap(MapEditing& editing) {
+    connect(&editing, &MapEditing::EditRequested, this, [this](bool waypoint, qint16 index) {
+        if (waypoint)
+            editors_.EditWaypoint(index);
+        else
+            editors_.EditIcon(index);
+    });
+    connect(&editing, &MapEditing::RouteEditRequested, this,
+            [this](qint16 route) { editors_.EditRoute(route); });
 }
 
 } // namespace app

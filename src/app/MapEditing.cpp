@@ -202,8 +202,19 @@ QMenu* MapEditing::NewPopup(const QString& name) {
 }
 
 void MapEditing::ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel) {
-    QAction* insert = NewPopup(QStringLiteral("mnuPopupRoute"))
-                          ->addAction(QStringLiteral("Insert Waypoints Into ") + leg.name);
+    NewPopup(QStringLiteral("mnuPopupRoute"));
+    QAction* edit = popup_->addAction(QStringLiteral("Edit Route ") + leg.name);
+    edit->setObjectName(QStringLiteral("mnuPopupEdit"));
+    connect(edit, &QAction::triggered, this, [this, route = leg.route] { emit RouteEditRequested(route); });
+    QAction* remove = popup_->addAction(QStringLiteral("Delete Route ") + leg.name);
+    remove->setObjectName(QStringLiteral("mnuPopupDelete"));
+    connect(remove, &QAction::triggered, this, [this, route = leg.route] {
+        if (!data_.Route(route))
+            return;
+        undo_.PushUndoOperation(false, QStringLiteral("Delete"));
+        data_.DeleteRoute(route);
+    });
+    QAction* insert = popup_->addAction(QStringLiteral("Insert Waypoints Into ") + leg.name);
     insert->setObjectName(QStringLiteral("mnuPopupInsert"));
     connect(insert, &QAction::triggered, this, [this, leg] {
         if (!data_.Route(leg.route))

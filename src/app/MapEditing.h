@@ -63,6 +63,8 @@ public:
 signals:
     // The popup's "Edit Waypoint …" or "Edit Icon …" was chosen.
     void EditRequested(bool waypoint, qint16 index);
+    // The route popup's "Edit Route …" was chosen.
+    void RouteEditRequested(qint16 route);
     // The trail popup's "Create Route" was chosen.
     void CreateRouteFromTrail(qint16 trail);
 

@@ -40,6 +40,11 @@ QString SettingsLoader::InstalledDataFolder() {
     return bin.filePath("../share/terrafold");
 }
 
+QString SettingsLoader::MasterMapFolder() {
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/res");
+    return QFileInfo(beside).isDir() ? beside : InstalledDataFolder() + QStringLiteral("/res");
+}
+
 QString SettingsLoader::SettingsFile() const {
     return QDir(config_).filePath("terrafol.ini");
 }

@@ -28,6 +28,9 @@ public:
     static QString UserConfigFolder();
     static QString UserDataFolder();
     static QString InstalledDataFolder();
+    // The low-detail master map: "res" beside the program in the build tree,
+    // the installation's otherwise.
+    static QString MasterMapFolder();
 
     QString SettingsFile() const;
     QString DefaultsFile() const;

@@ -6,7 +6,6 @@
 #include "app/CommandLine.h"
 #include "app/CommandState.h"
 #include "app/EditingCommands.h"
-#include "app/EditorCommandGuard.h"
 #include "app/GPSFileCommands.h"
 #include "app/LayerEditing.h"
 #include "app/LayerTreePane.h"
@@ -33,8 +32,6 @@
 #include "app/frmTerrafold.h"
 #include "comm/RouteFromTrail.h"
 #include "comm/UnitIdentity.h"
-#include "editors/EditorContext.h"
-#include "editors/EditorWindows.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MapData.h"
@@ -43,10 +40,10 @@
 #include "mapview/WindowObject.h"
 #include "print/MapLayers.h"
 #include "print/PrintCommands.h"
-#include "unitwindows/UnitConnect.h"
-#include "unitwindows/UnitTransfers.h"
 #include "unitwindows/MapUnitCommands.h"
+#include "unitwindows/UnitConnect.h"
 #include "unitwindows/UnitPanes.h"
+#include "unitwindows/UnitTransfers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -191,16 +188,14 @@ void frmMain::Load() {
     editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
     connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
     connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
-    editorContext_ = std::make_unique<editors::EditorContext>(
-        editors::EditorContext{*gpsData_, *undo_, *window_, prompt_});
-    editorContext_->viewChanged = [this] { view_->ViewChanged(); };
-    editorWindows_ = new editors::EditorWindows(*editorContext_, area_, this);
-    editorGuard_ = new EditorCommandGuard(*commands_, *area_, this);
-    connect(editing_, &MapEditing::EditRequested, this, [this](bool waypoint, qint16 index) {
-        if (const auto& open = waypoint ? editorContext_->openWaypoint : editorContext_->openIcon)
-            open(index);
-    });
-    editingCommands_ = new EditingCommands(*commands_, *area_, *editorContext_, this);
+    editingCommands_ = new EditingCommands(*commands_, *area_,
+                                           {.data = *gpsData_,
+                                            .undo = *undo_,
+                                            .window = *window_,
+                                            .prompt = prompt_,
+                                            .viewChanged = [this] { view_->ViewChanged(); }},
+                                           this);
+    editingCommands_->FollowMap(*editing_);
     autoArrange_ = new AutoArrange(
         *area_, [this] { ArrangeWindows(); }, this);
     connect(&editingCommands_->Lists(), &editors::ListWindows::WindowsChanged, autoArrange_,
@@ -218,7 +213,7 @@ void frmMain::Load() {
     ConnectMapBuild();
     ConnectPrint();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    const QString res = masterFolder_.isEmpty() ? DefaultMasterFolder() : masterFolder_;
+    const QString res = masterFolder_.isEmpty() ? SettingsLoader::MasterMapFolder() : masterFolder_;
     master_.Open(res);
     mapData_->SetListFolder(dataFolder_);
     mapData_->SetMasterAt5ListPath(res);
@@ -243,13 +238,6 @@ void frmMain::Load() {
     connect(map_->Display(), &MapDisplay::Painted, this, &frmMain::MarkReady);
     if (!map_->Display()->isVisible())
         MarkReady();
-}
-
-QString frmMain::DefaultMasterFolder() {
-    // Beside the program in the build tree; with the shared files once installed.
-    const QString beside = QApplication::applicationDirPath() + QStringLiteral("/res");
-    return QFileInfo(beside).isDir() ? beside
-                                     : SettingsLoader::InstalledDataFolder() + QStringLiteral("/res");
 }
 
 void frmMain::MarkReady() {

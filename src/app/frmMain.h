@@ -3,7 +3,6 @@
 #include "app/FileChooser.h"
 #include "app/GuiPrompt.h"
 #include "app/HelpLauncher.h"
-#include "app/MasterMapLayer.h"
 #include "app/ProgramSettings.h"
 #include "app/PromptRelay.h"
 #include "app/RecentFiles.h"
@@ -13,6 +12,7 @@
 #include "comm/Connection.h"
 #include "linkpod/LinkPod.h"
 #include "mapbuild/MasterCategories.h"
+#include "mapview/MasterMapLayer.h"
 #include "unitwindows/frmProgress.h"
 
 #include <QMainWindow>
@@ -28,10 +28,6 @@ class QPainter;
 namespace comm {
 class UnitIdentity;
 }
-namespace editors {
-class EditorWindows;
-struct EditorContext;
-} // namespace editors
 namespace gpsdata {
 class GPSData;
 }
@@ -59,7 +55,6 @@ class BusyStatus;
 class EditingCommands;
 class CarverEngine;
 class CommandState;
-class EditorCommandGuard;
 class MapBuildCommands;
 class MessagePanel;
 class ViewportDetail;
@@ -117,7 +112,6 @@ public:
     Carver& Borders() { return carver_; }
     MapViewControl& View() { return *view_; }
     gpsdata::GPSData& Data() { return *gpsData_; }
-    editors::EditorWindows& Editors() { return *editorWindows_; }
     mapbuild::MapData& Map() { return *mapData_; }
     mapview::UndoStack& Undo() { return *undo_; }
     GPSFileCommands& GPSFiles() { return *gpsFiles_; }
@@ -180,7 +174,6 @@ private:
     void ArrangeIcons();
     void CloseAllLists();
     void MarkReady();
-    static QString DefaultMasterFolder();
     bool QueryUnload();
     void Unload();
 
@@ -190,7 +183,7 @@ private:
     MainCommands* commands_ = nullptr;
     frmTerrafold* map_ = nullptr;
     Carver carver_;
-    MasterMapLayer master_;
+    mapview::MasterMapLayer master_;
     std::unique_ptr<CarverEngine> engine_;
     std::unique_ptr<mapview::WindowObject> window_;
     GuiPrompt ownPrompt_;
@@ -218,9 +211,6 @@ private:
     GPSFileCommands* gpsFiles_ = nullptr;
     WorkspaceCommands* workspace_ = nullptr;
     PositionListCommands* positionLists_ = nullptr;
-    std::unique_ptr<editors::EditorContext> editorContext_;
-    editors::EditorWindows* editorWindows_ = nullptr;
-    EditorCommandGuard* editorGuard_ = nullptr;
     MapViewControl* view_ = nullptr;
     MapMouse* mouse_ = nullptr;
     MapEditing* editing_ = nullptr;

@@ -67,8 +67,11 @@ TransferEngine::Kind After(TransferEngine::Kind kind) {
 
 TransferEngine::TransferEngine(Connection& session, gpsdata::GPSData& data, QObject* parent)
     : QObject(parent), session_(session), data_(data), card_(session.Pod()) {
+    // The next step runs as soon as the event loop has shown the progress and
+    // heard a cancel: a slot read ahead is already here, and waiting even a
+    // millisecond per item leaves the line idle for seconds over a full unit.
     tmrTransfer.setSingleShot(true);
-    tmrTransfer.setInterval(1);
+    tmrTransfer.setInterval(0);
     connect(&tmrTransfer, &QTimer::timeout, this, &TransferEngine::Step);
     connect(&session_, &Connection::Waypoint, this, &TransferEngine::OnWaypoint);
     connect(&session_, &Connection::Route, this, &TransferEngine::OnRoute);
@@ -137,14 +140,25 @@ void TransferEngine::Download(TransferSelection selection) {
     // kept from earlier may be out of date, or may never have come.
     kind_ = DownloadWaypoints;
     sizing_ = true;
+    AskMemoryStatus();
+}
+
+void TransferEngine::AskMemoryStatus() {
+    // Replies to requests asked before (the one at connection, say) come
+    // first and tell of the unit before this transfer's writes or reads.
+    earlierMemoryReplies_ = session_.Pod().MemoryRequestsOpen();
     session_.Pod().RequestMemoryStatus();
 }
 
 void TransferEngine::OnMemoryStatus() {
+    if (!confirming_ && !sizing_)
+        return;
+    if (earlierMemoryReplies_ > 0) {
+        --earlierMemoryReplies_;
+        return;
+    }
     if (confirming_)
         return End(true);
-    if (!sizing_)
-        return;
     sizing_ = false;
     Start(DownloadWaypoints);
 }
@@ -251,7 +265,7 @@ void TransferEngine::Begin(Kind kind) {
         // The unit takes item writes in batches: the upload is complete once
         // the reply to a request asked after the last of them came.
         confirming_ = true;
-        return session_.Pod().RequestMemoryStatus();
+        return AskMemoryStatus();
     }
     kind_ = kind;
     if (kind == Idle)

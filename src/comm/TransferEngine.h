@@ -103,6 +103,7 @@ private:
     void OnSent();
     void OnUserData(bool ok);
     void OnMemoryStatus();
+    void AskMemoryStatus();
     // False when the user would rather not send what fits.
     bool AcceptFit();
     std::uint16_t CardDevice() const;
@@ -126,6 +127,7 @@ private:
     bool cardPending_ = false;     // the card's user data file is being read or written
     bool confirming_ = false;      // the last upload step waits for the unit to confirm the writes
     bool sizing_ = false;          // a download waits for the unit's memory status
+    int earlierMemoryReplies_ = 0; // memory status replies to let go by before ours
     std::optional<UploadFit> fit_; // what the unit takes, during an upload to a unit
 };
 

@@ -3,6 +3,7 @@
 #include "editors/frmEditIcon.h"
 #include "editors/frmEditRoute.h"
 #include "editors/frmEditWaypoint.h"
+#include "editors/frmSymbolSelection.h"
 #include "gpsdata/GPSData.h"
 
 #include <QMdiArea>
@@ -15,6 +16,9 @@ EditorWindows::EditorWindows(EditorContext& context, QMdiArea* area, QObject* pa
     context_.openWaypoint = [this](qint16 index) { EditWaypoint(index); };
     context_.openIcon = [this](qint16 index) { EditIcon(index); };
     context_.openRoute = [this](qint16 index) { EditRoute(index); };
+    context_.chooseSymbol = [this](int current, QWidget* owner) {
+        return frmSymbolSelection::Choose(context_.data, context_.window, current, owner);
+    };
     // An editor opens at its own size beside the map, even while the map
     // window fills the frame.
     if (area_)

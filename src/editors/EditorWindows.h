@@ -6,11 +6,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
 class QMdiArea;
-class QWidget;
 
 namespace editors {
 
@@ -21,7 +21,8 @@ class frmEditWaypoint;
 // Opens the item editors, one per object: a second request for an object
 // brings its open editor forward. Editors open as child windows of the main
 // window's area (or on their own without one). Becomes the context's opener
-// of waypoint, icon and route editors.
+// of waypoint, icon and route editors, and its symbol chooser: the symbol
+// selector, modal over the editor that asked.
 class EditorWindows : public QObject {
     Q_OBJECT
 public:

@@ -197,10 +197,13 @@ void ItemEditor::Show() {
 void ItemEditor::ChangeSymbol() {
     if (!Exists() || !context_.chooseSymbol)
         return;
-    context_.undo.PushUndoOperation(false, SymbolStepName());
     const std::optional<int> picked = context_.chooseSymbol(Symbol(), this);
-    if (picked && Exists())
-        SetSymbol(*picked);
+    // The step is recorded once there is a change to undo: a selector closed
+    // without a pick, or on the same symbol, leaves the undo stack alone.
+    if (!picked || !Exists() || *picked == Symbol())
+        return;
+    context_.undo.PushUndoOperation(false, SymbolStepName());
+    SetSymbol(*picked);
 }
 
 bool ItemEditor::CanEdit(EditCommand command) const {

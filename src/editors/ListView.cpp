@@ -6,6 +6,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -21,6 +22,8 @@ ListView::ListView(QWidget* parent)
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::CopyAction);
+    // Every row counts when the columns are fitted, not only the first thousand.
+    header()->setResizeContentsPrecision(-1);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(false);
     connect(header(), &QHeaderView::sectionClicked, this, &ListView::SortBy);
@@ -65,6 +68,42 @@ void ListView::Place(QTreeWidgetItem* row) {
         position = low;
     }
     insertTopLevelItem(position, row);
+}
+
+void ListView::FitColumns() {
+    // The last column too: stretched, it never gets narrower than its own
+    // width, which would otherwise stay at the default.
+    for (int column = 0; column < columnCount(); ++column)
+        resizeColumnToContents(column);
+    updateGeometry();
+}
+
+void ListView::FitRow(const QTreeWidgetItem* row) {
+    bool widened = false;
+    for (int column = 0; column < columnCount(); ++column) {
+        const int wanted = sizeHintForIndex(indexFromItem(row, column)).width();
+        if (wanted > columnWidth(column)) {
+            setColumnWidth(column, wanted);
+            widened = true;
+        }
+    }
+    if (widened)
+        updateGeometry();
+}
+
+int ListView::LastColumnWidth() const {
+    const int last = columnCount() - 1;
+    return last < 0 ? 0 : std::max(sizeHintForColumn(last), header()->sectionSizeHint(last));
+}
+
+QSize ListView::sizeHint() const {
+    int width = LastColumnWidth();
+    for (int column = 0; column + 1 < columnCount(); ++column)
+        width += columnWidth(column);
+    const int frame = 2 * frameWidth();
+    const int rowHeight = std::max(fontMetrics().height(), iconSize().height()) + 4;
+    return {width + frame + verticalScrollBar()->sizeHint().width(),
+            header()->sizeHint().height() + 12 * rowHeight + frame};
 }
 
 void ListView::startDrag(Qt::DropActions) {

@@ -33,6 +33,16 @@ public:
     // Puts a row where the current order wants it (at the end when unsorted).
     void Place(QTreeWidgetItem* row);
 
+    // Sizes every column to its widest text or caption; the last also takes
+    // the rest of the width. Positions, dates and names then show whole
+    // however long the list is.
+    void FitColumns();
+    // Widens the columns whose width a row's texts no longer fit in.
+    void FitRow(const QTreeWidgetItem* row);
+    // Wide enough for every column's widest text and a scroll bar, and a
+    // dozen rows high.
+    QSize sizeHint() const override;
+
 signals:
     // The right mouse button was released over this row.
     void PopupRequested(QTreeWidgetItem* row, const QPoint& globalPos);
@@ -46,6 +56,8 @@ protected:
 
 private:
     bool Acceptable(const QDropEvent* event) const;
+    // The width the last column's texts and caption want.
+    int LastColumnWidth() const;
 
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;

@@ -79,6 +79,7 @@ void ListWindow::Fill() {
         rows << MakeRow(index);
     list_->addTopLevelItems(rows);
     list_->Resort();
+    list_->FitColumns();
     QTreeWidgetItem* current = hadFocus ? rows_.value(focusedIndex) : nullptr;
     if (!current)
         current = list_->topLevelItem(0);
@@ -114,10 +115,13 @@ void ListWindow::Refresh(qint16 index) {
         return;
     }
     if (!row) {
-        list_->Place(MakeRow(index));
+        row = MakeRow(index);
+        list_->Place(row);
+        list_->FitRow(row);
         return;
     }
     WriteRow(*row, index);
+    list_->FitRow(row);
     if (list_->Sorted()) {
         const bool selected = row->isSelected();
         const bool current = list_->currentItem() == row;
@@ -244,8 +248,6 @@ void ListWindow::OpenEditor(qint16 index) {
     if (ListRow* row = rows_.value(index); row && spec_.renamable)
         list_->editItem(row, 0);
 }
-
-void ListWindow::Rename(qint16, const QString&) {}
 
 void ListWindow::RenameRow(const QModelIndex& at, const QString& text) {
     const QTreeWidgetItem* row = list_->topLevelItem(at.row());

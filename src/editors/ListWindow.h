@@ -100,8 +100,9 @@ protected:
     virtual void WriteRow(ListRow& row, qint16 index) = 0;
     virtual QString RecordText(qint16 index) const = 0;
     virtual void DeleteObject(qint16 index) = 0;
+    // The object's name, "" for a kind without names.
     virtual QString ObjectName(qint16 index) const = 0;
-    virtual void Rename(qint16 index, const QString& name);
+    virtual void Rename(qint16 index, const QString& name) = 0;
     // Double click and the popup's edit entry; renames in place unless a kind
     // has an item editor.
     virtual void OpenEditor(qint16 index);

@@ -44,7 +44,7 @@ ListWindow* ListWindows::Open(ListKind kind, const QRect& geometry) {
     if (geometry.isValid())
         child->setGeometry(geometry);
     else
-        child->resize(list->sizeHint().expandedTo(QSize(360, 240)));
+        child->resize(child->sizeHint().expandedTo(QSize(360, 240)));
     connect(child, &QObject::destroyed, this, &ListWindows::WindowsChanged);
     child->show();
     area_.setActiveSubWindow(child);

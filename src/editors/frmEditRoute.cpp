@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -71,9 +70,6 @@ frmEditRoute::frmEditRoute(EditorContext& context, qint16 routeIndex, QWidget* p
             context_.viewChanged();
     }
     Fill();
-    lvwWaypoints_->header()->resizeSection(NameColumn, 150);
-    lvwWaypoints_->header()->resizeSection(LegColumn, 90);
-    resize(420, 300);
 }
 
 void frmEditRoute::Fill() {
@@ -103,6 +99,7 @@ void frmEditRoute::Fill() {
     if (focusedPosition == EndPosition)
         keep = end;
     lvwWaypoints_->setCurrentItem(keep ? keep : lvwWaypoints_->topLevelItem(0));
+    lvwWaypoints_->FitColumns();
     refillPending_ = false;
 }
 
@@ -143,8 +140,10 @@ void frmEditRoute::WaypointChanged(qint16 waypoint) {
     for (int i = 0; i < lvwWaypoints_->topLevelItemCount(); ++i) {
         auto* row = static_cast<ListRow*>(lvwWaypoints_->topLevelItem(i));
         const int position = Position(row);
-        if (position != EndPosition && route->Waypoints().value(position - 1, -1) == waypoint)
+        if (position != EndPosition && route->Waypoints().value(position - 1, -1) == waypoint) {
             WriteRow(*row, position);
+            lvwWaypoints_->FitRow(row);
+        }
     }
 }
 

@@ -3,7 +3,6 @@
 #include "editors/ListRow.h"
 #include "files/ClipboardRecords.h"
 #include "geo/PositionText.h"
-#include "gpsdata/GPSData.h"
 
 namespace editors {
 
@@ -12,31 +11,26 @@ enum Column { Name, Points, Origin, Number };
 }
 
 frmEditTrails::frmEditTrails(EditorContext& context, QWidget* parent)
-    : ListWindow(context,
-                 {QStringLiteral("Trail List"),
-                  QStringLiteral("frmEditTrails"),
-                  QStringLiteral("lvwTrails"),
-                  QStringLiteral("Trl "),
-                  QStringLiteral("Trail"),
-                  QStringLiteral("trail"),
-                  {QStringLiteral("Name"), QStringLiteral("Points"), QStringLiteral("Origin"),
-                   QStringLiteral("Number")}},
-                 parent) {
+    : ObjectListWindow(context,
+                       {QStringLiteral("Trail List"),
+                        QStringLiteral("frmEditTrails"),
+                        QStringLiteral("lvwTrails"),
+                        QStringLiteral("Trl "),
+                        QStringLiteral("Trail"),
+                        QStringLiteral("trail"),
+                        {QStringLiteral("Name"), QStringLiteral("Points"), QStringLiteral("Origin"),
+                         QStringLiteral("Number")}},
+                       {&gpsdata::GPSData::Trails, &gpsdata::GPSData::Trail, &gpsdata::GPSData::DeleteTrail,
+                        &files::ClipboardRecords::PasteTrails, &gpsdata::TrailObject::TrlName,
+                        &gpsdata::TrailObject::SetTrlName},
+                       parent) {
     Follow(&gpsdata::GPSData::TrailAdded, &gpsdata::GPSData::TrailChanged, &gpsdata::GPSData::TrailRemoved,
            &gpsdata::GPSData::TrailListModified);
     Fill();
 }
 
-QList<qint16> frmEditTrails::ListedIndexes() const {
-    return data_.Trails().Keys();
-}
-
-bool frmEditTrails::Listed(qint16 index) const {
-    return data_.Trail(index) != nullptr;
-}
-
 void frmEditTrails::WriteRow(ListRow& row, qint16 index) {
-    const gpsdata::TrailObject& t = *data_.Trail(index);
+    const gpsdata::TrailObject& t = *Find(index);
     const int format = data_.PositionFormat();
     row.setText(Name, t.TrlName());
     row.setText(Points, QString::number(t.NumPoints()));
@@ -44,26 +38,6 @@ void frmEditTrails::WriteRow(ListRow& row, qint16 index) {
     row.setText(Origin,
                 geo::FormatLatitude(t.PointY(0), format) + u' ' + geo::FormatLongitude(t.PointX(0), format));
     row.setText(Number, QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0')));
-}
-
-QString frmEditTrails::RecordText(qint16 index) const {
-    return data_.Trail(index)->MakeString();
-}
-
-QList<qint16> frmEditTrails::InsertRecords(const QString& text) {
-    return files::ClipboardRecords::PasteTrails(data_, text);
-}
-
-void frmEditTrails::DeleteObject(qint16 index) {
-    data_.DeleteTrail(index);
-}
-
-QString frmEditTrails::ObjectName(qint16 index) const {
-    return data_.Trail(index)->TrlName();
-}
-
-void frmEditTrails::Rename(qint16 index, const QString& name) {
-    data_.Trail(index)->SetTrlName(name);
 }
 
 } // namespace editors

@@ -1,9 +1,12 @@
 #include "files/GpxReader.h"
 
+#include "files/IsoTime.h"
+
 #include <QBuffer>
 
 #include <expat.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -238,7 +241,11 @@ private:
             return;
         const Open closed = open_.back();
         open_.pop_back();
-        if (closed.place == Place::Text && closed.field != Field::None)
+        if (closed.place != Place::Text || closed.field == Field::None)
+            return;
+        if (closed.field == Field::Time)
+            point_->time = IsoTime::Parse(QByteArrayView(text_).trimmed());
+        else
             Store(closed.field, QString::fromUtf8(text_).trimmed());
     }
 
@@ -252,9 +259,6 @@ private:
             break;
         case Field::Comment:
             point_->comment = text;
-            break;
-        case Field::Time:
-            point_->time = QDateTime::fromString(text, Qt::ISODateWithMs);
             break;
         case Field::Index:
             point_->index = Integer(text);
@@ -277,6 +281,7 @@ private:
         case Field::TrackIndex:
             doc_.tracks.back().index = Integer(text);
             break;
+        case Field::Time: // read from the bytes in End
         case Field::None:
             break;
         }
@@ -299,9 +304,12 @@ private:
     }
 
     static bool Coordinate(const char* text, double limit, double& value) {
-        bool ok = false;
-        const double v = QByteArray::fromRawData(text, qsizetype(std::strlen(text))).trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(v) || std::fabs(v) > limit)
+        QByteArrayView digits = QByteArrayView(text, qsizetype(std::strlen(text))).trimmed();
+        if (digits.startsWith('+'))
+            digits = digits.sliced(1);
+        double v = 0;
+        const auto [end, error] = std::from_chars(digits.begin(), digits.end(), v);
+        if (error != std::errc() || end != digits.end() || !std::isfinite(v) || std::fabs(v) > limit)
             return false;
         value = v;
         return true;

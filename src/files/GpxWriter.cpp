@@ -1,8 +1,10 @@
 #include "files/GpxWriter.h"
 
-#include <QLocale>
+#include "files/IsoTime.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string>
 
 namespace files {
 namespace {
@@ -14,7 +16,8 @@ bool Representable(char32_t c) {
 }
 
 // Builds the document straight into UTF-8 bytes: a stream writer spends most
-// of its time in its codec and device for documents of this size.
+// of its time in its codec and device for documents of this size, and a
+// QByteArray in the checks of each small append.
 class Writer {
 public:
     QByteArray Document(const GpxDocument& doc) {
@@ -35,7 +38,7 @@ public:
         for (const auto& t : doc.tracks)
             Track(t);
         out_ += "</gpx>\n";
-        return std::move(out_);
+        return QByteArray(out_.data(), qsizetype(out_.size()));
     }
 
 private:
@@ -51,20 +54,33 @@ private:
         return 512 + points * 320 + trackPoints * 72;
     }
 
-    void Indent(int depth) { out_.append(depth * 4, ' '); }
+    void Indent(int depth) { out_.append(size_t(depth) * 4, ' '); }
 
-    // Positions with the fewest digits that read back to the same double.
-    void Number(double value) { out_ += QByteArray::number(value, 'g', QLocale::FloatingPointShortest); }
+    // Positions with the fewest digits that read back to the same double,
+    // never in exponent form, which the schema's decimals do not allow.
+    void Number(double value) {
+        char digits[400];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
+        out_.append(digits, end);
+    }
+
+    void Integer(int value) {
+        char digits[16];
+        out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    }
+
+    void Utf8(const QString& text) {
+        const QByteArray bytes = text.toUtf8();
+        out_.append(bytes.constData(), size_t(bytes.size()));
+    }
 
     void Escaped(const QString& text) {
         const auto plain = [](QChar c) {
             return c.unicode() >= 0x20 && c != u'&' && c != u'<' && c != u'>' && c != u'"' &&
                    !c.isSurrogate() && c.unicode() < 0xFFFE;
         };
-        if (std::all_of(text.begin(), text.end(), plain)) {
-            out_ += text.toUtf8();
-            return;
-        }
+        if (std::all_of(text.begin(), text.end(), plain))
+            return Utf8(text);
         for (const char32_t c : text.toUcs4()) {
             switch (c) {
             case '&':
@@ -85,7 +101,7 @@ private:
                 break;
             default:
                 if (Representable(c))
-                    out_ += QString::fromUcs4(&c, 1).toUtf8();
+                    Utf8(QString::fromUcs4(&c, 1));
                 break;
             }
         }
@@ -111,7 +127,7 @@ private:
         out_ += "<tf:";
         out_ += element;
         out_ += '>';
-        out_ += QByteArray::number(*value);
+        Integer(*value);
         out_ += "</tf:";
         out_ += element;
         out_ += ">\n";
@@ -138,8 +154,12 @@ private:
     void Point(int depth, const char* element, const GpxPoint& p) {
         Position(depth, element, p.latitude, p.longitude);
         out_ += ">\n";
-        if (p.time.isValid())
-            Text(depth + 1, "time", p.time.toUTC().toString(Qt::ISODate));
+        if (p.time.isValid()) {
+            Indent(depth + 1);
+            out_ += "<time>";
+            IsoTime::AppendUtc(out_, p.time);
+            out_ += "</time>\n";
+        }
         Text(depth + 1, "name", p.name);
         Text(depth + 1, "cmt", p.comment);
         if (p.index || p.symbol || p.type || p.icon) {
@@ -189,7 +209,7 @@ private:
         out_ += "    </trk>\n";
     }
 
-    QByteArray out_;
+    std::string out_;
 };
 
 } // namespace

@@ -189,6 +189,7 @@ void LinkPod::OnAnswered(UnitLink* link, std::uint16_t device, LinkType type) {
     unitDevice_ = device;
     unitType_ = type;
     memory_ = {};
+    memoryRequestsOpen_ = 0;
     readAhead_.clear();
     pendingWrite_.clear();
     if (type == LinkType::Dezav) {
@@ -198,7 +199,7 @@ void LinkPod::OnAnswered(UnitLink* link, std::uint16_t device, LinkType type) {
         emit DeviceConnected(device);
         emit LinkStatus(device, 1, 0, 0);
     }
-    Ask(Command::GetMemory, {}, Command::Memory);
+    RequestMemoryStatus();
 }
 
 void LinkPod::OnNoAnswer(UnitLink* link) {
@@ -268,8 +269,10 @@ void LinkPod::RequestUnitLimits() {
 }
 
 void LinkPod::RequestMemoryStatus() {
-    if (unit_)
-        Ask(Command::GetMemory, {}, Command::Memory);
+    if (!unit_)
+        return;
+    ++memoryRequestsOpen_;
+    Ask(Command::GetMemory, {}, Command::Memory);
 }
 
 // ---- items ------------------------------------------------------------------
@@ -610,11 +613,20 @@ void LinkPod::DropWrites() {
     flushTimer_.stop();
     pendingWrite_.clear();
     outgoing_ = {};
-    if (unit_)
-        unit_->DropQueued();
+    if (!unit_)
+        return;
+    for (const Command dropped : unit_->DropQueued())
+        if (dropped == Command::GetMemory)
+            MemoryRequestSettled();
+}
+
+void LinkPod::MemoryRequestSettled() {
+    memoryRequestsOpen_ = std::max(0, memoryRequestsOpen_ - 1);
 }
 
 void LinkPod::OnTimedOut(Command request) {
+    if (request == Command::GetMemory)
+        MemoryRequestSettled();
     if (request == Command::GetTrailHeader || request == Command::GetTrailPoints)
         incoming_ = {};
     cards_.OnTimedOut(request);
@@ -636,6 +648,8 @@ void LinkPod::OnFrame(Command request, const Frame& frame) {
         return emit LinkStatus(unitDevice_, 22, static_cast<int>(limits_.symbols.size()), 0);
     case Command::Memory:
         memory_ = codec::GetMemoryStatus(in);
+        if (request == Command::GetMemory)
+            MemoryRequestSettled();
         return emit MemoryStatusRead();
     case Command::CardDevice: {
         const std::uint16_t device = in.U16();

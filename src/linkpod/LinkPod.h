@@ -80,6 +80,10 @@ public:
     void RequestProductInfo();
     void RequestUnitLimits();
     void RequestMemoryStatus();
+    // Memory status requests not answered yet. Replies come in request order,
+    // so one who asks after writing lets that many replies go by before the
+    // one that tells the state after the writes.
+    int MemoryRequestsOpen() const { return memoryRequestsOpen_; }
 
     void ReadWaypoint(int index);
     void ReadRoute(int index);
@@ -208,6 +212,8 @@ private:
     void Fail(std::uint16_t code, const QString& text = {});
     // After a refused write nothing more of the upload goes out.
     void DropWrites();
+    // A memory status request was answered, timed out or dropped.
+    void MemoryRequestSettled();
     void DropLink(UnitLink* link);
     static std::uint16_t ErrorFor(Command request, std::uint16_t otherwise);
 
@@ -223,6 +229,7 @@ private:
     ProductInfo product_;
     UnitLimits limits_;
     MemoryStatus memory_;
+    int memoryRequestsOpen_ = 0;
     std::map<std::pair<Command, std::uint16_t>, QByteArray> readAhead_; // item replies by kind and slot
     Command pendingKind_ = Command::PutWaypoint;
     QByteArray pendingWrite_; // item records waiting to go to the unit

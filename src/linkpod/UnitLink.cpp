@@ -98,13 +98,14 @@ void UnitLink::Request(Command kind, std::uint16_t device, const QByteArray& pay
         SendNext();
 }
 
-void UnitLink::DropQueued() {
-    if (requests_.empty())
-        return;
-    if (waiting_)
-        requests_.erase(requests_.begin() + 1, requests_.end());
-    else
-        requests_.clear();
+std::vector<Command> UnitLink::DropQueued() {
+    // The open request, if any, stays: its reply is on its way.
+    const auto first = requests_.begin() + (waiting_ && !requests_.empty() ? 1 : 0);
+    std::vector<Command> dropped;
+    for (auto it = first; it != requests_.end(); ++it)
+        dropped.push_back(it->request.kind);
+    requests_.erase(first, requests_.end());
+    return dropped;
 }
 
 void UnitLink::SendNext() {

@@ -10,6 +10,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace linkpod {
 
@@ -49,8 +50,8 @@ public:
                  bool followUp = false);
     bool Busy() const { return !requests_.empty(); }
     // Forgets the queued requests that were not sent yet (an upload the unit
-    // refused goes no further).
-    void DropQueued();
+    // refused goes no further) and tells their kinds.
+    std::vector<Command> DropQueued();
 
     static constexpr int StrayLimit = 5;
 

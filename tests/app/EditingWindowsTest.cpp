@@ -1,5 +1,6 @@
 #include "app/EditorCommandGuard.h"
 #include "app/MainCommands.h"
+#include "editors/frmEditRoute.h"
 #include "editors/frmEditWaypoint.h"
 #include "editors/frmExportFile.h"
 #include "gpsdata/GPSData.h"
@@ -79,4 +80,31 @@ TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommands) 
     main->Area().setActiveSubWindow(main->Area().subWindowList().first());
     for (const QString& held : app::EditorCommandGuard::HeldCommands())
         EXPECT_TRUE(main->Commands().Command(held)->isEnabled()) << held.toStdString();
+}
+
+TEST_F(EditingWindows, TheRoutePopupOpensTheRouteEditorOrDeletesTheRoute) {
+    Click("droprtewpt");
+    ClickMap(QPoint(100, 100));
+    ClickMap(QPoint(300, 100));
+    const gpsdata::RouteObject* route = Data().Routes().At(0);
+    const QString name = route->RteName();
+    QMenu* popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
+    ASSERT_NE(popup, nullptr);
+    ASSERT_GE(popup->actions().size(), 2);
+    EXPECT_EQ(popup->actions().at(0)->text(), "Edit Route " + name);
+    EXPECT_EQ(popup->actions().at(1)->text(), "Delete Route " + name);
+    popup->actions().at(0)->trigger();
+    auto* editor = main->findChild<editors::frmEditRoute*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->Index(), route->RteIndex());
+    EXPECT_EQ(editor->windowTitle(), "Route: " + name);
+    EXPECT_EQ(main->Area().activeSubWindow()->widget(), editor);
+
+    popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
+    ASSERT_NE(popup, nullptr);
+    popup->actions().at(1)->trigger();
+    EXPECT_EQ(Data().CountRoutes(), 0);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Delete");
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(Data().CountRoutes(), 1);
 }

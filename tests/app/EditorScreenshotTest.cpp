@@ -1,5 +1,6 @@
-#include "editors/EditorWindows.h"
+#include "app/EditingCommands.h"
 #include "editors/frmEditRoute.h"
+#include "editors/frmSymbolSelection.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 
@@ -33,7 +34,11 @@ protected:
             legs << static_cast<qint16>(i * 33 + 7);
         data.AddRoute(0, "Lake Tour", legs);
         data.AddRoute(1, "Other", {1, 2, 3});
-        data.AddFileIcon(0, 5, 45.2, -94.6);
+        for (qint16 i = 0; i < 20; ++i)
+            data.AddFileIcon(i, i * 3, 45.2 + i * 0.05, -94.6 + i * 0.1);
+        for (qint16 i = 0; i < 3; ++i)
+            data.AddTrail(i, QStringLiteral("Walk %1").arg(i + 1), geo::LongitudeToX(-95.2 + i * 0.3),
+                          geo::LatitudeToY(45.1), {0, 4000, 9000}, {0, 3000, 2500});
     }
     void Save(const QString& name) {
         QApplication::processEvents();
@@ -53,7 +58,7 @@ TEST_F(EditorScreenshot, EditorsOverTheLargestDataSet) {
     Fill();
     main->Window().DrawOnlyOpenRoutes = true;
     main->Window().DrawRoutes = false;
-    auto& editors = main->Editors();
+    auto& editors = main->Editing().Editors();
     editors::frmEditRoute* route = editors.EditRoute(0);
     ASSERT_NE(route, nullptr);
     route->parentWidget()->setGeometry(0, 0, 460, 420);
@@ -63,4 +68,31 @@ TEST_F(EditorScreenshot, EditorsOverTheLargestDataSet) {
     editors.OpenEditor("Wpt 40")->parentWidget()->move(470, 0);
     Save(QStringLiteral("editors.png"));
     EXPECT_EQ(main->Window().OpenRouteEditors, QStringList{"Rte:0"});
+}
+
+TEST_F(EditorScreenshot, ListWindowsAtTheirOpeningSizeOverTheLargestDataSet) {
+    main->resize(1200, 780);
+    Fill();
+    const std::pair<const char*, const char*> lists[] = {{"mnuWindowWaypoints", "list-waypoints.png"},
+                                                         {"mnuWindowRoutes", "list-routes.png"},
+                                                         {"mnuWindowIcons", "list-icons.png"},
+                                                         {"mnuWindowTrails", "list-trails.png"}};
+    // Each at the size it opens with, then all four as Auto Arrange lays them out.
+    Command("mnuWindowAutoArrange")->setChecked(false);
+    for (const auto& [command, picture] : lists) {
+        Command(command)->trigger();
+        QMdiSubWindow* opened = main->Area().activeSubWindow();
+        ASSERT_NE(opened, nullptr);
+        opened->move(10, 10);
+        Save(QLatin1String(picture));
+        opened->close();
+    }
+    for (const auto& [command, picture] : lists)
+        Command(command)->trigger();
+    Command("mnuWindowAutoArrange")->setChecked(true);
+    Save(QStringLiteral("lists-arranged.png"));
+    editors::frmSymbolSelection selector(main->Data(), main->Window(), 40, main.get());
+    selector.show();
+    selector.move(main->geometry().topLeft() + QPoint(40, 40));
+    Save(QStringLiteral("symbol-selector.png"));
 }

@@ -97,9 +97,9 @@ TEST_F(MapEditingTest, RoutePopupInsertsWaypointsIntoTheLegUnderThePointer) {
     auto* popup = main->findChild<QMenu*>(QStringLiteral("mnuPopupRoute"));
     ASSERT_NE(popup, nullptr);
     const gpsdata::RouteObject* route = Data().Routes().At(0);
-    ASSERT_EQ(popup->actions().size(), 1);
-    EXPECT_EQ(popup->actions()[0]->text(), QStringLiteral("Insert Waypoints Into ") + route->RteName());
-    popup->actions()[0]->trigger();
+    ASSERT_EQ(popup->actions().size(), 3);
+    EXPECT_EQ(popup->actions()[2]->text(), QStringLiteral("Insert Waypoints Into ") + route->RteName());
+    popup->actions()[2]->trigger();
     EXPECT_EQ(View().Mode(), 4);
     ClickMap(QPoint(180, 200));
     ClickMap(QPoint(220, 200));

@@ -115,6 +115,9 @@ TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindI
     StartUnit({QStringLiteral("--refuse-write"), QStringLiteral("1")}, 115200);
     ConnectAt(115200);
     FillMany(30, 4);
+    // A memory status asked before the upload is answered before its writes
+    // are: it must not be taken for the upload's confirmation.
+    session.Pod().RequestMemoryStatus();
     ASSERT_TRUE(Run([&] {
         engine.Upload(
             {KindRange::Everything(), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});

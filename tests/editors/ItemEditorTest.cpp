@@ -4,6 +4,7 @@
 #include "editors/PositionMaskEdit.h"
 #include "editors/frmEditIcon.h"
 #include "editors/frmEditWaypoint.h"
+#include "editors/frmSymbolSelection.h"
 #include "geo/PositionText.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 using editors::EditCommand;
 
@@ -199,6 +202,45 @@ TEST_F(ItemEditor, ASymbolPickedInTheSelectorIsStored) {
     QTest::mouseClick(Find<QLabel>("imgIcon"), Qt::LeftButton);
     EXPECT_EQ(offered.size(), 2);
     EXPECT_EQ(home->WptSymbol(), 7);
+    pick = 7;
+    Click("cmdChangeIcon");
+    EXPECT_EQ(undo.Count(), 1) << "a selector closed without a change records no step";
+}
+
+// The editor windows of the program open the real selector, modal over the
+// editor; the user double-clicks a symbol in it.
+TEST_F(ItemEditor, TheProgramsEditorsChangeTheSymbolThroughTheSelector) {
+    EditorSet program;
+    editors::EditorWindows programWindows{program.context, nullptr};
+    gpsdata::WaypointObject* harbour = program.Waypoint(5, "Harbour", 45, -122);
+    harbour->SetWptSymbol(2);
+    editor = programWindows.EditWaypoint(5);
+    ASSERT_TRUE(editor);
+    QString shownWith;
+    QTimer::singleShot(0, [&] {
+        auto* selector = qobject_cast<editors::frmSymbolSelection*>(QApplication::activeModalWidget());
+        ASSERT_NE(selector, nullptr);
+        shownWith = selector->List()->currentItem()->data(0, Qt::UserRole).toString();
+        QTreeWidgetItem* row = selector->List()->topLevelItem(11);
+        ASSERT_EQ(row->data(0, Qt::UserRole).toString(), "Icn 11");
+        selector->List()->scrollToItem(row);
+        const QPoint at = selector->List()->visualItemRect(row).center();
+        QTest::mouseClick(selector->List()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(selector->List()->viewport(), Qt::LeftButton, {}, at);
+    });
+    Click("cmdChangeIcon");
+    EXPECT_EQ(shownWith, "Icn 2");
+    EXPECT_EQ(harbour->WptSymbol(), 11);
+    EXPECT_EQ(program.undo.UndoCaption(), "&Undo Change Waypoint Symbol");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    QTimer::singleShot(0, [] {
+        if (QWidget* selector = QApplication::activeModalWidget())
+            selector->close();
+    });
+    Click("cmdChangeIcon");
+    EXPECT_EQ(harbour->WptSymbol(), 11);
+    EXPECT_EQ(program.undo.Count(), 1);
 }
 
 TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgain) {

@@ -5,7 +5,10 @@
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -88,6 +91,41 @@ TEST_F(PrintCommand, TheMapShowsTheWorkspacesViewUnderItsNameWhenBordersAreDrawn
 
     run = RunCli({"print", file, "--what", "map", "--workspace", dir.filePath("none.nmp"), "-o", out + "x"});
     EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(out + "x"));
+}
+
+// The share of the page's pixels that are not white, read back by poppler's
+// own renderer at a low resolution.
+double InkedShare(const QString& pdf, const QString& folder) {
+    const QString prefix = QDir(folder).filePath("page");
+    QProcess::execute("pdftoppm", {"-r", "20", "-gray", "-singlefile", pdf, prefix});
+    const QImage page(prefix + ".pgm");
+    if (page.isNull())
+        return -1;
+    qint64 inked = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            inked += qGray(page.pixel(x, y)) < 245;
+    return double(inked) / (qint64(page.width()) * page.height());
+}
+
+TEST_F(PrintCommand, TheMapIsDrawnOverTheMasterMap) {
+    const QString installed = QStringLiteral(TF_BINARY_DIR "/bin/res/MasterDefinitionLibrary.dat");
+    if (!QFile::exists(installed))
+        GTEST_SKIP() << "the default master map is not built in this tree";
+    CliRun run = RunCli({"print", file, "--what", "map", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // The default view is over land: its fill covers much of the map, which
+    // takes the top half of the page (the data alone inks a few per cent).
+    EXPECT_GT(InkedShare(out, dir.path()), 0.2);
+
+    // Without a master map the page holds the data alone; a folder the user
+    // names must hold one.
+    const QString empty = dir.filePath("empty");
+    QDir().mkpath(empty);
+    run = RunCli({"print", file, "--what", "map", "--res", empty, "-o", out + "x"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("no master map in")) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(out + "x"));
 }
 

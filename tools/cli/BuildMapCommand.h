@@ -11,7 +11,7 @@ inline constexpr CliCommand BuildMapCommand{
     "build the custom map (.ncm) a workspace defines",
     "  terrafold-cli build-map WORKSPACE.nmp -o OUT.ncm [--res DIR]\n"
     "DIR holds MasterList.txt, MasterDefinitionLibrary.dat and the master map files (default: res beside the "
-    "program).",
+    "program, or the installed one).",
     RunBuildMap,
 };
 

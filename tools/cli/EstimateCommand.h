@@ -11,7 +11,7 @@ inline constexpr CliCommand EstimateCommand{
     "estimate the size of the custom map a workspace defines",
     "  terrafold-cli estimate WORKSPACE.nmp [--res DIR]\n"
     "DIR holds MasterList.txt, MasterDefinitionLibrary.dat and the master map files (default: res beside the "
-    "program).",
+    "program, or the installed one).",
     RunEstimate,
 };
 

@@ -6,7 +6,9 @@
 
 #include "app/SettingsLoader.h"
 #include "gpsdata/GPSData.h"
+#include "mapbuild/MasterCategories.h"
 #include "mapview/CarverBorderEngine.h"
+#include "mapview/MasterMapLayer.h"
 #include "mapview/WindowObject.h"
 #include "print/MapPage.h"
 #include "print/PdfFile.h"
@@ -63,13 +65,23 @@ QList<qint16> Chosen(const gpsdata::GPSData& d, PrintOptions::What what, const C
 }
 
 // The map window this tool does not have: the installation's default view,
-// or the workspace's, in a view the size of the program's first map window.
+// or the workspace's, in a view the size of the program's first map window,
+// over the master map with the workspace's layers.
 class MapSource {
 public:
     static constexpr QSizeF ViewSize{672, 480};
 
-    // False, after a message, when the workspace cannot be read.
-    bool Open(const QString& workspace, QTextStream& err) {
+    // False, after a message, when the workspace or a master map folder the
+    // user named cannot be read. Without the installed master map the page
+    // still shows the borders and the GPS data, as the map window does.
+    bool Open(const QString& workspace, const QString& masterFolder, bool folderNamed, QTextStream& err) {
+        if (!master_.Open(masterFolder)) {
+            err << "terrafold-cli print: no master map in " << masterFolder
+                << " (it needs MasterDefinitionLibrary.dat)\n";
+            if (folderNamed)
+                return false;
+        }
+        session_.map.SetCategorySource(&categories_);
         session_.file.LoadMapFile(QDir(app::SettingsLoader::InstalledDataFolder()).filePath("default.ini"));
         session_.map.SetFileName(QString());
         if (!workspace.isEmpty()) {
@@ -90,12 +102,16 @@ public:
     }
 
     print::MapPage Page(const gpsdata::GPSData& data) {
-        return print::MapPage(view_, {{}, &session_.carver, &data});
+        return print::MapPage(
+            view_, {[this](QPainter& p, const mapview::WindowObject& view) { master_.Draw(p, view); },
+                    &session_.carver, &data});
     }
     // The workspace's name; none without a workspace.
     QString MapName() const { return session_.map.FileName().isEmpty() ? QString() : session_.map.MapName(); }
 
 private:
+    mapview::MasterMapLayer master_;
+    mapbuild::MasterCategories categories_{master_.Control()};
     WorkspaceSession session_;
     mapview::CarverBorderEngine engine_{session_.carver};
     mapview::WindowObject view_{engine_};
@@ -127,6 +143,7 @@ int RunPrint(const QStringList& list, QTextStream& out, QTextStream& err) {
                                    {"--from", 1},
                                    {"--to", 1},
                                    {"--workspace", 1},
+                                   {"--res", 1},
                                    {"--borders", 0},
                                    {"--expand", 0},
                                    {"-o", 1}});
@@ -140,7 +157,10 @@ int RunPrint(const QStringList& list, QTextStream& out, QTextStream& err) {
     MapSource map;
     std::optional<print::MapPage> page;
     if (options.what == PrintOptions::What::Map) {
-        if (!map.Open(arguments.Options().Value("--workspace"), err))
+        const bool named = arguments.Options().Has("--res");
+        const QString res =
+            named ? arguments.Options().Value("--res") : app::SettingsLoader::MasterMapFolder();
+        if (!map.Open(arguments.Options().Value("--workspace"), res, named, err))
             return ExitFailure;
         page.emplace(map.Page(session.Data()));
     } else {

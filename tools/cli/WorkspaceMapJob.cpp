@@ -3,10 +3,10 @@
 #include "CliCommand.h"
 #include "StreamProgress.h"
 
+#include "app/SettingsLoader.h"
 #include "carver/CorridorSize.h"
 #include "mapbuild/SizeInMB.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -60,7 +60,7 @@ QString WorkspaceMapJob::Reason() const {
 int WorkspaceMapJob::RunCommand(const QStringList& arguments, bool estimate, QTextStream& out,
                                 QTextStream& err) {
     QString workspace, output;
-    QString res = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("res"));
+    QString res = app::SettingsLoader::MasterMapFolder();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if ((a == u"-o" && !estimate) || a == u"--res") {

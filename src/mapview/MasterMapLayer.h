@@ -7,10 +7,8 @@
 class QPainter;
 
 namespace mapview {
-class WindowObject;
-}
 
-namespace app {
+class WindowObject;
 
 // The master map under everything else on the map display: the definition
 // library and the low-detail master map files of the "res" folder, drawn for
@@ -19,7 +17,7 @@ class MasterMapLayer {
 public:
     // False when the folder holds no definition library.
     bool Open(const QString& resFolder);
-    void Draw(QPainter& painter, const mapview::WindowObject& view) const;
+    void Draw(QPainter& painter, const WindowObject& view) const;
 
     mastermap::MasterMapControl& Control() { return control_; }
 
@@ -27,4 +25,4 @@ private:
     mastermap::MasterMapControl control_;
 };
 
-} // namespace app
+} // namespace mapview

@@ -1,4 +1,4 @@
-#include "app/MasterMapLayer.h"
+#include "mapview/MasterMapLayer.h"
 
 #include "mapview/WindowObject.h"
 #include "mastermap/MasterMapPainter.h"
@@ -9,7 +9,7 @@
 #include <QTemporaryFile>
 #include <QTextStream>
 
-namespace app {
+namespace mapview {
 
 bool MasterMapLayer::Open(const QString& resFolder) {
     const QDir res(resFolder);
@@ -31,12 +31,12 @@ bool MasterMapLayer::Open(const QString& resFolder) {
     return true;
 }
 
-void MasterMapLayer::Draw(QPainter& painter, const mapview::WindowObject& view) const {
+void MasterMapLayer::Draw(QPainter& painter, const WindowObject& view) const {
     if (view.MapPicture.ScaleWidth == 0 || view.MapPicture.ScaleHeight == 0)
         return;
     mastermap::CategoryStyles styles;
     for (int i = 0; i < mastermap::CategoryCount; ++i) {
-        const mapview::CategoryAttributes& a = view.CategoryToColors(i);
+        const CategoryAttributes& a = view.CategoryToColors(i);
         styles[i] = {a.LineColor, a.LineStyle, a.LinePattern, a.AreaColor, a.AreaStyle};
     }
     const mastermap::Rect rect{view.ClipLeft, view.ClipBottom, view.ClipRight, view.ClipTop};
@@ -44,4 +44,4 @@ void MasterMapLayer::Draw(QPainter& painter, const mapview::WindowObject& view) 
         .Draw(painter, rect, view.MapPicture.UserTransform(), control_.SelectedCategories());
 }
 
-} // namespace app
+} // namespace mapview

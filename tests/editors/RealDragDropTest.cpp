@@ -1,0 +1,133 @@
+#include "EditorFixture.h"
+
+#include "editors/ListView.h"
+#include "editors/frmEditTrails.h"
+#include "editors/frmEditWaypoints.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+// Drags between list windows under a real X server: xdotool presses, moves
+// and releases the pointer through the server, so the drag runs through the
+// windowing system's drag and drop as a user's hand would run it. Without an
+// X display (the offscreen platform) or without xdotool the tests skip.
+class RealDragDrop : public EditorFixture {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X server: run under xvfb-run with QT_QPA_PLATFORM=xcb";
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            GTEST_SKIP() << "needs xdotool";
+    }
+
+    // Shows a list as a window of its own at a place on the screen.
+    static void Show(QWidget& window, QPoint at) {
+        window.resize(420, 320);
+        window.move(at);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    // Where a row of a list stands on the screen.
+    static QPoint RowOnScreen(editors::ListWindow& list, int row) {
+        editors::ListView& view = *list.List();
+        return view.viewport()->mapToGlobal(view.visualItemRect(view.topLevelItem(row)).center());
+    }
+    static QPoint MiddleOnScreen(editors::ListWindow& list) {
+        QWidget& viewport = *list.List()->viewport();
+        return viewport.mapToGlobal(viewport.rect().center());
+    }
+    // Presses the left button over `from`, drags to `to` and lets go there,
+    // holding Shift (a move) when asked; the program's events run meanwhile,
+    // the drag's own loop included. True when xdotool did it all.
+    static bool DragWithThePointer(QPoint from, QPoint to, bool shift = false) {
+        const auto xy = [](QPoint p) { return QStringList{QString::number(p.x()), QString::number(p.y())}; };
+        QStringList steps = QStringList{"mousemove"} + xy(from);
+        steps += {"sleep", "0.2", "mousedown", "1", "sleep", "0.2"};
+        // Past the drag distance first, so the list starts its drag, then on
+        // to the target in a few steps, as a hand moves. Shift goes down
+        // once the drag runs: with the press it would extend the selection.
+        for (int step = 1; step <= 4; ++step) {
+            const QPoint at = from + (to - from) * step / 4 + QPoint(0, step == 1 ? 12 : 0);
+            steps += QStringList{"mousemove"} + xy(at) + QStringList{"sleep", "0.2"};
+            if (shift && step == 1)
+                steps += {"keydown", "shift"};
+        }
+        steps += QStringList{"mousemove"} + xy(to + QPoint(2, 2));
+        steps += {"sleep", "0.3", "mouseup", "1"};
+        if (shift)
+            steps += {"keyup", "shift"};
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"), steps);
+        if (!xdotool.waitForStarted())
+            return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (xdotool.state() != QProcess::NotRunning && waited.elapsed() < 30000)
+            QTest::qWait(20);
+        // What the last events of the drop set off.
+        QTest::qWait(100);
+        return xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
+    }
+    void Select(editors::ListWindow& list, std::initializer_list<int> rows) {
+        list.List()->clearSelection();
+        for (const int row : rows)
+            list.List()->topLevelItem(row)->setSelected(true);
+    }
+};
+
+TEST_F(RealDragDrop, DraggingWaypointsToASecondListCopiesThemAsOneStep) {
+    for (qint16 i = 0; i < 4; ++i)
+        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    editors::frmEditWaypoints source(context);
+    editors::frmEditWaypoints target(context);
+    Show(source, {20, 20});
+    Show(target, {500, 20});
+    Select(source, {1, 2});
+
+    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 1), MiddleOnScreen(target)));
+    ASSERT_EQ(data.CountWaypoints(), 6);
+    EXPECT_EQ(Column(*target.List(), 0).mid(4), QStringList({"Lake 1", "Lake 2"}));
+    EXPECT_EQ(Column(*source.List(), 0).size(), 6);
+    EXPECT_EQ(undo.Count(), 1);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 4);
+}
+
+TEST_F(RealDragDrop, AShiftDragToASecondProgramMovesTheWaypoints) {
+    for (qint16 i = 0; i < 4; ++i)
+        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    EditorSet other;
+    editors::frmEditWaypoints source(context);
+    editors::frmEditWaypoints target(other.context);
+    Show(source, {20, 20});
+    Show(target, {500, 20});
+    Select(source, {0, 3});
+
+    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 3), MiddleOnScreen(target), true));
+    EXPECT_EQ(Column(*target.List(), 0), QStringList({"Lake 0", "Lake 3"}));
+    EXPECT_EQ(other.undo.UndoCaption(), "&Undo Drag Drop");
+    EXPECT_EQ(Column(*source.List(), 0), QStringList({"Lake 1", "Lake 2"}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+}
+
+TEST_F(RealDragDrop, WaypointsDroppedOnTheTrailListAreRefused) {
+    Waypoint(0, "Lake", 45, -93);
+    editors::frmEditWaypoints source(context);
+    editors::frmEditTrails trails(context);
+    Show(source, {20, 20});
+    Show(trails, {500, 20});
+    Select(source, {0});
+
+    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 0), MiddleOnScreen(trails), true));
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_EQ(data.CountTrails(), 0);
+    EXPECT_EQ(undo.Count(), 0);
+}
+
+} // namespace
