@@ -112,7 +112,7 @@ void ListView::startDrag(Qt::DropActions) {
 }
 
 bool ListView::Acceptable(const QDropEvent* event) const {
-    if (!acceptsRecords || !dropRecords || event->source() == this)
+    if (!acceptsRecords || !dropRecords || (event->source() == this && !reordersRows))
         return false;
     const auto records = RecordDragData::Read(event->mimeData());
     return records && acceptsRecords(*records);
@@ -138,7 +138,7 @@ void ListView::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    dropRecords(*RecordDragData::Read(event->mimeData()));
+    dropRecords(*RecordDragData::Read(event->mimeData()), itemAt(event->position().toPoint()));
 }
 
 void ListView::contextMenuEvent(QContextMenuEvent* event) {

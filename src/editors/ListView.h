@@ -20,7 +20,11 @@ public:
     // Set by the window; unset hooks leave dragging or dropping off.
     std::function<void()> startRecordDrag;
     std::function<bool(const QString& records)> acceptsRecords;
-    std::function<void(const QString& records)> dropRecords;
+    // `at` is the row under the pointer, nullptr below the last row.
+    std::function<void(const QString& records, QTreeWidgetItem* at)> dropRecords;
+    // Set when the list reorders its own rows by dragging them; otherwise a
+    // drag back onto its own list does nothing.
+    bool reordersRows = false;
     // Carries a drag out and returns what the target did with it; the
     // windowing system's drag unless replaced.
     std::function<Qt::DropAction(QDrag& drag)> runDrag;

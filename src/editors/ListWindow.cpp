@@ -35,7 +35,7 @@ ListWindow::ListWindow(EditorContext& context, ListWindowSpec spec, QWidget* par
     if (spec_.dragAndDrop) {
         list_->startRecordDrag = [this] { StartDrag(); };
         list_->acceptsRecords = [this](const QString& records) { return HoldsRecords(records); };
-        list_->dropRecords = [this](const QString& records) {
+        list_->dropRecords = [this](const QString& records, QTreeWidgetItem*) {
             PasteText(records, QStringLiteral("Drag Drop"));
         };
     } else {

@@ -3,6 +3,7 @@
 #include "editors/FrameClose.h"
 #include "editors/ListRow.h"
 #include "editors/ListView.h"
+#include "editors/RecordDragData.h"
 #include "editors/RenameDelegate.h"
 #include "editors/RowKey.h"
 #include "files/ClipboardRecords.h"
@@ -16,10 +17,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDrag>
 #include <QMenu>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace editors {
 
@@ -36,7 +39,12 @@ frmEditRoute::frmEditRoute(EditorContext& context, qint16 routeIndex, QWidget* p
     lvwWaypoints_->setHeaderLabels(
         {QStringLiteral("Name"), QStringLiteral("Leg Length"), QStringLiteral("Position")});
     lvwWaypoints_->setIconSize(SymbolIcons::Size());
-    lvwWaypoints_->setDragDropMode(QAbstractItemView::NoDragDrop);
+    lvwWaypoints_->reordersRows = true;
+    lvwWaypoints_->startRecordDrag = [this] { StartDrag(); };
+    lvwWaypoints_->acceptsRecords = [this](const QString& records) {
+        return !files::ClipboardRecords::Waypoints(context_.data, records).empty();
+    };
+    lvwWaypoints_->dropRecords = [this](const QString& records, QTreeWidgetItem* at) { Drop(records, at); };
     lvwWaypoints_->setItemDelegate(new RenameDelegate(
         [this](const QModelIndex& at, const QString& text) { RenameRow(at, text); }, this));
     auto* layout = new QVBoxLayout(this);
@@ -226,6 +234,60 @@ void frmEditRoute::RemoveEntries(QList<int> positions) {
             route->RemoveLeg(position - 1);
     busy_ = false;
     Fill();
+}
+
+void frmEditRoute::MoveEntries(const QList<int>& positions, int position) {
+    gpsdata::RouteObject* route = context_.data.Route(index_);
+    if (!route)
+        return;
+    QList<qint16> moving;
+    for (const int at : positions)
+        moving << route->Waypoints().value(at - 1, -1);
+    // Where the entries go once they are out: the entries before the target
+    // that move no longer count.
+    int target = std::clamp(position, 1, route->NumWaypoints() + 1);
+    target -= static_cast<int>(
+        std::count_if(positions.begin(), positions.end(), [position](int at) { return at < position; }));
+    busy_ = true;
+    QList<int> fromLast = positions;
+    std::sort(fromLast.begin(), fromLast.end(), std::greater<>());
+    for (const int at : fromLast)
+        route->RemoveLeg(at - 1);
+    // Taken out and put back, the entries always fit again.
+    for (const qint16 waypoint : moving)
+        if (waypoint >= 0)
+            route->AddWaypoint(waypoint, target++ - 1);
+    busy_ = false;
+    Fill();
+}
+
+void frmEditRoute::StartDrag() {
+    const QList<int> positions = SelectedPositions();
+    const QString records = SelectionText();
+    if (records.isEmpty())
+        return;
+    dragged_ = positions;
+    // Qt ends the drag object after a real drag; the parent covers the rest.
+    auto* drag = new QDrag(lvwWaypoints_);
+    drag->setMimeData(RecordDragData::Make(records));
+    const Qt::DropAction action = lvwWaypoints_->runDrag(*drag);
+    const bool movedHere = dragged_.isEmpty();
+    dragged_.clear();
+    if (action != Qt::MoveAction || movedHere)
+        return;
+    context_.undo.PushUndoOperation(false, QStringLiteral("Delete"));
+    RemoveEntries(positions);
+}
+
+void frmEditRoute::Drop(const QString& records, const QTreeWidgetItem* at) {
+    if (!context_.data.Route(index_))
+        return;
+    const int position = at ? Position(at) : EndPosition;
+    context_.undo.PushUndoOperation(false, QStringLiteral("Drag Drop"));
+    if (dragged_.isEmpty())
+        PasteText(records, position);
+    else
+        MoveEntries(std::exchange(dragged_, {}), position);
 }
 
 int frmEditRoute::PastePosition() const {

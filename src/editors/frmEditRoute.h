@@ -61,6 +61,9 @@ public:
     void PasteText(const QString& text, int position);
     // Removes the entries at the positions, from the last to the first.
     void RemoveEntries(QList<int> positions);
+    // Moves the entries at the positions, in their order, to stand before
+    // the entry at `position` (beyond the route's end: at the end).
+    void MoveEntries(const QList<int>& positions, int position);
     // The popup of a row: edit the waypoint, remove it from the route, and
     // paste at the row.
     std::unique_ptr<QMenu> Popup(QTreeWidgetItem* row);
@@ -88,6 +91,13 @@ private:
     void Delete();
     // Takes the route off the viewport's list of open route editors, once.
     void Detach();
+    // Drags the selected entries' waypoint records out. A drop back into
+    // this list moves the entries there; a move into another window takes
+    // them off the route.
+    void StartDrag();
+    // Waypoint records dropped on a row go into the route before it (on the
+    // end row or below the rows: at the end), as one "Drag Drop" step.
+    void Drop(const QString& records, const QTreeWidgetItem* at);
 
     EditorContext& context_;
     qint16 index_;
@@ -96,6 +106,8 @@ private:
     bool busy_ = false;
     bool refillPending_ = false;
     bool attached_ = false;
+    // The positions being dragged out of this list, until a drop here takes them.
+    QList<int> dragged_;
 };
 
 } // namespace editors

@@ -50,14 +50,24 @@ TEST_F(UnitFaultCommands, StrayMessagesBeforeTheMemoryStatusNeverShortenADownloa
     EXPECT_EQ(back.CountTrails(), 2);
 }
 
-TEST_F(UnitFaultCommands, AnUploadThatDoesNotFitSaysWhatAndSendsNothing) {
+TEST_F(UnitFaultCommands, AnUploadThatDoesNotFitSaysWhatAndSendsNothingUnlessToldToSendWhatFits) {
     linkpod_testing::UnitProcess unit({"--max-waypoints", "70", "--rate", "115200"});
-    const CliRun up = RunCli({"upload", SaveMany("in.nrv"), "--port", unit.Path()});
+    CliRun up = RunCli({"upload", SaveMany("in.nrv"), "--port", unit.Path()});
     EXPECT_EQ(up.exitCode, 1);
     EXPECT_TRUE(up.err.contains("Waypoint number 71 will not be sent: the unit has 70 waypoint slots."))
         << up.err.toStdString();
     EXPECT_TRUE(up.err.contains("(declined)"));
     EXPECT_FALSE(up.err.contains("Upload complete"));
+
+    up = RunCli({"upload", Path("in.nrv"), "--port", unit.Path(), "--send-what-fits"});
+    EXPECT_EQ(up.exitCode, 0) << up.err.toStdString();
+    EXPECT_TRUE(up.err.contains("(answered Yes)"));
+    const CliRun down = RunCli({"download", "--port", unit.Path(), "-o", Path("out.nrv")});
+    ASSERT_EQ(down.exitCode, 0) << down.err.toStdString();
+    gpsdata::GPSData back(TF_SOURCE_DIR "/share");
+    ASSERT_TRUE(files::DataSetFiles::Open(back, Path("out.nrv")));
+    EXPECT_EQ(back.CountWaypoints(), 70);
+    EXPECT_EQ(back.CountRoutes(), 3);
 }
 
 // The wait for a unit sleeps on the port and the timers: the rate scan from

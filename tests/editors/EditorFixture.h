@@ -12,6 +12,7 @@
 #include "geo/Coordinates.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QList>
 #include <QTreeWidget>
 
@@ -41,6 +42,19 @@ struct EditorSet {
         for (int i = 0; i < list.topLevelItemCount(); ++i)
             keys << list.topLevelItem(i)->data(0, Qt::UserRole).toString();
         return keys;
+    }
+    // Drops the payload at a point of a list's viewport as the windowing
+    // system would, ending as `action`; true when the list took it.
+    static bool SendDrop(QWidget& viewport, QPoint at, const QMimeData& payload, Qt::DropAction action) {
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &payload, Qt::LeftButton, {});
+        enter.setDropAction(action);
+        QCoreApplication::sendEvent(&viewport, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &payload, Qt::LeftButton, {});
+        drop.setDropAction(action);
+        QCoreApplication::sendEvent(&viewport, &drop);
+        return drop.isAccepted();
     }
     // One column's texts, top to bottom.
     static QStringList Column(const QTreeWidget& list, int column) {

@@ -7,7 +7,6 @@
 #include "editors/frmEditWaypoints.h"
 
 #include <QDrag>
-#include <QDropEvent>
 #include <QMimeData>
 
 #include <memory>
@@ -21,17 +20,8 @@ using SecondProgram = EditorSet;
 // Drops the payload on the list as the windowing system would; true when the
 // list took it.
 bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
-    QWidget* viewport = list.List()->viewport();
-    const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &payload, Qt::LeftButton, {});
-    enter.setDropAction(action);
-    QCoreApplication::sendEvent(viewport, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &payload, Qt::LeftButton, {});
-    drop.setDropAction(action);
-    QCoreApplication::sendEvent(viewport, &drop);
-    return drop.isAccepted();
+    QWidget& viewport = *list.List()->viewport();
+    return EditorSet::SendDrop(viewport, viewport.rect().center(), payload, action);
 }
 
 // The drag of the source's selection goes to `target`, which ends it as `action`.

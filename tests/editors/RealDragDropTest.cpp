@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 
 #include "editors/ListView.h"
+#include "editors/frmEditRoute.h"
 #include "editors/frmEditTrails.h"
 #include "editors/frmEditWaypoints.h"
 
@@ -33,8 +34,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     // Where a row of a list stands on the screen.
-    static QPoint RowOnScreen(editors::ListWindow& list, int row) {
-        editors::ListView& view = *list.List();
+    template <class Window> static QPoint RowOnScreen(Window& window, int row) {
+        editors::ListView& view = *window.List();
         return view.viewport()->mapToGlobal(view.visualItemRect(view.topLevelItem(row)).center());
     }
     static QPoint MiddleOnScreen(editors::ListWindow& list) {
@@ -73,10 +74,10 @@ protected:
         QTest::qWait(100);
         return xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
     }
-    void Select(editors::ListWindow& list, std::initializer_list<int> rows) {
-        list.List()->clearSelection();
+    template <class Window> static void Select(Window& window, std::initializer_list<int> rows) {
+        window.List()->clearSelection();
         for (const int row : rows)
-            list.List()->topLevelItem(row)->setSelected(true);
+            window.List()->topLevelItem(row)->setSelected(true);
     }
 };
 
@@ -128,6 +129,36 @@ TEST_F(RealDragDrop, WaypointsDroppedOnTheTrailListAreRefused) {
     EXPECT_EQ(data.CountWaypoints(), 1);
     EXPECT_EQ(data.CountTrails(), 0);
     EXPECT_EQ(undo.Count(), 0);
+}
+
+TEST_F(RealDragDrop, WaypointsDraggedOntoARouteEditorRowGoIntoTheRouteThere) {
+    for (qint16 i = 0; i < 4; ++i)
+        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    data.AddRoute(0, "Tour", {0, 1});
+    editors::frmEditWaypoints source(context);
+    editors::frmEditRoute route(context, 0);
+    Show(source, {20, 20});
+    Show(route, {500, 20});
+    Select(source, {3});
+
+    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 3), RowOnScreen(route, 1)));
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 3, 1}));
+    EXPECT_EQ(data.CountWaypoints(), 4);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
+}
+
+TEST_F(RealDragDrop, DraggingARouteEntryUpTheEditorReordersTheRoute) {
+    for (qint16 i = 0; i < 4; ++i)
+        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    data.AddRoute(0, "Tour", {0, 1, 2, 3});
+    editors::frmEditRoute route(context, 0);
+    Show(route, {20, 20});
+    Select(route, {3});
+
+    ASSERT_TRUE(DragWithThePointer(RowOnScreen(route, 3), RowOnScreen(route, 0)));
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{3, 0, 1, 2}));
+    EXPECT_EQ(undo.Count(), 1);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
 }
 
 } // namespace

@@ -2,16 +2,21 @@
 
 #include "editors/EditorWindows.h"
 #include "editors/ListView.h"
+#include "editors/RecordDragData.h"
 #include "editors/frmEditRoute.h"
 #include "geo/PositionText.h"
 #include "mapview/GPSDataPainter.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDrag>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QTest>
+
+#include <memory>
 
 using editors::EditCommand;
 using editors::frmEditRoute;
@@ -221,4 +226,70 @@ TEST_F(RouteEditor, ThePopupOffersEditRemoveAndPaste) {
     EXPECT_EQ(captions, QStringList({"Edit Waypoint P3", "Remove Waypoint P3 From Route", "Paste Here"}));
     menu->actions().at(1)->trigger();
     EXPECT_EQ(Legs(3), (QList<qint16>{0, 1, 3, 4, 5}));
+}
+
+namespace {
+
+// Drops the payload on a row of the editor, or below the rows for -1, as
+// the windowing system would; true when the editor took it.
+bool DropOnRow(frmEditRoute& e, const QMimeData& payload, int row, Qt::DropAction action = Qt::CopyAction) {
+    const QRect last = e.List()->visualItemRect(e.List()->topLevelItem(e.List()->topLevelItemCount() - 1));
+    const QPoint at = row >= 0 ? e.List()->visualItemRect(e.List()->topLevelItem(row)).center()
+                               : QPoint(last.center().x(), last.bottom() + 20);
+    return EditorSet::SendDrop(*e.List()->viewport(), at, payload, action);
+}
+
+// The editor's drag of its selection ends on a row of `target` as `action`.
+void DragTo(frmEditRoute& source, frmEditRoute& target, int row, Qt::DropAction action) {
+    source.List()->runDrag = [&](QDrag& drag) {
+        return DropOnRow(target, *drag.mimeData(), row, action) ? action : Qt::IgnoreAction;
+    };
+    source.List()->startRecordDrag();
+}
+
+} // namespace
+
+TEST_F(RouteEditor, WaypointsDroppedOnARowGoIntoTheRouteBeforeIt) {
+    frmEditRoute* e = Open(3);
+    const QString records = data.Waypoint(8)->MakeString() + "\r\nWpt|20|New|100|200|3|45000|0|[None]";
+    std::unique_ptr<QMimeData> payload(editors::RecordDragData::Make(records));
+    ASSERT_TRUE(DropOnRow(*e, *payload, 1));
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 8, 20, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(data.Waypoint(20)->WptName(), "New");
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
+    ASSERT_TRUE(DropOnRow(*e, *payload, -1));
+    EXPECT_EQ(Legs(3).mid(8), (QList<qint16>{8, 20}));
+    QMimeData plain;
+    plain.setText(records);
+    EXPECT_FALSE(DropOnRow(*e, plain, 0));
+}
+
+TEST_F(RouteEditor, DraggingEntriesWithinTheEditorMovesThemAsOneStep) {
+    frmEditRoute* e = Open(3);
+    Select(*e, {4, 5});
+    DragTo(*e, *e, 1, Qt::MoveAction);
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 4, 5, 1, 2, 3}));
+    EXPECT_EQ(Column(*e->List(), 0).mid(0, 3), QStringList({"P1", "P5", "P6"}));
+    EXPECT_EQ(undo.Count(), 1);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
+    Select(*e, {0});
+    DragTo(*e, *e, 6, Qt::MoveAction);
+    EXPECT_EQ(Legs(3), (QList<qint16>{4, 5, 1, 2, 3, 0}));
+    undo.PerformUndoOperation();
+    undo.PerformUndoOperation();
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 1, 2, 3, 4, 5}));
+}
+
+TEST_F(RouteEditor, AMoveIntoAnotherRouteEditorTakesTheEntriesOffThisRoute) {
+    frmEditRoute* six = Open(3);
+    frmEditRoute* empty = Open(7);
+    Select(*six, {0, 1});
+    DragTo(*six, *empty, 0, Qt::MoveAction);
+    EXPECT_EQ(Legs(7), (QList<qint16>{0, 1}));
+    EXPECT_EQ(Legs(3), (QList<qint16>{2, 3, 4, 5}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+    Select(*six, {0});
+    DragTo(*six, *empty, 0, Qt::CopyAction);
+    EXPECT_EQ(Legs(7), (QList<qint16>{2, 0, 1}));
+    EXPECT_EQ(Legs(3), (QList<qint16>{2, 3, 4, 5}));
 }

@@ -34,8 +34,13 @@ bool UnitTransfer::Download(const comm::TransferSelection& selection) {
     return Run(&comm::TransferEngine::Download, selection);
 }
 
-bool UnitTransfer::Upload(const comm::TransferSelection& selection) {
-    return Run(&comm::TransferEngine::Upload, selection);
+bool UnitTransfer::Upload(const comm::TransferSelection& selection, bool sendWhatFits) {
+    ErrorStreamPrompt yes(unit_.err, unit_.command, ui::Answer::Yes);
+    if (sendWhatFits)
+        engine_.SetPrompt(&yes);
+    const bool complete = Run(&comm::TransferEngine::Upload, selection);
+    engine_.SetPrompt(&unit_.prompt);
+    return complete;
 }
 
 comm::TransferSelection UnitTransfer::Kinds(const QString& list) {

@@ -15,7 +15,9 @@ public:
 
     // True when the transfer completed.
     bool Download(const comm::TransferSelection& selection);
-    bool Upload(const comm::TransferSelection& selection);
+    // With `sendWhatFits`, the question whether to send the rest when the
+    // unit cannot take everything is answered Yes.
+    bool Upload(const comm::TransferSelection& selection, bool sendWhatFits = false);
 
     // "waypoints,routes,icons,trails" (any of them, in any order): All for
     // the kinds named, None for the others. Throws UsageError.

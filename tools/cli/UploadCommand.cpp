@@ -7,7 +7,8 @@
 namespace cli {
 
 int RunUpload(const QStringList& list, QTextStream&, QTextStream& err) {
-    const FileArguments arguments(list, 1, {{"--port", 1}, {"--baud", 1}, {"--kinds", 1}});
+    const FileArguments arguments(list, 1,
+                                  {{"--port", 1}, {"--baud", 1}, {"--kinds", 1}, {"--send-what-fits", 0}});
     const CliArguments& options = arguments.Options();
     if (!options.Has("--port"))
         throw UsageError("give --port DEV");
@@ -23,7 +24,8 @@ int RunUpload(const QStringList& list, QTextStream&, QTextStream& err) {
         return ExitFailure;
     }
     UnitSession unit(session.Data(), err, "upload");
-    return unit.Connect(options.Value("--port"), baud) && UnitTransfer(unit, session.Data()).Upload(kinds)
+    return unit.Connect(options.Value("--port"), baud) &&
+                   UnitTransfer(unit, session.Data()).Upload(kinds, options.Has("--send-what-fits"))
                ? ExitOk
                : ExitFailure;
 }
