@@ -28,17 +28,6 @@ namespace {
 
 } // namespace
 
-TEST(PositionMasks, MaskTexts) {
-    EXPECT_EQ(LatitudeMask(2), u"##.########\u00B0");
-    EXPECT_EQ(LongitudeMask(2), u"###.########\u00B0");
-    EXPECT_EQ(LatitudeMask(3), u"##\u00B0##.###'");
-    EXPECT_EQ(LongitudeMask(3), u"###\u00B0##.###'");
-    EXPECT_EQ(LatitudeMask(4), u"##\u00B0##'##.#\"");
-    EXPECT_EQ(LongitudeMask(4), u"###\u00B0##'##.#\"");
-    EXPECT_EQ(LatitudeMask(5), u"########");
-    EXPECT_EQ(LongitudeMask(5), u"########");
-}
-
 TEST(PositionMasks, FormatsWithoutAMask) {
     for (const std::int32_t format : {0, 1, 6, -3}) {
         EXPECT_TRUE(LatitudeMask(format).isEmpty());

@@ -119,13 +119,3 @@ TEST(PositionText, CursorReadoutOrderFollowsTheFormat) {
     EXPECT_EQ(CursorReadout(x, y, 4), u"N  5\u00B003'00.0\"  W  93\u00B015'54.0\"");
     EXPECT_EQ(CursorReadout(x, y, 5), u"X: -10347402  Y: +561005");
 }
-
-TEST(PositionText, FormatCaptions) {
-    EXPECT_EQ(PositionFormatCaption(1), u"None");
-    EXPECT_EQ(PositionFormatCaption(2), u"Degrees");
-    EXPECT_EQ(PositionFormatCaption(3), u"Deg, Min");
-    EXPECT_EQ(PositionFormatCaption(4), u"Deg, Min, Sec");
-    EXPECT_EQ(PositionFormatCaption(5), u"Mercator Meter");
-    EXPECT_EQ(PositionFormatCaption(0), QString());
-    EXPECT_EQ(PositionFormatCaption(6), QString());
-}
