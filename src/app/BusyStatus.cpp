@@ -22,9 +22,13 @@ void BusyStatus::SetText(const QString& text) {
     status_.SetStatusText(StatusPanels::Message, text);
 }
 
+// The job's "please wait" goes with it, whether it built, failed or was
+// left at the save dialog.
 void BusyStatus::End() {
-    if (busy_)
-        QApplication::restoreOverrideCursor();
+    if (!busy_)
+        return;
+    QApplication::restoreOverrideCursor();
+    status_.SetStatusText(StatusPanels::Message, QString());
     busy_ = false;
 }
 

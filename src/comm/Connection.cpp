@@ -69,6 +69,7 @@ Connection::Connection(linkpod::LinkPod& pod, QObject* parent) : QObject(parent)
 }
 
 void Connection::ShowStatus(const QString& text) {
+    tryingShown_ = false;
     if (status_)
         status_->SetStatusText(StatusPanel, text);
 }
@@ -161,16 +162,29 @@ void Connection::OnTick() {
     if (Connected())
         return;
     ShowStatus(SessionTexts::Trying(ComPort(), BaudRate()));
-    // A port that will not open any more ends this port's part of the scan.
-    if (!Watch(ComPort()) && startPort_ != 0)
+    tryingShown_ = true;
+    // A port that will not open any more ends this port's part of the scan;
+    // the start-up probe simply ends.
+    if (Watch(ComPort()))
+        return;
+    if (startPort_ != 0)
         NextPortOrFail();
+    else
+        EndTrying();
+}
+
+void Connection::EndTrying() {
+    if (tryingShown_)
+        ShowStatus(QString());
 }
 
 void Connection::OnLinkError(std::uint16_t code) {
     if (code != linkpod::LinkPod::NoAnswer)
         return RaiseLurchError(code);
-    if (Connected() || lurch_ || startPort_ == 0)
-        return; // no attempt under way: the probes after a removal
+    if (Connected() || lurch_)
+        return;
+    if (startPort_ == 0)
+        return EndTrying(); // no attempt under way: the start-up probe, the probes after a removal
     // Every rate is tried once per port. The rate walk wraps to 4800 and never
     // comes back to 115200 or below 4800, so a start there is caught by the
     // tried set rather than by the start rate.
@@ -184,6 +198,7 @@ void Connection::OnLinkError(std::uint16_t code) {
 void Connection::OnDeviceConnected(std::uint16_t device) {
     remote_ = device;
     retry_.stop();
+    EndTrying();
     productSeen_ = limitsSeen_ = false;
     lurch_ = false;
     startPort_ = 0;
@@ -214,6 +229,7 @@ void Connection::OnDeviceRemoved(std::uint16_t device) {
 
 void Connection::OnLurchUnitFound() {
     retry_.stop();
+    EndTrying();
     startPort_ = 0;
     startRate_ = 0;
     lurch_ = true;

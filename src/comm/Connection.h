@@ -191,6 +191,8 @@ private:
     void OnFileWriteStarted(std::uint32_t handle, int code);
     void OnFileWriteEnded(std::uint32_t handle, bool ok);
     void ShowStatus(const QString& text);
+    // Clears the "Trying" text when it is still the last one shown.
+    void EndTrying();
     int LastSlots(linkpod::ListKind kind, int otherwise);
     template <typename Call> void IfLinked(Call call) {
         if (Linked())
@@ -211,6 +213,9 @@ private:
     bool lptOpen_ = false;
     bool cardWrite_ = false; // map blocks go to a card file, not to partitions
     bool serial_ = false;
+    // The message panel shows the retry timer's "Trying" text, which must go
+    // once no attempt is under way any more.
+    bool tryingShown_ = false;
     qint32 startRate_ = 0;
     quint16 startPort_ = 0;
     int portsOpened_ = 0;

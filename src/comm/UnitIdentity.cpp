@@ -21,6 +21,16 @@ UnitIdentity::UnitIdentity(Connection& session, gpsdata::GPSData& data, QObject*
     : QObject(parent), session_(session), data_(data) {
     connect(&session_, &Connection::ProductInformation, this, &UnitIdentity::OnProductInformation);
     connect(&session_, &Connection::ProductName, this, &UnitIdentity::OnProductName);
+    connect(&session_, &Connection::ConnectedStatusChanged, this, &UnitIdentity::OnConnectedStatusChanged);
+}
+
+// A unit that left (disconnected, unplugged) takes its name off the status bar.
+void UnitIdentity::OnConnectedStatusChanged() {
+    if (session_.Connected() || name_.isEmpty())
+        return;
+    name_.clear();
+    if (status_)
+        status_->SetStatusText(Connection::StatusPanel, QString());
 }
 
 void UnitIdentity::Startup() {

@@ -36,6 +36,7 @@ public:
                               qint32 maxIcons, qint32 iconSymbols, qint32 maxWaypointsPerRoute,
                               const QList<bool>& validSymbols);
     void OnProductName(const QString& name, float version);
+    void OnConnectedStatusChanged();
 
 private:
     Connection& session_;

@@ -1,5 +1,7 @@
 #include "mapbuild/MasterListWriter.h"
 
+#include "mastermap/MasterSet.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +30,7 @@ bool MasterListWriter::Taken(const QString& entry, bool allDrives) const {
     if (!at5 && !allDrives)
         return false;
     // The high-detail files are big; they are only used when asked for.
-    return highDetail_ || (!entry.contains(u"LargeScale") && !entry.contains(u"Overlay"));
+    return highDetail_ || !mastermap::MasterSet::IsHighDetailName(entry);
 }
 
 QStringList MasterListWriter::Paths(const QString& entry, bool allDrives, bool& leftOut) const {

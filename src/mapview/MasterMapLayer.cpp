@@ -1,10 +1,12 @@
 #include "mapview/MasterMapLayer.h"
 
+#include "mapview/PinnedFonts.h"
 #include "mapview/WindowObject.h"
 #include "mastermap/MasterMapPainter.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QTemporaryFile>
 #include <QTextStream>
@@ -34,14 +36,27 @@ bool MasterMapLayer::Open(const QString& resFolder) {
 void MasterMapLayer::Draw(QPainter& painter, const WindowObject& view) const {
     if (view.MapPicture.ScaleWidth == 0 || view.MapPicture.ScaleHeight == 0)
         return;
-    mastermap::CategoryStyles styles;
+    MasterMapPicture::Key key;
     for (int i = 0; i < mastermap::CategoryCount; ++i) {
         const CategoryAttributes& a = view.CategoryToColors(i);
-        styles[i] = {a.LineColor, a.LineStyle, a.LinePattern, a.AreaColor, a.AreaStyle};
+        key.styles[i] = {a.LineColor, a.LineStyle, a.LinePattern, a.AreaColor, a.AreaStyle};
     }
-    const mastermap::Rect rect{view.ClipLeft, view.ClipBottom, view.ClipRight, view.ClipTop};
-    mastermap::MasterMapPainter(control_.Files(), styles)
-        .Draw(painter, rect, view.MapPicture.UserTransform(), control_.SelectedCategories());
+    key.view = {view.ClipLeft, view.ClipBottom, view.ClipRight, view.ClipTop};
+    key.toDevice = view.MapPicture.UserTransform();
+    key.categories = control_.SelectedCategories();
+    for (const auto& file : control_.Files().Files())
+        key.files << file->Path();
+    const auto draw = [&](QPainter& into) {
+        mastermap::MasterMapPainter master(control_.Files(), key.styles);
+        master.SetLabelFont(PinnedFonts::Font(QStringLiteral("Arial")));
+        master.SetLabelArea(QRectF(0, 0, view.MapPicture.Width, view.MapPicture.Height));
+        master.Draw(into, key.view, key.toDevice, key.categories);
+    };
+    if (!MasterMapPicture::Suits(painter))
+        return draw(painter);
+    key.size = QSizeF(view.MapPicture.Width, view.MapPicture.Height);
+    key.ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
+    picture_.Paint(painter, key, draw);
 }
 
 } // namespace mapview

@@ -23,6 +23,7 @@ struct CategoryStyle {
     std::uint16_t LinePattern = 0xFFFF;
     std::int32_t AreaColor = 1;
     std::int32_t AreaStyle = 0;
+    bool operator==(const CategoryStyle&) const = default;
 };
 
 using CategoryStyles = std::array<CategoryStyle, CategoryCount>;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace mastermap {
@@ -47,6 +48,10 @@ struct Feature {
     std::uint8_t category = 0;
     std::vector<std::uint32_t> parts;
     std::vector<Point> points;
+    // A place's name (UTF-8, empty for none) and rank (its population): the
+    // map labels named places, the larger first.
+    std::string name;
+    std::uint32_t rank = 0;
 
     static std::uint32_t PartSize(std::uint32_t part) { return part & ~OuterRing; }
     Rect Bounds() const;

@@ -3,19 +3,24 @@
 #include "files/ByteReader.h"
 #include "files/ByteWriter.h"
 
+#include <string_view>
+
 namespace mastermap {
 
 namespace {
 
 struct Fixed {
     FeatureCodec::Head head;
+    bool named;
     std::uint16_t partCount;
     std::uint32_t pointCount;
 };
 
 std::optional<Fixed> ReadFixed(files::ByteReader& in) {
     Fixed f{};
-    const auto kind = in.Read<std::uint8_t>();
+    const auto flags = in.Read<std::uint8_t>();
+    const int kind = flags & ~FeatureCodec::Named;
+    f.named = flags & FeatureCodec::Named;
     f.head.category = in.Read<std::uint8_t>();
     f.partCount = in.Read<std::uint16_t>();
     f.pointCount = in.Read<std::uint32_t>();
@@ -24,7 +29,7 @@ std::optional<Fixed> ReadFixed(files::ByteReader& in) {
     f.head.bounds.right = in.Read<std::int32_t>();
     f.head.bounds.top = in.Read<std::int32_t>();
     if (in.PastEnd() || kind < 1 || kind > 3 || f.head.category >= CategoryCount || f.partCount == 0 ||
-        f.pointCount == 0 || !in.Has(4ull * f.partCount + 8ull * f.pointCount)) {
+        f.pointCount == 0 || !in.Has(4ull * f.partCount + 8ull * f.pointCount + (f.named ? 6 : 0))) {
         in.Seek(~0ull);
         return std::nullopt;
     }
@@ -45,11 +50,38 @@ bool PartSizeValid(FeatureKind kind, std::uint32_t size) {
     return false;
 }
 
+// A name too long for its length field is cut at a character boundary.
+std::string_view StoredName(const std::string& name) {
+    std::size_t size = std::min(name.size(), FeatureCodec::MaxNameBytes);
+    while (size < name.size() && size > 0 && (static_cast<unsigned char>(name[size]) & 0xC0) == 0x80)
+        --size;
+    return std::string_view(name).substr(0, size);
+}
+
+// The rank and name after the vertices; false when they are cut short.
+bool ReadName(files::ByteReader& in, Feature& f) {
+    f.rank = in.Read<std::uint32_t>();
+    const auto size = in.Read<std::uint16_t>();
+    if (in.PastEnd() || !in.Has(size))
+        return false;
+    const QByteArray bytes = in.ReadBytes(size);
+    f.name.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
+}
+
+void SkipName(files::ByteReader& in) {
+    in.Seek(in.Position() + 4);
+    const auto size = in.Read<std::uint16_t>();
+    in.Seek(in.Position() + size);
+}
+
 } // namespace
 
 void FeatureCodec::Append(QByteArray& out, const Feature& f) {
     const Rect b = f.Bounds();
-    files::AppendLittleEndian<std::uint8_t>(out, static_cast<std::uint8_t>(f.kind));
+    const std::string_view name = StoredName(f.name);
+    files::AppendLittleEndian<std::uint8_t>(
+        out, static_cast<std::uint8_t>(static_cast<std::uint8_t>(f.kind) | (name.empty() ? 0 : Named)));
     files::AppendLittleEndian<std::uint8_t>(out, f.category);
     files::AppendLittleEndian<std::uint16_t>(out, static_cast<std::uint16_t>(f.parts.size()));
     files::AppendLittleEndian<std::uint32_t>(out, static_cast<std::uint32_t>(f.points.size()));
@@ -61,6 +93,11 @@ void FeatureCodec::Append(QByteArray& out, const Feature& f) {
         files::AppendLittleEndian<std::int32_t>(out, p.x);
         files::AppendLittleEndian<std::int32_t>(out, p.y);
     }
+    if (name.empty())
+        return;
+    files::AppendLittleEndian<std::uint32_t>(out, f.rank);
+    files::AppendLittleEndian<std::uint16_t>(out, static_cast<std::uint16_t>(name.size()));
+    out.append(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(files::ByteReader& in) {
@@ -68,6 +105,8 @@ std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(files::ByteReader& in) 
     if (!fixed)
         return std::nullopt;
     in.Seek(in.Position() + 4ull * fixed->partCount + 8ull * fixed->pointCount);
+    if (fixed->named)
+        SkipName(in);
     return fixed->head;
 }
 
@@ -106,6 +145,10 @@ std::optional<Feature> FeatureCodec::Read(files::ByteReader& in) {
             return std::nullopt;
         }
         start += size;
+    }
+    if (fixed->named && !ReadName(in, f)) {
+        in.Seek(~0ull);
+        return std::nullopt;
     }
     return f;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <optional>
 
 namespace files {
@@ -14,14 +15,19 @@ namespace mastermap {
 
 // The feature record shared by master map files and custom map files:
 // kind (u8), category (u8), part count (u16), vertex count (u32), bounds
-// (4 x i32), part sizes (u32 each), then the vertices as i32 x, y pairs.
+// (4 x i32), part sizes (u32 each), then the vertices as i32 x, y pairs. A
+// kind with its Named bit set is followed by the rank (u32), the name's
+// length in bytes (u16) and the name (UTF-8).
 class FeatureCodec {
 public:
     static constexpr int FixedSize = 24;
     static constexpr std::uint32_t MaxParts = 0xFFFF;
+    static constexpr std::uint8_t Named = 0x80;
+    static constexpr std::size_t MaxNameBytes = 0xFFFF;
 
     static std::uint64_t EncodedSize(const Feature& f) {
-        return FixedSize + 4 * f.parts.size() + 8 * f.points.size();
+        return FixedSize + 4 * f.parts.size() + 8 * f.points.size() +
+               (f.name.empty() ? 0 : 6 + std::min(f.name.size(), MaxNameBytes));
     }
     static void Append(QByteArray& out, const Feature& f);
     // Reads one record at the reader's position. Returns nothing for a record

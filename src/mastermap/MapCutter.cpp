@@ -106,6 +106,8 @@ void MapCutter::CutPoints(const Feature& f, const Band& band) {
         one.category = f.category;
         one.parts = {1};
         one.points = {p};
+        one.name = f.name;
+        one.rank = f.rank;
         (*band.blocks)[key].push_back(std::move(one));
     }
 }

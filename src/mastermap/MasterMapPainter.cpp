@@ -1,5 +1,6 @@
 #include "mastermap/MasterMapPainter.h"
 
+#include "mastermap/PlaceLabels.h"
 #include "mastermap/RingClip.h"
 
 #include <QPaintDevice>
@@ -124,10 +125,19 @@ void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, co
 void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransform& toDevice,
                             std::uint64_t categories) const {
     std::vector<Feature> byKind[3];
-    files_.Query(view, [&](const Feature& f) {
-        if (categories >> f.category & 1)
+    std::vector<Feature> places;
+    const auto take = [&](const Feature& f) {
+        if (!(categories >> f.category & 1))
+            return;
+        if (f.kind == FeatureKind::Point && !f.name.empty())
+            places.push_back(f);
+        else
             byKind[static_cast<int>(f.kind) == 3 ? 0 : static_cast<int>(f.kind) == 2 ? 1 : 2].push_back(f);
-    });
+    };
+    const double unitsPerPixel = 1 / std::max(std::abs(toDevice.m11()), 1e-12);
+    for (const auto& file : files_.Files())
+        if (!file->HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
+            file->Query(view, take);
     const QRectF shown = ShownRect(painter, view, toDevice);
     // A pen is made once a frame for each category drawn.
     std::array<std::optional<QPen>, CategoryCount> pens;
@@ -144,6 +154,17 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
             DrawFeature(painter, f, s, *pen, toDevice, shown);
         }
     painter.restore();
+    if (places.empty())
+        return;
+    PlaceLabels labels(labelFont_);
+    const std::uint32_t smallest = PlaceLabels::SmallestRank(unitsPerPixel);
+    for (const Feature& place : places)
+        if (place.rank >= smallest)
+            labels.Add(place, toDevice.map(QPointF(place.points[0].x, place.points[0].y)),
+                       ColorOf(styles_[place.category].LineColor));
+    labels.Draw(painter, labelArea_.isEmpty() ? toDevice.mapRect(QRectF(QPointF(view.left, view.bottom),
+                                                                        QPointF(view.right, view.top)))
+                                              : labelArea_);
 }
 
 } // namespace mastermap

@@ -3,6 +3,8 @@
 #include "mastermap/CategoryStyle.h"
 #include "mastermap/MasterSet.h"
 
+#include <QFont>
+#include <QRectF>
 #include <QTransform>
 
 class QPainter;
@@ -10,12 +12,23 @@ class QPainter;
 namespace mastermap {
 
 // Draws the master map features of a rectangle into a QPainter: areas first,
-// then lines, then points, each with its category's style. `toDevice` maps
-// internal units to the painter's coordinates. Vertices closer than a pixel
-// to the last drawn one are skipped.
+// then lines, then points, each with its category's style, and last the
+// names of named places (PlaceLabels). `toDevice` maps internal units to the
+// painter's coordinates. Vertices closer than a pixel to the last drawn one
+// are skipped. High-detail files (county lines) are drawn only from the zoom
+// on where a pixel covers HighDetailUnitsPerPixel or less: in a wider view
+// their lines run together.
 class MasterMapPainter {
 public:
+    static constexpr double HighDetailUnitsPerPixel = 1500;
+
     MasterMapPainter(const MasterSet& files, const CategoryStyles& styles) : files_(files), styles_(styles) {}
+
+    // The face of the place names (their size follows the place's rank).
+    void SetLabelFont(const QFont& font) { labelFont_ = font; }
+    // Where names must fit, in the painter's coordinates: the picture. By
+    // default the view drawn.
+    void SetLabelArea(const QRectF& area) { labelArea_ = area; }
 
     // Only categories whose bit is set in `categories` are drawn.
     void Draw(QPainter& painter, const Rect& view, const QTransform& toDevice,
@@ -24,6 +37,8 @@ public:
 private:
     const MasterSet& files_;
     const CategoryStyles& styles_;
+    QFont labelFont_;
+    QRectF labelArea_;
 };
 
 } // namespace mastermap

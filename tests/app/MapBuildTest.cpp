@@ -102,6 +102,17 @@ TEST_F(MapBuild, NoLayersSwitchedOnIsToldAndNothingIsBuilt) {
     EXPECT_FALSE(Enabled("mnuFileSaveMap"));
 }
 
+TEST_F(MapBuild, TheWaitTextGoesWithTheBuildWhenTheSaveIsCancelledOrTheBuildFails) {
+    DrawBorder();
+    Click("map"); // the chooser has no name: the save dialog is cancelled
+    ASSERT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(Panel(StatusPanels::Message), "");
+    main->findChild<QTreeWidget*>()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    Click("map");
+    EXPECT_EQ(prompt.shown.last().text, "No map layers selected!");
+    EXPECT_EQ(Panel(StatusPanels::Message), "");
+}
+
 TEST_F(MapBuild, NoToTheVeryLargeMapQuestionBuildsNothing) {
     main->Window().SetUseHighDetail(true);
     DrawBorder();

@@ -32,6 +32,7 @@ protected:
         holed.parts.push_back(5);
         holed.points.insert(holed.points.end(), hole.points.begin(), hole.points.end());
         w.Add(holed);
+        w.Add(Place(60, 500, 500, "Zürich", 421878)); // a named place
         ASSERT_EQ(w.Write(path), "");
     }
     QTemporaryDir dir;
@@ -41,13 +42,17 @@ protected:
 TEST_F(At5File, KeepsEveryFeatureWithItsPartsAndVertices) {
     At5Reader r;
     ASSERT_EQ(r.Open(path), "");
-    EXPECT_EQ(r.FeatureCount(), 4u);
+    EXPECT_EQ(r.FeatureCount(), 5u);
     std::vector<Feature> all;
     r.ForEach([&](const Feature& f) { all.push_back(f); });
-    ASSERT_EQ(all.size(), 4u);
+    ASSERT_EQ(all.size(), 5u);
     EXPECT_EQ(all[3].parts, (std::vector<std::uint32_t>{5 | Feature::OuterRing, 5}));
     EXPECT_EQ(all[3].points[6], (Point{11000, 10000}));
     EXPECT_EQ(all[2].kind, FeatureKind::Point);
+    EXPECT_EQ(all[2].name, "");
+    EXPECT_EQ(all[4].name, "Zürich");
+    EXPECT_EQ(all[4].rank, 421878u);
+    EXPECT_EQ(all[4].points, (std::vector<Point>{{500, 500}}));
     EXPECT_EQ(r.Bounds(), (Rect{-5000000, -3000000, 5000000, 1050000}));
     EXPECT_EQ(r.CategoriesPresent(), (1ull << 2) | (1ull << 3) | (1ull << 60));
 }
@@ -63,6 +68,22 @@ TEST_F(At5File, QueryReturnsOnlyFeaturesTouchingTheRectangleOnce) {
     ASSERT_EQ(strip.size(), 2u);
     EXPECT_EQ(strip[0].category, 2);
     EXPECT_TRUE(Collect(r, {3000000, 3000000, 3100000, 3100000}).empty());
+}
+
+// A name longer than its length field holds is cut, between characters.
+TEST_F(At5File, OverlongNamesAreCutBetweenCharacters) {
+    std::string name(65534, 'a');
+    name += "é"; // two bytes, the second one past the limit
+    At5Writer w;
+    w.Add(Place(50, 0, 0, name, 7));
+    ASSERT_EQ(w.Write(dir.filePath("long.at5")), "");
+    At5Reader r;
+    ASSERT_EQ(r.Open(dir.filePath("long.at5")), "");
+    std::vector<Feature> all;
+    r.ForEach([&](const Feature& f) { all.push_back(f); });
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].name, std::string(65534, 'a'));
+    EXPECT_EQ(all[0].rank, 7u);
 }
 
 TEST_F(At5File, HighDetailFlagIsKept) {

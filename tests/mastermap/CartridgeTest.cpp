@@ -36,7 +36,7 @@ protected:
         w.Add(Square(60, 0, 0, 240000));
         w.Add(Line(1, {{120000, -100000}, {120000, 340000}}));
         w.Add(Line(2, {{1000000, 0}, {1000000, 240000}}));
-        w.Add(Spot(5, 50000, 50000));
+        w.Add(Place(5, 50000, 50000, "Springfield", 60000));
         ASSERT_EQ(w.Write(dir.filePath("M.at5")), "");
         QFile list(dir.filePath("BuildList.txt"));
         ASSERT_TRUE(list.open(QIODevice::WriteOnly));
@@ -112,6 +112,9 @@ TEST_F(Cartridge, SwitchedOffLayersAreLeftOut) {
     EXPECT_EQ(pieces[0].feature.category, 5);
     EXPECT_EQ(pieces[0].feature.points[0], (Point{50000, 50000}));
     EXPECT_EQ(pieces[0].column, 2);
+    // The custom map keeps the place's name for its labels.
+    EXPECT_EQ(pieces[0].feature.name, "Springfield");
+    EXPECT_EQ(pieces[0].feature.rank, 60000u);
 }
 
 // A corridor of 20000 along a polyline at y = 120000 keeps the shoreline only

@@ -2,6 +2,7 @@
 
 #include "mastermap/Feature.h"
 
+#include <string>
 #include <vector>
 
 namespace mastermap_testing {
@@ -35,6 +36,14 @@ inline Feature Spot(std::uint8_t category, std::int32_t x, std::int32_t y) {
     f.category = category;
     f.parts = {1};
     f.points = {{x, y}};
+    return f;
+}
+
+inline Feature Place(std::uint8_t category, std::int32_t x, std::int32_t y, std::string name,
+                     std::uint32_t rank) {
+    Feature f = Spot(category, x, y);
+    f.name = std::move(name);
+    f.rank = rank;
     return f;
 }
 

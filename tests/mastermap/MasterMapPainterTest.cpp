@@ -58,6 +58,32 @@ TEST_F(Painter, DrawsAreasWithTheirStyleAndOutline) {
     EXPECT_NE(QColor(image.pixel(10, 80)), QColor(Qt::white)); // outline on the left edge
 }
 
+// County lines (a high-detail file) help only from a close view on: in a
+// wide one they would run together into a grey wash.
+TEST_F(Painter, DrawsHighDetailFilesOnlyFromACloseZoomOn) {
+    At5Writer w;
+    w.SetHighDetail(true);
+    const std::int32_t lineY = 1000000;
+    w.Add(Line(4, {{0, lineY}, {1000000, lineY}}));
+    ASSERT_EQ(w.Write(dir.filePath("hd.at5")), "");
+    set.Open({dir.filePath("hd.at5")});
+    styles[4].LineColor = 12; // red
+    // The line through the middle of pixel row 49 of a 100-pixel view.
+    const auto redAt = [&](double unitsPerPixel) {
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        const double top = lineY + 49.5 * unitsPerPixel;
+        const std::int32_t side = static_cast<std::int32_t>(100 * unitsPerPixel);
+        MasterMapPainter(set, styles)
+            .Draw(p, {0, static_cast<std::int32_t>(top) - side, side, static_cast<std::int32_t>(top)},
+                  QTransform(1 / unitsPerPixel, 0, 0, -1 / unitsPerPixel, 0, top / unitsPerPixel));
+        return QColor(image.pixel(50, 49));
+    };
+    EXPECT_EQ(redAt(MasterMapPainter::HighDetailUnitsPerPixel), QColor(255, 0, 0));
+    EXPECT_EQ(redAt(MasterMapPainter::HighDetailUnitsPerPixel * 1.5), QColor(Qt::white));
+}
+
 TEST_F(Painter, LeavesSwitchedOffCategoriesOut) {
     const QImage image = Draw(1ull << 3);
     EXPECT_EQ(QColor(image.pixel(50, 49)), QColor(Qt::white));

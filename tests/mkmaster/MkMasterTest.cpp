@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <ogrsf_frmts.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -30,7 +33,8 @@ protected:
                              "rule * kind lake 3 rings\n"
                              "rule * kind island 1 line\n"
                              "rule * kind road 20\n"
-                             "rule * kind town 30\n");
+                             "rule * kind town 30\n"
+                             "names source name population\n");
         Write("source.geojson", R"({"type": "FeatureCollection", "features": [
   {"type": "Feature", "properties": {"kind": "lake"},
    "geometry": {"type": "LineString", "coordinates": [[-90, 45], [-89, 45], [-89, 46]]}},
@@ -42,7 +46,7 @@ protected:
    "geometry": {"type": "Polygon", "coordinates": [[[-89.6, 45.4], [-89.4, 45.4], [-89.4, 45.6], [-89.6, 45.4]]]}},
   {"type": "Feature", "properties": {"kind": "road"},
    "geometry": {"type": "LineString", "coordinates": [[-95, 40], [-94, 41]]}},
-  {"type": "Feature", "properties": {"kind": "town"},
+  {"type": "Feature", "properties": {"kind": "town", "name": "Minneapolis", "population": 425336},
    "geometry": {"type": "Point", "coordinates": [-93.27, 44.98]}},
   {"type": "Feature", "properties": {"kind": "farm"},
    "geometry": {"type": "Point", "coordinates": [-93, 44]}}
@@ -121,6 +125,82 @@ bool Inside(const mastermap::Feature& f, double lon, double lat) {
     return inside;
 }
 
+// Areas on the sphere, in km², over the map's latitudes (the builder holds
+// them within 85 degrees). An edge adds the band between it and the south
+// pole, signed by its direction (east positive); a closed ring's bands add up
+// to the area it encloses, or, for a ring once round the pole, to the area
+// between it and the pole. An edge takes the short way round, so a ring that
+// jumps across 180 degrees is measured as the sphere has it.
+double SignedKm2(const std::vector<LonLat>& ring) {
+    constexpr double Rad = 3.14159265358979 / 180, Radius = 6371.0, MaxLatitude = 85;
+    const auto sine = [&](double lat) { return std::sin(std::clamp(lat, -MaxLatitude, MaxLatitude) * Rad); };
+    double sum = 0;
+    for (std::size_t i = 0; i + 1 < ring.size(); ++i) {
+        double dl = ring[i + 1].lon - ring[i].lon;
+        dl -= 360 * std::round(dl / 360);
+        sum += dl * Rad * (2 + sine(ring[i].lat) + sine(ring[i + 1].lat));
+    }
+    return sum / 2 * Radius * Radius;
+}
+
+// A source polygon's rings follow the sphere's rule (its holes run against
+// its outer ring), so their signed areas add up to its own; Antarctica's is a
+// ring round the pole at 89.999 degrees south less its coast.
+double PolygonKm2(const OGRPolygon& polygon) {
+    double sum = 0;
+    for (int r = 0; r <= polygon.getNumInteriorRings(); ++r) {
+        const OGRLinearRing* ring = r == 0 ? polygon.getExteriorRing() : polygon.getInteriorRing(r - 1);
+        std::vector<LonLat> points;
+        for (const OGRPoint& p : *ring)
+            points.push_back({p.getX(), p.getY()});
+        sum += SignedKm2(points);
+    }
+    return std::abs(sum);
+}
+
+// The land of a source as GDAL reads it, in km².
+double SourceLandKm2(const QString& path, const char* layerName) {
+    struct Closer {
+        void operator()(GDALDataset* d) const { GDALClose(d); }
+    };
+    GDALAllRegister();
+    std::unique_ptr<GDALDataset, Closer> data(
+        GDALDataset::Open(path.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    OGRLayer* layer = data ? data->GetLayerByName(layerName) : nullptr;
+    if (!layer)
+        return 0;
+    double total = 0;
+    for (auto& feature : *layer) {
+        const OGRGeometry* g = feature->GetGeometryRef();
+        if (g && wkbFlatten(g->getGeometryType()) == wkbPolygon)
+            total += PolygonKm2(*g->toPolygon());
+        else if (g && wkbFlatten(g->getGeometryType()) == wkbMultiPolygon)
+            for (const OGRPolygon* polygon : *g->toMultiPolygon())
+                total += PolygonKm2(*polygon);
+    }
+    return total;
+}
+
+// The areas of one category of a built map, in km²: its rings are cut at 180
+// degrees and closed along the pole, none goes round a pole, and a ring is a
+// hole by its mark, whatever its direction.
+double BuiltKm2(const std::vector<mastermap::Feature>& features, int category) {
+    double total = 0;
+    for (const mastermap::Feature& f : features) {
+        if (f.kind != mastermap::FeatureKind::Area || f.category != category)
+            continue;
+        std::size_t start = 0;
+        for (std::uint32_t part : f.parts) {
+            std::vector<LonLat> ring;
+            for (std::size_t i = start; i < start + mastermap::Feature::PartSize(part); ++i)
+                ring.push_back(Degrees(f.points[i]));
+            total += (part & mastermap::Feature::OuterRing ? 1 : -1) * std::abs(SignedKm2(ring));
+            start += mastermap::Feature::PartSize(part);
+        }
+    }
+    return total;
+}
+
 } // namespace
 
 TEST_F(MkMaster, RulesGiveCategoriesAndTiledPiecesBecomeWholeAreas) {
@@ -139,7 +219,10 @@ TEST_F(MkMaster, RulesGiveCategoriesAndTiledPiecesBecomeWholeAreas) {
     ASSERT_EQ(byCategory.count(1), 1u);
     EXPECT_EQ(byCategory.find(1)->second.kind, mastermap::FeatureKind::Line);
     EXPECT_EQ(byCategory.count(20), 1u);
-    EXPECT_EQ(byCategory.count(30), 1u);
+    ASSERT_EQ(byCategory.count(30), 1u);
+    EXPECT_EQ(byCategory.find(30)->second.name, "Minneapolis");
+    EXPECT_EQ(byCategory.find(30)->second.rank, 425336u);
+    EXPECT_EQ(byCategory.find(20)->second.name, "") << "only points carry names";
     EXPECT_EQ(byCategory.size(), 4u); // the farm matches no rule
 }
 
@@ -222,4 +305,40 @@ TEST(DefaultMasterMap, HasNoEdgeAcrossTheWorldAndLakeErieIsWater) {
     }
     EXPECT_TRUE(erieIsLake);
     EXPECT_FALSE(openSeaIsLand);
+}
+
+// The world's land as built against the land of its source, both measured on
+// the sphere within the map's latitudes: rings cut at 180 degrees, closed
+// along the pole or repaired must neither add land nor lose it.
+TEST(DefaultMasterMap, LandAreaIsTheSourcesWithinOnePercent) {
+    const QString built = QStringLiteral(TF_BINARY_DIR "/bin/res/World.at5");
+    const QString source = QStringLiteral(TF_SOURCE_DIR "/data/src/countries-50m.json");
+    if (!QFile::exists(built) || !QFile::exists(source))
+        GTEST_SKIP() << "the default master map or its sources are not in this tree";
+    const double want = SourceLandKm2(source, "countries");
+    const double got = BuiltKm2(Features(built), 60);
+    // The world's land is about 149 million km², less Antarctica's part past
+    // 85 degrees south.
+    EXPECT_GT(want, 140e6);
+    EXPECT_LT(want, 150e6);
+    EXPECT_NEAR(got, want, want / 100) << "built " << got << " km², source " << want << " km²";
+}
+
+// The places of the default master map carry their names and populations.
+TEST(DefaultMasterMap, PlacesAreNamedAndRanked) {
+    const QString path = QStringLiteral(TF_BINARY_DIR "/bin/res/Places.at5");
+    if (!QFile::exists(path))
+        GTEST_SKIP() << "the default master map's places are not built in this tree";
+    mastermap::At5Reader map;
+    ASSERT_EQ(map.Open(path), QString());
+    const mastermap::Point denver{geo::LongitudeToX(-104.99), geo::LatitudeToY(39.74)};
+    std::uint32_t largest = 0;
+    std::string name;
+    map.Query({denver.x - 20000, denver.y - 20000, denver.x + 20000, denver.y + 20000},
+              [&](const mastermap::Feature& f) {
+                  if (f.rank > largest)
+                      largest = f.rank, name = f.name;
+              });
+    EXPECT_EQ(name, "Denver");
+    EXPECT_GT(largest, 500000u);
 }

@@ -18,6 +18,8 @@ QString CategoryMapping::Read(const QString& path, int depth) {
         QString error;
         if (!words.isEmpty() && words[0] == u"rule")
             error = AddRule(words);
+        else if (words.size() == 4 && words[0] == u"names")
+            names_[words[1]] = {words[2], words[3]};
         else if (words.size() == 2 && words[0] == u"include")
             error = Read(QFileInfo(path).dir().filePath(words[1]), depth + 1);
         else
@@ -51,4 +53,9 @@ bool CategoryMapping::UsesLayer(const QString& layer) const {
         if (r.layer == u"*" || r.layer == layer)
             return true;
     return false;
+}
+
+const CategoryMapping::Names* CategoryMapping::NamesOf(const QString& layer) const {
+    const auto it = names_.find(layer);
+    return it == names_.end() ? nullptr : &it->second;
 }

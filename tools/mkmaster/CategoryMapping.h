@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,10 @@
 // rule takes, over the whole layer, into the areas they enclose: sources that
 // cut large shorelines into tiles give them back whole. "include FILE" reads
 // another mapping file (relative to this one) in place.
+//   names LAYER NAMEFIELD RANKFIELD
+// gives the points of LAYER the text of NAMEFIELD as their name and the
+// whole number in RANKFIELD (a population) as their rank: the map labels
+// them, the larger places first.
 class CategoryMapping {
 public:
     struct Rule {
@@ -27,10 +32,17 @@ public:
         Shape shape = AsIs;
     };
 
+    struct Names {
+        QString nameField;
+        QString rankField;
+    };
+
     QString Read(const QString& path, int depth = 0);
     const mastermap::CategoryLibrary& Library() const { return library_; }
     const std::vector<Rule>& Rules() const { return rules_; }
     bool UsesLayer(const QString& layer) const;
+    // The fields that name a layer's points, if any.
+    const Names* NamesOf(const QString& layer) const;
 
 private:
     static constexpr int MaxIncludeDepth = 8;
@@ -38,4 +50,5 @@ private:
 
     mastermap::CategoryLibrary library_;
     std::vector<Rule> rules_;
+    std::map<QString, Names> names_;
 };

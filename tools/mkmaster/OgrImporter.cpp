@@ -5,6 +5,7 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -56,6 +57,7 @@ void OgrImporter::ImportLayer(OGRLayer& layer) {
     const QString name = QString::fromUtf8(layer.GetName());
     const GIntBig total = layer.GetFeatureCount(FALSE);
     InternalGeometry project(layer.GetSpatialRef());
+    const CategoryMapping::Names* names = mapping_.NamesOf(name);
     GIntBig done = 0;
     std::size_t before = out_.Count();
     std::map<int, OGRMultiLineString> pieces; // per "rings" rule, by its category
@@ -75,7 +77,7 @@ void OgrImporter::ImportLayer(OGRLayer& layer) {
             if (g && rule.shape == CategoryMapping::Rule::Rings)
                 Collect(*g, pieces[rule.category]);
             else if (g)
-                Emit(*g, rule.category, rule.shape == CategoryMapping::Rule::Outline);
+                Emit(*g, rule.category, rule.shape == CategoryMapping::Rule::Outline, Label(names, *feature));
             break;
         }
     }
@@ -108,7 +110,21 @@ void OgrImporter::Collect(const OGRGeometry& geometry, OGRMultiLineString& into)
     }
 }
 
-void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine) {
+mastermap::Feature OgrImporter::Label(const CategoryMapping::Names* names, OGRFeature& feature) {
+    mastermap::Feature label;
+    if (!names)
+        return label;
+    const int name = feature.GetFieldIndex(names->nameField.toUtf8().constData());
+    const int rank = feature.GetFieldIndex(names->rankField.toUtf8().constData());
+    if (name >= 0 && feature.IsFieldSetAndNotNull(name))
+        label.name = feature.GetFieldAsString(name);
+    if (rank >= 0 && feature.IsFieldSetAndNotNull(rank))
+        label.rank =
+            static_cast<std::uint32_t>(std::clamp<GIntBig>(feature.GetFieldAsInteger64(rank), 0, UINT32_MAX));
+    return label;
+}
+
+void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine, const mastermap::Feature& label) {
     std::unique_ptr<OGRGeometry> valid;
     OGRGeometry* g = &geometry;
     // Areas that cross themselves fill wrongly and cut wrongly: they are
@@ -130,6 +146,11 @@ void OgrImporter::Emit(OGRGeometry& geometry, int category, bool asLine) {
         g = simplified.get();
     }
     for (mastermap::Feature& f :
-         InternalGeometry::ToFeatures(*g, static_cast<std::uint8_t>(category), asLine))
+         InternalGeometry::ToFeatures(*g, static_cast<std::uint8_t>(category), asLine)) {
+        if (f.kind == mastermap::FeatureKind::Point) {
+            f.name = label.name;
+            f.rank = label.rank;
+        }
         out_.Add(std::move(f));
+    }
 }

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 
+class OGRFeature;
 class OGRGeometry;
 class OGRLayer;
 class OGRMultiLineString;
@@ -29,8 +30,10 @@ public:
 
 private:
     void ImportLayer(OGRLayer& layer);
-    void Emit(OGRGeometry& geometry, int category, bool asLine);
+    void Emit(OGRGeometry& geometry, int category, bool asLine, const mastermap::Feature& label = {});
     static void Collect(const OGRGeometry& geometry, OGRMultiLineString& into);
+    // A feature holding only the name and rank a point of this layer carries.
+    static mastermap::Feature Label(const CategoryMapping::Names* names, OGRFeature& feature);
 
     const CategoryMapping& mapping_;
     mastermap::At5Writer& out_;

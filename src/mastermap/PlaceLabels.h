@@ -1,0 +1,66 @@
+#pragma once
+
+#include "mastermap/Feature.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QPainter;
+
+namespace mastermap {
+
+// The names of places on the map. The larger places (by rank) are labelled
+// first, each name beside its place (right of it, else left) with a white
+// halo; a name that would come near another or be cut by the picture's edge
+// is left out, and so is its place's dot, so that a wide view shows the
+// large places and a close one the small places as well.
+class PlaceLabels {
+public:
+    explicit PlaceLabels(const QFont& font) : font_(font) {}
+
+    // A named place at its position in the painter's coordinates, with the
+    // colour of its dot. The feature must outlive the drawing.
+    void Add(const Feature& place, QPointF at, const QColor& dot) { places_.push_back({&place, at, dot}); }
+    // Draws what fits inside `area` (the picture, in the painter's
+    // coordinates); returns the names drawn, in the order they were placed.
+    std::vector<std::string> Draw(QPainter& painter, const QRectF& area);
+
+    // A place of this rank (population) or more is written larger and in bold.
+    static constexpr std::uint32_t CityRank = 500000;
+    static constexpr std::uint32_t TownRank = 100000;
+    // The smallest place named in a view of this scale: a wide view names
+    // the cities only, however much room is left between them.
+    static std::uint32_t SmallestRank(double unitsPerPixel);
+
+private:
+    struct Place {
+        const Feature* feature;
+        QPointF at;
+        QColor dot;
+    };
+    // The grid of placed labels, so that a candidate is checked only against
+    // its neighbours.
+    class Taken {
+    public:
+        bool Free(const QRectF& r) const;
+        void Add(const QRectF& r);
+
+    private:
+        static constexpr double Cell = 64;
+        static std::vector<std::int64_t> Cells(const QRectF& r);
+        std::unordered_map<std::int64_t, std::vector<QRectF>> cells_;
+    };
+
+    QFont FontFor(std::uint32_t rank) const;
+
+    QFont font_;
+    std::vector<Place> places_;
+};
+
+} // namespace mastermap

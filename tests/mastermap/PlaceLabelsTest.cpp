@@ -1,0 +1,108 @@
+#include "MasterFixtures.h"
+
+#include "mastermap/At5Writer.h"
+#include "mastermap/MasterMapPainter.h"
+#include "mastermap/PlaceLabels.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace mastermap;
+using namespace mastermap_testing;
+
+namespace {
+
+// Labels on a 300 x 100 picture. Whatever the font's exact widths, names a
+// few pixels apart collide and a name cannot fit in a picture narrower than it.
+class Labels : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "tf_mastermap_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            new QGuiApplication(argc, argv);
+        image.fill(Qt::white);
+    }
+    std::vector<std::string> Draw(const std::vector<std::pair<Feature, QPointF>>& places, QRectF area = {}) {
+        QPainter painter(&image);
+        PlaceLabels labels(QFont(QStringLiteral("Sans")));
+        for (const auto& [place, at] : places)
+            labels.Add(place, at, Qt::black);
+        return labels.Draw(painter, area.isEmpty() ? QRectF(image.rect()) : area);
+    }
+    bool Inked(int x0, int x1) const {
+        for (int x = x0; x < x1; ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (QColor(image.pixel(x, y)).lightness() < 128)
+                    return true;
+        return false;
+    }
+    QImage image{300, 100, QImage::Format_RGB32};
+};
+
+TEST_F(Labels, TheLargerPlaceIsNamedAndTheSmallerBesideItIsLeftOut) {
+    const auto drawn = Draw({{Place(50, 0, 0, "Smallville", 2000), {100, 50}},
+                             {Place(50, 0, 0, "Big City", 2000000), {101, 51}},
+                             {Place(50, 0, 0, "Midtown", 50000), {100, 20}}});
+    EXPECT_EQ(drawn, (std::vector<std::string>{"Big City", "Midtown"}));
+}
+
+TEST_F(Labels, ANameAtThePicturesRightEdgeGoesLeftOfItsPlace) {
+    const auto drawn = Draw({{Place(50, 0, 0, "Edge", 1000), {296, 50}}});
+    ASSERT_EQ(drawn, (std::vector<std::string>{"Edge"}));
+    EXPECT_TRUE(Inked(200, 290));
+}
+
+TEST_F(Labels, APlaceWhoseNameFitsNowhereIsNotDrawnAtAll) {
+    const auto drawn =
+        Draw({{Place(50, 0, 0, "Llanfairpwllgwyngyll", 3000), {150, 50}}}, QRectF(140, 0, 20, 100));
+    EXPECT_TRUE(drawn.empty());
+    EXPECT_FALSE(Inked(0, 300)) << "neither its name nor its dot";
+    // Places outside the picture are not named either.
+    EXPECT_TRUE(Draw({{Place(50, 0, 0, "Away", 3000), {400, 50}}}).empty());
+}
+
+TEST_F(Labels, NamesHaveAWhiteHaloOverADarkMap) {
+    image.fill(Qt::darkBlue);
+    ASSERT_EQ(Draw({{Place(50, 0, 0, "Harbour", 1000), {20, 50}}}).size(), 1u);
+    int white = 0;
+    for (int x = 20; x < 120; ++x)
+        for (int y = 30; y < 70; ++y)
+            white += QColor(image.pixel(x, y)) == QColor(Qt::white);
+    EXPECT_GT(white, 20);
+}
+
+// The master map names a town of 20,000 in a close view, not in a wide one
+// where the cities' names want the room.
+TEST_F(Labels, AWideViewNamesTheCitiesOnlyAndACloseOneTheTownsToo) {
+    QTemporaryDir dir;
+    At5Writer w;
+    w.Add(Place(50, 1000000, 1000000, "Townsville", 20000));
+    ASSERT_EQ(w.Write(dir.filePath("places.at5")), "");
+    MasterSet set;
+    set.Open({dir.filePath("places.at5")});
+    const CategoryStyles styles{};
+    const auto named = [&](double unitsPerPixel) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        // The town at pixel (100, 50).
+        const double left = 1000000 - 100 * unitsPerPixel, top = 1000000 + 50 * unitsPerPixel;
+        MasterMapPainter(set, styles)
+            .Draw(painter,
+                  {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top - 100 * unitsPerPixel),
+                   static_cast<std::int32_t>(left + 300 * unitsPerPixel), static_cast<std::int32_t>(top)},
+                  QTransform(1 / unitsPerPixel, 0, 0, -1 / unitsPerPixel, -left / unitsPerPixel,
+                             top / unitsPerPixel));
+        painter.end();
+        return Inked(0, 300);
+    };
+    EXPECT_TRUE(named(1000));
+    EXPECT_FALSE(named(8000));
+}
+
+} // namespace
