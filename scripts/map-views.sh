@@ -5,6 +5,8 @@
 # map's style and legibility. Each view is a workspace handed to the running
 # window, as a second start does.
 #   scripts/map-views.sh [BUILD_DIR] [OUT_DIR]
+# With QT_SCALE_FACTOR=2 the screen is twice as large and the window drawn at
+# two device pixels a point, as on a high-density screen.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$top/build}
@@ -64,7 +66,8 @@ done <<<"$views"
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run
 export TERRAFOLD_INSTANCE=terrafold-map-views-$$
 export BIN=$bin WORK=$work OUT=$out
-xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
+scale=${QT_SCALE_FACTOR:-1}
+xvfb-run -a -s "-screen 0 $((1280 * scale))x$((800 * scale))x24" bash -euo pipefail -c '
   window_up() { xwininfo -root -tree | grep -q "\"Terrafold\""; }
   "$BIN/terrafold" "$WORK/colorado.nrv" &
   first=$!

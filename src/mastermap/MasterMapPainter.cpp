@@ -23,10 +23,12 @@ QColor ColorOf(std::int32_t value, int alpha = 255) {
     return c;
 }
 
-QPen PenOf(const CategoryStyle& s) {
+// Widths count the screen's points: on a screen of two device pixels a point
+// a line is two device pixels wide, as heavy as on any other screen.
+QPen PenOf(const CategoryStyle& s, double pixelRatio) {
     QPen pen(ColorOf(s.LineColor));
     pen.setCosmetic(true);
-    pen.setWidth(s.LineStyle & 0x200 ? 3 : s.LineStyle & 0x100 ? 2 : 1);
+    pen.setWidthF((s.LineStyle & 0x200 ? 3 : s.LineStyle & 0x100 ? 2 : 1) * pixelRatio);
     if (s.LinePattern != 0xFFFF && s.LinePattern != 0) {
         // Runs of set bits are dashes, runs of clear bits gaps (in pen widths);
         // the pattern is turned so that it starts with a dash.
@@ -139,6 +141,7 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
         if (!file->HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
             file->Query(view, take);
     const QRectF shown = ShownRect(painter, view, toDevice);
+    const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     // A pen is made once a frame for each category drawn.
     std::array<std::optional<QPen>, CategoryCount> pens;
     painter.save();
@@ -148,7 +151,7 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
             const CategoryStyle& s = styles_[f.category];
             std::optional<QPen>& pen = pens[f.category];
             if (!pen)
-                pen = PenOf(s);
+                pen = PenOf(s, pixelRatio);
             painter.setPen(*pen);
             painter.setBrush(f.kind == FeatureKind::Point ? QBrush(ColorOf(s.LineColor)) : Qt::NoBrush);
             DrawFeature(painter, f, s, *pen, toDevice, shown);

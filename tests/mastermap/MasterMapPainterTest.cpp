@@ -47,6 +47,25 @@ TEST_F(Painter, DrawsLinesInTheirCategoryColourAtTheirPlace) {
     EXPECT_EQ(QColor(image.pixel(50, 20)), QColor(Qt::white));
 }
 
+// On a screen of two device pixels a point the line is two device pixels
+// wide: as heavy as on any screen, and drawn in the device's own pixels.
+TEST_F(Painter, LinesKeepTheirWeightOnADenseScreen) {
+    const auto blueRows = [&](double ratio) {
+        QImage image(QSize(100, 100) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        MasterMapPainter(set, styles).Draw(p, {0, 0, 1000, 1000}, toDevice);
+        p.end();
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            rows += QColor(image.pixel(image.width() / 2, y)) == QColor(0, 0, 255);
+        return rows;
+    };
+    EXPECT_EQ(blueRows(1), 1);
+    EXPECT_EQ(blueRows(2), 2);
+}
+
 TEST_F(Painter, DrawsAreasWithTheirStyleAndOutline) {
     const QImage image = Draw();
     int red = 0;
