@@ -10,7 +10,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$top/build}
 shot=${2:-$build/screenshots/gui-session.png}
 bin=$build/bin
-for tool in xvfb-run xwininfo xwd xwdtopnm pnmtopng; do
+for tool in xvfb-run xwininfo xwd xwdtopnm pnmpaste pnmtopng; do
   command -v $tool >/dev/null || { echo "$tool is missing (scripts/packages/app.txt)" >&2; exit 2; }
 done
 [[ -x $bin/terrafold && -x $bin/terrafold-cli ]] || { echo "build $bin/terrafold first" >&2; exit 2; }
@@ -40,7 +40,9 @@ printf 'Version 6.0\r\nMidX -10340191 \r\nMidY  5729083 \r\nZoomRange  300 \r\n'
 "$bin/terrafold-cli" route-to-border "$work/trip.nrv" --route 0 --into "$work/view.nmp" -o "$work/north.nmp"
 
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run
-export BIN=$bin WORK=$work SHOT=$shot
+# The hand-over goes to this run's program, not to one of another run.
+export TERRAFOLD_INSTANCE=gui-session-$$
+export BIN=$bin WORK=$work SHOT=$shot TOP=$top
 xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   window_up() { xwininfo -root -tree | grep -q "\"Terrafold\""; }
   "$BIN/terrafold" "$WORK/trip.nrv" &
@@ -51,7 +53,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   # The second start hands its workspace over and ends without a window.
   timeout 20 "$BIN/terrafold" "$WORK/north.nmp"
   sleep 2
-  xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$SHOT"
+  "$TOP/scripts/xshot.sh" "$SHOT"
   kill "$first"
   wait "$first" || true
 '

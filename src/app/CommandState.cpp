@@ -62,7 +62,8 @@ void CommandState::Refresh() {
     Enable("map", borders);
     Enable("cartridgeestimate", borders);
     Enable("savemap", map_.CartridgeFileLen() > 0);
-    const bool unit = connection_.SerialConnected();
+    // A unit on the Dezav link holds the line too, though it moves no data.
+    const bool unit = connection_.SerialConnected() || connection_.ConnectionIsLurch();
     const bool reader = connection_.LPTPortOpen();
     Enable("connect", !unit && !reader);
     Enable("disconnect", unit);

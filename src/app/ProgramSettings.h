@@ -34,7 +34,9 @@ struct ProgramSettings {
     float mapSplit = 2500;
     int defaultSymbol = 0;
     QString clipboardDelimiter = QStringLiteral("\t");
-    QString transferOption;
+    // The transfer window's checked options and up-down values, one of each
+    // per line, as last used.
+    QStringList transferOptions;
     QList<QPair<QString, qint64>> transferRanges;
     QString gpsDataPath, mapBorderDataPath;
     QList<ListWindowPlace> editRouteList, editWaypointList, editIconList, editTrailList;

@@ -4,6 +4,8 @@
 #include "comm/Connection.h"
 #include "gpsdata/GPSData.h"
 #include "mapview/WindowObject.h"
+#include "unitwindows/TransferSettings.h"
+#include "unitwindows/UnitTransfers.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -151,6 +153,16 @@ void SettingsBridge::CollectConnection(comm::Connection& c, ProgramSettings& s) 
         s.comDevices[port - 1] = ports.ChosenComDevice(port);
     for (int port = 1; port <= s.lptFolders.size(); ++port)
         s.lptFolders[port - 1] = ports.ChosenReaderFolder(port);
+}
+
+void SettingsBridge::ApplyTransfers(const ProgramSettings& s, unitwindows::UnitTransfers& transfers) {
+    transfers.SetSelection(
+        unitwindows::TransferSettings::Read(s.transferOptions, s.transferRanges, transfers.Selection()));
+}
+
+void SettingsBridge::CollectTransfers(const unitwindows::UnitTransfers& transfers, ProgramSettings& s) {
+    s.transferOptions = unitwindows::TransferSettings::Options(transfers.Selection());
+    s.transferRanges = unitwindows::TransferSettings::UpDownValues(transfers.Selection());
 }
 
 } // namespace app

@@ -12,6 +12,9 @@ class GPSData;
 namespace mapview {
 class WindowObject;
 }
+namespace unitwindows {
+class UnitTransfers;
+}
 
 namespace app {
 
@@ -37,6 +40,9 @@ public:
     // The port, rate and port choice of the unit link.
     static void ApplyConnection(const ProgramSettings& settings, comm::Connection& connection);
     static void CollectConnection(comm::Connection& connection, ProgramSettings& settings);
+    // The last transfer selection, which the download buttons use again.
+    static void ApplyTransfers(const ProgramSettings& settings, unitwindows::UnitTransfers& transfers);
+    static void CollectTransfers(const unitwindows::UnitTransfers& transfers, ProgramSettings& settings);
 };
 
 } // namespace app

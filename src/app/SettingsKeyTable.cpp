@@ -180,7 +180,18 @@ QList<SettingsKey> SettingsKeyTable(ProgramSettings& s, RecentFiles& recent, map
             out.Text("ClipboardDelimiter", codes);
         },
         [&s](const SettingsLine& line) { return ReadDelimiter(line, s.clipboardDelimiter); });
-    b.Text("TransferOption", S, &P::transferOption);
+    b.Add(
+        "TransferOption", S,
+        [&s](SettingsLineWriter& out) {
+            for (const QString& name : s.transferOptions)
+                out.Text("TransferOption", name);
+        },
+        [&s](const SettingsLine& line) -> std::optional<QVariant> {
+            if (line.Word(2).isEmpty())
+                return std::nullopt;
+            s.transferOptions.append(line.Word(2));
+            return QVariant(line.Word(2));
+        });
     b.Add(
         "TransferRange", S,
         [&s](SettingsLineWriter& out) {

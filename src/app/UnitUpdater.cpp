@@ -2,31 +2,52 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 namespace app {
 
-QString UnitUpdater::CodeFolder(const QString& cdDrive) {
-    return QDir(cdDrive).filePath(QStringLiteral("Code"));
+QString UnitUpdater::CodeFolder(const QString& root) {
+    return QDir(root).filePath(QStringLiteral("Code"));
 }
 
-QString UnitUpdater::Program(const QString& cdDrive, const QString& postfix) {
-    return QDir(CodeFolder(cdDrive)).filePath(QStringLiteral("Update") + postfix + QStringLiteral(".exe"));
+QString UnitUpdater::ProgramName(const QString& postfix) {
+    return QStringLiteral("Update") + postfix + QStringLiteral(".exe");
 }
 
-QString UnitUpdater::Start(const QString& cdDrive, const QString& postfix, const Starter& start) {
-    if (cdDrive.isEmpty())
-        return QStringLiteral("No installation CD was found.\nInsert the CD and try again.");
-    const QString program = Program(cdDrive, postfix);
-    if (!QFileInfo(program).isFile())
-        return QStringLiteral("The unit software updater ") + program + QStringLiteral(" was not found.");
-    if (!start(program, CodeFolder(cdDrive)))
-        return QStringLiteral("The unit software updater could not be started.");
+QStringList UnitUpdater::SearchFolders(const QString& installFolder, const QString& cdDrive) {
+    QStringList folders;
+    for (const QString& root : {installFolder, cdDrive})
+        if (!root.isEmpty())
+            folders << CodeFolder(root);
+    return folders;
+}
+
+QString UnitUpdater::Find(const QStringList& folders, const QString& postfix) {
+    for (const QString& folder : folders) {
+        const QString program = QDir(folder).filePath(ProgramName(postfix));
+        if (QFileInfo(program).isFile())
+            return program;
+    }
     return {};
 }
 
-bool UnitUpdater::StartDetached(const QString& program, const QString& folder) {
-    return QProcess::startDetached(program, {}, folder);
+QString UnitUpdater::Open(const QStringList& folders, const QString& postfix, const Opener& open) {
+    const QString program = Find(folders, postfix);
+    if (program.isEmpty()) {
+        QString where;
+        for (const QString& folder : folders)
+            where += QStringLiteral("\n") + QDir::toNativeSeparators(folder);
+        return QStringLiteral("No unit software updater is installed: ") + ProgramName(postfix) +
+               QStringLiteral(" was not found in") +
+               (folders.isEmpty() ? QStringLiteral(" any folder.") : where) +
+               QStringLiteral("\n\nInsert the installation CD (start the program with /d and its folder) or "
+                              "reinstall the application, then try again.");
+    }
+    if (!open(QUrl::fromLocalFile(program)))
+        return QStringLiteral("No program on this computer opens the unit software updater ") +
+               QDir::toNativeSeparators(program) +
+               QStringLiteral(".\nInstall one that runs it (for this updater, a Windows program loader such "
+                              "as Wine) and try again.");
+    return {};
 }
 
 } // namespace app

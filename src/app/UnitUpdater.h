@@ -1,24 +1,33 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 #include <functional>
 
 namespace app {
 
-// Starts the unit software updater from the installation CD's "Code" folder:
-// "Update", the connected unit's postfix and ".exe".
+// Finds the unit software updater, "Update" + the connected unit's postfix +
+// ".exe", in a "Code" folder (the installation's first, then the
+// installation CD's) and hands it to the desktop, which opens it with
+// whatever program the user has set up for it.
 class UnitUpdater {
 public:
-    // Starts `program` with `folder` as its working folder; false when it did not start.
-    using Starter = std::function<bool(const QString& program, const QString& folder)>;
+    // Opens a file the way the desktop does; false when nothing took it.
+    using Opener = std::function<bool(const QUrl&)>;
 
-    static QString CodeFolder(const QString& cdDrive);
-    static QString Program(const QString& cdDrive, const QString& postfix);
+    static QString CodeFolder(const QString& root);
+    static QString ProgramName(const QString& postfix);
+    // The "Code" folders of `installFolder` and of `cdDrive`, where given.
+    static QStringList SearchFolders(const QString& installFolder, const QString& cdDrive);
+    // The first updater found in `folders`; empty when none is there.
+    static QString Find(const QStringList& folders, const QString& postfix);
 
-    // Empty on success, otherwise the message for the user.
-    static QString Start(const QString& cdDrive, const QString& postfix, const Starter& start);
-    static bool StartDetached(const QString& program, const QString& folder);
+    // Empty on success, otherwise the message for the user: no updater was
+    // found (naming where it was looked for), or nothing on the desktop
+    // opens it.
+    static QString Open(const QStringList& folders, const QString& postfix, const Opener& open);
 };
 
 } // namespace app

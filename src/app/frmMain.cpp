@@ -80,7 +80,7 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
       mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
       configFolder_(SettingsLoader::UserConfigFolder()), dataFolder_(SettingsLoader::UserDataFolder()),
       progress_(new unitwindows::frmProgress(this)), helpOpener_(&QDesktopServices::openUrl),
-      updateStarter_(&UnitUpdater::StartDetached) {
+      updateOpener_(&QDesktopServices::openUrl) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Terrafold"));
     area_->setObjectName(QStringLiteral("mdiArea"));
@@ -279,7 +279,9 @@ void frmMain::ConnectCommands() {
 
 void frmMain::StartUnitUpdate() {
     connection_.Disconnect();
-    const QString message = UnitUpdater::Start(cdDrive_, gpsData_->UpdatePostfix(), updateStarter_);
+    const QString message = UnitUpdater::Open(
+        UnitUpdater::SearchFolders(SettingsLoader::InstalledDataFolder(), cdDrive_), gpsData_->UpdatePostfix(),
+        updateOpener_);
     if (!message.isEmpty())
         prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
 }
@@ -290,6 +292,8 @@ void frmMain::ConnectLink() {
     OnCommand("mnuUnitCardOpen", unit_, [this] { unit_->OpenCardReader(); });
     OnCommand("mnuUnitCardClose", unit_, [this] { unit_->CloseCardReader(); });
     OnCommand("mnuUnitOptions", unit_, [this] { unit_->ShowOptions(); });
+    connect(unit_, &unitwindows::UnitConnect::ClearDeviceLists, unitMemory_->Panes(),
+            &unitwindows::UnitPanes::ClearDeviceLists);
     OnCommand("mnuTransferData", transfers_, [this] { transfers_->ShowTransferWindow(); });
     OnCommand("download", transfers_, [this] { transfers_->DownloadLast(); });
     OnCommand("downloadalt", transfers_, [this] { transfers_->DownloadLast(); });
@@ -323,6 +327,7 @@ void frmMain::LoadSettings() {
     loader_->Load();
     SettingsBridge::ApplyData(settings_, *gpsData_);
     SettingsBridge::ApplyConnection(settings_, connection_);
+    SettingsBridge::ApplyTransfers(settings_, *transfers_);
     SettingsBridge::ApplyPlacement(settings_, *this);
     commands_->Command(QStringLiteral("mnuViewToolbar"))->setChecked(settings_.viewToolbar);
     commands_->Command(QStringLiteral("mnuViewStatusbar"))->setChecked(settings_.viewStatusbar);
@@ -340,6 +345,7 @@ void frmMain::CollectSettings() {
     SettingsBridge::CollectView(*window_, settings_);
     SettingsBridge::CollectData(*gpsData_, settings_);
     SettingsBridge::CollectConnection(connection_, settings_);
+    SettingsBridge::CollectTransfers(*transfers_, settings_);
     SettingsBridge::CollectPlacement(*this, settings_);
     ListWindowPlaces::Collect(editingCommands_->Lists(), settings_);
     settings_.viewToolbar = commands_->Command(QStringLiteral("mnuViewToolbar"))->isChecked();

@@ -130,7 +130,7 @@ public:
     void SetPrompt(ui::Prompt* prompt);
     void SetFileChooser(FileChooser* chooser);
     void SetHelpOpener(HelpLauncher::Opener opener) { helpOpener_ = std::move(opener); }
-    void SetUpdateStarter(UnitUpdater::Starter starter) { updateStarter_ = std::move(starter); }
+    void SetUpdateOpener(UnitUpdater::Opener opener) { updateOpener_ = std::move(opener); }
 
     WindowArranger::Layout& ArrangeLayout() { return layout_; }
     void SetAutoArrange(bool on);
@@ -222,7 +222,7 @@ private:
     QString masterFolder_;
     unitwindows::frmProgress* progress_;
     HelpLauncher::Opener helpOpener_;
-    UnitUpdater::Starter updateStarter_;
+    UnitUpdater::Opener updateOpener_;
     WindowArranger::Layout layout_;
     AutoArrange* autoArrange_ = nullptr;
     EditingCommands* editingCommands_ = nullptr;

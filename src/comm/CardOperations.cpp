@@ -82,6 +82,11 @@ void CardOperations::RemoveDevice(quint16 device) {
     Reselect({{}, 0, -1});
 }
 
+void CardOperations::ClearDevices() {
+    devices_.clear();
+    Reselect({{}, 0, -1});
+}
+
 void CardOperations::DropGone() {
     const auto gone = [this](const Card& c) {
         const bool reader =

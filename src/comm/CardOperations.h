@@ -46,6 +46,8 @@ public:
     // Lists the cards of `device` afresh.
     void FLNewDeviceReady(quint16 device, int flag);
     void RemoveDevice(quint16 device);
+    // Empties the card and file lists: a new connection lists its cards afresh.
+    void ClearDevices();
 
     // Writes the map at `path` as a file on the selected card; true once the
     // start went to the card. The card may still refuse it: the upload then

@@ -506,7 +506,7 @@ void Connection::FlashProgramDone() {
         return pod_.EndFileWrite(fileHandle_);
     pod_.FlashProgramDone();
     // The partitions now hold the map: list them afresh.
-    pod_.ReadFlashSectionCount();
+    GetNumFlashSections();
 }
 
 } // namespace comm

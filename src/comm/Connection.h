@@ -111,6 +111,8 @@ public:
     // them or onto a card. EraseFlash and StartFlashProgramming choose where
     // the following blocks go.
     void GetFlashSectionStatus(quint16 partition) { pod_.ReadFlashSectionStatus(partition); }
+    // The unit lists its partitions afresh (NumFlashSections, then each status).
+    void GetNumFlashSections() { pod_.ReadFlashSectionCount(); }
     void EraseFlash(quint16 firstPartition, quint16 count);
     // Starts writing the map at `path` as a file on a card (the map file
     // name, with the map extension); the card write code, 0 when the start

@@ -22,6 +22,12 @@ FlashPartitions::FlashPartitions(Connection& session, mapbuild::MapData& map, Ma
     : QObject(parent), session_(session), map_(map), upload_(upload) {
     connect(&session_, &Connection::NumFlashSections, this, &FlashPartitions::OnCount);
     connect(&session_, &Connection::FlashSectionStatus, this, &FlashPartitions::OnStatus);
+    // An erase on its own ends here (one made for a map goes on into the
+    // map): the partitions it emptied must not still be listed with their data.
+    connect(&session_, &Connection::FlashErased, this, [this] {
+        if (!upload_.Pending())
+            session_.GetNumFlashSections();
+    });
 }
 
 void FlashPartitions::OnCount(int count) {

@@ -83,6 +83,10 @@ int UnitPanes::SelectedFileRow() const {
     return lstFiles_->currentItem() && lstFiles_->currentItem()->isSelected() ? lstFiles_->currentRow() : -1;
 }
 
+void UnitPanes::ClearDeviceLists() {
+    cards_.ClearDevices();
+}
+
 void UnitPanes::ShowFlashSections(bool partitions) {
     showsPartitions_ = partitions;
     fraFlashSections_->setVisible(partitions);

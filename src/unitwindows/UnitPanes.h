@@ -31,6 +31,9 @@ public:
     // The partitions are shown (a unit on the Dezav link), not the cards.
     bool ShowsPartitions() const { return showsPartitions_; }
 
+    // The connect command starts with empty card and file lists.
+    void ClearDeviceLists();
+
 private:
     void ShowFlashSections(bool partitions);
     void ConnectionChanged();

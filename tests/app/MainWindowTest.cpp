@@ -142,28 +142,41 @@ TEST_F(MainWindow, UndoAndRedoStartDisabled) {
     EXPECT_FALSE(redo->isEnabled());
 }
 
-TEST_F(MainWindow, UnitSoftwareUpdateStartsTheUpdaterOfTheCD) {
+TEST_F(MainWindow, UnitSoftwareUpdateOpensTheUpdaterOfTheCD) {
     QDir(dir.path()).mkpath(QStringLiteral("cd/Code"));
     Put(QStringLiteral("cd/Code/Update.exe"), "MZ");
-    QString program, folder;
-    main->SetUpdateStarter([&](const QString& p, const QString& f) {
-        program = p;
-        folder = f;
+    QList<QUrl> opened;
+    main->SetUpdateOpener([&](const QUrl& url) {
+        opened << url;
         return true;
     });
     main->ParseCommandOptions(QStringLiteral("/d") + Path(QStringLiteral("cd")));
     Command("mnuHelpUpdate")->trigger();
     EXPECT_TRUE(prompt.shown.isEmpty());
-    EXPECT_EQ(program, Path(QStringLiteral("cd/Code/Update.exe")));
-    EXPECT_EQ(folder, Path(QStringLiteral("cd/Code")));
+    EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(Path(QStringLiteral("cd/Code/Update.exe")))});
 }
 
-TEST_F(MainWindow, UnitSoftwareUpdateWithoutTheUpdaterSaysSo) {
-    main->SetUpdateStarter([](const QString&, const QString&) { return true; });
+TEST_F(MainWindow, UnitSoftwareUpdateWithoutTheUpdaterSaysWhereItLooked) {
+    bool opened = false;
+    main->SetUpdateOpener([&](const QUrl&) { return opened = true; });
     main->ParseCommandOptions(QStringLiteral("/d") + dir.path());
     Command("mnuHelpUpdate")->trigger();
+    EXPECT_FALSE(opened);
     ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_TRUE(prompt.shown[0].text.endsWith(QStringLiteral(" was not found.")));
+    EXPECT_TRUE(prompt.shown[0].text.startsWith(QStringLiteral("No unit software updater is installed")));
+    EXPECT_TRUE(prompt.shown[0].text.contains(Path(QStringLiteral("Code"))));
+}
+
+TEST_F(MainWindow, UnitSoftwareUpdateThatNothingOpensSaysSo) {
+    QDir(dir.path()).mkpath(QStringLiteral("cd/Code"));
+    Put(QStringLiteral("cd/Code/Update.exe"), "MZ");
+    main->SetUpdateOpener([](const QUrl&) { return false; });
+    main->ParseCommandOptions(QStringLiteral("/d") + Path(QStringLiteral("cd")));
+    Command("mnuHelpUpdate")->trigger();
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_TRUE(prompt.shown[0].text.startsWith(
+        QStringLiteral("No program on this computer opens the unit software updater ") +
+        Path(QStringLiteral("cd/Code/Update.exe"))));
 }
 
 TEST_F(MainWindow, ConnectionPanelTellsWhetherThePortIsThere) {

@@ -27,8 +27,8 @@ app::ProgramSettings Unusual() {
     s.mapSplit = 1234.25f;
     s.defaultSymbol = 17;
     s.clipboardDelimiter = QStringLiteral(",;");
-    s.transferOption = QStringLiteral("optRoutes");
-    s.transferRanges = {{"udWptFrom", 3}, {"udWptTo", -1}};
+    s.transferOptions = {QStringLiteral("optWptRange"), QStringLiteral("optTrlNone")};
+    s.transferRanges = {{"udWptMin", 3}, {"udWptMax", -1}};
     s.gpsDataPath = QStringLiteral("/home/ann/GPS data/ünits");
     s.mapBorderDataPath = QStringLiteral("/home/ann/borders");
     s.editRouteList = {{1, 2, 3, 4}, {-5, 6, 7, 8}};

@@ -1,10 +1,12 @@
-#include "../app/MainWindowFixture.h"
-#include "../linkpod/UnitProcess.h"
+#include "DesktopFixture.h"
 
 #include "app/StatusPanels.h"
+#include "comm/CardOperations.h"
 #include "gpsdata/GPSData.h"
 #include "support/QStringPrinter.h"
+#include "unitwindows/MapUnitCommands.h"
 #include "unitwindows/UnitConnect.h"
+#include "unitwindows/UnitPanes.h"
 #include "unitwindows/UnitTransfers.h"
 #include "unitwindows/frmOptions.h"
 #include "unitwindows/frmSerialConnect.h"
@@ -12,74 +14,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using linkpod_testing::WaitFor;
-
-namespace {
-
-// The desktop program with an emulated unit on COM1. With TF_SCREENSHOTS
-// naming a folder and a real X display, each step leaves a screenshot of the
-// whole screen there, for a person to look at.
-class DesktopUnit : public MainWindowFixture {
-protected:
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        main->resize(1100, 760);
-        for (int port = 2; port <= 4; ++port)
-            main->Link().Pod().Ports().SetComDevice(port, QStringLiteral("/nonexistent/tf-com%1").arg(port));
-    }
-
-    void StartUnit(const QStringList& args) {
-        unit = std::make_unique<linkpod_testing::UnitProcess>(args);
-        ASSERT_FALSE(unit->Path().isEmpty());
-        main->Link().Pod().Ports().SetComDevice(1, unit->Path());
-    }
-
-    QString Message() const { return main->Status().StatusText(app::StatusPanels::Message); }
-    QString ConnectionPanel() const { return main->Status().StatusText(app::StatusPanels::Connection); }
-
-    void Shot(const QString& name) const {
-        const QString folder = qEnvironmentVariable("TF_SCREENSHOTS");
-        if (folder.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY"))
-            return;
-        QTest::qWait(400); // let the windows paint
-        QDir().mkpath(folder);
-        QProcess::execute(QStringLiteral("sh"),
-                          {QStringLiteral("-c"), QStringLiteral("xwd -root -silent | xwdtopnm 2>/dev/null | "
-                                                                "pnmtopng > '%1/%2.png'")
-                                                     .arg(folder, name)});
-    }
-
-    static void Fill(gpsdata::GPSData& set) {
-        const QList<std::pair<double, double>> places = {
-            {44.98, -93.27}, {45.56, -94.16}, {46.79, -92.10}, {46.50, -93.60}};
-        qint16 i = 0;
-        for (auto [lat, lon] : places) {
-            gpsdata::WaypointObject* w = set.AddNewWaypoint();
-            w->SetLatitude(lat);
-            w->SetLongitude(lon);
-            w->SetWptName(QStringLiteral("PLACE%1").arg(++i));
-        }
-        set.AddRoute(0, QStringLiteral("North"), {0, 1, 2});
-        QList<qint32> x, y;
-        QList<bool> joined;
-        const gpsdata::WaypointObject* from = set.Waypoint(0);
-        const gpsdata::WaypointObject* to = set.Waypoint(3);
-        for (int k = 0; k < 1200; ++k) {
-            x << from->X() + (to->X() - from->X()) * k / 1199 + (k % 50) * 40;
-            y << from->Y() + (to->Y() - from->Y()) * k / 1199;
-            joined << true;
-        }
-        set.AddTrail(0, QStringLiteral("Drive"), 0, 0, x, y, joined);
-    }
-
-    std::unique_ptr<linkpod_testing::UnitProcess> unit;
-};
-
-} // namespace
+using unitwindows_testing::DesktopUnit;
 
 TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     StartUnit({QStringLiteral("--rate"), QStringLiteral("9600"), QStringLiteral("--name"),
@@ -137,12 +80,8 @@ TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
 }
 
 TEST_F(DesktopUnit, TheTransferWindowAndTheOptionsWindowOpenFromTheMenus) {
-    StartUnit({QStringLiteral("--rate"), QStringLiteral("115200")});
-    main->Link().SetBaudRate(115200);
-    Click("connect");
-    ASSERT_TRUE(WaitFor([&] { return main->Link().Connected(); }));
-    Command("mnuTransferData")->trigger();
-    QDialog* transfer = main->Transfers().TransferWindow();
+    Connect();
+    QDialog* transfer = OpenTransferWindow();
     ASSERT_TRUE(transfer);
     EXPECT_EQ(transfer->objectName(), QStringLiteral("frmPodTransfer"));
     Shot(QStringLiteral("07-transfer-window"));
@@ -167,4 +106,60 @@ TEST_F(DesktopUnit, TheTransferWindowAndTheOptionsWindowOpenFromTheMenus) {
     EXPECT_EQ(
         main->Link().Pod().Ports().ChosenComDevice(2),
         QStringLiteral("/dev/serial/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller-if00-port0"));
+}
+
+TEST_F(DesktopUnit, TheLastTransferChoiceComesBackWithTheNextStart) {
+    Connect();
+    QDialog* transfer = OpenTransferWindow();
+    ASSERT_TRUE(transfer);
+    transfer->findChild<QCheckBox*>(QStringLiteral("chkRoutes"))->setChecked(false);
+    transfer->findChild<QCheckBox*>(QStringLiteral("chkIcons"))->setChecked(false);
+    QList<bool> ends;
+    QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
+                     [&](bool ok) { ends << ok; });
+    QTest::mouseClick(transfer->findChild<QPushButton*>(QStringLiteral("btnDownload")), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return !ends.isEmpty(); }, 60000));
+
+    unit.reset();
+    Restart();
+    const comm::TransferSelection kept = main->Transfers().Selection();
+    EXPECT_EQ(kept.waypoints.choice, comm::KindRange::All);
+    EXPECT_EQ(kept.routes.choice, comm::KindRange::None);
+    EXPECT_EQ(kept.icons.choice, comm::KindRange::None);
+    EXPECT_EQ(kept.trails.choice, comm::KindRange::All);
+    QFile settings(Path(QStringLiteral("config/terrafol.ini")));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("TransferOption optRteNone\r\n"));
+}
+
+TEST_F(DesktopUnit, TheConnectCommandEmptiesTheCardLists) {
+    QTemporaryDir card;
+    MakeCard(card.path(), "label=HIKES\ncapacity=8388608\n");
+    QFile(QDir(card.path()).filePath(QStringLiteral("hills.ncm"))).open(QIODevice::WriteOnly);
+    Connect({QStringLiteral("--card"), card.path()});
+    auto* devices = main->findChild<QListWidget*>(QStringLiteral("lstDevices"));
+    auto* files = main->findChild<QListWidget*>(QStringLiteral("lstFiles"));
+    ASSERT_TRUE(devices && files);
+    ASSERT_TRUE(WaitFor([&] { return devices->count() == 1; }));
+    devices->setCurrentRow(0);
+    ASSERT_EQ(files->count(), 1);
+    emit main->UnitLink().ClearDeviceLists();
+    EXPECT_EQ(devices->count(), 0);
+    EXPECT_EQ(files->count(), 0);
+    EXPECT_TRUE(main->UnitMemory().Cards().Devices().isEmpty());
+}
+
+TEST_F(DesktopUnit, TheUnitSoftwareUpdateDisconnectsBeforeTheUpdaterOpens) {
+    Connect();
+    QDir(dir.path()).mkpath(QStringLiteral("cd/Code"));
+    Put(QStringLiteral("cd/Code/Update.exe"), "MZ");
+    main->ParseCommandOptions(QStringLiteral("/d") + Path(QStringLiteral("cd")));
+    QList<bool> connectedWhenOpened;
+    main->SetUpdateOpener([&](const QUrl&) {
+        connectedWhenOpened << main->Link().SerialConnected();
+        return true;
+    });
+    Command("mnuHelpUpdate")->trigger();
+    EXPECT_EQ(connectedWhenOpened, QList<bool>{false});
+    EXPECT_EQ(ConnectionPanel(), QStringLiteral("Ready to connect"));
 }

@@ -1,0 +1,254 @@
+#include "../comm/MapFileFixture.h"
+#include "DesktopFixture.h"
+
+#include "comm/MapUpload.h"
+#include "mapbuild/MapData.h"
+#include "support/QStringPrinter.h"
+#include "unitwindows/MapUnitCommands.h"
+#include "unitwindows/UnitPanes.h"
+#include "unitwindows/UnitTransfers.h"
+#include "unitwindows/frmMMCSaveStatus.h"
+#include "unitwindows/frmProgress.h"
+#include "unitwindows/frmTransferUserData.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using linkpod_testing::WaitFor;
+
+namespace {
+
+// The map window's unit panes and commands in the desktop program, driven
+// as a user would (clicks in the lists, the menu commands, the buttons of
+// the windows), against units and a card reader with cards, partitions,
+// products and rates that no other test uses.
+class DesktopCards : public unitwindows_testing::DesktopUnit, public comm_testing::MapFileFixture {
+protected:
+    void SetUp() override {
+        DesktopUnit::SetUp();
+        prompt.fallback = ui::Answer::Yes;
+        QObject::connect(&main->UnitMemory().Upload(), &comm::MapUpload::Finished,
+                         [this](bool ok) { sent << ok; });
+        QObject::connect(&main->UnitMemory(), &unitwindows::MapUnitCommands::Beep, [this] { ++beeps; });
+    }
+
+    // The files a card folder holds, its label aside.
+    static QStringList OnCard(const QString& folder) {
+        return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    static QByteArray Bytes(const QString& path) { return comm_testing::MapFileFixture::Read(path); }
+
+    QListWidget* List(const char* name) const { return main->findChild<QListWidget*>(QLatin1String(name)); }
+    static QStringList Entries(const QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+    static void Click(QListWidget* list, int row, Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
+                          list->visualItemRect(list->item(row)).center());
+    }
+    using DesktopUnit::Click;
+
+    // Sends the built map from the Map menu; false when the send never ended.
+    bool SendMap() {
+        const qsizetype before = sent.size();
+        Command("mnuMapSendMap")->trigger();
+        return WaitFor([&] { return sent.size() > before; });
+    }
+    // Cancels the next send once its bar passed `percent`, as the user would.
+    void CancelPast(int percent) {
+        auto* bar = main->Progress().findChild<QProgressBar*>(QStringLiteral("barProgress"));
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(bar, &QProgressBar::valueChanged, [this, once, percent](int value) {
+            if (value < percent)
+                return;
+            QObject::disconnect(*once);
+            ShotNow(QStringLiteral("cards-02-sending-file"));
+            main->Progress().findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        });
+    }
+
+    QTemporaryDir cards;
+    QList<bool> sent;
+    int beeps = 0;
+};
+
+} // namespace
+
+TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormatted) {
+    const QString trips = cards.filePath(QStringLiteral("trips")),
+                  spare = cards.filePath(QStringLiteral("spare"));
+    MakeCard(trips, "label=PADDLES\ncapacity=6291456\n");
+    QFile old(QDir(trips).filePath(QStringLiteral("boundary.ncm")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(3000, 'b'));
+    old.close();
+    MakeCard(spare, "label=SPARE\ncapacity=1048576\n");
+    StartUnit({QStringLiteral("--rate"), QStringLiteral("38400"), QStringLiteral("--name"),
+               QStringLiteral("Kayak Nav 3"), QStringLiteral("--product-id"), QStringLiteral("518"),
+               QStringLiteral("--card"), trips, QStringLiteral("--card"), spare});
+    main->Link().SetBaudRate(38400);
+    Click("connect");
+    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 2; }));
+    EXPECT_FALSE(main->findChild<QGroupBox*>(QStringLiteral("fraDevices"))->isHidden());
+    EXPECT_TRUE(main->findChild<QGroupBox*>(QStringLiteral("fraFlashSections"))->isHidden());
+    const QStringList listed = Entries(List("lstDevices"));
+    EXPECT_TRUE(listed[0].startsWith(QStringLiteral("PADDLES   "))) << listed[0].toStdString();
+    EXPECT_TRUE(listed[1].startsWith(QStringLiteral("SPARE     1.00 MB free"))) << listed[1].toStdString();
+    EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), QStringLiteral("&Erase File"));
+
+    Click(List("lstDevices"), 0);
+    EXPECT_EQ(Entries(List("lstFiles")), QStringList{QStringLiteral("boundary.ncm 0.01 MB")});
+    main->Map().SetCartridgeFileName(Write(QStringLiteral("bwca.ncm"), 512 * 60 + 1));
+    ASSERT_TRUE(Command("mnuMapSendMap")->isEnabled());
+    Shot(QStringLiteral("cards-01-listed"));
+
+    // Cancelled half-way: nothing of it stays on the card.
+    CancelPast(40);
+    ASSERT_TRUE(SendMap());
+    EXPECT_FALSE(sent.last());
+    EXPECT_EQ(beeps, 0);
+    EXPECT_TRUE(WaitFor([&] { return OnCard(trips) == QStringList{QStringLiteral("boundary.ncm")}; }))
+        << OnCard(trips).join(u' ').toStdString();
+    // Sent again: the card holds the one whole file.
+    ASSERT_TRUE(SendMap());
+    EXPECT_TRUE(sent.last());
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(OnCard(trips), (QStringList{QStringLiteral("boundary.ncm"), QStringLiteral("bwca.ncm")}));
+    EXPECT_EQ(Bytes(QDir(trips).filePath(QStringLiteral("bwca.ncm"))), bytes);
+    ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 2; }));
+    Shot(QStringLiteral("cards-03-sent"));
+
+    // Erase the old map chosen in the file list.
+    Click(List("lstFiles"), 0);
+    Command("mnuGPSEraseFlash")->trigger();
+    EXPECT_EQ(prompt.shown.last().text, QStringLiteral("Are you sure you want to erase the selected file?"));
+    ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
+    EXPECT_EQ(OnCard(trips), QStringList{QStringLiteral("bwca.ncm")});
+
+    // Format the spare card.
+    Click(List("lstDevices"), 1);
+    Command("mnuGPSFormatDevice")->trigger();
+    ASSERT_TRUE(WaitFor(
+        [&] { return Entries(List("lstDevices")).value(1).startsWith(QStringLiteral("No Label  ")); }));
+    EXPECT_EQ(Entries(List("lstFiles")), QStringList{});
+    EXPECT_EQ(OnCard(trips), QStringList{QStringLiteral("bwca.ncm")});
+}
+
+TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
+    const QString reader = cards.filePath(QStringLiteral("reader"));
+    MakeCard(reader, "label=READER\ncapacity=8388608\n");
+    main->Link().Pod().Ports().SetReaderFolder(1, reader);
+    main->Link().SetLPTPort(1);
+    Click("mmcconnect");
+    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 1; }));
+    EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith(QStringLiteral("READER    ")));
+
+    // The data set goes onto the card through the transfer window's Upload.
+    Fill(main->Data());
+    for (int i = 0; i < 400; ++i)
+        main->Data().AddWaypoint(qint16(10 + i), 20000 * i, -9000 * i, 0, QStringLiteral("BUOY%1").arg(i), 0,
+                                 40000.5, 0);
+    const int waypoints = main->Data().CountWaypoints();
+    auto* saveBar = main->Transfers().UserDataWindow().findChild<QProgressBar*>(QStringLiteral("barPercent"));
+    bool shotSaving = false;
+    QObject::connect(saveBar, &QProgressBar::valueChanged, [&](int percent) {
+        if (percent >= 30 && !shotSaving) {
+            shotSaving = true;
+            ShotNow(QStringLiteral("cards-05-saving-user-data"));
+        }
+    });
+    bool shotStatus = false;
+    QList<bool> ends;
+    QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
+                     [&](bool ok) { ends << ok; });
+    QDialog* transfer = OpenTransferWindow();
+    ASSERT_TRUE(transfer);
+    EXPECT_EQ(transfer->objectName(), QStringLiteral("frmPodTransfer"));
+    Shot(QStringLiteral("cards-04-transfer-window"));
+    QTest::mouseClick(transfer->findChild<QPushButton*>(QStringLiteral("btnUpload")), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] {
+        if (!shotStatus &&
+            main->Transfers().SaveStatusWindow().StatusText().startsWith("Sending waypoint 2")) {
+            shotStatus = true;
+            ShotNow(QStringLiteral("cards-04b-save-status"));
+        }
+        return !ends.isEmpty();
+    }));
+    EXPECT_TRUE(ends.last());
+    EXPECT_EQ(Message(), QStringLiteral("Upload complete"));
+    EXPECT_TRUE(OnCard(reader).contains(QStringLiteral("USERDATA.USR")));
+
+    // And comes back through Download, after the overwrite question.
+    main->Data().DeleteWaypoints();
+    main->Data().DeleteRoutes();
+    main->Data().DeleteTrails();
+    main->Data().SetDirty(false);
+    transfer = OpenTransferWindow();
+    ASSERT_TRUE(transfer);
+    QTest::mouseClick(transfer->findChild<QPushButton*>(QStringLiteral("btnDownload")), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return ends.size() == 2; }));
+    EXPECT_TRUE(ends.last());
+    EXPECT_EQ(main->Data().CountWaypoints(), waypoints);
+    EXPECT_EQ(main->Data().Route(0)->Waypoints(), (QList<qint16>{0, 1, 2}));
+    EXPECT_EQ(main->Data().Trail(0)->NumPoints(), 1200);
+
+    // A map goes onto the same card as a file.
+    Click(List("lstDevices"), 0);
+    main->Map().SetCartridgeFileName(Write(QStringLiteral("harbour.ncm"), 512 * 8));
+    ASSERT_TRUE(SendMap());
+    EXPECT_TRUE(sent.last());
+    EXPECT_EQ(Bytes(QDir(reader).filePath(QStringLiteral("harbour.ncm"))), bytes);
+    ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
+    Shot(QStringLiteral("cards-06-reader"));
+}
+
+TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
+    const QString flash = cards.filePath(QStringLiteral("flash.bin"));
+    StartUnit({QStringLiteral("--rate"), QStringLiteral("57600"), QStringLiteral("--name"),
+               QStringLiteral("Harbour Plotter 7"), QStringLiteral("--dezav"), QStringLiteral("--partitions"),
+               QStringLiteral("6"), QStringLiteral("--partition-size"), QStringLiteral("262144"),
+               QStringLiteral("--flash-file"), flash});
+    main->Link().SetBaudRate(57600);
+    Click("connect");
+    ASSERT_TRUE(WaitFor([&] { return List("lstFlashSections")->count() == 6; }));
+    EXPECT_FALSE(main->findChild<QGroupBox*>(QStringLiteral("fraFlashSections"))->isHidden());
+    EXPECT_TRUE(main->findChild<QGroupBox*>(QStringLiteral("fraDevices"))->isHidden());
+    EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), QStringLiteral("&Erase Section"));
+    EXPECT_EQ(Entries(List("lstFlashSections")).value(2), QStringLiteral("3  0.25 MB     Unused"));
+
+    // It holds the line until disconnected; it moves no data, so the
+    // transfer commands stay off, though its window would offer ranges.
+    EXPECT_TRUE(Command("mnuUnitDisconnect")->isEnabled());
+    EXPECT_FALSE(Command("mnuUnitConnect")->isEnabled());
+    EXPECT_FALSE(Command("mnuTransferData")->isEnabled());
+    main->Transfers().ShowTransferWindow();
+    QDialog* transfer = main->Transfers().TransferWindow();
+    ASSERT_TRUE(transfer);
+    EXPECT_EQ(transfer->objectName(), QStringLiteral("frmTransfer"));
+    Shot(QStringLiteral("cards-06b-range-transfer-window"));
+    transfer->reject();
+
+    main->Map().SetCartridgeFileName(Write(QStringLiteral("harbour.ncm"), 512 * 600));
+    Click(List("lstFlashSections"), 2);
+    Click(List("lstFlashSections"), 3, Qt::ShiftModifier);
+    ASSERT_TRUE(SendMap());
+    EXPECT_TRUE(sent.last());
+    EXPECT_EQ(Bytes(flash), bytes);
+    ASSERT_TRUE(WaitFor(
+        [&] { return Entries(List("lstFlashSections")).value(3).endsWith(QStringLiteral("Custom Map")); }));
+    Shot(QStringLiteral("cards-07-partitions"));
+
+    Click(List("lstFlashSections"), 2);
+    Command("mnuGPSEraseFlash")->trigger();
+    EXPECT_EQ(prompt.shown.last().title, QStringLiteral("Erase Sections"));
+    EXPECT_TRUE(WaitFor([&] {
+        return Entries(List("lstFlashSections")).value(2) == QStringLiteral("3  0.25 MB     Unused");
+    }));
+}
