@@ -1,0 +1,171 @@
+#include "editors/ListView.h"
+#include "editors/ListWindow.h"
+#include "editors/PositionMaskEdit.h"
+#include "editors/frmEditRoute.h"
+#include "editors/frmEditWaypoint.h"
+#include "geo/Coordinates.h"
+#include "gpsdata/GPSData.h"
+
+#include "MainWindowFixture.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A user's session with the editing windows, from the menus of the main
+// window: each edit is one step of the Edit menu's undo, and undoing them all
+// gives back the data file as it was opened.
+class EditingSession : public MainWindowFixture {
+protected:
+    // Every object of a data set as its text record, in collection order.
+    static QStringList Records(const gpsdata::GPSData& data) {
+        QStringList records;
+        for (const auto& entry : data.Waypoints())
+            records << entry.object->MakeString();
+        for (const auto& entry : data.Routes())
+            records << entry.object->MakeString();
+        for (const auto& entry : data.Icons())
+            records << entry.object->MakeString();
+        for (const auto& entry : data.Trails())
+            records << entry.object->MakeString();
+        return records;
+    }
+    // A data file of a dozen waypoints, a route through four, an icon and a
+    // trail, written and opened again.
+    void OpenDataFile() {
+        gpsdata::GPSData& data = main->Data();
+        for (qint16 i = 0; i < 12; ++i)
+            data.AddWaypoint(i, geo::LongitudeToX(-93 - i * 0.1), geo::LatitudeToY(45 + i * 0.05), 0,
+                             QStringLiteral("Lake ") + QChar(u'A' + i), i % 10, 45000.25 + i, 0);
+        data.AddRoute(0, "Tour", {0, 3, 6, 9});
+        data.AddFileIcon(0, 5, 45.2, -94.6);
+        data.AddTrail(0, "Walk", geo::LongitudeToX(-93.5), geo::LatitudeToY(45.2), {0, 4000}, {0, 3000});
+        chooser.names.push_back(Path("trip.nrv"));
+        Command("mnuFileSaveGPSAs")->trigger();
+        data.NewGPSDataFile();
+        data.SetDirty(false);
+        chooser.names.push_back(Path("trip.nrv"));
+        Command("mnuFileOpenGPS")->trigger();
+    }
+    // The list window a Window menu command opens.
+    editors::ListWindow* Open(app::frmMain& window, const char* command) {
+        window.findChild<QAction*>(QLatin1String(command))->trigger();
+        return qobject_cast<editors::ListWindow*>(window.Area().activeSubWindow()->widget());
+    }
+    void Activate(QWidget& child) {
+        main->Area().setActiveSubWindow(qobject_cast<QMdiSubWindow*>(child.parentWidget()));
+    }
+    static QTreeWidgetItem* Row(editors::ListWindow& list, int row) { return list.List()->topLevelItem(row); }
+    static void Select(editors::ListWindow& list, std::initializer_list<int> rows) {
+        list.List()->clearSelection();
+        for (const int row : rows)
+            Row(list, row)->setSelected(true);
+    }
+    static void DoubleClick(editors::ListWindow& list, int row) {
+        const QPoint at = list.List()->visualItemRect(Row(list, row)).center();
+        QTest::mouseClick(list.List()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list.List()->viewport(), Qt::LeftButton, {}, at);
+    }
+    QString UndoCaption() const { return Command("mnuEditUndo")->text(); }
+};
+
+} // namespace
+
+TEST_F(EditingSession, EveryEditUndoesStepByStepBackToTheFileAsOpened) {
+    main->resize(1200, 800);
+    main->show();
+    OpenDataFile();
+    gpsdata::GPSData& data = main->Data();
+    ASSERT_EQ(data.CountWaypoints(), 12);
+    data.SetPositionFormat(4);
+    const QStringList original = Records(data);
+
+    editors::ListWindow* waypoints = Open(*main, "mnuWindowWaypoints");
+    editors::ListWindow* routes = Open(*main, "mnuWindowRoutes");
+    ASSERT_NE(Open(*main, "mnuWindowIcons"), nullptr);
+    ASSERT_NE(Open(*main, "mnuWindowTrails"), nullptr);
+    ASSERT_TRUE(waypoints && routes);
+    EXPECT_EQ(waypoints->List()->topLevelItemCount(), 12);
+
+    // Rename in place.
+    Activate(*waypoints);
+    waypoints->List()->editItem(Row(*waypoints, 0), 0);
+    auto* name = waypoints->List()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(name, nullptr);
+    name->setText("Harbour");
+    QTest::keyClick(name, Qt::Key_Return);
+    // The delegate commits on the next turn of the event loop.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Harbour");
+    EXPECT_EQ(UndoCaption(), "&Undo Edit Waypoint Name");
+
+    // Sort by name, twice: descending.
+    QHeaderView* header = waypoints->List()->header();
+    const QPoint nameCaption(header->sectionViewportPosition(0) + 10, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameCaption);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameCaption);
+    EXPECT_EQ(Row(*waypoints, 0)->text(0), "Lake L");
+    EXPECT_EQ(Row(*waypoints, 11)->text(0), "Harbour");
+
+    // Delete three rows (Lake L, K and J; the route loses its last entry).
+    Select(*waypoints, {0, 1, 2});
+    Command("mnuEditDelete")->trigger();
+    EXPECT_EQ(data.CountWaypoints(), 9);
+    EXPECT_EQ(data.Waypoint(11), nullptr);
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 3, 6}));
+    EXPECT_EQ(UndoCaption(), "&Undo Delete");
+
+    // Copy two waypoints to a second running program.
+    Select(*waypoints, {0, 1});
+    Command("mnuEditCopy")->trigger();
+    app::SingleInstance secondInstance{UniqueName() + QStringLiteral("-second")};
+    app::frmMain second(&secondInstance);
+    second.SetFolders(Path(QStringLiteral("config2")), Path(QStringLiteral("data2")));
+    second.SetPrompt(&prompt);
+    second.Load();
+    ASSERT_NE(Open(second, "mnuWindowWaypoints"), nullptr);
+    second.findChild<QAction*>(QStringLiteral("mnuEditPaste"))->trigger();
+    ASSERT_EQ(second.Data().CountWaypoints(), 2);
+    QStringList pastedNames;
+    for (const auto& entry : second.Data().Waypoints())
+        pastedNames << entry.object->WptName();
+    EXPECT_EQ(pastedNames, QStringList({"Lake I", "Lake H"}));
+
+    // Paste the same two into the route, before its second entry.
+    Activate(*routes);
+    DoubleClick(*routes, 0);
+    auto* route = qobject_cast<editors::frmEditRoute*>(main->Area().activeSubWindow()->widget());
+    ASSERT_NE(route, nullptr);
+    route->List()->setCurrentItem(route->List()->topLevelItem(1));
+    Command("mnuEditPaste")->trigger();
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 8, 7, 3, 6}));
+    EXPECT_EQ(UndoCaption(), "&Undo Paste");
+
+    // A position typed in degrees, minutes and seconds.
+    Activate(*waypoints);
+    DoubleClick(*waypoints, 0);
+    auto* editor = qobject_cast<editors::frmEditWaypoint*>(main->Area().activeSubWindow()->widget());
+    ASSERT_NE(editor, nullptr);
+    auto* latitude = editor->findChild<editors::PositionMaskEdit*>(QStringLiteral("mskLatitude"));
+    latitude->setFocus();
+    latitude->home(false);
+    QTest::keyClicks(latitude, QStringLiteral("4630150"));
+    editor->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    EXPECT_NEAR(data.Waypoint(8)->Latitude(), 46 + 30 / 60.0 + 15 / 3600.0, 1e-5);
+    EXPECT_EQ(UndoCaption(), "&Undo Edit Waypoint");
+
+    // Undo each step in turn.
+    for (const char* step :
+         {"&Undo Edit Waypoint", "&Undo Paste", "&Undo Delete", "&Undo Edit Waypoint Name"}) {
+        ASSERT_EQ(UndoCaption(), QLatin1String(step));
+        Command("mnuEditUndo")->trigger();
+    }
+    EXPECT_EQ(UndoCaption(), "Can't Undo");
+    EXPECT_EQ(Records(data), original);
+    EXPECT_EQ(waypoints->List()->topLevelItemCount(), 12);
+}
