@@ -58,6 +58,17 @@ protected:
     }
     using DesktopUnit::Click;
 
+    // The card reader on LPT1, opened from the toolbar with a card of that
+    // label and size; its folder.
+    QString OpenReader(const QByteArray& card) {
+        const QString reader = cards.filePath(QStringLiteral("reader"));
+        MakeCard(reader, card);
+        main->Link().Pod().Ports().SetReaderFolder(1, reader);
+        main->Link().SetLPTPort(1);
+        Click("mmcconnect");
+        WaitFor([&] { return List("lstDevices")->count() == 1; });
+        return reader;
+    }
     // Sends the built map from the Map menu; false when the send never ended.
     bool SendMap() {
         const qsizetype before = sent.size();
@@ -181,12 +192,8 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
 }
 
 TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
-    const QString reader = cards.filePath(QStringLiteral("reader"));
-    MakeCard(reader, "label=READER\ncapacity=8388608\n");
-    main->Link().Pod().Ports().SetReaderFolder(1, reader);
-    main->Link().SetLPTPort(1);
-    Click("mmcconnect");
-    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 1; }));
+    const QString reader = OpenReader("label=READER\ncapacity=8388608\n");
+    ASSERT_EQ(List("lstDevices")->count(), 1);
     EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith(QStringLiteral("READER    ")));
 
     // The data set goes onto the card through the transfer window's Upload.
@@ -312,12 +319,8 @@ TEST_F(DesktopBuiltMap, AMapBuiltInTheWindowLandsOnTheReadersCardByteForByte) {
     const QString built = main->Map().CartridgeFileName();
     ASSERT_GT(main->Map().CartridgeFileLen(), 0);
 
-    const QString reader = cards.filePath(QStringLiteral("reader"));
-    MakeCard(reader, "label=TOURING\ncapacity=4194304\n");
-    main->Link().Pod().Ports().SetReaderFolder(1, reader);
-    main->Link().SetLPTPort(1);
-    Click("mmcconnect");
-    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 1; }));
+    const QString reader = OpenReader("label=TOURING\ncapacity=4194304\n");
+    ASSERT_EQ(List("lstDevices")->count(), 1);
     Click(List("lstDevices"), 0);
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
