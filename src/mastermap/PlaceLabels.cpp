@@ -24,7 +24,8 @@ std::vector<std::int64_t> PlaceLabels::Taken::Cells(const QRectF& r) {
     const auto first = [](double v) { return static_cast<std::int64_t>(std::floor(v / Cell)); };
     for (std::int64_t y = first(r.top()); y <= first(r.bottom()); ++y)
         for (std::int64_t x = first(r.left()); x <= first(r.right()); ++x)
-            out.push_back(y << 32 ^ (x & 0xFFFFFFFF));
+            out.push_back(static_cast<std::int64_t>(static_cast<std::uint64_t>(y) << 32 ^
+                                                    static_cast<std::uint32_t>(x)));
     return out;
 }
 
