@@ -33,7 +33,8 @@ CommandState::CommandState(MainCommands& commands, StatusPanels& status, comm::C
     : commands_(commands), status_(status), connection_(connection), map_(map) {}
 
 QString CommandState::ConnectionText(comm::Connection& connection) {
-    if (connection.SerialConnected())
+    // A unit on the Dezav link holds the line as well.
+    if (connection.SerialConnected() || connection.ConnectionIsLurch())
         return QStringLiteral("COM%1 - %2 baud").arg(connection.ComPort()).arg(connection.BaudRate());
     if (connection.LPTPortOpen())
         return QStringLiteral("Parallel port open");

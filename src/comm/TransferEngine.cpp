@@ -134,6 +134,7 @@ void TransferEngine::Download(TransferSelection selection) {
         // control's lists first, and the ranges are sized from them.
         kind_ = DownloadWaypoints;
         cardPending_ = true;
+        Status(QStringLiteral("Loading user data from the card"));
         return card_.LoadData(CardDevice(), ReaderSlot);
     }
     // The unit's lists are sized from a memory status asked for now: one
@@ -299,6 +300,7 @@ void TransferEngine::Next() {
     if (kind_ == UploadTrails && session_.LPTPortOpen()) {
         // The card takes the filled lists before the upload is complete.
         cardPending_ = true;
+        Status(QStringLiteral("Saving user data to the card"));
         return card_.SaveData(CardDevice(), ReaderSlot, QDateTime::currentDateTime());
     }
     Begin(After(kind_));

@@ -76,7 +76,7 @@ bool UnitTransfers::Upload(const comm::TransferSelection& selection) {
     selection_ = selection;
     if (session_.LPTPortOpen()) {
         saveStatus_->SetStatusText(comm::TransferEngine::StatusPanel, {});
-        saveStatus_->show();
+        saveStatus_->ShowOver(owner_);
     }
     engine_.Upload(selection);
     return true;

@@ -23,4 +23,12 @@ QString frmMMCSaveStatus::StatusText() const {
     return lblStatus_->text();
 }
 
+void frmMMCSaveStatus::ShowOver(QWidget* owner) {
+    if (owner) {
+        const QSize size = sizeHint();
+        move(owner->mapToGlobal(QPoint((owner->width() - size.width()) / 2, owner->height() / 5)));
+    }
+    show();
+}
+
 } // namespace unitwindows

@@ -20,6 +20,9 @@ public:
     // Every panel's text shows in the one label.
     void SetStatusText(int panel, const QString& text) override;
     QString StatusText() const;
+    // Shown in the upper part of `owner`, clear of the progress window,
+    // which takes its middle.
+    void ShowOver(QWidget* owner);
 
 protected:
     void reject() override {}

@@ -11,14 +11,19 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <iostream>
+
 namespace {
 
-// Drags between list windows under a real X server: xdotool presses, moves
+// Drags between list windows, and between two programs, under a real X server: xdotool presses, moves
 // and releases the pointer through the server, so the drag runs through the
 // windowing system's drag and drop as a user's hand would run it. Without an
 // X display (the offscreen platform) or without xdotool the tests skip.
 class RealDragDrop : public EditorFixture {
 protected:
+    // Where the second program shows its list.
+    static constexpr QPoint SecondProgramPlace{500, 20};
+
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X server: run under xvfb-run with QT_QPA_PLATFORM=xcb";
@@ -159,6 +164,55 @@ TEST_F(RealDragDrop, DraggingARouteEntryUpTheEditorReordersTheRoute) {
     EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{3, 0, 1, 2}));
     EXPECT_EQ(undo.Count(), 1);
     EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
+}
+
+// The second program of the next test: a waypoint list of its own at a known
+// place, which waits for one drop and then tells what it holds.
+TEST_F(RealDragDrop, ServesAsTheSecondProgramWhenAsked) {
+    if (qEnvironmentVariableIsEmpty("TF_SECOND_PROGRAM"))
+        GTEST_SKIP() << "runs only as the second program of a drag between programs";
+    editors::frmEditWaypoints list(context);
+    Show(list, SecondProgramPlace);
+    std::cout << "ready" << std::endl;
+    QElapsedTimer waited;
+    waited.start();
+    while (data.CountWaypoints() == 0 && waited.elapsed() < 30000)
+        QTest::qWait(20);
+    QTest::qWait(200);
+    for (const auto& entry : data.Waypoints())
+        std::cout << "waypoint " << entry.object->WptName().toStdString() << std::endl;
+    std::cout << undo.UndoCaption().toStdString() << std::endl;
+}
+
+TEST_F(RealDragDrop, AShiftDragToASecondRunningProgramMovesTheWaypointsThere) {
+    for (qint16 i = 0; i < 4; ++i)
+        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    editors::frmEditWaypoints source(context);
+    Show(source, {20, 20});
+    Select(source, {1, 2});
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TF_SECOND_PROGRAM"), QStringLiteral("1"));
+    second.setProcessEnvironment(environment);
+    second.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=RealDragDrop.ServesAsTheSecondProgramWhenAsked")});
+    QByteArray said;
+    QElapsedTimer waited;
+    waited.start();
+    while (!said.contains("ready") && second.state() != QProcess::NotRunning && waited.elapsed() < 30000) {
+        QTest::qWait(20);
+        said += second.readAllStandardOutput();
+    }
+    ASSERT_TRUE(said.contains("ready")) << said.toStdString();
+
+    const QPoint target = SecondProgramPlace + QPoint(210, 160);
+    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 1), target, true));
+    while (second.state() != QProcess::NotRunning && waited.elapsed() < 60000)
+        QTest::qWait(20);
+    said += second.readAllStandardOutput();
+    EXPECT_TRUE(said.contains("waypoint Lake 1\nwaypoint Lake 2\n&Undo Drag Drop")) << said.toStdString();
+    EXPECT_EQ(Column(*source.List(), 0), QStringList({"Lake 0", "Lake 3"}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
 }
 
 } // namespace

@@ -76,6 +76,7 @@ TEST_F(CardUserData, AnUploadShowsWhatGoesOntoTheCardAndTheUserDataFileWithItsBa
     EXPECT_FALSE(transfers.SaveStatusWindow().isVisible());
     EXPECT_EQ(saveStatusLog.shown, QStringList{"Saving to MMC Card|Upload complete"});
     EXPECT_TRUE(StatusTexts().contains(QStringLiteral("Sending waypoint 30")));
+    EXPECT_TRUE(StatusTexts().contains(QStringLiteral("Saving user data to the card")));
     // The user data window came and went, its bar at the end full.
     EXPECT_FALSE(transfers.UserDataWindow().isVisible());
     EXPECT_EQ(userDataLog.shown, QStringList{"Saving User Data|100%"});

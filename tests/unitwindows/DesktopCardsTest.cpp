@@ -3,6 +3,8 @@
 
 #include "comm/MapUpload.h"
 #include "mapbuild/MapData.h"
+#include "mastermap/At5Writer.h"
+#include "mastermap/MasterFixtures.h"
 #include "support/QStringPrinter.h"
 #include "unitwindows/MapUnitCommands.h"
 #include "unitwindows/UnitPanes.h"
@@ -17,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using linkpod_testing::WaitFor;
 
@@ -55,6 +58,17 @@ protected:
     }
     using DesktopUnit::Click;
 
+    // The card reader on LPT1, opened from the toolbar with a card of that
+    // label and size; its folder.
+    QString OpenReader(const QByteArray& card) {
+        const QString reader = cards.filePath(QStringLiteral("reader"));
+        MakeCard(reader, card);
+        main->Link().Pod().Ports().SetReaderFolder(1, reader);
+        main->Link().SetLPTPort(1);
+        Click("mmcconnect");
+        WaitFor([&] { return List("lstDevices")->count() == 1; });
+        return reader;
+    }
     // Sends the built map from the Map menu; false when the send never ended.
     bool SendMap() {
         const qsizetype before = sent.size();
@@ -77,6 +91,42 @@ protected:
     QTemporaryDir cards;
     QList<bool> sent;
     int beeps = 0;
+};
+
+// The same over a master map of one land area under the first view, so that
+// a map can be built in the window.
+class DesktopBuiltMap : public DesktopCards {
+protected:
+    void SetUp() override {
+        QFile library(res.filePath(QStringLiteral("MasterDefinitionLibrary.dat")));
+        ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+        library.write("major 3 Land\nminor 60 Land\n");
+        library.close();
+        QFile list(res.filePath(QStringLiteral("MasterList.txt")));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write("M.at5\r\n");
+        list.close();
+        mastermap::At5Writer land;
+        land.Add(mastermap_testing::Square(60, -14000000, 2500000, 7000000));
+        ASSERT_EQ(land.Write(res.filePath(QStringLiteral("M.at5"))), QString());
+        SetMasterFolder(res.path());
+        DesktopCards::SetUp();
+    }
+
+    // A closed border drawn with the mouse, as in the map window.
+    void DrawBorder() {
+        auto* display = main->findChild<QWidget*>(QStringLiteral("picDisplay"));
+        ASSERT_TRUE(display);
+        Click("create");
+        for (QPoint at :
+             {QPoint(100, 60), QPoint(300, 60), QPoint(300, 160), QPoint(100, 160), QPoint(101, 61)}) {
+            QTest::mouseMove(display, at);
+            QTest::mouseClick(display, Qt::LeftButton, {}, at);
+        }
+        Click("center");
+    }
+
+    QTemporaryDir res;
 };
 
 } // namespace
@@ -142,16 +192,22 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
 }
 
 TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
-    const QString reader = cards.filePath(QStringLiteral("reader"));
-    MakeCard(reader, "label=READER\ncapacity=8388608\n");
-    main->Link().Pod().Ports().SetReaderFolder(1, reader);
-    main->Link().SetLPTPort(1);
-    Click("mmcconnect");
-    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 1; }));
+    const QString reader = OpenReader("label=READER\ncapacity=8388608\n");
+    ASSERT_EQ(List("lstDevices")->count(), 1);
     EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith(QStringLiteral("READER    ")));
 
     // The data set goes onto the card through the transfer window's Upload.
     Fill(main->Data());
+    for (qint16 t = 1; t < 6; ++t) {
+        QList<qint32> x, y;
+        QList<bool> joined;
+        for (int k = 0; k < 8000; ++k) {
+            x << -10340191 + k * 300 + t * 9000;
+            y << 5729083 + (k % 400) * 200 - t * 60000;
+            joined << (k % 1000 != 0);
+        }
+        main->Data().AddTrail(t, QStringLiteral("Sounding%1").arg(t), 0, 0, x, y, joined);
+    }
     for (int i = 0; i < 400; ++i)
         main->Data().AddWaypoint(qint16(10 + i), 20000 * i, -9000 * i, 0, QStringLiteral("BUOY%1").arg(i), 0,
                                  40000.5, 0);
@@ -159,9 +215,10 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
     auto* saveBar = main->Transfers().UserDataWindow().findChild<QProgressBar*>(QStringLiteral("barPercent"));
     bool shotSaving = false;
     QObject::connect(saveBar, &QProgressBar::valueChanged, [&](int percent) {
-        if (percent >= 30 && !shotSaving) {
+        if (percent >= 30 && percent < 100 && !shotSaving) {
             shotSaving = true;
-            ShotNow(QStringLiteral("cards-05-saving-user-data"));
+            // Once the percentage in words has followed the bar.
+            QTimer::singleShot(0, [] { ShotNow(QStringLiteral("cards-05-saving-user-data")); });
         }
     });
     bool shotStatus = false;
@@ -221,6 +278,7 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     EXPECT_FALSE(main->findChild<QGroupBox*>(QStringLiteral("fraFlashSections"))->isHidden());
     EXPECT_TRUE(main->findChild<QGroupBox*>(QStringLiteral("fraDevices"))->isHidden());
     EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), QStringLiteral("&Erase Section"));
+    EXPECT_EQ(ConnectionPanel(), QStringLiteral("COM1 - 57600 baud"));
     EXPECT_EQ(Entries(List("lstFlashSections")).value(2), QStringLiteral("3  0.25 MB     Unused"));
 
     // It holds the line until disconnected; it moves no data, so the
@@ -251,4 +309,24 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     EXPECT_TRUE(WaitFor([&] {
         return Entries(List("lstFlashSections")).value(2) == QStringLiteral("3  0.25 MB     Unused");
     }));
+}
+
+TEST_F(DesktopBuiltMap, AMapBuiltInTheWindowLandsOnTheReadersCardByteForByte) {
+    QApplication::processEvents();
+    DrawBorder();
+    chooser.names.push_back(Path(QStringLiteral("Lakes.ncm")));
+    Click("map");
+    const QString built = main->Map().CartridgeFileName();
+    ASSERT_GT(main->Map().CartridgeFileLen(), 0);
+
+    const QString reader = OpenReader("label=TOURING\ncapacity=4194304\n");
+    ASSERT_EQ(List("lstDevices")->count(), 1);
+    Click(List("lstDevices"), 0);
+    ASSERT_TRUE(SendMap());
+    EXPECT_TRUE(sent.last());
+    // Cards list map files by their type: the file takes the map's name with it.
+    const QString name = QFileInfo(built).completeBaseName() + QStringLiteral(".ncm");
+    EXPECT_EQ(OnCard(reader), QStringList{name});
+    const QString onCard = QDir(reader).filePath(name);
+    EXPECT_EQ(Bytes(onCard), Bytes(built));
 }
