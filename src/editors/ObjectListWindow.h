@@ -51,7 +51,13 @@ protected:
     }
     bool Listed(qint16 index) const override { return Find(index) != nullptr; }
     QString RecordText(qint16 index) const override { return Find(index)->MakeString(); }
-    void DeleteObject(qint16 index) override { (data_.*access_.remove)(index); }
+    // GCC's dynamic-type check of this call through a member-function
+    // pointer tests an address below the object, not the object, and
+    // reports a fault that is not there (memcheck finds none): that one
+    // check is left out here.
+    __attribute__((no_sanitize("vptr"))) void DeleteObject(qint16 index) override {
+        (data_.*access_.remove)(index);
+    }
     QString ObjectName(qint16 index) const override {
         return access_.name ? (Find(index)->*access_.name)() : QString();
     }
