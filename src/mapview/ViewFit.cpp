@@ -40,6 +40,9 @@ void ViewFit::ZoomTo(WindowObject& view, const QRect& extent) {
     view.StretchX2 = right + marginX;
     view.StretchY2 = north + marginY;
     view.StretchZoom();
+    // The stretch keeps the box's first corner where it was and grows the
+    // box to the window's shape from there; the data goes in the middle.
+    view.Center(geo::RoundToInt32(midX), geo::RoundToInt32(midY));
 }
 
 } // namespace mapview

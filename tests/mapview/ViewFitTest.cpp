@@ -44,6 +44,10 @@ TEST_F(ViewOfData, ZoomToShowsTheWholeExtentWithAMargin) {
                                        double(minnesota.height()) / (window.ViewTop - window.ViewBottom));
     EXPECT_GT(shownShare, 0.75);
     EXPECT_LT(shownShare, 0.95);
+    // Taller than the window's shape, it sits in the middle, not at the left.
+    const double viewWidth = window.ViewRight - window.ViewLeft;
+    EXPECT_NEAR(window.MidX, minnesota.center().x(), viewWidth * 0.01);
+    EXPECT_NEAR((window.ViewLeft + window.ViewRight) / 2, minnesota.center().x(), viewWidth * 0.01);
 }
 
 TEST_F(ViewOfData, ALonePointGetsASmallViewAroundIt) {
