@@ -1,6 +1,7 @@
 #include "CliRun.h"
 
 #include "mastermap/At5Writer.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,7 @@ namespace {
 
 using mastermap::Feature;
 
-void WriteText(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
+using testing_support::WriteFile;
 
 // A master map folder with land (60) over 0..480000 square and a shoreline (1)
 // along x = 240000, and a workspace with one closed border over the lower half
@@ -27,9 +24,9 @@ protected:
     void SetUp() override {
         res = dir.filePath("res");
         QDir().mkpath(res);
-        WriteText(res + "/MasterDefinitionLibrary.dat",
+        WriteFile(res + "/MasterDefinitionLibrary.dat",
                   "major 1 Water\nminor 1 Shoreline\nmajor 3 Land\nminor 60 Land\n");
-        WriteText(res + "/MasterList.txt", "M.at5\nMissing.at5\nHillsOverlay.at5\n");
+        WriteFile(res + "/MasterList.txt", "M.at5\nMissing.at5\nHillsOverlay.at5\n");
         mastermap::At5Writer w;
         Feature land;
         land.kind = mastermap::FeatureKind::Area;
@@ -45,7 +42,7 @@ protected:
         w.Add(shore);
         ASSERT_EQ(w.Write(res + "/M.at5"), "");
         workspace = dir.filePath("map.nmp");
-        WriteText(workspace,
+        WriteFile(workspace,
                   "HeaderText    Test map\nCorridorWidth 30000\nPolygon       0             True          5\n"
                   "Point         0             -10000        -10000\nPoint         1             500000      "
                   "  -10000\n"
@@ -96,7 +93,7 @@ TEST_F(MapCommands, EstimateAgreesWithTheBuiltFile) {
 }
 
 TEST_F(MapCommands, BordersOverNoMapDataBuildNothing) {
-    WriteText(workspace,
+    WriteFile(workspace,
               "Polygon       0             True          4\n"
               "Point         0             900000        900000\nPoint         1             990000"
               "        900000\nPoint         2             990000        990000\n"
@@ -118,7 +115,7 @@ TEST_F(MapCommands, NoLayersAndBadFilesFailWithAReason) {
     const CliRun none = RunCli({"estimate", workspace, "--res", res});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains("No map layers selected!"));
-    WriteText(dir.filePath("bad.ncm"), QByteArray("\x55\xAA") + QByteArray(100, 'x'));
+    WriteFile(dir.filePath("bad.ncm"), QByteArray("\x55\xAA") + QByteArray(100, 'x'));
     const CliRun bad = RunCli({"map-info", dir.filePath("bad.ncm")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_FALSE(bad.err.isEmpty());

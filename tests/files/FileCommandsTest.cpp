@@ -1,8 +1,9 @@
 #include "LayoutWriter.h"
-#include "QtPrinters.h"
 #include "cli/CliRun.h"
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
+#include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,7 @@ namespace {
 class FileCommands : public ::testing::Test {
 protected:
     QString Write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+        return testing_support::WriteFile(dir.filePath(name), bytes);
     }
     QString Saved(const QString& name) {
         gpsdata::GPSData data;
@@ -35,11 +32,6 @@ protected:
         data.SetPath(dir.filePath(name));
         EXPECT_TRUE(files::GPSDataFile(data).SaveFile());
         return data.Path();
-    }
-    QByteArray Read(const QString& path) {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
     }
 
     QTemporaryDir dir;
@@ -132,7 +124,7 @@ TEST_F(FileCommands, ASaveThatFailsPartWayLeavesTheOldFile) {
                          TF_BINARY_DIR "/bin/terrafold-cli", big, target});
     ASSERT_TRUE(shell.waitForFinished(60000));
     EXPECT_NE(shell.exitCode(), 0);
-    EXPECT_EQ(Read(target), "old contents");
+    EXPECT_EQ(testing_support::ReadFile(target), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left behind";
 }
 
@@ -147,7 +139,7 @@ TEST_F(FileCommands, PositionListsImportAndExport) {
 
     const QString exported = dir.filePath("out.txt");
     ASSERT_EQ(RunCli({"export-positions", out, "--routes", "--names", "-o", exported}).exitCode, 0);
-    const QList<QByteArray> lines = Read(exported).split('\n');
+    const QList<QByteArray> lines = testing_support::ReadFile(exported).split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_TRUE(lines[0].startsWith("45.50000")) << lines[0].constData();
     EXPECT_TRUE(lines[0].endsWith(", Home\r"));

@@ -59,9 +59,9 @@ TEST(PositionEntry, TextsInEachFormat) {
 }
 
 TEST(PositionEntry, FormatNoneEntersDegreesMinutesSeconds) {
-    const PositionEntry entry = MakePositionEntry(LongitudeToX(-93.265), LatitudeToY(5.05), 1);
-    EXPECT_EQ(entry.latitudeText, u"05\u00B003'00.0\"");
-    EXPECT_EQ(entry.longitudeText, u"093\u00B015'54.0\"");
+    const std::int32_t x = LongitudeToX(-93.265), y = LatitudeToY(5.05);
+    EXPECT_EQ(MakePositionEntry(x, y, 1).latitudeText, MakePositionEntry(x, y, 4).latitudeText);
+    EXPECT_EQ(MakePositionEntry(x, y, 1).longitudeText, MakePositionEntry(x, y, 4).longitudeText);
 }
 
 TEST(PositionEntry, MercatorMeterDigitsFillEightPlaces) {

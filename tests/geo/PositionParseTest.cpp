@@ -11,28 +11,9 @@
 
 using namespace geo;
 
-TEST(PositionParse, HemisphereButtonGivesTheSign) {
-    EXPECT_DOUBLE_EQ(ParseLatitude(u"05\u00B003.000'", true, 3), 5.05);
-    EXPECT_DOUBLE_EQ(ParseLatitude(u"05\u00B003.000'", false, 3), -5.05);
-    EXPECT_DOUBLE_EQ(ParseLongitude(u"093\u00B015.900'", false, 3), -93.265);
-    EXPECT_DOUBLE_EQ(ParseLongitude(u"093\u00B015.900'", true, 3), 93.265);
-}
-
 TEST(PositionParse, ZeroHasNoSign) {
     EXPECT_FALSE(std::signbit(ParseLatitude(u"00.00000000\u00B0", false, 2)));
     EXPECT_FALSE(std::signbit(ParseLongitude(u"", false, 2)));
-}
-
-TEST(PositionParse, DegreesMinutesSeconds) {
-    EXPECT_DOUBLE_EQ(ParseLatitude(u"33\u00B052'07.7\"", false, 4), -(33 + 52 / 60.0 + 7.7 / 3600));
-    EXPECT_DOUBLE_EQ(ParseLongitude(u"151\u00B012'33.5\"", true, 4), 151 + 12 / 60.0 + 33.5 / 3600);
-}
-
-TEST(PositionParse, DecimalDegrees) {
-    EXPECT_DOUBLE_EQ(ParseLatitude(u"89.99999999\u00B0", true, 2), 89.99999999);
-    EXPECT_DOUBLE_EQ(ParseLongitude(u"151.20929593\u00B0", true, 2), 151.20929593);
-    // Only the leading number counts.
-    EXPECT_DOUBLE_EQ(ParseLatitude(u"45\u00B030.000'", true, 2), 45);
 }
 
 TEST(PositionParse, MercatorMeterTextIsAnInternalValue) {
@@ -61,6 +42,8 @@ TEST(PositionParse, FieldsAreReadAtTheDegreeSign) {
     // Minutes are the two characters after the degree sign, seconds four from p + 4.
     EXPECT_DOUBLE_EQ(ParseLatitude(u"5\u00B030'09.0\"", true, 4), 5 + 30 / 60.0 + 9 / 3600.0);
     EXPECT_DOUBLE_EQ(ParseLatitude(u"5\u00B03009.0\"", true, 4), 5 + 30 / 60.0 + 9 / 3600.0);
+    // Decimal degrees take only the leading number.
+    EXPECT_DOUBLE_EQ(ParseLatitude(u"45\u00B030.000'", true, 2), 45);
     // Without a degree sign the fields are read from the start of the text.
     EXPECT_DOUBLE_EQ(ParseLatitude(u"12.500", true, 3), 12.5 + 12.5 / 60);
 }

@@ -108,8 +108,5 @@ TEST(Icon, CopyIsSilent) {
     QSignalSpy spy(&b, &IconObject::IconChanged);
     b.Copy(a);
     EXPECT_EQ(spy.size(), 0);
-    EXPECT_EQ(b.IcnIndex(), 2);
-    EXPECT_EQ(b.IcnSymbol(), 4);
-    EXPECT_EQ(b.X(), 5);
-    EXPECT_EQ(b.Y(), 6);
+    EXPECT_EQ(b.MakeString(), "Icn\t2\t4\t5\t6");
 }

@@ -84,6 +84,20 @@ protected:
             carver.KAddPolyPoint(x, y);
     }
     void TearDown() override { qputenv("TMPDIR", oldTemp); }
+    // The estimate and the build both fail, saying `why` (anything for an
+    // empty `why`), and no map is left.
+    void ExpectNoMap(const QString& why) {
+        EXPECT_EQ(map.EstimateCartridge(), 0);
+        EXPECT_FALSE(map.CreateCartridge());
+        ASSERT_EQ(prompt.shown.size(), 2);
+        EXPECT_EQ(prompt.shown[1].title, "Build Error");
+        for (const auto& shown : prompt.shown)
+            EXPECT_EQ(shown.text, why.isEmpty() ? shown.text : why);
+        EXPECT_FALSE(prompt.shown[1].text.isEmpty());
+        EXPECT_TRUE(map.CartridgeFileName().isEmpty());
+        EXPECT_TRUE(map.CartridgeDirty());
+        EXPECT_EQ(progress.ended, 2);
+    }
     void Write(const QString& name, const QByteArray& bytes) {
         QFile f(res.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -147,14 +161,7 @@ TEST_F(CartridgeBuild, AnEmptyMapIsNeverReportedAsBuilt) {
     carver.KAddPolyline(1);
     for (auto [x, y] : {std::pair{500000, 500000}, {600000, 500000}, {600000, 600000}})
         carver.KAddPolyPoint(x, y);
-    EXPECT_EQ(map.EstimateCartridge(), 0);
-    EXPECT_FALSE(map.CreateCartridge());
-    ASSERT_EQ(prompt.shown.size(), 2);
-    for (const auto& shown : prompt.shown) {
-        EXPECT_EQ(shown.title, "Build Error");
-        EXPECT_EQ(shown.text, "The map borders hold no map data.");
-    }
-    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
+    ExpectNoMap("The map borders hold no map data.");
     EXPECT_FALSE(QFile::exists(temp.filePath("Lake.at5")));
 }
 
@@ -184,27 +191,12 @@ TEST_F(CartridgeBuild, AListThatCannotBeWrittenIsToldAndNothingIsBuilt) {
 TEST_F(CartridgeBuild, NoLayersSelectedBuildsNothing) {
     categories.minorOn = false;
     categories.majorOn = false;
-    EXPECT_EQ(map.EstimateCartridge(), 0);
-    EXPECT_FALSE(map.CreateCartridge());
-    ASSERT_EQ(prompt.shown.size(), 2);
-    for (const auto& shown : prompt.shown) {
-        EXPECT_EQ(shown.title, "Build Error");
-        EXPECT_EQ(shown.text, "No map layers selected!");
-    }
-    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
-    EXPECT_TRUE(map.CartridgeDirty());
-    EXPECT_EQ(progress.ended, 2);
+    ExpectNoMap("No map layers selected!");
 }
 
 TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
     QFile::remove(res.filePath("MasterDefinitionLibrary.dat"));
-    EXPECT_EQ(map.EstimateCartridge(), 0);
-    EXPECT_FALSE(map.CreateCartridge());
-    ASSERT_EQ(prompt.shown.size(), 2);
-    EXPECT_EQ(prompt.shown[1].title, "Build Error");
-    EXPECT_FALSE(prompt.shown[1].text.isEmpty());
-    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
-    EXPECT_TRUE(map.CartridgeDirty());
+    ExpectNoMap({});
 }
 
 TEST_F(CartridgeBuild, VeryLargeHighDetailMapAsksFirst) {

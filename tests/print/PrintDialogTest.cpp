@@ -7,7 +7,6 @@
 #include "print/frmPrintOptions.h"
 #include "print/frmPrintingPage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -20,18 +19,6 @@ using print::frmPrintOptions;
 using testing_support::PdfText;
 
 namespace {
-
-// Widgets need the one application of the binary, made before any test.
-class WidgetApplication : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "tf_printgui_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-};
-const auto* const registered = testing::AddGlobalTestEnvironment(new WidgetApplication);
 
 class PrintDialog : public PrintFixture {
 protected:
