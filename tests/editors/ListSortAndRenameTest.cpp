@@ -98,19 +98,19 @@ TEST_F(ListRename, RenamingARowRenamesTheObjectAsOneUndoStep) {
     EXPECT_EQ(list.List()->topLevelItem(0)->text(0), "Old");
 }
 
+TEST_F(ListRename, AnUnchangedNameRecordsNoStep) {
+    Waypoint(0, "Same", 1, 1);
+    editors::frmEditWaypoints list(context);
+    RenameInPlace(list, 0, "Same");
+    EXPECT_EQ(undo.Count(), 0);
+}
+
 TEST_F(ListRename, TrailsAreRenamedWithTheirOwnStep) {
     data.AddTrail(0, "Walk", 0, 0, {1}, {2}, QList<bool>{true});
     editors::frmEditTrails list(context);
     RenameInPlace(list, 0, "Run");
     EXPECT_EQ(data.Trail(0)->TrlName(), "Run");
     EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Trail Name");
-}
-
-TEST_F(ListRename, AnUnchangedNameRecordsNoStep) {
-    Waypoint(0, "Same", 1, 1);
-    editors::frmEditWaypoints list(context);
-    RenameInPlace(list, 0, "Same");
-    EXPECT_EQ(undo.Count(), 0);
 }
 
 TEST_F(ListRename, RenamingARowWhoseObjectWasDeletedMeanwhileChangesNothing) {
