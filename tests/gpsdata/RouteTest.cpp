@@ -118,16 +118,6 @@ TEST_F(Route, DeletingAWaypointRemovesEveryLegThatUsesIt) {
     EXPECT_EQ(data.Route(2)->Waypoints(), (QList<qint16>{1}));
 }
 
-TEST_F(Route, UnusedTemporaryWaypointsGo) {
-    data.Waypoint(0)->SetWaypointType(1);
-    data.Waypoint(1)->SetWaypointType(1);
-    Make({1});
-    data.DeleteUnusedTemporaryWaypoints();
-    EXPECT_EQ(data.Waypoint(0), nullptr);
-    EXPECT_NE(data.Waypoint(1), nullptr);
-    EXPECT_NE(data.Waypoint(2), nullptr);
-}
-
 TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheListButCounts) {
     QSignalSpy changed(&data, &GPSData::RouteChanged);
     QSignalSpy added(&data, &GPSData::RouteAdded);
