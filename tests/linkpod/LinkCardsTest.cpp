@@ -112,23 +112,14 @@ TEST_P(Cards, AStartThatTheCardCannotTakeIsRefusedWithItsCode) {
     EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral(".hidden"), 10, now, 10, h), 5);
     WriteText(QDir(card).filePath(QStringLiteral("b.ncm")), "b");
     WriteText(QDir(card).filePath(QStringLiteral("c.ncm")), "c");
-    pod.FormatCard(0, QStringLiteral("No Label")); // only to refresh a unit's directory; re-created below
-    WaitForChange();
-    WriteText(QDir(card).filePath(QStringLiteral("a.ncm")), "a");
-    WriteText(QDir(card).filePath(QStringLiteral("b.ncm")), "b");
-    WriteText(QDir(card).filePath(QStringLiteral("c.ncm")), "c");
     pod.EraseCardFile(0, 99); // no such file: nothing but a fresh directory
     WaitForChange();
+    ASSERT_EQ(Names().size(), 3);
     EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("d.ncm"), 10, now, 10, h), 2);
-    EXPECT_EQ(Names().size(), 3);
-}
-
-TEST_P(Cards, AWriteProtectedCardRefusesWrites) {
     WriteText(QDir(card).filePath(QStringLiteral(".card")), "label=RO\nreadonly=1\n");
     pod.EraseCardFile(0, 99);
     WaitForChange();
-    std::uint32_t h = 0;
-    EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("x.ncm"), 10, QDateTime::currentDateTime(), 10, h), 7);
+    EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("x.ncm"), 10, now, 10, h), 7);
 }
 
 TEST_P(Cards, ErasingAFileRemovesJustThatFile) {
