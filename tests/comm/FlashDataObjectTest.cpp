@@ -1,11 +1,12 @@
 #include "comm/FlashDataObject.h"
 #include "comm/MapBlocks.h"
 
-#include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "support/TestFiles.h"
 
 using comm::FlashDataObject;
 using comm::MapBlocks;
@@ -26,13 +27,8 @@ QByteArray Image(int size, bool header) {
 class MapImage : public ::testing::Test {
 protected:
     FlashDataObject Load(const QByteArray& bytes) {
-        const QString path = dir.filePath("map.ncm");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
         FlashDataObject image;
-        EXPECT_TRUE(image.LoadData(path));
+        EXPECT_TRUE(image.LoadData(testing_support::WriteFile(dir.filePath("map.ncm"), bytes)));
         return image;
     }
 
