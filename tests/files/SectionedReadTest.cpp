@@ -108,7 +108,7 @@ TEST_F(SectionedRead, AFileRefusedAtItsHeaderLeavesTheDataSetAlone) {
     QList<std::pair<QByteArray, QString>> cases = {
         {cartridge.Bytes(), "The file appears to be a cartridge file."},
         {QByteArray(), end},
-        {QByteArray("\x05ab", 3), end},
+        {QByteArray::fromHex("056162"), end},
         {QByteArray("\x00\x00\x00\x00\xff", 5), end}};
     for (quint32 seed = 1; seed <= 20; ++seed) {
         QRandomGenerator random(seed);
@@ -153,8 +153,9 @@ TEST_F(SectionedRead, NegativeVersionsAreReadOthersRefusedWithTheFourLineText) {
         Open(f);
         EXPECT_EQ(seen.errors, version < 0 ? QStringList() : QStringList{text}) << version;
         EXPECT_EQ(data.CountWaypoints(), version < 0 ? 1 : 0) << version;
-        if (version < 0)
+        if (version < 0) {
             EXPECT_EQ(data.Description(), "Trip");
+        }
     }
 }
 
