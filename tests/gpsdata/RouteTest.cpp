@@ -128,12 +128,3 @@ TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheListButCounts) {
     EXPECT_EQ(added.size(), 2);
     EXPECT_EQ(data.CountRouteWpts(), 5);
 }
-
-TEST_F(Route, CopyTakesIndexNameAndLegs) {
-    RouteObject* r = Make({0, 2});
-    RouteObject copy(data);
-    copy.Copy(*r);
-    EXPECT_EQ(copy.RteIndex(), 0);
-    EXPECT_EQ(copy.RteName(), "R");
-    EXPECT_EQ(copy.Waypoints(), (QList<qint16>{0, 2}));
-}
