@@ -13,10 +13,6 @@ namespace {
 
 // Slots asked for in one item request; the unit sends as many as fit a packet.
 constexpr int ReadAheadSlots = 64;
-// Records of one write batch, and the pause in writing that sends a batch
-// before it is full.
-constexpr int WriteBatchBytes = 4096;
-constexpr int WritePauseMs = 20;
 
 bool IsItemRequest(Command request) {
     return request >= Command::GetWaypoint && request <= Command::MakeRouteFromTrail;
@@ -55,11 +51,8 @@ template <typename Record> QByteArray Encoded(const Record& r) {
 } // namespace
 
 UnitItemPath::UnitItemPath(const UnitLimits& limits, UserDataStore& store, QObject* parent)
-    : ItemPath(parent), limits_(limits), store_(store) {
-    flushTimer_.setSingleShot(true);
-    flushTimer_.setInterval(WritePauseMs);
-    connect(&flushTimer_, &QTimer::timeout, this, &UnitItemPath::FlushWrites);
-}
+    : ItemPath(parent), limits_(limits), store_(store),
+      writes_([this](Command kind, const QByteArray& records) { Send(kind, records, Command::Result); }) {}
 
 void UnitItemPath::Attach(UnitLink* link, std::uint16_t device) {
     link_ = link;
@@ -67,7 +60,7 @@ void UnitItemPath::Attach(UnitLink* link, std::uint16_t device) {
     memory_ = {};
     memoryRequestsOpen_ = 0;
     readAhead_.clear();
-    pendingWrite_.clear();
+    writes_.Drop();
 }
 
 void UnitItemPath::Detach() {
@@ -81,7 +74,7 @@ void UnitItemPath::Send(Command kind, const QByteArray& payload, Command reply, 
 }
 
 void UnitItemPath::Ask(Command kind, const QByteArray& payload, Command reply) {
-    FlushWrites();
+    writes_.Flush();
     // Anything but reading may change the unit's slots: what was read ahead
     // is no longer known to be theirs.
     if (kind != Command::GetWaypoint && kind != Command::GetRoute && kind != Command::GetIcon)
@@ -90,7 +83,7 @@ void UnitItemPath::Ask(Command kind, const QByteArray& payload, Command reply) {
 }
 
 void UnitItemPath::BeforeOtherRequest() {
-    FlushWrites();
+    writes_.Flush();
     readAhead_.clear();
 }
 
@@ -292,29 +285,15 @@ void UnitItemPath::OnRouteFromTrail(PayloadReader& in) {
 }
 
 // Item writes to the unit go out in batches: each is reported sent at once
-// and joins the records of its kind waiting to go, which leave when the batch
-// is full, when the writes pause or before any other request. A batch the
-// unit refuses ends the upload; anything asked after the writes is answered
-// after them, so its reply confirms them.
+// and waits in the batch. A batch the unit refuses ends the upload; anything
+// asked after the writes is answered after them, so its reply confirms them.
 void UnitItemPath::WriteBehind(Command kind, const QByteArray& record) {
-    if (pendingKind_ != kind || pendingWrite_.size() + record.size() > WriteBatchBytes)
-        FlushWrites();
     readAhead_.clear();
-    pendingKind_ = kind;
-    pendingWrite_ += record;
-    flushTimer_.start();
-}
-
-void UnitItemPath::FlushWrites() {
-    flushTimer_.stop();
-    if (pendingWrite_.isEmpty())
-        return;
-    Send(pendingKind_, std::exchange(pendingWrite_, {}), Command::Result);
+    writes_.Add(kind, record);
 }
 
 void UnitItemPath::DropWrites() {
-    flushTimer_.stop();
-    pendingWrite_.clear();
+    writes_.Drop();
     outgoingTrail_ = 0;
     if (!link_)
         return;

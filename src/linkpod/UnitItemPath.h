@@ -3,8 +3,7 @@
 #include "linkpod/Frame.h"
 #include "linkpod/ItemPath.h"
 #include "linkpod/UserDataStore.h"
-
-#include <QTimer>
+#include "linkpod/WriteBatch.h"
 
 #include <map>
 
@@ -63,7 +62,7 @@ public:
     // forgotten, as the slots may change.
     void BeforeOtherRequest();
     // Writes were reported sent that the unit has not had yet.
-    bool HoldsWrites() const { return !pendingWrite_.isEmpty(); }
+    bool HoldsWrites() const { return writes_.Holds(); }
 
     // Handles a reply to an item or memory status request; false for any other.
     bool HandleReply(Command request, const Frame& frame);
@@ -85,7 +84,6 @@ private:
     void OnItems(Command kind, const QByteArray& payload);
     std::uint16_t OnItem(Command kind, PayloadReader& in, bool report);
     void WriteBehind(Command kind, const QByteArray& record);
-    void FlushWrites();
     // After a refused write nothing more of the upload goes out.
     void DropWrites();
     void MemoryRequestSettled();
@@ -101,9 +99,7 @@ private:
     MemoryStatus memory_;
     int memoryRequestsOpen_ = 0;
     std::map<std::pair<Command, std::uint16_t>, QByteArray> readAhead_; // item replies by kind and slot
-    Command pendingKind_ = Command::PutWaypoint;
-    QByteArray pendingWrite_; // item records waiting to go to the unit
-    QTimer flushTimer_;
+    WriteBatch writes_;
     std::uint16_t outgoingTrail_ = 0; // index of the trail being written
     UserTrail incoming_;              // trail being read
     std::uint32_t incomingTotal_ = 0;
