@@ -4,6 +4,7 @@
 #include "mastermap/At5Format.h"
 #include "mastermap/FeatureCodec.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -77,21 +78,23 @@ std::uint32_t At5Reader::CellEntry(std::uint64_t i) const {
     return in.Read<std::uint32_t>();
 }
 
-void At5Reader::Query(const Rect& r, const Visitor& visit) const {
+std::vector<std::uint32_t> At5Reader::Listed(const Rect& r) const {
+    std::vector<std::uint32_t> hits;
     if (bytes_.empty() || !r.Intersects(bounds_))
-        return;
+        return hits;
+    // The index's extent was checked when the file was opened: its entries
+    // are read directly.
+    const char* cells = bytes_.data() + cellsOffset_;
+    const char* refs = bytes_.data() + refsOffset_;
     const GridIndex::CellRange c = GridIndex::Cells(grid_, r);
     std::vector<bool> seen(featureCount_);
-    std::vector<std::uint32_t> hits;
     for (std::uint32_t row = c.row0; row <= c.row1; ++row)
         for (std::uint32_t col = c.col0; col <= c.col1; ++col) {
             const std::uint64_t cell = std::uint64_t{row} * grid_.columns + col;
-            const std::uint64_t first = CellEntry(cell);
-            const std::uint64_t last = CellEntry(cell + 1);
-            files::ByteReader refs(bytes_);
-            refs.Seek(refsOffset_ + 4 * first);
+            const std::uint32_t first = qFromLittleEndian<std::uint32_t>(cells + 4 * cell);
+            const std::uint32_t last = qFromLittleEndian<std::uint32_t>(cells + 4 * cell + 4);
             for (std::uint64_t k = first; k < last; ++k) {
-                const auto ref = refs.Read<std::uint32_t>();
+                const auto ref = qFromLittleEndian<std::uint32_t>(refs + 4 * k);
                 if (ref < featureCount_ && !seen[ref]) {
                     seen[ref] = true;
                     hits.push_back(ref);
@@ -99,7 +102,11 @@ void At5Reader::Query(const Rect& r, const Visitor& visit) const {
             }
         }
     std::sort(hits.begin(), hits.end());
-    for (std::uint32_t i : hits) {
+    return hits;
+}
+
+void At5Reader::Query(const Rect& r, const Visitor& visit) const {
+    for (std::uint32_t i : Listed(r)) {
         files::ByteReader in(bytes_);
         in.Seek(FeatureOffset(i));
         const auto head = FeatureCodec::ReadHead(in);
@@ -107,6 +114,17 @@ void At5Reader::Query(const Rect& r, const Visitor& visit) const {
             continue;
         in.Seek(FeatureOffset(i));
         if (const auto f = FeatureCodec::Read(in))
+            visit(*f);
+    }
+}
+
+void At5Reader::QueryViews(const Rect& r, const ViewVisitor& visit) const {
+    const char* offsets = bytes_.data() + indexOffset_;
+    for (std::uint32_t i : Listed(r)) {
+        const auto offset = qFromLittleEndian<std::uint64_t>(offsets + 8ull * i);
+        if (offset >= bytes_.size())
+            continue;
+        if (const auto f = FeatureView::Parse(bytes_.substr(offset)); f && f->Bounds().Intersects(r))
             visit(*f);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mastermap/Feature.h"
+#include "mastermap/FeatureView.h"
 #include "mastermap/GridIndex.h"
 #include "mastermap/MappedFile.h"
 
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 namespace mastermap {
 
@@ -18,6 +20,7 @@ namespace mastermap {
 class At5Reader {
 public:
     using Visitor = std::function<void(const Feature&)>;
+    using ViewVisitor = std::function<void(const FeatureView&)>;
 
     // Returns an empty text on success, the reason otherwise.
     QString Open(const QString& path);
@@ -31,6 +34,8 @@ public:
 
     // Every feature whose bounds touch r, each once, in file order.
     void Query(const Rect& r, const Visitor& visit) const;
+    // The same features read in place (drawing): nothing is copied.
+    void QueryViews(const Rect& r, const ViewVisitor& visit) const;
     void ForEach(const Visitor& visit) const;
     // Bit i set when some feature has map category i.
     std::uint64_t CategoriesPresent() const;
@@ -38,6 +43,8 @@ public:
 private:
     std::uint64_t FeatureOffset(std::uint32_t i) const;
     std::uint32_t CellEntry(std::uint64_t i) const;
+    // The numbers of the features listed in the cells r touches, each once, ascending.
+    std::vector<std::uint32_t> Listed(const Rect& r) const;
 
     QString path_;
     MappedFile file_;

@@ -65,14 +65,27 @@ QBrush BrushOf(const CategoryStyle& s) {
     return Qt::NoBrush;
 }
 
+// Internal units to the painter's coordinates: the affine part of the
+// view's transform, applied without QTransform's projective case.
+struct Mapping {
+    explicit Mapping(const QTransform& t)
+        : m11(t.m11()), m12(t.m12()), m21(t.m21()), m22(t.m22()), dx(t.dx()), dy(t.dy()) {}
+    QPointF operator()(Point p) const {
+        const double x = p.x, y = p.y;
+        return {m11 * x + m21 * y + dx, m12 * x + m22 * y + dy};
+    }
+    double m11, m12, m21, m22, dx, dy;
+};
+
 // The device positions of one part, leaving out vertices within a pixel of
 // the previous one (the last vertex is always kept).
-QPolygonF Thinned(const Feature& f, std::size_t start, std::size_t size, const QTransform& t) {
+QPolygonF Thinned(const FeatureView& f, std::uint32_t start, std::uint32_t size, const Mapping& map) {
     QPolygonF out;
     out.reserve(static_cast<qsizetype>(size));
-    for (std::size_t i = start; i < start + size; ++i) {
-        const QPointF p = t.map(QPointF(f.points[i].x, f.points[i].y));
-        if (out.isEmpty() || i + 1 == start + size || std::abs(p.x() - out.back().x()) >= 1 ||
+    const std::uint32_t end = start + size;
+    for (std::uint32_t i = start; i < end; ++i) {
+        const QPointF p = map(f.Vertex(i));
+        if (out.isEmpty() || i + 1 == end || std::abs(p.x() - out.back().x()) >= 1 ||
             std::abs(p.y() - out.back().y()) >= 1)
             out << p;
     }
@@ -93,29 +106,29 @@ QRectF ShownRect(const QPainter& painter, const Rect& view, const QTransform& to
     return shown.normalized().adjusted(-Margin, -Margin, Margin, Margin);
 }
 
-void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, const QPen& pen,
-                 const QTransform& t, const QRectF& shown) {
+void DrawFeature(QPainter& painter, const FeatureView& f, const CategoryStyle& s, const QPen& pen,
+                 const Mapping& map, const QRectF& shown) {
     // Areas are filled cut to what shows; a dashed outline is drawn uncut, as
     // cutting would move its dashes.
     const bool dashed = pen.style() == Qt::CustomDashLine;
-    std::size_t start = 0;
+    std::uint32_t start = 0;
     QPainterPath area, outline;
     area.setFillRule(Qt::OddEvenFill);
-    for (std::uint32_t part : f.parts) {
-        const std::size_t size = Feature::PartSize(part);
-        const QPolygonF points = Thinned(f, start, size, t);
+    for (std::uint32_t i = 0; i < f.PartCount(); ++i) {
+        const std::uint32_t size = Feature::PartSize(f.Part(i));
+        const QPolygonF points = Thinned(f, start, size, map);
         start += size;
-        if (f.kind == FeatureKind::Area) {
+        if (f.Kind() == FeatureKind::Area) {
             area.addPolygon(shown.contains(points.boundingRect()) ? points : ClipRing(points, shown));
             if (dashed)
                 outline.addPolygon(points);
-        } else if (f.kind == FeatureKind::Line) {
+        } else if (f.Kind() == FeatureKind::Line) {
             painter.drawPolyline(points);
         } else {
             painter.drawEllipse(points[0], 2.5, 2.5);
         }
     }
-    if (f.kind != FeatureKind::Area)
+    if (f.Kind() != FeatureKind::Area)
         return;
     painter.fillPath(area, BrushOf(s));
     if (s.AreaStyle != 7)
@@ -126,45 +139,47 @@ void DrawFeature(QPainter& painter, const Feature& f, const CategoryStyle& s, co
 
 void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransform& toDevice,
                             std::uint64_t categories) const {
-    std::vector<Feature> byKind[3];
-    std::vector<Feature> places;
-    const auto take = [&](const Feature& f) {
-        if (!(categories >> f.category & 1))
+    // Features are read in place: the mapped files outlive the drawing.
+    std::vector<FeatureView> byKind[3];
+    std::vector<FeatureView> places;
+    const auto take = [&](const FeatureView& f) {
+        if (!(categories >> f.Category() & 1))
             return;
-        if (f.kind == FeatureKind::Point && !f.name.empty())
+        if (f.Kind() == FeatureKind::Point && !f.Name().empty())
             places.push_back(f);
         else
-            byKind[static_cast<int>(f.kind) == 3 ? 0 : static_cast<int>(f.kind) == 2 ? 1 : 2].push_back(f);
+            byKind[f.Kind() == FeatureKind::Area ? 0 : f.Kind() == FeatureKind::Line ? 1 : 2].push_back(f);
     };
     const double unitsPerPixel = 1 / std::max(std::abs(toDevice.m11()), 1e-12);
     for (const auto& file : files_.Files())
         if (!file->HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
-            file->Query(view, take);
+            file->QueryViews(view, take);
     const QRectF shown = ShownRect(painter, view, toDevice);
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     // A pen is made once a frame for each category drawn.
     std::array<std::optional<QPen>, CategoryCount> pens;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
+    const Mapping map(toDevice);
     for (const auto& features : byKind)
-        for (const Feature& f : features) {
-            const CategoryStyle& s = styles_[f.category];
-            std::optional<QPen>& pen = pens[f.category];
+        for (const FeatureView& f : features) {
+            const CategoryStyle& s = styles_[f.Category()];
+            std::optional<QPen>& pen = pens[f.Category()];
             if (!pen)
                 pen = PenOf(s, pixelRatio);
             painter.setPen(*pen);
-            painter.setBrush(f.kind == FeatureKind::Point ? QBrush(ColorOf(s.LineColor)) : Qt::NoBrush);
-            DrawFeature(painter, f, s, *pen, toDevice, shown);
+            painter.setBrush(f.Kind() == FeatureKind::Point ? QBrush(ColorOf(s.LineColor)) : Qt::NoBrush);
+            DrawFeature(painter, f, s, *pen, map, shown);
         }
     painter.restore();
     if (places.empty())
         return;
     PlaceLabels labels(labelFont_);
     const std::uint32_t smallest = PlaceLabels::SmallestRank(unitsPerPixel);
-    for (const Feature& place : places)
-        if (place.rank >= smallest)
-            labels.Add(place, toDevice.map(QPointF(place.points[0].x, place.points[0].y)),
-                       ColorOf(styles_[place.category].LineColor));
+    for (const FeatureView& place : places)
+        if (place.Rank() >= smallest)
+            labels.Add(place.Rank(), place.Name(), map(place.Vertex(0)),
+                       ColorOf(styles_[place.Category()].LineColor));
     labels.Draw(painter, labelArea_.isEmpty() ? toDevice.mapRect(QRectF(QPointF(view.left, view.bottom),
                                                                         QPointF(view.right, view.top)))
                                               : labelArea_);

@@ -61,8 +61,7 @@ QFont PlaceLabels::FontFor(std::uint32_t rank) const {
 std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area) {
     // Equal ranks go by name, so that a view always shows the same names.
     std::sort(places_.begin(), places_.end(), [](const Place& a, const Place& b) {
-        return a.feature->rank != b.feature->rank ? a.feature->rank > b.feature->rank
-                                                  : a.feature->name < b.feature->name;
+        return a.rank != b.rank ? a.rank > b.rank : a.name < b.name;
     });
     const std::uint32_t ranks[] = {CityRank, TownRank, 0};
     std::vector<QFont> fonts;
@@ -82,10 +81,8 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
         const QRectF mark(place.at - QPointF(DotRadius, DotRadius), QSizeF(2 * DotRadius, 2 * DotRadius));
         if (!area.contains(place.at) || !taken.Free(mark))
             continue;
-        const std::size_t tier = place.feature->rank >= CityRank   ? 0
-                                 : place.feature->rank >= TownRank ? 1
-                                                                   : 2;
-        const QString name = QString::fromUtf8(place.feature->name);
+        const std::size_t tier = place.rank >= CityRank ? 0 : place.rank >= TownRank ? 1 : 2;
+        const QString name = QString::fromUtf8(place.name.data(), static_cast<qsizetype>(place.name.size()));
         const QSizeF size(metrics[tier].horizontalAdvance(name) + 2 * Halo,
                           metrics[tier].height() + 2 * Halo);
         const QRectF right(QPointF(place.at.x() + DotRadius + Gap, place.at.y() - size.height() / 2), size);
@@ -99,7 +96,7 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
             continue;
         taken.Add(*label + spacing);
         taken.Add(mark);
-        drawn.push_back(place.feature->name);
+        drawn.emplace_back(place.name);
         painter.setPen(QPen(Qt::white, 1));
         painter.setBrush(place.dot);
         painter.drawEllipse(place.at, DotRadius, DotRadius);

@@ -8,6 +8,7 @@
 #include <QRectF>
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -25,8 +26,11 @@ public:
     explicit PlaceLabels(const QFont& font) : font_(font) {}
 
     // A named place at its position in the painter's coordinates, with the
-    // colour of its dot. The feature must outlive the drawing.
-    void Add(const Feature& place, QPointF at, const QColor& dot) { places_.push_back({&place, at, dot}); }
+    // colour of its dot. The name's bytes must outlive the drawing.
+    void Add(std::uint32_t rank, std::string_view name, QPointF at, const QColor& dot) {
+        places_.push_back({rank, name, at, dot});
+    }
+    void Add(const Feature& place, QPointF at, const QColor& dot) { Add(place.rank, place.name, at, dot); }
     // Draws what fits inside `area` (the picture, in the painter's
     // coordinates); returns the names drawn, in the order they were placed.
     std::vector<std::string> Draw(QPainter& painter, const QRectF& area);
@@ -40,7 +44,8 @@ public:
 
 private:
     struct Place {
-        const Feature* feature;
+        std::uint32_t rank;
+        std::string_view name;
         QPointF at;
         QColor dot;
     };

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,63 +12,45 @@ using namespace app;
 namespace {
 
 void Touch(const QString& path) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    testing_support::WriteFile(path, {});
 }
 
 } // namespace
 
-TEST(CommandOption, TokenRunsFromKeyToNextBlank) {
+// The option's token runs from its key to the next blank; a key inside a path is no option.
+TEST(CommandOption, DriveLetterOrFolderSelectsTheCD) {
     EXPECT_EQ(GetCommandOption(QStringLiteral("/dF /tmp/a b.nmp"), QStringLiteral("/d")),
               QStringLiteral("/dF"));
     EXPECT_EQ(GetCommandOption(QStringLiteral("x.usr /DE"), QStringLiteral("/d")), QStringLiteral("/DE"));
     EXPECT_EQ(GetCommandOption(QStringLiteral("x.usr"), QStringLiteral("/d")), QString());
-}
-
-TEST(CommandOption, KeyInsideAPathIsNoOption) {
     EXPECT_EQ(GetCommandOption(QStringLiteral("/home/dave/docs/a.nmp"), QStringLiteral("/d")), QString());
-    EXPECT_EQ(ParseCommandOptions(QStringLiteral("/data/maps/x.nmp")), FindFirstCDDrive());
-}
-
-TEST(CommandOption, DriveLetterOrFolderSelectsTheCD) {
     EXPECT_EQ(ParseCommandOptions(QStringLiteral("/dF /tmp/map file.nmp")), QStringLiteral("F:"));
     EXPECT_EQ(ParseCommandOptions(QStringLiteral("/d/media/cdrom x.usr")), QStringLiteral("/media/cdrom"));
-    EXPECT_EQ(ParseCommandOptions(QString()), FindFirstCDDrive());
-    EXPECT_EQ(ParseCommandOptions(QStringLiteral("/d")), FindFirstCDDrive());
+    for (const QString& none : {QStringLiteral("/data/maps/x.nmp"), QString(), QStringLiteral("/d")})
+        EXPECT_EQ(ParseCommandOptions(none), FindFirstCDDrive()) << none.toStdString();
 }
 
+// Each component takes its name on disk, the exact spelling before another case;
+// relative paths are taken from the current folder.
 TEST(LongPath, ComponentsTakeTheirNamesOnDisk) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("My Maps")));
     Touch(dir.filePath(QStringLiteral("My Maps/Lake Trip.NMP")));
-    EXPECT_EQ(ResolveLongPath(dir.filePath(QStringLiteral("my maps/LAKE TRIP.nmp"))),
-              dir.filePath(QStringLiteral("My Maps/Lake Trip.NMP")));
-    EXPECT_EQ(ResolveLongPath(dir.filePath(QStringLiteral("My Maps/Lake Trip.NMP"))),
-              dir.filePath(QStringLiteral("My Maps/Lake Trip.NMP")));
-}
-
-TEST(LongPath, ExactSpellingWinsOverOtherCase) {
-    QTemporaryDir dir;
     Touch(dir.filePath(QStringLiteral("a.usr")));
     Touch(dir.filePath(QStringLiteral("A.usr")));
+    const QString lake = dir.filePath(QStringLiteral("My Maps/Lake Trip.NMP"));
+    EXPECT_EQ(ResolveLongPath(dir.filePath(QStringLiteral("my maps/LAKE TRIP.nmp"))), lake);
+    EXPECT_EQ(ResolveLongPath(lake), lake);
     EXPECT_EQ(ResolveLongPath(dir.filePath(QStringLiteral("A.usr"))), dir.filePath(QStringLiteral("A.usr")));
-}
+    for (const QString& missing :
+         {dir.filePath(QStringLiteral("none/x.usr")), QString(), QStringLiteral("   ")})
+        EXPECT_EQ(ResolveLongPath(missing), QString()) << missing.toStdString();
 
-TEST(LongPath, MissingPathGivesEmptyText) {
-    QTemporaryDir dir;
-    EXPECT_EQ(ResolveLongPath(dir.filePath(QStringLiteral("none/x.usr"))), QString());
-    EXPECT_EQ(ResolveLongPath(QString()), QString());
-    EXPECT_EQ(ResolveLongPath(QStringLiteral("   ")), QString());
-}
-
-TEST(LongPath, RelativePathsAreTakenFromTheCurrentFolder) {
-    QTemporaryDir dir;
-    Touch(dir.filePath(QStringLiteral("Trip.usr")));
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    const QString resolved = ResolveLongPath(QStringLiteral("trip.USR"));
+    const QString resolved = ResolveLongPath(QStringLiteral("my maps/lake trip.nmp"));
     QDir::setCurrent(before);
-    EXPECT_EQ(resolved, QDir(dir.path()).canonicalPath() + QStringLiteral("/Trip.usr"));
+    EXPECT_EQ(resolved, QDir(dir.path()).canonicalPath() + QStringLiteral("/My Maps/Lake Trip.NMP"));
 }
 
 TEST(JoinedCommandLine, ExistingFilesBecomeAbsolute) {

@@ -44,15 +44,14 @@ TEST_F(EditingWindows, TheRouteImportAsksAgainForAMissingFileAndIsOneUndoStep) {
     EXPECT_EQ(Data().CountWaypoints(), 0);
 }
 
-TEST_F(EditingWindows, ACancelledWaypointImportChangesNothing) {
+TEST_F(EditingWindows, ACancelledWaypointImportChangesNothingAndExportOpensItsWindow) {
     Command("mnuFileImportWaypoints")->trigger();
     ASSERT_EQ(chooser.asked.size(), 1);
     EXPECT_EQ(chooser.asked[0].title, "Import Waypoint List");
     EXPECT_EQ(Data().CountWaypoints(), 0);
     EXPECT_FALSE(Command("mnuEditUndo")->isEnabled());
-}
 
-TEST_F(EditingWindows, TheExportCommandOpensTheExportWindow) {
+    // Export has a window of its own.
     Command("mnuFileExport")->trigger();
     auto* window = main->findChild<editors::frmExportFile*>();
     ASSERT_NE(window, nullptr);
@@ -60,14 +59,16 @@ TEST_F(EditingWindows, TheExportCommandOpensTheExportWindow) {
     window->reject();
 }
 
-TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommands) {
+TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommandsOrDeletesTheWaypoint) {
     Click("dropwpt");
     ClickMap(QPoint(200, 150));
     const QString name = Data().Waypoints().At(0)->WptName();
     QMenu* popup = PopupAt(QPoint(201, 151), "mnuPopupWaypoint");
     ASSERT_NE(popup, nullptr);
+    ASSERT_EQ(popup->actions().size(), 2);
     QAction* edit = popup->actions().at(0);
     EXPECT_EQ(edit->text(), "Edit Waypoint " + name);
+    EXPECT_EQ(popup->actions().at(1)->text(), "Delete Waypoint " + name);
     ASSERT_TRUE(edit->isEnabled());
     edit->trigger();
 
@@ -80,6 +81,14 @@ TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommands) 
     main->Area().setActiveSubWindow(main->Area().subWindowList().first());
     for (const QString& held : app::EditorCommandGuard::HeldCommands())
         EXPECT_TRUE(main->Commands().Command(held)->isEnabled()) << held.toStdString();
+
+    editor->parentWidget()->close();
+    popup = PopupAt(QPoint(201, 151), "mnuPopupWaypoint");
+    ASSERT_NE(popup, nullptr);
+    popup->actions().at(1)->trigger();
+    EXPECT_EQ(Data().CountWaypoints(), 0);
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(Data().CountWaypoints(), 1);
 }
 
 TEST_F(EditingWindows, TheRoutePopupOpensTheRouteEditorOrDeletesTheRoute) {

@@ -46,36 +46,30 @@ protected:
 
 } // namespace
 
+// Of two files on the command line the first opens (names may hold blanks).
 TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersIt) {
     const QString file = SavedDataFile(QStringLiteral("trip one.nrv"));
-    // As the entry hands the line over: options first, then the file.
-    const QString line = QStringLiteral("/dF ") + file;
+    main->Data().AddNewWaypoint(false);
+    const QString second = SavedDataFile(QStringLiteral("second.nrv"));
+    // As the entry hands the line over: options first, then the files.
+    const QString line = QStringLiteral("/dF ") + file + QStringLiteral(" ") + second;
     main->ParseCommandOptions(line);
     main->ExecuteCommands(line);
     EXPECT_EQ(main->CDDrive(), QStringLiteral("F:"));
+    EXPECT_EQ(main->Data().Path(), file);
     ASSERT_EQ(main->Data().CountWaypoints(), 1);
     EXPECT_EQ(main->Data().Waypoints().At(0)->WptName(), savedName);
     EXPECT_FALSE(main->Data().Dirty());
     EXPECT_EQ(main->RecentFileList().first(), file);
-}
-
-TEST_F(FileCommands, OfTwoFilesOnTheCommandLineTheFirstOpens) {
-    const QString first = SavedDataFile(QStringLiteral("first trip.nrv"));
-    main->Data().AddNewWaypoint(false);
-    const QString second = SavedDataFile(QStringLiteral("second.nrv"));
-    main->ExecuteCommands(first + QStringLiteral(" ") + second);
-    EXPECT_EQ(main->Data().Path(), first);
-    EXPECT_EQ(main->Data().CountWaypoints(), 1);
-    EXPECT_EQ(main->RecentFileList().first(), first);
+    // Save As offered the data file kinds.
+    EXPECT_EQ(FileChooser::DialogFilter(chooser.asked.value(0).filter),
+              QStringLiteral("GPS Data File (*.usr);;GPX File (*.gpx);;All Files (*.*)"));
 }
 
 TEST_F(FileCommands, ADamagedFileIsNotRememberedAndItsDataIsNotDiscardedUnasked) {
     const QString file = SavedDataFile(QStringLiteral("whole.nrv"));
     main->ExecuteCommands(file);
-    QFile whole(file);
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    const QByteArray bytes = whole.readAll();
-    whole.close();
+    const QByteArray bytes = testing_support::ReadFile(file);
     const QString damaged = Put(QStringLiteral("damaged.nrv"), bytes.left(bytes.size() - 6));
     main->ExecuteCommands(damaged);
     ASSERT_FALSE(prompt.shown.isEmpty());
@@ -97,6 +91,7 @@ TEST_F(FileCommands, ARefusedFileLeavesTheShownDataWithItsOwnFile) {
     const QString random = Put(QStringLiteral("random.nrv"), QByteArray(200, '\x01'));
     prompt.answers = {ui::Answer::No};
     main->ExecuteCommands(random);
+    EXPECT_EQ(prompt.shown.last().title, QStringLiteral("File Error"));
     EXPECT_TRUE(prompt.shown.last().text.endsWith(QStringLiteral("The file is not a GPS data file.")));
     EXPECT_EQ(main->Data().CountWaypoints(), 2);
     EXPECT_EQ(main->Data().Path(), file);
@@ -126,21 +121,6 @@ TEST_F(FileCommands, AWorkspaceWithNoKeyIsRefused) {
     EXPECT_FALSE(main->RecentFileList().contains(notes));
     EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Untitled"));
     EXPECT_FALSE(main->Map().Dirty());
-}
-
-TEST_F(FileCommands, SaveAsAsksWithTheFilterOfGPSDataFiles) {
-    SavedDataFile(QStringLiteral("a.nrv"));
-    ASSERT_EQ(chooser.asked.size(), 1);
-    EXPECT_EQ(FileChooser::DialogFilter(chooser.asked[0].filter),
-              QStringLiteral("GPS Data File (*.usr);;GPX File (*.gpx);;All Files (*.*)"));
-}
-
-TEST_F(FileCommands, UnreadableDataFileShowsTheDataSetsFileError) {
-    const QString file = Put(QStringLiteral("broken.nrv"), QByteArray("\x55junk", 5));
-    main->ExecuteCommands(file);
-    ASSERT_FALSE(prompt.shown.isEmpty());
-    EXPECT_EQ(prompt.shown.last().title, QStringLiteral("File Error"));
-    EXPECT_TRUE(prompt.shown.last().text.startsWith(QStringLiteral("Error opening ")));
 }
 
 TEST_F(FileCommands, ChangedDataIsOfferedForSavingBeforeAnotherFileOpens) {
@@ -215,42 +195,29 @@ TEST_F(FileCommands, CloseWithAChangedMapCancelledThenAnsweredNo) {
     EXPECT_TRUE(chooser.asked.isEmpty());
 }
 
+// Yes saves the changed data first; a save dialog then cancelled keeps the program running.
 TEST_F(FileCommands, YesToTheCloseQuestionSavesTheDataFirst) {
     main->Data().AddNewWaypoint(false);
+    prompt.answers = {ui::Answer::Yes};
+    EXPECT_FALSE(main->close());
+    EXPECT_FALSE(main->IsUnloaded());
     chooser.names.push_back(Path(QStringLiteral("kept.nrv")));
     prompt.answers = {ui::Answer::Yes};
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("kept.nrv"))));
 }
 
-TEST_F(FileCommands, CancelledSaveAsKeepsTheProgramRunning) {
-    main->Data().AddNewWaypoint(false);
-    prompt.answers = {ui::Answer::Yes};
-    EXPECT_FALSE(main->close());
-    EXPECT_FALSE(main->IsUnloaded());
-}
-
-TEST_F(FileCommands, ViewAndRecentFilesComeBackAtTheNextStart) {
-    const QString file = SavedDataFile(QStringLiteral("c.nrv"));
-    main->ExecuteCommands(file);
-    main->Window().Center(1000000, 2000000);
-    main->Window().SetZoomRange(150);
-    const double range = main->Window().ZoomRange();
-    Restart();
-    EXPECT_EQ(main->Window().MidX, 1000000);
-    EXPECT_EQ(main->Window().MidY, 2000000);
-    EXPECT_NEAR(main->Window().ZoomRange(), range, 1e-6);
-    EXPECT_EQ(main->RecentFileList().first(), file);
-}
-
-TEST_F(FileCommands, SecondStartHandsItsFileToTheRunningWindow) {
+TEST_F(FileCommands, SecondStartHandsItsFileToTheRunningWindowAndRestoresIt) {
     DrawTriangle();
     chooser.names.push_back(Path(QStringLiteral("handed.nmp")));
     Click("saveborder");
     Click("newborder");
+    main->showMinimized();
+    QApplication::processEvents();
     ASSERT_TRUE(SingleInstance(instance.Name()).HandOver(Path(QStringLiteral("handed.nmp"))));
     QSignalSpy received(&instance, &SingleInstance::CommandLineReceived);
     ASSERT_TRUE(received.wait(10000));
     EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - handed"));
+    EXPECT_FALSE(main->isMinimized());
 }

@@ -1,4 +1,5 @@
 #include "app/HelpLauncher.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,11 +13,7 @@ namespace {
 
 QString MakeHelp(const QTemporaryDir& dir) {
     QDir(dir.path()).mkpath(QStringLiteral("Help"));
-    const QString file = HelpLauncher::HelpFile(dir.path());
-    QFile f(file);
-    f.open(QIODevice::WriteOnly);
-    f.write("<html></html>");
-    return file;
+    return testing_support::WriteFile(HelpLauncher::HelpFile(dir.path()), "<html></html>");
 }
 
 } // namespace

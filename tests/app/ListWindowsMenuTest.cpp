@@ -38,19 +38,6 @@ protected:
     }
 };
 
-TEST_F(ListWindowsMenu, TheWindowMenuOpensEachListWindow) {
-    const std::pair<const char*, const char*> lists[] = {{"mnuWindowWaypoints", "frmEditWaypoints"},
-                                                         {"mnuWindowRoutes", "frmEditRoutes"},
-                                                         {"mnuWindowIcons", "frmEditIcons"},
-                                                         {"mnuWindowTrails", "frmEditTrails"}};
-    for (const auto& [command, form] : lists) {
-        editors::ListWindow* list = ListOf(OpenList(command));
-        ASSERT_NE(list, nullptr) << command;
-        EXPECT_EQ(list->objectName(), form);
-    }
-    EXPECT_EQ(main->Area().subWindowList().size(), 5);
-}
-
 TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindow) {
     main->Data().AddWaypoint(0, 100, 200, 0, "Alpha", 1, 45000, 0);
     main->Data().AddWaypoint(1, 300, 400, 0, "Bravo", 1, 45000, 0);
@@ -68,16 +55,15 @@ TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindow) {
     EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Paste");
 }
 
-TEST_F(ListWindowsMenu, EditCommandsAreOffWhileTheMapWindowIsActive) {
+TEST_F(ListWindowsMenu, EditCommandsAreOffWhileTheMapWindowIsActiveAndFollowTheList) {
     ListOf(OpenList("mnuWindowWaypoints"));
     EXPECT_TRUE(Command("mnuEditCopy")->isEnabled());
     main->Area().setActiveSubWindow(MapChild());
     for (const char* name :
          {"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "mnuEditSelectAll"})
         EXPECT_FALSE(Command(name)->isEnabled()) << name;
-}
 
-TEST_F(ListWindowsMenu, TheMenuShowsWhatTheActiveListCanDoNow) {
+    // The opened menu shows what the active list can do now.
     ListOf(OpenList("mnuWindowIcons"));
     QApplication::clipboard()->setText("nothing to paste");
     QMenu* edit = main->findChild<QMenu*>("mnuEdit");
@@ -89,7 +75,7 @@ TEST_F(ListWindowsMenu, TheMenuShowsWhatTheActiveListCanDoNow) {
     EXPECT_TRUE(Command("mnuEditCopy")->isEnabled()) << "shortcuts must still reach the list";
 }
 
-TEST_F(ListWindowsMenu, CreateCommandsMakeANewObjectAsOneStep) {
+TEST_F(ListWindowsMenu, CreateCommandsMakeANewObjectAsOneStepOrSayWhyNot) {
     Command("mnuEditNewWaypoint")->trigger();
     Command("mnuEditNewRoute")->trigger();
     Command("mnuEditNewIcon")->trigger();
@@ -99,11 +85,9 @@ TEST_F(ListWindowsMenu, CreateCommandsMakeANewObjectAsOneStep) {
     EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Create New Icon");
     main->Undo().PerformUndoOperation();
     EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Create New Route");
-}
 
-TEST_F(ListWindowsMenu, ACreateCommandOnAFullDataSetSaysSoAndRecordsNoStep) {
-    main->Data().SetMaxNumGPSIcons(1);
-    Command("mnuEditNewIcon")->trigger();
+    // On a full data set a create command says so and records no step.
+    main->Data().SetMaxNumGPSIcons(0);
     const int steps = main->Undo().Count();
     Command("mnuEditNewIcon")->trigger();
     EXPECT_EQ(main->Undo().Count(), steps);
@@ -134,17 +118,13 @@ TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowA
     const QList<QRect> after =
         app::WindowArranger::Plan(main->Area().viewport()->rect(), {0, 1, 0, 0}, main->ArrangeLayout());
     EXPECT_EQ(routes->geometry(), after.at(1));
-}
 
-TEST_F(ListWindowsMenu, AutoArrangeFollowsTheFrameSize) {
-    main->SetAutoArrange(true);
-    QMdiSubWindow* icons = OpenList("mnuWindowIcons");
-    Settle();
+    // So does a change of the frame's size.
     main->resize(main->size() + QSize(120, 80));
     Settle();
-    const QList<QRect> plan =
-        app::WindowArranger::Plan(main->Area().viewport()->rect(), {0, 0, 1, 0}, main->ArrangeLayout());
-    EXPECT_EQ(icons->geometry(), plan.at(1));
+    const QList<QRect> larger =
+        app::WindowArranger::Plan(main->Area().viewport()->rect(), {0, 1, 0, 0}, main->ArrangeLayout());
+    EXPECT_EQ(routes->geometry(), larger.at(1));
 }
 
 TEST_F(ListWindowsMenu, ArrangeWindowsUsesTheLayoutSettings) {

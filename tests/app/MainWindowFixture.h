@@ -5,6 +5,7 @@
 #include "app/Trace.h"
 #include "app/frmMain.h"
 #include "support/RecordingPrompt.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -74,10 +75,7 @@ protected:
 
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     QString Put(const QString& name, const QByteArray& bytes) const {
-        QFile f(Path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return Path(name);
+        return testing_support::WriteFile(Path(name), bytes);
     }
     QAction* Command(const char* name) const { return main->findChild<QAction*>(QLatin1String(name)); }
 

@@ -6,12 +6,14 @@
 #include "mastermap/MasterFixtures.h"
 
 #include "MapWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTreeWidget>
 
 using namespace app;
+using testing_support::ReadFile;
 
 namespace {
 
@@ -35,9 +37,7 @@ protected:
         qputenv("TMPDIR", oldTemp);
     }
     void Write(const char* name, const QByteArray& bytes) {
-        QFile f(res.filePath(QLatin1String(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        testing_support::WriteFile(res.filePath(QLatin1String(name)), bytes);
     }
     void DrawBorder() {
         Click("create");
@@ -79,27 +79,12 @@ TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheBuiltMapIsSaved) {
     ASSERT_EQ(chooser.asked.size(), 1);
     EXPECT_EQ(chooser.asked[0].filter, "Custom Map Files (*.ncm)|*.ncm|All Files (*.*)|*.*");
     EXPECT_TRUE(chooser.asked[0].folder.endsWith("/Untitled.ncm"));
-    QFile built(main->Map().CartridgeFileName()), saved(Path("Lake.ncm"));
-    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), built.readAll());
+    const QByteArray saved = ReadFile(Path("Lake.ncm"));
+    ASSERT_FALSE(saved.isEmpty());
+    EXPECT_EQ(saved, ReadFile(main->Map().CartridgeFileName()));
     EXPECT_EQ(Panel(StatusPanels::MapSize), "Map size: " + mb + " MB");
     EXPECT_TRUE(Enabled("mnuFileSaveMap"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(MapBuild, NoLayersSwitchedOnIsToldAndNothingIsBuilt) {
-    DrawBorder();
-    auto* tree = main->findChild<QTreeWidget*>();
-    ASSERT_NE(tree, nullptr);
-    ASSERT_GT(tree->topLevelItemCount(), 0);
-    tree->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-    Click("map");
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "Build Error");
-    EXPECT_EQ(prompt.shown[0].text, "No map layers selected!");
-    EXPECT_TRUE(chooser.asked.isEmpty());
-    EXPECT_FALSE(Enabled("mnuFileSaveMap"));
 }
 
 TEST_F(MapBuild, TheWaitTextGoesWithTheBuildWhenTheSaveIsCancelledOrTheBuildFails) {
@@ -107,10 +92,17 @@ TEST_F(MapBuild, TheWaitTextGoesWithTheBuildWhenTheSaveIsCancelledOrTheBuildFail
     Click("map"); // the chooser has no name: the save dialog is cancelled
     ASSERT_EQ(chooser.asked.size(), 1);
     EXPECT_EQ(Panel(StatusPanels::Message), "");
-    main->findChild<QTreeWidget*>()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    auto* tree = main->findChild<QTreeWidget*>();
+    ASSERT_NE(tree, nullptr);
+    ASSERT_GT(tree->topLevelItemCount(), 0);
+    tree->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     Click("map");
+    ASSERT_FALSE(prompt.shown.isEmpty());
+    EXPECT_EQ(prompt.shown.last().title, "Build Error");
     EXPECT_EQ(prompt.shown.last().text, "No map layers selected!");
+    EXPECT_EQ(chooser.asked.size(), 1) << "no save dialog for a map not built";
     EXPECT_EQ(Panel(StatusPanels::Message), "");
+    EXPECT_FALSE(Enabled("mnuFileSaveMap"));
 }
 
 TEST_F(MapBuild, NoToTheVeryLargeMapQuestionBuildsNothing) {
@@ -125,13 +117,6 @@ TEST_F(MapBuild, NoToTheVeryLargeMapQuestionBuildsNothing) {
     EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
 }
 
-namespace {
-QByteArray Contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
-
 // One workspace gives one map, built from the window or by terrafold-cli, and
 // the master folder (read-only once installed) is only read.
 TEST_F(MapBuild, TheWindowAndTheCommandLineBuildTheSameMap) {
@@ -141,7 +126,7 @@ TEST_F(MapBuild, TheWindowAndTheCommandLineBuildTheSameMap) {
     ASSERT_TRUE(main->Workspace().SaveAs());
     chooser.names.push_back(Path("Lake.ncm"));
     Click("map");
-    ASSERT_TRUE(Contents(Path("Lake.ncm")).contains("Lake of the test"));
+    ASSERT_TRUE(ReadFile(Path("Lake.ncm")).contains("Lake of the test"));
     EXPECT_EQ(main->Map().SavedMapPath(), Path("Lake.ncm"));
 
     QProcess cli;
@@ -149,7 +134,7 @@ TEST_F(MapBuild, TheWindowAndTheCommandLineBuildTheSameMap) {
               {"build-map", Path("Lake.nmp"), "-o", Path("cli.ncm"), "--res", res.path()});
     ASSERT_TRUE(cli.waitForFinished(-1));
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    EXPECT_EQ(Contents(Path("cli.ncm")), Contents(Path("Lake.ncm")));
+    EXPECT_EQ(ReadFile(Path("cli.ncm")), ReadFile(Path("Lake.ncm")));
     EXPECT_EQ(QDir(res.path()).entryList(QDir::Files),
               QStringList({"M.at5", "MasterDefinitionLibrary.dat", "MasterList.txt"}));
 }

@@ -4,6 +4,7 @@
 #include "carver/Carver.h"
 #include "mapbuild/MapData.h"
 #include "support/RecordingPrompt.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,16 +17,9 @@ class MapFileFixture : public ::testing::Test {
 protected:
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     QString Put(const QString& name, const QByteArray& bytes) const {
-        QFile f(Path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return Path(name);
+        return testing_support::WriteFile(Path(name), bytes);
     }
-    QByteArray Read(const QString& name) const {
-        QFile f(Path(name));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
-    }
+    QByteArray Read(const QString& name) const { return testing_support::ReadFile(Path(name)); }
     QList<carver::Border> Borders() const { return carver.Borders(); }
 
     QTemporaryDir dir;

@@ -26,7 +26,9 @@ const QByteArray HandWritten = "Version 6.0\r\n"
                                "Point          1            -1             2 \r\n";
 
 TEST_F(Workspace, HandWrittenFileGivesItsBordersAndOptions) {
+    map.LayerOff(QStringLiteral("5")); // gone once the file is loaded
     ASSERT_TRUE(file.LoadMapFile(Put("trip.nmp", HandWritten)));
+    EXPECT_EQ(map.LayersOffCount(), 2);
     ASSERT_EQ(Borders().size(), 2);
     EXPECT_EQ(Borders()[0], (carver::Border{true, {{-100, 200}, {300, 400}, {500, -600}}}));
     EXPECT_EQ(Borders()[1], (carver::Border{false, {{7, 9}, {-1, 2}}}));
@@ -77,19 +79,6 @@ TEST_F(Workspace, HandWrittenSettingsFileGivesEveryKindOfValue) {
     EXPECT_EQ(map.SavedMapPath(), QStringLiteral("/maps/last built.ncm"));
     EXPECT_EQ(recent.Entries(), QStringList{"/a/one.nmp"});
     EXPECT_TRUE(prompt.shown.isEmpty());
-}
-
-TEST_F(Workspace, OptionsAreRecordedAsRead) {
-    ASSERT_TRUE(file.LoadMapFile(Put("trip.nmp", HandWritten)));
-    const auto& options = file.ReadOptions();
-    ASSERT_GE(options.size(), 6);
-    EXPECT_EQ(options[0].first, QStringLiteral("Version"));
-    EXPECT_EQ(options[1], (QPair<QString, QVariantList>{"UseHighDetailMaps", {true}}));
-    EXPECT_EQ(options[2].second, QVariantList{qint64(-10723000)});
-    const auto layers =
-        std::find_if(options.begin(), options.end(), [](auto& o) { return o.first == "LayerOff"; });
-    ASSERT_NE(layers, options.end());
-    EXPECT_EQ(layers->second, (QVariantList{"(10)", "(20:3)"}));
 }
 
 TEST_F(Workspace, UnknownKeysAreSkippedAndLineFeedsAloneEndLines) {
@@ -145,12 +134,6 @@ TEST_F(Workspace, LoadedWorkspaceJoinsTheRecentFilesButSettingsGiveThem) {
     ASSERT_TRUE(file.LoadMapFile(Put("terrafol.ini", "MidX  1 \r\n")));
     ASSERT_TRUE(file.LoadMapFile(Put("default.INI.bak", "MidX  1 \r\n")));
     EXPECT_EQ(recent.Entries(), QStringList{Path("trip.nmp")});
-}
-
-TEST_F(Workspace, LoadingClearsTheLayersSwitchedOff) {
-    map.LayerOff(QStringLiteral("5"));
-    ASSERT_TRUE(file.LoadMapFile(Put("a.nmp", "MidX  1 \r\n")));
-    EXPECT_EQ(map.LayersOffCount(), 0);
 }
 
 } // namespace

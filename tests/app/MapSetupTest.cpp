@@ -36,14 +36,12 @@ protected:
 
 } // namespace
 
-TEST_F(MapSetup, WaypointNamesNeedTheWaypoints) {
+TEST_F(MapSetup, SwitchesThatDependOnEachOther) {
     Control("chkDrawWaypoints")->setChecked(false);
     EXPECT_FALSE(Control("chkShowWaypointNames")->isEnabled());
     Control("chkDrawWaypoints")->setChecked(true);
     EXPECT_TRUE(Control("chkShowWaypointNames")->isEnabled());
-}
-
-TEST_F(MapSetup, AllRoutesAndOnlyOpenRoutesExcludeEachOther) {
+    // All routes and only open routes exclude each other.
     Control("chkDrawRoutes")->setChecked(true);
     Control("chkDrawOnlyOpenRoutes")->setChecked(true);
     EXPECT_FALSE(Control("chkDrawRoutes")->isChecked());

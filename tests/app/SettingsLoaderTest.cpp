@@ -34,14 +34,7 @@ TEST_F(Loader, FirstRunWithoutDefaultsSaysSo) {
     EXPECT_EQ(settings, app::ProgramSettings());
 }
 
-TEST_F(Loader, LaterRunsReadTheUsersSettings) {
-    auto loader = Make(shipped);
-    QDir().mkpath(Path("config"));
-    Put("config/terrafol.ini", "BaudRate  19200 \r\n");
-    EXPECT_TRUE(loader.Load());
-    EXPECT_EQ(settings.baudRate, 19200);
-}
-
+// Later runs read the user's settings file, where the program saves them.
 TEST_F(Loader, SettingsSavedWhereTheyAreLookedFor) {
     auto loader = Make(shipped);
     settings.comPort = 3;

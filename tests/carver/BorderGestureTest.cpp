@@ -43,25 +43,18 @@ protected:
     bool drawingAtPress = false;
 };
 
-TEST_F(BorderGesture, FirstClickStartsABorderUnderConstruction) {
+// A first click starts a border under construction, moves only drag the
+// rubber band, each further click adds one point.
+TEST_F(BorderGesture, ClicksAddPointsMovesDragTheRubberBand) {
     Click(100, 200);
     ASSERT_EQ(carver.KGetNumPolygons(), 1);
     EXPECT_EQ(carver.KGetDrawingPolygon(), 0);
-    EXPECT_EQ(Vertices(0), QList<QPoint>{Unit(100, 200)});
     EXPECT_EQ(carver.KIsPolyLineClosed(0), 0);
-}
-
-TEST_F(BorderGesture, MovesOnlyDragTheRubberBand) {
-    Click(100, 200);
     Move(400, 400);
     Move(500, 450);
-    EXPECT_EQ(Vertices(0).size(), 1);
+    EXPECT_EQ(Vertices(0), QList<QPoint>{Unit(100, 200)});
     ASSERT_TRUE(carver.Sketch().Cursor());
     EXPECT_EQ(*carver.Sketch().Cursor(), QPointF(500, 450));
-}
-
-TEST_F(BorderGesture, EachFurtherClickAddsOnePoint) {
-    Click(100, 200);
     Click(300, 200);
     Click(300, 400);
     EXPECT_EQ(Vertices(0), (QList<QPoint>{Unit(100, 200), Unit(300, 200), Unit(300, 400)}));
@@ -105,6 +98,10 @@ TEST_F(BorderGesture, DoubleClickEndsAnOpenPolyline) {
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
     EXPECT_EQ(carver.KIsPolyLineClosed(0), 0);
     EXPECT_EQ(Vertices(0), (QList<QPoint>{Unit(100, 100), Unit(400, 100)}));
+    carver.KUndo(); // Escape leaves finished borders alone
+    EXPECT_EQ(Vertices(0).size(), 2);
+    DoubleClick(700, 700); // a lone click that is ended leaves no border
+    EXPECT_EQ(carver.KGetNumPolygons(), 1);
 }
 
 TEST_F(BorderGesture, RightButtonEndsThePolylineAtItsPoint) {
@@ -138,18 +135,6 @@ TEST_F(BorderGesture, EscapeRemovesTheLastPointAndThenTheBorder) {
     carver.KUndo();
     EXPECT_EQ(carver.KGetNumPolygons(), 0);
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
-}
-
-TEST_F(BorderGesture, EscapeLeavesFinishedBordersAlone) {
-    Click(100, 100);
-    DoubleClick(400, 100);
-    carver.KUndo();
-    EXPECT_EQ(Vertices(0).size(), 2);
-}
-
-TEST_F(BorderGesture, ALoneClickThatIsEndedLeavesNoBorder) {
-    DoubleClick(100, 100);
-    EXPECT_EQ(carver.KGetNumPolygons(), 0);
 }
 
 TEST_F(BorderGesture, DeletePointRemovesAPointOfTheBorderBeingDrawn) {
@@ -218,21 +203,18 @@ TEST_F(BorderGesture, CloseBorderAfterADoubleClickMakesAPolygon) {
     EXPECT_EQ(Vertices(0).size(), 3);
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
     EXPECT_EQ(carver.KCloseBorder(), 0); // nothing left to close
-}
-
-TEST_F(BorderGesture, CloseBorderWhileDrawingAndWithTooFewPoints) {
-    Click(100, 100);
-    Click(400, 100);
-    Click(400, 400);
-    EXPECT_EQ(carver.KCloseBorder(), 1); // Enter in border mode
-    EXPECT_EQ(carver.KIsPolyLineClosed(0), 1);
 
     Click(700, 700);
     Click(800, 700);
+    Click(800, 800);
+    EXPECT_EQ(carver.KCloseBorder(), 1); // Enter in border mode, while drawing
+    EXPECT_EQ(carver.KIsPolyLineClosed(1), 1);
+    Click(100, 700);
+    Click(200, 700);
     EXPECT_EQ(carver.KCloseBorder(), 0); // two points cannot enclose anything
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
-    EXPECT_EQ(carver.KIsPolyLineClosed(1), 0);
-    EXPECT_EQ(Vertices(1).size(), 2);
+    EXPECT_EQ(carver.KIsPolyLineClosed(2), 0);
+    EXPECT_EQ(Vertices(2).size(), 2);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ TEST(BorderList, SingleVertexBorderHasNoSegmentsButKeepsItsPoint) {
     EXPECT_EQ(QPoint(x, y), QPoint(5, 6));
 }
 
-TEST(BorderList, ClearAllRemovesEveryBorder) {
+TEST(BorderList, ClearAllRemovesEveryBorderAndBlocksNeedAnEdge) {
     Carver carver;
     carver.KAddPolyline(1);
     carver.KAddPolyPoint(1, 1);
@@ -66,23 +66,12 @@ TEST(BorderList, ClearAllRemovesEveryBorder) {
     EXPECT_EQ(carver.KGetNumPolygons(), 0);
     carver.KAddPolyPoint(2, 2);
     EXPECT_EQ(carver.KGetNumPolygons(), 0);
-}
-
-TEST(BorderList, SettingsAreReadableForTheMapCutter) {
-    Carver carver;
-    EXPECT_EQ(carver.BlockSize(), 24000);
-    carver.KSetCorridorWidth(30000);
     carver.KSetBlockSize(48000);
-    carver.KSetBlockSize(0); // refused: blocks need an edge
-    EXPECT_EQ(carver.CorridorWidth(), 30000);
+    carver.KSetBlockSize(0);
     EXPECT_EQ(carver.BlockSize(), 48000);
     carver.KSetLayers(1, 25);
-    carver.KSetLayers(7, 3);
+    carver.KSetLayers(7, 3); // no such view
     EXPECT_EQ(carver.View(1).layers, 25);
-    carver.KSetNodeAttributes(0, 5, 0, 2, 0x00ff00);
-    EXPECT_EQ(carver.View(0).node.size, 5);
-    EXPECT_EQ(carver.View(0).node.width, 2);
-    EXPECT_EQ(carver.View(0).node.colour, 0xff00ff00u);
 }
 
 } // namespace

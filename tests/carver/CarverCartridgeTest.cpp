@@ -43,16 +43,18 @@ protected:
         engine.KAddPolyPoint(72000, 10000);
         engine.KAddPolyPoint(72000, 20000);
     }
+    int Make(const QString& out, const char* options) {
+        return engine.KMakeCartridge(out, dir.filePath("BuildList.txt"),
+                                     dir.filePath("MasterDefinitionLibrary.dat"), options);
+    }
+
     QTemporaryDir dir;
     Carver engine;
 };
 
 TEST_F(CarverCartridge, BuildsTheLandInsideTheBordersAndCorridors) {
     const QString out = dir.filePath("map.ncm");
-    ASSERT_EQ(engine.KMakeCartridge(out, dir.filePath("BuildList.txt"),
-                                    dir.filePath("MasterDefinitionLibrary.dat"), "3,60;"),
-              1)
-        << engine.LastCartridgeError().toStdString();
+    ASSERT_EQ(Make(out, "3,60;"), 1) << engine.LastCartridgeError().toStdString();
     mastermap::NcmReader r;
     ASSERT_EQ(r.Open(out), "");
     EXPECT_EQ(r.Info().bounds.left, 0);
@@ -62,15 +64,11 @@ TEST_F(CarverCartridge, BuildsTheLandInsideTheBordersAndCorridors) {
 
 TEST_F(CarverCartridge, EstimateWritesTheSizeAndNoLayersFail) {
     const QString out = dir.filePath("map.dat");
-    ASSERT_EQ(engine.KMakeCartridge(out, dir.filePath("BuildList.txt"),
-                                    dir.filePath("MasterDefinitionLibrary.dat"), "3,60;Estimate;"),
-              1);
+    ASSERT_EQ(Make(out, "3,60;Estimate;"), 1);
     QFile f(out);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_GT(qFromLittleEndian<quint32>(f.readAll().constData()), 64u);
-    EXPECT_EQ(engine.KMakeCartridge(out, dir.filePath("BuildList.txt"),
-                                    dir.filePath("MasterDefinitionLibrary.dat"), "3;"),
-              0);
+    EXPECT_EQ(Make(out, "3;"), 0);
     EXPECT_EQ(engine.LastCartridgeError(), "No map layers selected!");
 }
 

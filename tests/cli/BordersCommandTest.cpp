@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,13 +10,7 @@
 
 namespace {
 
-QString Put(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = QDir(dir.path()).filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-}
+using testing_support::WriteFile;
 
 const QByteArray Workspace = "Version 6.0\r\n"
                              "MidX -10723000 \r\n"
@@ -33,7 +28,7 @@ const QByteArray Workspace = "Version 6.0\r\n"
 
 TEST(CliBorders, JsonListsBordersOptionsAndLayers) {
     QTemporaryDir dir;
-    const CliRun run = RunCli({"borders", Put(dir, "trip one.nmp", Workspace), "--json"});
+    const CliRun run = RunCli({"borders", WriteFile(dir.filePath("trip one.nmp"), Workspace), "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QJsonObject json = run.Json();
     const QJsonArray borders = json["borders"].toArray();
@@ -56,7 +51,7 @@ TEST(CliBorders, JsonListsBordersOptionsAndLayers) {
 
 TEST(CliBorders, TextListsOneLinePerBorder) {
     QTemporaryDir dir;
-    const CliRun run = RunCli({"borders", Put(dir, "t.nmp", Workspace)});
+    const CliRun run = RunCli({"borders", WriteFile(dir.filePath("t.nmp"), Workspace)});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.Text().startsWith("border 0 closed 3 points: -100,200 300,400 500,-600\n"
                                       "border 1 open 2 points: 7,8 -1,2\n"));
@@ -67,7 +62,8 @@ TEST(CliBorders, TextListsOneLinePerBorder) {
 TEST(CliBorders, DamagedFileReportsTheMessageAndWhatWasRead) {
     QTemporaryDir dir;
     const CliRun run = RunCli(
-        {"borders", Put(dir, "bad.nmp", "MidX  5 \r\nPolygon 0 False 3\r\nPoint 0 1 2\r\n"), "--json"});
+        {"borders", WriteFile(dir.filePath("bad.nmp"), "MidX  5 \r\nPolygon 0 False 3\r\nPoint 0 1 2\r\n"),
+         "--json"});
     EXPECT_EQ(run.exitCode, 1);
     const QJsonObject json = run.Json();
     EXPECT_EQ(json["messages"].toArray(), QJsonArray{"Error loading file."});

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CliHelp, HelpListsTheCommands) {
+TEST(CliHelp, HelpListsTheCommandsOrShowsTheUsageOfOne) {
     for (const char* help : {"--help", "help", "-h"}) {
         const CliRun run = RunCli({QString::fromLatin1(help)});
         EXPECT_EQ(run.exitCode, 0) << help;
@@ -12,9 +12,6 @@ TEST(CliHelp, HelpListsTheCommands) {
         EXPECT_TRUE(run.out.contains("  import-positions  import")) << help;
         EXPECT_TRUE(run.err.isEmpty()) << help;
     }
-}
-
-TEST(CliHelp, HelpOfACommandShowsItsUsage) {
     const CliRun run = RunCli({"help", "position"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.contains("terrafold-cli position --lat DEG --lon DEG [--json]"));

@@ -1,6 +1,7 @@
 #include "CliRun.h"
 
 #include "mastermap/At5Writer.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,7 @@ namespace {
 
 using mastermap::Feature;
 
-void WriteText(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
+using testing_support::WriteFile;
 
 // A master map folder with land (60) over 0..480000 square and a shoreline (1)
 // along x = 240000, and a workspace with one closed border over the lower half
@@ -27,9 +24,9 @@ protected:
     void SetUp() override {
         res = dir.filePath("res");
         QDir().mkpath(res);
-        WriteText(res + "/MasterDefinitionLibrary.dat",
+        WriteFile(res + "/MasterDefinitionLibrary.dat",
                   "major 1 Water\nminor 1 Shoreline\nmajor 3 Land\nminor 60 Land\n");
-        WriteText(res + "/MasterList.txt", "M.at5\nMissing.at5\nHillsOverlay.at5\n");
+        WriteFile(res + "/MasterList.txt", "M.at5\nMissing.at5\nHillsOverlay.at5\n");
         mastermap::At5Writer w;
         Feature land;
         land.kind = mastermap::FeatureKind::Area;
@@ -45,7 +42,7 @@ protected:
         w.Add(shore);
         ASSERT_EQ(w.Write(res + "/M.at5"), "");
         workspace = dir.filePath("map.nmp");
-        WriteText(workspace,
+        WriteFile(workspace,
                   "HeaderText    Test map\nCorridorWidth 30000\nPolygon       0             True          5\n"
                   "Point         0             -10000        -10000\nPoint         1             500000      "
                   "  -10000\n"
@@ -58,7 +55,7 @@ protected:
     QString workspace;
 };
 
-TEST_F(MapCommands, BuildMapWritesAMapThatMapInfoDescribes) {
+TEST_F(MapCommands, BuildMapWritesAMapThatMapInfoDescribesAndTheEstimateForetold) {
     const QString out = dir.filePath("out.ncm");
     const CliRun build = RunCli({"build-map", workspace, "-o", out, "--res", res});
     ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
@@ -71,6 +68,12 @@ TEST_F(MapCommands, BuildMapWritesAMapThatMapInfoDescribes) {
     EXPECT_EQ(o["blockSize"].toInt(), 48000); // the corridor width rounded up to 24000s
     EXPECT_EQ(o["bounds"].toArray()[3].toInt(), 200000);
     EXPECT_EQ(o["categories"].toArray().size(), 2);
+    // The estimate agrees with the built file.
+    const CliRun estimate = RunCli({"estimate", workspace, "--res", res});
+    ASSERT_EQ(estimate.exitCode, 0) << estimate.err.toStdString();
+    EXPECT_TRUE(estimate.Text().contains(QString("(%1 bytes)").arg(QFile(out).size())))
+        << estimate.Text().toStdString();
+    EXPECT_TRUE(estimate.Text().startsWith("This custom map will take approximately "));
 }
 
 TEST_F(MapCommands, SwitchedOffLayersAreNotBuilt) {
@@ -85,18 +88,8 @@ TEST_F(MapCommands, SwitchedOffLayersAreNotBuilt) {
     EXPECT_EQ(categories[0].toObject()["category"].toInt(), 1);
 }
 
-TEST_F(MapCommands, EstimateAgreesWithTheBuiltFile) {
-    const QString out = dir.filePath("out.ncm");
-    ASSERT_EQ(RunCli({"build-map", workspace, "-o", out, "--res", res}).exitCode, 0);
-    const CliRun estimate = RunCli({"estimate", workspace, "--res", res});
-    ASSERT_EQ(estimate.exitCode, 0) << estimate.err.toStdString();
-    EXPECT_TRUE(estimate.Text().contains(QString("(%1 bytes)").arg(QFile(out).size())))
-        << estimate.Text().toStdString();
-    EXPECT_TRUE(estimate.Text().startsWith("This custom map will take approximately "));
-}
-
 TEST_F(MapCommands, BordersOverNoMapDataBuildNothing) {
-    WriteText(workspace,
+    WriteFile(workspace,
               "Polygon       0             True          4\n"
               "Point         0             900000        900000\nPoint         1             990000"
               "        900000\nPoint         2             990000        990000\n"
@@ -118,7 +111,7 @@ TEST_F(MapCommands, NoLayersAndBadFilesFailWithAReason) {
     const CliRun none = RunCli({"estimate", workspace, "--res", res});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains("No map layers selected!"));
-    WriteText(dir.filePath("bad.ncm"), QByteArray("\x55\xAA") + QByteArray(100, 'x'));
+    WriteFile(dir.filePath("bad.ncm"), QByteArray("\x55\xAA") + QByteArray(100, 'x'));
     const CliRun bad = RunCli({"map-info", dir.filePath("bad.ncm")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_FALSE(bad.err.isEmpty());

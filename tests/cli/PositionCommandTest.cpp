@@ -1,6 +1,8 @@
 #include "CliRun.h"
 
 #include "geo/Coordinates.h"
+#include "geo/PositionEntry.h"
+#include "geo/PositionText.h"
 
 #include <gtest/gtest.h>
 
@@ -19,29 +21,27 @@ const QString Deg = QStringLiteral("\u00B0");
 
 } // namespace
 
+// The texts themselves are the position library's (tests/geo); here they must
+// be the ones of the internal values, for every format that has them.
 TEST(CliPosition, DegreesGiveInternalValuesTextsAndEntries) {
     const CliRun run = RunCli({"position", "--lat", "5.05", "--lon", "-93.265", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QJsonObject json = run.Json();
-    EXPECT_EQ(json["x"].toInteger(), -10347402);
-    EXPECT_EQ(json["y"].toInteger(), 561005);
+    const qint32 x = -10347402, y = 561005;
+    EXPECT_EQ(json["x"].toInteger(), x);
+    EXPECT_EQ(json["y"].toInteger(), y);
     // Read back from the internal values, not the degrees given.
-    EXPECT_EQ(json["latitude"].toDouble(), geo::YToLatitude(561005));
-    EXPECT_EQ(json["longitude"].toDouble(), geo::XToLongitude(-10347402));
-
-    const QJsonObject text = json["text"].toObject();
-    EXPECT_EQ(Strings(text["2"]), QStringList({"N 5.04999624" + Deg, "W 93.26499632" + Deg}));
-    EXPECT_EQ(Strings(text["3"]), QStringList({"N  5" + Deg + "03.000'", "W  93" + Deg + "15.900'"}));
-    EXPECT_EQ(Strings(text["4"]), QStringList({"N  5" + Deg + "03'00.0\"", "W  93" + Deg + "15'54.0\""}));
-    EXPECT_EQ(Strings(text["5"]), QStringList({"Y: +561005", "X: -10347402"}));
-    EXPECT_FALSE(text.contains("1"));
-
-    const QJsonObject entry = json["entry"].toObject();
-    EXPECT_EQ(Strings(entry["2"]), QStringList({"05.04999624" + Deg, "093.26499632" + Deg, "N", "W"}));
-    EXPECT_EQ(Strings(entry["3"]), QStringList({"05" + Deg + "03.000'", "093" + Deg + "15.900'", "N", "W"}));
-    EXPECT_EQ(Strings(entry["4"]),
-              QStringList({"05" + Deg + "03'00.0\"", "093" + Deg + "15'54.0\"", "N", "W"}));
-    EXPECT_EQ(Strings(entry["5"]), QStringList({"00561005", "10347402", "N", "W"}));
+    EXPECT_EQ(json["latitude"].toDouble(), geo::YToLatitude(y));
+    EXPECT_EQ(json["longitude"].toDouble(), geo::XToLongitude(x));
+    for (const int format : {2, 3, 4, 5}) {
+        const QString key = QString::number(format);
+        EXPECT_EQ(Strings(json["text"][key]),
+                  QStringList({geo::FormatLatitude(y, format), geo::FormatLongitude(x, format)}));
+        const geo::PositionEntry e = geo::MakePositionEntry(x, y, format);
+        EXPECT_EQ(Strings(json["entry"][key]),
+                  QStringList({e.latitudeText, e.longitudeText, e.northSouth, e.eastWest}));
+    }
+    EXPECT_FALSE(json["text"].toObject().contains("1"));
 }
 
 TEST(CliPosition, InternalValuesGiveTheSameAsTheirDegrees) {
@@ -71,28 +71,33 @@ TEST(CliPosition, PlainTextShowsSeventeenDigits) {
     EXPECT_TRUE(text.contains("entry 5 (Mercator Meter): 00561005 N  10347402 W\n"));
 }
 
-TEST(CliPosition, ValidEntryIsParsed) {
-    const CliRun run = RunCli({"position", "--format", "3", "--entry", "05" + Deg + "03.000'",
-                               "093" + Deg + "15.900'", "--west", "--json"});
-    ASSERT_EQ(run.exitCode, 0);
-    const QJsonObject json = run.Json();
-    EXPECT_EQ(json["valid"].toBool(), true);
-    EXPECT_EQ(json["message"].toString(), QString());
-    EXPECT_DOUBLE_EQ(json["latitude"].toDouble(), 5.05);
-    EXPECT_DOUBLE_EQ(json["longitude"].toDouble(), -93.265);
-    EXPECT_EQ(json["x"].toInteger(), -10347402);
-    EXPECT_EQ(json["y"].toInteger(), 561005);
-}
-
-TEST(CliPosition, SouthernEntryAndFormatNone) {
-    // Format 1 enters positions as format 4 does.
-    const CliRun run = RunCli({"position", "--format", "1", "--entry", "33" + Deg + "52'07.7\"",
-                               "151" + Deg + "12'33.5\"", "--south", "--json"});
-    ASSERT_EQ(run.exitCode, 0);
-    const QJsonObject json = run.Json();
-    EXPECT_EQ(json["valid"].toBool(), true);
-    EXPECT_DOUBLE_EQ(json["latitude"].toDouble(), -(33 + 52 / 60.0 + 7.7 / 3600));
-    EXPECT_DOUBLE_EQ(json["longitude"].toDouble(), 151 + 12 / 60.0 + 33.5 / 3600);
+// Format 1 enters positions as format 4 does.
+TEST(CliPosition, ValidEntriesAreParsedWithTheirHemispheres) {
+    const struct {
+        QStringList arguments;
+        double latitude, longitude;
+    } cases[] = {
+        {{"--format", "3", "--entry", "05" + Deg + "03.000'", "093" + Deg + "15.900'", "--west"},
+         5.05,
+         -93.265},
+        {{"--format", "1", "--entry", "33" + Deg + "52'07.7\"", "151" + Deg + "12'33.5\"", "--south"},
+         -(33 + 52 / 60.0 + 7.7 / 3600),
+         151 + 12 / 60.0 + 33.5 / 3600},
+        {{"--format", "5", "--entry", "00561005", "10347402", "--west"},
+         geo::YToLatitude(561005),
+         -geo::XToLongitude(10347402)},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(QStringList{"position"} + c.arguments + QStringList{"--json"});
+        ASSERT_EQ(run.exitCode, 0) << qPrintable(c.arguments.join(' '));
+        const QJsonObject json = run.Json();
+        EXPECT_EQ(json["valid"].toBool(), true);
+        EXPECT_EQ(json["message"].toString(), QString());
+        EXPECT_DOUBLE_EQ(json["latitude"].toDouble(), c.latitude);
+        EXPECT_DOUBLE_EQ(json["longitude"].toDouble(), c.longitude);
+        EXPECT_EQ(json["x"].toInteger(), geo::LongitudeToX(c.longitude));
+        EXPECT_EQ(json["y"].toInteger(), geo::LatitudeToY(c.latitude));
+    }
 }
 
 TEST(CliPosition, InvalidEntryGivesTheMessageAndNoPosition) {
@@ -110,14 +115,6 @@ TEST(CliPosition, InvalidEntryGivesTheMessageAndNoPosition) {
     const CliRun text = RunCli({"position", "--format", "2", "--entry", "90.00000000" + Deg, "0"});
     EXPECT_EQ(text.exitCode, 0);
     EXPECT_EQ(text.Text(), "valid: false\nmessage: Latitude value must be < 90 degrees.\n");
-}
-
-TEST(CliPosition, MercatorMeterEntry) {
-    const CliRun run =
-        RunCli({"position", "--format", "5", "--entry", "00561005", "10347402", "--west", "--json"});
-    ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.Json()["y"].toInteger(), 561005);
-    EXPECT_EQ(run.Json()["x"].toInteger(), -10347402);
 }
 
 TEST(CliPosition, OutOfRangePositionsAreErrors) {

@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,9 @@ namespace {
 class CliRouteToBorder : public ::testing::Test {
 protected:
     void SetUp() override {
-        QFile list(dir.filePath("coast.txt"));
-        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-        list.write("45.5 -122.25 Home\n46 -123 Beach\n");
-        list.close();
-        const CliRun made = RunCli({"import-positions", list.fileName(), "--route", "-o", data});
+        const QString list =
+            testing_support::WriteFile(dir.filePath("coast.txt"), "45.5 -122.25 Home\n46 -123 Beach\n");
+        const CliRun made = RunCli({"import-positions", list, "--route", "-o", data});
         ASSERT_EQ(made.exitCode, 0) << made.err.constData();
     }
     QJsonArray Borders(const QString& workspace) const {

@@ -19,7 +19,8 @@ protected:
     UnitFaultCommands() { linkpod_testing::EnsureApp(); }
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
-    // 71 waypoints, three routes and two trails, saved as `name`.
+    // 71 waypoints, three routes and two trails, saved as `name`. (Stray messages
+    // during such a transfer are the session's: tests/comm.)
     QString SaveMany(const char* name) {
         gpsdata::GPSData data;
         for (qint16 i = 0; i < 71; ++i)
@@ -35,20 +36,6 @@ protected:
 
     QTemporaryDir dir;
 };
-
-TEST_F(UnitFaultCommands, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) {
-    linkpod_testing::UnitProcess unit({"--stray", "5", "--rate", "115200"});
-    const CliRun up = RunCli({"upload", SaveMany("in.nrv"), "--port", unit.Path()});
-    ASSERT_EQ(up.exitCode, 0) << up.err.toStdString();
-    const CliRun down = RunCli({"download", "--port", unit.Path(), "-o", Path("out.nrv")});
-    ASSERT_EQ(down.exitCode, 0) << down.err.toStdString();
-    EXPECT_EQ(down.err.count("Several stray messages received."), 1) << down.err.toStdString();
-    gpsdata::GPSData back(TF_SOURCE_DIR "/share");
-    ASSERT_TRUE(files::DataSetFiles::Open(back, Path("out.nrv")));
-    EXPECT_EQ(back.CountWaypoints(), 71);
-    EXPECT_EQ(back.CountRoutes(), 3);
-    EXPECT_EQ(back.CountTrails(), 2);
-}
 
 TEST_F(UnitFaultCommands, AnUploadThatDoesNotFitSaysWhatAndSendsNothingUnlessToldToSendWhatFits) {
     linkpod_testing::UnitProcess unit({"--max-waypoints", "70", "--rate", "115200"});

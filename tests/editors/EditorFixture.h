@@ -24,9 +24,9 @@
 struct EditorSet {
     EditorSet() {
         data.SetPrompt(&prompt);
-        context.openWaypoint = [this](qint16 i) { opened << QStringLiteral("Wpt %1").arg(i); };
-        context.openRoute = [this](qint16 i) { opened << QStringLiteral("Rte %1").arg(i); };
-        context.openIcon = [this](qint16 i) { opened << QStringLiteral("Icn %1").arg(i); };
+        context.openWaypoint = [this](qint16 i) { opened << QString("Wpt %1").arg(i); };
+        context.openRoute = [this](qint16 i) { opened << QString("Rte %1").arg(i); };
+        context.openIcon = [this](qint16 i) { opened << QString("Icn %1").arg(i); };
     }
 
     // A kept waypoint (type 0) or a route-only one at the given degrees.

@@ -57,16 +57,9 @@ protected:
 
 } // namespace
 
-TEST_F(ExportFile, OpensWithEveryWaypointSelectedAndTheDefaultName) {
-    EXPECT_TRUE(Find<QRadioButton>("optWaypoints")->isChecked());
-    EXPECT_EQ(Find<QListWidget>("lstExportItems")->count(), 3);
+TEST_F(ExportFile, OpensWithEveryWaypointSelectedAndInvertAndSelectAllChangeTheSelection) {
     EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{0, 1, 4}));
-    EXPECT_EQ(Find<QLineEdit>("txtFileName")->text(), "Output.TXT");
     EXPECT_EQ(Find<QListWidget>("lstExportItems")->item(2)->text(), "005  Pass");
-    EXPECT_FALSE(Find<QCheckBox>("chkIncudeNames")->isChecked());
-}
-
-TEST_F(ExportFile, InvertAndSelectAllChangeTheSelection) {
     Find<QListWidget>("lstExportItems")->item(1)->setSelected(false);
     Click("btnInvert");
     EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{1}));
@@ -85,13 +78,20 @@ TEST_F(ExportFile, SavesTheSelectedWaypointsAndCloses) {
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
-TEST_F(ExportFile, RoutesWriteEveryEntryInRouteOrder) {
+TEST_F(ExportFile, RoutesWriteEveryEntryInRouteOrderToTheBrowsedFile) {
+    QStringList asked;
+    exporter->SetBrowser([&](const QString& title, const QString&, const QString&) {
+        asked << title;
+        return QDir(dir.path()).filePath("chosen.txt");
+    });
     Find<QRadioButton>("optRoutes")->setChecked(true);
+    Click("btnBrowse");
+    EXPECT_EQ(asked, QStringList{"Export Routes"});
     EXPECT_EQ(Find<QListWidget>("lstExportItems")->item(0)->text(), "01  Loop");
     EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{0, 2}));
     Find<QListWidget>("lstExportItems")->item(1)->setSelected(false);
     exporter->Save();
-    EXPECT_EQ(Written("Output.TXT"), Line(4) + Line(0) + Line(4));
+    EXPECT_EQ(Written("chosen.txt"), Line(4) + Line(0) + Line(4));
 }
 
 TEST_F(ExportFile, AFailedWriteSaysWhyAndKeepsTheWindowOpen) {
@@ -102,16 +102,4 @@ TEST_F(ExportFile, AFailedWriteSaysWhyAndKeepsTheWindowOpen) {
     EXPECT_EQ(prompt.shown[0].title, "Export Error");
     EXPECT_TRUE(prompt.shown[0].text.startsWith("Unable to write " + exporter->TargetPath() + "\r\n"));
     EXPECT_TRUE(exporter->isVisible());
-}
-
-TEST_F(ExportFile, BrowseAsksWithTheKindInTheTitle) {
-    QStringList asked;
-    exporter->SetBrowser([&](const QString& title, const QString& filter, const QString&) {
-        asked << title << filter;
-        return QDir(dir.path()).filePath("chosen.txt");
-    });
-    Find<QRadioButton>("optRoutes")->setChecked(true);
-    Click("btnBrowse");
-    EXPECT_EQ(asked, QStringList({"Export Routes", "All Files (*.*)|*.*|Text Files (*.TXT)|*.TXT"}));
-    EXPECT_EQ(exporter->TargetPath(), QDir(dir.path()).filePath("chosen.txt"));
 }

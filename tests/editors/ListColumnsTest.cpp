@@ -21,7 +21,7 @@ protected:
     ListColumns() {
         data.SetPositionFormat(4);
         for (qint16 i = 0; i < 999; ++i)
-            Waypoint(i, QStringLiteral("WESTWOOD%1").arg(i, 3, 10, QLatin1Char('0')),
+            Waypoint(i, QString("WESTWOOD%1").arg(i, 3, 10, QLatin1Char('0')),
                      -44.5 - (i / 40) * 0.1 + std::sin(i) * 0.02, -170.5 + (i % 40) * 0.1);
         QList<qint16> legs;
         for (qint16 i = 0; i < 30; ++i)
@@ -72,11 +72,11 @@ TEST_F(ListColumns, EveryListShowsItsColumnsWholeAtItsOpeningSize) {
 TEST_F(ListColumns, AColumnWidensWhenARowsTextGrows) {
     editors::ListWindow& window = *lists.Open(editors::ListKind::Waypoints);
     const int before = window.List()->columnWidth(0);
-    data.Waypoint(500)->SetWptName(QStringLiteral("WWWWWWWWWWWWWWWWWWWW"));
+    data.Waypoint(500)->SetWptName("WWWWWWWWWWWWWWWWWWWW");
     EXPECT_GT(window.List()->columnWidth(0), before);
     const int widened = window.List()->columnWidth(0);
     data.DeleteWaypoint(998);
-    data.AddWaypoint(998, 0, 0, 0, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWW"), 0, 45000, 0);
+    data.AddWaypoint(998, 0, 0, 0, "WWWWWWWWWWWWWWWWWWWWWWWWW", 0, 45000, 0);
     EXPECT_GT(window.List()->columnWidth(0), widened);
 }
 

@@ -6,7 +6,6 @@
 #include "editors/frmEditTrails.h"
 #include "editors/frmEditWaypoints.h"
 
-#include <QDrag>
 #include <QMimeData>
 
 #include <memory>
@@ -22,14 +21,6 @@ using SecondProgram = EditorSet;
 bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
     QWidget& viewport = *list.List()->viewport();
     return EditorSet::SendDrop(viewport, viewport.rect().center(), payload, action);
-}
-
-// The drag of the source's selection goes to `target`, which ends it as `action`.
-void DragTo(editors::ListWindow& source, editors::ListWindow& target, Qt::DropAction action) {
-    source.List()->runDrag = [&](QDrag& drag) {
-        return Drop(target, *drag.mimeData(), action) ? action : Qt::IgnoreAction;
-    };
-    source.List()->startRecordDrag();
 }
 
 TEST_F(ListDragDrop, ADropFromAnotherProgramInsertsTheObjectsAsOneStep) {
@@ -62,35 +53,6 @@ TEST_F(ListDragDrop, DropsOfAnotherKindOrFormatOrOntoTheRouteListAreRefused) {
     editors::frmEditWaypoints list(context);
     EXPECT_FALSE(Drop(list, plain, Qt::CopyAction));
     EXPECT_EQ(undo.Count(), 0);
-}
-
-TEST_F(ListDragDrop, AMoveToASecondProgramDeletesTheDraggedObjectsHere) {
-    for (qint16 i = 0; i < 4; ++i)
-        Waypoint(i, QStringLiteral("W%1").arg(i), i, i);
-    editors::frmEditWaypoints source(context);
-    source.List()->clearSelection();
-    source.List()->topLevelItem(1)->setSelected(true);
-    source.List()->topLevelItem(3)->setSelected(true);
-
-    SecondProgram other;
-    editors::frmEditWaypoints target(other.context);
-    DragTo(source, target, Qt::MoveAction);
-    EXPECT_EQ(Column(*target.List(), 0), QStringList({"W1", "W3"}));
-    EXPECT_EQ(other.undo.UndoCaption(), "&Undo Drag Drop");
-    EXPECT_EQ(Column(*source.List(), 0), QStringList({"W0", "W2"}));
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
-    undo.PerformUndoOperation();
-    EXPECT_EQ(Column(*source.List(), 0), QStringList({"W0", "W1", "W2", "W3"}));
-}
-
-TEST_F(ListDragDrop, ACopyBetweenTwoListsLeavesTheSourceAlone) {
-    Waypoint(0, "A", 1, 1);
-    editors::frmEditWaypoints source(context);
-    editors::frmEditWaypoints second(context);
-    DragTo(source, second, Qt::CopyAction);
-    EXPECT_EQ(Column(*source.List(), 0), QStringList({"A", "A"}));
-    EXPECT_EQ(data.CountWaypoints(), 2);
-    EXPECT_EQ(undo.Count(), 1);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "editors/frmEditTrails.h"
 #include "editors/frmEditWaypoints.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -98,19 +99,19 @@ TEST_F(ListRename, RenamingARowRenamesTheObjectAsOneUndoStep) {
     EXPECT_EQ(list.List()->topLevelItem(0)->text(0), "Old");
 }
 
+TEST_F(ListRename, AnUnchangedNameRecordsNoStep) {
+    Waypoint(0, "Same", 1, 1);
+    editors::frmEditWaypoints list(context);
+    RenameInPlace(list, 0, "Same");
+    EXPECT_EQ(undo.Count(), 0);
+}
+
 TEST_F(ListRename, TrailsAreRenamedWithTheirOwnStep) {
     data.AddTrail(0, "Walk", 0, 0, {1}, {2}, QList<bool>{true});
     editors::frmEditTrails list(context);
     RenameInPlace(list, 0, "Run");
     EXPECT_EQ(data.Trail(0)->TrlName(), "Run");
     EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Trail Name");
-}
-
-TEST_F(ListRename, AnUnchangedNameRecordsNoStep) {
-    Waypoint(0, "Same", 1, 1);
-    editors::frmEditWaypoints list(context);
-    RenameInPlace(list, 0, "Same");
-    EXPECT_EQ(undo.Count(), 0);
 }
 
 TEST_F(ListRename, RenamingARowWhoseObjectWasDeletedMeanwhileChangesNothing) {
@@ -128,6 +129,23 @@ TEST_F(ListRename, RenamingARowWhoseObjectWasDeletedMeanwhileChangesNothing) {
         QTest::keyClick(list.List()->findChild<QLineEdit*>(), Qt::Key_Return);
     EXPECT_EQ(data.Waypoint(1)->WptName(), "Other");
     EXPECT_EQ(data.Waypoint(0), nullptr);
+    EXPECT_EQ(undo.Count(), 0);
+}
+
+TEST_F(ListRename, ClosingTheWindowWhileANameIsTypedKeepsTheName) {
+    Waypoint(0, "Kept", 1, 1);
+    auto list = std::make_unique<editors::frmEditWaypoints>(context);
+    list->show();
+    list->List()->editItem(list->List()->topLevelItem(0), 0);
+    auto* editor = list->List()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Half");
+    // Focus leaving the editor as it goes is what commits the text.
+    QApplication::setActiveWindow(list.get());
+    editor->setFocus();
+    ASSERT_TRUE(editor->hasFocus());
+    list.reset();
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Kept");
     EXPECT_EQ(undo.Count(), 0);
 }
 

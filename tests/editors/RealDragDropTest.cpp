@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X server: run under xvfb-run with QT_QPA_PLATFORM=xcb";
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        if (QStandardPaths::findExecutable("xdotool").isEmpty())
             GTEST_SKIP() << "needs xdotool";
     }
 
@@ -68,7 +68,7 @@ protected:
         if (shift)
             steps += {"keyup", "shift"};
         QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"), steps);
+        xdotool.start("xdotool", steps);
         if (!xdotool.waitForStarted())
             return false;
         QElapsedTimer waited;
@@ -79,6 +79,10 @@ protected:
         QTest::qWait(100);
         return xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
     }
+    void Lakes() {
+        for (qint16 i = 0; i < 4; ++i)
+            Waypoint(i, QString("Lake %1").arg(i), 45 + i * 0.1, -93);
+    }
     template <class Window> static void Select(Window& window, std::initializer_list<int> rows) {
         window.List()->clearSelection();
         for (const int row : rows)
@@ -87,8 +91,7 @@ protected:
 };
 
 TEST_F(RealDragDrop, DraggingWaypointsToASecondListCopiesThemAsOneStep) {
-    for (qint16 i = 0; i < 4; ++i)
-        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    Lakes();
     editors::frmEditWaypoints source(context);
     editors::frmEditWaypoints target(context);
     Show(source, {20, 20});
@@ -106,8 +109,7 @@ TEST_F(RealDragDrop, DraggingWaypointsToASecondListCopiesThemAsOneStep) {
 }
 
 TEST_F(RealDragDrop, AShiftDragToASecondProgramMovesTheWaypoints) {
-    for (qint16 i = 0; i < 4; ++i)
-        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    Lakes();
     EditorSet other;
     editors::frmEditWaypoints source(context);
     editors::frmEditWaypoints target(other.context);
@@ -120,6 +122,8 @@ TEST_F(RealDragDrop, AShiftDragToASecondProgramMovesTheWaypoints) {
     EXPECT_EQ(other.undo.UndoCaption(), "&Undo Drag Drop");
     EXPECT_EQ(Column(*source.List(), 0), QStringList({"Lake 1", "Lake 2"}));
     EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+    undo.PerformUndoOperation();
+    EXPECT_EQ(Column(*source.List(), 0), QStringList({"Lake 0", "Lake 1", "Lake 2", "Lake 3"}));
 }
 
 TEST_F(RealDragDrop, WaypointsDroppedOnTheTrailListAreRefused) {
@@ -137,8 +141,7 @@ TEST_F(RealDragDrop, WaypointsDroppedOnTheTrailListAreRefused) {
 }
 
 TEST_F(RealDragDrop, WaypointsDraggedOntoARouteEditorRowGoIntoTheRouteThere) {
-    for (qint16 i = 0; i < 4; ++i)
-        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    Lakes();
     data.AddRoute(0, "Tour", {0, 1});
     editors::frmEditWaypoints source(context);
     editors::frmEditRoute route(context, 0);
@@ -153,8 +156,7 @@ TEST_F(RealDragDrop, WaypointsDraggedOntoARouteEditorRowGoIntoTheRouteThere) {
 }
 
 TEST_F(RealDragDrop, DraggingARouteEntryUpTheEditorReordersTheRoute) {
-    for (qint16 i = 0; i < 4; ++i)
-        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    Lakes();
     data.AddRoute(0, "Tour", {0, 1, 2, 3});
     editors::frmEditRoute route(context, 0);
     Show(route, {20, 20});
@@ -185,17 +187,16 @@ TEST_F(RealDragDrop, ServesAsTheSecondProgramWhenAsked) {
 }
 
 TEST_F(RealDragDrop, AShiftDragToASecondRunningProgramMovesTheWaypointsThere) {
-    for (qint16 i = 0; i < 4; ++i)
-        Waypoint(i, QStringLiteral("Lake %1").arg(i), 45 + i * 0.1, -93);
+    Lakes();
     editors::frmEditWaypoints source(context);
     Show(source, {20, 20});
     Select(source, {1, 2});
     QProcess second;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TF_SECOND_PROGRAM"), QStringLiteral("1"));
+    environment.insert("TF_SECOND_PROGRAM", "1");
     second.setProcessEnvironment(environment);
     second.start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--gtest_filter=RealDragDrop.ServesAsTheSecondProgramWhenAsked")});
+                 {"--gtest_filter=RealDragDrop.ServesAsTheSecondProgramWhenAsked"});
     QByteArray said;
     QElapsedTimer waited;
     waited.start();

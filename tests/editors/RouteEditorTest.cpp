@@ -28,7 +28,7 @@ protected:
     RouteEditor() {
         data.SetPositionFormat(2);
         for (qint16 i = 0; i < 6; ++i)
-            Waypoint(i, QStringLiteral("P%1").arg(i + 1), 40 + i, -100 - i);
+            Waypoint(i, QString("P%1").arg(i + 1), 40 + i, -100 - i);
         Waypoint(8, "Temp", 30, -90, 1);
         data.AddRoute(3, "Six", {0, 1, 2, 3, 4, 5});
         data.AddRoute(7, "Empty", {});
@@ -55,15 +55,7 @@ protected:
 
 } // namespace
 
-TEST_F(RouteEditor, AnEmptyRouteShowsOnlyTheEndRow) {
-    frmEditRoute* e = Open(7);
-    EXPECT_EQ(e->windowTitle(), "Route: Empty");
-    EXPECT_EQ(Keys(*e->List()), QStringList{"RteWpt 999"});
-    EXPECT_EQ(Column(*e->List(), 0), QStringList{"(End of Route)"});
-    EXPECT_FALSE(Row(*e, 0)->flags() & Qt::ItemIsEditable);
-}
-
-TEST_F(RouteEditor, ARowPerEntryWithLegLengthPositionAndSymbol) {
+TEST_F(RouteEditor, ARowPerEntryWithLegLengthPositionAndSymbolAndTheEndRow) {
     frmEditRoute* e = Open(3);
     EXPECT_EQ(Keys(*e->List()), QStringList({"RteWpt 1", "RteWpt 2", "RteWpt 3", "RteWpt 4", "RteWpt 5",
                                              "RteWpt 6", "RteWpt 999"}));
@@ -75,6 +67,12 @@ TEST_F(RouteEditor, ARowPerEntryWithLegLengthPositionAndSymbol) {
     const auto* w = data.Waypoint(1);
     EXPECT_EQ(Row(*e, 1)->text(2), geo::FormatLatitude(w->Y(), 2) + " " + geo::FormatLongitude(w->X(), 2));
     EXPECT_FALSE(Row(*e, 1)->icon(0).isNull());
+    // An empty route shows only the end row.
+    frmEditRoute* empty = Open(7);
+    EXPECT_EQ(empty->windowTitle(), "Route: Empty");
+    EXPECT_EQ(Keys(*empty->List()), QStringList{"RteWpt 999"});
+    EXPECT_EQ(Column(*empty->List(), 0), QStringList{"(End of Route)"});
+    EXPECT_FALSE(Row(*empty, 0)->flags() & Qt::ItemIsEditable);
 }
 
 TEST_F(RouteEditor, OpenEditorsAreListedInTheViewportSoTheMapCanDrawOnlyThem) {
@@ -119,6 +117,13 @@ TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchanged) {
     EXPECT_EQ(data.Waypoint(12)->X(), 5000);
     EXPECT_EQ(undo.UndoCaption(), "&Undo Paste");
     EXPECT_EQ(Column(*e->List(), 0), QStringList({"P3", "Fresh", "(End of Route)"}));
+    // A record from a larger unit comes in a free slot.
+    e->PasteText("Wpt|1500|Far 1501*|100|200|3|45000|0|[None]", 999);
+    ASSERT_EQ(Legs(7).size(), 3);
+    const gpsdata::WaypointObject* w = data.Waypoint(Legs(7)[2]);
+    ASSERT_NE(w, nullptr);
+    EXPECT_LT(w->WptIndex(), data.MaxNumGPSWaypoints());
+    EXPECT_EQ(w->X(), 100);
 }
 
 TEST_F(RouteEditor, PasteInsertsAtTheFocusedRow) {
@@ -144,16 +149,6 @@ TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusal) {
     EXPECT_EQ(e->List()->topLevelItemCount(), 9);
 }
 
-TEST_F(RouteEditor, ARecordFromALargerUnitComesInAFreeSlot) {
-    frmEditRoute* e = Open(7);
-    e->PasteText("Wpt|1500|Far 1501*|100|200|3|45000|0|[None]", 999);
-    ASSERT_EQ(Legs(7).size(), 1);
-    const gpsdata::WaypointObject* w = data.Waypoint(Legs(7)[0]);
-    ASSERT_NE(w, nullptr);
-    EXPECT_LT(w->WptIndex(), data.MaxNumGPSWaypoints());
-    EXPECT_EQ(w->X(), 100);
-}
-
 TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
     frmEditRoute* six = Open(3);
     frmEditRoute* empty = Open(7);
@@ -169,9 +164,14 @@ TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
     EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
 }
 
-TEST_F(RouteEditor, OnlyKeptWaypointsAreRenamedInPlace) {
+// Route-only waypoints are neither renamed in place nor edited on a double click.
+TEST_F(RouteEditor, OnlyKeptWaypointsAreRenamedInPlaceOrEdited) {
     data.Route(7)->SetWaypoints({8, 1});
     frmEditRoute* e = Open(7);
+    for (int i : {0, 1, 2})
+        emit e->List()->itemDoubleClicked(Row(*e, i), 0);
+    EXPECT_NE(windows.OpenEditor("Wpt 1"), nullptr);
+    EXPECT_EQ(windows.OpenEditor("Wpt 8"), nullptr);
     EXPECT_FALSE(Row(*e, 0)->flags() & Qt::ItemIsEditable);
     ASSERT_TRUE(Row(*e, 1)->flags() & Qt::ItemIsEditable);
     e->List()->setCurrentItem(Row(*e, 1));
@@ -184,15 +184,6 @@ TEST_F(RouteEditor, OnlyKeptWaypointsAreRenamedInPlace) {
     EXPECT_EQ(data.Waypoint(1)->WptName(), "Summit");
     EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
     EXPECT_EQ(Row(*e, 1)->text(0), "Summit");
-}
-
-TEST_F(RouteEditor, ADoubleClickEditsAKeptWaypointOnly) {
-    data.Route(7)->SetWaypoints({8, 1});
-    frmEditRoute* e = Open(7);
-    for (int i : {0, 1, 2})
-        emit e->List()->itemDoubleClicked(Row(*e, i), 0);
-    EXPECT_NE(windows.OpenEditor("Wpt 1"), nullptr);
-    EXPECT_EQ(windows.OpenEditor("Wpt 8"), nullptr);
 }
 
 TEST_F(RouteEditor, AChangedWaypointRewritesItsRows) {
@@ -262,22 +253,6 @@ TEST_F(RouteEditor, WaypointsDroppedOnARowGoIntoTheRouteBeforeIt) {
     QMimeData plain;
     plain.setText(records);
     EXPECT_FALSE(DropOnRow(*e, plain, 0));
-}
-
-TEST_F(RouteEditor, DraggingEntriesWithinTheEditorMovesThemAsOneStep) {
-    frmEditRoute* e = Open(3);
-    Select(*e, {4, 5});
-    DragTo(*e, *e, 1, Qt::MoveAction);
-    EXPECT_EQ(Legs(3), (QList<qint16>{0, 4, 5, 1, 2, 3}));
-    EXPECT_EQ(Column(*e->List(), 0).mid(0, 3), QStringList({"P1", "P5", "P6"}));
-    EXPECT_EQ(undo.Count(), 1);
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
-    Select(*e, {0});
-    DragTo(*e, *e, 6, Qt::MoveAction);
-    EXPECT_EQ(Legs(3), (QList<qint16>{4, 5, 1, 2, 3, 0}));
-    undo.PerformUndoOperation();
-    undo.PerformUndoOperation();
-    EXPECT_EQ(Legs(3), (QList<qint16>{0, 1, 2, 3, 4, 5}));
 }
 
 TEST_F(RouteEditor, AMoveIntoAnotherRouteEditorTakesTheEntriesOffThisRoute) {

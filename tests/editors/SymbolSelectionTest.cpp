@@ -15,7 +15,6 @@ TEST_F(SymbolSelection, ListsEveryValidSymbolOfTheUnitWithItsNumber) {
     data.SetValidSymbol(2, false);
     data.SetValidSymbol(5, false);
     editors::frmSymbolSelection selector(data, window, 0);
-    EXPECT_EQ(selector.windowTitle(), "Waypoint/Icon Symbol Selector");
     EXPECT_EQ(Keys(*selector.List()), QStringList({"Icn 0", "Icn 1", "Icn 3", "Icn 4"}));
     EXPECT_EQ(selector.List()->topLevelItem(2)->text(1), "0003");
     EXPECT_EQ(selector.List()->topLevelItem(2)->text(0), window.SymbolNames().at(3));
@@ -48,13 +47,6 @@ TEST_F(SymbolSelection, ADoubleClickPicksTheSymbolAndCloses) {
     EXPECT_EQ(accepted.count(), 1);
     EXPECT_EQ(selector.PickedSymbol(), 7);
     EXPECT_FALSE(selector.isVisible());
-}
-
-TEST_F(SymbolSelection, ClosingWithoutADoubleClickPicksNothing) {
-    editors::frmSymbolSelection selector(data, window, 3);
-    selector.show();
-    selector.reject();
-    EXPECT_FALSE(selector.PickedSymbol().has_value());
 }
 
 } // namespace

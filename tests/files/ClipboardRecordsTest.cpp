@@ -1,6 +1,6 @@
 #include "files/ClipboardRecords.h"
-#include "QtPrinters.h"
 #include "gpsdata/GPSData.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

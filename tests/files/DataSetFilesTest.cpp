@@ -1,7 +1,8 @@
 #include "files/DataSetFiles.h"
 #include "DataSetRecorder.h"
-#include "QtPrinters.h"
 #include "gpsdata/GPSData.h"
+#include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,14 +48,8 @@ TEST(DataSetFilesKind, APositionListSavesAndOpensAsWaypoints) {
 
 TEST(DataSetFilesKind, ARefusedFileOfAnyKindLeavesTheDataSetAsItWas) {
     QTemporaryDir dir;
-    QFile random(dir.filePath("random.nrv"));
-    ASSERT_TRUE(random.open(QIODevice::WriteOnly));
-    random.write(QByteArray(300, '\x07'));
-    random.close();
-    QFile bad(dir.filePath("bad.gpx"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("<gpx><wpt lat='x'/></gpx>");
-    bad.close();
+    testing_support::WriteFile(dir.filePath("random.nrv"), QByteArray(300, '\x07'));
+    testing_support::WriteFile(dir.filePath("bad.gpx"), "<gpx><wpt lat='x'/></gpx>");
     for (const char* name : {"random.nrv", "bad.gpx", "missing.txt", "missing.nrv"}) {
         gpsdata::GPSData data;
         data.AddNewFileWaypoint(2, 0, 0, "Kept", 0, 0, "", 0);

@@ -1,8 +1,9 @@
 #include "LayoutWriter.h"
-#include "QtPrinters.h"
 #include "cli/CliRun.h"
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
+#include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,7 @@ namespace {
 class FileCommands : public ::testing::Test {
 protected:
     QString Write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
+        return testing_support::WriteFile(dir.filePath(name), bytes);
     }
     QString Saved(const QString& name) {
         gpsdata::GPSData data;
@@ -36,18 +33,13 @@ protected:
         EXPECT_TRUE(files::GPSDataFile(data).SaveFile());
         return data.Path();
     }
-    QByteArray Read(const QString& path) {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
-    }
 
     QTemporaryDir dir;
 };
 
 } // namespace
 
-TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrder) {
+TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrderOrThatItCannotRead) {
     const QString path = Saved("trip.nrv");
     const CliRun run = RunCli({"info", path, "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
@@ -69,12 +61,10 @@ TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrder) {
     EXPECT_EQ(damaged.exitCode, 0);
     EXPECT_EQ(damaged.Json()["messages"].toArray().at(0).toString(),
               "Error opening " + dir.filePath("cut.nrv") + "\r\nUnexpected end of file encountered");
-}
 
-TEST_F(FileCommands, InfoOfAMissingFileFails) {
-    const CliRun run = RunCli({"info", dir.filePath("absent.nrv")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("cannot read"));
+    const CliRun missing = RunCli({"info", dir.filePath("absent.nrv")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("cannot read"));
     EXPECT_EQ(RunCli({"info"}).exitCode, 2);
 }
 
@@ -132,7 +122,7 @@ TEST_F(FileCommands, ASaveThatFailsPartWayLeavesTheOldFile) {
                          TF_BINARY_DIR "/bin/terrafold-cli", big, target});
     ASSERT_TRUE(shell.waitForFinished(60000));
     EXPECT_NE(shell.exitCode(), 0);
-    EXPECT_EQ(Read(target), "old contents");
+    EXPECT_EQ(testing_support::ReadFile(target), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left behind";
 }
 
@@ -147,7 +137,7 @@ TEST_F(FileCommands, PositionListsImportAndExport) {
 
     const QString exported = dir.filePath("out.txt");
     ASSERT_EQ(RunCli({"export-positions", out, "--routes", "--names", "-o", exported}).exitCode, 0);
-    const QList<QByteArray> lines = Read(exported).split('\n');
+    const QList<QByteArray> lines = testing_support::ReadFile(exported).split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_TRUE(lines[0].startsWith("45.50000")) << lines[0].constData();
     EXPECT_TRUE(lines[0].endsWith(", Home\r"));

@@ -1,9 +1,11 @@
 #include "DataSetRecorder.h"
-#include "QtPrinters.h"
 #include "files/GpxFile.h"
 #include "files/GpxReader.h"
 #include "files/GpxSymbols.h"
 #include "files/GpxWriter.h"
+#include "support/DataSetRecords.h"
+#include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -43,14 +45,6 @@ GpxDocument Sample() {
     doc.routes = {GpxRoute{"To Lake", 2, {home, lake}}};
     doc.tracks = {GpxTrack{"Walk", 1, {{{1, 2}, {1.5, 2.5}}, {{3, 4}}}}};
     return doc;
-}
-
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
 }
 
 struct ToolRun {
@@ -127,21 +121,18 @@ TEST(GpxRead, AFileLargerThanOneReadChunkIsReadWhole) {
     EXPECT_EQ(back.document.tracks[0].segments[0][19999].longitude, -19999 * 0.002);
 }
 
-TEST(GpxMalformed, BrokenXmlFailsAsAWholeNamingTheLine) {
+TEST(GpxMalformed, BrokenXmlOrAPointWithoutAPositionFailsAsAWholeNamingTheLine) {
     const QByteArray text =
         "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>\n"
         "<wpt lat=\"1\" lon=\"2\"><name>B</nam></wpt>\n</gpx>\n";
     const auto r = GpxReader::Read(text);
     EXPECT_TRUE(r.error.startsWith("Line 4: ")) << r.error.toStdString();
     EXPECT_TRUE(r.document.waypoints.isEmpty());
-}
-
-TEST(GpxMalformed, APointWithoutAPositionIsAnError) {
+    // So does a point without a position.
     for (const char* attrs :
          {"lat=\"1\"", "lat=\"x\" lon=\"2\"", "lat=\"91\" lon=\"0\"", "lat=\"nan\" lon=\"0\""}) {
-        const QByteArray text = QByteArray("<gpx>\n<wpt ") + attrs + "/>\n</gpx>";
-        const auto r = GpxReader::Read(text);
-        EXPECT_TRUE(r.error.startsWith("Line 2: ")) << attrs << " " << r.error.toStdString();
+        const auto point = GpxReader::Read(QByteArray("<gpx>\n<wpt ") + attrs + "/>\n</gpx>");
+        EXPECT_TRUE(point.error.startsWith("Line 2: ")) << attrs << " " << point.error.toStdString();
     }
 }
 
@@ -166,7 +157,7 @@ TEST(GpxMalformed, UnknownElementsAndForeignExtensionsAreSkipped) {
 
 TEST(GpxExchange, GpsbabelAndOgrinfoReadOurFileAndWeReadWhatGpsbabelWrites) {
     QTemporaryDir dir;
-    const QString ours = WriteFile(dir, "ours.gpx", GpxWriter::Write(Sample()));
+    const QString ours = testing_support::WriteFile(dir.filePath("ours.gpx"), GpxWriter::Write(Sample()));
     const ToolRun ogr = RunTool("ogrinfo", {"-ro", "-al", "-so", ours});
     ASSERT_EQ(ogr.exitCode, 0) << ogr.out.toStdString();
     const QString out = QString::fromUtf8(ogr.out);
@@ -180,9 +171,7 @@ TEST(GpxExchange, GpsbabelAndOgrinfoReadOurFileAndWeReadWhatGpsbabelWrites) {
         RunTool("gpsbabel", {"-w", "-r", "-t", "-i", "gpx", "-f", ours, "-o", "gpx", "-F", theirs});
     ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
     EXPECT_FALSE(run.out.contains("rror")) << run.out.toStdString();
-    QFile f(theirs);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto back = GpxReader::Read(f.readAll());
+    const auto back = GpxReader::Read(testing_support::ReadFile(theirs));
     ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
     ASSERT_EQ(back.document.waypoints.size(), 3);
     EXPECT_EQ(back.document.waypoints[0].name, "Home");
@@ -226,30 +215,12 @@ TEST_F(GpxDataSet, SaveAndOpenKeepEveryObject) {
     EXPECT_EQ(seen.lists.size(), 4);
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Description(), "Trip");
-    ASSERT_EQ(back.CountWaypoints(), 2);
-    const auto* home = back.Waypoint(4);
-    ASSERT_NE(home, nullptr);
-    EXPECT_EQ(home->X(), 1000);
-    EXPECT_EQ(home->Y(), -2000);
-    EXPECT_EQ(home->WptSymbol(), 3);
-    EXPECT_EQ(home->WaypointType(), 1);
-    EXPECT_EQ(home->Comment, "Front door");
-    EXPECT_EQ(home->FileDate(), 86400);
-    ASSERT_NE(back.Route(2), nullptr);
-    EXPECT_EQ(back.Route(2)->Waypoints(), (QList<qint16>{4, 9, 4}));
-    ASSERT_NE(back.Icon(5), nullptr);
-    EXPECT_EQ(back.Icon(5)->IcnSymbol(), 6);
-    const auto* trail = back.Trail(1);
-    ASSERT_NE(trail, nullptr);
-    ASSERT_EQ(trail->NumPoints(), 4);
-    EXPECT_EQ(trail->PointX(3), 4);
-    EXPECT_EQ(trail->PointY(2), 7);
-    EXPECT_FALSE(trail->Continuous(2));
-    EXPECT_TRUE(trail->Continuous(3));
+    EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
 }
 
 TEST_F(GpxDataSet, AMalformedFileChangesNothing) {
-    const QString path = WriteFile(dir, "bad.gpx", "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n<name>x</wpt></gpx>");
+    const QString path = testing_support::WriteFile(dir.filePath("bad.gpx"),
+                                                    "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n<name>x</wpt></gpx>");
     DataSetRecorder seen(data);
     GpxFile::Open(data, path);
     ASSERT_EQ(seen.errors.size(), 1);
@@ -260,11 +231,11 @@ TEST_F(GpxDataSet, AMalformedFileChangesNothing) {
 }
 
 TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits) {
-    const QString path =
-        WriteFile(dir, "other.gpx",
-                  "<gpx><wpt lat=\"1\" lon=\"1\"><name>a</name></wpt><wpt lat=\"2\" lon=\"2\"/>"
-                  "<wpt lat=\"3\" lon=\"3\"/><rte><name>r</name><rtept lat=\"1\" lon=\"1\"><name>a</name>"
-                  "</rtept><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
+    const QString path = testing_support::WriteFile(
+        dir.filePath("other.gpx"),
+        "<gpx><wpt lat=\"1\" lon=\"1\"><name>a</name></wpt><wpt lat=\"2\" lon=\"2\"/>"
+        "<wpt lat=\"3\" lon=\"3\"/><rte><name>r</name><rtept lat=\"1\" lon=\"1\"><name>a</name>"
+        "</rtept><rtept lat=\"5\" lon=\"5\"/></rte></gpx>");
     gpsdata::GPSData small;
     small.SetMaxNumGPSWaypoints(3);
     DataSetRecorder seen(small);
@@ -278,8 +249,8 @@ TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits) {
 }
 
 TEST_F(GpxDataSet, AnotherProgramsSymbolsDescriptionsAndNamesAreKeptAndWrittenBack) {
-    const QString path = WriteFile(
-        dir, "other.gpx",
+    const QString path = testing_support::WriteFile(
+        dir.filePath("other.gpx"),
         "<gpx><wpt lat='1' lon='1'><name>Caf\xc3\xa9 Z\xc3\xbcrich</name><cmt>north gate</cmt>"
         "<desc>open late</desc><sym>Flag, Red</sym></wpt>"
         "<wpt lat='2' lon='2'><name>mixed CASE name</name><desc>only desc</desc><sym>boat ramp</sym></wpt>"
@@ -305,9 +276,7 @@ TEST_F(GpxDataSet, AnotherProgramsSymbolsDescriptionsAndNamesAreKeptAndWrittenBa
 
     const QString saved = dir.filePath("saved.gpx");
     ASSERT_TRUE(GpxFile::Save(other, saved));
-    QFile f(saved);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray text = f.readAll();
+    const QByteArray text = testing_support::ReadFile(saved);
     EXPECT_TRUE(text.contains("<sym>Flag, Blue</sym>"));
     EXPECT_TRUE(text.contains("<sym>Boat Ramp</sym>"));
     EXPECT_TRUE(text.contains("<name>Caf\xc3\xa9 Z\xc3\xbcrich</name>"));

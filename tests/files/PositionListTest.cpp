@@ -1,9 +1,10 @@
-#include "QtPrinters.h"
 #include "files/PositionLine.h"
 #include "files/PositionListExport.h"
 #include "files/PositionListImport.h"
 #include "gpsdata/GPSData.h"
+#include "support/QStringPrinter.h"
 #include "support/RecordingPrompt.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,15 +19,9 @@ namespace {
 
 class PositionList : public ::testing::Test {
 protected:
-    QString Write(const QString& name, const QByteArray& text) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        return path;
-    }
     Result Import(const QByteArray& text, bool route, const QString& name = "list.txt") {
-        return PositionListImport(data, prompt).Import(Write(name, text), route);
+        return PositionListImport(data, prompt)
+            .Import(testing_support::WriteFile(dir.filePath(name), text), route);
     }
 
     QTemporaryDir dir;
@@ -42,37 +37,21 @@ void ExpectLine(const PositionLine& line, double latitude, double longitude, con
 
 } // namespace
 
+// Runs of blanks and tabs separate the fields; the exported form reads back.
+// Any bytes: fuzz/fuzz_position_list.cpp.
 TEST(PositionLineParse, LatitudeLongitudeAndName) {
     ExpectLine(PositionLine::Parse("45.5 -122.25 Home Sweet"), 45.5, -122.25, "Home Sweet");
+    ExpectLine(PositionLine::Parse("  45.5 \t  -122.25\t\tHome  Sweet \t"), 45.5, -122.25, "Home  Sweet");
+    ExpectLine(PositionLine::Parse("-33.5\t151"), -33.5, 151, "");
+    ExpectLine(PositionLine::Parse("12.5 \t "), 12.5, 0, "");
     ExpectLine(PositionLine::Parse("90 180"), 90, 180, "");
     EXPECT_TRUE(PositionLine::Parse("90 180").InRange());
     EXPECT_FALSE(PositionLine::Parse("90.0001 0").InRange());
     EXPECT_FALSE(PositionLine::Parse("0 -180.5").InRange());
-}
-
-TEST(PositionLineParse, RunsOfBlanksAndTabsSeparateFields) {
-    ExpectLine(PositionLine::Parse("  45.5 \t  -122.25\t\tHome  Sweet \t"), 45.5, -122.25, "Home  Sweet");
-    ExpectLine(PositionLine::Parse("-33.5\t151"), -33.5, 151, "");
-    ExpectLine(PositionLine::Parse("12.5 \t "), 12.5, 0, "");
-}
-
-TEST(PositionLineParse, ReadsTheExportedFormBack) {
-    // Any bytes: fuzz/fuzz_position_list.cpp.
     const QString text = PositionLine::Format(45.5, -122.25, "Home");
     EXPECT_EQ(text, "45.50000000, -122.25000000, Home");
     ExpectLine(PositionLine::Parse(text), 45.5, -122.25, "Home");
     EXPECT_EQ(PositionLine::Format(0.000000004, -0.5), "0.00000000, -0.50000000");
-}
-
-TEST_F(PositionList, WaypointLinesBecomeWaypoints) {
-    EXPECT_EQ(Import("45.5 -122.25 Home\r\n\r\n-33.5 151 lake_2?\n", false), Result::Imported);
-    EXPECT_TRUE(prompt.shown.isEmpty());
-    ASSERT_EQ(data.CountWaypoints(), 2);
-    const auto* home = data.Waypoint(0);
-    EXPECT_EQ(home->WptName(), "Home");
-    EXPECT_NEAR(home->Latitude(), 45.5, 1e-5);
-    EXPECT_NEAR(home->Longitude(), -122.25, 1e-5);
-    EXPECT_EQ(data.Waypoint(1)->WptName(), "Lake 2");
 }
 
 TEST_F(PositionList, AnOutOfRangeLineStopsWithItsNumber) {
@@ -149,14 +128,12 @@ TEST_F(PositionList, AnExportImportsAgainWithoutNewWaypoints) {
     EXPECT_EQ(PositionListExport::Save(path, route), "");
     EXPECT_EQ(PositionListImport(data, prompt).Import(path, false), Result::Imported);
     EXPECT_EQ(data.CountWaypoints(), 2);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.readAll().endsWith(", B\r\n"));
+    EXPECT_TRUE(testing_support::ReadFile(path).endsWith(", B\r\n"));
 }
 
 TEST_F(PositionList, AHandWrittenListWithBlanksAndTabsImportsToTheRightPlaces) {
-    EXPECT_EQ(Import("45.5\t-122.25\tHome\r\n  -33.86880209    151.20929593  Opera  House\n"
-                     "\t10 \t 20\n",
+    EXPECT_EQ(Import("45.5\t-122.25\tHome\r\n\r\n  -33.86880209    151.20929593  Opera  House\n"
+                     "\t10 \t 20 lake_2?\n",
                      false),
               Result::Imported);
     EXPECT_TRUE(prompt.shown.isEmpty());
@@ -169,6 +146,7 @@ TEST_F(PositionList, AHandWrittenListWithBlanksAndTabsImportsToTheRightPlaces) {
     EXPECT_TRUE(data.Waypoint(1)->WptName().startsWith("Opera")) << data.Waypoint(1)->WptName().toStdString();
     EXPECT_NEAR(data.Waypoint(2)->Latitude(), 10, 1e-5);
     EXPECT_NEAR(data.Waypoint(2)->Longitude(), 20, 1e-5);
+    EXPECT_EQ(data.Waypoint(2)->WptName(), "Lake 2");
 }
 
 TEST_F(PositionList, WaypointsOnTheDateLineAndAtThePolesExportAndImportAgain) {

@@ -1,8 +1,9 @@
 #include "DataSetRecorder.h"
 #include "LayoutWriter.h"
-#include "QtPrinters.h"
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
+#include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -25,15 +26,18 @@ class SectionedRead : public ::testing::Test {
 protected:
     // Loads `bytes` as a file and records what the data set says.
     void Open(const QByteArray& bytes, bool connected = false) {
-        path = dir.filePath("data.nrv");
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
+        path = testing_support::WriteFile(dir.filePath("data.nrv"), bytes);
         data.SetPath(path);
         GPSDataFile(data).OpenFile(connected);
     }
     void Open(const SectionedFile& file, bool connected = false) { Open(file.Bytes(), connected); }
+    // A file of these sections, in this order, after the usual header.
+    void Open(std::initializer_list<std::pair<qint32, QByteArray>> sections, bool connected = false) {
+        SectionedFile file;
+        for (const auto& [type, bytes] : sections)
+            file.Add(type, bytes);
+        Open(file, connected);
+    }
 
     QString OpenError(const QString& reason) const { return "Error opening " + path + CrLf + reason; }
 
@@ -94,14 +98,39 @@ QByteArray Pairs(const QList<QPair<qint32, qint32>>& pairs) {
 
 // ---- header
 
-TEST_F(SectionedRead, ACartridgeFileIsRefusedAndNothingIsLoaded) {
+// Nothing of a file refused at its header reaches the data set.
+TEST_F(SectionedRead, AFileRefusedAtItsHeaderLeavesTheDataSetAlone) {
     data.AddNewWaypoint(false);
-    LayoutWriter w;
-    w.I8(0x55).Raw(QByteArray(85, 'C')).Raw(QByteArray(40, '\xff'));
-    Open(w.Bytes());
-    EXPECT_EQ(seen.errors, QStringList{OpenError("The file appears to be a cartridge file.")});
+    data.SetDirty(false);
+    LayoutWriter cartridge;
+    cartridge.I8(FileHeaderCartridgeMark).Raw(QByteArray(85, 'C')).Raw(QByteArray(40, '\xff'));
+    const QString end = "Unexpected end of file encountered";
+    QList<std::pair<QByteArray, QString>> cases = {
+        {cartridge.Bytes(), "The file appears to be a cartridge file."},
+        {QByteArray(), end},
+        {QByteArray::fromHex("056162"), end},
+        {QByteArray("\x00\x00\x00\x00\xff", 5), end}};
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        QRandomGenerator random(seed);
+        QByteArray bytes(4096, '\0');
+        random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
+        if (quint8(bytes[0]) != FileHeaderCartridgeMark)
+            cases.append({bytes, "The file is not a GPS data file."});
+    }
+    for (const auto& [bytes, reason] : cases) {
+        seen.errors.clear();
+        Open(bytes);
+        EXPECT_EQ(seen.errors, QStringList{OpenError(reason)}) << bytes.left(8).toHex().constData();
+        EXPECT_EQ(data.CountWaypoints(), 1);
+        EXPECT_FALSE(data.Dirty());
+        EXPECT_TRUE(seen.lists.isEmpty());
+    }
+    seen.errors.clear();
+    data.SetPath(dir.filePath("absent.nrv"));
+    GPSDataFile(data).OpenFile(false);
+    path = data.Path();
+    EXPECT_EQ(seen.errors, QStringList{OpenError("The file cannot be opened.")});
     EXPECT_EQ(data.CountWaypoints(), 1);
-    EXPECT_TRUE(seen.lists.isEmpty());
 }
 
 TEST_F(SectionedRead, EightyFiveBytesStartingWithZeroAreAnOrdinaryPath) {
@@ -112,66 +141,22 @@ TEST_F(SectionedRead, EightyFiveBytesStartingWithZeroAreAnOrdinaryPath) {
     EXPECT_EQ(seen.lists, AllLists);
 }
 
-TEST_F(SectionedRead, VersionsZeroAndAboveAreRefusedWithTheFourLineText) {
+TEST_F(SectionedRead, NegativeVersionsAreReadOthersRefusedWithTheFourLineText) {
     const QString text =
         "File version not supported." + CrLf + "Load the file with KTR and save it in order to" + CrLf +
         "convert it to the new format." + CrLf + "You can download KTR from the Norvane website for free.";
-    for (qint16 version : {0, 1}) {
+    for (qint16 version : {-2, -1, 0, 1}) {
+        data.NewGPSDataFile();
         seen.errors.clear();
-        SectionedFile f("", version);
-        f.Add(9, Counted(1, Waypoint9(0, "A")));
-        Open(f);
-        EXPECT_EQ(seen.errors, QStringList{text}) << version;
-        EXPECT_EQ(data.CountWaypoints(), 0);
-    }
-}
-
-TEST_F(SectionedRead, RandomBytesAreNotAGPSDataFileAndChangeNothing) {
-    data.AddNewWaypoint(false);
-    data.SetDirty(false);
-    for (quint32 seed = 1; seed <= 20; ++seed) {
-        QRandomGenerator random(seed);
-        QByteArray bytes(4096, '\0');
-        random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
-        if (quint8(bytes[0]) == FileHeaderCartridgeMark)
-            continue;
-        seen.errors.clear();
-        Open(bytes);
-        EXPECT_EQ(seen.errors, QStringList{OpenError("The file is not a GPS data file.")}) << seed;
-        EXPECT_EQ(data.CountWaypoints(), 1);
-        EXPECT_FALSE(data.Dirty());
-        EXPECT_TRUE(seen.lists.isEmpty());
-    }
-}
-
-TEST_F(SectionedRead, NegativeVersionsAreRead) {
-    for (qint16 version : {-1, -2}) {
         SectionedFile f("Trip", version);
         f.Add(9, Counted(1, Waypoint9(0, "A")));
         Open(f);
-        EXPECT_TRUE(seen.errors.isEmpty()) << version;
-        EXPECT_EQ(data.CountWaypoints(), 1);
-        EXPECT_EQ(data.Description(), "Trip");
+        EXPECT_EQ(seen.errors, version < 0 ? QStringList() : QStringList{text}) << version;
+        EXPECT_EQ(data.CountWaypoints(), version < 0 ? 1 : 0) << version;
+        if (version < 0) {
+            EXPECT_EQ(data.Description(), "Trip");
+        }
     }
-}
-
-TEST_F(SectionedRead, AMissingFileOrAShortHeaderLeavesTheDataSetAlone) {
-    data.AddNewWaypoint(false);
-    data.SetPath(dir.filePath("absent.nrv"));
-    GPSDataFile(data).OpenFile(false);
-    path = data.Path();
-    EXPECT_EQ(seen.errors, QStringList{OpenError("The file cannot be opened.")});
-    for (const QByteArray& bytes : {QByteArray(),
-                                    QByteArray("\x05"
-                                               "ab",
-                                               3),
-                                    QByteArray("\x00\x00\x00\x00\xff", 5)}) {
-        seen.errors.clear();
-        Open(bytes);
-        EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
-    }
-    EXPECT_EQ(data.CountWaypoints(), 1);
-    EXPECT_TRUE(seen.lists.isEmpty());
 }
 
 // ---- directory
@@ -202,41 +187,36 @@ TEST_F(SectionedRead, ADirectoryRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
     EXPECT_EQ(seen.lists, AllLists);
 }
 
-TEST_F(SectionedRead, ASectionPastTheEndOfTheFileIsAnUnexpectedEnd) {
-    LayoutWriter w;
-    w.Header().I32(9).I32(100000).I32(10).I32(-1).I32(0).I32(0);
-    Open(w.Bytes());
-    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
-    for (qint32 position : {0, -5, std::numeric_limits<qint32>::min()}) {
+TEST_F(SectionedRead, ASectionOutsideTheFileOrListedTwiceIsADamagedDirectory) {
+    QList<std::pair<QByteArray, QString>> cases;
+    for (const auto& [type, position] :
+         {std::pair{9, 100000}, {5, 0}, {5, -5}, {5, std::numeric_limits<qint32>::min()}}) {
+        LayoutWriter w;
+        w.Header().I32(type).I32(position).I32(10).I32(-1).I32(0).I32(0);
+        cases.append({w.Bytes(), "Unexpected end of file encountered"});
+    }
+    LayoutWriter twice;
+    twice.Header();
+    const qint32 first = twice.Next();
+    twice.I32(9).I32(0).I32(0).I32(9).I32(0).I32(0).I32(-1).I32(0).I32(0);
+    const qint32 section = twice.Next();
+    twice.Raw(Counted(1, Waypoint9(0, "A")));
+    twice.Patch(first + 4, section);
+    twice.Patch(first + 16, section);
+    cases.append({twice.Bytes(), "The file's directory refers to the same data twice."});
+    for (const auto& [bytes, reason] : cases) {
         seen.errors.clear();
-        LayoutWriter v;
-        v.Header().I32(5).I32(position).I32(10).I32(-1).I32(0).I32(0);
-        Open(v.Bytes());
-        EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")}) << position;
+        Open(bytes);
+        EXPECT_EQ(seen.errors, QStringList{OpenError(reason)}) << bytes.toHex().constData();
     }
 }
 
-TEST_F(SectionedRead, ASectionListedTwiceIsADamagedDirectory) {
-    LayoutWriter w;
-    w.Header();
-    const qint32 first = w.Next();
-    w.I32(9).I32(0).I32(0).I32(9).I32(0).I32(0).I32(-1).I32(0).I32(0);
-    const qint32 section = w.Next();
-    w.Raw(Counted(1, Waypoint9(0, "A")));
-    w.Patch(first + 4, section);
-    w.Patch(first + 16, section);
-    Open(w.Bytes());
-    EXPECT_EQ(seen.errors, QStringList{OpenError("The file's directory refers to the same data twice.")});
-}
-
 TEST_F(SectionedRead, UnknownSectionTypesAreSkipped) {
-    SectionedFile f;
-    f.Add(3, "garbage");
-    f.Add(7, QByteArray(50, '\xff'));
-    f.Add(8, "");
-    f.Add(12345, "x");
-    f.Add(9, Counted(1, Waypoint9(0, "A")));
-    Open(f);
+    Open({{3, "garbage"},
+          {7, QByteArray(50, '\xff')},
+          {8, ""},
+          {12345, "x"},
+          {9, Counted(1, Waypoint9(0, "A"))}});
     EXPECT_TRUE(seen.errors.isEmpty());
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
@@ -253,27 +233,18 @@ TEST_F(SectionedRead, TruncatedSectionsAreAnUnexpectedEndAndKeepTheRecordsBefore
 // ---- waypoints
 
 TEST_F(SectionedRead, Type9WaypointsKeepIndexPositionDateTypeAndComment) {
-    SectionedFile f;
-    f.Add(9, Counted(2, Waypoint9(7, "home base", 3, 1, "gate code 12", -5, 6, 86400) + Waypoint9(2, "b")));
-    Open(f);
+    Open(
+        {{9, Counted(2, Waypoint9(7, "home base", 3, 1, "gate code 12", -5, 6, 86400) + Waypoint9(2, "b"))}});
     ASSERT_EQ(data.CountWaypoints(), 2);
-    const auto* w = data.Waypoint(7);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->WptName(), "Home Base");
-    EXPECT_EQ(w->X(), -5);
-    EXPECT_EQ(w->Y(), 6);
-    EXPECT_EQ(w->WptSymbol(), 3);
-    EXPECT_EQ(w->WaypointType(), 1);
-    EXPECT_EQ(w->Comment, "gate code 12");
-    EXPECT_EQ(w->FileDate(), 86400);
+    ASSERT_NE(data.Waypoint(7), nullptr);
+    // Its record: index, name, X, Y, symbol, the date (a day after 1970 began), type, comment.
+    EXPECT_EQ(data.Waypoint(7)->MakeString(), "Wpt\t7\tHome Base\t-5\t6\t3\t25570\t1\tgate code 12");
     EXPECT_EQ(data.Waypoints().KeyAt(0), 7);
     EXPECT_FALSE(data.Dirty());
 }
 
 TEST_F(SectionedRead, Type9SymbolsUpToTwoAboveTheLastPassQuietly) {
-    SectionedFile f;
-    f.Add(9, Counted(2, Waypoint9(4, "A", 29) + Waypoint9(5, "B", 30)));
-    Open(f);
+    Open({{9, Counted(2, Waypoint9(4, "A", 29) + Waypoint9(5, "B", 30))}});
     EXPECT_EQ(seen.errors, QStringList{"Illegal icon symbol for waypoint #6."});
     EXPECT_EQ(data.Waypoint(5)->WptSymbol(), 30);
     EXPECT_EQ(data.Waypoint(4)->WptSymbol(), 29);
@@ -281,29 +252,15 @@ TEST_F(SectionedRead, Type9SymbolsUpToTwoAboveTheLastPassQuietly) {
 
 TEST_F(SectionedRead, WaypointsBeyondTheLimitAreNotRead) {
     data.SetMaxNumGPSWaypoints(2);
-    SectionedFile f;
-    f.Add(9, Counted(3, Waypoint9(0, "A") + Waypoint9(1, "B") + QByteArray(5, '\xff')));
-    Open(f);
+    Open({{9, Counted(3, Waypoint9(0, "A") + Waypoint9(1, "B") + QByteArray(5, '\xff'))}});
     EXPECT_EQ(seen.errors, QStringList{"Waypoints after waypoint #2 ignored."});
     EXPECT_EQ(data.CountWaypoints(), 2);
     EXPECT_FALSE(data.Dirty());
 }
 
-TEST_F(SectionedRead, ANegativeTextLengthIsAWaypointError) {
-    LayoutWriter bad;
-    bad.I16(1).I16(-3).Raw(QByteArray(40, '\0'));
-    SectionedFile f;
-    f.Add(9, bad.Bytes());
-    Open(f);
-    EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Waypoints")});
-    EXPECT_TRUE(data.Dirty());
-}
-
 TEST_F(SectionedRead, OlderWaypointsUseTheirSlotAndSkipUnusedOnes) {
-    SectionedFile f;
-    f.Add(2, Counted(3, OlderWaypoint("ONE", 1, 1, 45.5, -122.25, 3600) + OlderWaypoint("TWO", 1, 0, 1, 1) +
-                            OlderWaypoint("THREE", 28, -1, -10, 20)));
-    Open(f);
+    Open({{2, Counted(3, OlderWaypoint("ONE", 1, 1, 45.5, -122.25, 3600) + OlderWaypoint("TWO", 1, 0, 1, 1) +
+                             OlderWaypoint("THREE", 28, -1, -10, 20))}});
     ASSERT_EQ(data.CountWaypoints(), 2);
     EXPECT_EQ(data.Waypoint(0)->WptName(), "One");
     EXPECT_NEAR(data.Waypoint(0)->Latitude(), 45.5, 1e-5);
@@ -314,33 +271,37 @@ TEST_F(SectionedRead, OlderWaypointsUseTheirSlotAndSkipUnusedOnes) {
     EXPECT_EQ(seen.errors, QStringList{"Illegal icon symbol for waypoint #3."});
 }
 
-TEST_F(SectionedRead, AnOlderWaypointWithoutAPositionIsAWaypointError) {
-    for (double lat : {std::nan(""), 91.0, -90.5}) {
+// A negative text length, or an older waypoint without a position.
+TEST_F(SectionedRead, AWaypointThatCannotBeReadIsAWaypointError) {
+    LayoutWriter negative;
+    negative.I16(1).I16(-3).Raw(QByteArray(40, '\0'));
+    QList<std::pair<qint32, QByteArray>> sections = {{9, negative.Bytes()}};
+    for (double lat : {std::nan(""), 91.0, -90.5})
+        sections.append({2, Counted(1, OlderWaypoint("X", 0, 1, lat, 0))});
+    for (const auto& [type, bytes] : sections) {
         seen.errors.clear();
-        SectionedFile f;
-        f.Add(2, Counted(1, OlderWaypoint("X", 0, 1, lat, 0)));
-        Open(f);
-        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Waypoints")}) << lat;
+        Open({{type, bytes}});
+        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Waypoints")})
+            << bytes.toHex().constData();
+        EXPECT_TRUE(data.Dirty());
     }
 }
 
 // ---- product information
 
 TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
-    SectionedFile f;
-    f.Add(1, Pairs({{2, 500},
-                    {3, 250},
-                    {4, 40},
-                    {5, 20},
-                    {6, 1000},
-                    {7, 30},
-                    {8, 5},
-                    {9, 1500},
-                    {1003, 0},
-                    {10, 7},
-                    {1000, 0},
-                    {0, 3}}));
-    Open(f);
+    Open({{1, Pairs({{2, 500},
+                     {3, 250},
+                     {4, 40},
+                     {5, 20},
+                     {6, 1000},
+                     {7, 30},
+                     {8, 5},
+                     {9, 1500},
+                     {1003, 0},
+                     {10, 7},
+                     {1000, 0},
+                     {0, 3}})}});
     EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
     EXPECT_EQ(data.MaxNumGPSWaypoints(), 500);
     EXPECT_EQ(data.MaxNumGPSIcons(), 250);
@@ -357,10 +318,7 @@ TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
 TEST_F(SectionedRead, AnUnknownProductOrAWideValueIsAProductError) {
     for (const auto& pairs : QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{2, 40000}}, {{3, -40000}}}) {
         seen.errors.clear();
-        SectionedFile f;
-        f.Add(1, Pairs(pairs));
-        f.Add(9, Counted(1, Waypoint9(0, "A")));
-        Open(f);
+        Open({{1, Pairs(pairs)}, {9, Counted(1, Waypoint9(0, "A"))}});
         EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Product Information")});
         EXPECT_EQ(data.CountWaypoints(), 0) << "reading stops at the failed section";
     }
@@ -370,9 +328,7 @@ TEST_F(SectionedRead, ANegativeLimitIsRefusedByName) {
     for (const auto& [key, name] : QList<QPair<qint32, QString>>{
              {2, "waypoints"}, {4, "icon symbols"}, {7, "waypoints per route"}, {9, "trail points"}}) {
         seen.errors.clear();
-        SectionedFile f;
-        f.Add(1, Pairs({{key, -3}}));
-        Open(f);
+        Open({{1, Pairs({{key, -3}})}});
         EXPECT_EQ(seen.errors,
                   QStringList{OpenError("The file gives a negative maximum number of " + name + " (-3).")});
     }
@@ -386,12 +342,10 @@ TEST_F(SectionedRead, LimitsAfterTheDataOrBelowItCutNothing) {
     trail.I16(1).I16(0).Text16("T").I16(3);
     for (int i = 0; i < 3; ++i)
         trail.I32(i).I32(i).I16(1);
-    SectionedFile f;
-    f.Add(9, Counted(6, waypoints));
-    f.Add(4, Counted(1, Route("R", 4)));
-    f.Add(10, trail.Bytes());
-    f.Add(1, Pairs({{2, 2}, {5, 0}, {6, 1}, {7, 1}, {9, 1}}));
-    Open(f);
+    Open({{9, Counted(6, waypoints)},
+          {4, Counted(1, Route("R", 4))},
+          {10, trail.Bytes()},
+          {1, Pairs({{2, 2}, {5, 0}, {6, 1}, {7, 1}, {9, 1}})}});
     EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
     EXPECT_TRUE(seen.warnings.isEmpty()) << seen.warnings.join("|").toStdString();
     EXPECT_EQ(data.CountWaypoints(), 6);
@@ -417,9 +371,7 @@ TEST_F(SectionedRead, AConnectedUnitKeepsItsLimitsAndDescription) {
 // ---- routes
 
 TEST_F(SectionedRead, RoutesTakeTheirSlotAndSkipEmptyOnes) {
-    SectionedFile f;
-    f.Add(4, Counted(3, Route("LAKE", 3) + Route("", 0) + Route("22ND ST", 2, 0, 7)));
-    Open(f);
+    Open({{4, Counted(3, Route("LAKE", 3) + Route("", 0) + Route("22ND ST", 2, 0, 7))}});
     EXPECT_TRUE(seen.errors.isEmpty());
     ASSERT_EQ(data.CountRoutes(), 2);
     EXPECT_EQ(data.Route(0)->RteName(), "Lake");
@@ -430,9 +382,7 @@ TEST_F(SectionedRead, RoutesTakeTheirSlotAndSkipEmptyOnes) {
 
 TEST_F(SectionedRead, ARouteToAWaypointPastTheLimitIsDeleted) {
     data.SetMaxNumGPSWaypoints(5);
-    SectionedFile f;
-    f.Add(4, Counted(2, Route("BAD", 3, 0, 5) + Route("GOOD", 2)));
-    Open(f);
+    Open({{4, Counted(2, Route("BAD", 3, 0, 5) + Route("GOOD", 2))}});
     EXPECT_EQ(seen.errors, QStringList{"Illegal waypoint found" + CrLf + "in route #1. Route deleted."});
     EXPECT_EQ(data.Route(0), nullptr);
     EXPECT_NE(data.Route(1), nullptr);
@@ -444,10 +394,7 @@ TEST_F(SectionedRead, AviationLegsNeedTheirWaypointEvenWhenItComesLater) {
     leg.Fixed("FLY", 12).I16(1).I16(-1).I16(aviation);
     LayoutWriter other;
     other.Fixed("GONE", 12).I16(1).I16(-1).I16(qint16(0xE006));
-    SectionedFile f;
-    f.Add(4, Counted(2, leg.Bytes() + other.Bytes()));
-    f.Add(9, Counted(1, Waypoint9(aviation, "KPDX")));
-    Open(f);
+    Open({{4, Counted(2, leg.Bytes() + other.Bytes())}, {9, Counted(1, Waypoint9(aviation, "KPDX"))}});
     EXPECT_EQ(seen.errors,
               QStringList{"Illegal Aviation waypoint found" + CrLf + "in route #2. Route deleted."});
     ASSERT_NE(data.Route(0), nullptr);
@@ -457,44 +404,35 @@ TEST_F(SectionedRead, AviationLegsNeedTheirWaypointEvenWhenItComesLater) {
 
 TEST_F(SectionedRead, LegsBeyondThePerRouteLimitAreDropped) {
     data.SetMaxNumGPSWptsPerRoute(4);
-    SectionedFile f;
-    f.Add(4, Counted(1, Route("LONG", 6)));
-    Open(f);
+    Open({{4, Counted(1, Route("LONG", 6))}});
     EXPECT_EQ(seen.errors, QStringList{"Waypoints in route #1 after" + CrLf + "waypoint #4 ignored."});
     EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
 }
 
 TEST_F(SectionedRead, RoutesBeyondTheSlotLimitStopTheRoutes) {
     data.SetMaxNumGPSRoutes(2);
-    SectionedFile f;
-    f.Add(4, Counted(4, Route("A", 1) + Route("B", 1) + Route("", 0) + Route("D", 1)));
-    f.Add(9, Counted(1, Waypoint9(0, "W")));
-    Open(f);
+    Open({{4, Counted(4, Route("A", 1) + Route("B", 1) + Route("", 0) + Route("D", 1))},
+          {9, Counted(1, Waypoint9(0, "W"))}});
     EXPECT_EQ(seen.errors, QStringList{"Routes after route #2 ignored."});
     EXPECT_EQ(data.CountRoutes(), 2);
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
-TEST_F(SectionedRead, WithoutAUnitTheRouteWaypointLimitGrowsInStepsOfAHundred) {
+// 25 routes of 90 legs: without a unit the route waypoint limit grows in steps
+// of a hundred; with one connected the routes stop at its limit and the route
+// under way is lost.
+TEST_F(SectionedRead, RouteWaypointsBeyondTheLimitGrowItOrStopAtAConnectedUnitsLimit) {
     QByteArray routes;
     for (int k = 0; k < 25; ++k)
         routes += Route("R", 90);
-    SectionedFile f;
-    f.Add(4, Counted(25, routes));
-    Open(f);
+    Open({{4, Counted(25, routes)}});
     EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
     EXPECT_EQ(data.CountRouteWpts(), 2250);
     EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 2300);
-}
 
-TEST_F(SectionedRead, WithAUnitConnectedRoutesStopAtTheLimitAndTheRouteUnderWayIsLost) {
-    QByteArray routes;
-    for (int k = 0; k < 25; ++k)
-        routes += Route("R", 90);
-    SectionedFile f;
-    f.Add(4, Counted(25, routes));
-    f.Add(9, Counted(1, Waypoint9(0, "W")));
-    Open(f, true);
+    data.NewGPSDataFile();
+    data.SetMaxNumGPSRouteWaypoints(2000);
+    Open({{4, Counted(25, routes)}, {9, Counted(1, Waypoint9(0, "W"))}}, true);
     EXPECT_EQ(seen.errors, QStringList{"Maximum number of total route waypoints" + CrLf +
                                        "reached.  Remaining route waypoints ignored."});
     EXPECT_EQ(data.CountRoutes(), 22);
@@ -511,9 +449,7 @@ TEST_F(SectionedRead, IconsTakeTheirSlotsAndInvalidSymbolsTheDefault) {
     data.SetMaxNumGPSIcons(2);
     LayoutWriter icons;
     icons.I16(3).I16(1).F64(45.5).F64(-122.25).I16(28).F64(0).F64(0).I16(2).F64(1).F64(1);
-    SectionedFile f;
-    f.Add(5, icons.Bytes());
-    Open(f);
+    Open({{5, icons.Bytes()}});
     EXPECT_EQ(seen.errors, (QStringList{"Icons after icon #2 ignored.",
                                         "Icon symbol invalid. Changed to default symbol."}));
     ASSERT_EQ(data.CountIcons(), 2);
@@ -527,9 +463,7 @@ TEST_F(SectionedRead, IconsTakeTheirSlotsAndInvalidSymbolsTheDefault) {
 TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartAndNamedBySlot) {
     LayoutWriter t;
     t.I16(1).I32(100).I32(200).I16(2).I16(5).I16(0).I16(-5).I16(10);
-    SectionedFile f;
-    f.Add(6, t.Bytes());
-    Open(f);
+    Open({{6, t.Bytes()}});
     const auto* trail = data.Trail(0);
     ASSERT_NE(trail, nullptr);
     EXPECT_EQ(trail->TrlName(), "Trl 001*");
@@ -545,10 +479,7 @@ TEST_F(SectionedRead, AnOlderTrailWithTheLimitOfDeltasKeepsOneFewer) {
     t.I16(1).I32(0).I32(0).I16(10);
     for (int i = 0; i < 10; ++i)
         t.I16(1).I16(1);
-    SectionedFile f;
-    f.Add(6, t.Bytes());
-    f.Add(9, Counted(1, Waypoint9(0, "A")));
-    Open(f);
+    Open({{6, t.Bytes()}, {9, Counted(1, Waypoint9(0, "A"))}});
     EXPECT_EQ(seen.errors, QStringList{"Trail #1 deltas after" + CrLf + "delta 10 ignored."});
     EXPECT_EQ(data.Trail(0)->NumPoints(), 10);
     EXPECT_EQ(data.CountWaypoints(), 1) << "the skipped deltas are stepped over";
@@ -559,9 +490,7 @@ TEST_F(SectionedRead, TrailsKeepIndexNameAndContinuousFlags) {
     t.I16(3).I16(1).Text16("Morning walk").I16(2).I32(1).I32(2).I16(-1).I32(3).I32(4).I16(0);
     t.I16(0).Text16("").I16(0);
     t.I16(1).Text16("cut").I16(0);
-    SectionedFile f;
-    f.Add(10, t.Bytes());
-    Open(f);
+    Open({{10, t.Bytes()}});
     EXPECT_EQ(seen.errors, QStringList{"Plot trails after trail #2 ignored."});
     ASSERT_EQ(data.CountTrails(), 2);
     const auto* trail = data.Trail(1);

@@ -1,8 +1,9 @@
 #include "DataSetRecorder.h"
-#include "QtPrinters.h"
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
 #include "support/FileSizeLimit.h"
+#include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -59,9 +60,7 @@ protected:
         path = dir.filePath("saved.nrv");
         data.SetPath(path);
         EXPECT_TRUE(GPSDataFile(data).SaveFile());
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
+        return testing_support::ReadFile(path);
     }
 
     // Reads the header and the directory; leaves `in` after the directory.
@@ -84,11 +83,20 @@ protected:
         }
     }
 
+    // Opens the saved file again, into `back`.
+    void Reload() {
+        back.SetPath(path);
+        GPSDataFile(back).OpenFile(false);
+        EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    }
+
     QTemporaryDir dir;
     QString path;
     QByteArray description;
     qint32 directoryStart = 0;
     GPSData data;
+    GPSData back;
+    DataSetRecorder seen{back};
 };
 
 QList<qint32> Types(const QList<Entry>& entries) {
@@ -196,19 +204,14 @@ TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
 }
 
 TEST_F(SectionedWrite, WithAProductTheTableSuppliesRouteWaypointsAndTrailPoints) {
-    const QString ini = dir.filePath("GPS.INI");
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[Unit]\r\nid=12\r\nroutewpts=500\r\ndeltas=1000\r\n");
-    f.close();
+    const QString ini = testing_support::WriteFile(dir.filePath("GPS.INI"),
+                                                   "[Unit]\r\nid=12\r\nroutewpts=500\r\ndeltas=1000\r\n");
     GPSData withTable(ini);
     ASSERT_TRUE(withTable.SetProductID(12));
     path = dir.filePath("p.nrv");
     withTable.SetPath(path);
     ASSERT_TRUE(GPSDataFile(withTable).SaveFile());
-    QFile saved(path);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    LayoutReader in(saved.readAll());
+    LayoutReader in(testing_support::ReadFile(path));
     const QList<Entry> entries = Directory(in);
     in.Seek(entries[0].position);
     EXPECT_EQ(in.I16(), 7 + 28);
@@ -231,28 +234,25 @@ TEST_F(SectionedWrite, AReloadGivesTheSameDataSetWithIconsRenumbered) {
     data.SetMaxNumGPSWaypoints(500);
     data.SetValidSymbol(5, false);
     data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate code", 2);
+    const auto aviation = qint16(0xE010);
+    data.AddNewFileWaypoint(aviation, 1, 2, "KPDX", 0, 0, "", 0);
     data.AddRoute(5, "Lake", {4, 4});
+    data.AddRoute(0, "Fly", {aviation});
     data.AddFileIcon(3, 2, 45.5, -122.25);
     data.AddFileIcon(7, 1, -10, 10);
     data.AddTrail(0, "Walk", 0, 0, {1, 2, 3}, {3, 4, 5}, QList<bool>{true, false, true});
     data.SetDescription("Trip");
     Save();
-
-    GPSData back;
-    DataSetRecorder seen(back);
-    back.SetPath(path);
-    GPSDataFile(back).OpenFile(false);
-    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    Reload();
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Description(), "Trip");
     EXPECT_EQ(back.MaxNumGPSWaypoints(), 500);
     EXPECT_FALSE(back.ValidSymbol(5));
-    const auto* w = back.Waypoint(4);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->Comment, "gate code");
-    EXPECT_EQ(w->WaypointType(), 2);
-    EXPECT_EQ(w->FileDate(), 86400);
+    ASSERT_NE(back.Waypoint(4), nullptr);
+    EXPECT_EQ(back.Waypoint(4)->MakeString(), data.Waypoint(4)->MakeString());
     EXPECT_EQ(back.Route(5)->Waypoints(), (QList<qint16>{4, 4}));
+    ASSERT_NE(back.Route(0), nullptr);
+    EXPECT_TRUE(back.Route(0)->LegIsJeppesen(0));
     EXPECT_EQ(back.Icons().Keys(), (QList<qint16>{0, 1}));
     EXPECT_EQ(back.Icon(1)->IcnSymbol(), 1);
     ASSERT_EQ(back.Trail(0)->NumPoints(), 3);
@@ -260,28 +260,14 @@ TEST_F(SectionedWrite, AReloadGivesTheSameDataSetWithIconsRenumbered) {
     EXPECT_EQ(back.Trail(0)->PointY(2), 5);
 }
 
-TEST_F(SectionedWrite, AviationRoutesSurviveASaveAndReload) {
-    const auto aviation = qint16(0xE010);
-    data.AddNewFileWaypoint(aviation, 1, 2, "KPDX", 0, 0, "", 0);
-    data.AddRoute(0, "Fly", {aviation});
-    Save();
-    GPSData back;
-    DataSetRecorder seen(back);
-    back.SetPath(path);
-    GPSDataFile(back).OpenFile(false);
-    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
-    ASSERT_NE(back.Route(0), nullptr);
-    EXPECT_TRUE(back.Route(0)->LegIsJeppesen(0));
-}
-
 TEST_F(SectionedWrite, UnusedTemporaryWaypointsAreDroppedAndTheSetIsClean) {
     data.AddNewFileWaypoint(1, 0, 0, "Temp", 0, 0, "", 1);
     data.AddNewFileWaypoint(2, 0, 0, "Kept", 0, 0, "", 1);
+    data.AddNewFileWaypoint(3, 0, 0, "Mine", 0, 0, "", 0);
     data.AddRoute(0, "R", {2});
     data.SetDirty(true);
     Save();
-    EXPECT_EQ(data.Waypoint(1), nullptr);
-    EXPECT_NE(data.Waypoint(2), nullptr);
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{2, 3})) << "only the unused temporary one goes";
     EXPECT_FALSE(data.Dirty());
 }
 
@@ -292,10 +278,7 @@ TEST_F(SectionedWrite, AFailedSaveLeavesTheOldFileAndSaysSo) {
     DataSetRecorder seen(data);
     for (const auto& [count, limit] : {std::pair{400, 4096}, std::pair{6, 512}}) {
         seen.errors.clear();
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("previous contents");
-        old.close();
+        testing_support::WriteFile(path, "previous contents");
         data.DeleteWaypoints();
         for (int i = 0; i < count; ++i)
             data.AddNewFileWaypoint(qint16(i), i, i, QString(40, 'N'), 0, 0, QString(200, 'c'), 0);
@@ -311,8 +294,7 @@ TEST_F(SectionedWrite, AFailedSaveLeavesTheOldFileAndSaysSo) {
         EXPECT_TRUE(seen.errors[0].startsWith("Error saving " + path + "\r\n"))
             << seen.errors[0].toStdString();
         EXPECT_TRUE(data.Dirty());
-        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-        EXPECT_EQ(old.readAll(), "previous contents") << count;
+        EXPECT_EQ(testing_support::ReadFile(path), "previous contents") << count;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.nrv"})
             << "no temporary file is left";
     }
@@ -325,10 +307,6 @@ TEST_F(SectionedWrite, APathOfEightyFiveBytesIsStillReadBack) {
     data.SetPath(path);
     data.AddNewFileWaypoint(0, 0, 0, "A", 0, 0, "", 0);
     ASSERT_TRUE(GPSDataFile(data).SaveFile());
-    GPSData back;
-    DataSetRecorder seen(back);
-    back.SetPath(path);
-    GPSDataFile(back).OpenFile(false);
-    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
+    Reload();
     EXPECT_EQ(back.CountWaypoints(), 1);
 }

@@ -1,12 +1,14 @@
 #include "files/UserDataFile.h"
 #include "DataSetRecorder.h"
-#include "QtPrinters.h"
 #include "files/DataSetFiles.h"
 #include "files/UserRecords.h"
 #include "gpsdata/GPSData.h"
 #include "linkpod/LinkPod.h"
+#include "support/DataSetRecords.h"
 #include "support/FileSizeLimit.h"
+#include "support/QStringPrinter.h"
 #include "support/RecordingPrompt.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,49 +54,6 @@ void Fill(gpsdata::GPSData& data) {
     }
 }
 
-void ExpectSame(const gpsdata::GPSData& a, const gpsdata::GPSData& b) {
-    ASSERT_EQ(a.Waypoints().Count(), b.Waypoints().Count());
-    for (const auto& e : a.Waypoints()) {
-        const auto* w = b.Waypoint(e.object->WptIndex());
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->WptName(), e.object->WptName());
-        EXPECT_EQ(w->X(), e.object->X());
-        EXPECT_EQ(w->Y(), e.object->Y());
-        EXPECT_EQ(w->Altitude, e.object->Altitude);
-        EXPECT_EQ(w->WptSymbol(), e.object->WptSymbol());
-        EXPECT_EQ(w->WaypointType(), e.object->WaypointType());
-        EXPECT_EQ(w->LurchDate(), e.object->LurchDate());
-        EXPECT_EQ(w->Comment, e.object->Comment);
-    }
-    ASSERT_EQ(a.Routes().Count(), b.Routes().Count());
-    for (const auto& e : a.Routes()) {
-        const auto* r = b.Route(e.object->RteIndex());
-        ASSERT_NE(r, nullptr);
-        EXPECT_EQ(r->RteName(), e.object->RteName());
-        EXPECT_EQ(r->Waypoints(), e.object->Waypoints());
-    }
-    ASSERT_EQ(a.Icons().Count(), b.Icons().Count());
-    for (const auto& e : a.Icons()) {
-        const auto* i = b.Icons().At(e.object->IcnIndex());
-        ASSERT_NE(i, nullptr);
-        EXPECT_EQ(i->X(), e.object->X());
-        EXPECT_EQ(i->Y(), e.object->Y());
-        EXPECT_EQ(i->IcnSymbol(), e.object->IcnSymbol());
-    }
-    ASSERT_EQ(a.Trails().Count(), b.Trails().Count());
-    for (const auto& e : a.Trails()) {
-        const auto* t = b.Trail(e.object->TrlIndex());
-        ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->TrlName(), e.object->TrlName());
-        ASSERT_EQ(t->NumPoints(), e.object->NumPoints());
-        for (int p = 0; p < t->NumPoints(); ++p) {
-            ASSERT_EQ(t->PointX(p), e.object->PointX(p));
-            ASSERT_EQ(t->PointY(p), e.object->PointY(p));
-            ASSERT_EQ(t->Continuous(p), e.object->Continuous(p));
-        }
-    }
-}
-
 // The control's file jobs run on timers, which need the application object.
 void EnsureApplication() {
     static int argc = 1;
@@ -135,7 +94,7 @@ TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEm
     gpsdata::GPSData back;
     UserDataFile opening(back, pod, &prompt, &progress);
     ASSERT_TRUE(RunToEnd(opening, false, path));
-    ExpectSame(data, back);
+    EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
     EXPECT_EQ(back.Waypoint(0)->WptName(), QString::fromUtf8("Caf\u00e9 Z\u00fcrich"));
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Path(), path);
@@ -162,17 +121,13 @@ TEST(UserDataFiles, OpeningByNameThroughTheDataSetFilesEmptiesTheSetFirst) {
     gpsdata::GPSData back;
     back.AddTrail(5, "OLD", 0, 0, {1, 2}, {3, 4});
     ASSERT_TRUE(DataSetFiles::Open(back, path));
-    ExpectSame(data, back);
+    EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
 }
 
 TEST(UserDataFiles, AFileThatIsNotOursLoadsNothingAndSaysWhy) {
     EnsureApplication();
     QTemporaryDir dir;
-    const QString path = dir.filePath("junk.usr");
-    QFile junk(path);
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a user data file at all");
-    junk.close();
+    const QString path = testing_support::WriteFile(dir.filePath("junk.usr"), "not a user data file at all");
     gpsdata::GPSData data;
     data.AddNewWaypoint(false);
     data.SetPath("/home/ann/before.nrv");
@@ -199,11 +154,7 @@ TEST(UserDataFiles, ASaveThatCannotBeWrittenWholeShowsTheErrorBoxAndLeavesTheOld
     gpsdata::GPSData data;
     data.AddWaypoint(0, 1, 2, 0, "ONE", 0, 0, 0);
     ASSERT_TRUE(DataSetFiles::Save(data, path));
-    const QByteArray before = [&] {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray before = testing_support::ReadFile(path);
     Fill(data);
     data.SetDirty(true);
     testing_support::RecordingPrompt prompt;
@@ -216,9 +167,7 @@ TEST(UserDataFiles, ASaveThatCannotBeWrittenWholeShowsTheErrorBoxAndLeavesTheOld
     EXPECT_EQ(prompt.shown[0].title, "Error");
     EXPECT_EQ(prompt.shown[0].text, "An error occured has occured during the saving process.");
     EXPECT_TRUE(data.Dirty());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(testing_support::ReadFile(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.usr"})
         << "no temporary file is left";
 }

@@ -8,14 +8,11 @@
 
 using namespace geo;
 
-TEST(DistanceUnits, SuffixOfEachUnit) {
+TEST(DistanceUnits, EachUnitShowsItsSuffixAndOneOrTwoDecimals) {
     EXPECT_EQ(FormatDistance(12.5, DistanceUnitsMiles, 0), u"12.5 miles");
     EXPECT_EQ(FormatDistance(10, DistanceUnitsNauticalMiles, 0), u"8.69 nm");
     EXPECT_EQ(FormatDistance(10, DistanceUnitsKilometres, 0), u"16.09 km");
     EXPECT_EQ(FormatDistance(1, DistanceUnitsMercatorMetres, 0), u"1609.34 mm");
-}
-
-TEST(DistanceUnits, DistancesShowOneOrTwoDecimals) {
     EXPECT_EQ(
         FormatDistance(DistanceToMiles(3.14159, DistanceUnitsKilometres, 0), DistanceUnitsKilometres, 0),
         u"3.14 km");

@@ -19,7 +19,7 @@ protected:
 
 } // namespace
 
-TEST_F(DataSet, NewWaypointFillsTheLowestGapWithAnAutomaticName) {
+TEST_F(DataSet, NewObjectsFillTheLowestGapWithAnAutomaticNameAndTheDefaults) {
     data.AddNewFileWaypoint(0, 1, 1, "A", 0, 0, "", 0);
     data.AddNewFileWaypoint(2, 1, 1, "B", 0, 0, "", 0);
     data.SetDefaultSymbol(7);
@@ -40,6 +40,13 @@ TEST_F(DataSet, NewWaypointFillsTheLowestGapWithAnAutomaticName) {
     // Iteration keeps the order of adding, not of indexes.
     EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 1}));
     EXPECT_EQ(data.FindWaypoint(1), 3);
+    // New trails and icons get their defaults too.
+    gpsdata::TrailObject* t = data.AddNewTrail();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->TrlName(), "Trl 001*");
+    EXPECT_EQ(t->NumPoints(), 0);
+    ASSERT_NE(data.AddNewIcon(), nullptr);
+    EXPECT_EQ(data.Icons().At(0)->IcnSymbol(), 7);
 }
 
 TEST_F(DataSet, NoFreeSlotShowsEachKindsMessageUnlessTold) {
@@ -63,17 +70,6 @@ TEST_F(DataSet, NoFreeSlotShowsEachKindsMessageUnlessTold) {
                            "Unable to create a new trail.\r\nDelete a trail and try again."}));
     EXPECT_EQ(prompt.shown[0].title, "Error");
     EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
-}
-
-TEST_F(DataSet, NewTrailAndIconGetTheirDefaults) {
-    data.SetDefaultSymbol(3);
-    gpsdata::TrailObject* t = data.AddNewTrail();
-    ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->TrlName(), "Trl 001*");
-    EXPECT_EQ(t->NumPoints(), 0);
-    gpsdata::IconObject* i = data.AddNewIcon();
-    ASSERT_NE(i, nullptr);
-    EXPECT_EQ(i->IcnSymbol(), 3);
 }
 
 TEST_F(DataSet, AddingAnExistingIndexUpdatesThatObjectInPlace) {

@@ -78,6 +78,11 @@ TEST_F(Limits, RaisingOrStoringALimitCutsNothing) {
     EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 1);
     EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 1);
     EXPECT_EQ(data.Route(0)->NumWaypoints(), 3);
+    // A limit the data fits in exactly cuts nothing either.
+    QSignalSpy modified(&data, &GPSData::RouteListModified);
+    data.SetMaxNumGPSRouteWaypoints(3);
+    EXPECT_EQ(modified.size(), 0);
+    EXPECT_TRUE(warnings.isEmpty());
 }
 
 TEST_F(Limits, FewerLegsPerRouteCutsTrailingLegs) {
@@ -116,14 +121,6 @@ TEST_F(Limits, NegativeRouteWaypointLimitEndsWithNoLegs) {
     AddRouteWithLegs(0, 3);
     data.SetMaxNumGPSRouteWaypoints(-1);
     EXPECT_EQ(data.CountRoutes(), 0);
-}
-
-TEST_F(Limits, NothingCutMeansNoWarningAndNoListEvent) {
-    AddRouteWithLegs(0, 3);
-    QSignalSpy modified(&data, &GPSData::RouteListModified);
-    data.SetMaxNumGPSRouteWaypoints(3);
-    EXPECT_TRUE(warnings.isEmpty());
-    EXPECT_EQ(modified.size(), 0);
 }
 
 TEST_F(Limits, FewerTrailPointsTruncatesTrails) {

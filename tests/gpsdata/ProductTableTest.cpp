@@ -1,4 +1,5 @@
 #include "gpsdata/ProductTable.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,13 +68,10 @@ TEST(ProductTable, LoadsFromTheDataFolderOrTheFileAndSurvivesAnyBytes) {
     ProductTable missing;
     missing.Load(dir.path());
     EXPECT_EQ(missing.Count(), 1);
-    QFile file(dir.filePath("GPS.INI"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     QByteArray bytes;
     for (int i = 0; i < 4096; ++i)
         bytes.append(static_cast<char>((i * 73) % 256));
-    file.write(bytes);
-    file.close();
+    testing_support::WriteFile(dir.filePath("GPS.INI"), bytes);
     ProductTable binary;
     binary.Load(dir.path());
     EXPECT_NE(binary.Find(-1), nullptr);

@@ -3,6 +3,8 @@
 
 #include "support/RecordingPrompt.h"
 
+#include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 using gpsdata::GPSData;
@@ -61,20 +63,14 @@ TEST_F(Records, WaypointRoundTripKeepsEverythingButRegion) {
     a.SetWaypointType(1);
     a.SetRegion(4);
     a.Comment = "by the lake";
-    EXPECT_EQ(a.MakeString(), "Wpt\t12\tCamp 3\t-1234567\t7654321\t17\t46000.53125\t1\tby the lake");
+    const QString record = "Wpt\t12\tCamp 3\t-1234567\t7654321\t17\t46000.53125\t1\tby the lake";
+    EXPECT_EQ(a.MakeString(), record);
 
     QString text = a.MakeString();
     gpsdata::WaypointObject b(data);
     ASSERT_TRUE(b.ParseString(text));
     EXPECT_TRUE(text.isEmpty());
-    EXPECT_EQ(b.WptIndex(), 12);
-    EXPECT_EQ(b.WptName(), "Camp 3");
-    EXPECT_EQ(b.X(), -1234567);
-    EXPECT_EQ(b.Y(), 7654321);
-    EXPECT_EQ(b.WptSymbol(), 17);
-    EXPECT_EQ(b.DateModified(), 46000.53125);
-    EXPECT_EQ(b.WaypointType(), 1);
-    EXPECT_EQ(b.Comment, "by the lake");
+    EXPECT_EQ(b.MakeString(), record);
     EXPECT_EQ(b.Region(), 0);
 }
 
@@ -139,7 +135,7 @@ TEST_F(Records, NumbersThatDoNotFitRejectTheRecordButConsumeItAndMissingOnesAreZ
     EXPECT_TRUE(text.isEmpty());
 }
 
-TEST_F(Records, RouteRecordListsItsLegs) {
+TEST_F(Records, RouteRecordListsItsLegsAndEndsAtTheNextRecord) {
     gpsdata::RouteObject r(data);
     r.InitializeIndex(2);
     r.SetRteName("LAKE");
@@ -147,15 +143,11 @@ TEST_F(Records, RouteRecordListsItsLegs) {
     EXPECT_EQ(r.MakeString(), "Rte\t2\tLAKE\t4\t7\t4");
     gpsdata::RouteObject none(data);
     EXPECT_EQ(none.MakeString(), "Rte\t0\t");
-}
 
-TEST_F(Records, RouteParseStopsAtTheNextRecord) {
+    // Reading stops at the next record.
     QString text = "Rte\t2\tLAKE\t4\t7\r\nWpt\t1\tA\t1\t2\t3\t4\t0\tx";
-    gpsdata::RouteObject r(data);
-    ASSERT_TRUE(r.ParseString(text));
-    EXPECT_EQ(r.RteIndex(), 2);
-    EXPECT_EQ(r.RteName(), "LAKE");
-    EXPECT_EQ(r.Waypoints(), (QList<qint16>{4, 7}));
+    ASSERT_TRUE(none.ParseString(text));
+    EXPECT_EQ(none.MakeString(), "Rte\t2\tLAKE\t4\t7");
     EXPECT_TRUE(text.startsWith("Wpt"));
     gpsdata::WaypointObject w(data);
     EXPECT_TRUE(w.ParseString(text));
@@ -206,20 +198,17 @@ TEST_F(Records, IconRoundTrip) {
     EXPECT_EQ(b.MakeString(), a.MakeString());
 }
 
-TEST_F(Records, EmptyTrailIsIndexAndZero) {
-    gpsdata::TrailObject t(data);
-    t.InitializeIndex(1);
-    EXPECT_EQ(t.MakeString(), "Trl\t1\t0");
-    QString text = t.MakeString() + "\r\nIcn\t1\t1\t1\t1";
-    gpsdata::TrailObject u(data);
-    ASSERT_TRUE(u.ParseString(text));
-    EXPECT_EQ(u.NumPoints(), 0);
-    EXPECT_TRUE(text.startsWith("Icn"));
-}
-
 TEST_F(Records, TrailRoundTripGoesThroughDegrees) {
     gpsdata::TrailObject t(data);
     t.InitializeIndex(1);
+    // An empty trail is its index and zero.
+    EXPECT_EQ(t.MakeString(), "Trl\t1\t0");
+    QString empty = t.MakeString() + "\r\nIcn\t1\t1\t1\t1";
+    gpsdata::TrailObject none(data);
+    ASSERT_TRUE(none.ParseString(empty));
+    EXPECT_EQ(none.NumPoints(), 0);
+    EXPECT_TRUE(empty.startsWith("Icn"));
+
     t.SetTrlName("Morning");
     t.SetPoints({100000, 200000, -300000}, {400000, -500000, 600000}, {true, false, true});
     QString text = t.MakeString();
@@ -268,4 +257,41 @@ TEST_F(Records, TrailParseSurvivesImpossibleDegreesShortTextAndOnePoint) {
     ASSERT_TRUE(t.ParseString(one));
     EXPECT_EQ(t.NumPoints(), 0);
     EXPECT_TRUE(one.startsWith("Icn"));
+}
+
+// A copy takes the whole record, a waypoint its region too but not its altitude,
+// and announces no change.
+TEST_F(Records, CopiesTakeTheWholeRecordSilently) {
+    gpsdata::WaypointObject w(data), wCopy(data);
+    QString record = "Wpt\t3\tA\t1\t2\t4\t6\t1\tc";
+    ASSERT_TRUE(w.ParseString(record));
+    w.SetRegion(5);
+    w.Altitude = 99;
+    gpsdata::RouteObject r(data), rCopy(data);
+    record = "Rte\t2\tR\t0\t2";
+    ASSERT_TRUE(r.ParseString(record));
+    gpsdata::IconObject i(data), iCopy(data);
+    record = "Icn\t2\t4\t5\t6";
+    ASSERT_TRUE(i.ParseString(record));
+    gpsdata::TrailObject t(data), tCopy(data);
+    t.InitializeIndex(1);
+    t.SetTrlName("x");
+    t.SetPoints({1, 3}, {2, 4}, {true, false});
+    QSignalSpy changes[] = {{&wCopy, &gpsdata::WaypointObject::WaypointChanged},
+                            {&rCopy, &gpsdata::RouteObject::RouteChanged},
+                            {&iCopy, &gpsdata::IconObject::IconChanged},
+                            {&tCopy, &gpsdata::TrailObject::TrailChanged}};
+    wCopy.Copy(w);
+    rCopy.Copy(r);
+    iCopy.Copy(i);
+    tCopy.Copy(t);
+    EXPECT_EQ(wCopy.MakeString(), w.MakeString());
+    EXPECT_EQ(wCopy.Region(), 5);
+    EXPECT_EQ(wCopy.Altitude, 0);
+    EXPECT_EQ(rCopy.MakeString(), r.MakeString());
+    EXPECT_EQ(iCopy.MakeString(), i.MakeString());
+    EXPECT_EQ(tCopy.MakeString(), t.MakeString());
+    EXPECT_FALSE(tCopy.Continuous(1));
+    for (const QSignalSpy& spy : changes)
+        EXPECT_EQ(spy.size(), 0);
 }

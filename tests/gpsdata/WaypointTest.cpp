@@ -24,7 +24,7 @@ TEST(WaypointDates, SerialDaysCountFromTheEndOf1899) {
     EXPECT_DOUBLE_EQ(Serial(2000, 1, 1, 18), 36526.75);
 }
 
-TEST(WaypointDates, FileDateZeroIsTheStartOf1970) {
+TEST(WaypointDates, FileDateZeroIsTheStartOf1970AndTheUnitsDateOf1992) {
     GPSData data;
     WaypointObject w(data);
     w.SetFileDate(0);
@@ -32,11 +32,7 @@ TEST(WaypointDates, FileDateZeroIsTheStartOf1970) {
     EXPECT_EQ(w.LurchDate(), -694224000);
     EXPECT_EQ(w.FileDate(), 0);
     EXPECT_EQ(w.WSFileDate(), 0);
-}
-
-TEST(WaypointDates, LurchDateCountsFrom1992) {
-    GPSData data;
-    WaypointObject w(data);
+    // The unit's dates count from 1992.
     w.SetLurchDate(86400);
     EXPECT_EQ(w.DateModified(), Serial(1992, 1, 2));
     w.SetWSFileDate(1234567890);
@@ -89,34 +85,6 @@ TEST(WaypointChanges, DegreesGoThroughTheInternalCoordinates) {
     const qint32 y = w.Y();
     EXPECT_THROW(w.SetLatitude(91), std::domain_error);
     EXPECT_EQ(w.Y(), y);
-}
-
-TEST(WaypointChanges, CopyTakesEverythingButAltitudeSilently) {
-    GPSData data;
-    WaypointObject a(data), b(data);
-    a.InitializeIndex(3);
-    a.SetX(1);
-    a.SetY(2);
-    a.SetWptName("A");
-    a.SetWptSymbol(4);
-    a.SetRegion(5);
-    a.SetDateModified(6);
-    a.SetWaypointType(1);
-    a.Comment = "c";
-    a.Altitude = 99;
-    QSignalSpy spy(&b, &WaypointObject::WaypointChanged);
-    b.Copy(a);
-    EXPECT_EQ(spy.size(), 0);
-    EXPECT_EQ(b.WptIndex(), 3);
-    EXPECT_EQ(b.X(), 1);
-    EXPECT_EQ(b.Y(), 2);
-    EXPECT_EQ(b.WptName(), "A");
-    EXPECT_EQ(b.WptSymbol(), 4);
-    EXPECT_EQ(b.Region(), 5);
-    EXPECT_EQ(b.DateModified(), 6);
-    EXPECT_EQ(b.WaypointType(), 1);
-    EXPECT_EQ(b.Comment, "c");
-    EXPECT_EQ(b.Altitude, 0);
 }
 
 TEST(WaypointToolTip, TheClosestHitWins) {

@@ -32,38 +32,31 @@ protected:
     mapbuild::MapData map{carver};
 };
 
-TEST_F(RouteToBorder, TwoWaypointRouteMakesAnOpenLineOfTwoPoints) {
-    const gpsdata::RouteObject* route = data.AddRoute(0, "R", {1, 2});
-    ASSERT_TRUE(mapbuild::ConvertToMap(*route, map));
-    ASSERT_EQ(carver.KGetNumPolygons(), 1);
-    EXPECT_EQ(carver.KIsPolyLineClosed(0), 0);
-    EXPECT_EQ(Vertices(0), QList<QPoint>({{100, 200}, {300, -400}}));
-    EXPECT_TRUE(map.Dirty());
-    EXPECT_TRUE(map.CartridgeDirty());
-}
-
-TEST_F(RouteToBorder, LegsFollowTheRouteOrderWithRepeats) {
-    const gpsdata::RouteObject* route = data.AddRoute(0, "R", {3, 1, 3});
-    ASSERT_TRUE(mapbuild::ConvertToMap(*route, map));
-    EXPECT_EQ(Vertices(0), QList<QPoint>({{500, 600}, {100, 200}, {500, 600}}));
-}
-
-TEST_F(RouteToBorder, ShortRouteAddsNothing) {
-    map.SetDirty(false);
-    const gpsdata::RouteObject* route = data.AddRoute(0, "R", {1});
-    EXPECT_FALSE(mapbuild::ConvertToMap(*route, map));
-    EXPECT_EQ(carver.KGetNumPolygons(), 0);
-    EXPECT_FALSE(map.Dirty());
-}
-
-TEST_F(RouteToBorder, MissingWaypointsAreLeftOut) {
-    const gpsdata::RouteObject* route = data.AddRouteWithCollection(0, "R", {1, 9, 2});
-    ASSERT_TRUE(mapbuild::ConvertToMap(*route, map));
-    EXPECT_EQ(Vertices(0), QList<QPoint>({{100, 200}, {300, -400}}));
-    // Only one waypoint left: no border of one point.
-    const gpsdata::RouteObject* lone = data.AddRouteWithCollection(1, "S", {9, 2});
-    EXPECT_FALSE(mapbuild::ConvertToMap(*lone, map));
-    EXPECT_EQ(carver.KGetNumPolygons(), 1);
+// A route becomes an open border through its waypoints in route order,
+// repeats kept and missing waypoints left out; fewer than two waypoints
+// make nothing and leave the map unchanged.
+TEST_F(RouteToBorder, ARouteBecomesAnOpenBorderThroughItsWaypoints) {
+    const std::pair<QList<qint16>, QList<QPoint>> cases[] = {
+        {{1, 2}, {{100, 200}, {300, -400}}},
+        {{3, 1, 3}, {{500, 600}, {100, 200}, {500, 600}}},
+        {{1, 9, 2}, {{100, 200}, {300, -400}}},
+        {{1}, {}},
+        {{9, 2}, {}}};
+    qint16 index = 0;
+    for (const auto& [legs, vertices] : cases) {
+        SCOPED_TRACE(index);
+        carver.KClearAll();
+        map.SetDirty(false);
+        const gpsdata::RouteObject* route = data.AddRouteWithCollection(index++, "R", legs);
+        const bool made = !vertices.isEmpty();
+        EXPECT_EQ(mapbuild::ConvertToMap(*route, map), made);
+        EXPECT_EQ(carver.KGetNumPolygons(), made ? 1 : 0);
+        EXPECT_EQ(map.Dirty(), made);
+        if (made) {
+            EXPECT_EQ(carver.KIsPolyLineClosed(0), 0);
+            EXPECT_EQ(Vertices(0), vertices);
+        }
+    }
 }
 
 } // namespace

@@ -23,22 +23,28 @@ protected:
     FakeCategories categories;
 };
 
-TEST_F(LayersOff, SwitchingALayerOffTwiceKeepsOneEntry) {
-    map.LayerOff(QStringLiteral("10"));
-    map.LayerOff(QStringLiteral("10"));
-    EXPECT_EQ(map.LayersOffCount(), 1);
+// Entries come back once each, in order, with their parentheses; identifiers
+// that would break them are refused.
+TEST_F(LayersOff, EntriesAreKeptOnceInOrder) {
+    for (const char* id : {"10:2", "10", "10", "1)(2", "", "20"})
+        map.LayerOff(QString::fromLatin1(id));
+    EXPECT_EQ(map.LayersOffCount(), 3);
+    map.LayerOn(QStringLiteral("10:2"));
     EXPECT_EQ(map.GetLayerOff(0), QStringLiteral("(10)"));
-    EXPECT_EQ(map.GetLayerOff(1), QString());
+    EXPECT_EQ(map.GetLayerOff(1), QStringLiteral("(20)"));
+    EXPECT_EQ(map.GetLayerOff(2), QString());
 }
 
-TEST_F(LayersOff, EntriesComeBackInOrderWithTheirParentheses) {
-    map.LayerOff(QStringLiteral("10:2"));
+// Without borders there is nothing to change; with them, the map and the
+// built map are changed.
+TEST_F(LayersOff, OnlyAMapWithBordersIsChanged) {
+    map.LayerOff(QStringLiteral("10"));
+    EXPECT_FALSE(map.Dirty());
+    AddBorder();
+    map.ClearCartridge();
     map.LayerOff(QStringLiteral("20"));
-    EXPECT_EQ(map.GetLayerOff(0), QStringLiteral("(10:2)"));
-    EXPECT_EQ(map.GetLayerOff(1), QStringLiteral("(20)"));
-    map.LayerOn(QStringLiteral("10:2"));
-    EXPECT_EQ(map.GetLayerOff(0), QStringLiteral("(20)"));
-    EXPECT_EQ(map.LayersOffCount(), 1);
+    EXPECT_TRUE(map.Dirty());
+    EXPECT_TRUE(map.CartridgeDirty());
 }
 
 TEST_F(LayersOff, TheMasterMapIsToldWhichCategoryChanged) {
@@ -48,25 +54,6 @@ TEST_F(LayersOff, TheMasterMapIsToldWhichCategoryChanged) {
     map.LayerOn(QStringLiteral("10:2"));
     map.LayerOff(QStringLiteral("99"));
     EXPECT_EQ(categories.notices, (QStringList{"major 1 0", "minor 0 1 0", "minor 0 1 1"}));
-}
-
-TEST_F(LayersOff, WithoutBordersTheMapStaysUnchanged) {
-    map.LayerOff(QStringLiteral("10"));
-    EXPECT_FALSE(map.Dirty());
-}
-
-TEST_F(LayersOff, WithBordersTheMapAndTheBuiltMapAreChanged) {
-    AddBorder();
-    map.ClearCartridge();
-    map.LayerOff(QStringLiteral("10"));
-    EXPECT_TRUE(map.Dirty());
-    EXPECT_TRUE(map.CartridgeDirty());
-}
-
-TEST_F(LayersOff, IdentifiersWithParenthesesAreRefused) {
-    map.LayerOff(QStringLiteral("1)(2"));
-    map.LayerOff(QString());
-    EXPECT_EQ(map.LayersOffCount(), 0);
 }
 
 TEST_F(LayersOff, ClearingTheListRebuildsTheLayerTree) {

@@ -39,12 +39,6 @@ protected:
     MapData map{carver};
 };
 
-TEST_F(MapDefinition, NewDefinitionIsUntitledAndUnchanged) {
-    EXPECT_EQ(map.FileName(), QStringLiteral("Untitled"));
-    EXPECT_FALSE(map.Dirty());
-    EXPECT_TRUE(map.CartridgeDirty());
-}
-
 TEST_F(MapDefinition, MapNameIsTheFileNameUpToItsFirstDot) {
     int named = 0;
     QObject::connect(&map, &MapData::NameChanged, [&] { ++named; });
@@ -107,14 +101,11 @@ TEST_F(MapDefinition, SaveFileWritesBordersVertexByVertex) {
                                       "Point          2             500          -600 \r\n"
                                       "Polygon        1            False          1 \r\n"
                                       "Point          0             7             8 \r\n"));
-}
-
-TEST_F(MapDefinition, SettingsFormHasTheSavedMapAndNoBorders) {
-    AddBorder(true, {{1, 1}, {2, 2}, {3, 1}});
-    map.SetSavedMapPath(QStringLiteral("/saved.ncm"));
-    mapbuild::SettingsLineWriter out;
-    map.SaveFile(out, true);
-    EXPECT_EQ(out.Bytes(), QByteArray("SavedBinaryPath /saved.ncm\r\n"));
+    // The settings file's form has the saved map and no borders.
+    mapbuild::SettingsLineWriter settings;
+    map.SaveFile(settings, true);
+    EXPECT_EQ(settings.Bytes(), QByteArray("HeaderText My map\r\nMapPath /data/maps\r\n"
+                                           "SavedBinaryPath /saved.ncm\r\n"));
 }
 
 TEST_F(MapDefinition, MapOptionsAreTakenFromTheirLines) {
@@ -145,35 +136,29 @@ TEST_F(MapDefinition, TotalAreaCountsOnlyThePartInsideTheBox) {
     EXPECT_FLOAT_EQ(map.GetUSTotalArea(), 898483.0f * 1000.0f);
 }
 
+// The used list goes to the master map when the detail choice is valid;
+// without a master list there is none.
 TEST_F(MapDefinition, UsedListIsHandedOnWhenDetailIsValid) {
-    QTemporaryDir dir;
-    QFile list(QDir(dir.path()).filePath(QStringLiteral("MasterList.txt")));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("A.at5\n");
-    list.close();
+    QTemporaryDir dir, lists;
     FakeCategories categories;
     Detail detail;
     NoDrives drives;
     map.SetCategorySource(&categories);
     map.SetDetail(&detail);
     map.SetDrives(&drives);
-    QTemporaryDir lists;
     map.SetListFolder(lists.path());
+    map.SetMasterAt5ListPath(dir.path());
+    EXPECT_FALSE(map.MakeUsedList());
+    EXPECT_TRUE(categories.usedList.isEmpty());
+
+    QFile list(QDir(dir.path()).filePath(QStringLiteral("MasterList.txt")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("A.at5\n");
+    list.close();
     map.SetMasterAt5ListPath(dir.path());
     EXPECT_EQ(categories.usedList, QDir(lists.path()).filePath(QStringLiteral("UsedList.txt")));
     EXPECT_TRUE(QFile::exists(categories.usedList));
     EXPECT_TRUE(map.CDROMError());
-}
-
-TEST_F(MapDefinition, UsedListFailsWithoutAMasterList) {
-    QTemporaryDir dir;
-    FakeCategories categories;
-    Detail detail;
-    map.SetCategorySource(&categories);
-    map.SetDetail(&detail);
-    map.SetMasterAt5ListPath(dir.path());
-    EXPECT_FALSE(map.MakeUsedList());
-    EXPECT_TRUE(categories.usedList.isEmpty());
     detail.valid = false;
     EXPECT_TRUE(map.MakeUsedList());
 }

@@ -76,13 +76,6 @@ TEST_F(MasterList, HighDetailFilesOnlyWithHighDetail) {
     EXPECT_EQ(Written(false, true).size(), 3);
 }
 
-TEST_F(MasterList, MissingMasterListWritesNothing) {
-    const auto result = MasterListWriter(Path("res"), false, {}).Write(Path("user/Out.txt"), true);
-    EXPECT_FALSE(result.written);
-    EXPECT_TRUE(result.writeError.isEmpty());
-    EXPECT_FALSE(QFile::exists(Path("user/Out.txt")));
-}
-
 // The master folder is only read; a list that cannot be saved says why.
 TEST_F(MasterList, TheListIsWrittenOutsideTheMasterFolderAndAFailedWriteIsTold) {
     Put("res/MasterList.txt", "Base.at5\n");
@@ -93,6 +86,12 @@ TEST_F(MasterList, TheListIsWrittenOutsideTheMasterFolderAndAFailedWriteIsTold) 
     const auto result = MasterListWriter(Path("res"), false, {}).Write(Path("blocker/Out.txt"), false);
     EXPECT_FALSE(result.written);
     EXPECT_FALSE(result.writeError.isEmpty());
+    // A missing master list writes nothing, and is no write error.
+    QFile::remove(Path("res/MasterList.txt"));
+    const auto none = MasterListWriter(Path("res"), false, {}).Write(Path("user/None.txt"), true);
+    EXPECT_FALSE(none.written);
+    EXPECT_TRUE(none.writeError.isEmpty());
+    EXPECT_FALSE(QFile::exists(Path("user/None.txt")));
 }
 
 TEST_F(MasterList, OverlongAndBinaryLinesAreSkipped) {

@@ -8,22 +8,17 @@ using mapbuild::SettingsLineWriter;
 
 namespace {
 
-TEST(SettingsLineReading, KeyIsTheTextBeforeTheFirstBlank) {
-    const SettingsLine line(QStringLiteral("BaudRate  9600 \r\n"));
-    EXPECT_EQ(line.Key(), QStringLiteral("BaudRate"));
-    EXPECT_EQ(line.Word(2), QStringLiteral("9600"));
-    EXPECT_EQ(line.Rest(), QStringLiteral(" 9600 "));
-    EXPECT_EQ(SettingsLine(QStringLiteral("Version")).Key(), QStringLiteral("Version"));
-}
-
-TEST(SettingsLineReading, RunsOfBlanksSeparateWords) {
-    const SettingsLine line(QStringLiteral("Point         3             -120    \t      77 "));
+// The key is the text before the first blank; runs of blanks separate words;
+// texts keep their inner blanks.
+TEST(SettingsLineReading, KeysWordsAndTexts) {
+    const SettingsLine line(QStringLiteral("Point         3             -120    \t      77 \r\n"));
+    EXPECT_EQ(line.Key(), QStringLiteral("Point"));
     EXPECT_EQ(line.WordCount(), 4);
+    EXPECT_EQ(line.Word(2), QStringLiteral("3"));
     EXPECT_EQ(line.Integer(3, INT32_MIN, INT32_MAX), -120);
     EXPECT_EQ(line.Integer(4, INT32_MIN, INT32_MAX), 77);
-}
-
-TEST(SettingsLineReading, TextsKeepTheirInnerBlanks) {
+    EXPECT_EQ(SettingsLine(QStringLiteral("BaudRate  9600 \r\n")).Rest(), QStringLiteral(" 9600 "));
+    EXPECT_EQ(SettingsLine(QStringLiteral("Version")).Key(), QStringLiteral("Version"));
     EXPECT_EQ(SettingsLine(QStringLiteral("MapFontName Courier  New")).Rest(),
               QStringLiteral("Courier  New"));
 }

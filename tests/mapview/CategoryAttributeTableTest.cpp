@@ -6,24 +6,7 @@
 
 #include <stdexcept>
 
-using mapview::CategoryAttributes;
 using mapview::WindowObject;
-
-TEST(CategoryAttributes, DefaultsAreSolidBlackLinesOverArea1) {
-    RecordingBorderEngine engine;
-    WindowObject window{engine};
-    const CategoryAttributes plain{0, 0, 0xFFFF, 1, 0};
-    for (int category : {0, 2, 5, 39, 63})
-        EXPECT_EQ(window.CategoryToColors(category), plain) << category;
-    EXPECT_EQ(window.CategoryToColors(1), (CategoryAttributes{9, 0, 0xFFFF, 1, 0}));
-    EXPECT_EQ(window.CategoryToColors(3), (CategoryAttributes{0, 0, 0xFFFF, 1, 7}));
-    EXPECT_EQ(window.CategoryToColors(4), (CategoryAttributes{8, 4, 0xAAAA, 1, 0}));
-    EXPECT_EQ(window.CategoryToColors(16), (CategoryAttributes{0, 4, 0xF0F0, 1, 0}));
-    EXPECT_EQ(window.CategoryToColors(27), (CategoryAttributes{0, 256, 0xFFFF, 1, 0}));
-    EXPECT_EQ(window.CategoryToColors(40), (CategoryAttributes{4, 512, 0x8080, 1, 0}));
-    EXPECT_EQ(window.CategoryToColors(41), (CategoryAttributes{8, 4, 0xFCFC, 1, 0}));
-    EXPECT_EQ(window.CategoryToColors(60), (CategoryAttributes{0, 0, 0xFFFF, 0, 7}));
-}
 
 TEST(CategoryAttributes, ColourChangesAreAnnouncedBeforeTheyAreStored) {
     RecordingBorderEngine engine;

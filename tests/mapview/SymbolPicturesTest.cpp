@@ -33,51 +33,35 @@ protected:
 
 } // namespace
 
-TEST_F(MapSymbols, RecordsHoldTheirSevenNumbers) {
-    const SymbolObject& shield = table.Record(9);
-    EXPECT_EQ(shield.SymbolClass, 3);
-    EXPECT_EQ(shield.SymbolType, 19);
-    EXPECT_EQ(shield.SymbolLimit, 9999);
-    EXPECT_EQ(shield.HotX, 14);
-    EXPECT_EQ(shield.HotY, 6);
-    EXPECT_EQ(shield.TextX, 15);
-    EXPECT_EQ(shield.TextY, 6);
-    const SymbolObject& last = table.Record(60);
-    EXPECT_EQ(last.SymbolClass, 4);
-    EXPECT_EQ(last.SymbolType, 111);
-    EXPECT_EQ(last.HotX, 2);
-    EXPECT_EQ(last.TextY, 9);
+TEST_F(MapSymbols, LookupTakesTheFirstShieldWideEnoughOrFallsBack) {
+    struct Case {
+        int symbolClass, type, number, record;
+    };
+    const Case cases[] = {
+        {3, 16, 50, 1},
+        {3, 16, 99, 1},
+        {3, 16, 100, 2},
+        {3, 20, 1000, 12},
+        {4, 63, 0, 39},
+        // Too long for the widest shield: shown divided by ten; 1234.5 rounds to the even 1234.
+        {3, 19, 12345, 9},
+        {3, 19, 99994, 9},
+        {3, 19, 2000000000, 9},
+        // Shields without room fall back to the box.
+        {3, 16, 5000, 9},
+        {3, 77, 5, 7},
+        {3, 25, 500, 16},
+        // Unknown features, and points (which show no number), get the generic point.
+        {4, 999, 0, 54},
+        {4, 1, 5, 54},
+        {7, 16, 0, 54}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.symbolClass << " " << c.type << " " << c.number);
+        EXPECT_EQ(&table.GetSymbolPicture(c.symbolClass, c.type, c.number), &table.Record(c.record));
+    }
+    EXPECT_EQ(table.Record(54).SymbolType, 105);
     EXPECT_THROW(table.Record(0), std::out_of_range);
     EXPECT_THROW(table.Record(61), std::out_of_range);
-}
-
-TEST_F(MapSymbols, LookupTakesTheFirstShieldWideEnough) {
-    EXPECT_EQ(&table.GetSymbolPicture(3, 16, 50), &table.Record(1));
-    EXPECT_EQ(&table.GetSymbolPicture(3, 16, 99), &table.Record(1));
-    EXPECT_EQ(&table.GetSymbolPicture(3, 16, 100), &table.Record(2));
-    EXPECT_EQ(&table.GetSymbolPicture(3, 20, 1000), &table.Record(12));
-    EXPECT_EQ(&table.GetSymbolPicture(4, 63, 0), &table.Record(39));
-}
-
-TEST_F(MapSymbols, NumbersTooLongForTheWidestShieldAreShownDividedByTen) {
-    // 12345 / 10 is 1234.5, which rounds to the even 1234.
-    EXPECT_EQ(&table.GetSymbolPicture(3, 19, 12345), &table.Record(9));
-    EXPECT_EQ(&table.GetSymbolPicture(3, 19, 99994), &table.Record(9));
-    EXPECT_EQ(&table.GetSymbolPicture(3, 19, 2000000000), &table.Record(9));
-}
-
-TEST_F(MapSymbols, ShieldsWithoutRoomFallBackToTheBox) {
-    EXPECT_EQ(&table.GetSymbolPicture(3, 16, 5000), &table.Record(9));
-    EXPECT_EQ(&table.GetSymbolPicture(3, 77, 5), &table.Record(7));
-    EXPECT_EQ(&table.GetSymbolPicture(3, 25, 500), &table.Record(16));
-}
-
-TEST_F(MapSymbols, UnknownFeaturesShowTheGenericPoint) {
-    const SymbolObject& generic = table.Record(54);
-    EXPECT_EQ(generic.SymbolType, 105);
-    EXPECT_EQ(&table.GetSymbolPicture(4, 999, 0), &generic);
-    EXPECT_EQ(&table.GetSymbolPicture(4, 1, 5), &generic); // points show no number
-    EXPECT_EQ(&table.GetSymbolPicture(7, 16, 0), &generic);
 }
 
 TEST_F(MapSymbols, NumberTextsAllowRunsOfSpacesAndRejectAnythingElse) {
@@ -111,15 +95,6 @@ TEST_F(MapSymbols, PicturesAreBlackOnWhiteWithMatchingMasks) {
     }
 }
 
-TEST_F(WaypointPictures, TheSymbolListNamesAtLeast42Symbols) {
-    const QStringList& names = window.SymbolNames();
-    ASSERT_GE(names.size(), 42);
-    EXPECT_EQ(names.mid(0, 4), QStringList({"Symbol 1", "Symbol 2", "Symbol3", "X Mark 1"}));
-    EXPECT_EQ(names.mid(names.size() - 2), QStringList({"Broken Link", "Temporary"}));
-    EXPECT_EQ(std::set<QString>(names.begin(), names.end()).size(), static_cast<std::size_t>(names.size()));
-    EXPECT_EQ(window.GetWaypointPicture(3).SymbolName, "X Mark 1");
-}
-
 TEST_F(WaypointPictures, NumbersOutsideTheStripGiveSymbolZero) {
     const QImage zero = CellOf(window.GetWaypointPicture(0).SymbolImage);
     for (int symbol : {-1, -1000, 48, 5000}) {
@@ -129,7 +104,10 @@ TEST_F(WaypointPictures, NumbersOutsideTheStripGiveSymbolZero) {
     }
 }
 
-TEST_F(WaypointPictures, SymbolsAreCentredAndDistinct) {
+TEST_F(WaypointPictures, AtLeast42SymbolsAreCentredAndDistinct) {
+    const QStringList& names = window.SymbolNames();
+    ASSERT_GE(names.size(), 42);
+    EXPECT_EQ(std::set<QString>(names.begin(), names.end()).size(), static_cast<std::size_t>(names.size()));
     std::set<QByteArray> seen;
     for (int i = 0; i < window.SymbolNames().size(); ++i) {
         const SymbolObject& record = window.GetWaypointPicture(i);

@@ -37,33 +37,15 @@ protected:
 
 } // namespace
 
-TEST_F(UndoRedo, StartsWithNothingToUndoOrRedo) {
-    ExpectMenu("Can't Undo", false, "Can't Redo", false);
-    stack.PerformUndoOperation();
-    stack.PerformRedoOperation();
-    EXPECT_EQ(stack.Count(), 0);
-}
-
-TEST_F(UndoRedo, UndoAndRedoADroppedWaypoint) {
-    Command("Drop Waypoint");
-    ExpectMenu("&Undo Drop Waypoint", true, "Can't Redo", false);
-
-    stack.PerformUndoOperation();
-    EXPECT_EQ(data.CountWaypoints(), 0);
-    ExpectMenu("Can't Undo", false, "&Redo Drop Waypoint", true);
-
-    stack.PerformRedoOperation();
-    EXPECT_EQ(data.CountWaypoints(), 1);
-    ExpectMenu("&Undo Drop Waypoint", true, "Can't Redo", false);
-}
-
 TEST_F(UndoRedo, TwoUndosAndOneRedoLeaveTheStateAfterTheFirstCommand) {
     Command("Drop Waypoint");
+    ExpectMenu("&Undo Drop Waypoint", true, "Can't Redo", false);
     Command("Paste");
     stack.PerformUndoOperation();
     ExpectMenu("&Undo Drop Waypoint", true, "&Redo Paste", true);
     stack.PerformUndoOperation();
     EXPECT_EQ(data.CountWaypoints(), 0);
+    ExpectMenu("Can't Undo", false, "&Redo Drop Waypoint", true);
     stack.PerformRedoOperation();
     EXPECT_EQ(data.CountWaypoints(), 1);
     ExpectMenu("&Undo Drop Waypoint", true, "&Redo Paste", true);
@@ -84,25 +66,23 @@ TEST_F(UndoRedo, ANewCommandAfterAnUndoDiscardsTheRedo) {
     EXPECT_EQ(data.CountWaypoints(), 2);
 }
 
-TEST_F(UndoRedo, FiftyCommandsAllowFortyNineUndosBackToTheFirstCommand) {
-    for (int i = 1; i <= 50; ++i)
-        Command(QStringLiteral("Drop %1").arg(i));
-    EXPECT_EQ(stack.Count(), 50);
-    EXPECT_EQ(UndoAll(), 49);
-    EXPECT_EQ(data.CountWaypoints(), 1);
-    EXPECT_EQ(stack.Count(), 50);
-    ExpectMenu("Can't Undo", false, "&Redo Drop 2", true);
-}
-
-TEST_F(UndoRedo, FiftyOneCommandsUndoBackToTheSecondCommand) {
-    for (int i = 1; i <= 51; ++i)
-        Command(QStringLiteral("Drop %1").arg(i));
-    EXPECT_EQ(stack.Count(), 50);
-    EXPECT_EQ(UndoAll(), 49);
-    EXPECT_EQ(data.CountWaypoints(), 2);
-    while (stack.RedoEnabled())
-        stack.PerformRedoOperation();
-    EXPECT_EQ(data.CountWaypoints(), 51);
+// The stack keeps fifty states: 49 undos, back to the first command or,
+// after fifty-one, to the second.
+TEST_F(UndoRedo, TheStackKeepsFiftyStates) {
+    for (const auto [commands, left] : {std::pair{50, 1}, std::pair{51, 2}}) {
+        SCOPED_TRACE(commands);
+        stack.ClearUndoStack();
+        data.DeleteWaypoints();
+        for (int i = 1; i <= commands; ++i)
+            Command(QStringLiteral("Drop %1").arg(i));
+        EXPECT_EQ(stack.Count(), 50);
+        EXPECT_EQ(UndoAll(), 49);
+        EXPECT_EQ(data.CountWaypoints(), left);
+        ExpectMenu("Can't Undo", false, QStringLiteral("&Redo Drop %1").arg(left + 1), true);
+        while (stack.RedoEnabled())
+            stack.PerformRedoOperation();
+        EXPECT_EQ(data.CountWaypoints(), commands);
+    }
 }
 
 TEST_F(UndoRedo, SnapshotsAreCopiesThatLaterEditsDoNotReach) {
@@ -163,6 +143,10 @@ TEST_F(UndoRedo, UndoRestoresEveryKindTheLimitsAndTheEditedLeg) {
 }
 
 TEST_F(UndoRedo, ClearingEmptiesTheStack) {
+    ExpectMenu("Can't Undo", false, "Can't Redo", false);
+    stack.PerformUndoOperation();
+    stack.PerformRedoOperation();
+    EXPECT_EQ(stack.Count(), 0);
     Command("Drop Waypoint");
     Command("Drop Waypoint");
     stack.PerformUndoOperation();

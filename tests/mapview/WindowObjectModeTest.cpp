@@ -22,50 +22,34 @@ protected:
 
 } // namespace
 
-TEST_F(MouseMode, StartsInBorderModeAfterCentreMode) {
-    EXPECT_EQ(window.Mode(), 1);
-    EXPECT_EQ(window.OldMode(), 0);
-    EXPECT_FALSE(window.CustomPointer());
-}
-
-TEST_F(MouseMode, WritingTheCurrentModeRaisesNothing) {
-    window.SetMode(1);
-    EXPECT_EQ(modeChanges, 0);
-    EXPECT_EQ(window.OldMode(), 0);
-}
-
-TEST_F(MouseMode, EachModeShowsItsPointer) {
-    window.SetMode(0);
-    EXPECT_EQ(window.MapPicture.Pointer, PointerKind::CrossHair);
-    EXPECT_FALSE(window.CustomPointer());
-    const std::pair<int, PointerKind> custom[] = {{1, PointerKind::ArrowPoly},
-                                                  {3, PointerKind::ArrowWpt},
-                                                  {4, PointerKind::ArrowRte},
-                                                  {5, PointerKind::ArrowIcn}};
-    for (const auto& [mode, pointer] : custom) {
-        window.SetMode(mode);
-        EXPECT_EQ(window.MapPicture.Pointer, pointer) << mode;
-        EXPECT_TRUE(window.CustomPointer()) << mode;
-    }
-    window.SetMode(6);
-    EXPECT_EQ(window.MapPicture.Pointer, PointerKind::Default);
-    EXPECT_FALSE(window.CustomPointer());
-    EXPECT_EQ(modeChanges, 6);
-}
-
-TEST_F(MouseMode, PolylineStretchAndUnknownModesKeepThePointer) {
-    window.SetMode(3);
-    for (int mode : {2, 8, 42}) {
-        window.SetMode(mode);
-        EXPECT_EQ(window.MapPicture.Pointer, PointerKind::ArrowWpt) << mode;
-        EXPECT_FALSE(window.CustomPointer()) << mode;
-    }
-}
-
-TEST_F(MouseMode, ANewModeEmptiesTheToolTip) {
+TEST_F(MouseMode, WritingTheCurrentModeRaisesNothingAndANewModeEmptiesTheToolTip) {
     window.MapPicture.ToolTipText = "Wpt 001*";
+    window.SetMode(window.Mode());
+    EXPECT_EQ(modeChanges, 0);
+    EXPECT_EQ(window.MapPicture.ToolTipText, "Wpt 001*");
     window.SetMode(0);
     EXPECT_TRUE(window.MapPicture.ToolTipText.isEmpty());
+}
+
+// The polyline and stretch modes (2, 8) and unknown ones keep the pointer
+// they find, without a custom one.
+TEST_F(MouseMode, EachModeShowsItsPointer) {
+    struct Case {
+        int mode;
+        PointerKind pointer;
+        bool custom;
+    };
+    const Case cases[] = {{0, PointerKind::CrossHair, false}, {1, PointerKind::ArrowPoly, true},
+                          {3, PointerKind::ArrowWpt, true},   {2, PointerKind::ArrowWpt, false},
+                          {8, PointerKind::ArrowWpt, false},  {42, PointerKind::ArrowWpt, false},
+                          {4, PointerKind::ArrowRte, true},   {5, PointerKind::ArrowIcn, true},
+                          {6, PointerKind::Default, false}};
+    for (const Case& c : cases) {
+        window.SetMode(c.mode);
+        EXPECT_EQ(window.MapPicture.Pointer, c.pointer) << c.mode;
+        EXPECT_EQ(window.CustomPointer(), c.custom) << c.mode;
+    }
+    EXPECT_EQ(modeChanges, 9);
 }
 
 TEST_F(MouseMode, RevertModeGoesBackAndForgetsTheOldMode) {

@@ -85,20 +85,15 @@ TEST_F(ZoomRangeWrite, ViewCornersFallOnThePictureCorners) {
     EXPECT_NEAR(corner.y(), 600, 1e-6);
 }
 
-TEST_F(ZoomRangeWrite, CentringNearThePoleMovesTheViewInside) {
+TEST_F(ZoomRangeWrite, CentringNearThePolesOrTheDateLineMovesTheViewInside) {
     window.SetZoomRange(500);
     window.Center(0, geo::LatitudeToY(80));
     EXPECT_LE(window.ViewTop, 12921975);
     EXPECT_GE(window.ViewTop, 12921975 - 1);
     EXPECT_LT(window.MidY, geo::LatitudeToY(80));
-
     window.Center(0, -geo::LatitudeToY(80));
     EXPECT_GE(window.ViewBottom, -12920000);
     EXPECT_LE(window.ViewBottom, -12920000 + 1);
-}
-
-TEST_F(ZoomRangeWrite, CentringOnTheDateLineMovesTheViewInside) {
-    window.SetZoomRange(500);
     window.Center(19970000, 0);
     EXPECT_LE(window.ViewRight, 19970325);
     EXPECT_GE(window.ViewRight, 19970325 - 1);
@@ -107,15 +102,12 @@ TEST_F(ZoomRangeWrite, CentringOnTheDateLineMovesTheViewInside) {
     EXPECT_LE(window.ViewLeft, -19970325 + 1);
 }
 
-TEST_F(ZoomRangeWrite, ZoomInThenOutReturnsToTheSameRange) {
+TEST_F(ZoomRangeWrite, ZoomInThenOutReturnsToTheSameRangeAndTheFinestViewGoesNoFurther) {
     window.SetZoomRange(37);
     EXPECT_TRUE(window.ZoomIn());
     EXPECT_DOUBLE_EQ(window.ZoomRange(), 37 / 1.1);
     EXPECT_TRUE(window.ZoomOut());
     EXPECT_DOUBLE_EQ(window.ZoomRange(), 37);
-}
-
-TEST_F(ZoomRangeWrite, ZoomInAtTheFinestViewReportsNoChange) {
     window.SetZoomRange(0);
     EXPECT_FALSE(window.ZoomIn());
     window.MapZoomChange = 50;
@@ -173,7 +165,7 @@ TEST_F(ZoomRangeWrite, ClickDistanceIsTenPixels) {
     EXPECT_FALSE(window.ClickDistance(1000, 979));
 }
 
-TEST_F(ZoomRangeWrite, APictureWithoutWidthKeepsTheRangeAndNeverFails) {
+TEST_F(ZoomRangeWrite, APictureWithoutWidthOrAnUnrepresentableRangeNeverFails) {
     window.MapPicture.Width = 0;
     window.MapPicture.Height = 0;
     EXPECT_NO_THROW(window.SetZoomRange(25));
@@ -185,10 +177,7 @@ TEST_F(ZoomRangeWrite, APictureWithoutWidthKeepsTheRangeAndNeverFails) {
     window.SetZoomRange(window.ZoomRange());
     EXPECT_DOUBLE_EQ(window.ZoomRange(), 25);
     EXPECT_GT(ViewWidth(), 0);
-}
 
-TEST_F(ZoomRangeWrite, UnrepresentableRangesAreSkippedWithoutFailing) {
-    window.SetZoomRange(10);
     EXPECT_NO_THROW(window.SetZoomRange(std::nan("")));
     EXPECT_NO_THROW(window.SetZoomRange(1e300));
     EXPECT_TRUE(window.AtMaxZoom);

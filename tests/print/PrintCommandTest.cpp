@@ -52,24 +52,20 @@ TEST_F(PrintCommand, PrintsTheChosenTableToAPdfAndSaysHowManyPages) {
     EXPECT_EQ(pdf.pages[1].RowWords(5).value(1), "P45");
 }
 
-TEST_F(PrintCommand, ItemsAreTheIndexesListShowsAndTheRangeLimitsThePages) {
+TEST_F(PrintCommand, ItemsAreTheIndexesListsShowAndTheRangeLimitsThePages) {
     CliRun run = RunCli({"print", file, "--what", "routes", "--items", "5", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(PdfText(out).pages[0].RowWords(2), QStringList({"Route", "6:", "Back"}));
+    run = RunCli({"print", file, "--what", "icons", "--items", "2,0", "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(PdfText(out).pages[0].RowWords(5).first(), "1");
+    EXPECT_EQ(PdfText(out).pages[0].RowWords(6).first(), "3");
 
     run = RunCli({"print", file, "--what", "waypoints", "--from", "2", "--to", "2", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.Text(), "1 pages\n");
     EXPECT_EQ(PdfText::PageCount(out), 1);
     EXPECT_EQ(PdfText(out).pages[0].RowWords(41), QStringList({"2"}));
-}
-
-TEST_F(PrintCommand, IconTablesPrint) {
-    const CliRun run = RunCli({"print", file, "--what", "icons", "--items", "2,0", "-o", out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const PdfText pdf(out);
-    EXPECT_EQ(pdf.pages[0].RowWords(5).first(), "1");
-    EXPECT_EQ(pdf.pages[0].RowWords(6).first(), "3");
 }
 
 TEST_F(PrintCommand, TheMapShowsTheWorkspacesViewUnderItsNameWhenBordersAreDrawn) {

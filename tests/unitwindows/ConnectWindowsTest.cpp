@@ -54,41 +54,21 @@ template <class T> T* Child(QWidget* window, const char* name) {
 
 } // namespace
 
-TEST_F(Connecting, TheConnectingWindowFollowsTheRateScanAndClosesWhenTheUnitAnswers) {
-    StartUnit({QStringLiteral("--name"), QStringLiteral("Trail Scout")}, 9600);
-    ASSERT_EQ(session.BaudRate(), 115200);
-    unit.Connect();
-    unitwindows::frmSerialConnect* window = unit.ConnectWindow();
-    ASSERT_TRUE(window);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->isModal());
-    // The user cannot close it while the attempt runs.
-    window->close();
-    QTest::keyClick(window, Qt::Key_Escape);
-    EXPECT_TRUE(window->isVisible());
-    ASSERT_TRUE(WaitFor([&] { return window->StatusText() == QStringLiteral("Com1 - Trying 9600 baud"); }));
-    ASSERT_TRUE(WaitFor([&] { return !versions.isEmpty(); }));
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(session.BaudRate(), 9600);
-    EXPECT_EQ(StatusTexts().last(), QStringLiteral("Trail Scout"));
-    EXPECT_TRUE(prompt.shown.isEmpty());
-}
-
 TEST_F(Connecting, AMissingDeviceIsNamedAndTheOptionsWindowIsOffered) {
     session.SetAutoSelectComPort(false);
     prompt.answers = {ui::Answer::Yes};
     unit.Connect();
     EXPECT_FALSE(unit.ConnectWindow() && unit.ConnectWindow()->isVisible());
     ASSERT_EQ(prompt.shown.size(), 2);
-    EXPECT_EQ(prompt.shown[0].title, QStringLiteral("Communications Error"));
-    const QStringList lines = prompt.shown[0].text.split(QStringLiteral("\r\n"));
+    EXPECT_EQ(prompt.shown[0].title, "Communications Error");
+    const QStringList lines = prompt.shown[0].text.split("\r\n");
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0],
               QStringLiteral("Unable to open the selected COM port. Check the COM port number and make "
                              "sure no other program is using that COM port."));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("There is no serial port /nonexistent/tf-com1.")));
+    EXPECT_TRUE(lines[1].startsWith("There is no serial port /nonexistent/tf-com1."));
     EXPECT_EQ(prompt.shown[1].buttons, ui::Buttons::YesNo);
-    EXPECT_TRUE(prompt.shown[1].text.contains(QStringLiteral("/nonexistent/tf-com1")));
+    EXPECT_TRUE(prompt.shown[1].text.contains("/nonexistent/tf-com1"));
     ASSERT_TRUE(unit.OptionsWindow());
     EXPECT_TRUE(unit.OptionsWindow()->isVisible());
 }
@@ -97,7 +77,7 @@ TEST_F(Connecting, APortWithoutPermissionNamesTheGroupAndTheNewLogin) {
     QTemporaryDir dir;
     // The folder is open to everyone; only the device itself is not.
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-    const QString device = QDir(dir.path()).filePath(QStringLiteral("ttyLocked"));
+    const QString device = QDir(dir.path()).filePath("ttyLocked");
     QFile file(device);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
@@ -111,72 +91,65 @@ TEST_F(Connecting, APortWithoutPermissionNamesTheGroupAndTheNewLogin) {
         unit.Connect();
     }
     ASSERT_FALSE(prompt.shown.isEmpty());
-    const QString reason = prompt.shown[0].text.section(QStringLiteral("\r\n"), 1);
-    EXPECT_TRUE(reason.contains(QStringLiteral("Join the group \"") + QFileInfo(device).group() + u'"'))
+    const QString reason = prompt.shown[0].text.section("\r\n", 1);
+    EXPECT_TRUE(reason.contains("Join the group \"" + QFileInfo(device).group() + u'"'))
         << reason.toStdString();
-    EXPECT_TRUE(reason.contains(QStringLiteral("log out and log in again")));
+    EXPECT_TRUE(reason.contains("log out and log in again"));
     // The device is there: nothing to choose in the options.
     EXPECT_EQ(prompt.shown.size(), 1);
 }
 
-TEST_F(Connecting, TheOptionsWindowShowsTheSessionsChoicesAndOkWritesThemBack) {
+TEST_F(Connecting, TheOptionsWindowShowsTheSessionsChoicesAndOkWritesThemBackButCancelDoesNot) {
     session.SetComPort(3);
     session.SetAutoSelectComPort(false);
     session.SetLPTPort(2);
-    pod.Ports().SetComDevice(2, QStringLiteral("/dev/serial/by-id/usb-Prolific-port0"));
+    pod.Ports().SetComDevice(2, "/dev/serial/by-id/usb-Prolific-port0");
     unit.SetPortSource([] {
-        return QList<SerialPortList::Entry>{{QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"),
-                                             QStringLiteral("FTDI FT232R USB UART (/dev/ttyUSB0)")}};
+        return QList<SerialPortList::Entry>{
+            {"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0", "FTDI FT232R USB UART (/dev/ttyUSB0)"}};
     });
     unit.ShowOptions();
     unitwindows::frmOptions* window = unit.OptionsWindow();
     ASSERT_TRUE(window);
+    Child<QRadioButton>(window, "optCom4")->setChecked(true);
+    window->ComDevice(4)->setEditText("/dev/ttyS0");
+    QTest::mouseClick(Child<QPushButton>(window, "cmdCancel"), Qt::LeftButton);
+    EXPECT_EQ(session.ComPort(), 3);
+    EXPECT_EQ(pod.Ports().ChosenComDevice(4), "/nonexistent/tf-com4");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window goes
+    unit.ShowOptions();
+    window = unit.OptionsWindow();
     EXPECT_EQ(window->SelectedComPort(), 3);
     EXPECT_FALSE(Child<QCheckBox>(window, "chkAutoSelectComPort")->isChecked());
     EXPECT_EQ(window->SelectedLPTPort(), 2);
-    EXPECT_EQ(Child<QComboBox>(window, "cboLptPort")->currentText(), QStringLiteral("0x278 (LPT2)"));
-    EXPECT_EQ(window->ComDevice(2)->currentText(), QStringLiteral("/dev/serial/by-id/usb-Prolific-port0"));
-    EXPECT_EQ(window->ComDevice(1)->itemText(0),
-              QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"));
+    EXPECT_EQ(Child<QComboBox>(window, "cboLptPort")->currentText(), "0x278 (LPT2)");
+    EXPECT_EQ(window->ComDevice(2)->currentText(), "/dev/serial/by-id/usb-Prolific-port0");
+    EXPECT_EQ(window->ComDevice(1)->itemText(0), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
 
     Child<QRadioButton>(window, "optCom1")->setChecked(true);
     window->ComDevice(1)->setCurrentIndex(0);
-    EXPECT_EQ(Child<QLabel>(window, "lblComDevice1")->text(),
-              QStringLiteral("FTDI FT232R USB UART (/dev/ttyUSB0)"));
+    EXPECT_EQ(Child<QLabel>(window, "lblComDevice1")->text(), "FTDI FT232R USB UART (/dev/ttyUSB0)");
     Child<QCheckBox>(window, "chkAutoSelectComPort")->setChecked(true);
     Child<QComboBox>(window, "cboLptPort")->setCurrentIndex(0);
-    window->ReaderFolder(1)->setText(QStringLiteral("/media/cards/reader"));
+    window->ReaderFolder(1)->setText("/media/cards/reader");
     QTest::mouseClick(Child<QPushButton>(window, "cmdOK"), Qt::LeftButton);
     EXPECT_EQ(session.ComPort(), 1);
     EXPECT_TRUE(session.AutoSelectComPort());
     EXPECT_EQ(session.LPTPort(), 1);
-    EXPECT_EQ(pod.Ports().ChosenComDevice(1), QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"));
-    EXPECT_EQ(pod.Ports().ChosenReaderFolder(1), QStringLiteral("/media/cards/reader"));
-}
-
-TEST_F(Connecting, CancelInTheOptionsWindowChangesNothing) {
-    session.SetComPort(2);
-    unit.ShowOptions();
-    unitwindows::frmOptions* window = unit.OptionsWindow();
-    Child<QRadioButton>(window, "optCom4")->setChecked(true);
-    window->ComDevice(4)->setEditText(QStringLiteral("/dev/ttyS0"));
-    QTest::mouseClick(Child<QPushButton>(window, "cmdCancel"), Qt::LeftButton);
-    EXPECT_EQ(session.ComPort(), 2);
-    EXPECT_EQ(pod.Ports().ChosenComDevice(4), QStringLiteral("/nonexistent/tf-com4"));
+    EXPECT_EQ(pod.Ports().ChosenComDevice(1), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
+    EXPECT_EQ(pod.Ports().ChosenReaderFolder(1), "/media/cards/reader");
 }
 
 TEST(SerialPortNames, APortIsOfferedByItsStableNameWhenOneLeadsToIt) {
     QTemporaryDir dir;
     const QDir root(dir.path());
-    root.mkdir(QStringLiteral("by-id"));
-    QFile(root.filePath(QStringLiteral("ttyUSB3"))).open(QIODevice::WriteOnly);
-    QFile(root.filePath(QStringLiteral("ttyUSB4"))).open(QIODevice::WriteOnly);
-    const QString stable = root.filePath(QStringLiteral("by-id/usb-Prolific_Technology-if00-port0"));
-    ASSERT_TRUE(QFile::link(root.filePath(QStringLiteral("ttyUSB3")), stable));
-    EXPECT_EQ(SerialPortList::StableName(root.filePath(QStringLiteral("ttyUSB3")), root.filePath("by-id")),
-              stable);
-    EXPECT_EQ(SerialPortList::StableName(root.filePath(QStringLiteral("ttyUSB4")), root.filePath("by-id")),
-              root.filePath(QStringLiteral("ttyUSB4")));
-    EXPECT_EQ(SerialPortList::StableName(QStringLiteral("/dev/none"), root.filePath("by-id")),
-              QStringLiteral("/dev/none"));
+    root.mkdir("by-id");
+    QFile(root.filePath("ttyUSB3")).open(QIODevice::WriteOnly);
+    QFile(root.filePath("ttyUSB4")).open(QIODevice::WriteOnly);
+    const QString stable = root.filePath("by-id/usb-Prolific_Technology-if00-port0");
+    ASSERT_TRUE(QFile::link(root.filePath("ttyUSB3"), stable));
+    EXPECT_EQ(SerialPortList::StableName(root.filePath("ttyUSB3"), root.filePath("by-id")), stable);
+    EXPECT_EQ(SerialPortList::StableName(root.filePath("ttyUSB4"), root.filePath("by-id")),
+              root.filePath("ttyUSB4"));
+    EXPECT_EQ(SerialPortList::StableName("/dev/none", root.filePath("by-id")), "/dev/none");
 }

@@ -61,7 +61,7 @@ protected:
     // The card reader on LPT1, opened from the toolbar with a card of that
     // label and size; its folder.
     QString OpenReader(const QByteArray& card) {
-        const QString reader = cards.filePath(QStringLiteral("reader"));
+        const QString reader = cards.filePath("reader");
         MakeCard(reader, card);
         main->Link().Pod().Ports().SetReaderFolder(1, reader);
         main->Link().SetLPTPort(1);
@@ -77,14 +77,14 @@ protected:
     }
     // Cancels the next send once its bar passed `percent`, as the user would.
     void CancelPast(int percent) {
-        auto* bar = main->Progress().findChild<QProgressBar*>(QStringLiteral("barProgress"));
+        auto* bar = main->Progress().findChild<QProgressBar*>("barProgress");
         auto once = std::make_shared<QMetaObject::Connection>();
         *once = QObject::connect(bar, &QProgressBar::valueChanged, [this, once, percent](int value) {
             if (value < percent)
                 return;
             QObject::disconnect(*once);
-            ShotNow(QStringLiteral("cards-02-sending-file"));
-            main->Progress().findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+            ShotNow("cards-02-sending-file");
+            main->Progress().findChild<QPushButton*>("cmdCancel")->click();
         });
     }
 
@@ -98,24 +98,24 @@ protected:
 class DesktopBuiltMap : public DesktopCards {
 protected:
     void SetUp() override {
-        QFile library(res.filePath(QStringLiteral("MasterDefinitionLibrary.dat")));
+        QFile library(res.filePath("MasterDefinitionLibrary.dat"));
         ASSERT_TRUE(library.open(QIODevice::WriteOnly));
         library.write("major 3 Land\nminor 60 Land\n");
         library.close();
-        QFile list(res.filePath(QStringLiteral("MasterList.txt")));
+        QFile list(res.filePath("MasterList.txt"));
         ASSERT_TRUE(list.open(QIODevice::WriteOnly));
         list.write("M.at5\r\n");
         list.close();
         mastermap::At5Writer land;
         land.Add(mastermap_testing::Square(60, -14000000, 2500000, 7000000));
-        ASSERT_EQ(land.Write(res.filePath(QStringLiteral("M.at5"))), QString());
+        ASSERT_EQ(land.Write(res.filePath("M.at5")), QString());
         SetMasterFolder(res.path());
         DesktopCards::SetUp();
     }
 
     // A closed border drawn with the mouse, as in the map window.
     void DrawBorder() {
-        auto* display = main->findChild<QWidget*>(QStringLiteral("picDisplay"));
+        auto* display = main->findChild<QWidget*>("picDisplay");
         ASSERT_TRUE(display);
         Click("create");
         for (QPoint at :
@@ -132,69 +132,68 @@ protected:
 } // namespace
 
 TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormatted) {
-    const QString trips = cards.filePath(QStringLiteral("trips")),
-                  spare = cards.filePath(QStringLiteral("spare"));
+    const QString trips = cards.filePath("trips"), spare = cards.filePath("spare");
     MakeCard(trips, "label=PADDLES\ncapacity=6291456\n");
-    QFile old(QDir(trips).filePath(QStringLiteral("boundary.ncm")));
+    QFile old(QDir(trips).filePath("boundary.ncm"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(3000, 'b'));
     old.close();
-    MakeCard(spare, "label=SPARE\ncapacity=1048576\n");
-    StartUnit({QStringLiteral("--rate"), QStringLiteral("38400"), QStringLiteral("--name"),
-               QStringLiteral("Kayak Nav 3"), QStringLiteral("--product-id"), QStringLiteral("518"),
-               QStringLiteral("--card"), trips, QStringLiteral("--card"), spare});
+    MakeCard(spare, "formatted=0\n");
+    StartUnit({"--rate", "38400", "--name", "Kayak Nav 3", "--product-id", "518", "--card", trips, "--card",
+               spare});
     main->Link().SetBaudRate(38400);
     Click("connect");
     ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 2; }));
-    EXPECT_FALSE(main->findChild<QGroupBox*>(QStringLiteral("fraDevices"))->isHidden());
-    EXPECT_TRUE(main->findChild<QGroupBox*>(QStringLiteral("fraFlashSections"))->isHidden());
+    EXPECT_FALSE(main->findChild<QGroupBox*>("fraDevices")->isHidden());
+    EXPECT_TRUE(main->findChild<QGroupBox*>("fraFlashSections")->isHidden());
     const QStringList listed = Entries(List("lstDevices"));
-    EXPECT_TRUE(listed[0].startsWith(QStringLiteral("PADDLES   "))) << listed[0].toStdString();
-    EXPECT_TRUE(listed[1].startsWith(QStringLiteral("SPARE     1.00 MB free"))) << listed[1].toStdString();
-    EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), QStringLiteral("&Erase File"));
+    EXPECT_TRUE(listed[0].startsWith("PADDLES   ")) << listed[0].toStdString();
+    EXPECT_EQ(listed[1], "Unformatted");
+    EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), "&Erase File");
 
     Click(List("lstDevices"), 0);
-    EXPECT_EQ(Entries(List("lstFiles")), QStringList{QStringLiteral("boundary.ncm 0.01 MB")});
-    main->Map().SetCartridgeFileName(Write(QStringLiteral("bwca.ncm"), 512 * 60 + 1));
+    EXPECT_EQ(Entries(List("lstFiles")), QStringList{"boundary.ncm 0.01 MB"});
+    main->Map().SetCartridgeFileName(Write("bwca.ncm", 512 * 60 + 1));
     ASSERT_TRUE(Command("mnuMapSendMap")->isEnabled());
-    Shot(QStringLiteral("cards-01-listed"));
+    Shot("cards-01-listed");
 
     // Cancelled half-way: nothing of it stays on the card.
     CancelPast(40);
     ASSERT_TRUE(SendMap());
     EXPECT_FALSE(sent.last());
     EXPECT_EQ(beeps, 0);
-    EXPECT_TRUE(WaitFor([&] { return OnCard(trips) == QStringList{QStringLiteral("boundary.ncm")}; }))
+    EXPECT_TRUE(WaitFor([&] { return OnCard(trips) == QStringList{"boundary.ncm"}; }))
         << OnCard(trips).join(u' ').toStdString();
     // Sent again: the card holds the one whole file.
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
     EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(OnCard(trips), (QStringList{QStringLiteral("boundary.ncm"), QStringLiteral("bwca.ncm")}));
-    EXPECT_EQ(Bytes(QDir(trips).filePath(QStringLiteral("bwca.ncm"))), bytes);
+    EXPECT_EQ(OnCard(trips), (QStringList{"boundary.ncm", "bwca.ncm"}));
+    EXPECT_EQ(Bytes(QDir(trips).filePath("bwca.ncm")), bytes);
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 2; }));
-    Shot(QStringLiteral("cards-03-sent"));
+    Shot("cards-03-sent");
 
     // Erase the old map chosen in the file list.
     Click(List("lstFiles"), 0);
     Command("mnuGPSEraseFlash")->trigger();
-    EXPECT_EQ(prompt.shown.last().text, QStringLiteral("Are you sure you want to erase the selected file?"));
+    EXPECT_EQ(prompt.shown.last().text, "Are you sure you want to erase the selected file?");
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
-    EXPECT_EQ(OnCard(trips), QStringList{QStringLiteral("bwca.ncm")});
+    EXPECT_EQ(OnCard(trips), QStringList{"bwca.ncm"});
 
     // Format the spare card.
     Click(List("lstDevices"), 1);
     Command("mnuGPSFormatDevice")->trigger();
-    ASSERT_TRUE(WaitFor(
-        [&] { return Entries(List("lstDevices")).value(1).startsWith(QStringLiteral("No Label  ")); }));
+    EXPECT_EQ(prompt.shown.last().text,
+              "This will erase all files on the selected MMC card.\r\nAre you sure you wish to continue?");
+    ASSERT_TRUE(WaitFor([&] { return Entries(List("lstDevices")).value(1).startsWith("No Label  "); }));
     EXPECT_EQ(Entries(List("lstFiles")), QStringList{});
-    EXPECT_EQ(OnCard(trips), QStringList{QStringLiteral("bwca.ncm")});
+    EXPECT_EQ(OnCard(trips), QStringList{"bwca.ncm"});
 }
 
 TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
     const QString reader = OpenReader("label=READER\ncapacity=8388608\n");
     ASSERT_EQ(List("lstDevices")->count(), 1);
-    EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith(QStringLiteral("READER    ")));
+    EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith("READER    "));
 
     // The data set goes onto the card through the transfer window's Upload.
     Fill(main->Data());
@@ -206,19 +205,19 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
             y << 5729083 + (k % 400) * 200 - t * 60000;
             joined << (k % 1000 != 0);
         }
-        main->Data().AddTrail(t, QStringLiteral("Sounding%1").arg(t), 0, 0, x, y, joined);
+        main->Data().AddTrail(t, QString("Sounding%1").arg(t), 0, 0, x, y, joined);
     }
     for (int i = 0; i < 400; ++i)
-        main->Data().AddWaypoint(qint16(10 + i), 20000 * i, -9000 * i, 0, QStringLiteral("BUOY%1").arg(i), 0,
+        main->Data().AddWaypoint(qint16(10 + i), 20000 * i, -9000 * i, 0, QString("BUOY%1").arg(i), 0,
                                  40000.5, 0);
     const int waypoints = main->Data().CountWaypoints();
-    auto* saveBar = main->Transfers().UserDataWindow().findChild<QProgressBar*>(QStringLiteral("barPercent"));
+    auto* saveBar = main->Transfers().UserDataWindow().findChild<QProgressBar*>("barPercent");
     bool shotSaving = false;
     QObject::connect(saveBar, &QProgressBar::valueChanged, [&](int percent) {
         if (percent >= 30 && percent < 100 && !shotSaving) {
             shotSaving = true;
             // Once the percentage in words has followed the bar.
-            QTimer::singleShot(0, [] { ShotNow(QStringLiteral("cards-05-saving-user-data")); });
+            QTimer::singleShot(0, [] { ShotNow("cards-05-saving-user-data"); });
         }
     });
     bool shotStatus = false;
@@ -227,20 +226,20 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
                      [&](bool ok) { ends << ok; });
     QDialog* transfer = OpenTransferWindow();
     ASSERT_TRUE(transfer);
-    EXPECT_EQ(transfer->objectName(), QStringLiteral("frmPodTransfer"));
-    Shot(QStringLiteral("cards-04-transfer-window"));
-    QTest::mouseClick(transfer->findChild<QPushButton*>(QStringLiteral("btnUpload")), Qt::LeftButton);
+    EXPECT_EQ(transfer->objectName(), "frmPodTransfer");
+    Shot("cards-04-transfer-window");
+    QTest::mouseClick(transfer->findChild<QPushButton*>("btnUpload"), Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] {
         if (!shotStatus &&
             main->Transfers().SaveStatusWindow().StatusText().startsWith("Sending waypoint 2")) {
             shotStatus = true;
-            ShotNow(QStringLiteral("cards-04b-save-status"));
+            ShotNow("cards-04b-save-status");
         }
         return !ends.isEmpty();
     }));
     EXPECT_TRUE(ends.last());
-    EXPECT_EQ(Message(), QStringLiteral("Upload complete"));
-    EXPECT_TRUE(OnCard(reader).contains(QStringLiteral("USERDATA.USR")));
+    EXPECT_EQ(Message(), "Upload complete");
+    EXPECT_TRUE(OnCard(reader).contains("USERDATA.USR"));
 
     // And comes back through Download, after the overwrite question.
     main->Data().DeleteWaypoints();
@@ -249,7 +248,7 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
     main->Data().SetDirty(false);
     transfer = OpenTransferWindow();
     ASSERT_TRUE(transfer);
-    QTest::mouseClick(transfer->findChild<QPushButton*>(QStringLiteral("btnDownload")), Qt::LeftButton);
+    QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return ends.size() == 2; }));
     EXPECT_TRUE(ends.last());
     EXPECT_EQ(main->Data().CountWaypoints(), waypoints);
@@ -258,28 +257,26 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
 
     // A map goes onto the same card as a file.
     Click(List("lstDevices"), 0);
-    main->Map().SetCartridgeFileName(Write(QStringLiteral("harbour.ncm"), 512 * 8));
+    main->Map().SetCartridgeFileName(Write("harbour.ncm", 512 * 8));
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
-    EXPECT_EQ(Bytes(QDir(reader).filePath(QStringLiteral("harbour.ncm"))), bytes);
+    EXPECT_EQ(Bytes(QDir(reader).filePath("harbour.ncm")), bytes);
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
-    Shot(QStringLiteral("cards-06-reader"));
+    Shot("cards-06-reader");
 }
 
 TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
-    const QString flash = cards.filePath(QStringLiteral("flash.bin"));
-    StartUnit({QStringLiteral("--rate"), QStringLiteral("57600"), QStringLiteral("--name"),
-               QStringLiteral("Harbour Plotter 7"), QStringLiteral("--dezav"), QStringLiteral("--partitions"),
-               QStringLiteral("6"), QStringLiteral("--partition-size"), QStringLiteral("262144"),
-               QStringLiteral("--flash-file"), flash});
+    const QString flash = cards.filePath("flash.bin");
+    StartUnit({"--rate", "57600", "--name", "Harbour Plotter 7", "--dezav", "--partitions", "6",
+               "--partition-size", "262144", "--flash-file", flash});
     main->Link().SetBaudRate(57600);
     Click("connect");
     ASSERT_TRUE(WaitFor([&] { return List("lstFlashSections")->count() == 6; }));
-    EXPECT_FALSE(main->findChild<QGroupBox*>(QStringLiteral("fraFlashSections"))->isHidden());
-    EXPECT_TRUE(main->findChild<QGroupBox*>(QStringLiteral("fraDevices"))->isHidden());
-    EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), QStringLiteral("&Erase Section"));
-    EXPECT_EQ(ConnectionPanel(), QStringLiteral("COM1 - 57600 baud"));
-    EXPECT_EQ(Entries(List("lstFlashSections")).value(2), QStringLiteral("3  0.25 MB     Unused"));
+    EXPECT_FALSE(main->findChild<QGroupBox*>("fraFlashSections")->isHidden());
+    EXPECT_TRUE(main->findChild<QGroupBox*>("fraDevices")->isHidden());
+    EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), "&Erase Section");
+    EXPECT_EQ(ConnectionPanel(), "COM1 - 57600 baud");
+    EXPECT_EQ(Entries(List("lstFlashSections")).value(2), "3  0.25 MB     Unused");
 
     // It holds the line until disconnected; it moves no data, so the
     // transfer commands stay off, though its window would offer ranges.
@@ -289,32 +286,51 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     main->Transfers().ShowTransferWindow();
     QDialog* transfer = main->Transfers().TransferWindow();
     ASSERT_TRUE(transfer);
-    EXPECT_EQ(transfer->objectName(), QStringLiteral("frmTransfer"));
-    Shot(QStringLiteral("cards-06b-range-transfer-window"));
+    EXPECT_EQ(transfer->objectName(), "frmTransfer");
+    Shot("cards-06b-range-transfer-window");
     transfer->reject();
 
-    main->Map().SetCartridgeFileName(Write(QStringLiteral("harbour.ncm"), 512 * 600));
+    // The map needs two partitions: the last one alone is too small.
+    main->Map().SetCartridgeFileName(Write("harbour.ncm", 512 * 600));
+    Click(List("lstFlashSections"), 5);
+    ASSERT_FALSE(prompt.shown.isEmpty());
+    EXPECT_TRUE(prompt.shown.last().text.endsWith("Try selecting another memory partition."));
     Click(List("lstFlashSections"), 2);
     Click(List("lstFlashSections"), 3, Qt::ShiftModifier);
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
+    EXPECT_TRUE(prompt.shown.last().text.contains("\r\n\r\n3   Unused\r\n4   Unused\r\n"));
     EXPECT_EQ(Bytes(flash), bytes);
-    ASSERT_TRUE(WaitFor(
-        [&] { return Entries(List("lstFlashSections")).value(3).endsWith(QStringLiteral("Custom Map")); }));
-    Shot(QStringLiteral("cards-07-partitions"));
+    ASSERT_TRUE(WaitFor([&] { return Entries(List("lstFlashSections")).value(3).endsWith("Custom Map"); }));
+    Shot("cards-07-partitions");
 
     Click(List("lstFlashSections"), 2);
     Command("mnuGPSEraseFlash")->trigger();
-    EXPECT_EQ(prompt.shown.last().title, QStringLiteral("Erase Sections"));
-    EXPECT_TRUE(WaitFor([&] {
-        return Entries(List("lstFlashSections")).value(2) == QStringLiteral("3  0.25 MB     Unused");
-    }));
+    EXPECT_EQ(prompt.shown.last().title, "Erase Sections");
+    EXPECT_TRUE(
+        WaitFor([&] { return Entries(List("lstFlashSections")).value(2) == "3  0.25 MB     Unused"; }));
+}
+
+TEST_F(DesktopCards, NothingConnectedOffersNoCommandsAndAnUnpluggedReadersCardGoes) {
+    main->Map().SetCartridgeFileName(Write("Lakes.ncm", 1000));
+    EXPECT_TRUE(main->UnitMemory().Panes()->isHidden());
+    EXPECT_FALSE(Command("mnuMapSendMap")->isEnabled());
+    EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
+    const QString reader = OpenReader("label=READER\ncapacity=8388608\n");
+    EXPECT_FALSE(main->UnitMemory().Panes()->isHidden());
+    Click(List("lstDevices"), 0);
+    EXPECT_TRUE(Command("mnuGPSFormatDevice")->isEnabled());
+    ASSERT_TRUE(QDir(reader).removeRecursively());
+    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 0; }));
+    EXPECT_EQ(List("lstFiles")->count(), 0);
+    EXPECT_TRUE(main->UnitMemory().Panes()->isHidden());
+    EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
 }
 
 TEST_F(DesktopBuiltMap, AMapBuiltInTheWindowLandsOnTheReadersCardByteForByte) {
     QApplication::processEvents();
     DrawBorder();
-    chooser.names.push_back(Path(QStringLiteral("Lakes.ncm")));
+    chooser.names.push_back(Path("Lakes.ncm"));
     Click("map");
     const QString built = main->Map().CartridgeFileName();
     ASSERT_GT(main->Map().CartridgeFileLen(), 0);
@@ -325,7 +341,7 @@ TEST_F(DesktopBuiltMap, AMapBuiltInTheWindowLandsOnTheReadersCardByteForByte) {
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
     // Cards list map files by their type: the file takes the map's name with it.
-    const QString name = QFileInfo(built).completeBaseName() + QStringLiteral(".ncm");
+    const QString name = QFileInfo(built).completeBaseName() + ".ncm";
     EXPECT_EQ(OnCard(reader), QStringList{name});
     const QString onCard = QDir(reader).filePath(name);
     EXPECT_EQ(Bytes(onCard), Bytes(built));

@@ -32,7 +32,7 @@ protected:
         MainWindowFixture::SetUp();
         main->resize(1100, 760);
         for (int port = 2; port <= 4; ++port)
-            main->Link().Pod().Ports().SetComDevice(port, QStringLiteral("/nonexistent/tf-com%1").arg(port));
+            main->Link().Pod().Ports().SetComDevice(port, QString("/nonexistent/tf-com%1").arg(port));
     }
 
     void StartUnit(const QStringList& args) {
@@ -43,7 +43,8 @@ protected:
 
     // A unit at 115200 baud, the program's own rate, connected from the toolbar.
     void Connect(QStringList args = {}) {
-        StartUnit(args << QStringLiteral("--rate") << QStringLiteral("115200"));
+        StartUnit(args << "--rate"
+                       << "115200");
         main->Link().SetBaudRate(115200);
         Click("connect");
         ASSERT_TRUE(linkpod_testing::WaitFor([&] { return main->Link().Connected(); }));
@@ -57,7 +58,7 @@ protected:
     // A card folder with its label and size.
     static void MakeCard(const QString& folder, const QByteArray& card) {
         QDir().mkpath(folder);
-        QFile f(QDir(folder).filePath(QStringLiteral(".card")));
+        QFile f(QDir(folder).filePath(".card"));
         if (f.open(QIODevice::WriteOnly))
             f.write(card);
     }
@@ -91,8 +92,7 @@ protected:
                 window->repaint();
         QGuiApplication::sync();
         QDir().mkpath(folder);
-        QProcess::execute(qEnvironmentVariable("TF_SCREENSHOT_TOOL"),
-                          {QDir(folder).filePath(name + QStringLiteral(".png"))});
+        QProcess::execute(qEnvironmentVariable("TF_SCREENSHOT_TOOL"), {QDir(folder).filePath(name + ".png")});
     }
 
     static void Fill(gpsdata::GPSData& set) {
@@ -103,9 +103,9 @@ protected:
             gpsdata::WaypointObject* w = set.AddNewWaypoint();
             w->SetLatitude(lat);
             w->SetLongitude(lon);
-            w->SetWptName(QStringLiteral("PLACE%1").arg(++i));
+            w->SetWptName(QString("PLACE%1").arg(++i));
         }
-        set.AddRoute(0, QStringLiteral("North"), {0, 1, 2});
+        set.AddRoute(0, "North", {0, 1, 2});
         QList<qint32> x, y;
         QList<bool> joined;
         const gpsdata::WaypointObject* from = set.Waypoint(0);
@@ -115,7 +115,7 @@ protected:
             y << from->Y() + (to->Y() - from->Y()) * k / 1199;
             joined << true;
         }
-        set.AddTrail(0, QStringLiteral("Drive"), 0, 0, x, y, joined);
+        set.AddTrail(0, "Drive", 0, 0, x, y, joined);
     }
 
     std::unique_ptr<linkpod_testing::UnitProcess> unit;

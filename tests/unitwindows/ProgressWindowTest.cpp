@@ -16,8 +16,8 @@ namespace {
 class ProgressWindow : public testing::Test {
 protected:
     QString Text(const char* name) const { return window.findChild<QLabel*>(QLatin1String(name))->text(); }
-    int Bar() const { return window.findChild<QProgressBar*>(QStringLiteral("barProgress"))->value(); }
-    QPushButton* CancelButton() const { return window.findChild<QPushButton*>(QStringLiteral("cmdCancel")); }
+    int Bar() const { return window.findChild<QProgressBar*>("barProgress")->value(); }
+    QPushButton* CancelButton() const { return window.findChild<QPushButton*>("cmdCancel"); }
 
     double now = 3600;
     frmProgress window{nullptr, [this] { return now; }};
@@ -26,54 +26,48 @@ protected:
 
 } // namespace
 
-TEST_F(ProgressWindow, OpensWithItsTitleAnEmptyBarAndNothingElapsed) {
-    window.Begin(QStringLiteral("Downloading Waypoints"));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Downloading Waypoints"));
-    EXPECT_EQ(Text("lblCaption"), QStringLiteral("Downloading Waypoints"));
-    EXPECT_EQ(Bar(), 0);
-    EXPECT_EQ(Text("lblElapsed"), QStringLiteral("0 Seconds Elapsed"));
-    EXPECT_TRUE(Text("lblRemaining").isEmpty());
-}
-
 TEST_F(ProgressWindow, FollowsTheJobAndClosesAtOneHundred) {
-    window.Begin(QStringLiteral("Uploading Trails"));
+    window.Begin("Uploading Trails");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Uploading Trails");
+    EXPECT_EQ(Text("lblCaption"), "Uploading Trails");
+    EXPECT_EQ(Bar(), 0);
+    EXPECT_EQ(Text("lblElapsed"), "0 Seconds Elapsed");
+    EXPECT_TRUE(Text("lblRemaining").isEmpty());
     now += 2;
     window.ProgressMade(10);
     EXPECT_EQ(Bar(), 10);
-    EXPECT_EQ(Text("lblElapsed"), QStringLiteral("2 Seconds Elapsed"));
-    EXPECT_EQ(Text("lblRemaining"), QStringLiteral("0 Seconds Remaining"));
+    EXPECT_EQ(Text("lblElapsed"), "2 Seconds Elapsed");
+    EXPECT_EQ(Text("lblRemaining"), "0 Seconds Remaining");
     now += 63;
     window.SetValue(50);
-    EXPECT_EQ(Text("lblElapsed"), QStringLiteral("1 Minute 5 Seconds Elapsed"));
-    EXPECT_EQ(Text("lblRemaining"), QStringLiteral("1 Minute 5 Seconds Remaining"));
+    EXPECT_EQ(Text("lblElapsed"), "1 Minute 5 Seconds Elapsed");
+    EXPECT_EQ(Text("lblRemaining"), "1 Minute 5 Seconds Remaining");
     window.ProgressMade(100);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.Cancelled());
 }
 
-TEST_F(ProgressWindow, CancelAsksTheJobToStopAtOnceAndCloses) {
+// Cancel (the button or closing the window) asks the job to stop at once;
+// a job that cannot be cancelled keeps the window; the next job starts afresh.
+TEST_F(ProgressWindow, CancelStopsTheJobUnlessItCannotBeCancelled) {
     QObject::connect(&window, &frmProgress::CancelRequested, [this] { ++cancels; });
-    window.Begin(QStringLiteral("Downloading Trails"));
-    QTest::mouseClick(CancelButton(), Qt::LeftButton);
-    EXPECT_EQ(cancels, 1);
-    EXPECT_TRUE(window.Cancelled());
-    EXPECT_FALSE(window.isVisible());
-    // The next job starts afresh.
-    window.Begin(QStringLiteral("Uploading Waypoints"));
-    EXPECT_FALSE(window.Cancelled());
-}
-
-TEST_F(ProgressWindow, ClosingTheWindowCancelsButAJobThatCannotBeCancelledKeepsIt) {
-    QObject::connect(&window, &frmProgress::CancelRequested, [this] { ++cancels; });
-    window.InitProgress(QStringLiteral("Erasing Flash"), false);
+    window.InitProgress("Erasing Flash", false);
     window.show();
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(CancelButton()->isEnabled());
     EXPECT_EQ(cancels, 0);
-    window.Begin(QStringLiteral("Downloading Icons"));
+    window.Begin("Downloading Icons");
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(cancels, 1);
+    window.Begin("Downloading Trails");
+    EXPECT_FALSE(window.Cancelled());
+    QTest::mouseClick(CancelButton(), Qt::LeftButton);
+    EXPECT_EQ(cancels, 2);
+    EXPECT_TRUE(window.Cancelled());
+    EXPECT_FALSE(window.isVisible());
+    window.Begin("Uploading Waypoints");
+    EXPECT_FALSE(window.Cancelled());
 }

@@ -25,12 +25,8 @@ protected:
     // What the unit holds, read into a data set of its own.
     QString UnitContents() {
         gpsdata::GPSData copy;
-        comm::TransferEngine reader{session, copy};
-        QList<bool> done;
-        QObject::connect(&reader, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
-        reader.Download({});
-        if (!WaitFor([&] { return !done.isEmpty(); }) || !done[0])
-            return QStringLiteral("(not read)");
+        if (!ReadUnit(copy))
+            return "(not read)";
         QString text;
         for (const auto& w : copy.Waypoints())
             text += w.object->MakeString() + u'\n';
@@ -57,21 +53,21 @@ protected:
 TEST_F(RouteFromTrail, AConnectedUnitKeepsItsTrailsRoutesAndWaypoints) {
     StartUnit({}, 115200);
     ConnectAt(115200);
-    data.AddWaypoint(0, 500, 600, 0, QStringLiteral("Home"), 1, 40000.5, 0);
-    data.AddRoute(0, QStringLiteral("Out"), {0});
-    AddTrail(data, 0, QStringLiteral("Unit Trail"), 300, 90);
+    data.AddWaypoint(0, 500, 600, 0, "Home", 1, 40000.5, 0);
+    data.AddRoute(0, "Out", {0});
+    AddTrail(data, 0, "Unit Trail", 300, 90);
     ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
     const QString before = UnitContents();
-    ASSERT_TRUE(before.contains(QStringLiteral("Unit Trail")));
+    ASSERT_TRUE(before.contains("Unit Trail"));
 
     // A trail of the data set the unit does not have, in the slot its own trail is in.
     data.DeleteTrail(0);
-    AddTrail(data, 0, QStringLiteral("Walk"), 500, 130);
+    AddTrail(data, 0, "Walk", 500, 130);
     const QList<qint16> made = Make(0);
     ASSERT_EQ(made.size(), 1);
     const gpsdata::RouteObject* route = data.Route(made[0]);
     ASSERT_TRUE(route);
-    EXPECT_EQ(route->RteName(), QStringLiteral("(Walk)"));
+    EXPECT_EQ(route->RteName(), "(Walk)");
     EXPECT_GT(route->NumWaypoints(), 2);
     EXPECT_LE(route->NumWaypoints(), data.MaxNumGPSWptsPerRoute());
     EXPECT_EQ(data.CountWaypoints(), 1 + route->NumWaypoints());
@@ -86,7 +82,7 @@ TEST_F(RouteFromTrail, AConnectedUnitKeepsItsTrailsRoutesAndWaypoints) {
 
 TEST_F(RouteFromTrail, WorksWithoutAUnitAndKeepsToTheRouteLimit) {
     data.SetMaxNumGPSWptsPerRoute(12);
-    AddTrail(data, 3, QStringLiteral("Ridge"), 800, 50);
+    AddTrail(data, 3, "Ridge", 800, 50);
     const QList<qint16> made = Make(3);
     ASSERT_EQ(made.size(), 1);
     const gpsdata::RouteObject* route = data.Route(made[0]);

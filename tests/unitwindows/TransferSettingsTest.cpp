@@ -29,19 +29,15 @@ TransferSelection Chosen() {
 
 } // namespace
 
-TEST(TransferSettings, TheChoiceIsWrittenInTheWindowsOwnNamesCountingFromOne) {
+TEST(TransferSettings, TheChoiceIsWrittenInTheWindowsOwnNamesCountingFromOneAndReadsBack) {
     EXPECT_EQ(TransferSettings::Options(Chosen()),
               (QStringList{"optWptRange", "optRteNone", "optIcnAll", "optTrlAll"}));
     EXPECT_EQ(
         TransferSettings::UpDownValues(Chosen()),
         (TransferSettings::Values{{"udWptMin", 5}, {"udWptMax", 120}, {"udIcnMin", 1}, {"udIcnMax", 250}}));
-}
-
-TEST(TransferSettings, WhatIsWrittenReadsBackAsTheSameChoice) {
-    const TransferSelection chosen = Chosen();
     EXPECT_TRUE(Same(
-        TransferSettings::Read(TransferSettings::Options(chosen), TransferSettings::UpDownValues(chosen)),
-        chosen));
+        TransferSettings::Read(TransferSettings::Options(Chosen()), TransferSettings::UpDownValues(Chosen())),
+        Chosen()));
 }
 
 TEST(TransferSettings, LinesThatMakeNoRangeLeaveTheKindAsItWas) {

@@ -35,9 +35,9 @@ protected:
     static void Fill(gpsdata::GPSData& set) {
         const QList<qint16> used = {0, 1, 2, 5};
         for (qint16 slot : used)
-            set.AddWaypoint(slot, 1000 * slot, -2000 * slot, 0, QStringLiteral("Wpt%1").arg(slot), slot + 1,
-                            40000.5, 0);
-        set.AddRoute(3, QStringLiteral("Loop"), {used[0], used[3], used[2]});
+            set.AddWaypoint(slot, 1000 * slot, -2000 * slot, 0, QString("Wpt%1").arg(slot), slot + 1, 40000.5,
+                            0);
+        set.AddRoute(3, "Loop", {used[0], used[3], used[2]});
         for (qint16 icon = 0; icon < 2; ++icon)
             set.AddLurchIcon(icon, 11 + 10 * icon, 12 + 10 * icon, 4 + 2 * icon);
         QList<qint32> x, y;
@@ -47,16 +47,7 @@ protected:
             y.append(-point * 3);
             joined.append(point % 100 != 0);
         }
-        set.AddTrail(1, QStringLiteral("Track"), 0, 0, x, y, joined);
-    }
-
-    // The unit's contents, read by a program of its own.
-    bool ReadUnit(gpsdata::GPSData& copy, TransferSelection selection = {}) {
-        comm::TransferEngine reader{session, copy};
-        QList<bool> done;
-        QObject::connect(&reader, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
-        reader.Download(selection);
-        return WaitFor([&] { return !done.isEmpty(); }) && done[0];
+        set.AddTrail(1, "Track", 0, 0, x, y, joined);
     }
 
     void UploadFilled() {
@@ -83,15 +74,23 @@ TEST_F(Transfers, TheWindowOfAStandardUnitDownloadsTheCheckedKindsAfterTheOverwr
     for (const char* box : {"chkWaypoints", "chkRoutes", "chkIcons", "chkTrails"})
         EXPECT_TRUE(Child<QCheckBox>(window, box)->isChecked()) << box;
     Child<QCheckBox>(window, "chkIcons")->setChecked(false);
+    // Declining the overwrite question leaves everything and the window open.
+    declineOverwrite = true;
+    Click(window, "btnDownload");
+    EXPECT_FALSE(transfers.Engine().Busy());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(undo.Count(), 0);
+    EXPECT_EQ(data.CountWaypoints(), 0);
+    declineOverwrite = false;
     ASSERT_TRUE(Run([&] { Click(window, "btnDownload"); }));
     EXPECT_EQ(finished.last(), true);
-    EXPECT_EQ(dirtyQuestions, QStringList{QStringLiteral("This will overwrite your current data.")});
+    EXPECT_EQ(dirtyQuestions, QStringList(2, "This will overwrite your current data."));
     EXPECT_FALSE(transfers.TransferWindow());
     EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
     EXPECT_EQ(data.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
     EXPECT_EQ(data.CountIcons(), 0);
     EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
-    EXPECT_EQ(StatusTexts().last(), QStringLiteral("Download complete"));
+    EXPECT_EQ(StatusTexts().last(), "Download complete");
     EXPECT_FALSE(progress.isVisible());
 
     // The next window remembers the choice.
@@ -100,40 +99,10 @@ TEST_F(Transfers, TheWindowOfAStandardUnitDownloadsTheCheckedKindsAfterTheOverwr
     EXPECT_TRUE(Child<QCheckBox>(transfers.TransferWindow(), "chkTrails")->isChecked());
 }
 
-TEST_F(Transfers, DecliningTheOverwriteQuestionLeavesEverythingAndTheWindowOpen) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
-    declineOverwrite = true;
-    transfers.ShowTransferWindow();
-    QDialog* window = transfers.TransferWindow();
-    Click(window, "btnDownload");
-    EXPECT_EQ(dirtyQuestions.size(), 1);
-    EXPECT_FALSE(transfers.Engine().Busy());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(undo.Count(), 0);
-    EXPECT_EQ(data.CountWaypoints(), 4);
-}
-
-TEST_F(Transfers, EachDownloadedKindRecordsItsUndoStepBeforeChangingTheDataSet) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    UploadFilled();
-    data.Waypoint(5)->SetWptName(QStringLiteral("CHANGED"));
-    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
-    EXPECT_EQ(undo.Count(), 4);
-    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Trails"));
-    for (int i = 0; i < 3; ++i)
-        undo.PerformUndoOperation();
-    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Waypoints"));
-    undo.PerformUndoOperation();
-    EXPECT_EQ(data.Waypoint(5)->WptName(), QStringLiteral("CHANGED"));
-}
-
 TEST_F(Transfers, RangesKeepTheirFirstNotAboveTheirLastAndTakeDigitsOnly) {
     data.SetMaxNumGPSWaypoints(500);
     unitwindows::frmTransfer window(data, {});
-    unitwindows::TransferRangeBox* wpt = window.Box(QStringLiteral("Wpt"));
+    unitwindows::TransferRangeBox* wpt = window.Box("Wpt");
     ASSERT_TRUE(wpt);
     QSpinBox* first = Child<QSpinBox>(&window, "udWptMin");
     QSpinBox* last = Child<QSpinBox>(&window, "udWptMax");
@@ -153,10 +122,10 @@ TEST_F(Transfers, RangesKeepTheirFirstNotAboveTheirLastAndTakeDigitsOnly) {
     QLineEdit* text = Child<QLineEdit>(&window, "txtWptMax");
     ASSERT_TRUE(text);
     text->selectAll();
-    QTest::keyClicks(text, QStringLiteral("x1y2"));
-    EXPECT_EQ(text->text(), QStringLiteral("12"));
+    QTest::keyClicks(text, "x1y2");
+    EXPECT_EQ(text->text(), "12");
     text->selectAll();
-    QTest::keyClicks(text, QStringLiteral("9999"));
+    QTest::keyClicks(text, "9999");
     last->interpretText();
     EXPECT_LE(last->value(), 500);
 
@@ -194,55 +163,55 @@ TEST_F(Transfers, AnUploadedRangeWithAGapErasesTheUnitsSlotAndADownloadedRangeRe
     EXPECT_EQ(unitHolds.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
 
     // Waypoints 2 to 3 only: the others stay as they are in the data set.
-    data.Waypoint(0)->SetWptName(QStringLiteral("MINE"));
+    data.Waypoint(0)->SetWptName("MINE");
     Child<QSpinBox>(&window, "udWptMin")->setValue(2);
     ASSERT_TRUE(Run([&] { Click(&window, "btnDownload"); }));
     EXPECT_EQ(finished.last(), true);
     QList<qint16> keys = data.Waypoints().Keys();
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(keys, (QList<qint16>{0, 2, 5}));
-    EXPECT_EQ(data.Waypoint(0)->WptName(), QStringLiteral("MINE"));
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "MINE");
 }
 
 TEST_F(Transfers, CancelMidTrailStopsAtOnceAndLeavesTheDataSetAsItsUndoStepFoundIt) {
-    StartUnit({QStringLiteral("--pace")}, 38400);
+    StartUnit({"--pace"}, 38400);
     ConnectAt(38400);
     UploadFilled();
-    data.Trail(1)->SetTrlName(QStringLiteral("Mine"));
+    data.Trail(1)->SetTrlName("Mine");
     transfers.DownloadLast();
-    ASSERT_TRUE(WaitFor([&] { return StatusTexts().contains(QStringLiteral("Retreiving trail 2")); }));
+    ASSERT_TRUE(WaitFor([&] { return StatusTexts().contains("Retreiving trail 2"); }));
     ASSERT_TRUE(progress.isVisible());
-    EXPECT_EQ(progress.windowTitle(), QStringLiteral("Downloading Trails"));
-    QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    EXPECT_EQ(progress.windowTitle(), "Downloading Trails");
+    QTest::mouseClick(progress.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     EXPECT_EQ(finished, (QList<bool>{true, false}));
     EXPECT_FALSE(transfers.Engine().Busy());
     EXPECT_FALSE(progress.isVisible());
     ASSERT_TRUE(data.Trail(1));
-    EXPECT_EQ(data.Trail(1)->TrlName(), QStringLiteral("Mine"));
+    EXPECT_EQ(data.Trail(1)->TrlName(), "Mine");
     EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
-    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Trails"));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Trails");
 
     // The trail's late packets do not disturb the next transfer.
     ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
     EXPECT_EQ(finished.last(), true);
-    EXPECT_EQ(data.Trail(1)->TrlName(), QStringLiteral("Track"));
+    EXPECT_EQ(data.Trail(1)->TrlName(), "Track");
     EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
 }
 
 TEST_F(Transfers, AUnitVanishingMidDownloadPutsTheDataSetBackAsTheUndoStepRecordedIt) {
-    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("30")}, 115200);
+    StartUnit({"--vanish-after", "30"}, 115200);
     ConnectAt(115200);
     Fill(data);
-    data.Waypoint(2)->SetWptName(QStringLiteral("KEPT"));
+    data.Waypoint(2)->SetWptName("KEPT");
     session.Pod().RequestMemoryStatus();
     ASSERT_TRUE(Run([&] { transfers.Download({KindRange::Indexes(0, 60), {}, {}, {}}); }));
     EXPECT_EQ(finished.last(), false);
     EXPECT_FALSE(progress.isVisible());
-    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Waypoints"));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Waypoints");
     EXPECT_EQ(data.CountWaypoints(), 4);
-    EXPECT_EQ(data.Waypoint(2)->WptName(), QStringLiteral("KEPT"));
+    EXPECT_EQ(data.Waypoint(2)->WptName(), "KEPT");
     // Undoing gives the same data set: nothing half-received stayed behind.
     undo.PerformUndoOperation();
     EXPECT_EQ(data.CountWaypoints(), 4);
-    EXPECT_EQ(data.Waypoint(2)->WptName(), QStringLiteral("KEPT"));
+    EXPECT_EQ(data.Waypoint(2)->WptName(), "KEPT");
 }
