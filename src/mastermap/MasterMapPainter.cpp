@@ -130,7 +130,13 @@ void DrawFeature(QPainter& painter, const FeatureView& f, const CategoryStyle& s
     }
     if (f.Kind() != FeatureKind::Area)
         return;
-    painter.fillPath(area, BrushOf(s));
+    if (const QBrush brush = BrushOf(s); brush.style() != Qt::NoBrush) {
+        // Filled without smoothing: a tint's edge steps by a pixel where
+        // smoothing the many edges of a large area would cost most of a frame.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillPath(area, brush);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+    }
     if (s.AreaStyle != 7)
         painter.strokePath(dashed ? outline : area, pen);
 }
@@ -151,9 +157,11 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
             byKind[f.Kind() == FeatureKind::Area ? 0 : f.Kind() == FeatureKind::Line ? 1 : 2].push_back(f);
     };
     const double unitsPerPixel = 1 / std::max(std::abs(toDevice.m11()), 1e-12);
-    for (const auto& file : files_.Files())
-        if (!file->HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
-            file->QueryViews(view, take);
+    for (std::size_t i = 0; i < files_.Files().size(); ++i) {
+        const At5Reader& file = *files_.Files()[i];
+        if (!file.HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
+            files_.Levels(i).For(file, unitsPerPixel).QueryViews(view, take);
+    }
     const QRectF shown = ShownRect(painter, view, toDevice);
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     // A pen is made once a frame for each category drawn.
