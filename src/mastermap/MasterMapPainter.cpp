@@ -77,12 +77,24 @@ struct Mapping {
     double m11, m12, m21, m22, dx, dy;
 };
 
-// The device positions of one part, leaving out vertices within a pixel of
-// the previous one (the last vertex is always kept).
+// The device positions of one part. A line leaves out vertices within a
+// pixel of the previous one (the last vertex is always kept). A ring's
+// vertices are put on a grid of half pixels and repeats left out, which
+// treats a border the same whichever way a ring runs along it, so that two
+// areas sharing it meet without a gap or an overlap.
 QPolygonF Thinned(const FeatureView& f, std::uint32_t start, std::uint32_t size, const Mapping& map) {
     QPolygonF out;
     out.reserve(static_cast<qsizetype>(size));
     const std::uint32_t end = start + size;
+    if (f.Kind() == FeatureKind::Area) {
+        for (std::uint32_t i = start; i < end; ++i) {
+            const QPointF p = map(f.Vertex(i));
+            const QPointF snapped(std::round(2 * p.x()) / 2, std::round(2 * p.y()) / 2);
+            if (out.isEmpty() || snapped != out.back())
+                out << snapped;
+        }
+        return out;
+    }
     for (std::uint32_t i = start; i < end; ++i) {
         const QPointF p = map(f.Vertex(i));
         if (out.isEmpty() || i + 1 == end || std::abs(p.x() - out.back().x()) >= 1 ||
