@@ -5,10 +5,8 @@
 #include "gpsdata/Prompt.h"
 #include "mapbuild/MapData.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace app {
 
@@ -17,33 +15,6 @@ SettingsLoader::SettingsLoader(MapFile& file, ProgramSettings& settings, mapbuil
                                QString dataFolder)
     : file_(file), settings_(settings), map_(map), prompt_(prompt), config_(std::move(configFolder)),
       install_(std::move(installFolder)), data_(std::move(dataFolder)) {}
-
-QString SettingsLoader::UserConfigFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath("terrafold");
-}
-
-QString SettingsLoader::UserDataFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath("terrafold");
-}
-
-// Next to the program first (a build or an unpacked copy), then the install
-// prefix's share folder.
-QString SettingsLoader::InstalledDataFolder() {
-    const QDir bin(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {bin.filePath("../share/terrafold"), bin.filePath("../../share"),
-          QStringLiteral(TF_DATA_DIR_INSTALLED), QStringLiteral("/usr/local/share/terrafold"),
-          QStringLiteral("/usr/share/terrafold")})
-        if (QFileInfo::exists(QDir(candidate).filePath("default.ini")))
-            return QDir::cleanPath(candidate);
-    return bin.filePath("../share/terrafold");
-}
-
-QString SettingsLoader::MasterMapFolder() {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/res");
-    return QFileInfo(beside).isDir() ? beside : InstalledDataFolder() + QStringLiteral("/res");
-}
 
 QString SettingsLoader::SettingsFile() const {
     return QDir(config_).filePath("terrafol.ini");

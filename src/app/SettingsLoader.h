@@ -24,14 +24,6 @@ public:
     SettingsLoader(MapFile& file, ProgramSettings& settings, mapbuild::MapData& map, ui::Prompt& prompt,
                    QString configFolder, QString installFolder, QString dataFolder);
 
-    // The folders of this user and installation.
-    static QString UserConfigFolder();
-    static QString UserDataFolder();
-    static QString InstalledDataFolder();
-    // The low-detail master map: "res" beside the program in the build tree,
-    // the installation's otherwise.
-    static QString MasterMapFolder();
-
     QString SettingsFile() const;
     QString DefaultsFile() const;
 

@@ -20,6 +20,7 @@
 #include "app/MapViewControl.h"
 #include "app/MessagePanel.h"
 #include "app/PositionListCommands.h"
+#include "app/ProgramFolders.h"
 #include "app/SettingsBridge.h"
 #include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
@@ -74,11 +75,11 @@ frmMain::frmMain(SingleInstance* instance, QWidget* parent)
     : QMainWindow(parent), instance_(instance), area_(new QMdiArea(this)),
       engine_(std::make_unique<CarverEngine>(carver_)),
       window_(std::make_unique<mapview::WindowObject>(*engine_)), ownPrompt_(this), prompt_(ownPrompt_),
-      ownChooser_(this), gpsData_(std::make_unique<gpsdata::GPSData>(SettingsLoader::InstalledDataFolder())),
+      ownChooser_(this), gpsData_(std::make_unique<gpsdata::GPSData>(ProgramFolders::InstalledDataFolder())),
       mapData_(std::make_unique<mapbuild::MapData>(carver_)), categories_(master_.Control()),
       undo_(std::make_unique<mapview::UndoStack>(*gpsData_)),
       mapFile_(std::make_unique<MapFile>(settings_, *mapData_, recent_, prompt_)),
-      configFolder_(SettingsLoader::UserConfigFolder()), dataFolder_(SettingsLoader::UserDataFolder()),
+      configFolder_(ProgramFolders::UserConfigFolder()), dataFolder_(ProgramFolders::UserDataFolder()),
       progress_(new unitwindows::frmProgress(this)), helpOpener_(&QDesktopServices::openUrl),
       updateOpener_(&QDesktopServices::openUrl) {
     setObjectName(QStringLiteral("frmMain"));
@@ -145,7 +146,7 @@ void frmMain::Load() {
     mapData_->SetProgress(busy_.get());
     window_->MakeUsedList = [this] { return mapData_->MakeUsedList(); };
     loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
-                                               SettingsLoader::InstalledDataFolder(), dataFolder_);
+                                               ProgramFolders::InstalledDataFolder(), dataFolder_);
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
     workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
@@ -213,7 +214,7 @@ void frmMain::Load() {
     ConnectMapBuild();
     ConnectPrint();
     Trace(QStringLiteral("Waiting for flash to come up"));
-    const QString res = masterFolder_.isEmpty() ? SettingsLoader::MasterMapFolder() : masterFolder_;
+    const QString res = masterFolder_.isEmpty() ? ProgramFolders::MasterMapFolder() : masterFolder_;
     master_.Open(res);
     mapData_->SetListFolder(dataFolder_);
     mapData_->SetMasterAt5ListPath(res);
@@ -279,9 +280,9 @@ void frmMain::ConnectCommands() {
 
 void frmMain::StartUnitUpdate() {
     connection_.Disconnect();
-    const QString message = UnitUpdater::Open(
-        UnitUpdater::SearchFolders(SettingsLoader::InstalledDataFolder(), cdDrive_), gpsData_->UpdatePostfix(),
-        updateOpener_);
+    const QString message =
+        UnitUpdater::Open(UnitUpdater::SearchFolders(ProgramFolders::InstalledDataFolder(), cdDrive_),
+                          gpsData_->UpdatePostfix(), updateOpener_);
     if (!message.isEmpty())
         prompt_.Message(QStringLiteral("Update"), message, ui::Icon::Exclamation);
 }
@@ -593,7 +594,7 @@ void frmMain::OpenRecentFile(int i) {
 
 void frmMain::ShowHelp() {
     const QString message =
-        HelpLauncher::Open(HelpLauncher::HelpFile(SettingsLoader::InstalledDataFolder()), helpOpener_);
+        HelpLauncher::Open(HelpLauncher::HelpFile(ProgramFolders::InstalledDataFolder()), helpOpener_);
     if (!message.isEmpty())
         prompt_.Message(QStringLiteral("Help"), message, ui::Icon::Exclamation);
 }

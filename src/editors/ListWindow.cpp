@@ -47,7 +47,11 @@ ListWindow::ListWindow(EditorContext& context, ListWindowSpec spec, QWidget* par
     connect(&data_, &gpsdata::GPSData::PositionFormatChanged, this, &ListWindow::Fill);
 }
 
-ListWindow::~ListWindow() = default;
+ListWindow::~ListWindow() {
+    // The list and its open editor go after this window's own parts: a name
+    // still being typed must not be committed into a half-destroyed window.
+    list_->itemDelegate()->blockSignals(true);
+}
 
 void ListWindow::Follow(void (gpsdata::GPSData::*added)(int), void (gpsdata::GPSData::*changed)(int),
                         void (gpsdata::GPSData::*removed)(int), void (gpsdata::GPSData::*listModified)()) {

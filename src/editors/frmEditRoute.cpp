@@ -80,6 +80,12 @@ frmEditRoute::frmEditRoute(EditorContext& context, qint16 routeIndex, QWidget* p
     Fill();
 }
 
+frmEditRoute::~frmEditRoute() {
+    // The list and its open editor go after this window's own parts: a name
+    // still being typed must not be committed into a half-destroyed window.
+    lvwWaypoints_->itemDelegate()->blockSignals(true);
+}
+
 void frmEditRoute::Fill() {
     if (busy_) {
         refillPending_ = true;

@@ -37,6 +37,7 @@ public:
     static QString EditorEntry(qint16 routeIndex) { return QStringLiteral("Rte:%1").arg(routeIndex); }
 
     frmEditRoute(EditorContext& context, qint16 routeIndex, QWidget* parent = nullptr);
+    ~frmEditRoute() override;
 
     qint16 Index() const { return index_; }
     ListView* List() const { return lvwWaypoints_; }

@@ -2,351 +2,271 @@
 
 #include "files/IsoTime.h"
 
-#include <QBuffer>
+#include <QFileDevice>
 
-#include <expat.h>
+#include <pugixml.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <vector>
+#include <string_view>
 
 namespace files {
 namespace {
 
-// Expat hands namespaced names over as "uri<sep>local".
-constexpr char NamespaceSeparator = '\x1f';
-
-// Where the parser stands: each open element gets one of these from its
-// parent's and its own name. Everything under a Skip element is ignored.
-enum class Place {
-    Skip,
-    Root,
-    Metadata,
-    Point, // wpt or rtept
-    Route,
-    Track,
-    Segment,
-    TrackPoint, // its children are not kept
-    PointExtensions,
-    IndexExtensions, // a route's or track's extensions
-    Text,            // collects the text of this element and its children
-};
-
-// What a finished Text element is stored into.
-enum class Field {
-    None,
-    Description,
-    Name,
-    Comment,
-    PointDescription,
-    SymbolName,
-    Time,
-    Index,
-    Symbol,
-    Type,
-    RouteName,
-    TrackName,
-    RouteIndex,
-    TrackIndex
-};
-
-struct Open {
-    Place place;
-    Field field = Field::None;
-};
-
-struct Name {
-    std::string_view uri;
-    std::string_view local;
-};
-
-Name Split(const XML_Char* full) {
-    const std::string_view name(full);
-    const auto sep = name.find(NamespaceSeparator);
-    if (sep == std::string_view::npos)
-        return {{}, name};
-    return {name.substr(0, sep), name.substr(sep + 1)};
+// The name without its namespace prefix: GPX 1.0, GPX 1.1 and files that
+// bind the GPX namespace to a prefix all name their elements alike.
+std::string_view Local(pugi::xml_node node) {
+    const std::string_view name(node.name());
+    const auto colon = name.rfind(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-std::optional<int> Integer(const QString& text) {
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok)
+// A number as text: optional sign, digits, blanks around.
+std::optional<int> Integer(QByteArrayView digits) {
+    digits = digits.trimmed();
+    if (digits.startsWith('+'))
+        digits = digits.sliced(1);
+    int v = 0;
+    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), v);
+    if (error != std::errc() || end != digits.end() || digits.isEmpty())
         return std::nullopt;
     return v;
 }
 
-// A SAX reader over expat: it is several times faster than a pull reader on
-// large track logs, and it reads the document in one pass into GpxDocument.
+bool Coordinate(const char* text, double limit, double& value) {
+    QByteArrayView digits = QByteArrayView(text, qsizetype(std::strlen(text))).trimmed();
+    if (digits.startsWith('+'))
+        digits = digits.sliced(1);
+    double v = 0;
+    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), v);
+    if (error != std::errc() || end != digits.end() || !std::isfinite(v) || std::fabs(v) > limit)
+        return false;
+    value = v;
+    return true;
+}
+
+// Reads the whole document into a tree first (pugixml parses several times
+// faster than a SAX parser with callbacks on large track logs), then walks
+// the parts GpxDocument keeps. Every other element is passed over.
 class Reader {
 public:
-    Reader()
-        : parser_(XML_ParserCreateNS(nullptr, NamespaceSeparator)), ours_(GpxExtensionNamespace().toUtf8()) {
-        XML_SetUserData(parser_, this);
-        XML_SetElementHandler(parser_, &Reader::OnStart, &Reader::OnEnd);
-        XML_SetCharacterDataHandler(parser_, &Reader::OnText);
-    }
-    ~Reader() { XML_ParserFree(parser_); }
-    Reader(const Reader&) = delete;
-    Reader& operator=(const Reader&) = delete;
+    explicit Reader(const QByteArray& bytes) : bytes_(bytes), ours_(GpxExtensionNamespace().toStdString()) {}
 
-    // Feeds expat through its own small buffer: handing it the whole input
-    // at once makes it copy all of it first.
-    GpxReader::Result Read(QIODevice& in) {
-        constexpr int Chunk = 1 << 16;
-        for (;;) {
-            void* buffer = XML_GetBuffer(parser_, Chunk);
-            if (!buffer)
-                return {{}, QStringLiteral("Out of memory.")};
-            const qint64 n = in.read(static_cast<char*>(buffer), Chunk);
-            if (n < 0)
-                return {{}, in.errorString()};
-            if (XML_ParseBuffer(parser_, int(n), n == 0) != XML_STATUS_OK) {
-                if (error_.isEmpty())
-                    Fail(QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(parser_))));
+    GpxReader::Result Read() {
+        pugi::xml_document tree;
+        const pugi::xml_parse_result parsed = tree.load_buffer(bytes_.constData(), size_t(bytes_.size()));
+        if (!parsed)
+            return Failed(parsed.offset, QString::fromUtf8(parsed.description()));
+        const pugi::xml_node root = tree.document_element();
+        for (pugi::xml_node other = root.next_sibling(); other; other = other.next_sibling())
+            if (other.type() == pugi::node_element)
+                return Failed(other.offset_debug(), QStringLiteral("junk after document element"));
+        if (Local(root) != "gpx")
+            return Failed(root.offset_debug(), QStringLiteral("The file is not a GPX file."));
+        for (pugi::xml_node child : root.children()) {
+            const auto is = [&](const char* name) { return Local(child) == name; };
+            if (is("wpt"))
+                ReadPoint(child, doc_.waypoints.emplace_back());
+            else if (is("rte"))
+                ReadRoute(child);
+            else if (is("trk"))
+                ReadTrack(child);
+            else if (is("metadata"))
+                for (pugi::xml_node item : child.children())
+                    if (Local(item) == "desc")
+                        doc_.description = Text(item);
+            if (!error_.isEmpty())
                 return {{}, error_};
-            }
-            if (n == 0)
-                return {std::move(doc_), {}};
         }
+        return {std::move(doc_), {}};
     }
 
 private:
-    static void OnStart(void* self, const XML_Char* name, const XML_Char** attributes) {
-        static_cast<Reader*>(self)->Start(Split(name), attributes);
-    }
-    static void OnEnd(void* self, const XML_Char*) { static_cast<Reader*>(self)->End(); }
-    static void OnText(void* self, const XML_Char* text, int length) {
-        auto* reader = static_cast<Reader*>(self);
-        if (!reader->open_.empty() && reader->open_.back().place == Place::Text)
-            reader->text_.append(text, length);
+    GpxReader::Result Failed(std::ptrdiff_t offset, const QString& text) {
+        const qsizetype end = std::clamp<qsizetype>(offset, 0, bytes_.size());
+        const auto line = 1 + std::count(bytes_.constBegin(), bytes_.constBegin() + end, '\n');
+        return {{}, QStringLiteral("Line %1: %2").arg(line).arg(text)};
     }
 
-    void Fail(const QString& text) {
-        error_ = QStringLiteral("Line %1: %2").arg(XML_GetCurrentLineNumber(parser_)).arg(text);
-        XML_StopParser(parser_, XML_FALSE);
+    // The text of an element and of everything inside it, trimmed.
+    QString Text(pugi::xml_node element) {
+        const pugi::xml_node first = element.first_child();
+        if (!first.next_sibling() && (first.type() == pugi::node_pcdata || first.type() == pugi::node_cdata))
+            return QString::fromUtf8(first.value()).trimmed();
+        struct Collect : pugi::xml_tree_walker {
+            QByteArray all;
+            bool for_each(pugi::xml_node& node) override {
+                if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+                    all += node.value();
+                return true;
+            }
+        } collect;
+        element.traverse(collect);
+        return QString::fromUtf8(collect.all).trimmed();
     }
 
-    bool Ours(const Name& name) const {
-        return name.uri == std::string_view(ours_.constData(), ours_.size());
-    }
-
-    Open Child(Place parent, const Name& name) {
-        const auto is = [&](const char* local) { return name.local == local; };
-        switch (parent) {
-        case Place::Root:
-            if (is("wpt")) {
-                doc_.waypoints.emplace_back();
-                point_ = &doc_.waypoints.back();
-                return {Place::Point};
-            }
-            if (is("rte")) {
-                doc_.routes.emplace_back();
-                return {Place::Route};
-            }
-            if (is("trk")) {
-                doc_.tracks.emplace_back();
-                return {Place::Track};
-            }
-            if (is("metadata"))
-                return {Place::Metadata};
-            break;
-        case Place::Metadata:
-            if (is("desc"))
-                return {Place::Text, Field::Description};
-            break;
-        case Place::Point:
-            if (is("name"))
-                return {Place::Text, Field::Name};
-            if (is("cmt"))
-                return {Place::Text, Field::Comment};
-            if (is("desc"))
-                return {Place::Text, Field::PointDescription};
-            if (is("sym"))
-                return {Place::Text, Field::SymbolName};
-            if (is("time"))
-                return {Place::Text, Field::Time};
-            if (is("extensions"))
-                return {Place::PointExtensions};
-            break;
-        case Place::PointExtensions:
-            if (!Ours(name))
-                break;
-            if (is("index"))
-                return {Place::Text, Field::Index};
-            if (is("symbol"))
-                return {Place::Text, Field::Symbol};
-            if (is("type"))
-                return {Place::Text, Field::Type};
-            if (is("icon"))
-                point_->icon = true;
-            break;
-        case Place::Route:
-            if (is("name"))
-                return {Place::Text, Field::RouteName};
-            if (is("extensions"))
-                return {Place::IndexExtensions, Field::RouteIndex};
-            if (is("rtept")) {
-                doc_.routes.back().points.emplace_back();
-                point_ = &doc_.routes.back().points.back();
-                return {Place::Point};
-            }
-            break;
-        case Place::Track:
-            if (is("name"))
-                return {Place::Text, Field::TrackName};
-            if (is("extensions"))
-                return {Place::IndexExtensions, Field::TrackIndex};
-            if (is("trkseg")) {
-                doc_.tracks.back().segments.emplace_back();
-                return {Place::Segment};
-            }
-            break;
-        case Place::IndexExtensions:
-            if (Ours(name) && is("index"))
-                return {Place::Text, open_.back().field};
-            break;
-        case Place::Segment:
-            if (is("trkpt")) {
-                doc_.tracks.back().segments.back().emplace_back();
-                return {Place::TrackPoint};
-            }
-            break;
-        case Place::Text:
-            return {Place::Text, Field::None};
-        case Place::TrackPoint:
-        case Place::Skip:
-            break;
+    // Whether the element lives in our extension namespace: its prefix (or
+    // the default) bound to our URI on it or on the nearest ancestor that
+    // binds that prefix. Siblings without attributes of their own share the
+    // answer, so it is kept for the last parent asked about.
+    bool Ours(pugi::xml_node element) {
+        const std::string_view name(element.name());
+        const auto colon = name.rfind(':');
+        const std::string_view prefix =
+            colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
+        if (const std::optional<bool> own = BindingOn(element, prefix))
+            return *own;
+        const pugi::xml_node parent = element.parent();
+        if (parent != scopeParent_ || prefix != scopePrefix_) {
+            scopeParent_ = parent;
+            scopePrefix_ = prefix;
+            scopeOurs_ = false;
+            for (pugi::xml_node at = parent; at; at = at.parent())
+                if (const std::optional<bool> binding = BindingOn(at, prefix)) {
+                    scopeOurs_ = *binding;
+                    break;
+                }
         }
-        return {Place::Skip};
+        return scopeOurs_;
     }
 
-    void Start(const Name& name, const XML_Char** attributes) {
-        if (open_.empty()) {
-            if (name.local != "gpx")
-                return Fail(QStringLiteral("The file is not a GPX file."));
-            open_.push_back({Place::Root});
-            return;
-        }
-        const Open parent = open_.back();
-        const Open child = Child(parent.place, name);
-        if (child.place == Place::Text && parent.place != Place::Text)
-            text_.clear();
-        open_.push_back(child);
-        if (child.place == Place::Point)
-            SetPosition(*point_, name, attributes);
-        else if (child.place == Place::TrackPoint)
-            SetPosition(doc_.tracks.back().segments.back().back(), name, attributes);
+    // Whether `element` binds `prefix` to our URI; nothing when it does not bind it.
+    std::optional<bool> BindingOn(pugi::xml_node element, std::string_view prefix) const {
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
+            if (Binds(a.name(), prefix))
+                return a.value() == ours_;
+        return std::nullopt;
     }
 
-    void End() {
-        // Expat may still close an empty element after the parse was stopped
-        // in its start handler.
-        if (open_.empty())
-            return;
-        const Open closed = open_.back();
-        open_.pop_back();
-        if (closed.place != Place::Text || closed.field == Field::None)
-            return;
-        if (closed.field == Field::Time)
-            point_->time = IsoTime::Parse(QByteArrayView(text_).trimmed());
-        else
-            Store(closed.field, QString::fromUtf8(text_).trimmed());
+    static bool Binds(std::string_view attribute, std::string_view prefix) {
+        if (!attribute.starts_with("xmlns"))
+            return false;
+        attribute.remove_prefix(5);
+        if (prefix.empty())
+            return attribute.empty();
+        return attribute.size() == prefix.size() + 1 && attribute.front() == ':' &&
+               attribute.ends_with(prefix);
     }
 
-    void Store(Field field, const QString& text) {
-        switch (field) {
-        case Field::Description:
-            doc_.description = text;
-            break;
-        case Field::Name:
-            point_->name = text;
-            break;
-        case Field::Comment:
-            point_->comment = text;
-            break;
-        case Field::PointDescription:
-            point_->description = text;
-            break;
-        case Field::SymbolName:
-            point_->symbolName = text;
-            break;
-        case Field::Index:
-            point_->index = Integer(text);
-            break;
-        case Field::Symbol:
-            point_->symbol = Integer(text);
-            break;
-        case Field::Type:
-            point_->type = Integer(text);
-            break;
-        case Field::RouteName:
-            doc_.routes.back().name = text;
-            break;
-        case Field::TrackName:
-            doc_.tracks.back().name = text;
-            break;
-        case Field::RouteIndex:
-            doc_.routes.back().index = Integer(text);
-            break;
-        case Field::TrackIndex:
-            doc_.tracks.back().index = Integer(text);
-            break;
-        case Field::Time: // read from the bytes in End
-        case Field::None:
-            break;
-        }
+    // The bytes of an element holding a single value, such as a number.
+    static QByteArrayView Value(pugi::xml_node element) {
+        const char* value = element.child_value();
+        return QByteArrayView(value, qsizetype(std::strlen(value)));
     }
 
-    template <typename Point> void SetPosition(Point& p, const Name& element, const XML_Char** attributes) {
+    template <typename Point> void ReadPosition(pugi::xml_node element, Point& p) {
         bool haveLatitude = false;
         bool haveLongitude = false;
-        for (const XML_Char** a = attributes; a[0]; a += 2) {
-            if (std::strcmp(a[0], "lat") == 0)
-                haveLatitude = Coordinate(a[1], 90, p.latitude);
-            else if (std::strcmp(a[0], "lon") == 0)
-                haveLongitude = Coordinate(a[1], 180, p.longitude);
+        for (const pugi::xml_attribute& a : element.attributes()) {
+            if (std::strcmp(a.name(), "lat") == 0)
+                haveLatitude = Coordinate(a.value(), 90, p.latitude);
+            else if (std::strcmp(a.name(), "lon") == 0)
+                haveLongitude = Coordinate(a.value(), 180, p.longitude);
         }
         const auto missing = !haveLatitude ? "lat" : !haveLongitude ? "lon" : nullptr;
-        if (missing)
-            Fail(QStringLiteral("<%1> has no valid %2 attribute.")
-                     .arg(QString::fromUtf8(element.local.data(), qsizetype(element.local.size())),
-                          QLatin1String(missing)));
+        if (missing && error_.isEmpty())
+            error_ = Failed(element.offset_debug(),
+                            QStringLiteral("<%1> has no valid %2 attribute.")
+                                .arg(QString::fromUtf8(element.name()), QLatin1String(missing)))
+                         .error;
     }
 
-    static bool Coordinate(const char* text, double limit, double& value) {
-        QByteArrayView digits = QByteArrayView(text, qsizetype(std::strlen(text))).trimmed();
-        if (digits.startsWith('+'))
-            digits = digits.sliced(1);
-        double v = 0;
-        const auto [end, error] = std::from_chars(digits.begin(), digits.end(), v);
-        if (error != std::errc() || end != digits.end() || !std::isfinite(v) || std::fabs(v) > limit)
-            return false;
-        value = v;
-        return true;
+    void ReadPoint(pugi::xml_node element, GpxPoint& p) {
+        ReadPosition(element, p);
+        for (pugi::xml_node child : element.children()) {
+            const std::string_view name = Local(child);
+            if (name == "name")
+                p.name = Text(child);
+            else if (name == "cmt")
+                p.comment = Text(child);
+            else if (name == "desc")
+                p.description = Text(child);
+            else if (name == "sym")
+                p.symbolName = Text(child);
+            else if (name == "time")
+                p.time = IsoTime::Parse(Value(child).trimmed());
+            else if (name == "extensions")
+                ReadPointExtensions(child, p);
+        }
     }
 
-    XML_Parser parser_;
-    QByteArray ours_;
+    void ReadPointExtensions(pugi::xml_node extensions, GpxPoint& p) {
+        for (pugi::xml_node child : extensions.children()) {
+            if (child.type() != pugi::node_element || !Ours(child))
+                continue;
+            const std::string_view name = Local(child);
+            if (name == "index")
+                p.index = Integer(Value(child));
+            else if (name == "symbol")
+                p.symbol = Integer(Value(child));
+            else if (name == "type")
+                p.type = Integer(Value(child));
+            else if (name == "icon")
+                p.icon = true;
+        }
+    }
+
+    std::optional<int> IndexExtension(pugi::xml_node extensions) {
+        std::optional<int> index;
+        for (pugi::xml_node child : extensions.children())
+            if (child.type() == pugi::node_element && Local(child) == "index" && Ours(child))
+                index = Integer(Value(child));
+        return index;
+    }
+
+    void ReadRoute(pugi::xml_node element) {
+        GpxRoute& route = doc_.routes.emplace_back();
+        for (pugi::xml_node child : element.children()) {
+            const std::string_view name = Local(child);
+            if (name == "name")
+                route.name = Text(child);
+            else if (name == "extensions")
+                route.index = IndexExtension(child);
+            else if (name == "rtept")
+                ReadPoint(child, route.points.emplace_back());
+        }
+    }
+
+    void ReadTrack(pugi::xml_node element) {
+        GpxTrack& track = doc_.tracks.emplace_back();
+        for (pugi::xml_node child : element.children()) {
+            const std::string_view name = Local(child);
+            if (name == "name") {
+                track.name = Text(child);
+            } else if (name == "extensions") {
+                track.index = IndexExtension(child);
+            } else if (name == "trkseg") {
+                auto& segment = track.segments.emplace_back();
+                for (pugi::xml_node point : child.children())
+                    if (Local(point) == "trkpt")
+                        ReadPosition(point, segment.emplace_back());
+            }
+        }
+    }
+
+    const QByteArray& bytes_;
+    const std::string ours_;
     GpxDocument doc_;
-    GpxPoint* point_ = nullptr; // the wpt or rtept under way
-    std::vector<Open> open_;
-    QByteArray text_;
     QString error_;
+    pugi::xml_node scopeParent_;
+    std::string_view scopePrefix_;
+    bool scopeOurs_ = false;
 };
 
 } // namespace
 
 GpxReader::Result GpxReader::Read(QIODevice& in) {
-    return Reader().Read(in);
+    const QByteArray bytes = in.readAll();
+    if (const auto* file = qobject_cast<const QFileDevice*>(&in);
+        file && file->error() != QFileDevice::NoError)
+        return {{}, file->errorString()};
+    return Read(bytes);
 }
 
 GpxReader::Result GpxReader::Read(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return Read(buffer);
+    return Reader(bytes).Read();
 }
 
 } // namespace files

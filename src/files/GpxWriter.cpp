@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <string>
 
 namespace files {
@@ -70,6 +71,12 @@ private:
     }
 
     void Utf8(const QString& text) {
+        // Most names and comments are ASCII: copy them without a byte array.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            std::transform(text.begin(), text.end(), std::back_inserter(out_),
+                           [](QChar c) { return char(c.unicode()); });
+            return;
+        }
         const QByteArray bytes = text.toUtf8();
         out_.append(bytes.constData(), size_t(bytes.size()));
     }

@@ -4,12 +4,13 @@
 #include "linkpod/PayloadReader.h"
 #include "linkpod/PortTable.h"
 #include "linkpod/Records.h"
+#include "linkpod/StoreItemPath.h"
+#include "linkpod/UnitItemPath.h"
 #include "linkpod/UserDataStore.h"
 #include "linkpod/UsrFileJob.h"
 
 #include <QDateTime>
 #include <QObject>
-#include <QTimer>
 
 #include <map>
 
@@ -47,7 +48,7 @@ public:
     static constexpr std::uint16_t StrayMessages = 2000;
 
     std::uint16_t ActiveDevice() const { return active_; }
-    void SetActiveDevice(std::uint16_t device) { active_ = device; }
+    void SetActiveDevice(std::uint16_t device);
     // The connected unit's device id, 0 when none.
     std::uint16_t UnitDevice() const { return unitDevice_; }
 
@@ -83,7 +84,7 @@ public:
     // Memory status requests not answered yet. Replies come in request order,
     // so one who asks after writing lets that many replies go by before the
     // one that tells the state after the writes.
-    int MemoryRequestsOpen() const { return memoryRequestsOpen_; }
+    int MemoryRequestsOpen() const { return unitItems_.MemoryRequestsOpen(); }
 
     void ReadWaypoint(int index);
     void ReadRoute(int index);
@@ -190,30 +191,19 @@ signals:
     void FileWriteEnded(std::uint32_t handle, bool ok);
 
 private:
-    bool ToUnit() const;
+    // The item operations go to the unit when its device is the active one,
+    // to the data store otherwise.
+    void ChooseItemPath();
+    void Forward(ItemPath& path);
     void Ask(Command kind, const QByteArray& payload, Command reply);
-    void Later(std::function<void()> event);
-    void Clear(ListKind kind);
+    bool ToDezav() const { return unit_ && unitType_ == LinkType::Dezav; }
     void OnAnswered(UnitLink* link, std::uint16_t device, LinkType type);
     void OnNoAnswer(UnitLink* link);
     void OnGone(UnitLink* link);
     void OnFrame(Command request, const Frame& frame);
     void OnResult(Command request, PayloadReader& in);
-    void OnItems(Command kind, const QByteArray& payload);
-    std::uint16_t OnItem(Command kind, PayloadReader& in, bool report);
-    void ReadItem(Command request, Command reply, int index, int lastInUse);
-    void WriteBehind(Command kind, const QByteArray& record);
-    QString KeptName(const QString& name) const;
-    UserWaypoint Kept(UserWaypoint waypoint) const;
-    void FlushWrites();
-    void OnTrailPoints(PayloadReader& in);
-    void OnRouteFromTrail(PayloadReader& in);
     void OnTimedOut(Command request);
     void Fail(std::uint16_t code, const QString& text = {});
-    // After a refused write nothing more of the upload goes out.
-    void DropWrites();
-    // A memory status request was answered, timed out or dropped.
-    void MemoryRequestSettled();
     void DropLink(UnitLink* link);
     static std::uint16_t ErrorFor(Command request, std::uint16_t otherwise);
 
@@ -228,19 +218,13 @@ private:
     std::uint16_t active_ = HostDevice;
     ProductInfo product_;
     UnitLimits limits_;
-    MemoryStatus memory_;
-    int memoryRequestsOpen_ = 0;
-    std::map<std::pair<Command, std::uint16_t>, QByteArray> readAhead_; // item replies by kind and slot
-    Command pendingKind_ = Command::PutWaypoint;
-    QByteArray pendingWrite_; // item records waiting to go to the unit
-    QTimer flushTimer_;
     UserDataStore store_;
     StoreCapacity capacity_;
     UsrFileJob fileJob_;
     CardService cards_;
-    UserTrail incoming_; // trail being read from the unit
-    std::uint32_t incomingTotal_ = 0;
-    UserTrail outgoing_; // trail being written to the data store
+    UnitItemPath unitItems_;
+    StoreItemPath storeItems_;
+    ItemPath* items_ = &storeItems_;
 };
 
 } // namespace linkpod

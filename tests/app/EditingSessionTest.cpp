@@ -7,6 +7,7 @@
 #include "gpsdata/GPSData.h"
 
 #include "MainWindowFixture.h"
+#include "support/DataSetRecords.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -22,19 +23,6 @@ namespace {
 // gives back the data file as it was opened.
 class EditingSession : public MainWindowFixture {
 protected:
-    // Every object of a data set as its text record, in collection order.
-    static QStringList Records(const gpsdata::GPSData& data) {
-        QStringList records;
-        for (const auto& entry : data.Waypoints())
-            records << entry.object->MakeString();
-        for (const auto& entry : data.Routes())
-            records << entry.object->MakeString();
-        for (const auto& entry : data.Icons())
-            records << entry.object->MakeString();
-        for (const auto& entry : data.Trails())
-            records << entry.object->MakeString();
-        return records;
-    }
     // A data file of a dozen waypoints, a route through four, an icon and a
     // trail, written and opened again.
     void OpenDataFile() {
@@ -83,7 +71,7 @@ TEST_F(EditingSession, EveryEditUndoesStepByStepBackToTheFileAsOpened) {
     gpsdata::GPSData& data = main->Data();
     ASSERT_EQ(data.CountWaypoints(), 12);
     data.SetPositionFormat(4);
-    const QStringList original = Records(data);
+    const QStringList original = testing_support::DataSetRecords(data);
 
     editors::ListWindow* waypoints = Open(*main, "mnuWindowWaypoints");
     editors::ListWindow* routes = Open(*main, "mnuWindowRoutes");
@@ -166,6 +154,6 @@ TEST_F(EditingSession, EveryEditUndoesStepByStepBackToTheFileAsOpened) {
         Command("mnuEditUndo")->trigger();
     }
     EXPECT_EQ(UndoCaption(), "Can't Undo");
-    EXPECT_EQ(Records(data), original);
+    EXPECT_EQ(testing_support::DataSetRecords(data), original);
     EXPECT_EQ(waypoints->List()->topLevelItemCount(), 12);
 }

@@ -51,21 +51,21 @@ TEST(Entry, FirstStartRunsTheStepsInOrder) {
     ASSERT_GE(trace.size(), 2);
     EXPECT_EQ(trace[0], QString(70, QLatin1Char('*')));
     EXPECT_EQ(trace[1], QStringLiteral("Main"));
-    const QStringList order = {QStringLiteral("Splash shown"),
-                               QStringLiteral("Got command options"),
-                               QStringLiteral("Setting up drag accept"),
-                               QStringLiteral("Tagging window"),
-                               QStringLiteral("Loading strings"),
-                               QStringLiteral("Setting defaults"),
-                               QStringLiteral("Initializing objects"),
-                               QStringLiteral("Window object pointers"),
-                               QStringLiteral("Waiting for flash to come up"),
-                               QStringLiteral("Requesting linkpod updates"),
-                               QStringLiteral("Updates requested"),
-                               QStringLiteral("frmMain loaded"),
-                               QStringLiteral("Executing commands"),
-                               QStringLiteral("QueryUnload"),
-                               QStringLiteral("Calling End")};
+    const QStringList order = {"Splash shown",
+                               "Got command options",
+                               "Setting up drag accept",
+                               "Tagging window",
+                               "Loading strings",
+                               "Setting defaults",
+                               "Initializing objects",
+                               "Window object pointers",
+                               "Waiting for flash to come up",
+                               "Requesting linkpod updates",
+                               "Updates requested",
+                               "frmMain loaded",
+                               "Executing commands",
+                               "QueryUnload",
+                               "Calling End"};
     qsizetype at = 1;
     for (const QString& step : order) {
         const qsizetype found = trace.indexOf(step, at + 1);

@@ -61,6 +61,9 @@ TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersIt) {
     EXPECT_EQ(main->Data().Waypoints().At(0)->WptName(), savedName);
     EXPECT_FALSE(main->Data().Dirty());
     EXPECT_EQ(main->RecentFileList().first(), file);
+    // Save As offered the data file kinds.
+    EXPECT_EQ(FileChooser::DialogFilter(chooser.asked.value(0).filter),
+              QStringLiteral("GPS Data File (*.usr);;GPX File (*.gpx);;All Files (*.*)"));
 }
 
 TEST_F(FileCommands, ADamagedFileIsNotRememberedAndItsDataIsNotDiscardedUnasked) {
@@ -118,13 +121,6 @@ TEST_F(FileCommands, AWorkspaceWithNoKeyIsRefused) {
     EXPECT_FALSE(main->RecentFileList().contains(notes));
     EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Untitled"));
     EXPECT_FALSE(main->Map().Dirty());
-}
-
-TEST_F(FileCommands, SaveAsAsksWithTheFilterOfGPSDataFiles) {
-    SavedDataFile(QStringLiteral("a.nrv"));
-    ASSERT_EQ(chooser.asked.size(), 1);
-    EXPECT_EQ(FileChooser::DialogFilter(chooser.asked[0].filter),
-              QStringLiteral("GPS Data File (*.usr);;GPX File (*.gpx);;All Files (*.*)"));
 }
 
 TEST_F(FileCommands, ChangedDataIsOfferedForSavingBeforeAnotherFileOpens) {
@@ -209,19 +205,6 @@ TEST_F(FileCommands, YesToTheCloseQuestionSavesTheDataFirst) {
     prompt.answers = {ui::Answer::Yes};
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("kept.nrv"))));
-}
-
-TEST_F(FileCommands, ViewAndRecentFilesComeBackAtTheNextStart) {
-    const QString file = SavedDataFile(QStringLiteral("c.nrv"));
-    main->ExecuteCommands(file);
-    main->Window().Center(1000000, 2000000);
-    main->Window().SetZoomRange(150);
-    const double range = main->Window().ZoomRange();
-    Restart();
-    EXPECT_EQ(main->Window().MidX, 1000000);
-    EXPECT_EQ(main->Window().MidY, 2000000);
-    EXPECT_NEAR(main->Window().ZoomRange(), range, 1e-6);
-    EXPECT_EQ(main->RecentFileList().first(), file);
 }
 
 TEST_F(FileCommands, SecondStartHandsItsFileToTheRunningWindowAndRestoresIt) {

@@ -17,7 +17,7 @@ using MainWindow = MainWindowFixture;
 
 } // namespace
 
-TEST_F(MainWindow, RecentFilesShowTheLastFourNumbered) {
+TEST_F(MainWindow, RecentFilesShowTheLastFourNumberedAndComeBackAtTheNextStart) {
     QStringList files;
     for (int i = 1; i <= 5; ++i)
         files << Put(QStringLiteral("f%1.nmp").arg(i), "HeaderText one\r\n");
@@ -29,6 +29,9 @@ TEST_F(MainWindow, RecentFilesShowTheLastFourNumbered) {
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->text(), QStringLiteral("&1 ") + files[2]);
     EXPECT_TRUE(first->isVisible());
+    // They come back at the next start (the view does too: WorkspaceViewTest).
+    Restart();
+    EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));
 }
 
 TEST_F(MainWindow, HelpOpensTheShippedPageOrSaysWhyNot) {

@@ -42,7 +42,7 @@ TEST_F(MapWindow, ZoomBoxShowsTheRangeAndTakesOnlyNumbers) {
     EXPECT_EQ(main->findChild<QLabel*>(QStringLiteral("lblZoomUnits"))->text(), QStringLiteral("miles"));
 }
 
-TEST_F(MapWindow, ZoomButtonsAndKeysStepTheRange) {
+TEST_F(MapWindow, ZoomButtonsAndKeysStepTheRangeAndScrollButtonsPan) {
     const double start = View().ZoomRange();
     Button("btnZoom", 1)->click();
     EXPECT_LT(View().ZoomRange(), start);
@@ -52,9 +52,7 @@ TEST_F(MapWindow, ZoomButtonsAndKeysStepTheRange) {
     EXPECT_GT(View().ZoomRange(), start);
     QTest::keyClick(display, Qt::Key_Plus);
     EXPECT_NEAR(View().ZoomRange(), start, start * 1e-9);
-}
-
-TEST_F(MapWindow, ScrollButtonsPanByTheirTag) {
+    // The scroll buttons pan by their tag.
     const int y = View().MidY;
     const int x = View().MidX;
     QToolButton* north = Button("btnScroll", 0);
@@ -123,8 +121,9 @@ TEST_F(MapWindow, DoubleClickEndsAPolylineAndClosesABorder) {
         ASSERT_EQ(main->Borders().KGetNumPolygons(), 1) << mode;
         EXPECT_EQ(main->Borders().KGetDrawingPolygon(), -1) << mode;
         EXPECT_EQ(main->Borders().KIsPolyLineClosed(0), closed) << mode;
-        if (!closed)
+        if (!closed) {
             EXPECT_EQ(main->Borders().KGetNumPoints(0), 2);
+        }
     }
 }
 

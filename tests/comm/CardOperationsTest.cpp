@@ -3,6 +3,7 @@
 
 #include "../linkpod/UnitProcess.h"
 #include "../support/RecordingPrompt.h"
+#include "../support/TestFiles.h"
 
 #include "comm/CardOperations.h"
 #include "comm/Connection.h"
@@ -32,11 +33,8 @@ protected:
     }
 
     void Open(const QByteArray& description = {}) {
-        if (!description.isEmpty()) {
-            QFile f(card.filePath(".card"));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(description);
-        }
+        if (!description.isEmpty())
+            testing_support::WriteFile(card.filePath(".card"), description);
         session.SetLPTPort(1);
         session.OpenLPTPort();
         ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));

@@ -2,13 +2,13 @@
 
 #include "../linkpod/UnitProcess.h"
 #include "../support/RecordingPrompt.h"
+#include "../support/TestFiles.h"
 
 #include "comm/CardOperations.h"
 #include "comm/Connection.h"
 #include "comm/MapUpload.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -75,8 +75,7 @@ public:
     }
 
     QByteArray Read(const QString& name) const {
-        QFile f(QDir(folder_).filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return testing_support::ReadFile(QDir(folder_).filePath(name));
     }
 
     QList<bool> finished;

@@ -40,10 +40,11 @@ TEST_F(ConnectionSession, ScansRatesUntilTheUnitAnswersAndTakesOverItsLimits) {
 }
 
 TEST_F(ConnectionSession, ProductRequestsRunOnceWhicheverIdentificationComesFirst) {
-    StartUnit({QStringLiteral("--limits-first")}, 19200);
+    StartUnit({QStringLiteral("--limits-first"), QStringLiteral("--symbols"), QStringLiteral("0-34")}, 19200);
     ConnectAt(19200);
     EXPECT_EQ(productInfos, 1);
     EXPECT_EQ(versions.size(), 1);
+    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 15) << "thirty-five symbols are stored as fifteen";
 }
 
 TEST_F(ConnectionSession, AZeroMaximumIsFailedProductInformationAndChangesNothing) {
@@ -53,12 +54,6 @@ TEST_F(ConnectionSession, AZeroMaximumIsFailedProductInformationAndChangesNothin
     EXPECT_EQ(errors, QList<quint16>{782});
     EXPECT_EQ(productInfos, 0);
     EXPECT_EQ(data.MaxNumGPSWaypoints(), before);
-}
-
-TEST_F(ConnectionSession, ThirtyFiveIconSymbolsAreStoredAsFifteen) {
-    StartUnit({QStringLiteral("--symbols"), QStringLiteral("0-34")}, 19200);
-    ConnectAt(19200);
-    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 15);
 }
 
 TEST_F(ConnectionSession, NoPortOpeningSaysSoForTheSelectedOrForAnyPort) {

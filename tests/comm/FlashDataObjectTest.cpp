@@ -1,11 +1,12 @@
 #include "comm/FlashDataObject.h"
 #include "comm/MapBlocks.h"
 
-#include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "support/TestFiles.h"
 
 using comm::FlashDataObject;
 using comm::MapBlocks;
@@ -26,13 +27,8 @@ QByteArray Image(int size, bool header) {
 class MapImage : public ::testing::Test {
 protected:
     FlashDataObject Load(const QByteArray& bytes) {
-        const QString path = dir.filePath("map.ncm");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
         FlashDataObject image;
-        EXPECT_TRUE(image.LoadData(path));
+        EXPECT_TRUE(image.LoadData(testing_support::WriteFile(dir.filePath("map.ncm"), bytes)));
         return image;
     }
 
@@ -41,12 +37,14 @@ protected:
 
 } // namespace
 
-TEST_F(MapImage, LoadsTheWholeFile) {
+TEST_F(MapImage, LoadsTheWholeFileAndBytesOutsideReadAsZero) {
     const QByteArray bytes = Image(1500, true);
     const FlashDataObject image = Load(bytes);
     ASSERT_EQ(image.DataLength(), 1500u);
     for (int i : {0, 1, 24, 777, 1499})
         EXPECT_EQ(image.DataByte(i), quint8(bytes[i])) << i;
+    for (qint64 i : {qint64(-1), qint64(1500), qint64(1) << 40})
+        EXPECT_EQ(image.DataByte(i), 0) << i;
 }
 
 TEST_F(MapImage, MissingFileIsRefusedAndLeavesNoImage) {
@@ -56,30 +54,19 @@ TEST_F(MapImage, MissingFileIsRefusedAndLeavesNoImage) {
     EXPECT_EQ(image.Manufacturer(), 0);
 }
 
-TEST_F(MapImage, BytesOutsideTheImageReadAsZero) {
-    const FlashDataObject image = Load(Image(10, false));
-    EXPECT_EQ(image.DataByte(-1), 0);
-    EXPECT_EQ(image.DataByte(10), 0);
-    EXPECT_EQ(image.DataByte(qint64(1) << 40), 0);
-}
-
-TEST_F(MapImage, HeaderGivesMakerAndDataType) {
+TEST_F(MapImage, OnlyAMarkedImageLongerThan64BytesGivesMakerAndDataType) {
+    QByteArray wrongMark = Image(200, true);
+    wrongMark[1] = char(0xAB);
+    for (const QByteArray& bytes : {Image(64, true), wrongMark, Image(200, false)}) {
+        const FlashDataObject image = Load(bytes);
+        EXPECT_EQ(image.Manufacturer(), 0) << bytes.size();
+        EXPECT_EQ(image.DataType(), 0) << bytes.size();
+    }
     const QByteArray bytes = Image(65, true);
     const FlashDataObject image = Load(bytes);
     EXPECT_EQ(image.Manufacturer(), quint8(bytes[24]));
     EXPECT_EQ(image.DataType(), quint8(bytes[25]));
     EXPECT_NE(image.Manufacturer(), 0);
-}
-
-TEST_F(MapImage, ShortOrUnmarkedImagesHaveNoHeader) {
-    const FlashDataObject shortImage = Load(Image(64, true));
-    EXPECT_EQ(shortImage.Manufacturer(), 0);
-    EXPECT_EQ(shortImage.DataType(), 0);
-    QByteArray wrongMark = Image(200, true);
-    wrongMark[1] = char(0xAB);
-    const FlashDataObject unmarked = Load(wrongMark);
-    EXPECT_EQ(unmarked.Manufacturer(), 0);
-    EXPECT_EQ(unmarked.DataType(), 0);
 }
 
 TEST_F(MapImage, PacketsAreCutAtTheEnd) {
@@ -96,33 +83,24 @@ TEST_F(MapImage, PacketsAreCutAtTheEnd) {
     EXPECT_EQ(raw[1], bytes[999]);
 }
 
-TEST_F(MapImage, ExactMultipleOf512GoesInWholeBlocks) {
-    const QByteArray bytes = Image(512 * 3, true);
+class MapImageBlocks : public MapImage, public ::testing::WithParamInterface<int> {};
+
+TEST_P(MapImageBlocks, TheImageGoesInWholeBlocksOf512AndALastShortOne) {
+    const QByteArray bytes = Image(GetParam(), true);
     const FlashDataObject image = Load(bytes);
     MapBlocks blocks(image);
     QByteArray sent;
-    QList<quint32> addresses;
+    float after = 0;
     while (auto block = blocks.Next()) {
-        EXPECT_EQ(block->bytes.size(), 512);
-        addresses << block->address;
+        EXPECT_EQ(block->address, quint32(sent.size()));
+        EXPECT_EQ(block->bytes.size(), std::min<qsizetype>(512, bytes.size() - sent.size()));
         sent += block->bytes;
+        after = block->percentAfter;
     }
-    EXPECT_EQ(addresses, (QList<quint32>{0, 512, 1024}));
     EXPECT_EQ(sent, bytes);
-}
-
-TEST_F(MapImage, OneByteMoreNeedsALastBlockOfOneByte) {
-    const QByteArray bytes = Image(512 * 2 + 1, true);
-    const FlashDataObject image = Load(bytes);
-    MapBlocks blocks(image);
-    QList<int> sizes;
-    QList<float> after;
-    while (auto block = blocks.Next()) {
-        sizes << block->bytes.size();
-        after << block->percentAfter;
-    }
-    EXPECT_EQ(sizes, (QList<int>{512, 512, 1}));
-    EXPECT_FLOAT_EQ(after.last(), 100.0f);
+    if (bytes.isEmpty())
+        return;
+    EXPECT_FLOAT_EQ(after, 100.0f);
     blocks.Restart();
     const auto first = blocks.Next();
     ASSERT_TRUE(first);
@@ -130,8 +108,4 @@ TEST_F(MapImage, OneByteMoreNeedsALastBlockOfOneByte) {
     EXPECT_FLOAT_EQ(first->percentBefore, 0.0f);
 }
 
-TEST_F(MapImage, EmptyImageSendsNothing) {
-    const FlashDataObject image = Load(QByteArray());
-    MapBlocks blocks(image);
-    EXPECT_FALSE(blocks.Next());
-}
+INSTANTIATE_TEST_SUITE_P(Lengths, MapImageBlocks, ::testing::Values(0, 512 * 3, 512 * 2 + 1));

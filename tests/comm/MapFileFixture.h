@@ -1,8 +1,9 @@
 #pragma once
 
+#include "../support/TestFiles.h"
+
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,17 +23,11 @@ public:
             bytes[24] = 'T';
             bytes[25] = 0x02;
         }
-        const QString path = QDir(dir.path()).filePath(name); // absolute names stay as they are
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-        return path;
+        // absolute names stay as they are
+        return testing_support::WriteFile(QDir(dir.path()).filePath(name), bytes);
     }
 
-    static QByteArray Read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    static QByteArray Read(const QString& path) { return testing_support::ReadFile(path); }
 
     QTemporaryDir dir;
     QByteArray bytes;

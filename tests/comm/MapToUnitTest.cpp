@@ -2,7 +2,6 @@
 #include "SessionFixture.h"
 
 #include "carver/Carver.h"
-#include "comm/CardOperations.h"
 #include "comm/FlashPartitions.h"
 #include "comm/LurchErrorReaction.h"
 #include "comm/MapUpload.h"
@@ -14,15 +13,14 @@ namespace {
 
 constexpr int PartitionSize = 4096;
 
-// A session with the map window's partition and card lists, the map upload
-// and a built map.
+// A session with the map window's partition list, the map upload and a
+// built map.
 class MapToUnit : public SessionFixture, public MapFileFixture {
 protected:
     MapToUnit() {
         upload.SetPrompt(&prompt);
         upload.SetProgress(&progress);
         partitions.SetPrompt(&prompt);
-        cards.SetPrompt(&prompt);
         prompt.fallback = ui::Answer::Yes;
         QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) { finished << ok; });
         QObject::connect(&pod, &linkpod::LinkPod::ProgramFlashMemorySent, [this](bool ok) { blocks += ok; });
@@ -48,7 +46,6 @@ protected:
     mapbuild::MapData map{carver};
     comm::MapUpload upload{session};
     comm::FlashPartitions partitions{session, map, upload};
-    comm::CardOperations cards{session, upload};
     testing_support::RecordingProgress progress;
     QList<bool> finished;
     int blocks = 0;
@@ -120,19 +117,4 @@ TEST_F(MapToUnit, AUnitVanishingMidMapEndsTheUploadWithNoConnection) {
     EXPECT_EQ(comm::LurchErrorReaction::For(errors.last(), session.ComPort()).text,
               "No connection on COM 1.");
     EXPECT_LT(blocks, 8);
-}
-
-TEST_F(MapToUnit, ARefusedCardBlockIsAWriteError) {
-    QTemporaryDir card;
-    StartUnit({"--card", card.path(), "--refuse-block", "2"}, 115200);
-    ConnectAt(115200);
-    ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
-    cards.SelectDevice(0);
-    ASSERT_TRUE(cards.DownloadCartridge(Write("Lakes.ncm", 3000)));
-    ASSERT_TRUE(WaitFor([this] { return !finished.isEmpty(); }));
-    EXPECT_FALSE(finished.last());
-    ASSERT_FALSE(prompt.shown.isEmpty());
-    EXPECT_EQ(prompt.shown.last().title, "Write Error");
-    EXPECT_EQ(prompt.shown.last().text, "Error writing file at address 512.");
-    EXPECT_FALSE(QFile::exists(card.filePath("Lakes.ncm")));
 }

@@ -6,38 +6,25 @@
 
 using comm::PortChoice;
 
-TEST(SerialRate, StartsAtTheFastestRate) {
-    EXPECT_EQ(PortChoice().BaudRate(), 115200);
+TEST(SerialRate, StartsAtTheFastestAndTakesOnlyTheKnownRatesFrom2400) {
+    PortChoice p;
+    EXPECT_EQ(p.BaudRate(), 115200);
+    // Each rate asked for, and the rate kept after it.
+    for (const auto& [asked, kept] :
+         QList<QPair<int, int>>{{4800, 4800}, {2400, 2400}, {9600, 9600}, {1200, 9600}, {14400, 9600}}) {
+        p.SetBaudRate(asked);
+        EXPECT_EQ(p.BaudRate(), kept) << asked;
+    }
 }
 
-TEST(SerialRate, CanBeChosenFrom2400Upwards) {
+TEST(SerialRate, ScanRisesAndWrapsTo4800WithoutChangingTheRate) {
     PortChoice p;
-    p.SetBaudRate(4800);
-    EXPECT_EQ(p.BaudRate(), 4800);
-    p.SetBaudRate(2400);
-    EXPECT_EQ(p.BaudRate(), 2400);
-}
-
-TEST(SerialRate, RefusesUnknownRatesAnd1200) {
-    PortChoice p;
-    p.SetBaudRate(9600);
-    p.SetBaudRate(1200);
-    EXPECT_EQ(p.BaudRate(), 9600);
-    p.SetBaudRate(14400);
-    EXPECT_EQ(p.BaudRate(), 9600);
-}
-
-TEST(SerialRate, ScanRisesAndWrapsTo4800) {
-    PortChoice p;
-    p.SetBaudRate(38400);
-    EXPECT_EQ(p.NextBaudRate(), 57600);
-    p.SetBaudRate(57600);
-    EXPECT_EQ(p.NextBaudRate(), 4800);
-    p.SetBaudRate(115200);
-    EXPECT_EQ(p.NextBaudRate(), 4800);
-    p.SetBaudRate(2400);
-    EXPECT_EQ(p.NextBaudRate(), 4800);
-    EXPECT_EQ(p.BaudRate(), 2400) << "asking for the next rate does not change the current one";
+    for (const auto& [from, next] :
+         QList<QPair<int, int>>{{38400, 57600}, {57600, 4800}, {115200, 4800}, {2400, 4800}}) {
+        p.SetBaudRate(from);
+        EXPECT_EQ(p.NextBaudRate(), next) << from;
+        EXPECT_EQ(p.BaudRate(), from);
+    }
 }
 
 TEST(SerialRate, ScanFrom4800VisitsEveryRateOnceBeforeComingBack) {
@@ -51,30 +38,17 @@ TEST(SerialRate, ScanFrom4800VisitsEveryRateOnceBeforeComingBack) {
     EXPECT_EQ(seen, (QList<qint32>{9600, 19200, 38400, 57600, 4800}));
 }
 
-TEST(ComPortChoice, OutOfRangeValuesReadAsCom1) {
+TEST(ComPortChoice, OutOfRangeValuesReadAsCom1AndTheWalkGoesCom1ToCom4) {
     PortChoice p;
-    p.SetComPort(0);
-    EXPECT_EQ(p.ComPort(), 1);
-    p.SetComPort(9);
-    EXPECT_EQ(p.ComPort(), 1);
-    p.SetComPort(8);
-    EXPECT_EQ(p.ComPort(), 8);
-}
-
-TEST(ComPortChoice, NextPortWalksCom1ToCom4) {
-    PortChoice p;
+    for (const auto& [set, read] : QList<QPair<int, int>>{{0, 1}, {9, 1}, {8, 8}}) {
+        p.SetComPort(set);
+        EXPECT_EQ(p.ComPort(), read) << set;
+    }
+    p.SetComPort(1);
     QList<quint16> walk;
     for (int i = 0; i < 5; ++i) {
         walk << p.ComPort();
         p.SetComPort(p.NextComPort());
     }
     EXPECT_EQ(walk, (QList<quint16>{1, 2, 3, 4, 1}));
-}
-
-TEST(ParallelPortChoice, IsKeptAsGiven) {
-    PortChoice p;
-    EXPECT_EQ(p.LPTPort(), 1);
-    p.SetLPTPort(2);
-    EXPECT_EQ(p.LPTPort(), 2);
-    EXPECT_TRUE(p.AutoSelectComPort());
 }

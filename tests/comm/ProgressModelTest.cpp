@@ -64,20 +64,14 @@ TEST(ProgressTimes, ElapsedTimeCarriesOverMidnight) {
     EXPECT_EQ(p.ElapsedText(), "5 Seconds Elapsed");
 }
 
-TEST(ProgressBar, FollowsThePercentWithinItsRange) {
+TEST(ProgressBar, FollowsThePercentWithinItsRangeAndIsCompleteAtOneHundred) {
     FakeClock clock;
     ProgressModel p(clock.Function());
     p.InitProgress("t", true);
     p.ProgressMade(42.7f);
     EXPECT_EQ(p.BarValue(), 42);
-    p.ProgressMade(-5);
+    EXPECT_TRUE(p.ProgressMade(-5));
     EXPECT_EQ(p.BarValue(), 0);
-}
-
-TEST(ProgressBar, CompleteAtOneHundredOrMore) {
-    FakeClock clock;
-    ProgressModel p(clock.Function());
-    p.InitProgress("t", true);
     EXPECT_TRUE(p.ProgressMade(99.9f));
     EXPECT_FALSE(p.ProgressMade(100));
     EXPECT_FALSE(p.ProgressMade(250));

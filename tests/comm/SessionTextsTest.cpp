@@ -8,60 +8,48 @@
 using comm::LurchErrorReaction;
 namespace texts = comm::SessionTexts;
 
-TEST(LinkErrorMessages, PartitionErrorsCloseTheProgressWhenAMapIsMoving) {
-    const auto map = LurchErrorReaction::For(19, 1);
-    EXPECT_EQ(map.title, "Communications Error");
-    EXPECT_EQ(map.text, "Error transferring map.");
-    EXPECT_TRUE(map.closesProgress);
-    EXPECT_FALSE(map.cancelsTransfer);
-    EXPECT_EQ(LurchErrorReaction::For(20, 1).text, "Error erasing memory partition.");
-    EXPECT_TRUE(LurchErrorReaction::For(20, 1).closesProgress);
-    EXPECT_EQ(LurchErrorReaction::For(21, 1).text, "Error reading number of memory partitions.");
-    EXPECT_FALSE(LurchErrorReaction::For(21, 1).closesProgress);
-    EXPECT_EQ(LurchErrorReaction::For(22, 1).text, "Error reading memory partition status.");
-    EXPECT_EQ(LurchErrorReaction::For(782, 1).text, "Failed to receive product information!");
-    EXPECT_EQ(LurchErrorReaction::For(782, 1).icon, ui::Icon::Critical);
-}
-
-TEST(LinkErrorMessages, LostConnectionNamesThePortAndStopsTheTransfer) {
-    const auto r = LurchErrorReaction::For(1001, 3);
-    EXPECT_EQ(r.text, "No connection on COM 3.");
-    EXPECT_TRUE(r.cancelsTransfer);
-}
-
-TEST(LinkErrorMessages, StrayMessagesAreAWarning) {
-    const auto r = LurchErrorReaction::For(2000, 1);
-    EXPECT_EQ(r.title, "Warning");
-    EXPECT_EQ(r.text, "Several stray messages received.\r\nIf NMEA or DGPS output is turned on, turn it\r\n"
-                      "off for better transfer rates and less errors.");
-    EXPECT_FALSE(r.cancelsTransfer);
-}
-
-TEST(LinkErrorMessages, NoAnswerAtThisRateIsSilent) {
-    const auto r = LurchErrorReaction::For(13, 1);
-    EXPECT_TRUE(r.text.isEmpty());
-    EXPECT_FALSE(r.cancelsTransfer || r.closesProgress || r.beeps);
-}
-
-TEST(LinkErrorMessages, AnyOtherCodeStopsTheTransferWithABeep) {
-    for (quint16 code : {0, 1, 14, 23, 781, 1000, 65535}) {
-        const auto r = LurchErrorReaction::For(code, 1);
-        EXPECT_TRUE(r.text.isEmpty()) << code;
-        EXPECT_TRUE(r.closesProgress && r.cancelsTransfer && r.beeps) << code;
+TEST(LinkErrorMessages, EachCodeHasItsWordsAndItsEffectOnATransfer) {
+    struct Row {
+        quint16 code;
+        const char* text;
+        bool closesProgress, cancelsTransfer, beeps;
+    };
+    const QString stray =
+        "Several stray messages received.\r\nIf NMEA or DGPS output is turned on, turn it\r\n"
+        "off for better transfer rates and less errors.";
+    for (const Row& r :
+         {Row{19, "Error transferring map.", true, false, false},
+          Row{20, "Error erasing memory partition.", true, false, false},
+          Row{21, "Error reading number of memory partitions.", false, false, false},
+          Row{22, "Error reading memory partition status.", false, false, false},
+          Row{782, "Failed to receive product information!", false, false, false},
+          Row{1001, "No connection on COM 3.", false, true, false},
+          Row{13, "", false, false, false}, // no answer at this rate: the scan goes on
+          // any other code stops the transfer with a beep
+          Row{0, "", true, true, true}, Row{1, "", true, true, true}, Row{14, "", true, true, true},
+          Row{23, "", true, true, true}, Row{781, "", true, true, true}, Row{1000, "", true, true, true},
+          Row{65535, "", true, true, true}}) {
+        const auto reaction = LurchErrorReaction::For(r.code, 3);
+        EXPECT_EQ(reaction.text, r.text) << r.code;
+        EXPECT_EQ(reaction.closesProgress, r.closesProgress) << r.code;
+        EXPECT_EQ(reaction.cancelsTransfer, r.cancelsTransfer) << r.code;
+        EXPECT_EQ(reaction.beeps, r.beeps) << r.code;
     }
-}
-
-TEST(ConnectMessages, RetryStatusNamesPortAndRate) {
-    EXPECT_EQ(texts::Trying(2, 9600), "Com2 - Trying 9600 baud");
+    EXPECT_EQ(LurchErrorReaction::For(19, 1).title, "Communications Error");
+    EXPECT_EQ(LurchErrorReaction::For(782, 1).icon, ui::Icon::Critical);
+    const auto warning = LurchErrorReaction::For(2000, 1);
+    EXPECT_EQ(warning.title, "Warning");
+    EXPECT_EQ(warning.text, stray);
+    EXPECT_FALSE(warning.cancelsTransfer);
 }
 
 TEST(ConnectMessages, FailureTextDependsOnWhatOpened) {
-    EXPECT_EQ(
-        texts::ConnectFailure(true, true),
+    const QString noUnit =
         "Unable to connect to unit.\r\nMake sure the unit is set to no parity and 8 data bits, that NMEA and "
         "DGPS are turned off,\r\nand then try again. If you still have problems, verify that the COM port "
-        "and software are installed properly.");
-    EXPECT_EQ(texts::ConnectFailure(true, false), texts::ConnectFailure(true, true));
+        "and software are installed properly.";
+    EXPECT_EQ(texts::ConnectFailure(true, true), noUnit);
+    EXPECT_EQ(texts::ConnectFailure(true, false), noUnit);
     EXPECT_EQ(texts::ConnectFailure(false, true),
               "Unable to open any COM port. Make sure no other program is using your COM port(s).");
     EXPECT_EQ(

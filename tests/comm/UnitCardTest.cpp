@@ -108,6 +108,7 @@ TEST_F(UnitCard, AWriteBrokenOffByARefusedBlockIsClosedAndWrittenAgainAfter) {
     ASSERT_TRUE(writes.Sent(map));
     EXPECT_FALSE(writes.finished.last());
     EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 512."});
+    EXPECT_EQ(prompt.shown[0].title, "Write Error");
     EXPECT_TRUE(WaitFor([this] { return writes.OnCard().isEmpty(); }))
         << writes.OnCard().join(' ').toStdString();
     ASSERT_TRUE(writes.Sent(map));

@@ -6,6 +6,7 @@
 #include "editors/frmEditTrails.h"
 #include "editors/frmEditWaypoints.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -128,6 +129,23 @@ TEST_F(ListRename, RenamingARowWhoseObjectWasDeletedMeanwhileChangesNothing) {
         QTest::keyClick(list.List()->findChild<QLineEdit*>(), Qt::Key_Return);
     EXPECT_EQ(data.Waypoint(1)->WptName(), "Other");
     EXPECT_EQ(data.Waypoint(0), nullptr);
+    EXPECT_EQ(undo.Count(), 0);
+}
+
+TEST_F(ListRename, ClosingTheWindowWhileANameIsTypedKeepsTheName) {
+    Waypoint(0, "Kept", 1, 1);
+    auto list = std::make_unique<editors::frmEditWaypoints>(context);
+    list->show();
+    list->List()->editItem(list->List()->topLevelItem(0), 0);
+    auto* editor = list->List()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Half");
+    // Focus leaving the editor as it goes is what commits the text.
+    QApplication::setActiveWindow(list.get());
+    editor->setFocus();
+    ASSERT_TRUE(editor->hasFocus());
+    list.reset();
+    EXPECT_EQ(data.Waypoint(0)->WptName(), "Kept");
     EXPECT_EQ(undo.Count(), 0);
 }
 

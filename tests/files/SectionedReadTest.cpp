@@ -108,7 +108,7 @@ TEST_F(SectionedRead, AFileRefusedAtItsHeaderLeavesTheDataSetAlone) {
     QList<std::pair<QByteArray, QString>> cases = {
         {cartridge.Bytes(), "The file appears to be a cartridge file."},
         {QByteArray(), end},
-        {QByteArray("\x05ab", 3), end},
+        {QByteArray::fromHex("056162"), end},
         {QByteArray("\x00\x00\x00\x00\xff", 5), end}};
     for (quint32 seed = 1; seed <= 20; ++seed) {
         QRandomGenerator random(seed);
@@ -153,8 +153,9 @@ TEST_F(SectionedRead, NegativeVersionsAreReadOthersRefusedWithTheFourLineText) {
         Open(f);
         EXPECT_EQ(seen.errors, version < 0 ? QStringList() : QStringList{text}) << version;
         EXPECT_EQ(data.CountWaypoints(), version < 0 ? 1 : 0) << version;
-        if (version < 0)
+        if (version < 0) {
             EXPECT_EQ(data.Description(), "Trip");
+        }
     }
 }
 
@@ -417,7 +418,10 @@ TEST_F(SectionedRead, RoutesBeyondTheSlotLimitStopTheRoutes) {
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
-TEST_F(SectionedRead, WithoutAUnitTheRouteWaypointLimitGrowsInStepsOfAHundred) {
+// 25 routes of 90 legs: without a unit the route waypoint limit grows in steps
+// of a hundred; with one connected the routes stop at its limit and the route
+// under way is lost.
+TEST_F(SectionedRead, RouteWaypointsBeyondTheLimitGrowItOrStopAtAConnectedUnitsLimit) {
     QByteArray routes;
     for (int k = 0; k < 25; ++k)
         routes += Route("R", 90);
@@ -425,12 +429,9 @@ TEST_F(SectionedRead, WithoutAUnitTheRouteWaypointLimitGrowsInStepsOfAHundred) {
     EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
     EXPECT_EQ(data.CountRouteWpts(), 2250);
     EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 2300);
-}
 
-TEST_F(SectionedRead, WithAUnitConnectedRoutesStopAtTheLimitAndTheRouteUnderWayIsLost) {
-    QByteArray routes;
-    for (int k = 0; k < 25; ++k)
-        routes += Route("R", 90);
+    data.NewGPSDataFile();
+    data.SetMaxNumGPSRouteWaypoints(2000);
     Open({{4, Counted(25, routes)}, {9, Counted(1, Waypoint9(0, "W"))}}, true);
     EXPECT_EQ(seen.errors, QStringList{"Maximum number of total route waypoints" + CrLf +
                                        "reached.  Remaining route waypoints ignored."});

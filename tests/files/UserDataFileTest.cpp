@@ -4,6 +4,7 @@
 #include "files/UserRecords.h"
 #include "gpsdata/GPSData.h"
 #include "linkpod/LinkPod.h"
+#include "support/DataSetRecords.h"
 #include "support/FileSizeLimit.h"
 #include "support/QStringPrinter.h"
 #include "support/RecordingPrompt.h"
@@ -53,27 +54,6 @@ void Fill(gpsdata::GPSData& data) {
     }
 }
 
-// Every object of a data set as its text record, waypoints with their altitude and
-// trails point by point (their record holds degrees and no breaks).
-QStringList Records(const gpsdata::GPSData& data) {
-    QStringList records;
-    for (const auto& e : data.Waypoints())
-        records << e.object->MakeString() + QString(" at %1").arg(e.object->Altitude);
-    for (const auto& e : data.Routes())
-        records << e.object->MakeString();
-    for (const auto& e : data.Icons())
-        records << e.object->MakeString();
-    for (const auto& e : data.Trails()) {
-        records << e.object->TrlName();
-        for (int p = 0; p < e.object->NumPoints(); ++p)
-            records << QString("%1 %2 %3")
-                           .arg(e.object->PointX(p))
-                           .arg(e.object->PointY(p))
-                           .arg(e.object->Continuous(p));
-    }
-    return records;
-}
-
 // The control's file jobs run on timers, which need the application object.
 void EnsureApplication() {
     static int argc = 1;
@@ -114,7 +94,7 @@ TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEm
     gpsdata::GPSData back;
     UserDataFile opening(back, pod, &prompt, &progress);
     ASSERT_TRUE(RunToEnd(opening, false, path));
-    EXPECT_EQ(Records(back), Records(data));
+    EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
     EXPECT_EQ(back.Waypoint(0)->WptName(), QString::fromUtf8("Caf\u00e9 Z\u00fcrich"));
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Path(), path);
@@ -141,7 +121,7 @@ TEST(UserDataFiles, OpeningByNameThroughTheDataSetFilesEmptiesTheSetFirst) {
     gpsdata::GPSData back;
     back.AddTrail(5, "OLD", 0, 0, {1, 2}, {3, 4});
     ASSERT_TRUE(DataSetFiles::Open(back, path));
-    EXPECT_EQ(Records(back), Records(data));
+    EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
 }
 
 TEST(UserDataFiles, AFileThatIsNotOursLoadsNothingAndSaysWhy) {

@@ -11,23 +11,6 @@
 
 using namespace geo;
 
-namespace {
-
-// Every '#' of the mask holds a digit and every other place its literal.
-::testing::AssertionResult FitsMask(const QString& text, const QString& mask) {
-    if (text.size() != mask.size())
-        return ::testing::AssertionFailure() << qPrintable(text) << " is not as wide as " << qPrintable(mask);
-    for (qsizetype i = 0; i < mask.size(); ++i) {
-        const bool fits = mask[i] == u'#' ? text[i].isDigit() : text[i] == mask[i];
-        if (!fits)
-            return ::testing::AssertionFailure()
-                   << qPrintable(text) << " breaks " << qPrintable(mask) << " at " << i;
-    }
-    return ::testing::AssertionSuccess();
-}
-
-} // namespace
-
 TEST(PositionMasks, FormatsWithoutAMask) {
     for (const std::int32_t format : {0, 1, 6, -3}) {
         EXPECT_TRUE(LatitudeMask(format).isEmpty());
@@ -80,18 +63,6 @@ TEST(PositionEntry, EquatorEntersAsTheMagnitudeNorth) {
     EXPECT_EQ(entry.northSouth, u"N");
     EXPECT_EQ(entry.longitudeText, u"000.00000000\u00B0");
     EXPECT_EQ(entry.eastWest, u"E");
-}
-
-TEST(PositionEntry, TextsFitTheMasksAcrossTheRange) {
-    for (const std::int32_t format : {2, 3, 4}) {
-        for (double latitude = -89.99999999; latitude < 90; latitude += 0.7311) {
-            const double longitude = latitude * 2.01;
-            const PositionEntry entry =
-                MakePositionEntry(LongitudeToX(longitude), LatitudeToY(latitude), format);
-            EXPECT_TRUE(FitsMask(entry.latitudeText, LatitudeMask(format)));
-            EXPECT_TRUE(FitsMask(entry.longitudeText, LongitudeMask(format)));
-        }
-    }
 }
 
 TEST(PositionEntry, MostNegativeValueHasNoMagnitude) {

@@ -2,11 +2,13 @@
 #include "geo/Coordinates.h"
 #include "geo/NumericError.h"
 #include "geo/PositionEntry.h"
+#include "geo/PositionMasks.h"
 
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace geo;
@@ -50,6 +52,19 @@ TEST(PositionParse, FieldsAreReadAtTheDegreeSign) {
 
 namespace {
 
+// Every '#' of the mask holds a digit and every other place its literal.
+::testing::AssertionResult FitsMask(const QString& text, const QString& mask) {
+    if (text.size() != mask.size())
+        return ::testing::AssertionFailure() << qPrintable(text) << " is not as wide as " << qPrintable(mask);
+    for (qsizetype i = 0; i < mask.size(); ++i) {
+        const bool fits = mask[i] == u'#' ? text[i].isDigit() : text[i] == mask[i];
+        if (!fits)
+            return ::testing::AssertionFailure()
+                   << qPrintable(text) << " breaks " << qPrintable(mask) << " at " << i;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // Half the last place of each format's text, in degrees.
 double HalfLastPlace(std::int32_t format) {
     switch (format) {
@@ -64,18 +79,22 @@ double HalfLastPlace(std::int32_t format) {
 
 } // namespace
 
-TEST(PositionParse, EntryTextsReadBackToTheShownPosition) {
+// Across the range (and a little past the date line), the entry texts fit
+// their masks and read back to the shown position.
+TEST(PositionParse, EntryTextsFitTheMasksAndReadBackToTheShownPosition) {
     for (const std::int32_t format : {2, 3, 4}) {
-        for (double latitude = -89.9; latitude < 90; latitude += 3.37) {
-            const std::int32_t x = LongitudeToX(latitude * 1.99);
+        for (double latitude = -89.99999999; latitude < 90; latitude += 0.7311) {
+            const std::int32_t x = LongitudeToX(latitude * 2.01);
             const std::int32_t y = LatitudeToY(latitude);
             const PositionEntry entry = MakePositionEntry(x, y, format);
+            EXPECT_TRUE(FitsMask(entry.latitudeText, LatitudeMask(format)));
+            EXPECT_TRUE(FitsMask(entry.longitudeText, LongitudeMask(format)));
             const double tolerance = HalfLastPlace(format) + 1e-12;
             const double latitudeBack = ParseLatitude(entry.latitudeText, entry.northSouth == u"N", format);
             const double longitudeBack = ParseLongitude(entry.longitudeText, entry.eastWest == u"E", format);
-            // The texts are made from the magnitudes of X and Y.
+            // The texts are made from the magnitudes of X and Y, 180 at most.
             EXPECT_NEAR(std::fabs(latitudeBack), YToLatitude(std::abs(y)), tolerance);
-            EXPECT_NEAR(std::fabs(longitudeBack), XToLongitude(std::abs(x)), tolerance);
+            EXPECT_NEAR(std::fabs(longitudeBack), std::min(XToLongitude(std::abs(x)), 180.0), tolerance);
             EXPECT_EQ(latitudeBack < 0, y < 0);
             EXPECT_EQ(longitudeBack < 0, x < 0);
         }

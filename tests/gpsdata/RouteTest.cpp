@@ -118,16 +118,6 @@ TEST_F(Route, DeletingAWaypointRemovesEveryLegThatUsesIt) {
     EXPECT_EQ(data.Route(2)->Waypoints(), (QList<qint16>{1}));
 }
 
-TEST_F(Route, UnusedTemporaryWaypointsGo) {
-    data.Waypoint(0)->SetWaypointType(1);
-    data.Waypoint(1)->SetWaypointType(1);
-    Make({1});
-    data.DeleteUnusedTemporaryWaypoints();
-    EXPECT_EQ(data.Waypoint(0), nullptr);
-    EXPECT_NE(data.Waypoint(1), nullptr);
-    EXPECT_NE(data.Waypoint(2), nullptr);
-}
-
 TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheListButCounts) {
     QSignalSpy changed(&data, &GPSData::RouteChanged);
     QSignalSpy added(&data, &GPSData::RouteAdded);
@@ -137,13 +127,4 @@ TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheListButCounts) {
     EXPECT_EQ(changed.size() - namingChanges, namingChanges + 1);
     EXPECT_EQ(added.size(), 2);
     EXPECT_EQ(data.CountRouteWpts(), 5);
-}
-
-TEST_F(Route, CopyTakesIndexNameAndLegs) {
-    RouteObject* r = Make({0, 2});
-    RouteObject copy(data);
-    copy.Copy(*r);
-    EXPECT_EQ(copy.RteIndex(), 0);
-    EXPECT_EQ(copy.RteName(), "R");
-    EXPECT_EQ(copy.Waypoints(), (QList<qint16>{0, 2}));
 }

@@ -3,6 +3,8 @@
 
 #include "support/RecordingPrompt.h"
 
+#include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 using gpsdata::GPSData;
@@ -255,4 +257,41 @@ TEST_F(Records, TrailParseSurvivesImpossibleDegreesShortTextAndOnePoint) {
     ASSERT_TRUE(t.ParseString(one));
     EXPECT_EQ(t.NumPoints(), 0);
     EXPECT_TRUE(one.startsWith("Icn"));
+}
+
+// A copy takes the whole record, a waypoint its region too but not its altitude,
+// and announces no change.
+TEST_F(Records, CopiesTakeTheWholeRecordSilently) {
+    gpsdata::WaypointObject w(data), wCopy(data);
+    QString record = "Wpt\t3\tA\t1\t2\t4\t6\t1\tc";
+    ASSERT_TRUE(w.ParseString(record));
+    w.SetRegion(5);
+    w.Altitude = 99;
+    gpsdata::RouteObject r(data), rCopy(data);
+    record = "Rte\t2\tR\t0\t2";
+    ASSERT_TRUE(r.ParseString(record));
+    gpsdata::IconObject i(data), iCopy(data);
+    record = "Icn\t2\t4\t5\t6";
+    ASSERT_TRUE(i.ParseString(record));
+    gpsdata::TrailObject t(data), tCopy(data);
+    t.InitializeIndex(1);
+    t.SetTrlName("x");
+    t.SetPoints({1, 3}, {2, 4}, {true, false});
+    QSignalSpy changes[] = {{&wCopy, &gpsdata::WaypointObject::WaypointChanged},
+                            {&rCopy, &gpsdata::RouteObject::RouteChanged},
+                            {&iCopy, &gpsdata::IconObject::IconChanged},
+                            {&tCopy, &gpsdata::TrailObject::TrailChanged}};
+    wCopy.Copy(w);
+    rCopy.Copy(r);
+    iCopy.Copy(i);
+    tCopy.Copy(t);
+    EXPECT_EQ(wCopy.MakeString(), w.MakeString());
+    EXPECT_EQ(wCopy.Region(), 5);
+    EXPECT_EQ(wCopy.Altitude, 0);
+    EXPECT_EQ(rCopy.MakeString(), r.MakeString());
+    EXPECT_EQ(iCopy.MakeString(), i.MakeString());
+    EXPECT_EQ(tCopy.MakeString(), t.MakeString());
+    EXPECT_FALSE(tCopy.Continuous(1));
+    for (const QSignalSpy& spy : changes)
+        EXPECT_EQ(spy.size(), 0);
 }

@@ -73,18 +73,6 @@ TEST(TrailPoints, AddTrailTakesPointsWhenFlagsAreGiven) {
     EXPECT_EQ(data.Trail(1)->TrlName(), "dlt");
 }
 
-TEST(TrailPoints, CopyTakesIndexNameAndPoints) {
-    GPSData data;
-    TrailObject a(data), b(data);
-    a.InitializeIndex(1);
-    a.SetTrlName("x");
-    a.SetPoints({1}, {2}, {false});
-    b.Copy(a);
-    EXPECT_EQ(b.TrlIndex(), 1);
-    EXPECT_EQ(b.TrlName(), "x");
-    EXPECT_EQ(Points(b), Points(a));
-}
-
 TEST(Icon, DegreeWritesNotifyTwice) {
     GPSData data;
     IconObject icon(data);
@@ -96,17 +84,4 @@ TEST(Icon, DegreeWritesNotifyTwice) {
     EXPECT_NEAR(icon.Longitude(), 20, 1e-5);
     icon.SetIcnSymbol(3);
     EXPECT_EQ(spy.size(), 5);
-}
-
-TEST(Icon, CopyIsSilent) {
-    GPSData data;
-    IconObject a(data), b(data);
-    a.InitializeIndex(2);
-    a.SetIcnSymbol(4);
-    a.SetX(5);
-    a.SetY(6);
-    QSignalSpy spy(&b, &IconObject::IconChanged);
-    b.Copy(a);
-    EXPECT_EQ(spy.size(), 0);
-    EXPECT_EQ(b.MakeString(), "Icn\t2\t4\t5\t6");
 }

@@ -87,28 +87,6 @@ TEST(WaypointChanges, DegreesGoThroughTheInternalCoordinates) {
     EXPECT_EQ(w.Y(), y);
 }
 
-TEST(WaypointChanges, CopyTakesEverythingButAltitudeSilently) {
-    GPSData data;
-    WaypointObject a(data), b(data);
-    a.InitializeIndex(3);
-    a.SetX(1);
-    a.SetY(2);
-    a.SetWptName("A");
-    a.SetWptSymbol(4);
-    a.SetRegion(5);
-    a.SetDateModified(6);
-    a.SetWaypointType(1);
-    a.Comment = "c";
-    a.Altitude = 99;
-    QSignalSpy spy(&b, &WaypointObject::WaypointChanged);
-    b.Copy(a);
-    EXPECT_EQ(spy.size(), 0);
-    // The record holds every field but region and altitude.
-    EXPECT_EQ(b.MakeString(), a.MakeString());
-    EXPECT_EQ(b.Region(), 5);
-    EXPECT_EQ(b.Altitude, 0);
-}
-
 TEST(WaypointToolTip, TheClosestHitWins) {
     GPSData data;
     WaypointObject near(data), far(data), onTop(data);

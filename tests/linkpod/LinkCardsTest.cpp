@@ -2,6 +2,8 @@
 
 #include "linkpod/UsrFormat.h"
 
+#include "../support/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,15 +11,7 @@
 using namespace linkpod;
 using namespace linkpod_testing;
 
-namespace {
-
-void WriteText(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
-} // namespace
+using testing_support::WriteFile;
 
 // The card operations, the same for a card in the reader and a card in the
 // unit; the parameter says which.
@@ -29,8 +23,8 @@ protected:
         EnsureApp();
         card = root.filePath(QStringLiteral("CARD A"));
         ASSERT_TRUE(QDir().mkpath(card));
-        WriteText(QDir(card).filePath(QStringLiteral(".card")), "label=TRIPS\ncapacity=100000\nmaxfiles=3\n");
-        WriteText(QDir(card).filePath(QStringLiteral("alps.ncm")), QByteArray(1000, 'm'));
+        WriteFile(QDir(card).filePath(QStringLiteral(".card")), "label=TRIPS\ncapacity=100000\nmaxfiles=3\n");
+        WriteFile(QDir(card).filePath(QStringLiteral("alps.ncm")), QByteArray(1000, 'm'));
         QObject::connect(&pod, &LinkPod::ProgramFlashMemorySent, [this](bool ok) { blocks << ok; });
         QObject::connect(&pod, &LinkPod::UserDataSaved, [this](int r) { saved = r; });
         QObject::connect(&pod, &LinkPod::UserDataLoaded, [this](int r) { loaded = r; });
@@ -97,9 +91,8 @@ TEST_P(Cards, AWrittenFileAppearsOnlyWhenItIsComplete) {
     pod.EndFileWrite(handle);
     WaitForChange();
     EXPECT_EQ(blocks, (QList<bool>{true, true, true}));
-    QFile f(QDir(card).filePath(QStringLiteral("my map.ncm")));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray(512, 'a') + QByteArray(512, 'b') + QByteArray(76, 'c'));
+    EXPECT_EQ(testing_support::ReadFile(QDir(card).filePath(QStringLiteral("my map.ncm"))),
+              QByteArray(512, 'a') + QByteArray(512, 'b') + QByteArray(76, 'c'));
     EXPECT_EQ(Names(), (QStringList{QStringLiteral("alps.ncm"), QStringLiteral("my map.ncm")}));
 }
 
@@ -110,29 +103,20 @@ TEST_P(Cards, AStartThatTheCardCannotTakeIsRefusedWithItsCode) {
     EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("alps.ncm"), 10, now, 10, h), 8);
     EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("bad/name.ncm"), 10, now, 10, h), 5);
     EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral(".hidden"), 10, now, 10, h), 5);
-    WriteText(QDir(card).filePath(QStringLiteral("b.ncm")), "b");
-    WriteText(QDir(card).filePath(QStringLiteral("c.ncm")), "c");
-    pod.FormatCard(0, QStringLiteral("No Label")); // only to refresh a unit's directory; re-created below
-    WaitForChange();
-    WriteText(QDir(card).filePath(QStringLiteral("a.ncm")), "a");
-    WriteText(QDir(card).filePath(QStringLiteral("b.ncm")), "b");
-    WriteText(QDir(card).filePath(QStringLiteral("c.ncm")), "c");
+    WriteFile(QDir(card).filePath(QStringLiteral("b.ncm")), "b");
+    WriteFile(QDir(card).filePath(QStringLiteral("c.ncm")), "c");
     pod.EraseCardFile(0, 99); // no such file: nothing but a fresh directory
     WaitForChange();
+    ASSERT_EQ(Names().size(), 3);
     EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("d.ncm"), 10, now, 10, h), 2);
-    EXPECT_EQ(Names().size(), 3);
-}
-
-TEST_P(Cards, AWriteProtectedCardRefusesWrites) {
-    WriteText(QDir(card).filePath(QStringLiteral(".card")), "label=RO\nreadonly=1\n");
+    WriteFile(QDir(card).filePath(QStringLiteral(".card")), "label=RO\nreadonly=1\n");
     pod.EraseCardFile(0, 99);
     WaitForChange();
-    std::uint32_t h = 0;
-    EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("x.ncm"), 10, QDateTime::currentDateTime(), 10, h), 7);
+    EXPECT_EQ(pod.StartFileWrite(0, QStringLiteral("x.ncm"), 10, now, 10, h), 7);
 }
 
 TEST_P(Cards, ErasingAFileRemovesJustThatFile) {
-    WriteText(QDir(card).filePath(QStringLiteral("b.ncm")), "b");
+    WriteFile(QDir(card).filePath(QStringLiteral("b.ncm")), "b");
     pod.EraseCardFile(0, 99);
     WaitForChange();
     ASSERT_EQ(Names(), (QStringList{QStringLiteral("alps.ncm"), QStringLiteral("b.ncm")}));
@@ -142,9 +126,9 @@ TEST_P(Cards, ErasingAFileRemovesJustThatFile) {
 }
 
 TEST_P(Cards, FormattingErasesEveryFileOfTheCardAndNothingOutsideIt) {
-    WriteText(root.filePath(QStringLiteral("outside.txt")), "keep");
+    WriteFile(root.filePath(QStringLiteral("outside.txt")), "keep");
     ASSERT_TRUE(QDir(card).mkdir(QStringLiteral("sub")));
-    WriteText(QDir(card).filePath(QStringLiteral("sub/inner.txt")), "x");
+    WriteFile(QDir(card).filePath(QStringLiteral("sub/inner.txt")), "x");
     ASSERT_TRUE(QFile::link(root.filePath(QStringLiteral("outside.txt")),
                             QDir(card).filePath(QStringLiteral("link"))));
     pod.FormatCard(0, QStringLiteral("No Label"));

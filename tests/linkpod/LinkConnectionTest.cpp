@@ -33,42 +33,6 @@ TEST_F(LinkConnection, AUnitAnsweringAtTheRateIsConnectedAndIdentified) {
     EXPECT_EQ(count, 5);
 }
 
-TEST_F(LinkConnection, IdentificationPacketsMayComeInEitherOrder) {
-    StartUnit({QStringLiteral("--limits-first")});
-    Connect();
-    EXPECT_LT(statuses.indexOf(22), statuses.indexOf(6));
-}
-
-TEST_F(LinkConnection, AUnitAt9600IsFoundByAScanThatStartsAt115200) {
-    StartUnit({});
-    // What the session does: on each "no answer" try the next rate.
-    const QList<int> scan{115200, 4800, 9600};
-    QList<int> tried;
-    QObject::connect(&pod, &LinkPod::LinkError, [&](std::uint16_t code) {
-        if (code == LinkPod::NoAnswer && tried.size() < scan.size()) {
-            pod.SetBaudRate(scan[tried.size()]);
-            tried << pod.BaudRate();
-            pod.WatchComPort(1);
-        }
-    });
-    pod.SetBaudRate(scan[0]);
-    tried << scan[0];
-    ASSERT_TRUE(pod.WatchComPort(1));
-    ASSERT_TRUE(WaitFor([this] { return connected; }));
-    EXPECT_EQ(tried, scan);
-    EXPECT_EQ(pod.BaudRate(), 9600);
-    EXPECT_EQ(errors.count(LinkPod::NoAnswer), 2);
-}
-
-TEST_F(LinkConnection, AZeroMaximumIsReportedAsTheUnitSaysIt) {
-    StartUnit({QStringLiteral("--max-trails"), QStringLiteral("0")});
-    Connect();
-    int wpt = 0, icn = 0, rte = 0, perRoute = 0, trl = -1;
-    pod.ReadUnitLimits(wpt, icn, rte, perRoute, trl);
-    EXPECT_EQ(trl, 0);
-    EXPECT_EQ(wpt, 500);
-}
-
 TEST_F(LinkConnection, APortThatDoesNotExistSaysWhatToDo) {
     EnsureApp();
     pod.Ports().SetComDevice(2, QStringLiteral("/dev/ttyUSB-missing-for-test"));
@@ -86,26 +50,6 @@ TEST_F(LinkConnection, ComPortsDefaultToUsbAdaptersAndCanBeChanged) {
     table.SetComDevice(3, QStringLiteral("/dev/serial/by-id/usb-unit"));
     EXPECT_EQ(table.ComDevice(3), QStringLiteral("/dev/serial/by-id/usb-unit"));
     EXPECT_TRUE(table.ComDevice(9).isEmpty());
-}
-
-TEST_F(LinkConnection, AUnitThatVanishesIsRemoved) {
-    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("3")});
-    Connect();
-    // Each request is a packet; the unit closes its line after the third.
-    for (int i = 0; i < 4; ++i)
-        pod.ReadWaypoint(i);
-    ASSERT_TRUE(WaitFor([this] { return removed; }));
-    EXPECT_EQ(pod.UnitDevice(), 0);
-}
-
-TEST_F(LinkConnection, AUnitThatFallsSilentSurfacesAsConnectionLost) {
-    StartUnit({QStringLiteral("--silent-after"), QStringLiteral("3")});
-    Connect();
-    for (int i = 0; i < 4; ++i)
-        pod.ReadWaypoint(i);
-    ASSERT_TRUE(WaitFor([this] { return removed; }));
-    EXPECT_TRUE(errors.contains(LinkPod::ConnectionLost));
-    EXPECT_FALSE(errors.contains(LinkPod::ReplyTimedOut));
 }
 
 TEST_F(LinkConnection, AClosedPortDropsTheLinkWithoutEvents) {

@@ -24,18 +24,9 @@ protected:
     QList<bool> blocks;
 };
 
-TEST_F(Dezav, AUnitOnTheDezavLinkIsFoundAndListsItsPartitions) {
-    EXPECT_FALSE(connected);
-    EXPECT_EQ(sections, 3);
-    for (int i = 0; i < sections; ++i)
-        pod.ReadFlashSectionStatus(i);
-    ASSERT_TRUE(WaitFor([this] { return status.size() == 3; }));
-    EXPECT_EQ(status[2].number, 2);
-    EXPECT_EQ(status[2].size, 4096u);
-    EXPECT_EQ(status[2].inUse, 0);
-}
-
-TEST_F(Dezav, AMapIsErasedThenProgrammedInBlocks) {
+TEST_F(Dezav, AMapIsErasedThenProgrammedInBlocksAndListedInItsPartition) {
+    EXPECT_FALSE(connected) << "a Dezav unit is found, not connected";
+    ASSERT_EQ(sections, 3);
     pod.EraseFlash(0, 2);
     ASSERT_TRUE(WaitFor([this] { return erased; }));
     EXPECT_EQ(progress.back(), 100.0f);
@@ -45,10 +36,14 @@ TEST_F(Dezav, AMapIsErasedThenProgrammedInBlocks) {
     ASSERT_TRUE(WaitFor([this] { return blocks.size() == 10; }));
     EXPECT_FALSE(blocks.contains(false));
     pod.FlashProgramDone();
-    pod.ReadFlashSectionStatus(1);
-    ASSERT_TRUE(WaitFor([this] { return status.size() == 1; }));
-    EXPECT_EQ(status[0].inUse, 1);
-    EXPECT_EQ(status[0].value2, 5000u);
+    for (int i = 0; i < sections; ++i)
+        pod.ReadFlashSectionStatus(i);
+    ASSERT_TRUE(WaitFor([this] { return status.size() == 3; }));
+    EXPECT_EQ(status[1].inUse, 1);
+    EXPECT_EQ(status[1].value2, 5000u);
+    EXPECT_EQ(status[2].number, 2);
+    EXPECT_EQ(status[2].size, 4096u);
+    EXPECT_EQ(status[2].inUse, 0);
 }
 
 TEST_F(Dezav, ABlockOutsideTheErasedRunIsRefused) {

@@ -106,16 +106,6 @@ TEST_F(LinkItems, SlotsReadAheadAreForgottenOnceTheUnitIsWritten) {
     EXPECT_EQ(waypoints[2].w.name, QStringLiteral("New2"));
 }
 
-TEST_F(LinkItems, ErasingAWaypointEmptiesItsSlot) {
-    pod.WriteWaypoint(Wpt(3, QStringLiteral("A")));
-    pod.EraseWaypoint(3);
-    pod.ReadWaypoint(3);
-    ASSERT_TRUE(WaitFor([this] { return !waypoints.isEmpty(); }));
-    EXPECT_EQ(sent, (QList<int>{3, 3}));
-    EXPECT_FALSE(waypoints[0].inUse);
-    EXPECT_EQ(pod.ReadLastIndex(ListKind::Waypoints), -1);
-}
-
 TEST_F(LinkItems, ARouteKeepsItsWaypointOrderAndAnEmptyOneErases) {
     pod.WriteRoute(UserRoute{2, QStringLiteral("Loop"), {5, 1, 5, 9}});
     pod.ReadRoute(2);
@@ -232,21 +222,6 @@ TEST_F(LinkItemsOnABadLine, LostAndCorruptedPacketsAreSentAgainAndNothingIsLost)
         EXPECT_EQ(waypoints[i].w, Wpt(i, QStringLiteral("W%1").arg(i)));
     EXPECT_EQ(trails[0], t);
     EXPECT_FALSE(removed);
-}
-
-class LinkItemsWithStrayMessages : public LinkItems {
-protected:
-    void SetUp() override {
-        extraArgs = {QStringLiteral("--stray"), QStringLiteral("6")};
-        LinkItems::SetUp();
-    }
-};
-
-TEST_F(LinkItemsWithStrayMessages, SeveralStrayMessagesAreReportedOnceAndTheLinkGoesOn) {
-    ASSERT_TRUE(WaitFor([this] { return errors.contains(LinkPod::StrayMessages); }));
-    pod.WriteWaypoint(Wpt(1, QStringLiteral("A")));
-    ASSERT_TRUE(WaitFor([this] { return sent.contains(1); }));
-    EXPECT_EQ(errors.count(LinkPod::StrayMessages), 1);
 }
 
 TEST_F(LinkItems, AUnitThatVanishesMidTrailIsRemovedAndTheStoreIsUntouched) {

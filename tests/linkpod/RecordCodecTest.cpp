@@ -4,44 +4,33 @@
 
 using namespace linkpod;
 
-TEST(RecordCodec, AWaypointRoundTripsWithEveryField) {
-    UserWaypoint w{12,
-                   10017,
-                   3,
-                   -2000000000,
-                   1999999999,
-                   -12.5f,
-                   0xFFFFFFF0u,
-                   QStringLiteral("Ölberg 1"),
-                   QStringLiteral("a comment")};
-    PayloadWriter out;
-    codec::Put(out, w);
-    PayloadReader in(out.Data());
-    EXPECT_EQ(codec::GetWaypoint(in), w);
-    EXPECT_TRUE(in.Complete());
-}
-
-TEST(RecordCodec, ARouteAndATrailRoundTrip) {
-    UserRoute r{4, QStringLiteral("Home"), {1, 2, 65535}};
-    QList<TrailPoint> pts{{1, 2, false}, {-3, -4, true}};
-    PayloadWriter out;
-    codec::Put(out, r);
-    codec::PutTrailPoints(out, pts);
-    PayloadReader in(out.Data());
-    EXPECT_EQ(codec::GetRoute(in), r);
-    EXPECT_EQ(codec::GetTrailPoints(in), pts);
-    EXPECT_TRUE(in.Complete());
-}
-
-TEST(RecordCodec, ACardDirectoryRoundTrips) {
+TEST(RecordCodec, EveryRecordRoundTripsWithEveryField) {
+    const UserWaypoint w{12,
+                         10017,
+                         3,
+                         -2000000000,
+                         1999999999,
+                         -12.5f,
+                         0xFFFFFFF0u,
+                         QStringLiteral("Ölberg 1"),
+                         QStringLiteral("a comment")};
+    const UserRoute r{4, QStringLiteral("Home"), {1, 2, 65535}};
+    const QList<TrailPoint> pts{{1, 2, false}, {-3, -4, true}};
     CardDirectory d;
     d.cardSlots.append(
         CardSlot{CardSlot::Card, true, 5'000'000'000ull, 1234, QStringLiteral("TRIP"), 64, false});
     d.files.append({CardFile{QStringLiteral("alps.ncm"), 99, CardFile::Map, 1'700'000'000u}});
     PayloadWriter out;
+    codec::Put(out, w);
+    codec::Put(out, r);
+    codec::PutTrailPoints(out, pts);
     codec::Put(out, d);
     PayloadReader in(out.Data());
+    EXPECT_EQ(codec::GetWaypoint(in), w);
+    EXPECT_EQ(codec::GetRoute(in), r);
+    EXPECT_EQ(codec::GetTrailPoints(in), pts);
     EXPECT_EQ(codec::GetCardDirectory(in), d);
+    EXPECT_TRUE(in.Complete());
 }
 
 TEST(RecordCodecDefence, ACountLargerThanThePayloadIsRefusedWithoutAllocating) {

@@ -1,5 +1,7 @@
 #include "UnitProcess.h"
 
+#include "../support/TestFiles.h"
+
 #include "linkpod/LinkPod.h"
 #include "linkpod/UsrFormat.h"
 
@@ -76,6 +78,9 @@ TEST_F(UsrFiles, TheMaximumDataSetRoundTripsExactly) {
     const UserDataStore full = MaximumDataSet();
     pod.Store() = full;
     ASSERT_EQ(Save(PathOf("big data.usr")), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("big data.usr")})
+        << "no temporary file is left behind";
     EXPECT_FALSE(progress.isEmpty());
     EXPECT_EQ(progress.back(), 100);
     pod.Store().Clear();
@@ -96,22 +101,11 @@ TEST_F(UsrFiles, AFileThatIsMissingOrForeignOrDamagedLeavesTheStoreAlone) {
     const UserDataStore before = pod.Store();
     EXPECT_EQ(Load(PathOf("missing.usr")), usr::NotFound);
 
-    QFile foreign(PathOf("foreign.usr"));
-    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
-    foreign.write("KTR sectioned data, not ours");
-    foreign.close();
-    EXPECT_EQ(Load(PathOf("foreign.usr")), usr::Incompatible);
-
-    QFile good(PathOf("good.usr"));
-    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-    QByteArray bytes = good.readAll();
-    good.close();
+    EXPECT_EQ(Load(testing_support::WriteFile(PathOf("foreign.usr"), "KTR sectioned data, not ours")),
+              usr::Incompatible);
+    QByteArray bytes = testing_support::ReadFile(PathOf("good.usr"));
     bytes[20] = static_cast<char>(bytes[20] ^ 0x40);
-    QFile damaged(PathOf("damaged.usr"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(bytes);
-    damaged.close();
-    EXPECT_EQ(Load(PathOf("damaged.usr")), usr::Damaged);
+    EXPECT_EQ(Load(testing_support::WriteFile(PathOf("damaged.usr"), bytes)), usr::Damaged);
     EXPECT_TRUE(pod.Store() == before);
 }
 
@@ -135,12 +129,6 @@ TEST_F(UsrFiles, AFailedSaveReportsAccessDeniedAndKeepsTheOldFile) {
 TEST_F(UsrFiles, ASaveIntoAMissingFolderFailsAndWritesNothing) {
     EXPECT_NE(Save(PathOf("no/such/folder/x.usr")), 0);
     EXPECT_FALSE(QFileInfo::exists(PathOf("no")));
-}
-
-TEST_F(UsrFiles, ASaveLeavesNoTemporaryFileBehind) {
-    pod.Store() = MaximumDataSet();
-    ASSERT_EQ(Save(PathOf("a.usr")), 0);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.usr")});
 }
 
 TEST(UsrFormat, EveryTruncationOfAFileIsRefused) {

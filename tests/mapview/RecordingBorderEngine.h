@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // Keeps every call the viewport makes, as text, so that tests can check the
 // calls and their order.
 class RecordingBorderEngine : public mapview::BorderEngine {
@@ -23,23 +21,23 @@ public:
     void KSetLayers(std::int32_t view, std::int32_t flags) override { Record("KSetLayers", {view, flags}); }
     void KSetCorridorWidth(std::int32_t width) override { Record("KSetCorridorWidth", {width}); }
     void KSetBlockAttributes(std::int32_t size, std::int32_t a, std::int32_t b, QRgb colour) override {
-        Record("KSetBlockAttributes", {size, a, b}, colour);
+        Record("KSetBlockAttributes", {size, a, b, std::int32_t(colour)});
     }
     void KSetSelectAttributes(std::int32_t view, std::int32_t size, std::int32_t a, std::int32_t b,
                               QRgb colour) override {
-        Record("KSetSelectAttributes", {view, size, a, b}, colour);
+        Record("KSetSelectAttributes", {view, size, a, b, std::int32_t(colour)});
     }
     void KSetCorridorAttributes(std::int32_t view, std::int32_t size, std::int32_t a, std::int32_t b,
                                 QRgb colour) override {
-        Record("KSetCorridorAttributes", {view, size, a, b}, colour);
+        Record("KSetCorridorAttributes", {view, size, a, b, std::int32_t(colour)});
     }
     void KSetNodeAttributes(std::int32_t view, std::int32_t size, std::int32_t a, std::int32_t b,
                             QRgb colour) override {
-        Record("KSetNodeAttributes", {view, size, a, b}, colour);
+        Record("KSetNodeAttributes", {view, size, a, b, std::int32_t(colour)});
     }
     void KSetConnectionAttributes(std::int32_t view, std::int32_t size, std::int32_t a, std::int32_t b,
                                   QRgb colour) override {
-        Record("KSetConnectionAttributes", {view, size, a, b}, colour);
+        Record("KSetConnectionAttributes", {view, size, a, b, std::int32_t(colour)});
     }
 
     // The calls whose text starts with the given name.
@@ -48,13 +46,10 @@ public:
     }
 
 private:
-    void Record(const QString& name, std::initializer_list<std::int32_t> args,
-                std::optional<QRgb> colour = {}) {
+    void Record(const QString& name, std::initializer_list<std::int32_t> args) {
         QStringList parts;
         for (std::int32_t arg : args)
             parts << QString::number(arg);
-        if (colour)
-            parts << QStringLiteral("#%1").arg(*colour & 0xFFFFFF, 6, 16, QLatin1Char('0'));
         Calls << name + "(" + parts.join(", ") + ")";
     }
 };

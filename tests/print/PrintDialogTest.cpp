@@ -3,7 +3,6 @@
 #include "carver/Carver.h"
 #include "mapview/CarverBorderEngine.h"
 #include "mapview/WindowObject.h"
-#include "print/PrintCommands.h"
 #include "print/frmPrintOptions.h"
 #include "print/frmPrintingPage.h"
 
@@ -149,28 +148,6 @@ TEST_F(PrintDialog, ThePrintingWindowShowsThePageAndCancels) {
     EXPECT_TRUE(window.Cancelled());
     window.End();
     EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(PrintDialog, TheMainWindowsMapPrintGoesToTheChosenPdfWithItsScale) {
-    QWidget window;
-    print::PrintCommands commands(
-        window, data, view, {{}, &carver, &data}, [] { return QString(); }, [] { return QString(); });
-    commands.SetPrinterChooser([this](QPrinter& p, QWidget*) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(path);
-        p.setFullPage(true);
-        return true;
-    });
-    commands.PrintMap();
-    const PdfText pdf(path);
-    ASSERT_EQ(pdf.pages.size(), 1);
-    // 20 miles over 5 inches.
-    EXPECT_EQ(pdf.pages[0].RowWords(2).join(' '), "Map Scale = 4 miles per inch.");
-
-    frmPrintOptions* dialog = commands.ShowPrintOptions();
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->windowTitle(), "Print - Untitled");
-    dialog->close();
 }
 
 } // namespace

@@ -293,6 +293,7 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     // The map needs two partitions: the last one alone is too small.
     main->Map().SetCartridgeFileName(Write("harbour.ncm", 512 * 600));
     Click(List("lstFlashSections"), 5);
+    ASSERT_FALSE(prompt.shown.isEmpty());
     EXPECT_TRUE(prompt.shown.last().text.endsWith("Try selecting another memory partition."));
     Click(List("lstFlashSections"), 2);
     Click(List("lstFlashSections"), 3, Qt::ShiftModifier);

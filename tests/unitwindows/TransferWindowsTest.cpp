@@ -99,21 +99,6 @@ TEST_F(Transfers, TheWindowOfAStandardUnitDownloadsTheCheckedKindsAfterTheOverwr
     EXPECT_TRUE(Child<QCheckBox>(transfers.TransferWindow(), "chkTrails")->isChecked());
 }
 
-TEST_F(Transfers, EachDownloadedKindRecordsItsUndoStepBeforeChangingTheDataSet) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    UploadFilled();
-    data.Waypoint(5)->SetWptName("CHANGED");
-    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
-    EXPECT_EQ(undo.Count(), 4);
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Trails");
-    for (int i = 0; i < 3; ++i)
-        undo.PerformUndoOperation();
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Waypoints");
-    undo.PerformUndoOperation();
-    EXPECT_EQ(data.Waypoint(5)->WptName(), "CHANGED");
-}
-
 TEST_F(Transfers, RangesKeepTheirFirstNotAboveTheirLastAndTakeDigitsOnly) {
     data.SetMaxNumGPSWaypoints(500);
     unitwindows::frmTransfer window(data, {});

@@ -11,7 +11,7 @@ inline constexpr CliCommand BordersCommand{
     "list the borders, map options and layers switched off of a workspace file",
     "  terrafold-cli borders WORKSPACE.nmp [--json]\n"
     "Options are listed with their values as read; a key met on several lines lists them all.",
-    RunBorders,
+    nullptr,
 };
 
 } // namespace cli

@@ -12,7 +12,7 @@ inline constexpr CliCommand BuildMapCommand{
     "  terrafold-cli build-map WORKSPACE.nmp -o OUT.ncm [--res DIR]\n"
     "DIR holds MasterList.txt, MasterDefinitionLibrary.dat and the master map files (default: res beside the "
     "program, or the installed one).",
-    RunBuildMap,
+    nullptr,
 };
 
 } // namespace cli

@@ -15,7 +15,7 @@ inline constexpr CliCommand CardReaderCommand{
     "  terrafold-cli card-reader --port 1|2 save-data FILE.usr\n"
     "  terrafold-cli card-reader --port 1|2 load-data -o FILE.usr\n"
     "The card of reader n is the folder of setting Ports/LPTn or of TERRAFOLD_LPTn.",
-    RunCardReader,
+    nullptr,
 };
 
 } // namespace cli

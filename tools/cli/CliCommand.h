@@ -19,13 +19,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// One command of terrafold-cli: its arguments exclude the command name. usage holds
-// one indented line per form of the command and any notes after them.
+// Runs one command; its arguments exclude the command name.
+using RunFunction = int (*)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// One command of terrafold-cli. usage holds one indented line per form of the
+// command and any notes after them.
 struct CliCommand {
     const char* name;
     const char* summary;
     const char* usage;
-    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    // Null for the commands that live in the tool module: those that need
+    // the map builder, the serial line or a painter. The program loads that
+    // module only for them, so the data-set commands start with QtCore and
+    // the file libraries alone.
+    RunFunction run;
     // Commands that draw pages need fonts, and so a graphical application (it
     // never shows a window).
     bool paints = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsLoader.h"
+#include "app/ProgramFolders.h"
 #include "gpsdata/GPSData.h"
 
 #include <QStringList>
@@ -27,7 +27,7 @@ public:
     void PrintMessages(QTextStream& err, const char* command) const;
 
 private:
-    gpsdata::GPSData data_{app::SettingsLoader::InstalledDataFolder()};
+    gpsdata::GPSData data_{app::ProgramFolders::InstalledDataFolder()};
     QStringList messages_;
     bool complete_ = false;
 };

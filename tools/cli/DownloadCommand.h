@@ -12,7 +12,7 @@ inline constexpr CliCommand DownloadCommand{
     "  terrafold-cli download --port DEV [--baud N] [--kinds LIST] -o FILE\n"
     "LIST names the kinds to move, comma separated: waypoints,routes,icons,trails (the default).\n"
     "The connection starts at --baud (115200 unless given) and tries the other rates.",
-    RunDownload,
+    nullptr,
 };
 
 } // namespace cli

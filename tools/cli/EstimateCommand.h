@@ -12,7 +12,7 @@ inline constexpr CliCommand EstimateCommand{
     "  terrafold-cli estimate WORKSPACE.nmp [--res DIR]\n"
     "DIR holds MasterList.txt, MasterDefinitionLibrary.dat and the master map files (default: res beside the "
     "program, or the installed one).",
-    RunEstimate,
+    nullptr,
 };
 
 } // namespace cli

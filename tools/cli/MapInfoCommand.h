@@ -10,7 +10,7 @@ inline constexpr CliCommand MapInfoCommand{
     "map-info",
     "show the header, bounds, blocks and per-category contents of a custom map",
     "  terrafold-cli map-info FILE.ncm [--json]",
-    RunMapInfo,
+    nullptr,
 };
 
 } // namespace cli

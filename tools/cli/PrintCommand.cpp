@@ -4,7 +4,7 @@
 #include "FileArguments.h"
 #include "WorkspaceSession.h"
 
-#include "app/SettingsLoader.h"
+#include "app/ProgramFolders.h"
 #include "gpsdata/GPSData.h"
 #include "mapbuild/MasterCategories.h"
 #include "mapview/CarverBorderEngine.h"
@@ -82,7 +82,7 @@ public:
                 return false;
         }
         session_.map.SetCategorySource(&categories_);
-        session_.file.LoadMapFile(QDir(app::SettingsLoader::InstalledDataFolder()).filePath("default.ini"));
+        session_.file.LoadMapFile(QDir(app::ProgramFolders::InstalledDataFolder()).filePath("default.ini"));
         session_.map.SetFileName(QString());
         if (!workspace.isEmpty()) {
             if (!session_.file.LoadMapFile(workspace)) {
@@ -159,7 +159,7 @@ int RunPrint(const QStringList& list, QTextStream& out, QTextStream& err) {
     if (options.what == PrintOptions::What::Map) {
         const bool named = arguments.Options().Has("--res");
         const QString res =
-            named ? arguments.Options().Value("--res") : app::SettingsLoader::MasterMapFolder();
+            named ? arguments.Options().Value("--res") : app::ProgramFolders::MasterMapFolder();
         if (!map.Open(arguments.Options().Value("--workspace"), res, named, err))
             return ExitFailure;
         page.emplace(map.Page(session.Data()));

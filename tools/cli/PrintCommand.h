@@ -14,7 +14,7 @@ inline constexpr CliCommand PrintCommand{
     "--items takes the indexes that list shows (default all); --from and --to are page numbers\n"
     "from 1 (default all pages). The map shows the workspace's view, or the default view, over the\n"
     "master map in DIR (default: res beside the program, or the installed one).",
-    RunPrint,
+    nullptr,
     true,
 };
 

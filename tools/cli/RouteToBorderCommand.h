@@ -12,7 +12,7 @@ inline constexpr CliCommand RouteToBorderCommand{
     "  terrafold-cli route-to-border DATAFILE --route N [--into WORKSPACE.nmp] -o OUT.nmp\n"
     "N is the route's index. The border goes after the borders of WORKSPACE (or into a new\n"
     "workspace); a corridor map along the route is then built with build-map OUT.nmp.",
-    RunRouteToBorder,
+    nullptr,
 };
 
 } // namespace cli

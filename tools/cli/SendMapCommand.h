@@ -14,7 +14,7 @@ inline constexpr CliCommand SendMapCommand{
     "its\n"
     "maps in memory partitions it is the partition the map starts in. RATE is the first rate tried (default "
     "115200).",
-    RunSendMap,
+    nullptr,
 };
 
 } // namespace cli

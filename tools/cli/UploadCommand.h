@@ -13,7 +13,7 @@ inline constexpr CliCommand UploadCommand{
     "LIST names the kinds to move, comma separated: waypoints,routes,icons,trails (the default).\n"
     "Each kind moved replaces the unit's list of that kind. When the unit cannot take everything,\n"
     "what will not be sent is listed and nothing is sent, unless --send-what-fits is given.",
-    RunUpload,
+    nullptr,
 };
 
 } // namespace cli

@@ -3,7 +3,7 @@
 #include "CliCommand.h"
 #include "StreamProgress.h"
 
-#include "app/SettingsLoader.h"
+#include "app/ProgramFolders.h"
 #include "carver/CorridorSize.h"
 #include "mapbuild/SizeInMB.h"
 
@@ -60,7 +60,7 @@ QString WorkspaceMapJob::Reason() const {
 int WorkspaceMapJob::RunCommand(const QStringList& arguments, bool estimate, QTextStream& out,
                                 QTextStream& err) {
     QString workspace, output;
-    QString res = app::SettingsLoader::MasterMapFolder();
+    QString res = app::ProgramFolders::MasterMapFolder();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if ((a == u"-o" && !estimate) || a == u"--res") {

@@ -1,13 +1,12 @@
 // terrafold-cli: Terrafold's command-line tools for users and scripts.
 
 #include "CliCommands.h"
+#include "CommandRunner.h"
+#include "ToolModule.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -59,27 +58,16 @@ int Dispatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         WriteHelp(err);
         return cli::ExitUsage;
     }
-    try {
-        return command->run(arguments.mid(1), out, err);
-    } catch (const cli::UsageError& error) {
-        err << "terrafold-cli " << command->name << ": " << error.what() << "\nusage:\n"
-            << command->usage << '\n';
-        return cli::ExitUsage;
-    }
+    return cli::RunCommand(*command, command->run, arguments.mid(1), out, err);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     const CliCommand* command = argc > 1 ? FindCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
-    std::unique_ptr<QCoreApplication> application;
-    if (command && command->paints) {
-        // Pages are drawn off screen, with or without a display.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    if (command && !command->run)
+        return cli::RunInToolModule(argc, argv);
+    QCoreApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return Dispatch(QCoreApplication::arguments().mid(1), out, err);
