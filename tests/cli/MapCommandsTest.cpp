@@ -55,7 +55,7 @@ protected:
     QString workspace;
 };
 
-TEST_F(MapCommands, BuildMapWritesAMapThatMapInfoDescribes) {
+TEST_F(MapCommands, BuildMapWritesAMapThatMapInfoDescribesAndTheEstimateForetold) {
     const QString out = dir.filePath("out.ncm");
     const CliRun build = RunCli({"build-map", workspace, "-o", out, "--res", res});
     ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
@@ -68,6 +68,12 @@ TEST_F(MapCommands, BuildMapWritesAMapThatMapInfoDescribes) {
     EXPECT_EQ(o["blockSize"].toInt(), 48000); // the corridor width rounded up to 24000s
     EXPECT_EQ(o["bounds"].toArray()[3].toInt(), 200000);
     EXPECT_EQ(o["categories"].toArray().size(), 2);
+    // The estimate agrees with the built file.
+    const CliRun estimate = RunCli({"estimate", workspace, "--res", res});
+    ASSERT_EQ(estimate.exitCode, 0) << estimate.err.toStdString();
+    EXPECT_TRUE(estimate.Text().contains(QString("(%1 bytes)").arg(QFile(out).size())))
+        << estimate.Text().toStdString();
+    EXPECT_TRUE(estimate.Text().startsWith("This custom map will take approximately "));
 }
 
 TEST_F(MapCommands, SwitchedOffLayersAreNotBuilt) {
@@ -80,16 +86,6 @@ TEST_F(MapCommands, SwitchedOffLayersAreNotBuilt) {
     const QJsonArray categories = RunCli({"map-info", out, "--json"}).Json()["categories"].toArray();
     ASSERT_EQ(categories.size(), 1);
     EXPECT_EQ(categories[0].toObject()["category"].toInt(), 1);
-}
-
-TEST_F(MapCommands, EstimateAgreesWithTheBuiltFile) {
-    const QString out = dir.filePath("out.ncm");
-    ASSERT_EQ(RunCli({"build-map", workspace, "-o", out, "--res", res}).exitCode, 0);
-    const CliRun estimate = RunCli({"estimate", workspace, "--res", res});
-    ASSERT_EQ(estimate.exitCode, 0) << estimate.err.toStdString();
-    EXPECT_TRUE(estimate.Text().contains(QString("(%1 bytes)").arg(QFile(out).size())))
-        << estimate.Text().toStdString();
-    EXPECT_TRUE(estimate.Text().startsWith("This custom map will take approximately "));
 }
 
 TEST_F(MapCommands, BordersOverNoMapDataBuildNothing) {

@@ -47,7 +47,7 @@ TEST_F(UnitCommands, UploadedKindsComeBackByDownloadFromAUnitAtAnotherRate) {
     EXPECT_EQ(back.CountIcons(), 0); // icons were not uploaded
 }
 
-TEST_F(UnitCommands, APortThatDoesNotOpenGivesTheSessionsMessageAndNoFile) {
+TEST_F(UnitCommands, APortThatDoesNotOpenOrUnknownKindsGiveTheirMessageAndNoFile) {
     const CliRun run = RunCli({"download", "--port", Path("no-such-tty"), "-o", Path("out.nrv")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(
@@ -55,9 +55,7 @@ TEST_F(UnitCommands, APortThatDoesNotOpenGivesTheSessionsMessageAndNoFile) {
                          "number and make sure no other program is using that COM port."))
         << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("out.nrv")));
-}
-
-TEST_F(UnitCommands, UnknownKindsAreAUsageError) {
+    // Unknown kinds are a usage error.
     EXPECT_EQ(RunCli({"download", "--port", "x", "--kinds", "waypoints,maps", "-o", Path("o.nrv")}).exitCode,
               2);
 }

@@ -39,7 +39,7 @@ protected:
 
 } // namespace
 
-TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrder) {
+TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrderOrThatItCannotRead) {
     const QString path = Saved("trip.nrv");
     const CliRun run = RunCli({"info", path, "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
@@ -61,12 +61,10 @@ TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrder) {
     EXPECT_EQ(damaged.exitCode, 0);
     EXPECT_EQ(damaged.Json()["messages"].toArray().at(0).toString(),
               "Error opening " + dir.filePath("cut.nrv") + "\r\nUnexpected end of file encountered");
-}
 
-TEST_F(FileCommands, InfoOfAMissingFileFails) {
-    const CliRun run = RunCli({"info", dir.filePath("absent.nrv")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("cannot read"));
+    const CliRun missing = RunCli({"info", dir.filePath("absent.nrv")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("cannot read"));
     EXPECT_EQ(RunCli({"info"}).exitCode, 2);
 }
 

@@ -121,21 +121,18 @@ TEST(GpxRead, AFileLargerThanOneReadChunkIsReadWhole) {
     EXPECT_EQ(back.document.tracks[0].segments[0][19999].longitude, -19999 * 0.002);
 }
 
-TEST(GpxMalformed, BrokenXmlFailsAsAWholeNamingTheLine) {
+TEST(GpxMalformed, BrokenXmlOrAPointWithoutAPositionFailsAsAWholeNamingTheLine) {
     const QByteArray text =
         "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>\n"
         "<wpt lat=\"1\" lon=\"2\"><name>B</nam></wpt>\n</gpx>\n";
     const auto r = GpxReader::Read(text);
     EXPECT_TRUE(r.error.startsWith("Line 4: ")) << r.error.toStdString();
     EXPECT_TRUE(r.document.waypoints.isEmpty());
-}
-
-TEST(GpxMalformed, APointWithoutAPositionIsAnError) {
+    // So does a point without a position.
     for (const char* attrs :
          {"lat=\"1\"", "lat=\"x\" lon=\"2\"", "lat=\"91\" lon=\"0\"", "lat=\"nan\" lon=\"0\""}) {
-        const QByteArray text = QByteArray("<gpx>\n<wpt ") + attrs + "/>\n</gpx>";
-        const auto r = GpxReader::Read(text);
-        EXPECT_TRUE(r.error.startsWith("Line 2: ")) << attrs << " " << r.error.toStdString();
+        const auto point = GpxReader::Read(QByteArray("<gpx>\n<wpt ") + attrs + "/>\n</gpx>");
+        EXPECT_TRUE(point.error.startsWith("Line 2: ")) << attrs << " " << point.error.toStdString();
     }
 }
 

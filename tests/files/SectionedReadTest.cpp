@@ -418,7 +418,10 @@ TEST_F(SectionedRead, RoutesBeyondTheSlotLimitStopTheRoutes) {
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
-TEST_F(SectionedRead, WithoutAUnitTheRouteWaypointLimitGrowsInStepsOfAHundred) {
+// 25 routes of 90 legs: without a unit the route waypoint limit grows in steps
+// of a hundred; with one connected the routes stop at its limit and the route
+// under way is lost.
+TEST_F(SectionedRead, RouteWaypointsBeyondTheLimitGrowItOrStopAtAConnectedUnitsLimit) {
     QByteArray routes;
     for (int k = 0; k < 25; ++k)
         routes += Route("R", 90);
@@ -426,12 +429,9 @@ TEST_F(SectionedRead, WithoutAUnitTheRouteWaypointLimitGrowsInStepsOfAHundred) {
     EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
     EXPECT_EQ(data.CountRouteWpts(), 2250);
     EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 2300);
-}
 
-TEST_F(SectionedRead, WithAUnitConnectedRoutesStopAtTheLimitAndTheRouteUnderWayIsLost) {
-    QByteArray routes;
-    for (int k = 0; k < 25; ++k)
-        routes += Route("R", 90);
+    data.NewGPSDataFile();
+    data.SetMaxNumGPSRouteWaypoints(2000);
     Open({{4, Counted(25, routes)}, {9, Counted(1, Waypoint9(0, "W"))}}, true);
     EXPECT_EQ(seen.errors, QStringList{"Maximum number of total route waypoints" + CrLf +
                                        "reached.  Remaining route waypoints ignored."});

@@ -7,19 +7,12 @@
 
 using namespace geo;
 
-TEST(Coordinates, EquatorIsAHairSouth) {
+// The equator reads back a hair south, the date line a little past 180 (not
+// wrapped), and a latitude loses the fraction of a unit.
+TEST(Coordinates, ReadBackIsNotQuiteWhatWentIn) {
     EXPECT_EQ(LatitudeToY(0), 0);
-    EXPECT_LT(YToLatitude(0), 0.0);
     EXPECT_NEAR(YToLatitude(0), -1.175e-8, 1e-10);
-}
-
-TEST(Coordinates, LongitudeReadBackIsNotWrapped) {
-    const double back = XToLongitude(LongitudeToX(180));
-    EXPECT_GT(back, 180.0);
-    EXPECT_NEAR(back, 180.000002, 1e-6);
-}
-
-TEST(Coordinates, LatitudeLosesTheFractionOfAUnit) {
+    EXPECT_NEAR(XToLongitude(LongitudeToX(180)), 180.000002, 1e-6);
     EXPECT_NEAR(YToLatitude(LatitudeToY(45)), 44.999997575, 1e-9);
 }
 

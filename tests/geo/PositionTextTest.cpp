@@ -63,21 +63,15 @@ TEST(PositionText, ZeroLongitudeIsEast) {
     EXPECT_EQ(FormatLongitude(-1, 2), u"W 0.00000901\u00B0");
 }
 
-TEST(PositionText, MinutesThatRoundToSixtyCarryIntoTheDegrees) {
+TEST(PositionText, MinutesOrSecondsThatRoundToSixtyCarry) {
     // Y 110951 is 0.9999919907 degrees: 59.99952 minutes, 59.97 seconds.
     EXPECT_EQ(FormatLatitude(110951, 3), u"N  1\u00B000.000'");
     EXPECT_EQ(FormatLatitude(110951, 4), u"N  1\u00B000'00.0\"");
     EXPECT_EQ(FormatLatitude(-110951, 3), u"S  1\u00B000.000'");
-}
-
-TEST(PositionText, SecondsThatRoundToSixtyCarryInFormatThreeToo) {
     // Y 332990 is 2.9999914375 degrees: 59.999486 minutes would show as 59.999 on their
     // own, but the seconds (59.969) show as 60.0 and carry through to the degrees.
     EXPECT_EQ(FormatLatitude(332990, 3), u"N  3\u00B000.000'");
     EXPECT_EQ(FormatLatitude(332990, 4), u"N  3\u00B000'00.0\"");
-}
-
-TEST(PositionText, SecondCarryLeavesDecimalMinutesAlone) {
     // X 1176029 is 10.5999883214 degrees: 35.999299 minutes, 59.958 seconds. Format 4
     // carries into the minutes; format 3 shows the decimal minutes as they are.
     EXPECT_EQ(FormatLongitude(1176029, 4), u"E  10\u00B036'00.0\"");
