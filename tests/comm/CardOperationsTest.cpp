@@ -1,55 +1,20 @@
-#include "CardWrites.h"
-#include "MapFileFixture.h"
-
-#include "../linkpod/UnitProcess.h"
-#include "../support/RecordingPrompt.h"
-#include "../support/TestFiles.h"
-
-#include "comm/CardOperations.h"
-#include "comm/Connection.h"
-#include "comm/MapUpload.h"
-#include "linkpod/LinkPod.h"
-
-#include <gtest/gtest.h>
+#include "CardFixture.h"
 
 using namespace comm_testing;
-using linkpod_testing::WaitFor;
 
 namespace {
 
-// The card reader on LPT1: a card folder with an optional description.
-class CardReader : public ::testing::Test, public MapFileFixture {
+using CardReader = CardFixture;
+
+// The same card tests in the reader (false) and in a unit (true).
+class CardInReaderOrUnit : public CardFixture, public ::testing::WithParamInterface<bool> {
 protected:
-    CardReader() {
-        linkpod_testing::EnsureApp();
-        pod.Ports().SetReaderFolder(1, card.path());
-        session.SetPrompt(&prompt);
-        cards.SetPrompt(&prompt);
-        cards.SetProgress(&progress);
-        upload.SetPrompt(&prompt);
-        upload.SetProgress(&progress);
-        prompt.fallback = ui::Answer::Yes;
-        QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
+    void SetUp() override {
+        if (GetParam())
+            StartUnitWithCard();
+        else
+            OpenReader();
     }
-
-    void Open(const QByteArray& description = {}) {
-        if (!description.isEmpty())
-            testing_support::WriteFile(card.filePath(".card"), description);
-        session.SetLPTPort(1);
-        session.OpenLPTPort();
-        ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
-        cards.SelectDevice(0);
-    }
-
-    QTemporaryDir card;
-    linkpod::LinkPod pod;
-    comm::Connection session{pod};
-    comm::MapUpload upload{session};
-    comm::CardOperations cards{session, upload};
-    testing_support::RecordingPrompt prompt;
-    testing_support::RecordingProgress progress;
-    CardWrites writes{session, upload, cards, card.path()};
-    QList<bool> userData;
 };
 
 struct Refusal {
@@ -59,7 +24,7 @@ struct Refusal {
     const char* text;
 };
 
-class CardRefusals : public CardReader, public ::testing::WithParamInterface<Refusal> {};
+class CardRefusals : public CardFixture, public ::testing::WithParamInterface<Refusal> {};
 
 } // namespace
 
@@ -67,7 +32,7 @@ TEST_P(CardRefusals, EachRefusedStartHasItsMessageAndChangesNothing) {
     const Refusal r = GetParam();
     if (*r.existing)
         Write(card.filePath(r.existing), 10);
-    Open(r.description);
+    OpenReader(r.description);
     for (int i = 0; i < r.openWrites; ++i) {
         std::uint32_t handle = 0;
         session.OnDevice(linkpod::LinkPod::ReaderDevice(1), [&](linkpod::LinkPod& p) {
@@ -97,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "Rename your map or erase the file on the MMC card first."}));
 
 TEST_F(CardReader, ALongNameIsRetriedInItsShortForm) {
-    Open("shortnames=1\n");
+    OpenReader("shortnames=1\n");
     ASSERT_TRUE(cards.DownloadCartridge(Write("Lake District.at5", 512 * 3 + 1)));
     ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty() && !cards.Files().isEmpty(); }));
     EXPECT_TRUE(writes.finished.last());
@@ -107,7 +72,7 @@ TEST_F(CardReader, ALongNameIsRetriedInItsShortForm) {
 }
 
 TEST_F(CardReader, NoCardSelectedIsRefused) {
-    Open();
+    OpenReader();
     cards.SelectDevice(-1);
     EXPECT_FALSE(cards.DownloadCartridge(Write("Lakes.ncm", 10)));
     cards.FormatDevice();
@@ -117,7 +82,7 @@ TEST_F(CardReader, NoCardSelectedIsRefused) {
 TEST_F(CardReader, ErasingAFileAsksFirst) {
     Write(card.filePath("Lakes.ncm"), 10);
     Write(card.filePath("notes.txt"), 10);
-    Open();
+    OpenReader();
     ASSERT_EQ(cards.Files().size(), 1); // only map files are listed
     prompt.answers = {ui::Answer::No};
     cards.EraseFile(0);
@@ -129,7 +94,7 @@ TEST_F(CardReader, ErasingAFileAsksFirst) {
 }
 
 TEST_F(CardReader, UserDataGoesToTheCardAndComesBack) {
-    Open();
+    OpenReader();
     cards.LoadData();
     ASSERT_TRUE(WaitFor([this] { return userData.size() == 1; }));
     EXPECT_FALSE(userData[0]);
@@ -151,24 +116,32 @@ TEST_F(CardReader, UserDataGoesToTheCardAndComesBack) {
     EXPECT_TRUE(progress.texts.contains("100%"));
 }
 
-class ReaderMapLengths : public CardReader, public ::testing::WithParamInterface<int> {};
+class CardMapLengths : public CardFixture, public ::testing::WithParamInterface<std::tuple<bool, int>> {};
 
-TEST_P(ReaderMapLengths, AMapIsOnTheCardWholeWhenTheUploadSaysSo) {
-    Open();
-    writes.ExpectSentWhole(Write("Lakes.ncm", GetParam()), bytes);
+TEST_P(CardMapLengths, AMapIsOnTheCardWholeWhenTheUploadSaysSo) {
+    if (std::get<0>(GetParam()))
+        StartUnitWithCard();
+    else
+        OpenReader();
+    writes.ExpectSentWhole(Write("Lakes.ncm", std::get<1>(GetParam())), bytes);
     EXPECT_TRUE(progress.captions.contains("Sending file"));
+    ASSERT_TRUE(WaitFor([this] { return cards.Files().size() == 1; }));
+    EXPECT_EQ(cards.Files()[0].text, "Lakes.ncm 0.01 MB");
 }
 
-INSTANTIATE_TEST_SUITE_P(BlockBoundaries, ReaderMapLengths, ::testing::Values(512 * 7, 512 * 7 + 1));
+INSTANTIATE_TEST_SUITE_P(BlockBoundaries, CardMapLengths,
+                         ::testing::Combine(::testing::Bool(), ::testing::Values(512 * 8, 512 * 8 + 1)));
 
-TEST_F(CardReader, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
-    Open();
+TEST_P(CardInReaderOrUnit, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
+    // A unit drops the part written once it is told.
     writes.ExpectCancelThenRewrite(progress, Write("Lakes.ncm", 512 * 6), bytes);
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
+INSTANTIATE_TEST_SUITE_P(ReaderAndUnit, CardInReaderOrUnit, ::testing::Bool());
+
 TEST_F(CardReader, AnEndTheCardRefusesIsAWriteErrorNotASuccess) {
-    Open();
+    OpenReader();
     // Another program puts a file of the same name on the card while the map
     // is written: the card cannot give the map that name at the end.
     QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {

@@ -8,12 +8,8 @@ using namespace comm_testing;
 using ConnectionSession = SessionFixture;
 
 TEST_F(ConnectionSession, ScansRatesUntilTheUnitAnswersAndTakesOverItsLimits) {
-    StartUnit({QStringLiteral("--max-waypoints"), QStringLiteral("321"), QStringLiteral("--max-routes"),
-               QStringLiteral("17"), QStringLiteral("--max-trails"), QStringLiteral("4"),
-               QStringLiteral("--max-icons"), QStringLiteral("77"), QStringLiteral("--max-route-waypoints"),
-               QStringLiteral("33"), QStringLiteral("--symbols"), QStringLiteral("0-5,9"),
-               QStringLiteral("--version"), QStringLiteral("2.5"), QStringLiteral("--name"),
-               QStringLiteral("Scout 7")},
+    StartUnit({"--max-waypoints", "321", "--max-routes", "17", "--max-trails", "4", "--max-icons", "77",
+               "--max-route-waypoints", "33", "--symbols", "0-5,9", "--version", "2.5", "--name", "Scout 7"},
               9600);
     ASSERT_EQ(session.BaudRate(), 115200);
     ASSERT_TRUE(session.Connect());
@@ -40,7 +36,7 @@ TEST_F(ConnectionSession, ScansRatesUntilTheUnitAnswersAndTakesOverItsLimits) {
 }
 
 TEST_F(ConnectionSession, ProductRequestsRunOnceWhicheverIdentificationComesFirst) {
-    StartUnit({QStringLiteral("--limits-first"), QStringLiteral("--symbols"), QStringLiteral("0-34")}, 19200);
+    StartUnit({"--limits-first", "--symbols", "0-34"}, 19200);
     ConnectAt(19200);
     EXPECT_EQ(productInfos, 1);
     EXPECT_EQ(versions.size(), 1);
@@ -48,7 +44,7 @@ TEST_F(ConnectionSession, ProductRequestsRunOnceWhicheverIdentificationComesFirs
 }
 
 TEST_F(ConnectionSession, AZeroMaximumIsFailedProductInformationAndChangesNothing) {
-    StartUnit({QStringLiteral("--max-trails"), QStringLiteral("0")}, 19200);
+    StartUnit({"--max-trails", "0"}, 19200);
     const qint16 before = data.MaxNumGPSWaypoints();
     ConnectAt(19200);
     EXPECT_EQ(errors, QList<quint16>{782});
@@ -86,7 +82,7 @@ TEST_F(ConnectionSession, AUnitAtNoScannedRateEndsTheScanWithTheUnitMessage) {
 }
 
 TEST_F(ConnectionSession, AVanishedUnitIsRemovedAndTheSessionFallsBackToTheDefaultDevice) {
-    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("4")}, 19200);
+    StartUnit({"--vanish-after", "4"}, 19200);
     QList<quint16> removed;
     QObject::connect(&session, &comm::Connection::DeviceRemoved, [&](quint16 d) { removed << d; });
     ConnectAt(19200);
@@ -103,7 +99,7 @@ TEST_F(ConnectionSession, AVanishedUnitIsRemovedAndTheSessionFallsBackToTheDefau
 }
 
 TEST_F(ConnectionSession, ADezavUnitIsNotConnectedButShowsItsPartitions) {
-    StartUnit({QStringLiteral("--dezav")}, 19200);
+    StartUnit({"--dezav"}, 19200);
     QList<bool> frames;
     QObject::connect(&session, &comm::Connection::ShowFlashSections, [&](bool p) { frames << p; });
     session.SetBaudRate(19200);

@@ -37,7 +37,7 @@ protected:
 } // namespace
 
 TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) {
-    StartUnit({QStringLiteral("--stray"), QStringLiteral("5")}, 115200);
+    StartUnit({"--stray", "5"}, 115200);
     ConnectAt(115200);
     FillMany(71, 3);
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
@@ -56,16 +56,14 @@ TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) 
 }
 
 TEST_F(TransferFaults, AStrayWarningIsShownOnceEvenDuringATransfer) {
-    StartUnit({QStringLiteral("--stray"), QStringLiteral("5")}, 115200);
+    StartUnit({"--stray", "5"}, 115200);
     ConnectAt(115200);
     ASSERT_TRUE(WaitFor([&] { return errors.contains(linkpod::LinkPod::StrayMessages); }));
     EXPECT_EQ(prompt.Texts().count(StrayWarning), 1);
 }
 
 TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
-    StartUnit({QStringLiteral("--max-waypoints"), QStringLiteral("6"),
-               QStringLiteral("--max-route-waypoints"), QStringLiteral("3")},
-              115200);
+    StartUnit({"--max-waypoints", "6", "--max-route-waypoints", "3"}, 115200);
     ConnectAt(115200);
     FillMany(7, 2);                                         // waypoint 6 is one past the unit's last slot
     data.AddRoute(2, QStringLiteral("Long"), {0, 1, 2, 3}); // longer than the unit's routes
@@ -96,7 +94,7 @@ TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
 }
 
 TEST_F(TransferFaults, ALongCommentIsToldCutAndKept) {
-    StartUnit({QStringLiteral("--max-comment-bytes"), QStringLiteral("40")}, 115200);
+    StartUnit({"--max-comment-bytes", "40"}, 115200);
     ConnectAt(115200);
     data.AddWaypoint(0, 1, 2, 0, QStringLiteral("Hut"), 1, 40000, 0)->Comment =
         QString(9000, QLatin1Char('c'));
@@ -112,7 +110,7 @@ TEST_F(TransferFaults, ALongCommentIsToldCutAndKept) {
 }
 
 TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindIsWritten) {
-    StartUnit({QStringLiteral("--refuse-write"), QStringLiteral("1")}, 115200);
+    StartUnit({"--refuse-write", "1"}, 115200);
     ConnectAt(115200);
     FillMany(30, 4);
     // A memory status asked before the upload is answered before its writes
@@ -136,7 +134,7 @@ TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindI
 TEST_F(TransferFaults, AUnitFallingSilentMidDownloadEndsItWithNoConnectionAndDisconnects) {
     // Probe, memory status, the download's memory status; the first read is
     // taken and never answered.
-    StartUnit({QStringLiteral("--silent-after"), QStringLiteral("3")}, 115200);
+    StartUnit({"--silent-after", "3"}, 115200);
     ConnectAt(115200);
     Fill(data);
     ASSERT_TRUE(Run([&] { engine.Download({}); }));

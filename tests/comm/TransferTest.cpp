@@ -67,7 +67,7 @@ TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
 }
 
 TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
-    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("12")}, 115200);
+    StartUnit({"--vanish-after", "12"}, 115200);
     ConnectAt(115200);
     Fill(data);
     session.Pod().RequestMemoryStatus();
@@ -99,7 +99,7 @@ TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
 }
 
 TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {
-    StartUnit({QStringLiteral("--vanish-after"), QStringLiteral("9")}, 115200);
+    StartUnit({"--vanish-after", "9"}, 115200);
     ConnectAt(115200);
     Fill(data);
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));

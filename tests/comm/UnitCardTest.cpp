@@ -1,67 +1,22 @@
-#include "CardWrites.h"
-#include "MapFileFixture.h"
-#include "SessionFixture.h"
-
-#include "comm/CardOperations.h"
-#include "comm/MapUpload.h"
-
-#include <QDir>
-#include <QTemporaryDir>
+#include "CardFixture.h"
 
 using namespace comm_testing;
 
 namespace {
 
-// A unit with one card (a folder the emulator writes into), the map window's
-// card lists and the map upload.
-class UnitCard : public SessionFixture, public MapFileFixture {
-protected:
-    UnitCard() {
-        upload.SetPrompt(&prompt);
-        upload.SetProgress(&progress);
-        cards.SetPrompt(&prompt);
-        cards.SetProgress(&progress);
-        prompt.fallback = ui::Answer::Yes;
-        QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
-    }
-
-    void Start(QStringList faults = {}) {
-        StartUnit(QStringList{"--card", card.path()} + faults, 115200);
-        ConnectAt(115200);
-        ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
-        cards.SelectDevice(0);
-    }
-
-    QTemporaryDir card;
-    comm::MapUpload upload{session};
-    comm::CardOperations cards{session, upload};
-    testing_support::RecordingProgress progress;
-    CardWrites writes{session, upload, cards, card.path()};
-    QList<bool> userData;
-};
-
-class UnitCardLengths : public UnitCard, public ::testing::WithParamInterface<int> {};
+using UnitCard = CardFixture;
 
 struct StartCode {
     int code;
     const char* text;
 };
 
-class UnitCardStarts : public UnitCard, public ::testing::WithParamInterface<StartCode> {};
+class UnitCardStarts : public CardFixture, public ::testing::WithParamInterface<StartCode> {};
 
 } // namespace
 
-TEST_P(UnitCardLengths, TheMapIsOnTheCardWholeWhenTheUploadSaysSo) {
-    Start();
-    writes.ExpectSentWhole(Write("Lakes.ncm", GetParam()), bytes);
-    ASSERT_TRUE(WaitFor([this] { return cards.Files().size() == 1; }));
-    EXPECT_EQ(cards.Files()[0].text, "Lakes.ncm 0.01 MB");
-}
-
-INSTANTIATE_TEST_SUITE_P(BlockBoundaries, UnitCardLengths, ::testing::Values(512 * 8, 512 * 8 + 1));
-
 TEST_P(UnitCardStarts, TheUnitsOwnRefusalIsShownWithItsText) {
-    Start({"--refuse-start", QString::number(GetParam().code)});
+    StartUnitWithCard({"--refuse-start", QString::number(GetParam().code)});
     EXPECT_TRUE(cards.DownloadCartridge(Write("Lakes.ncm", 3000)));
     ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty(); }));
     EXPECT_FALSE(writes.finished.last());
@@ -87,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Rename your map or erase the file on the MMC card first."}));
 
 TEST_F(UnitCard, AnEndTheUnitRefusesIsAWriteErrorNotASuccess) {
-    Start({"--refuse-end"});
+    StartUnitWithCard({"--refuse-end"});
     ASSERT_TRUE(writes.Sent(Write("Lakes.ncm", 1500)));
     EXPECT_FALSE(writes.finished.last());
     EXPECT_EQ(writes.beeps, 0);
@@ -95,15 +50,8 @@ TEST_F(UnitCard, AnEndTheUnitRefusesIsAWriteErrorNotASuccess) {
     EXPECT_TRUE(writes.OnCard().isEmpty());
 }
 
-TEST_F(UnitCard, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
-    Start();
-    // The unit drops the part written once it is told.
-    writes.ExpectCancelThenRewrite(progress, Write("Lakes.ncm", 512 * 6), bytes);
-    EXPECT_TRUE(prompt.shown.isEmpty());
-}
-
 TEST_F(UnitCard, AWriteBrokenOffByARefusedBlockIsClosedAndWrittenAgainAfter) {
-    Start({"--refuse-block", "2"});
+    StartUnitWithCard({"--refuse-block", "2"});
     const QString map = Write("Lakes.ncm", 1500);
     ASSERT_TRUE(writes.Sent(map));
     EXPECT_FALSE(writes.finished.last());
@@ -118,7 +66,7 @@ TEST_F(UnitCard, AWriteBrokenOffByARefusedBlockIsClosedAndWrittenAgainAfter) {
 }
 
 TEST_F(UnitCard, AnUnansweredCardRequestEndsTheSaveAndFreesTheCard) {
-    Start({"--lose-card-reply", "1"});
+    StartUnitWithCard({"--lose-card-reply", "1"});
     linkpod::UserWaypoint w;
     w.index = 2;
     w.name = QStringLiteral("Camp");

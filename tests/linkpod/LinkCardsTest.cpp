@@ -29,7 +29,7 @@ protected:
         QObject::connect(&pod, &LinkPod::UserDataSaved, [this](int r) { saved = r; });
         QObject::connect(&pod, &LinkPod::UserDataLoaded, [this](int r) { loaded = r; });
         if (InUnit()) {
-            StartUnit({QStringLiteral("--card"), card});
+            StartUnit({"--card", card});
             Connect();
             ASSERT_TRUE(WaitFor([this] { return statuses.contains(8) && !cardDevices.isEmpty(); }));
             pod.SetActiveDevice(cardDevices.back());

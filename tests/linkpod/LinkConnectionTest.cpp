@@ -6,9 +6,7 @@ using namespace linkpod_testing;
 using LinkConnection = LinkPodFixture;
 
 TEST_F(LinkConnection, AUnitAnsweringAtTheRateIsConnectedAndIdentified) {
-    StartUnit({QStringLiteral("--name"), QStringLiteral("Trail 12"), QStringLiteral("--product-id"),
-               QStringLiteral("123"), QStringLiteral("--version"), QStringLiteral("3.4"),
-               QStringLiteral("--symbols"), QStringLiteral("0-3,7")});
+    StartUnit({"--name", "Trail 12", "--product-id", "123", "--version", "3.4", "--symbols", "0-3,7"});
     Connect();
     EXPECT_EQ(device, 0x2A01);
     EXPECT_EQ(statuses.value(0), 1) << "identification flags are cleared first";

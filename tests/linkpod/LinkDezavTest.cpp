@@ -6,8 +6,7 @@ using namespace linkpod_testing;
 class Dezav : public LinkPodFixture {
 protected:
     void SetUp() override {
-        StartUnit({QStringLiteral("--dezav"), QStringLiteral("--partitions"), QStringLiteral("3"),
-                   QStringLiteral("--partition-size"), QStringLiteral("4096")});
+        StartUnit({"--dezav", "--partitions", "3", "--partition-size", "4096"});
         QObject::connect(&pod, &LinkPod::NumFlashSections, [this](int n) { sections = n; });
         QObject::connect(&pod, &LinkPod::FlashSectionStatus, [this](const FlashSection& s) { status << s; });
         QObject::connect(&pod, &LinkPod::ProgressFlash, [this](float p) { progress << p; });

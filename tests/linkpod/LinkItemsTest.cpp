@@ -203,8 +203,7 @@ TEST_F(LinkItems, TheUpdateRequestsIdentifyTheUnitAgain) {
 class LinkItemsOnABadLine : public LinkItems {
 protected:
     void SetUp() override {
-        extraArgs = {QStringLiteral("--drop-reply"), QStringLiteral("6"), QStringLiteral("--corrupt-every"),
-                     QStringLiteral("4")};
+        extraArgs = {"--drop-reply", "6", "--corrupt-every", "4"};
         LinkItems::SetUp();
     }
 };

@@ -90,7 +90,7 @@ class LateReplies : public LinkPodFixture {};
 
 TEST_F(LateReplies, AReplyThatComesAfterItsRequestWasGivenUpIsNotTakenForTheNextOne) {
     // Packet 1 is the probe, 2 the memory status request, 3 the first read.
-    StartUnit({QStringLiteral("--late-reply"), QStringLiteral("3")}, 115200);
+    StartUnit({"--late-reply", "3"}, 115200);
     Connect(115200);
     QList<int> read;
     QObject::connect(&pod, &LinkPod::Waypoint, [&](int index, bool, const UserWaypoint&) { read << index; });
@@ -105,7 +105,7 @@ TEST_F(LateReplies, AReplyThatComesAfterItsRequestWasGivenUpIsNotTakenForTheNext
 
 TEST_F(LateReplies, AUnitThatTakesARequestAndThenFallsSilentIsGoneWithConnectionLost) {
     // The unit takes the read (packet 3), then sends nothing, not even Acks.
-    StartUnit({QStringLiteral("--silent-after"), QStringLiteral("2")}, 115200);
+    StartUnit({"--silent-after", "2"}, 115200);
     Connect(115200);
     pod.ReadWaypoint(0);
     ASSERT_TRUE(WaitFor([this] { return removed; }));

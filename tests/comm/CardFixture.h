@@ -1,0 +1,59 @@
+#pragma once
+
+#include "CardWrites.h"
+#include "MapFileFixture.h"
+#include "SessionFixture.h"
+
+#include "../support/TestFiles.h"
+
+#include "comm/CardOperations.h"
+#include "comm/MapUpload.h"
+
+#include <QTemporaryDir>
+
+namespace comm_testing {
+
+// A session with the map window's card lists and the map upload, and a card
+// (a folder) to put in the card reader on LPT1 or in a unit.
+class CardFixture : public SessionFixture, public MapFileFixture {
+protected:
+    CardFixture() {
+        pod.Ports().SetReaderFolder(1, card.path());
+        upload.SetPrompt(&prompt);
+        upload.SetProgress(&progress);
+        cards.SetPrompt(&prompt);
+        cards.SetProgress(&progress);
+        prompt.fallback = ui::Answer::Yes;
+        QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
+    }
+
+    // The card in the reader, with its description when one is given.
+    void OpenReader(const QByteArray& description = {}) {
+        if (!description.isEmpty())
+            testing_support::WriteFile(card.filePath(".card"), description);
+        session.SetLPTPort(1);
+        session.OpenLPTPort();
+        SelectTheCard();
+    }
+
+    // The card in a unit that shows `faults`.
+    void StartUnitWithCard(const QStringList& faults = {}) {
+        StartUnit(QStringList{"--card", card.path()} + faults, 115200);
+        ConnectAt(115200);
+        SelectTheCard();
+    }
+
+    void SelectTheCard() {
+        ASSERT_TRUE(WaitFor([this] { return cards.Devices().size() == 1; }));
+        cards.SelectDevice(0);
+    }
+
+    QTemporaryDir card;
+    comm::MapUpload upload{session};
+    comm::CardOperations cards{session, upload};
+    testing_support::RecordingProgress progress;
+    CardWrites writes{session, upload, cards, card.path()};
+    QList<bool> userData;
+};
+
+} // namespace comm_testing
