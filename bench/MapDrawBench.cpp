@@ -1,6 +1,6 @@
 // Frame time of the map window's picture: a master map and the largest GPS
 // data set drawn into a 1920x1080 image, for each view of a view list.
-//   bench_mapdraw [MASTER_MAP_FOLDER [VIEW_LIST [PICTURE_FOLDER]]]
+//   bench_mapdraw [MASTER_MAP_FOLDER [VIEW_LIST [PICTURE_FOLDER [ROUNDS]]]]
 // The master map folder defaults to the build's bin/res; its files are taken
 // in the order of its MasterList.txt. The view list defaults to
 // bench/mapdraw-views.txt: one view a line, NAME WEST SOUTH EAST NORTH in
@@ -13,7 +13,8 @@
 //             drawn once a round; the median and the slowest of them;
 //   repeated  the named view drawn again and again.
 // The machine is shared, so every figure is the fastest of several rounds;
-// run it pinned to one core (taskset -c 1) for the one-core figure.
+// run it pinned to one core (taskset -c 1) for the one-core figure. ROUNDS
+// (5) set to 1 suits a profiler (valgrind --tool=callgrind).
 
 #include "MaxDataSet.h"
 
@@ -216,7 +217,7 @@ int main(int argc, char** argv) {
     Show(window, PlacementOf(views.front(), aspect));
     std::printf("program's first frame %.1f ms (symbols and fonts made once)\n", Ms(frames.Draw().Total()));
 
-    constexpr int Rounds = 5;
+    const int Rounds = std::max(1, argument(4, QStringLiteral("5")).toInt());
     constexpr int Repeats = 10;
     std::printf("1920x1080, fastest of %d rounds; aim: a frame below 16 ms on one core\n", Rounds);
     std::printf("%-13s %9s | %-34s | %-26s\n", "view", "units/px", "new view: median (slowest) ms",

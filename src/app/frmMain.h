@@ -109,6 +109,8 @@ public:
     frmTerrafold& MapWindow() { return *map_; }
     QMdiArea& Area() { return *area_; }
     mapview::WindowObject& Window() { return *window_; }
+    // The master map under the map display, with the picture it keeps.
+    const mapview::MasterMapLayer& MasterLayer() const { return master_; }
     Carver& Borders() { return carver_; }
     MapViewControl& View() { return *view_; }
     gpsdata::GPSData& Data() { return *gpsData_; }

@@ -31,6 +31,8 @@ public:
     Rect Bounds() const { return bounds_; }
     std::uint32_t FeatureCount() const { return featureCount_; }
     const QString& Path() const { return path_; }
+    // The size of the file read, in bytes (0 when none is open).
+    std::uint64_t ByteSize() const { return bytes_.size(); }
 
     // Every feature whose bounds touch r, each once, in file order.
     void Query(const Rect& r, const Visitor& visit) const;

@@ -13,7 +13,7 @@ void At5Writer::Add(Feature feature) {
     features_.push_back(std::move(feature));
 }
 
-QString At5Writer::Write(const QString& path) const {
+QByteArray At5Writer::Image() const {
     Rect bounds;
     std::vector<Rect> boxes;
     boxes.reserve(features_.size());
@@ -46,12 +46,14 @@ QString At5Writer::Write(const QString& path) const {
         files::AppendLittleEndian<std::uint64_t>(index, o);
     grid.AppendCells(index);
 
+    return header + body + index;
+}
+
+QString At5Writer::Write(const QString& path) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot create %1: %2").arg(path, file.errorString());
-    file.write(header);
-    file.write(body);
-    file.write(index);
+    file.write(Image());
     if (!file.commit())
         return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
     return {};

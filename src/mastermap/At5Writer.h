@@ -14,8 +14,12 @@ namespace mastermap {
 class At5Writer {
 public:
     void SetHighDetail(bool on) { highDetail_ = on; }
+    bool HighDetail() const { return highDetail_; }
     void Add(Feature feature);
     std::size_t Count() const { return features_.size(); }
+    const std::vector<Feature>& Features() const { return features_; }
+    // The whole file's bytes.
+    QByteArray Image() const;
     // Returns an empty text on success, the reason otherwise.
     QString Write(const QString& path) const;
 

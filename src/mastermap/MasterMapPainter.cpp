@@ -77,12 +77,24 @@ struct Mapping {
     double m11, m12, m21, m22, dx, dy;
 };
 
-// The device positions of one part, leaving out vertices within a pixel of
-// the previous one (the last vertex is always kept).
+// The device positions of one part. A line leaves out vertices within a
+// pixel of the previous one (the last vertex is always kept). A ring's
+// vertices are put on a grid of half pixels and repeats left out, which
+// treats a border the same whichever way a ring runs along it, so that two
+// areas sharing it meet without a gap or an overlap.
 QPolygonF Thinned(const FeatureView& f, std::uint32_t start, std::uint32_t size, const Mapping& map) {
     QPolygonF out;
     out.reserve(static_cast<qsizetype>(size));
     const std::uint32_t end = start + size;
+    if (f.Kind() == FeatureKind::Area) {
+        for (std::uint32_t i = start; i < end; ++i) {
+            const QPointF p = map(f.Vertex(i));
+            const QPointF snapped(std::round(2 * p.x()) / 2, std::round(2 * p.y()) / 2);
+            if (out.isEmpty() || snapped != out.back())
+                out << snapped;
+        }
+        return out;
+    }
     for (std::uint32_t i = start; i < end; ++i) {
         const QPointF p = map(f.Vertex(i));
         if (out.isEmpty() || i + 1 == end || std::abs(p.x() - out.back().x()) >= 1 ||
@@ -130,7 +142,13 @@ void DrawFeature(QPainter& painter, const FeatureView& f, const CategoryStyle& s
     }
     if (f.Kind() != FeatureKind::Area)
         return;
-    painter.fillPath(area, BrushOf(s));
+    if (const QBrush brush = BrushOf(s); brush.style() != Qt::NoBrush) {
+        // Filled without smoothing: a tint's edge steps by a pixel where
+        // smoothing the many edges of a large area would cost most of a frame.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillPath(area, brush);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+    }
     if (s.AreaStyle != 7)
         painter.strokePath(dashed ? outline : area, pen);
 }
@@ -151,9 +169,11 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
             byKind[f.Kind() == FeatureKind::Area ? 0 : f.Kind() == FeatureKind::Line ? 1 : 2].push_back(f);
     };
     const double unitsPerPixel = 1 / std::max(std::abs(toDevice.m11()), 1e-12);
-    for (const auto& file : files_.Files())
-        if (!file->HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
-            file->QueryViews(view, take);
+    for (std::size_t i = 0; i < files_.Files().size(); ++i) {
+        const At5Reader& file = *files_.Files()[i];
+        if (!file.HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
+            files_.Levels(i).For(file, unitsPerPixel).QueryViews(view, take);
+    }
     const QRectF shown = ShownRect(painter, view, toDevice);
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     // A pen is made once a frame for each category drawn.

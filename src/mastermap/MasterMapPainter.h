@@ -15,9 +15,10 @@ namespace mastermap {
 // then lines, then points, each with its category's style, and last the
 // names of named places (PlaceLabels). `toDevice` maps internal units to the
 // painter's coordinates. Vertices closer than a pixel to the last drawn one
-// are skipped. High-detail files (county lines) are drawn only from the zoom
-// on where a pixel covers HighDetailUnitsPerPixel or less: in a wider view
-// their lines run together.
+// are skipped, and where a file has levels of detail the coarsest that
+// keeps within half a pixel of it is drawn (DetailLevels). High-detail files (county lines) are drawn only
+// from the zoom on where a pixel covers HighDetailUnitsPerPixel or less: in a wider view their lines run
+// together.
 class MasterMapPainter {
 public:
     static constexpr double HighDetailUnitsPerPixel = 1500;

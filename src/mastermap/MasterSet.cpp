@@ -29,11 +29,14 @@ bool MasterSet::IsHighDetailName(const QString& fileName) {
 }
 
 void MasterSet::Open(const QStringList& paths) {
-    files_.clear();
+    Clear();
     for (const QString& path : paths) {
         auto reader = std::make_unique<At5Reader>();
-        if (reader->Open(path).isEmpty())
-            files_.push_back(std::move(reader));
+        if (!reader->Open(path).isEmpty())
+            continue;
+        levels_.push_back(std::make_unique<DetailLevels>());
+        levels_.back()->Open(*reader);
+        files_.push_back(std::move(reader));
     }
 }
 

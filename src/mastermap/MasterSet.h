@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mastermap/At5Reader.h"
+#include "mastermap/DetailLevels.h"
 
 #include <QStringList>
 
@@ -22,14 +23,20 @@ public:
 
     void Open(const QStringList& paths);
     void OpenList(const QString& listPath) { Open(ReadPathList(listPath)); }
-    void Clear() { files_.clear(); }
+    void Clear() {
+        files_.clear();
+        levels_.clear();
+    }
 
     const std::vector<std::unique_ptr<At5Reader>>& Files() const { return files_; }
+    // The levels of detail of Files()[i], for drawing.
+    const DetailLevels& Levels(std::size_t i) const { return *levels_[i]; }
     void Query(const Rect& r, const At5Reader::Visitor& visit) const;
     Rect Bounds() const;
 
 private:
     std::vector<std::unique_ptr<At5Reader>> files_;
+    std::vector<std::unique_ptr<DetailLevels>> levels_;
 };
 
 } // namespace mastermap

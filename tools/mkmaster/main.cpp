@@ -2,6 +2,7 @@
 // through a category-mapping file.
 
 #include "CategoryMapping.h"
+#include "DetailLevelBuilder.h"
 #include "OgrImporter.h"
 
 #include "mastermap/At5Writer.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         {"library", "Also write the category tree as a definition library.", "file"},
         {"simplify", "Simplification tolerance in internal units (metres at the equator).", "units", "0"},
         {"high-detail", "Mark the file as high-detail data."},
+        {"no-levels", "Write no levels of detail (OUT.at5.lod) beside the file."},
         {"oo", "GDAL open option NAME=VALUE for every source (repeatable).", "option"},
     });
     cli.addPositionalArgument("sources", "GDAL/OGR vector sources.", "SOURCE...");
@@ -60,6 +62,14 @@ int main(int argc, char** argv) {
                  writer.Count());
     if (const QString error = writer.Write(cli.value("output")); !error.isEmpty())
         return Fail(error);
+    if (!cli.isSet("no-levels")) {
+        std::vector<QString> report;
+        if (const QString error = DetailLevelBuilder::Build(writer, cli.value("output"), &report);
+            !error.isEmpty())
+            return Fail(error);
+        for (const QString& line : report)
+            std::fprintf(stderr, "  %s\n", line.toLocal8Bit().constData());
+    }
     if (cli.isSet("library"))
         if (const QString error = mapping.Library().Write(cli.value("library")); !error.isEmpty())
             return Fail(error);

@@ -1,0 +1,129 @@
+#include "DetailLevelBuilder.h"
+
+#include "WigglyAreas.h"
+
+#include "mastermap/DetailLevels.h"
+#include "mastermap/MasterMapPainter.h"
+#include "mastermap/MasterSet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace mkmaster_testing;
+
+namespace {
+
+// Land either side of a wiggly border, a wiggly river across both, built
+// with its levels into one folder and without them into another.
+class LevelDrawing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mastermap::At5Writer writer;
+        for (Feature& f : Neighbours(1000000, 500, 2000))
+            writer.Add(std::move(f));
+        Feature river;
+        river.kind = FeatureKind::Line;
+        river.category = 1;
+        for (Point p : WigglyBorder(1000000, 700, 2500))
+            river.points.push_back({p.y - 500000, p.x + 500000});
+        river.parts = {static_cast<std::uint32_t>(river.points.size())};
+        writer.Add(river);
+        full = dir.filePath(QStringLiteral("M.at5"));
+        bare = dir.filePath(QStringLiteral("bare.at5"));
+        ASSERT_EQ(writer.Write(full), QString());
+        ASSERT_EQ(writer.Write(bare), QString());
+        ASSERT_EQ(DetailLevelBuilder::Build(writer, full), QString());
+        styles[1] = {9, 0, 0xFFFF, 1, 0};
+        styles[60] = {0, 0, 0xFFFF, 0, 7};
+        styles[61] = {0, 0, 0xFFFF, 2, 7};
+    }
+
+    // The map drawn at `unitsPerPixel` about the border's middle.
+    QImage Draw(const QString& path, double unitsPerPixel) {
+        mastermap::MasterSet set;
+        set.Open({path});
+        QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const double s = 1 / unitsPerPixel;
+        const QTransform toDevice(s, 0, 0, -s, 200 - 0 * s, 150 + 500000 * s);
+        const mastermap::Rect view{static_cast<std::int32_t>(-200 * unitsPerPixel),
+                                   static_cast<std::int32_t>(500000 - 150 * unitsPerPixel),
+                                   static_cast<std::int32_t>(200 * unitsPerPixel),
+                                   static_cast<std::int32_t>(500000 + 150 * unitsPerPixel)};
+        mastermap::MasterMapPainter(set, styles).Draw(painter, view, toDevice);
+        return image;
+    }
+
+    QTemporaryDir tmp;
+    QDir dir{tmp.path()};
+    QString full, bare;
+    mastermap::CategoryStyles styles{};
+};
+
+// How many pixels of `a` find no pixel of nearly their colour in `b` within
+// `reach` pixels. Nearly: a smoothed edge moved by part of a pixel changes
+// how much of a pixel it covers, not which colour it shows.
+int Unmatched(const QImage& a, const QImage& b, int reach) {
+    const auto near = [](QRgb p, QRgb q) {
+        return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) <=
+               200;
+    };
+    int unmatched = 0;
+    for (int y = reach; y < a.height() - reach; ++y)
+        for (int x = reach; x < a.width() - reach; ++x) {
+            bool found = false;
+            for (int dy = -reach; dy <= reach && !found; ++dy)
+                for (int dx = -reach; dx <= reach && !found; ++dx)
+                    found = near(a.pixel(x, y), b.pixel(x + dx, y + dy));
+            unmatched += !found;
+        }
+    return unmatched;
+}
+
+} // namespace
+
+TEST_F(LevelDrawing, TheLevelChosenChangesWithTheScale) {
+    mastermap::MasterSet set;
+    set.Open({full});
+    const mastermap::DetailLevels& levels = set.Levels(0);
+    ASSERT_GE(levels.Count(), 3u);
+    const mastermap::At5Reader& master = *set.Files()[0];
+    EXPECT_EQ(&levels.For(master, 10), &master);
+    const std::uint32_t first = levels.Tolerance(0);
+    EXPECT_EQ(&levels.For(master, 2 * first), &levels.Level(0));
+    EXPECT_EQ(&levels.For(master, 2 * levels.Tolerance(1)), &levels.Level(1));
+    EXPECT_EQ(&levels.For(master, 1e9), &levels.Level(levels.Count() - 1));
+    EXPECT_LT(levels.Level(1).ByteSize(), levels.Level(0).ByteSize());
+}
+
+TEST_F(LevelDrawing, ALevelDrawsWithinAPixelOfTheFullResolution) {
+    for (double unitsPerPixel : {250.0, 900.0, 3000.0}) {
+        const QImage withLevels = Draw(full, unitsPerPixel);
+        const QImage fullResolution = Draw(bare, unitsPerPixel);
+        EXPECT_NE(withLevels, fullResolution) << unitsPerPixel;
+        EXPECT_EQ(Unmatched(withLevels, fullResolution, 1), 0) << unitsPerPixel;
+        EXPECT_EQ(Unmatched(fullResolution, withLevels, 1), 0) << unitsPerPixel;
+    }
+}
+
+TEST_F(LevelDrawing, TheBorderBetweenTwoAreasOfALevelShowsNoGap) {
+    // Where the two tints meet, a gap would let the white through and an
+    // overlap would darken: every pixel near the border, away from the river
+    // across it, is one tint or the other.
+    const QImage image = Draw(full, 3000);
+    const QRgb west = image.pixel(100, 50), east = image.pixel(300, 50);
+    ASSERT_NE(west, east);
+    for (int y = 0; y < image.height(); ++y) {
+        if (std::abs(y - 150) < 6)
+            continue;
+        for (int x = 190; x <= 210; ++x)
+            EXPECT_TRUE(image.pixel(x, y) == west || image.pixel(x, y) == east) << x << "," << y;
+    }
+}

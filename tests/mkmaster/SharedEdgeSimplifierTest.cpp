@@ -1,0 +1,96 @@
+#include "SharedEdgeSimplifier.h"
+
+#include "WigglyAreas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace mkmaster_testing;
+
+namespace {
+
+// The vertices of a ring on the border (x near 0), sorted.
+std::vector<Point> OnBorder(const Feature& f, std::int32_t amplitude) {
+    std::vector<Point> out;
+    for (const Point& p : f.points)
+        if (std::abs(p.x) <= amplitude && &p != &f.points.back())
+            out.push_back(p);
+    std::sort(out.begin(), out.end(), [](Point a, Point b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    return out;
+}
+
+} // namespace
+
+TEST(SharedEdgeSimplifier, NeighboursKeepTheSameBorderSoNoGapOpensBetweenThem) {
+    const std::vector<Feature> areas = Neighbours(100000, 500, 300);
+    const std::vector<Feature> simplified = SharedEdgeSimplifier(areas).Simplified(150);
+    ASSERT_EQ(simplified.size(), 2u);
+    EXPECT_LT(simplified[0].points.size(), areas[0].points.size() / 2);
+    const std::vector<Point> west = OnBorder(simplified[0], 300), east = OnBorder(simplified[1], 300);
+    EXPECT_GT(west.size(), 2u);
+    EXPECT_EQ(west, east);
+}
+
+TEST(SharedEdgeSimplifier, NoVertexMovesFartherThanTheTolerance) {
+    const std::vector<Feature> areas = Neighbours(100000, 500, 3000);
+    for (double tolerance : {200.0, 1000.0, 5000.0}) {
+        const std::vector<Feature> simplified = SharedEdgeSimplifier(areas).Simplified(tolerance);
+        ASSERT_EQ(simplified.size(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Feature& f = simplified[i];
+            EXPECT_EQ(f.points.front(), f.points.back());
+            EXPECT_EQ(f.parts, std::vector<std::uint32_t>{static_cast<std::uint32_t>(f.points.size()) |
+                                                          Feature::OuterRing});
+            for (const Point& p : areas[i].points)
+                EXPECT_LE(DistanceTo(p, f.points), tolerance + 1e-6) << tolerance;
+        }
+    }
+}
+
+TEST(SharedEdgeSimplifier, ALakeAndTheHoleItMakesComeOutTheSame) {
+    // The lake runs one way from one corner, the hole the other way from another.
+    std::vector<Point> lake;
+    for (int i = 0; i < 400; ++i)
+        lake.push_back(
+            {static_cast<std::int32_t>(50000 + 20000 * std::cos(i * 0.0157) + 150 * std::sin(i * 1.3)),
+             static_cast<std::int32_t>(50000 + 20000 * std::sin(i * 0.0157))});
+    std::vector<Point> hole(lake.rbegin(), lake.rend());
+    std::rotate(hole.begin(), hole.begin() + 123, hole.end());
+    Feature land = Area(60, {{0, 0}, {100000, 0}, {100000, 100000}, {0, 100000}});
+    hole.push_back(hole.front());
+    land.parts.push_back(static_cast<std::uint32_t>(hole.size()));
+    land.points.insert(land.points.end(), hole.begin(), hole.end());
+    const std::vector<Feature> simplified = SharedEdgeSimplifier({land, Area(3, lake)}).Simplified(400);
+    ASSERT_EQ(simplified.size(), 2u);
+    ASSERT_EQ(simplified[0].parts.size(), 2u);
+    std::vector<Point> a(simplified[0].points.begin() + 5, simplified[0].points.end() - 1);
+    std::vector<Point> b(simplified[1].points.begin(), simplified[1].points.end() - 1);
+    EXPECT_LT(a.size(), lake.size() / 4);
+    const auto order = [](Point p, Point q) { return p.x != q.x ? p.x < q.x : p.y < q.y; };
+    std::sort(a.begin(), a.end(), order);
+    std::sort(b.begin(), b.end(), order);
+    EXPECT_EQ(a, b);
+}
+
+TEST(SharedEdgeSimplifier, PartsSmallerThanTheToleranceAreLeftOutButPlacesStay) {
+    Feature island = Area(1, {{0, 0}, {300, 0}, {300, 300}, {0, 300}});
+    Feature stream;
+    stream.kind = FeatureKind::Line;
+    stream.category = 1;
+    stream.points = {{1000, 1000}, {1100, 1050}, {1200, 1000}};
+    stream.parts = {3};
+    Feature town;
+    town.kind = FeatureKind::Point;
+    town.category = 50;
+    town.points = {{5, 5}};
+    town.parts = {1};
+    town.name = "Town";
+    Feature land = Area(60, {{-90000, -90000}, {90000, -90000}, {90000, 90000}, {-90000, 90000}});
+    const std::vector<Feature> simplified =
+        SharedEdgeSimplifier({island, stream, town, land}).Simplified(500);
+    ASSERT_EQ(simplified.size(), 2u);
+    EXPECT_EQ(simplified[0].name, "Town");
+    EXPECT_EQ(simplified[1].category, 60);
+    EXPECT_EQ(simplified[1].points.size(), 5u);
+}

@@ -1,0 +1,43 @@
+#include "DetailLevelBuilder.h"
+
+#include "SharedEdgeSimplifier.h"
+
+#include "mastermap/DetailLevelWriter.h"
+
+namespace {
+
+std::size_t VertexCount(const std::vector<mastermap::Feature>& features) {
+    std::size_t n = 0;
+    for (const mastermap::Feature& f : features)
+        n += f.points.size();
+    return n;
+}
+
+} // namespace
+
+QString DetailLevelBuilder::Build(const mastermap::At5Writer& master, const QString& masterPath,
+                                  std::vector<QString>* report) {
+    const SharedEdgeSimplifier simplifier(master.Features());
+    mastermap::DetailLevelWriter levels;
+    std::size_t below = VertexCount(master.Features());
+    std::uint32_t tolerance = FinestTolerance;
+    for (int i = 0; i < Tolerances; ++i, tolerance *= 2) {
+        mastermap::At5Writer level;
+        level.SetHighDetail(master.HighDetail());
+        std::vector<mastermap::Feature> features = simplifier.Simplified(tolerance);
+        const std::size_t vertices = VertexCount(features);
+        if (vertices > below * WorthKeeping)
+            continue;
+        for (mastermap::Feature& f : features)
+            level.Add(std::move(f));
+        levels.Add(tolerance, level);
+        if (report)
+            report->push_back(QStringLiteral("level %1: tolerance %2, %3 features, %4 vertices")
+                                  .arg(levels.Count())
+                                  .arg(tolerance)
+                                  .arg(level.Count())
+                                  .arg(vertices));
+        below = vertices;
+    }
+    return levels.Write(masterPath);
+}
