@@ -1,8 +1,10 @@
 #include "mastermap/FeatureCodec.h"
 
 #include "files/ByteReader.h"
-#include "files/ByteWriter.h"
 
+#include <QtEndian>
+
+#include <algorithm>
 #include <string_view>
 
 namespace mastermap {
@@ -80,24 +82,33 @@ void SkipName(files::ByteReader& in) {
 void FeatureCodec::Append(QByteArray& out, const Feature& f) {
     const Rect b = f.Bounds();
     const std::string_view name = StoredName(f.name);
-    files::AppendLittleEndian<std::uint8_t>(
-        out, static_cast<std::uint8_t>(static_cast<std::uint8_t>(f.kind) | (name.empty() ? 0 : Named)));
-    files::AppendLittleEndian<std::uint8_t>(out, f.category);
-    files::AppendLittleEndian<std::uint16_t>(out, static_cast<std::uint16_t>(f.parts.size()));
-    files::AppendLittleEndian<std::uint32_t>(out, static_cast<std::uint32_t>(f.points.size()));
+    // One resize and plain stores: a map of millions of vertices is written
+    // without growing the array value by value.
+    const qsizetype start = out.size();
+    out.resize(start + static_cast<qsizetype>(FixedSize + 4 * f.parts.size() + 8 * f.points.size() +
+                                              (name.empty() ? 0 : 6 + name.size())));
+    char* at = out.data() + start;
+    const auto put = [&at](auto value) {
+        qToLittleEndian(value, at);
+        at += sizeof value;
+    };
+    put(static_cast<std::uint8_t>(static_cast<std::uint8_t>(f.kind) | (name.empty() ? 0 : Named)));
+    put(f.category);
+    put(static_cast<std::uint16_t>(f.parts.size()));
+    put(static_cast<std::uint32_t>(f.points.size()));
     for (std::int32_t v : {b.left, b.bottom, b.right, b.top})
-        files::AppendLittleEndian<std::int32_t>(out, v);
+        put(v);
     for (std::uint32_t p : f.parts)
-        files::AppendLittleEndian<std::uint32_t>(out, p);
+        put(p);
     for (const Point& p : f.points) {
-        files::AppendLittleEndian<std::int32_t>(out, p.x);
-        files::AppendLittleEndian<std::int32_t>(out, p.y);
+        put(p.x);
+        put(p.y);
     }
     if (name.empty())
         return;
-    files::AppendLittleEndian<std::uint32_t>(out, f.rank);
-    files::AppendLittleEndian<std::uint16_t>(out, static_cast<std::uint16_t>(name.size()));
-    out.append(name.data(), static_cast<qsizetype>(name.size()));
+    put(f.rank);
+    put(static_cast<std::uint16_t>(name.size()));
+    std::copy(name.begin(), name.end(), at);
 }
 
 std::optional<FeatureCodec::Head> FeatureCodec::ReadHead(files::ByteReader& in) {

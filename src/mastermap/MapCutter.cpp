@@ -3,7 +3,9 @@
 #include <geos_c.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <optional>
 
 namespace mastermap {
 
@@ -13,15 +15,47 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
+std::int32_t Widen(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
 // The rectangle of columns c0..c1 and rows r0..r1 (r1 defaults to r0).
 Rect BlockRect(std::int64_t c0, std::int64_t c1, std::int64_t r0, std::int64_t size,
                std::int64_t r1 = INT64_MIN) {
     if (r1 == INT64_MIN)
         r1 = r0;
-    const auto clamp32 = [](std::int64_t v) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    return {Widen(c0 * size), Widen(r0 * size), Widen((c1 + 1) * size), Widen((r1 + 1) * size)};
+}
+
+// The blocks c0..c1 by r0..r1 that a piece fills wholly, when the piece is
+// a rectangle whose edges lie on block edges, ringed as the rectangle clip
+// rings it (from the lower left corner up, right, down and back): the inside
+// of a large area, far from its edges.
+struct WholeBlocks {
+    std::int64_t c0, c1, r0, r1;
+};
+
+std::optional<WholeBlocks> FilledBlocks(GEOSContextHandle_t h, const GEOSGeometry* piece, std::int64_t size) {
+    if (GEOSGeomTypeId_r(h, piece) != GEOS_POLYGON || GEOSGetNumInteriorRings_r(h, piece) != 0)
+        return std::nullopt;
+    const GEOSCoordSequence* ring = GEOSGeom_getCoordSeq_r(h, GEOSGetExteriorRing_r(h, piece));
+    unsigned int n = 0;
+    if (!ring || !GEOSCoordSeq_getSize_r(h, ring, &n) || n != 5)
+        return std::nullopt;
+    double x[5], y[5];
+    for (unsigned int i = 0; i < 5; ++i)
+        GEOSCoordSeq_getXY_r(h, ring, i, &x[i], &y[i]);
+    const double x0 = x[0], y0 = y[0], x1 = x[2], y1 = y[2];
+    if (!(x0 < x1 && y0 < y1) || x[1] != x0 || y[1] != y1 || x[3] != x1 || y[3] != y0 || x[4] != x0 ||
+        y[4] != y0)
+        return std::nullopt;
+    const auto onEdge = [size](double v) {
+        return std::abs(v) < 1e15 && v == std::floor(v) && static_cast<std::int64_t>(v) % size == 0;
     };
-    return {clamp32(c0 * size), clamp32(r0 * size), clamp32((c1 + 1) * size), clamp32((r1 + 1) * size)};
+    if (!onEdge(x0) || !onEdge(x1) || !onEdge(y0) || !onEdge(y1))
+        return std::nullopt;
+    const auto edge = [size](double v) { return static_cast<std::int64_t>(v) / size; };
+    return WholeBlocks{edge(x0), edge(x1) - 1, edge(y0), edge(y1) - 1};
 }
 
 } // namespace
@@ -133,8 +167,70 @@ bool MapCutter::KeepWhole(const Feature& f, const Band& band) {
     return known->second;
 }
 
+// Each block gets its whole square, as the clip would give it.
+void MapCutter::FillBlocks(std::uint8_t category, const Band& band, std::int64_t c0, std::int64_t c1,
+                           std::int64_t r0, std::int64_t r1) {
+    Feature square;
+    square.kind = FeatureKind::Area;
+    square.category = category;
+    square.parts = {5 | Feature::OuterRing};
+    for (std::int64_t r = r0; r <= r1; ++r)
+        for (std::int64_t c = c0; c <= c1; ++c) {
+            const Rect cell = BlockRect(c, c, r, band.size);
+            square.points = {{cell.left, cell.bottom},
+                             {cell.left, cell.top},
+                             {cell.right, cell.top},
+                             {cell.right, cell.bottom},
+                             {cell.left, cell.bottom}};
+            (*band.blocks)[{r, c}].push_back(square);
+        }
+}
+
+// Cuts only across the two edges: along them the cut reaches past the
+// piece, so lines lying on a block edge are not lost.
+GeosContext::Geom MapCutter::Slice(const GEOSGeometry* piece, const Rect& bounds, Rect edges, bool across) {
+    const auto h = geos_.Handle();
+    if (across == Rows)
+        edges.left = Widen(bounds.left - 1ll), edges.right = Widen(bounds.right + 1ll);
+    else
+        edges.bottom = Widen(bounds.bottom - 1ll), edges.top = Widen(bounds.top + 1ll);
+    auto part = geos_.Own(GEOSClipByRect_r(h, piece, edges.left, edges.bottom, edges.right, edges.top));
+    return part && !GEOSisEmpty_r(h, part.get()) ? std::move(part) : geos_.Own(nullptr);
+}
+
+// Each row, then each block of it, is cut off the piece; the last cut, to
+// the block itself, is left out when the piece already lies in it.
+void MapCutter::SplitByRows(const GEOSGeometry* piece, const Rect& bounds, std::uint8_t category,
+                            const Band& band, std::int64_t c0, std::int64_t c1, std::int64_t r0,
+                            std::int64_t r1) {
+    for (std::int64_t r = r0; r <= r1; ++r) {
+        auto rowPiece =
+            r0 != r1 ? Slice(piece, bounds, BlockRect(c0, c1, r, band.size), Rows) : geos_.Own(nullptr);
+        if (r0 != r1 && !rowPiece)
+            continue;
+        const GEOSGeometry* row = rowPiece ? rowPiece.get() : piece;
+        const Rect rowBounds = rowPiece ? geos_.Bounds(row) : bounds;
+        const std::int64_t first = std::max(c0, FloorDiv(rowBounds.left, band.size));
+        const std::int64_t last = std::min(c1, FloorDiv(rowBounds.right, band.size));
+        for (std::int64_t c = first; c <= last; ++c) {
+            const Rect cell = BlockRect(c, c, r, band.size);
+            auto cellPiece = first != last ? Slice(row, rowBounds, cell, Columns) : geos_.Own(nullptr);
+            if (first != last && !cellPiece)
+                continue;
+            const GEOSGeometry* leaf = cellPiece ? cellPiece.get() : row;
+            if (!cell.Contains(cellPiece ? geos_.Bounds(leaf) : rowBounds)) {
+                cellPiece = geos_.Own(
+                    GEOSClipByRect_r(geos_.Handle(), leaf, cell.left, cell.bottom, cell.right, cell.top));
+                leaf = cellPiece.get();
+            }
+            if (leaf && !GEOSisEmpty_r(geos_.Handle(), leaf))
+                geos_.ToFeatures(leaf, category, (*band.blocks)[{r, c}]);
+        }
+    }
+}
+
 // Hands a piece to the blocks it covers, halving the block range and clipping
-// each half, so a piece over B blocks costs about log B passes over it
+// each half, so a large piece over B blocks costs about log B passes over it
 // rather than B.
 void MapCutter::Split(GeosContext::Geom piece, std::uint8_t category, const Band& band, std::int64_t c0,
                       std::int64_t c1, std::int64_t r0, std::int64_t r1) {
@@ -148,12 +244,18 @@ void MapCutter::Split(GeosContext::Geom piece, std::uint8_t category, const Band
     r1 = std::min(r1, FloorDiv(b.top, band.size));
     if (c0 > c1 || r0 > r1)
         return;
-    const Rect cell = BlockRect(c0, c1, r0, band.size, r1);
-    if (c0 == c1 && r0 == r1) {
-        if (!cell.Contains(b))
-            piece = geos_.Own(GEOSClipByRect_r(h, piece.get(), cell.left, cell.bottom, cell.right, cell.top));
-        if (piece && !GEOSisEmpty_r(h, piece.get()))
-            geos_.ToFeatures(piece.get(), category, (*band.blocks)[{r0, c0}]);
+    if (const auto whole = FilledBlocks(h, piece.get(), band.size)) {
+        FillBlocks(category, band, std::max(c0, whole->c0), std::min(c1, whole->c1), std::max(r0, whole->r0),
+                   std::min(r1, whole->r1));
+        return;
+    }
+    // Clipping costs a call and a pass over the piece: a small piece is cut
+    // row by row and each row block by block, a large one is halved first.
+    const std::int64_t columns = c1 - c0 + 1, rows = r1 - r0 + 1;
+    if ((columns == 1 && rows == 1) ||
+        (columns <= DirectClipWork && rows <= DirectClipWork &&
+         columns * rows * GEOSGetNumCoordinates_r(h, piece.get()) <= DirectClipWork)) {
+        SplitByRows(piece.get(), b, category, band, c0, c1, r0, r1);
         return;
     }
     const bool byColumn = c1 - c0 >= r1 - r0;
@@ -163,21 +265,10 @@ void MapCutter::Split(GeosContext::Geom piece, std::uint8_t category, const Band
     };
     const Range halves[2] = {byColumn ? Range{c0, mid, r0, r1} : Range{c0, c1, r0, mid},
                              byColumn ? Range{mid + 1, c1, r0, r1} : Range{c0, c1, mid + 1, r1}};
-    const auto widen = [](std::int64_t v) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-    };
-    for (const Range& r : halves) {
-        // Each half is cut only across the split; along it the clip reaches
-        // past the piece, so lines lying on a block edge are not lost.
-        Rect clip = BlockRect(r.c0, r.c1, r.r0, band.size, r.r1);
-        if (byColumn)
-            clip.bottom = widen(b.bottom - 1ll), clip.top = widen(b.top + 1ll);
-        else
-            clip.left = widen(b.left - 1ll), clip.right = widen(b.right + 1ll);
-        auto part = geos_.Own(GEOSClipByRect_r(h, piece.get(), clip.left, clip.bottom, clip.right, clip.top));
-        if (part && !GEOSisEmpty_r(h, part.get()))
+    for (const Range& r : halves)
+        if (auto part = Slice(piece.get(), b, BlockRect(r.c0, r.c1, r.r0, band.size, r.r1),
+                              byColumn ? Columns : Rows))
             Split(std::move(part), category, band, r.c0, r.c1, r.r0, r.r1);
-    }
 }
 
 void MapCutter::CutBand(const MasterSet& master, const Job& job, const GEOSGeometry* region,

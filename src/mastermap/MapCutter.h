@@ -39,6 +39,9 @@ private:
     // Blocks are cut BandRows rows at a time: features are read and overlaid
     // once per band, and memory holds one band.
     static constexpr std::int64_t BandRows = 8;
+    // Up to this many blocks times vertices a piece is clipped block by block
+    // rather than halved: below it a call's fixed cost outweighs the passes.
+    static constexpr std::int64_t DirectClipWork = 600;
     using BlockKey = std::pair<std::int64_t, std::int64_t>; // row, column
     struct Band {
         std::int64_t size, row0, row1;
@@ -51,6 +54,12 @@ private:
                  std::int64_t row1, std::int64_t col0, std::int64_t col1, BlockSink& sink);
     void CutPoints(const Feature& f, const Band& band);
     bool KeepWhole(const Feature& f, const Band& band);
+    void FillBlocks(std::uint8_t category, const Band& band, std::int64_t c0, std::int64_t c1,
+                    std::int64_t r0, std::int64_t r1);
+    static constexpr bool Rows = true, Columns = false;
+    GeosContext::Geom Slice(const GEOSGeometry* piece, const Rect& bounds, Rect edges, bool across);
+    void SplitByRows(const GEOSGeometry* piece, const Rect& bounds, std::uint8_t category, const Band& band,
+                     std::int64_t c0, std::int64_t c1, std::int64_t r0, std::int64_t r1);
     void Split(GeosContext::Geom piece, std::uint8_t category, const Band& band, std::int64_t c0,
                std::int64_t c1, std::int64_t r0, std::int64_t r1);
     GeosContext::Geom Inside(const GEOSGeometry* feature, const GEOSGeometry* region, const void* prepared);

@@ -55,23 +55,28 @@ QString NcmWriter::Begin() {
 }
 
 void NcmWriter::Block(std::int32_t column, std::int32_t row, const std::vector<Feature>& features) {
-    QByteArray body;
+    // The block header and its records go out as one array, sized once.
+    std::uint64_t bodySize = 0;
+    for (const Feature& f : features)
+        bodySize += FeatureCodec::EncodedSize(f);
+    QByteArray block;
+    block.reserve(static_cast<qsizetype>(ncm::BlockHeaderSize + bodySize));
+    files::AppendLittleEndian<std::int32_t>(block, column);
+    files::AppendLittleEndian<std::int32_t>(block, row);
+    files::AppendLittleEndian<std::uint32_t>(block, static_cast<std::uint32_t>(features.size()));
+    files::AppendLittleEndian<std::uint32_t>(block, 0); // the records' length, known below
     for (const Feature& f : features) {
-        FeatureCodec::Append(body, f);
+        FeatureCodec::Append(block, f);
         bounds_.Include(f.Bounds());
         vertices_ += f.points.size();
     }
+    qToLittleEndian(static_cast<std::uint32_t>(block.size() - ncm::BlockHeaderSize),
+                    block.data() + ncm::BlockHeaderSize - 4);
     features_ += static_cast<std::uint32_t>(features.size());
     files::AppendLittleEndian<std::int32_t>(directory_, column);
     files::AppendLittleEndian<std::int32_t>(directory_, row);
     files::AppendLittleEndian<std::uint32_t>(directory_, static_cast<std::uint32_t>(size_));
-    QByteArray head;
-    files::AppendLittleEndian<std::int32_t>(head, column);
-    files::AppendLittleEndian<std::int32_t>(head, row);
-    files::AppendLittleEndian<std::uint32_t>(head, static_cast<std::uint32_t>(features.size()));
-    files::AppendLittleEndian<std::uint32_t>(head, static_cast<std::uint32_t>(body.size()));
-    Put(head);
-    Put(body);
+    Put(block);
 }
 
 QString NcmWriter::Finish() {
