@@ -10,15 +10,11 @@
 namespace linkpod {
 
 LinkPod::LinkPod(QObject* parent)
-    : QObject(parent),
-      cards_(
-          &store_,
-          [this](Command kind, std::uint16_t device, const QByteArray& payload, Command reply) {
-              unitItems_.BeforeOtherRequest();
-              if (unit_)
-                  unit_->Request(kind, device, payload, reply);
-          },
-          this),
+    : QObject(parent), cards_(
+                           &store_,
+                           [this](Command kind, std::uint16_t device, const QByteArray& payload,
+                                  Command reply) { SendToUnit(kind, device, payload, reply); },
+                           this),
       unitItems_(limits_, store_), storeItems_(store_) {
     Forward(unitItems_);
     Forward(storeItems_);
@@ -72,9 +68,14 @@ void LinkPod::ChooseItemPath() {
         items_ = &storeItems_;
 }
 
-void LinkPod::Ask(Command kind, const QByteArray& payload, Command reply) {
+void LinkPod::SendToUnit(Command kind, std::uint16_t device, const QByteArray& payload, Command reply) {
     unitItems_.BeforeOtherRequest();
-    unit_->Request(kind, unitDevice_, payload, reply);
+    if (unit_)
+        unit_->Request(kind, device, payload, reply);
+}
+
+void LinkPod::Ask(Command kind, const QByteArray& payload, Command reply) {
+    SendToUnit(kind, unitDevice_, payload, reply);
 }
 
 // ---- ports -----------------------------------------------------------------

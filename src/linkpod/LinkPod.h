@@ -25,8 +25,9 @@ class UnitLink;
 // them to the unit; its card device id and the card reader's device id reach
 // cards; any other device (the host device the control starts with, the card
 // reader) keeps the item operations in the data store, which then answers
-// with the same events a unit would. Every answer comes as an event after
-// the call has returned.
+// with the same events a unit would (UnitItemPath and StoreItemPath, chosen
+// as the active device or the unit changes). Every answer comes as an event
+// after the call has returned.
 class LinkPod : public QObject {
     Q_OBJECT
 public:
@@ -195,6 +196,9 @@ private:
     // to the data store otherwise.
     void ChooseItemPath();
     void Forward(ItemPath& path);
+    // Any request but the item operations': the item writes held back go
+    // first.
+    void SendToUnit(Command kind, std::uint16_t device, const QByteArray& payload, Command reply);
     void Ask(Command kind, const QByteArray& payload, Command reply);
     bool ToDezav() const { return unit_ && unitType_ == LinkType::Dezav; }
     void OnAnswered(UnitLink* link, std::uint16_t device, LinkType type);
