@@ -197,35 +197,31 @@ GeosContext::Geom MapCutter::Slice(const GEOSGeometry* piece, const Rect& bounds
     return part && !GEOSisEmpty_r(h, part.get()) ? std::move(part) : geos_.Own(nullptr);
 }
 
-// Each row, then each block of it, is cut off the piece; the last cut, to
-// the block itself, is left out when the piece already lies in it.
-void MapCutter::SplitByRows(const GEOSGeometry* piece, const Rect& bounds, std::uint8_t category,
-                            const Band& band, std::int64_t c0, std::int64_t c1, std::int64_t r0,
-                            std::int64_t r1) {
-    for (std::int64_t r = r0; r <= r1; ++r) {
-        auto rowPiece =
-            r0 != r1 ? Slice(piece, bounds, BlockRect(c0, c1, r, band.size), Rows) : geos_.Own(nullptr);
-        if (r0 != r1 && !rowPiece)
-            continue;
-        const GEOSGeometry* row = rowPiece ? rowPiece.get() : piece;
-        const Rect rowBounds = rowPiece ? geos_.Bounds(row) : bounds;
-        const std::int64_t first = std::max(c0, FloorDiv(rowBounds.left, band.size));
-        const std::int64_t last = std::min(c1, FloorDiv(rowBounds.right, band.size));
-        for (std::int64_t c = first; c <= last; ++c) {
-            const Rect cell = BlockRect(c, c, r, band.size);
-            auto cellPiece = first != last ? Slice(row, rowBounds, cell, Columns) : geos_.Own(nullptr);
-            if (first != last && !cellPiece)
-                continue;
-            const GEOSGeometry* leaf = cellPiece ? cellPiece.get() : row;
-            if (!cell.Contains(cellPiece ? geos_.Bounds(leaf) : rowBounds)) {
-                cellPiece = geos_.Own(
-                    GEOSClipByRect_r(geos_.Handle(), leaf, cell.left, cell.bottom, cell.right, cell.top));
-                leaf = cellPiece.get();
+// Each block is cut off the piece directly. As in halving, a piece is cut
+// only across the block edges it spans: along a single row or column the cut
+// reaches past it, so lines lying on a block edge are not lost, and no cut is
+// made when the piece lies in the block.
+void MapCutter::SplitByBlocks(const GEOSGeometry* piece, const Rect& bounds, std::uint8_t category,
+                              const Band& band, std::int64_t c0, std::int64_t c1, std::int64_t r0,
+                              std::int64_t r1) {
+    const auto h = geos_.Handle();
+    for (std::int64_t r = r0; r <= r1; ++r)
+        for (std::int64_t c = c0; c <= c1; ++c) {
+            Rect cell = BlockRect(c, c, r, band.size);
+            auto part = geos_.Own(nullptr);
+            if (!cell.Contains(bounds)) {
+                if (c0 == c1 && r0 != r1)
+                    cell.left = Widen(bounds.left - 1ll), cell.right = Widen(bounds.right + 1ll);
+                if (r0 == r1 && c0 != c1)
+                    cell.bottom = Widen(bounds.bottom - 1ll), cell.top = Widen(bounds.top + 1ll);
+                part = geos_.Own(GEOSClipByRect_r(h, piece, cell.left, cell.bottom, cell.right, cell.top));
+                if (!part)
+                    continue;
             }
-            if (leaf && !GEOSisEmpty_r(geos_.Handle(), leaf))
+            const GEOSGeometry* leaf = part ? part.get() : piece;
+            if (!GEOSisEmpty_r(h, leaf))
                 geos_.ToFeatures(leaf, category, (*band.blocks)[{r, c}]);
         }
-    }
 }
 
 // Hands a piece to the blocks it covers, halving the block range and clipping
@@ -249,12 +245,12 @@ void MapCutter::Split(GeosContext::Geom piece, std::uint8_t category, const Band
         return;
     }
     // Clipping costs a call and a pass over the piece: a small piece is cut
-    // row by row and each row block by block, a large one is halved first.
+    // block by block, a large one is halved first.
     const std::int64_t columns = c1 - c0 + 1, rows = r1 - r0 + 1;
     if ((columns == 1 && rows == 1) ||
         (columns <= DirectClipWork && rows <= DirectClipWork &&
          columns * rows * GEOSGetNumCoordinates_r(h, piece.get()) <= DirectClipWork)) {
-        SplitByRows(piece.get(), b, category, band, c0, c1, r0, r1);
+        SplitByBlocks(piece.get(), b, category, band, c0, c1, r0, r1);
         return;
     }
     const bool byColumn = c1 - c0 >= r1 - r0;

@@ -58,8 +58,8 @@ private:
                     std::int64_t r0, std::int64_t r1);
     static constexpr bool Rows = true, Columns = false;
     GeosContext::Geom Slice(const GEOSGeometry* piece, const Rect& bounds, Rect edges, bool across);
-    void SplitByRows(const GEOSGeometry* piece, const Rect& bounds, std::uint8_t category, const Band& band,
-                     std::int64_t c0, std::int64_t c1, std::int64_t r0, std::int64_t r1);
+    void SplitByBlocks(const GEOSGeometry* piece, const Rect& bounds, std::uint8_t category, const Band& band,
+                       std::int64_t c0, std::int64_t c1, std::int64_t r0, std::int64_t r1);
     void Split(GeosContext::Geom piece, std::uint8_t category, const Band& band, std::int64_t c0,
                std::int64_t c1, std::int64_t r0, std::int64_t r1);
     GeosContext::Geom Inside(const GEOSGeometry* feature, const GEOSGeometry* region, const void* prepared);
