@@ -6,6 +6,9 @@
 #include "geo/Coordinates.h"
 #include "mastermap/Border.h"
 
+#include <QFile>
+#include <QStringList>
+
 #include <utility>
 #include <vector>
 
@@ -59,6 +62,24 @@ inline mastermap::Border ToBorder(const Shape& s) {
     for (auto [lon, lat] : s.lonLat)
         b.vertices.push_back({geo::LongitudeToX(lon), geo::LatitudeToY(lat)});
     return b;
+}
+
+// Closed borders passed between the driver and the cutting child as text:
+// one border a line, its longitude and latitude pairs separated by spaces.
+inline std::vector<mastermap::Border> ReadBorders(const QString& path) {
+    std::vector<mastermap::Border> borders;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return borders;
+    while (!file.atEnd()) {
+        const QStringList numbers = QString::fromLatin1(file.readLine()).split(u' ', Qt::SkipEmptyParts);
+        Shape shape{"", true, {}};
+        for (qsizetype i = 0; i + 1 < numbers.size(); i += 2)
+            shape.lonLat.push_back({numbers[i].toDouble(), numbers[i + 1].toDouble()});
+        if (!shape.lonLat.empty())
+            borders.push_back(ToBorder(shape));
+    }
+    return borders;
 }
 
 } // namespace bench

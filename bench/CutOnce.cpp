@@ -1,6 +1,7 @@
 // The cutting side of the map cut benchmark as its own small process (it links
 // what the program's build links, not GDAL):
 //   bench_cut_once OUT.ncm BUILDLIST LIBRARY LAYERS SHAPE
+// SHAPE is the number of one of the built-in shapes or a file of borders.
 
 #include "BenchShapes.h"
 
@@ -21,7 +22,11 @@ int main(int argc, char** argv) {
     r.buildList = a[2];
     r.library = a[3];
     r.layers = a[4];
-    r.borders = {bench::ToBorder(bench::Shapes[std::clamp(a[5].toInt(), 0, 2)])};
+    bool number = false;
+    const int shape = a[5].toInt(&number);
+    r.borders = number
+                    ? std::vector<mastermap::Border>{bench::ToBorder(bench::Shapes[std::clamp(shape, 0, 2)])}
+                    : bench::ReadBorders(a[5]);
     r.corridorWidth = bench::CorridorWidth;
     r.blockSize = 24000;
     const auto result = mastermap::CartridgeMaker::Make(r);

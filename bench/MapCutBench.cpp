@@ -1,6 +1,7 @@
-// Cuts a state-sized polygon map, a 1000 km corridor map and a continent-sized
-// map out of the default master map, and clips the same features to the same
-// polygon and buffered corridor with ogr2ogr -clipsrc in the same run. Each
+// Cuts a state-sized polygon map, a 1000 km corridor map, a continent-sized
+// map and a map inside Florida's boundary (when the default master map's
+// sources are there) out of a master map, and clips the same features to the
+// same polygons and buffered corridor with ogr2ogr -clipsrc in the same run. Each
 // tool runs as a whole process; the medians and the ratios are printed, with
 // each process's peak memory.
 //   bench_mapcut [RES_FOLDER] [RUNS]
@@ -142,6 +143,46 @@ QString ExportRegion(const MapCutter::Job& job, const QString& path, double bbox
     return path;
 }
 
+// Florida's boundary from the default master map's sources, one border a
+// polygon of it, written for the cutting child; nothing without the sources.
+std::vector<Border> FloridaBorders(const QString& path) {
+    std::vector<Border> borders;
+    GDALDataset* states =
+        static_cast<GDALDataset*>(GDALOpenEx(TF_SOURCE_DIR "/data/src/states-10m.json",
+                                             GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
+    OGRLayer* layer = states ? states->GetLayerByName("states") : nullptr;
+    if (!layer) {
+        GDALClose(states);
+        return borders;
+    }
+    Check(layer->SetAttributeFilter("name = 'Florida'"));
+    QFile out(path);
+    if (OGRFeature* feature = layer->GetNextFeature(); feature && out.open(QIODevice::WriteOnly)) {
+        const OGRGeometry* g = feature->GetGeometryRef();
+        const auto* multi = g ? dynamic_cast<const OGRMultiPolygon*>(g) : nullptr;
+        for (int i = 0; multi && i < multi->getNumGeometries(); ++i) {
+            Shape shape{"", true, {}};
+            const OGRLinearRing* ring = multi->getGeometryRef(i)->getExteriorRing();
+            for (int k = 0; k < ring->getNumPoints(); ++k) {
+                shape.lonLat.push_back({ring->getX(k), ring->getY(k)});
+                out.write(QByteArray::number(ring->getX(k), 'f', 9) + ' ' +
+                          QByteArray::number(ring->getY(k), 'f', 9) + ' ');
+            }
+            out.write("\n");
+            borders.push_back(ToBorder(shape));
+        }
+        OGRFeature::DestroyFeature(feature);
+    }
+    GDALClose(states);
+    return borders;
+}
+
+struct Case {
+    const char* name;
+    std::vector<Border> borders;
+    QString shape; // as bench_cut_once takes it
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -172,13 +213,24 @@ int main(int argc, char** argv) {
     std::printf("master: %zu files, exported to GeoPackage for ogr2ogr (%lld bytes); %d runs each, medians\n",
                 control.Files().Files().size(), static_cast<long long>(QFile(gpkg).size()), runs);
 
-    for (int i = 0; i < 3; ++i) {
-        MapCutter::Job job{{ToBorder(Shapes[i])}, CorridorWidth, 24000, ~0ull};
+    std::vector<Case> cases;
+    for (int i = 0; i < 3; ++i)
+        cases.push_back({Shapes[i].name, {ToBorder(Shapes[i])}, QString::number(i)});
+    const QString florida = dir.filePath("florida.txt");
+    if (auto borders = FloridaBorders(florida); !borders.empty()) {
+        std::size_t vertices = 0;
+        for (const Border& b : borders)
+            vertices += b.vertices.size();
+        std::printf("Florida boundary: %zu polygons, %zu vertices\n", borders.size(), vertices);
+        cases.push_back({"Florida boundary", std::move(borders), florida});
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        MapCutter::Job job{cases[i].borders, CorridorWidth, 24000, ~0ull};
         double bbox[4];
         const QString clip = ExportRegion(job, dir.filePath(QStringLiteral("clip%1.gpkg").arg(i)), bbox);
         const QString ncm = dir.filePath("out.ncm");
         const Run ours = Median({QStringLiteral(TF_BINARY_DIR "/bin/bench_cut_once"), ncm, buildList,
-                                 res + "/MasterDefinitionLibrary.dat", layers, QString::number(i)},
+                                 res + "/MasterDefinitionLibrary.dat", layers, cases[i].shape},
                                 ncm, runs);
         const qint64 ncmSize = QFile(ncm).size();
         const QString out = dir.filePath("out.gpkg");
@@ -191,9 +243,10 @@ int main(int argc, char** argv) {
         const Run spatial = Median(spat, out, runs);
         std::printf(
             "%-18s terrafold %.3f s %6ld KiB (%lld bytes) | ogr2ogr -clipsrc %.3f s %6ld KiB  ratio %.2f | "
-            "+spat %.3f s  ratio %.2f\n",
-            Shapes[i].name, ours.seconds, ours.peakKiB, static_cast<long long>(ncmSize), plain.seconds,
-            plain.peakKiB, plain.seconds / ours.seconds, spatial.seconds, spatial.seconds / ours.seconds);
+            "+spat %.3f s %6ld KiB  ratio %.2f\n",
+            cases[i].name, ours.seconds, ours.peakKiB, static_cast<long long>(ncmSize), plain.seconds,
+            plain.peakKiB, plain.seconds / ours.seconds, spatial.seconds, spatial.peakKiB,
+            spatial.seconds / ours.seconds);
     }
     return 0;
 }

@@ -56,7 +56,7 @@ QString At5Reader::OpenBytes(std::string_view bytes) {
     // size of the index whatever the bytes say.
     std::uint64_t previous = 0;
     for (std::uint64_t cell = 0; cell <= cells; ++cell) {
-        const std::uint64_t first = CellEntry(cell);
+        const auto first = qFromLittleEndian<std::uint32_t>(bytes.data() + cellsOffset_ + 4 * cell);
         if (first < previous || first > refCount_) {
             bytes_ = {};
             return QStringLiteral("the master map index is damaged.");
@@ -70,12 +70,6 @@ std::uint64_t At5Reader::FeatureOffset(std::uint32_t i) const {
     files::ByteReader in(bytes_);
     in.Seek(indexOffset_ + 8ull * i);
     return in.Read<std::uint64_t>();
-}
-
-std::uint32_t At5Reader::CellEntry(std::uint64_t i) const {
-    files::ByteReader in(bytes_);
-    in.Seek(cellsOffset_ + 4 * i);
-    return in.Read<std::uint32_t>();
 }
 
 std::vector<std::uint32_t> At5Reader::Listed(const Rect& r) const {

@@ -44,7 +44,6 @@ public:
 
 private:
     std::uint64_t FeatureOffset(std::uint32_t i) const;
-    std::uint32_t CellEntry(std::uint64_t i) const;
     // The numbers of the features listed in the cells r touches, each once, ascending.
     std::vector<std::uint32_t> Listed(const Rect& r) const;
 

@@ -41,7 +41,7 @@ CartridgeMaker::Result CartridgeMaker::Make(const Request& request, const MapCut
         return result;
     }
     MasterSet master;
-    master.OpenList(request.buildList);
+    master.OpenList(request.buildList, MasterSet::LevelFiles::Skip);
 
     MapCutter::Job job{request.borders, request.corridorWidth, request.blockSize, selection.categories};
     NcmWriter writer(selection.estimate ? QString() : request.output, request.blockSize, request.headerText);

@@ -64,4 +64,19 @@ std::optional<FeatureView> FeatureView::Parse(std::string_view bytes) {
     return f;
 }
 
+Feature FeatureView::Copy() const {
+    Feature f;
+    f.kind = kind_;
+    f.category = category_;
+    f.parts.resize(partCount_);
+    for (std::uint32_t i = 0; i < partCount_; ++i)
+        f.parts[i] = Part(i);
+    f.points.resize(vertexCount_);
+    for (std::uint32_t i = 0; i < vertexCount_; ++i)
+        f.points[i] = Vertex(i);
+    f.name = name_;
+    f.rank = rank_;
+    return f;
+}
+
 } // namespace mastermap

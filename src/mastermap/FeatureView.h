@@ -34,6 +34,8 @@ public:
     // A named place's name (UTF-8; empty when unnamed) and rank.
     std::string_view Name() const { return name_; }
     std::uint32_t Rank() const { return rank_; }
+    // The feature copied out of the file.
+    Feature Copy() const;
 
 private:
     FeatureKind kind_ = FeatureKind::Point;

@@ -148,8 +148,7 @@ void MapCutter::CutPoints(const Feature& f, const Band& band) {
 
 // Most features of a large map lie in one block that lies wholly inside the
 // region: they are kept as they are, without any overlay.
-bool MapCutter::KeepWhole(const Feature& f, const Band& band) {
-    const Rect b = f.Bounds();
+bool MapCutter::KeepWhole(Feature& f, const Rect& b, const Band& band) {
     const BlockKey key{FloorDiv(b.bottom, band.size), FloorDiv(b.left, band.size)};
     if (key.first < band.row0 || key.first > band.row1 || FloorDiv(b.top, band.size) != key.first ||
         FloorDiv(b.right, band.size) != key.second)
@@ -163,7 +162,7 @@ bool MapCutter::KeepWhole(const Feature& f, const Band& band) {
                                       square.get()) == 1;
     }
     if (known->second)
-        (*band.blocks)[key].push_back(f);
+        (*band.blocks)[key].push_back(std::move(f));
     return known->second;
 }
 
@@ -286,20 +285,27 @@ void MapCutter::CutBand(const MasterSet& master, const Job& job, const GEOSGeome
     std::map<BlockKey, bool> inside;
     const Band band{size, row0, row1, GEOSPrepare_r(h, bandRegion.get()), &blocks, &inside};
     const auto* prepared = static_cast<const GEOSPreparedGeometry*>(band.prepared);
-    master.Query(reach, [&](const Feature& f) {
-        if (!(job.categories >> f.category & 1))
+    // Features are read in place: one of a category switched off, or whose
+    // bounds miss the band's region, is left before it is copied or built.
+    master.QueryViews(reach, [&](const FeatureView& view) {
+        if (!(job.categories >> view.Category() & 1))
             return;
+        Feature f = view.Copy();
         if (f.kind == FeatureKind::Point) {
             CutPoints(f, band);
             return;
         }
-        if (KeepWhole(f, band))
+        const Rect bounds = f.Bounds();
+        if (KeepWhole(f, bounds, band))
+            return;
+        auto box = geos_.Rectangle(bounds);
+        if (box && !GEOSPreparedIntersects_r(h, prepared, box.get()))
             return;
         auto whole = geos_.FromFeature(f);
         if (!whole)
             return;
         // Only the part of the feature near this band takes part in the overlay.
-        auto near = reach.Contains(f.Bounds())
+        auto near = reach.Contains(bounds)
                         ? std::move(whole)
                         : geos_.Own(GEOSClipByRect_r(h, whole.get(), reach.left, reach.bottom, reach.right,
                                                      reach.top));

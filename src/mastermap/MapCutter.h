@@ -53,7 +53,7 @@ private:
     void CutBand(const MasterSet& master, const Job& job, const GEOSGeometry* region, std::int64_t row0,
                  std::int64_t row1, std::int64_t col0, std::int64_t col1, BlockSink& sink);
     void CutPoints(const Feature& f, const Band& band);
-    bool KeepWhole(const Feature& f, const Band& band);
+    bool KeepWhole(Feature& f, const Rect& bounds, const Band& band);
     void FillBlocks(std::uint8_t category, const Band& band, std::int64_t c0, std::int64_t c1,
                     std::int64_t r0, std::int64_t r1);
     static constexpr bool Rows = true, Columns = false;

@@ -28,14 +28,15 @@ bool MasterSet::IsHighDetailName(const QString& fileName) {
     return fileName.contains(QStringLiteral("LargeScale")) || fileName.contains(QStringLiteral("Overlay"));
 }
 
-void MasterSet::Open(const QStringList& paths) {
+void MasterSet::Open(const QStringList& paths, LevelFiles levels) {
     Clear();
     for (const QString& path : paths) {
         auto reader = std::make_unique<At5Reader>();
         if (!reader->Open(path).isEmpty())
             continue;
         levels_.push_back(std::make_unique<DetailLevels>());
-        levels_.back()->Open(*reader);
+        if (levels == LevelFiles::Open)
+            levels_.back()->Open(*reader);
         files_.push_back(std::move(reader));
     }
 }
@@ -43,6 +44,11 @@ void MasterSet::Open(const QStringList& paths) {
 void MasterSet::Query(const Rect& r, const At5Reader::Visitor& visit) const {
     for (const auto& file : files_)
         file->Query(r, visit);
+}
+
+void MasterSet::QueryViews(const Rect& r, const At5Reader::ViewVisitor& visit) const {
+    for (const auto& file : files_)
+        file->QueryViews(r, visit);
 }
 
 Rect MasterSet::Bounds() const {

@@ -21,8 +21,13 @@ public:
     // Whether a master map file is used only with high-detail maps.
     static bool IsHighDetailName(const QString& fileName);
 
-    void Open(const QStringList& paths);
-    void OpenList(const QString& listPath) { Open(ReadPathList(listPath)); }
+    // Drawing opens the level files beside the master map files; a map cut
+    // reads only the full files and leaves them shut.
+    enum class LevelFiles { Open, Skip };
+    void Open(const QStringList& paths, LevelFiles levels = LevelFiles::Open);
+    void OpenList(const QString& listPath, LevelFiles levels = LevelFiles::Open) {
+        Open(ReadPathList(listPath), levels);
+    }
     void Clear() {
         files_.clear();
         levels_.clear();
@@ -32,6 +37,7 @@ public:
     // The levels of detail of Files()[i], for drawing.
     const DetailLevels& Levels(std::size_t i) const { return *levels_[i]; }
     void Query(const Rect& r, const At5Reader::Visitor& visit) const;
+    void QueryViews(const Rect& r, const At5Reader::ViewVisitor& visit) const;
     Rect Bounds() const;
 
 private:
