@@ -2,9 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace mastermap {
@@ -74,7 +74,15 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
     Taken taken;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QPen halo(Qt::white, 2 * Halo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // The halo is the name written in white a halo's width away all round:
+    // written text comes from the glyph cache, where stroking the letters'
+    // outlines would cost most of a frame in a view of many names.
+    static const std::array<QPointF, 8> around = [] {
+        std::array<QPointF, 8> a;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            a[i] = QPointF(Halo * std::cos(i * M_PI / 4), Halo * std::sin(i * M_PI / 4));
+        return a;
+    }();
     for (const Place& place : places_) {
         // Most places of a wide view lie under a larger place's name: they
         // are passed over before their names are measured.
@@ -100,10 +108,13 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
         painter.setPen(QPen(Qt::white, 1));
         painter.setBrush(place.dot);
         painter.drawEllipse(place.at, DotRadius, DotRadius);
-        QPainterPath text;
-        text.addText(label->left() + Halo, label->top() + Halo + metrics[tier].ascent(), fonts[tier], name);
-        painter.strokePath(text, halo);
-        painter.fillPath(text, TextColour);
+        const QPointF baseline(label->left() + Halo, label->top() + Halo + metrics[tier].ascent());
+        painter.setFont(fonts[tier]);
+        painter.setPen(Qt::white);
+        for (const QPointF& offset : around)
+            painter.drawText(baseline + offset, name);
+        painter.setPen(TextColour);
+        painter.drawText(baseline, name);
     }
     painter.restore();
     return drawn;
