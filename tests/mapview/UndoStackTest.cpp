@@ -69,7 +69,7 @@ TEST_F(UndoRedo, ANewCommandAfterAnUndoDiscardsTheRedo) {
 // The stack keeps fifty states: 49 undos, back to the first command or,
 // after fifty-one, to the second.
 TEST_F(UndoRedo, TheStackKeepsFiftyStates) {
-    for (const auto [commands, left] : {std::pair{50, 1}, std::pair{51, 2}}) {
+    for (const auto& [commands, left] : {std::pair{50, 1}, std::pair{51, 2}}) {
         SCOPED_TRACE(commands);
         stack.ClearUndoStack();
         data.DeleteWaypoints();
