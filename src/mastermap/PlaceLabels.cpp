@@ -1,7 +1,9 @@
 #include "mastermap/PlaceLabels.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -83,6 +85,9 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
             a[i] = QPointF(Halo * std::cos(i * M_PI / 4), Halo * std::sin(i * M_PI / 4));
         return a;
     }();
+    // On paper the halo is the outline stroked once: a page is drawn once,
+    // and a PDF then holds each name once, for searching and copying.
+    const bool onPaper = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
     for (const Place& place : places_) {
         // Most places of a wide view lie under a larger place's name: they
         // are passed over before their names are measured.
@@ -110,9 +115,16 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
         painter.drawEllipse(place.at, DotRadius, DotRadius);
         const QPointF baseline(label->left() + Halo, label->top() + Halo + metrics[tier].ascent());
         painter.setFont(fonts[tier]);
-        painter.setPen(Qt::white);
-        for (const QPointF& offset : around)
-            painter.drawText(baseline + offset, name);
+        if (onPaper) {
+            QPainterPath outline;
+            outline.addText(baseline, fonts[tier], name);
+            painter.strokePath(outline,
+                               QPen(Qt::white, 2 * Halo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        } else {
+            painter.setPen(Qt::white);
+            for (const QPointF& offset : around)
+                painter.drawText(baseline + offset, name);
+        }
         painter.setPen(TextColour);
         painter.drawText(baseline, name);
     }
