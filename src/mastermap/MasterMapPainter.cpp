@@ -1,5 +1,6 @@
 #include "mastermap/MasterMapPainter.h"
 
+#include "mastermap/Hairlines.h"
 #include "mastermap/PlaceLabels.h"
 #include "mastermap/RingClip.h"
 
@@ -118,24 +119,43 @@ QRectF ShownRect(const QPainter& painter, const Rect& view, const QTransform& to
     return shown.normalized().adjusted(-Margin, -Margin, Margin, Margin);
 }
 
-void DrawFeature(QPainter& painter, const FeatureView& f, const CategoryStyle& s, const QPen& pen,
+// How a category's lines are drawn: straight into the picture's pixels where
+// the pen is a hairline the picture takes, else through the painter.
+struct LineInk {
+    QPen pen;
+    const Hairlines* hairlines;
+    std::optional<Hairlines::Ink> hairline;
+
+    void Polyline(QPainter& painter, const QPolygonF& points) const {
+        if (hairline)
+            hairlines->Polyline(points.constData(), points.size(), *hairline);
+        else
+            painter.drawPolyline(points);
+    }
+};
+
+void DrawFeature(QPainter& painter, const FeatureView& f, const CategoryStyle& s, const LineInk& ink,
                  const Mapping& map, const QRectF& shown) {
     // Areas are filled cut to what shows; a dashed outline is drawn uncut, as
     // cutting would move its dashes.
-    const bool dashed = pen.style() == Qt::CustomDashLine;
+    const bool dashed = ink.pen.style() == Qt::CustomDashLine;
     std::uint32_t start = 0;
     QPainterPath area, outline;
     area.setFillRule(Qt::OddEvenFill);
+    std::vector<QPolygonF> rings, uncut;
     for (std::uint32_t i = 0; i < f.PartCount(); ++i) {
         const std::uint32_t size = Feature::PartSize(f.Part(i));
         const QPolygonF points = Thinned(f, start, size, map);
         start += size;
         if (f.Kind() == FeatureKind::Area) {
-            area.addPolygon(shown.contains(points.boundingRect()) ? points : ClipRing(points, shown));
-            if (dashed)
+            rings.push_back(shown.contains(points.boundingRect()) ? points : ClipRing(points, shown));
+            area.addPolygon(rings.back());
+            if (dashed) {
                 outline.addPolygon(points);
+                uncut.push_back(points);
+            }
         } else if (f.Kind() == FeatureKind::Line) {
-            painter.drawPolyline(points);
+            ink.Polyline(painter, points);
         } else {
             painter.drawEllipse(points[0], 2.5, 2.5);
         }
@@ -149,8 +169,16 @@ void DrawFeature(QPainter& painter, const FeatureView& f, const CategoryStyle& s
         painter.fillPath(area, brush);
         painter.setRenderHint(QPainter::Antialiasing, true);
     }
-    if (s.AreaStyle != 7)
-        painter.strokePath(dashed ? outline : area, pen);
+    if (s.AreaStyle == 7)
+        return;
+    if (!dashed)
+        for (const QPolygonF& ring : rings)
+            ink.Polyline(painter, ring);
+    else if (ink.hairline)
+        for (const QPolygonF& ring : uncut)
+            ink.Polyline(painter, ring);
+    else
+        painter.strokePath(outline, ink.pen);
 }
 
 } // namespace
@@ -176,20 +204,24 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     }
     const QRectF shown = ShownRect(painter, view, toDevice);
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
-    // A pen is made once a frame for each category drawn.
-    std::array<std::optional<QPen>, CategoryCount> pens;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
+    const std::optional<Hairlines> hairlines = Hairlines::Into(painter);
+    // A pen is made once a frame for each category drawn.
+    std::array<std::optional<LineInk>, CategoryCount> inks;
     const Mapping map(toDevice);
     for (const auto& features : byKind)
         for (const FeatureView& f : features) {
             const CategoryStyle& s = styles_[f.Category()];
-            std::optional<QPen>& pen = pens[f.Category()];
-            if (!pen)
-                pen = PenOf(s, pixelRatio);
-            painter.setPen(*pen);
+            std::optional<LineInk>& ink = inks[f.Category()];
+            if (!ink) {
+                const QPen pen = PenOf(s, pixelRatio);
+                ink = LineInk{pen, hairlines ? &*hairlines : nullptr,
+                              hairlines ? hairlines->InkOf(pen) : std::nullopt};
+            }
+            painter.setPen(ink->pen);
             painter.setBrush(f.Kind() == FeatureKind::Point ? QBrush(ColorOf(s.LineColor)) : Qt::NoBrush);
-            DrawFeature(painter, f, s, *pen, map, shown);
+            DrawFeature(painter, f, s, *ink, map, shown);
         }
     painter.restore();
     if (places.empty())

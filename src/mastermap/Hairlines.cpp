@@ -1,0 +1,198 @@
+#include "mastermap/Hairlines.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace mastermap {
+
+namespace {
+
+// Positions are stepped in 16.16 fixed point, which holds any row or column
+// of an image up to this size.
+constexpr int LargestSide = 16384;
+
+// Each channel of a premultiplied pixel times a / 255, two channels at once.
+inline QRgb Scaled(QRgb x, quint32 a) {
+    quint32 t = (x & 0xff00ff) * a;
+    t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    x = ((x >> 8) & 0xff00ff) * a;
+    x = (x + ((x >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return x | t;
+}
+
+// Cuts the segment to a rectangle (Liang-Barsky); false when nothing is left.
+bool Cut(QPointF& a, QPointF& b, double left, double top, double right, double bottom) {
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
+        return false;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const auto edge = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double r = q / p;
+        if (p < 0) {
+            if (r > t1)
+                return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0)
+                return false;
+            t1 = std::min(t1, r);
+        }
+        return true;
+    };
+    if (!edge(-dx, a.x() - left) || !edge(dx, right - a.x()) || !edge(-dy, a.y() - top) ||
+        !edge(dy, bottom - a.y()))
+        return false;
+    const QPointF from = a;
+    a = from + t0 * QPointF(dx, dy);
+    b = from + t1 * QPointF(dx, dy);
+    return true;
+}
+
+} // namespace
+
+std::optional<Hairlines> Hairlines::Into(QPainter& painter) {
+    if (!painter.isActive() || !painter.paintEngine() ||
+        painter.paintEngine()->type() != QPaintEngine::Raster ||
+        !painter.testRenderHint(QPainter::Antialiasing) || painter.opacity() != 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return std::nullopt;
+    auto* image = dynamic_cast<QImage*>(painter.device());
+    if (!image ||
+        (image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32) ||
+        image->width() > LargestSide || image->height() > LargestSide)
+        return std::nullopt;
+    const QTransform t = painter.deviceTransform();
+    if (t.type() > QTransform::TxScale)
+        return std::nullopt;
+    QRect clip = image->rect();
+    if (painter.hasClipping()) {
+        const QRegion region = painter.clipRegion();
+        if (region.rectCount() > 1)
+            return std::nullopt;
+        const QRectF shown = t.mapRect(QRectF(region.boundingRect()));
+        clip &= QRect(
+            QPoint(static_cast<int>(std::lround(shown.left())), static_cast<int>(std::lround(shown.top()))),
+            QPoint(static_cast<int>(std::lround(shown.right())) - 1,
+                   static_cast<int>(std::lround(shown.bottom())) - 1));
+    }
+    return Hairlines(*image, clip, t.m11(), t.m22(), t.dx(), t.dy());
+}
+
+Hairlines::Hairlines(QImage& image, const QRect& clip, double scaleX, double scaleY, double dx, double dy)
+    : bits_(image.bits()), stride_(image.bytesPerLine()), left_(clip.left()), top_(clip.top()),
+      right_(clip.right()), bottom_(clip.bottom()), scaleX_(scaleX), scaleY_(scaleY), dx_(dx), dy_(dy) {}
+
+std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
+    if (pen.brush().style() != Qt::SolidPattern ||
+        (pen.style() != Qt::SolidLine && pen.style() != Qt::CustomDashLine))
+        return std::nullopt;
+    const double width =
+        pen.isCosmetic() ? pen.widthF() : pen.widthF() * std::max(std::abs(scaleX_), std::abs(scaleY_));
+    if (width > 1)
+        return std::nullopt;
+    Ink ink{qPremultiply(pen.color().rgba()), {1}};
+    if (pen.style() == Qt::SolidLine)
+        return ink;
+    if (pen.dashOffset() != 0)
+        return std::nullopt;
+    // Dashes are counted in pen widths, a hairline's being one pixel.
+    ink.drawn.clear();
+    const QList<qreal> dashes = pen.dashPattern();
+    for (qsizetype i = 0; i < dashes.size(); ++i) {
+        const double run = dashes[i];
+        if (run < 0 || run != std::floor(run) || ink.drawn.size() + run > LargestSide)
+            return std::nullopt;
+        ink.drawn.insert(ink.drawn.end(), static_cast<std::size_t>(run), i % 2 == 0);
+    }
+    if (ink.drawn.empty())
+        return std::nullopt;
+    return ink;
+}
+
+void Hairlines::Polyline(const QPointF* points, qsizetype count, const Ink& ink) const {
+    if (count < 2 || left_ > right_ || top_ > bottom_)
+        return;
+    std::size_t phase = 0;
+    QPointF from = ToDevice(points[0]);
+    for (qsizetype i = 1; i < count; ++i) {
+        const QPointF to = ToDevice(points[i]);
+        Segment(from, to, ink, phase);
+        from = to;
+    }
+}
+
+void Hairlines::Plot(int x, int y, QRgb premultiplied, int coverage) const {
+    if (x < left_ || x > right_ || y < top_ || y > bottom_)
+        return;
+    QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
+    const QRgb ink = Scaled(premultiplied, static_cast<quint32>(coverage));
+    pixel = ink + Scaled(pixel, 255 - qAlpha(ink));
+}
+
+void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const {
+    const bool steep = std::abs(b.y() - a.y()) > std::abs(b.x() - a.x());
+    // Stepped along the major axis u, in the segment's direction, across along v.
+    const auto u = [steep](QPointF p) { return steep ? p.y() : p.x(); };
+    const auto v = [steep](QPointF p) { return steep ? p.x() : p.y(); };
+    const bool forward = u(b) >= u(a);
+    const int direction = forward ? 1 : -1;
+    // The column owned by a point at u: the first one whose centre is not
+    // behind it.
+    const auto column = [forward](double at) { return forward ? std::ceil(at - 0.5) : std::floor(at - 0.5); };
+    const double owned = std::abs(column(u(b)) - column(u(a)));
+    const std::size_t pattern = ink.drawn.size();
+    const std::size_t startPhase = phase;
+    if (pattern > 1)
+        phase = (phase + static_cast<std::size_t>(std::fmod(owned, static_cast<double>(pattern)))) % pattern;
+
+    // A line within a pixel of the writable rectangle still touches it.
+    const double left = left_ - 1, top = top_ - 1, right = right_ + 2, bottom = bottom_ + 2;
+    QPointF from = a, to = b;
+    const bool inside = a.x() >= left && a.x() <= right && a.y() >= top && a.y() <= bottom && b.x() >= left &&
+                        b.x() <= right && b.y() >= top && b.y() <= bottom;
+    if (!inside && !Cut(from, to, left, top, right, bottom))
+        return;
+    const int low = steep ? top_ : left_, high = steep ? bottom_ : right_;
+    const double first =
+        forward ? std::max<double>(column(u(from)), low) : std::min<double>(column(u(from)), high);
+    const double end =
+        forward ? std::min<double>(column(u(to)), high + 1) : std::max<double>(column(u(to)), low - 1);
+    const int steps = static_cast<int>((end - first) * direction);
+    if (steps <= 0)
+        return;
+    std::size_t dash = startPhase;
+    if (pattern > 1)
+        dash = (dash + static_cast<std::size_t>(
+                           std::fmod(std::abs(first - column(u(a))), static_cast<double>(pattern)))) %
+               pattern;
+    const double slope = (v(b) - v(a)) / (u(b) - u(a));
+    // The across position less half a pixel: its whole part is the nearer of
+    // the two pixels, its fraction the farther one's coverage.
+    int across = static_cast<int>(std::lround((v(from) + slope * (first + 0.5 - u(from)) - 0.5) * 65536));
+    const int step = static_cast<int>(std::lround(slope * direction * 65536));
+    int along = static_cast<int>(first);
+    for (int i = 0; i < steps; ++i, along += direction, across += step) {
+        if (ink.drawn[dash]) {
+            const int near = across >> 16, farCoverage = (across >> 8) & 0xff;
+            if (steep) {
+                Plot(near, along, ink.premultiplied, 255 - farCoverage);
+                Plot(near + 1, along, ink.premultiplied, farCoverage);
+            } else {
+                Plot(along, near, ink.premultiplied, 255 - farCoverage);
+                Plot(along, near + 1, ink.premultiplied, farCoverage);
+            }
+        }
+        if (++dash == pattern)
+            dash = 0;
+    }
+}
+
+} // namespace mastermap
