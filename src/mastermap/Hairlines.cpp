@@ -26,6 +26,12 @@ inline QRgb Scaled(QRgb x, quint32 a) {
     return x | t;
 }
 
+// The whole part of a number well within int's range, without a call.
+inline int Floor(double x) {
+    const int whole = static_cast<int>(x);
+    return whole - (x < whole);
+}
+
 // Cuts the segment to a rectangle (Liang-Barsky); false when nothing is left.
 bool Cut(QPointF& a, QPointF& b, double left, double top, double right, double bottom) {
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
@@ -129,12 +135,29 @@ void Hairlines::Polyline(const QPointF* points, qsizetype count, const Ink& ink)
     }
 }
 
-void Hairlines::Plot(int x, int y, QRgb premultiplied, int coverage) const {
-    if (x < left_ || x > right_ || y < top_ || y > bottom_)
-        return;
-    QRgb& pixel = reinterpret_cast<QRgb*>(bits_ + y * stride_)[x];
-    const QRgb ink = Scaled(premultiplied, static_cast<quint32>(coverage));
-    pixel = ink + Scaled(pixel, 255 - qAlpha(ink));
+template <bool Steep>
+void Hairlines::Run(int along, int steps, int direction, int across, int step, const Ink& ink,
+                    std::size_t dash) const {
+    const int low = Steep ? left_ : top_, high = Steep ? right_ : bottom_;
+    const QRgb inkColor = ink.premultiplied;
+    const auto blend = [&](int at, int coverage) {
+        if (at < low || at > high)
+            return;
+        QRgb& pixel = Steep ? reinterpret_cast<QRgb*>(bits_ + along * stride_)[at]
+                            : reinterpret_cast<QRgb*>(bits_ + at * stride_)[along];
+        const QRgb drawn = Scaled(inkColor, static_cast<quint32>(coverage));
+        pixel = drawn + Scaled(pixel, 255 - qAlpha(drawn));
+    };
+    const std::size_t pattern = ink.drawn.size();
+    for (int i = 0; i < steps; ++i, along += direction, across += step) {
+        if (ink.drawn[dash]) {
+            const int near = across >> 16, farCoverage = (across >> 8) & 0xff;
+            blend(near, 255 - farCoverage);
+            blend(near + 1, farCoverage);
+        }
+        if (++dash == pattern)
+            dash = 0;
+    }
 }
 
 void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const {
@@ -145,54 +168,54 @@ void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase
     const bool forward = u(b) >= u(a);
     const int direction = forward ? 1 : -1;
     // The column owned by a point at u: the first one whose centre is not
-    // behind it.
-    const auto column = [forward](double at) { return forward ? std::ceil(at - 0.5) : std::floor(at - 0.5); };
-    const double owned = std::abs(column(u(b)) - column(u(a)));
+    // behind it. The fast form holds within the writable rectangle and
+    // near it; the other one anywhere.
+    const auto column = [forward](double at) { return forward ? -Floor(0.5 - at) : Floor(at - 0.5); };
+    const auto anyColumn = [forward](double at) {
+        return forward ? std::ceil(at - 0.5) : std::floor(at - 0.5);
+    };
     const std::size_t pattern = ink.drawn.size();
     const std::size_t startPhase = phase;
-    if (pattern > 1)
-        phase = (phase + static_cast<std::size_t>(std::fmod(owned, static_cast<double>(pattern)))) % pattern;
 
     // A line within a pixel of the writable rectangle still touches it.
     const double left = left_ - 1, top = top_ - 1, right = right_ + 2, bottom = bottom_ + 2;
     QPointF from = a, to = b;
     const bool inside = a.x() >= left && a.x() <= right && a.y() >= top && a.y() <= bottom && b.x() >= left &&
                         b.x() <= right && b.y() >= top && b.y() <= bottom;
-    if (!inside && !Cut(from, to, left, top, right, bottom))
-        return;
+    // Where the dashes stand at the first column drawn, less where they
+    // stand at the segment's first column.
+    std::size_t skipped = 0;
+    if (inside) {
+        if (pattern > 1)
+            phase = (phase + static_cast<std::size_t>(std::abs(column(u(b)) - column(u(a))))) % pattern;
+    } else {
+        if (pattern > 1)
+            phase = (phase + static_cast<std::size_t>(std::fmod(std::abs(anyColumn(u(b)) - anyColumn(u(a))),
+                                                                static_cast<double>(pattern)))) %
+                    pattern;
+        if (!Cut(from, to, left, top, right, bottom))
+            return;
+        if (pattern > 1)
+            skipped = static_cast<std::size_t>(
+                std::fmod(std::abs(column(u(from)) - anyColumn(u(a))), static_cast<double>(pattern)));
+    }
     const int low = steep ? top_ : left_, high = steep ? bottom_ : right_;
-    const double first =
-        forward ? std::max<double>(column(u(from)), low) : std::min<double>(column(u(from)), high);
-    const double end =
-        forward ? std::min<double>(column(u(to)), high + 1) : std::max<double>(column(u(to)), low - 1);
-    const int steps = static_cast<int>((end - first) * direction);
+    const int owned = column(u(from));
+    const int first = forward ? std::max(owned, low) : std::min(owned, high);
+    const int end = forward ? std::min(column(u(to)), high + 1) : std::max(column(u(to)), low - 1);
+    const int steps = (end - first) * direction;
     if (steps <= 0)
         return;
-    std::size_t dash = startPhase;
-    if (pattern > 1)
-        dash = (dash + static_cast<std::size_t>(
-                           std::fmod(std::abs(first - column(u(a))), static_cast<double>(pattern)))) %
-               pattern;
+    const std::size_t dash = pattern > 1 ? (startPhase + skipped + std::abs(first - owned)) % pattern : 0;
     const double slope = (v(b) - v(a)) / (u(b) - u(a));
     // The across position less half a pixel: its whole part is the nearer of
     // the two pixels, its fraction the farther one's coverage.
-    int across = static_cast<int>(std::lround((v(from) + slope * (first + 0.5 - u(from)) - 0.5) * 65536));
-    const int step = static_cast<int>(std::lround(slope * direction * 65536));
-    int along = static_cast<int>(first);
-    for (int i = 0; i < steps; ++i, along += direction, across += step) {
-        if (ink.drawn[dash]) {
-            const int near = across >> 16, farCoverage = (across >> 8) & 0xff;
-            if (steep) {
-                Plot(near, along, ink.premultiplied, 255 - farCoverage);
-                Plot(near + 1, along, ink.premultiplied, farCoverage);
-            } else {
-                Plot(along, near, ink.premultiplied, 255 - farCoverage);
-                Plot(along, near + 1, ink.premultiplied, farCoverage);
-            }
-        }
-        if (++dash == pattern)
-            dash = 0;
-    }
+    const int across = Floor((v(from) + slope * (first + 0.5 - u(from)) - 0.5) * 65536 + 0.5);
+    const int step = Floor(slope * direction * 65536 + 0.5);
+    if (steep)
+        Run<true>(first, steps, direction, across, step, ink, dash);
+    else
+        Run<false>(first, steps, direction, across, step, ink, dash);
 }
 
 } // namespace mastermap

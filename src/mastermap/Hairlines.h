@@ -58,7 +58,11 @@ private:
     // Draws a segment; `phase` is where in the dash pattern it starts, and
     // becomes where the next one starts.
     void Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const;
-    void Plot(int x, int y, QRgb premultiplied, int coverage) const;
+    // Draws `steps` columns (rows when steep) from `along` on in `direction`,
+    // the line's position across them in 16.16 fixed point starting at
+    // `across` and moving by `step`.
+    template <bool Steep>
+    void Run(int along, int steps, int direction, int across, int step, const Ink& ink, std::size_t dash) const;
 
     uchar* bits_;
     qsizetype stride_;
