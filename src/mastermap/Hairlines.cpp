@@ -94,7 +94,9 @@ std::optional<Hairlines> Hairlines::Into(QPainter& painter) {
 
 Hairlines::Hairlines(QImage& image, const QRect& clip, double scaleX, double scaleY, double dx, double dy)
     : bits_(image.bits()), stride_(image.bytesPerLine()), left_(clip.left()), top_(clip.top()),
-      right_(clip.right()), bottom_(clip.bottom()), scaleX_(scaleX), scaleY_(scaleY), dx_(dx), dy_(dy) {}
+      right_(clip.right()), bottom_(clip.bottom()), reachLeft_(left_ - 1), reachTop_(top_ - 1),
+      reachRight_(right_ + 2), reachBottom_(bottom_ + 2), scaleX_(scaleX), scaleY_(scaleY), dx_(dx), dy_(dy) {
+}
 
 std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
     if (pen.brush().style() != Qt::SolidPattern ||
@@ -163,13 +165,13 @@ void Hairlines::Run(int along, int steps, int direction, int across, int step, c
 void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const {
     const bool steep = std::abs(b.y() - a.y()) > std::abs(b.x() - a.x());
     // Stepped along the major axis u, in the segment's direction, across along v.
-    const auto u = [steep](QPointF p) { return steep ? p.y() : p.x(); };
-    const auto v = [steep](QPointF p) { return steep ? p.x() : p.y(); };
-    const bool forward = u(b) >= u(a);
+    const double ua = steep ? a.y() : a.x(), va = steep ? a.x() : a.y();
+    const double ub = steep ? b.y() : b.x(), vb = steep ? b.x() : b.y();
+    const bool forward = ub >= ua;
     const int direction = forward ? 1 : -1;
     // The column owned by a point at u: the first one whose centre is not
-    // behind it. The fast form holds within the writable rectangle and
-    // near it; the other one anywhere.
+    // behind it. The fast form holds within reach of the writable rectangle;
+    // the other one anywhere.
     const auto column = [forward](double at) { return forward ? -Floor(0.5 - at) : Floor(at - 0.5); };
     const auto anyColumn = [forward](double at) {
         return forward ? std::ceil(at - 0.5) : std::floor(at - 0.5);
@@ -177,40 +179,45 @@ void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase
     const std::size_t pattern = ink.drawn.size();
     const std::size_t startPhase = phase;
 
-    // A line within a pixel of the writable rectangle still touches it.
-    const double left = left_ - 1, top = top_ - 1, right = right_ + 2, bottom = bottom_ + 2;
-    QPointF from = a, to = b;
-    const bool inside = a.x() >= left && a.x() <= right && a.y() >= top && a.y() <= bottom && b.x() >= left &&
-                        b.x() <= right && b.y() >= top && b.y() <= bottom;
-    // Where the dashes stand at the first column drawn, less where they
-    // stand at the segment's first column.
+    const bool inside = a.x() >= reachLeft_ && a.x() <= reachRight_ && a.y() >= reachTop_ &&
+                        a.y() <= reachBottom_ && b.x() >= reachLeft_ && b.x() <= reachRight_ &&
+                        b.y() >= reachTop_ && b.y() <= reachBottom_;
+    double uFrom = ua, vFrom = va, uTo = ub;
+    // How far into the dashes the first column drawn lies past the segment's
+    // first column.
     std::size_t skipped = 0;
+    int owned = 0;
     if (inside) {
+        owned = column(ua);
         if (pattern > 1)
-            phase = (phase + static_cast<std::size_t>(std::abs(column(u(b)) - column(u(a))))) % pattern;
+            phase = (phase + static_cast<std::size_t>(std::abs(column(ub) - owned))) % pattern;
     } else {
         if (pattern > 1)
-            phase = (phase + static_cast<std::size_t>(std::fmod(std::abs(anyColumn(u(b)) - anyColumn(u(a))),
+            phase = (phase + static_cast<std::size_t>(std::fmod(std::abs(anyColumn(ub) - anyColumn(ua)),
                                                                 static_cast<double>(pattern)))) %
                     pattern;
-        if (!Cut(from, to, left, top, right, bottom))
+        QPointF from = a, to = b;
+        if (!Cut(from, to, reachLeft_, reachTop_, reachRight_, reachBottom_))
             return;
+        uFrom = steep ? from.y() : from.x();
+        vFrom = steep ? from.x() : from.y();
+        uTo = steep ? to.y() : to.x();
+        owned = column(uFrom);
         if (pattern > 1)
             skipped = static_cast<std::size_t>(
-                std::fmod(std::abs(column(u(from)) - anyColumn(u(a))), static_cast<double>(pattern)));
+                std::fmod(std::abs(owned - anyColumn(ua)), static_cast<double>(pattern)));
     }
     const int low = steep ? top_ : left_, high = steep ? bottom_ : right_;
-    const int owned = column(u(from));
     const int first = forward ? std::max(owned, low) : std::min(owned, high);
-    const int end = forward ? std::min(column(u(to)), high + 1) : std::max(column(u(to)), low - 1);
+    const int end = forward ? std::min(column(uTo), high + 1) : std::max(column(uTo), low - 1);
     const int steps = (end - first) * direction;
     if (steps <= 0)
         return;
     const std::size_t dash = pattern > 1 ? (startPhase + skipped + std::abs(first - owned)) % pattern : 0;
-    const double slope = (v(b) - v(a)) / (u(b) - u(a));
+    const double slope = (vb - va) / (ub - ua);
     // The across position less half a pixel: its whole part is the nearer of
     // the two pixels, its fraction the farther one's coverage.
-    const int across = Floor((v(from) + slope * (first + 0.5 - u(from)) - 0.5) * 65536 + 0.5);
+    const int across = Floor((vFrom + slope * (first + 0.5 - uFrom) - 0.5) * 65536 + 0.5);
     const int step = Floor(slope * direction * 65536 + 0.5);
     if (steep)
         Run<true>(first, steps, direction, across, step, ink, dash);

@@ -68,6 +68,8 @@ private:
     qsizetype stride_;
     // Device pixels that may be written, inclusive.
     int left_, top_, right_, bottom_;
+    // Where a line still touches them: a pixel around.
+    double reachLeft_, reachTop_, reachRight_, reachBottom_;
     double scaleX_, scaleY_, dx_, dy_;
 };
 

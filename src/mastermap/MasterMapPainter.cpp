@@ -95,24 +95,28 @@ double OnHalfPixels(double x) {
 // which treats a border the same whichever way a ring runs along it, so that
 // two areas sharing it meet without a gap or an overlap.
 void Thin(const FeatureView& f, std::uint32_t start, std::uint32_t size, const Mapping& map, QPolygonF& out) {
-    out.clear();
-    out.reserve(static_cast<qsizetype>(size));
+    // Written through a pointer into room for every vertex, then cut to
+    // what was kept: this runs for every vertex of a frame.
+    out.resize(static_cast<qsizetype>(size));
+    QPointF* const first = out.data();
+    QPointF* next = first;
     const std::uint32_t end = start + size;
     if (f.Kind() == FeatureKind::Area) {
         for (std::uint32_t i = start; i < end; ++i) {
             const QPointF p = map(f.Vertex(i));
-            const QPointF snapped(OnHalfPixels(p.x()), OnHalfPixels(p.y()));
-            if (out.isEmpty() || snapped != out.back())
-                out << snapped;
+            const double x = OnHalfPixels(p.x()), y = OnHalfPixels(p.y());
+            if (next == first || x != next[-1].x() || y != next[-1].y())
+                *next++ = QPointF(x, y);
         }
-        return;
+    } else {
+        for (std::uint32_t i = start; i < end; ++i) {
+            const QPointF p = map(f.Vertex(i));
+            if (next == first || i + 1 == end || std::abs(p.x() - next[-1].x()) >= 1 ||
+                std::abs(p.y() - next[-1].y()) >= 1)
+                *next++ = p;
+        }
     }
-    for (std::uint32_t i = start; i < end; ++i) {
-        const QPointF p = map(f.Vertex(i));
-        if (out.isEmpty() || i + 1 == end || std::abs(p.x() - out.back().x()) >= 1 ||
-            std::abs(p.y() - out.back().y()) >= 1)
-            out << p;
-    }
+    out.resize(next - first);
 }
 
 // Where the painter can show anything, in its coordinates, widened so that
