@@ -10,9 +10,7 @@ using comm::KindRange;
 using comm::TransferSelection;
 
 TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     data.Waypoint(5)->SetWptName(QStringLiteral("WPT5 1ST"));
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), true);
@@ -38,9 +36,7 @@ TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
 }
 
 TEST_F(Transfer, ARangeWithAGapErasesTheUnitsSlotsAndAnEmptyRangeMovesNothing) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     data.DeleteWaypoint(1);
     TransferSelection gap{KindRange::Indexes(0, 2), KindRange::Nothing(), KindRange::Nothing(),
@@ -55,9 +51,7 @@ TEST_F(Transfer, ARangeWithAGapErasesTheUnitsSlotsAndAnEmptyRangeMovesNothing) {
 }
 
 TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     gpsdata::GPSData copy;
     ASSERT_TRUE(DownloadInto(
@@ -67,9 +61,7 @@ TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
 }
 
 TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
-    StartUnit({"--vanish-after", "12"}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled({"--vanish-after", "12"});
     session.Pod().RequestMemoryStatus();
     ASSERT_TRUE(Run([&] {
         engine.Download({KindRange::Indexes(0, 30), KindRange::Everything(), KindRange::Everything(),
@@ -85,9 +77,7 @@ TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
 }
 
 TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     ASSERT_TRUE(Run([&] {
         engine.Upload(
             {KindRange::Indexes(0, 0), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});
@@ -99,9 +89,7 @@ TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
 }
 
 TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {
-    StartUnit({"--vanish-after", "9"}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled({"--vanish-after", "9"});
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), false);
     EXPECT_TRUE(prompt.Texts().contains(QStringLiteral("No connection on COM 1.")));
@@ -111,9 +99,7 @@ TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {
 }
 
 TEST_F(Transfer, EachDownloadedKindRecordsOneUndoStepThatPutsTheDataSetBack) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     data.DeleteWaypoint(1);
     data.DeleteIcons();
@@ -135,9 +121,7 @@ TEST_F(Transfer, EachDownloadedKindRecordsOneUndoStepThatPutsTheDataSetBack) {
 }
 
 TEST_F(Transfer, TheUnitLaysARouteOfNewWaypointsAlongATrail) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     comm::RouteFromTrail maker{session, data};
     QList<qint16> made;
     QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated, [&](qint16 index) { made << index; });
