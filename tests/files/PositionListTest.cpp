@@ -111,26 +111,6 @@ TEST_F(PositionList, NoFreeWaypointEndsTheImport) {
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
-TEST_F(PositionList, AnExportImportsAgainWithoutNewWaypoints) {
-    data.AddNewFileWaypoint(0, 0, 0, "A", 0, 0, "", 0);
-    data.AddNewFileWaypoint(1, 0, 0, "B", 0, 0, "", 0);
-    data.Waypoint(0)->SetLatitude(45.5);
-    data.Waypoint(0)->SetLongitude(-122.25);
-    data.AddRoute(0, "R", {1, 0, 1});
-    const QStringList plain = PositionListExport::WaypointLines(data, {0, 5}, false);
-    EXPECT_EQ(plain.size(), 1);
-    EXPECT_TRUE(plain[0].startsWith("45.5000")) << plain[0].toStdString();
-    EXPECT_EQ(plain[0].indexOf(", "), 11);
-    const QStringList route = PositionListExport::RouteLines(data, {0}, true);
-    ASSERT_EQ(route.size(), 3);
-    EXPECT_TRUE(route[0].endsWith(", B"));
-    const QString path = dir.filePath("Output.TXT");
-    EXPECT_EQ(PositionListExport::Save(path, route), "");
-    EXPECT_EQ(PositionListImport(data, prompt).Import(path, false), Result::Imported);
-    EXPECT_EQ(data.CountWaypoints(), 2);
-    EXPECT_TRUE(testing_support::ReadFile(path).endsWith(", B\r\n"));
-}
-
 TEST_F(PositionList, AHandWrittenListWithBlanksAndTabsImportsToTheRightPlaces) {
     EXPECT_EQ(Import("45.5\t-122.25\tHome\r\n\r\n  -33.86880209    151.20929593  Opera  House\n"
                      "\t10 \t 20 lake_2?\n",

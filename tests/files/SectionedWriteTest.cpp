@@ -1,4 +1,5 @@
 #include "DataSetRecorder.h"
+#include "LayoutWriter.h"
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
 #include "support/FileSizeLimit.h"
@@ -142,8 +143,8 @@ TEST_F(SectionedWrite, AnEmptyDataSetHoldsProductInformationAndEmptyRouteSlots) 
 }
 
 TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
-    auto* w = data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate", 1);
-    data.AddNewFileWaypoint(2, 7, 8, "B", 0, 0, "", 0);
+    const auto* home = data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate", 1);
+    const auto* b = data.AddNewFileWaypoint(2, 7, 8, "B", 0, 0, "", 0);
     data.AddRoute(5, "Lake", {4, 2});
     data.AddFileIcon(3, 2, 45.5, -122.25);
     data.AddTrail(1, "Walk", 0, 0, {1, 2}, {3, 4}, QList<bool>{true, false});
@@ -152,18 +153,19 @@ TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
     ASSERT_EQ(Types(entries), (QList<qint32>{1, 4, 5, 9, 10}));
     for (int i = 1; i < entries.size(); ++i)
         EXPECT_EQ(entries[i].position, entries[i - 1].position + entries[i - 1].length);
+    const auto section = [&](int i) {
+        in.Seek(entries[i].position);
+        return in.Raw(entries[i].length);
+    };
 
-    in.Seek(entries[1].position);
-    EXPECT_EQ(in.I16(), 99);
-    for (int slot = 0; slot < 5; ++slot)
-        EXPECT_EQ((in.Raw(12), in.I16()), 0) << slot;
-    EXPECT_EQ(in.Raw(12), "Lake        ");
-    ASSERT_EQ(in.I16(), 2);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.I16(), 4);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.I16(), 2);
-    EXPECT_EQ(entries[1].length, 2 + 14 * 99 + 4 * 2);
+    LayoutWriter routes;
+    routes.I16(99);
+    for (int slot = 0; slot < 99; ++slot)
+        if (slot == 5)
+            routes.Fixed("Lake", 12).I16(2).I16(0).I16(4).I16(0).I16(2);
+        else
+            routes.Fixed("", 12).I16(0);
+    EXPECT_EQ(section(1), routes.Bytes());
 
     in.Seek(entries[2].position);
     EXPECT_EQ(in.I16(), 1);
@@ -172,35 +174,12 @@ TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
     EXPECT_NEAR(in.F64(), -122.25, 1e-5);
     EXPECT_EQ(entries[2].length, 2 + 18);
 
-    in.Seek(entries[3].position);
-    EXPECT_EQ(in.I16(), 2);
-    EXPECT_EQ(in.Text16(), "Home");
-    EXPECT_EQ(in.I16(), 4);
-    EXPECT_EQ(in.I32(), w->FileDate());
-    EXPECT_EQ(in.I16(), 3);
-    EXPECT_EQ(in.I32(), 100);
-    EXPECT_EQ(in.I32(), -200);
-    EXPECT_EQ(in.I16(), 4) << "comment length";
-    EXPECT_EQ(in.I16(), 1) << "type before the comment";
-    EXPECT_EQ(in.Raw(4), "gate");
-    EXPECT_EQ(in.Text16(), "B");
-    in.Raw(2 + 4 + 2 + 4 + 4);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.Next(), entries[3].position + entries[3].length);
-
-    in.Seek(entries[4].position);
-    EXPECT_EQ(in.I16(), 1);
-    EXPECT_EQ(in.I16(), 1);
-    EXPECT_EQ(in.Text16(), "Walk");
-    ASSERT_EQ(in.I16(), 2);
-    EXPECT_EQ(in.I32(), 1);
-    EXPECT_EQ(in.I32(), 3);
-    EXPECT_NE(in.I16(), 0);
-    EXPECT_EQ(in.I32(), 2);
-    EXPECT_EQ(in.I32(), 4);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_TRUE(in.Ok());
+    // The comment's length and the type come before the comment.
+    EXPECT_EQ(section(3), Counted(2, Waypoint9(4, "Home", 3, 1, "gate", 100, -200, home->FileDate()) +
+                                         Waypoint9(2, "B", 0, 0, "", 7, 8, b->FileDate())));
+    LayoutWriter trail;
+    trail.I16(1).I16(1).Text16("Walk").I16(2).I32(1).I32(3).I16(-1).I32(2).I32(4).I16(0);
+    EXPECT_EQ(section(4), trail.Bytes());
 }
 
 TEST_F(SectionedWrite, WithAProductTheTableSuppliesRouteWaypointsAndTrailPoints) {

@@ -11,13 +11,6 @@
 
 using namespace geo;
 
-TEST(PositionMasks, FormatsWithoutAMask) {
-    for (const std::int32_t format : {0, 1, 6, -3}) {
-        EXPECT_TRUE(LatitudeMask(format).isEmpty());
-        EXPECT_TRUE(LongitudeMask(format).isEmpty());
-    }
-}
-
 TEST(PositionEntry, DegreesAreZeroPaddedToTheMask) {
     const PositionEntry entry = MakePositionEntry(LongitudeToX(-93.265), LatitudeToY(5.05), 3);
     EXPECT_EQ(entry.latitudeText, u"05\u00B003.000'");
@@ -39,12 +32,6 @@ TEST(PositionEntry, TextsInEachFormat) {
     EXPECT_EQ(seconds.longitudeText, u"151\u00B012'33.5\"");
     EXPECT_EQ(seconds.northSouth, u"S");
     EXPECT_EQ(seconds.eastWest, u"E");
-}
-
-TEST(PositionEntry, FormatNoneEntersDegreesMinutesSeconds) {
-    const std::int32_t x = LongitudeToX(-93.265), y = LatitudeToY(5.05);
-    EXPECT_EQ(MakePositionEntry(x, y, 1).latitudeText, MakePositionEntry(x, y, 4).latitudeText);
-    EXPECT_EQ(MakePositionEntry(x, y, 1).longitudeText, MakePositionEntry(x, y, 4).longitudeText);
 }
 
 TEST(PositionEntry, MercatorMeterDigitsFillEightPlaces) {

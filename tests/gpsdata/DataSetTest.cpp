@@ -162,18 +162,3 @@ TEST_F(DataSet, ReplacingACollectionRaisesListModified) {
     data.SetWaypoints();
     EXPECT_EQ(data.CountWaypoints(), 0);
 }
-
-TEST_F(DataSet, PositionFormatChangeIsAnnounced) {
-    QSignalSpy spy(&data, &GPSData::PositionFormatChanged);
-    data.SetPositionFormat(3);
-    EXPECT_EQ(data.PositionFormat(), 3);
-    EXPECT_EQ(spy.size(), 1);
-}
-
-TEST_F(DataSet, CollectionPositionsAreOneBased) {
-    data.AddWaypoint(7, 0, 0, 0, "a", 0, 0, 0);
-    data.AddWaypoint(3, 0, 0, 0, "b", 0, 0, 0);
-    EXPECT_EQ(data.WaypointCollectionIndex(3), 2);
-    EXPECT_EQ(data.WaypointCollectionIndex(9), 3);
-    EXPECT_EQ(data.FindWaypoint(9), -1);
-}

@@ -1,9 +1,10 @@
+#include "FakeCategories.h"
 #include "support/RecordingPrompt.h"
+#include "support/TestFiles.h"
 
 #include "carver/Carver.h"
 #include "mapbuild/MapCategorySource.h"
 #include "mapbuild/MapData.h"
-#include "mapbuild/MapDetail.h"
 #include "mapbuild/SizeInMB.h"
 #include "mastermap/At5Writer.h"
 
@@ -39,18 +40,6 @@ public:
     void SetMinorState(int, int, bool on) override { minorOn = on; }
     void SetUsedListPath(const QString&) override {}
     bool majorOn = true, minorOn = true;
-};
-
-class Detail : public mapbuild::MapDetail {
-public:
-    bool UseHighDetail() const override { return high; }
-    bool DetailValid() const override { return false; }
-    bool high = false;
-};
-
-class NoDrives : public mapbuild::OpticalDrives {
-public:
-    QStringList Roots() const override { return {}; }
 };
 
 // A master map folder with one land square, a definition that uses it, the
@@ -99,9 +88,7 @@ protected:
         EXPECT_EQ(progress.ended, 2);
     }
     void Write(const QString& name, const QByteArray& bytes) {
-        QFile f(res.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        testing_support::WriteFile(res.filePath(name), bytes);
     }
 
     QByteArray oldTemp;
@@ -109,7 +96,7 @@ protected:
     Carver carver;
     mapbuild::MapData map{carver};
     LandCategory categories;
-    Detail detail;
+    FakeDetail detail;
     NoDrives drives;
     RecordingPrompt prompt;
     RecordingProgress progress;
