@@ -42,20 +42,6 @@ TEST_F(EditingWindows, TheRouteImportAsksAgainForAMissingFileAndIsOneUndoStep) {
     EXPECT_EQ(Data().CountWaypoints(), 0);
 }
 
-TEST_F(EditingWindows, ACancelledWaypointImportChangesNothingAndExportOpensItsWindow) {
-    Command("mnuFileImportWaypoints")->trigger();
-    ASSERT_EQ(chooser.asked.size(), 1);
-    EXPECT_EQ(Data().CountWaypoints(), 0);
-    EXPECT_FALSE(Command("mnuEditUndo")->isEnabled());
-
-    // Export has a window of its own.
-    Command("mnuFileExport")->trigger();
-    auto* window = main->findChild<editors::frmExportFile*>();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
-    window->reject();
-}
-
 TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommandsOrDeletesTheWaypoint) {
     Click("dropwpt");
     ClickMap(QPoint(200, 150));

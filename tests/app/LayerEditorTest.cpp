@@ -75,25 +75,6 @@ TEST_F(LayerEditor, SwitchesALayerOffAndRecoloursItsLines) {
     EXPECT_GE(changed.count(), 1);
 }
 
-TEST_F(LayerEditor, AreasTakeTheColourAsTheirFillAndCancelChangesNothing) {
-    DoubleClick(lakes);
-    frmEditLayer* editor = Editor();
-    ASSERT_NE(editor, nullptr);
-    editor->findChild<QListWidget*>(QStringLiteral("lstColor"))->setCurrentRow(11);
-    editor->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    EXPECT_EQ(View().CategoryToColors(3).AreaColor, 11);
-
-    const auto before = View().CategoryToColors(3);
-    DoubleClick(lakes);
-    editor = Editor();
-    ASSERT_NE(editor, nullptr);
-    editor->findChild<QPushButton*>(QStringLiteral("cmdStatus"))->click();
-    editor->findChild<QListWidget*>(QStringLiteral("lstColor"))->setCurrentRow(4);
-    editor->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-    EXPECT_EQ(View().CategoryToColors(3), before);
-    EXPECT_EQ(lakes->checkState(0), Qt::Checked);
-}
-
 TEST_F(LayerEditor, CategoriesCommandEditsTheCurrentLayerAndMajorsHaveNoColour) {
     tree->setCurrentItem(nullptr);
     Command("mnuMapCategories")->trigger();

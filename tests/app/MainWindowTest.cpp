@@ -95,14 +95,3 @@ TEST_F(MainWindow, UnitSoftwareUpdateOpensTheUpdaterOfTheCDOrSaysWhyNot) {
         }
     }
 }
-
-TEST_F(MainWindow, ConnectionPanelTellsWhetherThePortIsThere) {
-    const QByteArray old = qgetenv("TERRAFOLD_COM1");
-    main->Link().SetAutoSelectComPort(false);
-    main->Link().SetComPort(1);
-    qputenv("TERRAFOLD_COM1", Put("ttyFake", "").toUtf8());
-    EXPECT_EQ(CommandState::ConnectionText(main->Link()), "Ready to connect");
-    qputenv("TERRAFOLD_COM1", Path("gone").toUtf8());
-    EXPECT_EQ(CommandState::ConnectionText(main->Link()), "Not connected");
-    qputenv("TERRAFOLD_COM1", old);
-}

@@ -59,10 +59,3 @@ TEST_F(MapSetup, OkStoresTheOptionsAndTheyComeBackAtTheNextStart) {
     EXPECT_EQ(View().MapZoomChange, 25.0);
     EXPECT_EQ(main->Data().PositionFormat(), 2);
 }
-
-TEST_F(MapSetup, CancelLeavesEverythingAsItWas) {
-    const bool trails = View().DrawTrails;
-    Control("chkDrawTrails")->setChecked(!trails);
-    Press("cmdCancel");
-    EXPECT_EQ(View().DrawTrails, trails);
-}
