@@ -7,7 +7,6 @@
 
 using namespace comm_testing;
 using comm::KindRange;
-using comm::TransferSelection;
 
 TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
     StartFilled();
@@ -33,21 +32,6 @@ TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
     EXPECT_EQ(copy.Trail(1)->NumPoints(), 1300);
     EXPECT_EQ(copy.Trail(1)->PointX(1299), 1299 * 7);
     EXPECT_FALSE(copy.Trail(1)->Continuous(1200));
-}
-
-TEST_F(Transfer, ARangeWithAGapErasesTheUnitsSlotsAndAnEmptyRangeMovesNothing) {
-    StartFilled();
-    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
-    data.DeleteWaypoint(1);
-    TransferSelection gap{KindRange::Indexes(0, 2), KindRange::Nothing(), KindRange::Nothing(),
-                          KindRange::Nothing()};
-    ASSERT_TRUE(Run([&] { engine.Upload(gap); }));
-
-    gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy, {KindRange::Indexes(0, 9), KindRange::Indexes(5, 2), KindRange::Nothing(),
-                                    KindRange::Nothing()}));
-    EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
-    EXPECT_EQ(copy.CountRoutes(), 0);
 }
 
 TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
