@@ -1,4 +1,4 @@
-#include "app/CommandState.h"
+#include "app/HelpLauncher.h"
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
 
@@ -58,6 +58,17 @@ TEST_F(MainWindow, CloseWhileTheMapDrawsWaitsForTheDrawingToEnd) {
     QApplication::processEvents();
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(trace.contains(QStringLiteral("Calling End")));
+}
+
+// Without the help file the browser is not asked at all.
+TEST(Help, AMissingHelpFileTellsTheUserToReinstall) {
+    EXPECT_TRUE(QFile::exists(HelpLauncher::HelpFile(QStringLiteral(TF_SOURCE_DIR "/share"))));
+    QTemporaryDir dir;
+    bool opened = false;
+    EXPECT_EQ(
+        HelpLauncher::Open(HelpLauncher::HelpFile(dir.path()), [&](const QUrl&) { return opened = true; }),
+        QStringLiteral("Help file not found.\nYou need to reinstall the application."));
+    EXPECT_FALSE(opened);
 }
 
 // The updater on the CD opens; without it, or without a program to open it,

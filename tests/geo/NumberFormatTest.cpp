@@ -78,8 +78,3 @@ TEST(NumberFormat, NumbersWithoutAValueAreANumericError) {
     EXPECT_THROW(Format(std::numeric_limits<double>::quiet_NaN(), u"#####0.0#"), geo::NumericError);
 }
 
-TEST(NumberFormat, APatternIsReusable) {
-    const NumberFormat minutes(u"00.000");
-    EXPECT_EQ(minutes.Format(3), u"03.000");
-    EXPECT_EQ(minutes.Format(52.128), u"52.128");
-}
