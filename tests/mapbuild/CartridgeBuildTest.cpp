@@ -150,11 +150,6 @@ TEST_F(CartridgeBuild, AListThatCannotBeWrittenIsToldAndNothingIsBuilt) {
     EXPECT_EQ(prompt.shown[0].title, "Build Error");
 }
 
-TEST_F(CartridgeBuild, NoLayersSelectedBuildsNothing) {
-    control.SetMajorState(0, false);
-    ExpectNoMap("No map layers selected!");
-}
-
 TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
     QFile::remove(res.filePath("MasterDefinitionLibrary.dat"));
     ExpectNoMap({});

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QRect>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -121,22 +120,6 @@ TEST_F(Cartridge, CorridorKeepsHalfItsWidthOnEachSide) {
     const auto pieces = Read();
     EXPECT_EQ(YRange(pieces, 1), std::pair(110000, 130000));
     EXPECT_EQ(YRange(pieces, 2).first, INT32_MAX) << "nothing of the far line";
-}
-
-TEST_F(Cartridge, EstimateGivesTheSizeOfTheBuiltFile) {
-    request.borders = {{true, {{-50000, 100000}, {200000, 100000}, {200000, 300000}}},
-                       {false, {{900000, 100000}, {1100000, 120000}}}};
-    request.corridorWidth = 5000;
-    ASSERT_EQ(CartridgeMaker::Make(request).status, 1);
-    const qint64 built = QFile(request.output).size();
-    request.output = dir.filePath("estimate.dat");
-    request.layers += "Estimate;";
-    const auto estimate = CartridgeMaker::Make(request);
-    ASSERT_EQ(estimate.status, 1);
-    EXPECT_TRUE(estimate.estimate);
-    const QByteArray bytes = ReadFile(request.output);
-    ASSERT_EQ(bytes.size(), 4);
-    EXPECT_EQ(qFromLittleEndian<std::uint32_t>(bytes.constData()), built);
 }
 
 TEST_F(Cartridge, HeaderCarriesTheSignatureAndTheDataKind) {
