@@ -135,21 +135,4 @@ TEST_F(ListWindowsMenu, ArrangeWindowsUsesTheLayoutSettings) {
     EXPECT_EQ(routes->width(), 300);
 }
 
-TEST_F(ListWindowsMenu, OpenListWindowsComeBackAtTheirPlacesOnTheNextRun) {
-    main->SetAutoArrange(false);
-    QMdiSubWindow* trails = OpenList("mnuWindowTrails");
-    trails->setGeometry(30, 45, 300, 150);
-    OpenList("mnuWindowWaypoints")->setGeometry(60, 15, 330, 210);
-    Restart();
-    QList<QRect> places;
-    QStringList kinds;
-    for (QMdiSubWindow* child : main->Area().subWindowList(QMdiArea::CreationOrder))
-        if (child->property("listKind").isValid()) {
-            kinds << child->property("listKind").toString();
-            places << child->geometry();
-        }
-    EXPECT_EQ(kinds, QStringList({"waypoint", "trail"}));
-    EXPECT_EQ(places, (QList<QRect>{QRect(60, 15, 330, 210), QRect(30, 45, 300, 150)}));
-}
-
 } // namespace

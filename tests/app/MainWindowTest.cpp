@@ -25,10 +25,7 @@ TEST_F(MainWindow, RecentFilesShowTheLastFourNumberedAndComeBackAtTheNextStart) 
         main->ExecuteCommands(f);
     main->ExecuteCommands(files[2]);
     EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));
-    auto* first = main->findChild<QAction*>(QStringLiteral("mnuFileMRU1"));
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->text(), QStringLiteral("&1 ") + files[2]);
-    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(Command("mnuFileMRU1")->isVisible());
     // They come back at the next start (the view does too: WorkspaceViewTest).
     Restart();
     EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));

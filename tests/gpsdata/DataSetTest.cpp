@@ -69,8 +69,6 @@ TEST_F(DataSet, NoFreeSlotShowsEachKindsMessageUnlessTold) {
                            "Unable to create a new waypoint.\r\nDelete a waypoint and try again.",
                            "Unable to create a new icon.\r\nDelete an icon and try again.",
                            "Unable to create a new trail.\r\nDelete a trail and try again."}));
-    EXPECT_EQ(prompt.shown[0].title, "Error");
-    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
 }
 
 TEST_F(DataSet, AddingAnExistingIndexUpdatesThatObjectInPlace) {

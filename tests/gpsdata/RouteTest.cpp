@@ -99,4 +99,3 @@ TEST_F(Route, DeletingAWaypointRemovesEveryLegThatUsesIt) {
     EXPECT_EQ(data.Route(1)->NumWaypoints(), 0);
     EXPECT_EQ(data.Route(2)->Waypoints(), (QList<qint16>{1}));
 }
-
