@@ -30,6 +30,10 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+    // Where the arranger puts the map and lists of these kinds in the frame as it is now.
+    QList<QRect> Plan(const app::WindowArranger::Counts& kinds) {
+        return app::WindowArranger::Plan(main->Area().viewport()->rect(), kinds, main->ArrangeLayout());
+    }
     QMdiSubWindow* MapChild() {
         for (QMdiSubWindow* child : main->Area().subWindowList())
             if (!child->property("listKind").isValid())
@@ -100,8 +104,7 @@ TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowA
     QMdiSubWindow* waypoints = OpenList("mnuWindowWaypoints");
     QMdiSubWindow* routes = OpenList("mnuWindowRoutes");
     Settle();
-    const QList<QRect> plan =
-        app::WindowArranger::Plan(main->Area().viewport()->rect(), {1, 1, 0, 0}, main->ArrangeLayout());
+    const QList<QRect> plan = Plan({1, 1, 0, 0});
     EXPECT_EQ(MapChild()->geometry(), plan.at(0));
     EXPECT_EQ(waypoints->geometry(), plan.at(1));
     EXPECT_EQ(routes->geometry(), plan.at(2));
@@ -115,16 +118,12 @@ TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowA
     // Closing a list arranges the rest.
     waypoints->close();
     Settle();
-    const QList<QRect> after =
-        app::WindowArranger::Plan(main->Area().viewport()->rect(), {0, 1, 0, 0}, main->ArrangeLayout());
-    EXPECT_EQ(routes->geometry(), after.at(1));
+    EXPECT_EQ(routes->geometry(), Plan({0, 1, 0, 0}).at(1));
 
     // So does a change of the frame's size.
     main->resize(main->size() + QSize(120, 80));
     Settle();
-    const QList<QRect> larger =
-        app::WindowArranger::Plan(main->Area().viewport()->rect(), {0, 1, 0, 0}, main->ArrangeLayout());
-    EXPECT_EQ(routes->geometry(), larger.at(1));
+    EXPECT_EQ(routes->geometry(), Plan({0, 1, 0, 0}).at(1));
 }
 
 TEST_F(ListWindowsMenu, ArrangeWindowsUsesTheLayoutSettings) {
@@ -134,23 +133,6 @@ TEST_F(ListWindowsMenu, ArrangeWindowsUsesTheLayoutSettings) {
     main->ArrangeLayout() = app::WindowArranger::FromSettings(main->Settings());
     Command("mnuWindowArrange")->trigger();
     EXPECT_EQ(routes->width(), 300);
-}
-
-TEST_F(ListWindowsMenu, OpenListWindowsComeBackAtTheirPlacesOnTheNextRun) {
-    main->SetAutoArrange(false);
-    QMdiSubWindow* trails = OpenList("mnuWindowTrails");
-    trails->setGeometry(30, 45, 300, 150);
-    OpenList("mnuWindowWaypoints")->setGeometry(60, 15, 330, 210);
-    Restart();
-    QList<QRect> places;
-    QStringList kinds;
-    for (QMdiSubWindow* child : main->Area().subWindowList(QMdiArea::CreationOrder))
-        if (child->property("listKind").isValid()) {
-            kinds << child->property("listKind").toString();
-            places << child->geometry();
-        }
-    EXPECT_EQ(kinds, QStringList({"waypoint", "trail"}));
-    EXPECT_EQ(places, (QList<QRect>{QRect(60, 15, 330, 210), QRect(30, 45, 300, 150)}));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/CommandState.h"
+#include "app/HelpLauncher.h"
 #include "app/MainCommands.h"
 #include "app/frmMain.h"
 
@@ -25,10 +25,7 @@ TEST_F(MainWindow, RecentFilesShowTheLastFourNumberedAndComeBackAtTheNextStart) 
         main->ExecuteCommands(f);
     main->ExecuteCommands(files[2]);
     EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));
-    auto* first = main->findChild<QAction*>(QStringLiteral("mnuFileMRU1"));
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->text(), QStringLiteral("&1 ") + files[2]);
-    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(Command("mnuFileMRU1")->isVisible());
     // They come back at the next start (the view does too: WorkspaceViewTest).
     Restart();
     EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));
@@ -58,6 +55,17 @@ TEST_F(MainWindow, CloseWhileTheMapDrawsWaitsForTheDrawingToEnd) {
     QApplication::processEvents();
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(trace.contains(QStringLiteral("Calling End")));
+}
+
+// Without the help file the browser is not asked at all.
+TEST(Help, AMissingHelpFileTellsTheUserToReinstall) {
+    EXPECT_TRUE(QFile::exists(HelpLauncher::HelpFile(QStringLiteral(TF_SOURCE_DIR "/share"))));
+    QTemporaryDir dir;
+    bool opened = false;
+    EXPECT_EQ(
+        HelpLauncher::Open(HelpLauncher::HelpFile(dir.path()), [&](const QUrl&) { return opened = true; }),
+        QStringLiteral("Help file not found.\nYou need to reinstall the application."));
+    EXPECT_FALSE(opened);
 }
 
 // The updater on the CD opens; without it, or without a program to open it,
@@ -94,15 +102,4 @@ TEST_F(MainWindow, UnitSoftwareUpdateOpensTheUpdaterOfTheCDOrSaysWhyNot) {
             EXPECT_TRUE(prompt.shown[0].text.contains(c.names));
         }
     }
-}
-
-TEST_F(MainWindow, ConnectionPanelTellsWhetherThePortIsThere) {
-    const QByteArray old = qgetenv("TERRAFOLD_COM1");
-    main->Link().SetAutoSelectComPort(false);
-    main->Link().SetComPort(1);
-    qputenv("TERRAFOLD_COM1", Put("ttyFake", "").toUtf8());
-    EXPECT_EQ(CommandState::ConnectionText(main->Link()), "Ready to connect");
-    qputenv("TERRAFOLD_COM1", Path("gone").toUtf8());
-    EXPECT_EQ(CommandState::ConnectionText(main->Link()), "Not connected");
-    qputenv("TERRAFOLD_COM1", old);
 }

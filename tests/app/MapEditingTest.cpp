@@ -109,28 +109,6 @@ TEST_F(MapEditingTest, RoutePopupInsertsWaypointsIntoTheLegUnderThePointer) {
         ExpectNear(QPoint(route->Waypoint(i)->X(), route->Waypoint(i)->Y()), Internal(expected[i]));
 }
 
-TEST_F(MapEditingTest, LegBeingAddedFollowsThePointerUntilTheModeEnds) {
-    const QColor colour = mapview::StandardPalette(View().RouteLinesColor);
-    // Whether the line shows near the middle between the waypoint and the pointer.
-    const auto lineAt = [&](QPoint mid) {
-        const QImage image = display->grab().toImage();
-        for (int dx = -3; dx <= 3; ++dx)
-            for (int dy = -3; dy <= 3; ++dy)
-                if (image.pixelColor(mid + QPoint(dx, dy)) == colour)
-                    return true;
-        return false;
-    };
-    Click("droprtewpt");
-    ClickMap(QPoint(100, 100));
-    Move(QPoint(300, 250));
-    EXPECT_TRUE(lineAt(QPoint(200, 175)));
-    Move(QPoint(100, 300));
-    EXPECT_TRUE(lineAt(QPoint(100, 200)));
-    EXPECT_FALSE(lineAt(QPoint(200, 175)));
-    Click("center");
-    EXPECT_FALSE(lineAt(QPoint(100, 200)));
-}
-
 TEST_F(MapEditingTest, DroppedIconTakesTheDefaultSymbolAndMovesLikeAWaypoint) {
     Data().SetDefaultSymbol(5);
     Click("dropicn");
@@ -154,25 +132,9 @@ TEST_F(MapEditingTest, FullWaypointListSaysSoWhenARouteWaypointIsDropped) {
     Click("droprtewpt");
     ClickMap(QPoint(300, 300));
     ASSERT_FALSE(prompt.shown.isEmpty());
-    EXPECT_EQ(prompt.shown.last().title, QStringLiteral("Error"));
     EXPECT_EQ(prompt.shown.last().text,
               QStringLiteral("Unable to create a new waypoint.\r\nDelete a waypoint and try again."));
     EXPECT_EQ(Data().CountWaypoints(), 1);
-}
-
-TEST_F(MapEditingTest, RestingPointerShowsTheNearestObjectsTip) {
-    Click("dropwpt");
-    ClickMap(QPoint(200, 150));
-    ClickMap(QPoint(200, 150)); // picked up ...
-    ClickMap(QPoint(200, 150)); // ... and put down again
-    Click("center");
-    Move(QPoint(203, 152));
-    auto* timer = main->findChild<QTimer*>(QStringLiteral("tmrTooltip"));
-    ASSERT_NE(timer, nullptr);
-    EXPECT_TRUE(timer->isActive());
-    QTRY_COMPARE(display->toolTip(), Data().Waypoints().At(0)->WptName());
-    Move(QPoint(400, 300));
-    QTRY_COMPARE(display->toolTip(), QString());
 }
 
 TEST_F(MapEditingTest, DrawnBorderMarksTheMapChangedAndIsSavedInTheWorkspace) {

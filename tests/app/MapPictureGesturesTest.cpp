@@ -1,11 +1,4 @@
-#include "mastermap/At5Writer.h"
-#include "mastermap/MasterFixtures.h"
-
 #include "MapWindowFixture.h"
-#include "support/TestFiles.h"
-
-#include <QMouseEvent>
-#include <QRubberBand>
 
 namespace {
 
@@ -15,25 +8,14 @@ namespace {
 class MapPictureGestures : public MapWindowFixture {
 protected:
     void SetUp() override {
-        testing_support::WriteFile(res.filePath("MasterDefinitionLibrary.dat"),
-                                   "major 3 Land\nminor 60 Land\n");
-        testing_support::WriteFile(res.filePath("MasterList.txt"), "M.at5\n");
-        mastermap::At5Writer w;
-        w.Add(mastermap_testing::Square(60, -14000000, 2500000, 7000000));
-        ASSERT_EQ(w.Write(res.filePath("M.at5")), "");
+        WriteLandMaster(res.path());
         SetMasterFolder(res.path());
         MapWindowFixture::SetUp();
     }
     QImage Frame() { return display->grab().toImage(); }
     qint64 PictureKey() const { return main->MasterLayer().Picture().cacheKey(); }
-    void Drag(QPoint to) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), display->mapToGlobal(QPointF(to)), Qt::NoButton,
-                         Qt::LeftButton, {});
-        QApplication::sendEvent(display, &move);
-    }
 
-    QTemporaryDir resDir;
-    QDir res{resDir.path()};
+    QTemporaryDir res;
 };
 
 } // namespace
@@ -53,23 +35,4 @@ TEST_F(MapPictureGestures, MovingAWaypointDrawsItOverTheKeptMapPicture) {
     ClickMap(QPoint(300, 250));
     Frame();
     EXPECT_EQ(PictureKey(), picture);
-}
-
-TEST_F(MapPictureGestures, DraggingARubberBandKeepsTheMapPictureUntilTheViewChanges) {
-    Click("center");
-    Frame();
-    const qint64 picture = PictureKey();
-    ASSERT_FALSE(main->MasterLayer().Picture().isNull());
-    QTest::mousePress(display, Qt::LeftButton, {}, QPoint(100, 100));
-    Drag(QPoint(180, 160));
-    Frame();
-    Drag(QPoint(250, 200));
-    auto* band = main->findChild<QRubberBand*>(QStringLiteral("bandStretch"));
-    ASSERT_NE(band, nullptr);
-    EXPECT_TRUE(band->isVisible());
-    Frame();
-    EXPECT_EQ(PictureKey(), picture);
-    QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(250, 200));
-    Frame();
-    EXPECT_NE(PictureKey(), picture); // zoomed in: the map is drawn afresh
 }

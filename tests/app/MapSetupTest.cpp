@@ -36,19 +36,6 @@ protected:
 
 } // namespace
 
-TEST_F(MapSetup, SwitchesThatDependOnEachOther) {
-    Control("chkDrawWaypoints")->setChecked(false);
-    EXPECT_FALSE(Control("chkShowWaypointNames")->isEnabled());
-    Control("chkDrawWaypoints")->setChecked(true);
-    EXPECT_TRUE(Control("chkShowWaypointNames")->isEnabled());
-    // All routes and only open routes exclude each other.
-    Control("chkDrawRoutes")->setChecked(true);
-    Control("chkDrawOnlyOpenRoutes")->setChecked(true);
-    EXPECT_FALSE(Control("chkDrawRoutes")->isChecked());
-    Control("chkDrawRoutes")->setChecked(true);
-    EXPECT_FALSE(Control("chkDrawOnlyOpenRoutes")->isChecked());
-}
-
 TEST_F(MapSetup, OkStoresTheOptionsAndTheyComeBackAtTheNextStart) {
     Control("chkDrawTrails")->setChecked(false);
     Control("chkDrawOnlyOpenRoutes")->setChecked(true);
@@ -71,11 +58,4 @@ TEST_F(MapSetup, OkStoresTheOptionsAndTheyComeBackAtTheNextStart) {
     EXPECT_FALSE(View().DrawTrails);
     EXPECT_EQ(View().MapZoomChange, 25.0);
     EXPECT_EQ(main->Data().PositionFormat(), 2);
-}
-
-TEST_F(MapSetup, CancelLeavesEverythingAsItWas) {
-    const bool trails = View().DrawTrails;
-    Control("chkDrawTrails")->setChecked(!trails);
-    Press("cmdCancel");
-    EXPECT_EQ(View().DrawTrails, trails);
 }

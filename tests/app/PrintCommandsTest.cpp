@@ -1,7 +1,6 @@
 #include "MapWindowFixture.h"
 
 #include "app/MainCommands.h"
-#include "gpsdata/GPSData.h"
 #include "print/PrintCommands.h"
 #include "support/PdfText.h"
 #include "support/QStringPrinter.h"
@@ -10,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,7 +16,7 @@
 namespace {
 
 // The main window on the default master map of the build tree, printing to
-// PDF files. The pictures it takes are kept for inspection.
+// PDF files. The printed page is kept for inspection.
 class DefaultMasterMap : public MapWindowFixture {
 protected:
     void SetUp() override {
@@ -54,17 +52,6 @@ protected:
 
 } // namespace
 
-// The main window as a newcomer first sees it.
-TEST_F(DefaultMasterMap, MainWindowShowsTheDefaultMasterMap) {
-    main->resize(1024, 700);
-    QApplication::processEvents();
-    Keep(main->grab().toImage(), "main-window.png");
-    if (!MasterMapBuilt())
-        GTEST_SKIP() << "no default master map built (scripts/setup.d/master.sh)";
-    const QImage map = display->grab().toImage();
-    EXPECT_GT(double(Inked(map, map.rect())) / (double(map.width()) * map.height()), 0.02);
-}
-
 TEST_F(DefaultMasterMap, PrintMapViewSendsTheMapWithItsScaleToThePrinter) {
     main->Commands().Command(QStringLiteral("mnuPrintMap"))->trigger();
     const testing_support::PdfText text(pdf);
@@ -83,19 +70,4 @@ TEST_F(DefaultMasterMap, PrintMapViewSendsTheMapWithItsScaleToThePrinter) {
     }
     // The window's own view is as it was.
     EXPECT_GT(View().MapPicture.Width, 300);
-}
-
-TEST_F(DefaultMasterMap, ThePrintCommandOpensTheDialogNamedAfterTheDataFile) {
-    main->Data().SetPath(QStringLiteral("/trips/lake trip.usr"));
-    const char* names[] = {"Home", "Lake Dock", "Camp 3", "Topeka"};
-    for (qint16 i = 0; i < 4; ++i)
-        main->Data().AddWaypoint(i, -10706314 + 20000 * i, 4634710 + 20000 * i, 0, names[i], 0, 0, 0);
-    main->Commands().Command(QStringLiteral("mnuFilePrint"))->trigger();
-    QWidget* dialog = main->findChild<QWidget*>(QStringLiteral("frmPrintOptions"));
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->windowTitle(), "Print - lake trip.usr");
-    EXPECT_EQ(dialog->findChild<QListWidget*>(QStringLiteral("lstPrintItems"))->count(), 4);
-    Keep(dialog->grab().toImage(), "print-options.png");
-    dialog->close();
 }

@@ -38,18 +38,6 @@ TEST(ArrangeWindows, EveryKindGetsItsOwnPlaceAndTheMapAloneFillsTheFrame) {
     EXPECT_GT(plan[4].left(), map.right()); // route lists to its right
 }
 
-TEST(ArrangeWindows, LayoutSettingsSizeTheStripAndColumn) {
-    WindowArranger::Layout layout;
-    layout.WaypointListHeightPercent = 50;
-    layout.RouteWidth = 300;
-    layout.EditDialogSeperation = 0;
-    const QList<QRect> plan = WindowArranger::Plan(Area, {1, 1, 0, 0}, layout);
-    ASSERT_EQ(plan.size(), 3);
-    EXPECT_EQ(plan[2].width(), 300);
-    EXPECT_EQ(plan[1].height(), 400);
-    ExpectNoOverlapInside(plan);
-}
-
 TEST(WindowPlacement, ASavedPlaceLargerOrElsewhereThanTheScreenIsBroughtOntoIt) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     ProgramSettings s;

@@ -75,14 +75,6 @@ TEST_F(BorderDrawing, BlocksAreDrawnOnlyWithTheirFlag) {
     EXPECT_TRUE(Inked(with, 60, 128));
 }
 
-TEST_F(BorderDrawing, HotSpotsAndNodesAddSquaresAroundPoints) {
-    AddLine();
-    const QImage outline = Draw(KEL_LAYER_OUTLINE);
-    EXPECT_FALSE(Inked(outline, 20, 88));
-    const QImage hot = Draw(KEL_LAYER_OUTLINE | KEL_LAYER_HOTSPOTS);
-    EXPECT_TRUE(Inked(hot, 20, 88)); // 12 pixels above the first point
-}
-
 TEST_F(BorderDrawing, SketchDrawsTheRubberBandToThePointer) {
     carver.KSetMode(KEL_MODE_START_POLYLINE);
     carver.KSendPoint(20, 20);

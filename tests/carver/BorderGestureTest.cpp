@@ -32,6 +32,10 @@ protected:
         Press(x, y);
         Release(x, y, drawingAtPress ? KEL_MODE_SAVE_POLYLINE_POINT : KEL_MODE_START_POLYLINE);
     }
+    void Clicks(std::initializer_list<QPoint> points) {
+        for (QPoint p : points)
+            Click(p.x(), p.y());
+    }
     void DoubleClick(int x, int y) {
         Click(x, y);
         Press(x, y);
@@ -55,8 +59,7 @@ TEST_F(BorderGesture, ClicksAddPointsMovesDragTheRubberBand) {
     EXPECT_EQ(Vertices(0), QList<QPoint>{Unit(100, 200)});
     ASSERT_TRUE(carver.Sketch().Cursor());
     EXPECT_EQ(*carver.Sketch().Cursor(), QPointF(500, 450));
-    Click(300, 200);
-    Click(300, 400);
+    Clicks({{300, 200}, {300, 400}});
     EXPECT_EQ(Vertices(0), (QList<QPoint>{Unit(100, 200), Unit(300, 200), Unit(300, 400)}));
     EXPECT_EQ(carver.KGetDrawingPolygon(), 0);
 }
@@ -71,9 +74,7 @@ TEST_F(BorderGesture, DragFromPressToReleaseAddsBothEnds) {
 }
 
 TEST_F(BorderGesture, ClickingTheFirstPointClosesThePolygon) {
-    Click(100, 100);
-    Click(400, 100);
-    Click(400, 400);
+    Clicks({{100, 100}, {400, 100}, {400, 400}});
     Click(102, 98); // within the pick radius of the first point
     ASSERT_EQ(carver.KGetNumPolygons(), 1);
     EXPECT_EQ(carver.KIsPolyLineClosed(0), 1);
@@ -82,14 +83,10 @@ TEST_F(BorderGesture, ClickingTheFirstPointClosesThePolygon) {
     Click(700, 700); // the next click starts a new border
     EXPECT_EQ(carver.KGetNumPolygons(), 2);
     EXPECT_EQ(carver.KGetDrawingPolygon(), 1);
-}
-
-TEST_F(BorderGesture, FirstPointOfATwoPointLineIsAnOrdinaryPoint) {
-    Click(100, 100);
-    Click(400, 100);
-    Click(100, 100);
-    EXPECT_EQ(carver.KIsPolyLineClosed(0), 0);
-    EXPECT_EQ(Vertices(0).size(), 3);
+    // With only two points before it, the first point is an ordinary one.
+    Clicks({{800, 700}, {700, 700}});
+    EXPECT_EQ(carver.KIsPolyLineClosed(1), 0);
+    EXPECT_EQ(Vertices(1).size(), 3);
 }
 
 TEST_F(BorderGesture, DoubleClickEndsAnOpenPolyline) {
@@ -104,31 +101,25 @@ TEST_F(BorderGesture, DoubleClickEndsAnOpenPolyline) {
     EXPECT_EQ(carver.KGetNumPolygons(), 1);
 }
 
-TEST_F(BorderGesture, RightButtonEndsThePolylineAtItsPoint) {
-    Click(100, 100);
-    Click(400, 100);
+TEST_F(BorderGesture, RightButtonOrEnterEndsThePolyline) {
+    Clicks({{100, 100}, {400, 100}});
     Move(600, 300);
     Press(600, 300); // right button: the map window sends no release point
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
     EXPECT_EQ(Vertices(0).back(), Unit(600, 300));
     Move(800, 800);
-    Click(800, 800);
+    Clicks({{800, 800}, {900, 800}});
     EXPECT_EQ(carver.KGetNumPolygons(), 2);
     EXPECT_EQ(Vertices(0).size(), 3);
-}
-
-TEST_F(BorderGesture, EnterKeyEndsTheBorderWhereItStands) {
-    Click(100, 100);
-    Click(400, 100);
+    // The Enter key ends the border where it stands.
     carver.KSetMode(KEL_MODE_LAST_POINT);
     carver.KSendPoint(0, 0);
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
-    EXPECT_EQ(Vertices(0).size(), 2);
+    EXPECT_EQ(Vertices(1).size(), 2);
 }
 
 TEST_F(BorderGesture, EscapeRemovesTheLastPointAndThenTheBorder) {
-    Click(100, 100);
-    Click(400, 100);
+    Clicks({{100, 100}, {400, 100}});
     carver.KUndo();
     EXPECT_EQ(Vertices(0), QList<QPoint>{Unit(100, 100)});
     EXPECT_EQ(carver.KGetDrawingPolygon(), 0);
@@ -138,9 +129,7 @@ TEST_F(BorderGesture, EscapeRemovesTheLastPointAndThenTheBorder) {
 }
 
 TEST_F(BorderGesture, DeletePointRemovesAPointOfTheBorderBeingDrawn) {
-    Click(100, 100);
-    Click(400, 100);
-    Click(400, 400);
+    Clicks({{100, 100}, {400, 100}, {400, 400}});
     carver.KDeletePoint(401, 101);
     EXPECT_EQ(Vertices(0), (QList<QPoint>{Unit(100, 100), Unit(400, 400)}));
     carver.KDeletePoint(700, 700); // nothing there
@@ -181,9 +170,7 @@ TEST_F(BorderGesture, PickRadiusIsTheNodeSizeWhateverTheSelectWidth) {
     // hundreds of pixels in a close view, which must not swallow clicks.
     carver.KSetSelectWidth(440);
     carver.KSetNodeSize(10); // 5 pixels either way
-    Click(100, 100);
-    Click(130, 100);
-    Click(130, 130);
+    Clicks({{100, 100}, {130, 100}, {130, 130}});
     EXPECT_EQ(Vertices(0).size(), 3);
     Click(100, 112); // beside, not on, the first point
     EXPECT_EQ(carver.KIsPolyLineClosed(0), 0);
@@ -193,9 +180,7 @@ TEST_F(BorderGesture, PickRadiusIsTheNodeSizeWhateverTheSelectWidth) {
 }
 
 TEST_F(BorderGesture, CloseBorderAfterADoubleClickMakesAPolygon) {
-    Click(100, 100);
-    Click(400, 100);
-    Click(400, 400);
+    Clicks({{100, 100}, {400, 100}, {400, 400}});
     Press(400, 400); // a double click's second press ends the border; its release closes it
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
     EXPECT_EQ(carver.KCloseBorder(), 1);
@@ -204,13 +189,10 @@ TEST_F(BorderGesture, CloseBorderAfterADoubleClickMakesAPolygon) {
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
     EXPECT_EQ(carver.KCloseBorder(), 0); // nothing left to close
 
-    Click(700, 700);
-    Click(800, 700);
-    Click(800, 800);
+    Clicks({{700, 700}, {800, 700}, {800, 800}});
     EXPECT_EQ(carver.KCloseBorder(), 1); // Enter in border mode, while drawing
     EXPECT_EQ(carver.KIsPolyLineClosed(1), 1);
-    Click(100, 700);
-    Click(200, 700);
+    Clicks({{100, 700}, {200, 700}});
     EXPECT_EQ(carver.KCloseBorder(), 0); // two points cannot enclose anything
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
     EXPECT_EQ(carver.KIsPolyLineClosed(2), 0);

@@ -51,24 +51,13 @@ TEST(CliPosition, InternalValuesGiveTheSameAsTheirDegrees) {
     EXPECT_EQ(fromDegrees.Json(), fromInternal.Json());
 }
 
-TEST(CliPosition, BeyondTheDateLineIsShownAt180) {
-    const CliRun run = RunCli({"position", "--x", "20081272", "--y", "0", "--json"});
-    ASSERT_EQ(run.exitCode, 0);
-    const QJsonObject text = run.Json()["text"].toObject();
-    EXPECT_EQ(Strings(text["2"]), QStringList({"S 0.00000001" + Deg, "E 180.00000000" + Deg}));
-    EXPECT_EQ(Strings(text["5"]), QStringList({"Y: +0", "X: +20081272"}));
-}
-
 TEST(CliPosition, PlainTextShowsSeventeenDigits) {
     const CliRun run = RunCli({"position", "--x", "-10347402", "--y", "561005"});
     ASSERT_EQ(run.exitCode, 0);
     const QString text = run.Text();
-    EXPECT_TRUE(text.contains("x: -10347402\n"));
-    EXPECT_TRUE(text.contains("y: 561005\n"));
     EXPECT_TRUE(text.contains("latitude: 5.0499962396851794\n")) << qPrintable(text);
     EXPECT_TRUE(text.contains("longitude: -93.264996319357508\n"));
     EXPECT_TRUE(text.contains("text 3 (Deg, Min): N  5" + Deg + "03.000'  W  93" + Deg + "15.900'\n"));
-    EXPECT_TRUE(text.contains("entry 5 (Mercator Meter): 00561005 N  10347402 W\n"));
 }
 
 // Format 1 enters positions as format 4 does.
@@ -107,10 +96,7 @@ TEST(CliPosition, InvalidEntryGivesTheMessageAndNoPosition) {
     const QJsonObject json = run.Json();
     EXPECT_EQ(json["valid"].toBool(), false);
     EXPECT_EQ(json["message"].toString(), "Longitude angle must be <= 180 degrees.");
-    EXPECT_FALSE(json.contains("latitude"));
-    EXPECT_FALSE(json.contains("longitude"));
-    EXPECT_FALSE(json.contains("x"));
-    EXPECT_FALSE(json.contains("y"));
+    EXPECT_EQ(json.keys(), QStringList({"message", "valid"}));
 
     const CliRun text = RunCli({"position", "--format", "2", "--entry", "90.00000000" + Deg, "0"});
     EXPECT_EQ(text.exitCode, 0);
@@ -120,7 +106,6 @@ TEST(CliPosition, InvalidEntryGivesTheMessageAndNoPosition) {
 TEST(CliPosition, OutOfRangePositionsAreErrors) {
     const QList<QStringList> cases = {
         {"position", "--lat", "95", "--lon", "0"},
-        {"position", "--lat", "-90.5", "--lon", "0", "--json"},
         {"position", "--lat", "0", "--lon", "1e10"},
         {"position", "--lat", "nan", "--lon", "0"},
         {"position", "--x", "3000000000", "--y", "0"},
@@ -139,14 +124,11 @@ TEST(CliPosition, OutOfRangePositionsAreErrors) {
 TEST(CliPosition, BadArgumentsShowTheUsage) {
     const QList<QStringList> cases = {
         {"position"},
-        {"position", "--lat", "5"},
         {"position", "--lat", "abc", "--lon", "0"},
         {"position", "--x", "1.5", "--y", "0"},
         {"position", "--lat", "5", "--lon", "0", "--x", "1"},
-        {"position", "--lat", "5", "--lat", "6", "--lon", "0"},
         {"position", "--lat", "5", "--lon", "0", "--south"},
         {"position", "--format", "6", "--entry", "0", "0"},
-        {"position", "--format", "2", "--entry", "0"},
         {"position", "--entry", "0", "0"},
         {"position", "--lat", "5", "--lon", "0", "extra"},
         {"position", "--bogus"},

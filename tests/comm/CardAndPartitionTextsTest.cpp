@@ -23,13 +23,6 @@ TEST(CardList, LabelIsCutOrPaddedToTenAndFreeSpaceNeverBelowNothing) {
         EXPECT_EQ(card::CardEntry(r.label, r.formatted, r.capacity, r.used), r.line) << r.label;
 }
 
-TEST(FileList, SizesInMegabytesNeverRoundToNothing) {
-    EXPECT_EQ(card::FileEntry("Lakes.ncm", 1), "Lakes.ncm 0.01 MB");
-    EXPECT_EQ(card::FileEntry("Empty.ncm", 0), "Empty.ncm 0.00 MB");
-    EXPECT_EQ(card::FileEntry("Big.ncm", 3 * 1048576ull + 524288), "Big.ncm 3.50 MB");
-    EXPECT_EQ(card::FileEntry("Huge.ncm", 1500ull * 1048576), "Huge.ncm 1500.00 MB");
-}
-
 // The texts of the card codes 1 to 8 are checked where a card refuses a start.
 TEST(CardResults, OnlyZeroIsSuccessAndEveryOtherResultHasWords) {
     EXPECT_TRUE(card::FileWriteStartResult(0).isEmpty());

@@ -1,5 +1,4 @@
 #include "comm/FlashDataObject.h"
-#include "comm/MapBlocks.h"
 
 #include <QList>
 #include <QTemporaryDir>
@@ -9,7 +8,6 @@
 #include "support/TestFiles.h"
 
 using comm::FlashDataObject;
-using comm::MapBlocks;
 
 namespace {
 
@@ -82,30 +80,3 @@ TEST_F(MapImage, PacketsAreCutAtTheEnd) {
     EXPECT_EQ(image.GetPacket(raw, 998, 4), 2u);
     EXPECT_EQ(raw[1], bytes[999]);
 }
-
-class MapImageBlocks : public MapImage, public ::testing::WithParamInterface<int> {};
-
-TEST_P(MapImageBlocks, TheImageGoesInWholeBlocksOf512AndALastShortOne) {
-    const QByteArray bytes = Image(GetParam(), true);
-    const FlashDataObject image = Load(bytes);
-    MapBlocks blocks(image);
-    QByteArray sent;
-    float after = 0;
-    while (auto block = blocks.Next()) {
-        EXPECT_EQ(block->address, quint32(sent.size()));
-        EXPECT_EQ(block->bytes.size(), std::min<qsizetype>(512, bytes.size() - sent.size()));
-        sent += block->bytes;
-        after = block->percentAfter;
-    }
-    EXPECT_EQ(sent, bytes);
-    if (bytes.isEmpty())
-        return;
-    EXPECT_FLOAT_EQ(after, 100.0f);
-    blocks.Restart();
-    const auto first = blocks.Next();
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->address, 0u);
-    EXPECT_FLOAT_EQ(first->percentBefore, 0.0f);
-}
-
-INSTANTIATE_TEST_SUITE_P(Lengths, MapImageBlocks, ::testing::Values(0, 512 * 3, 512 * 2 + 1));

@@ -6,36 +6,21 @@
 
 using comm::PortChoice;
 
-TEST(SerialRate, StartsAtTheFastestAndTakesOnlyTheKnownRatesFrom2400) {
+TEST(SerialRate, OnlyKnownRatesAreKeptAndTheScanRisesAndWrapsTo4800) {
     PortChoice p;
     EXPECT_EQ(p.BaudRate(), 115200);
-    // Each rate asked for, and the rate kept after it.
-    for (const auto& [asked, kept] :
-         QList<QPair<int, int>>{{4800, 4800}, {2400, 2400}, {9600, 9600}, {1200, 9600}, {14400, 9600}}) {
-        p.SetBaudRate(asked);
-        EXPECT_EQ(p.BaudRate(), kept) << asked;
+    // Each rate asked for, the rate kept after it and the next one the scan tries.
+    struct Row {
+        int asked, kept, next;
+    };
+    for (const Row& r : {Row{4800, 4800, 9600}, Row{2400, 2400, 4800}, Row{1200, 2400, 4800},
+                         Row{14400, 2400, 4800}, Row{9600, 9600, 19200}, Row{19200, 19200, 38400},
+                         Row{38400, 38400, 57600}, Row{57600, 57600, 4800}, Row{115200, 115200, 4800}}) {
+        p.SetBaudRate(r.asked);
+        EXPECT_EQ(p.BaudRate(), r.kept) << r.asked;
+        EXPECT_EQ(p.NextBaudRate(), r.next) << r.asked;
+        EXPECT_EQ(p.BaudRate(), r.kept) << "the scan leaves the rate alone";
     }
-}
-
-TEST(SerialRate, ScanRisesAndWrapsTo4800WithoutChangingTheRate) {
-    PortChoice p;
-    for (const auto& [from, next] :
-         QList<QPair<int, int>>{{38400, 57600}, {57600, 4800}, {115200, 4800}, {2400, 4800}}) {
-        p.SetBaudRate(from);
-        EXPECT_EQ(p.NextBaudRate(), next) << from;
-        EXPECT_EQ(p.BaudRate(), from);
-    }
-}
-
-TEST(SerialRate, ScanFrom4800VisitsEveryRateOnceBeforeComingBack) {
-    PortChoice p;
-    p.SetBaudRate(4800);
-    QList<qint32> seen;
-    do {
-        p.SetBaudRate(p.NextBaudRate());
-        seen << p.BaudRate();
-    } while (p.BaudRate() != 4800 && seen.size() < 20);
-    EXPECT_EQ(seen, (QList<qint32>{9600, 19200, 38400, 57600, 4800}));
 }
 
 TEST(ComPortChoice, OutOfRangeValuesReadAsCom1AndTheWalkGoesCom1ToCom4) {

@@ -17,21 +17,13 @@ struct FakeClock {
 
 } // namespace
 
-TEST(ProgressTimes, StartShowsNothingElapsedAndNoEstimate) {
+TEST(ProgressTimes, EstimateIsEmptyAtFirstWaitsThreeSecondsThenFollowsTheRate) {
     FakeClock clock{1000};
     ProgressModel p(clock.Function());
     p.InitProgress("Downloading Waypoints", true);
     EXPECT_EQ(p.Title(), "Downloading Waypoints");
-    EXPECT_TRUE(p.MayCancel());
     EXPECT_EQ(p.ElapsedText(), "0 Seconds Elapsed");
     EXPECT_TRUE(p.RemainingText().isEmpty());
-    EXPECT_EQ(p.BarValue(), 0);
-}
-
-TEST(ProgressTimes, EstimateWaitsThreeSecondsThenFollowsTheRate) {
-    FakeClock clock{1000};
-    ProgressModel p(clock.Function());
-    p.InitProgress("t", true);
     clock.now = 1001;
     ASSERT_TRUE(p.ProgressMade(10));
     EXPECT_EQ(p.RemainingText(), "0 Seconds Remaining");
@@ -49,12 +41,6 @@ TEST(ProgressTimes, EstimateWaitsThreeSecondsThenFollowsTheRate) {
     EXPECT_EQ(p.RemainingText(), "7 Seconds Remaining");
 }
 
-TEST(ProgressTimes, DurationsNameHoursMinutesAndSeconds) {
-    EXPECT_EQ(ProgressModel::DurationText(3600 + 120 + 1, "Elapsed"), "1 Hour 2 Minutes 1 Second Elapsed");
-    EXPECT_EQ(ProgressModel::DurationText(7200 + 60, "Remaining"), "2 Hours 1 Minute Remaining");
-    EXPECT_EQ(ProgressModel::DurationText(59, "Elapsed"), "59 Seconds Elapsed");
-}
-
 TEST(ProgressTimes, ElapsedTimeCarriesOverMidnight) {
     FakeClock clock{86400 - 2};
     ProgressModel p(clock.Function());
@@ -64,7 +50,7 @@ TEST(ProgressTimes, ElapsedTimeCarriesOverMidnight) {
     EXPECT_EQ(p.ElapsedText(), "5 Seconds Elapsed");
 }
 
-TEST(ProgressBar, FollowsThePercentWithinItsRangeAndIsCompleteAtOneHundred) {
+TEST(ProgressBar, FollowsThePercentWithinItsRangeAndCancelLastsUntilTheNextStart) {
     FakeClock clock;
     ProgressModel p(clock.Function());
     p.InitProgress("t", true);
@@ -75,12 +61,6 @@ TEST(ProgressBar, FollowsThePercentWithinItsRangeAndIsCompleteAtOneHundred) {
     EXPECT_TRUE(p.ProgressMade(99.9f));
     EXPECT_FALSE(p.ProgressMade(100));
     EXPECT_FALSE(p.ProgressMade(250));
-}
-
-TEST(ProgressBar, CancelIsRememberedUntilTheNextStart) {
-    FakeClock clock;
-    ProgressModel p(clock.Function());
-    p.InitProgress("t", true);
     p.Cancel();
     EXPECT_TRUE(p.Cancelled());
     p.InitProgress("u", true);

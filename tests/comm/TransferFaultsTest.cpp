@@ -37,8 +37,7 @@ protected:
 } // namespace
 
 TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) {
-    StartUnit({"--stray", "5"}, 115200);
-    ConnectAt(115200);
+    Start({"--stray", "5"});
     FillMany(71, 3);
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     ASSERT_EQ(results.last(), true);
@@ -56,15 +55,13 @@ TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) 
 }
 
 TEST_F(TransferFaults, AStrayWarningIsShownOnceEvenDuringATransfer) {
-    StartUnit({"--stray", "5"}, 115200);
-    ConnectAt(115200);
+    Start({"--stray", "5"});
     ASSERT_TRUE(WaitFor([&] { return errors.contains(linkpod::LinkPod::StrayMessages); }));
     EXPECT_EQ(prompt.Texts().count(StrayWarning), 1);
 }
 
 TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
-    StartUnit({"--max-waypoints", "6", "--max-route-waypoints", "3"}, 115200);
-    ConnectAt(115200);
+    Start({"--max-waypoints", "6", "--max-route-waypoints", "3"});
     FillMany(7, 2);                                         // waypoint 6 is one past the unit's last slot
     data.AddRoute(2, QStringLiteral("Long"), {0, 1, 2, 3}); // longer than the unit's routes
     data.AddRoute(3, QStringLiteral("Far"), {5, 6});
@@ -94,8 +91,7 @@ TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
 }
 
 TEST_F(TransferFaults, ALongCommentIsToldCutAndKept) {
-    StartUnit({"--max-comment-bytes", "40"}, 115200);
-    ConnectAt(115200);
+    Start({"--max-comment-bytes", "40"});
     data.AddWaypoint(0, 1, 2, 0, QStringLiteral("Hut"), 1, 40000, 0)->Comment =
         QString(9000, QLatin1Char('c'));
     prompt.answers = {ui::Answer::Yes};
@@ -110,8 +106,7 @@ TEST_F(TransferFaults, ALongCommentIsToldCutAndKept) {
 }
 
 TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindIsWritten) {
-    StartUnit({"--refuse-write", "1"}, 115200);
-    ConnectAt(115200);
+    Start({"--refuse-write", "1"});
     FillMany(30, 4);
     // A memory status asked before the upload is answered before its writes
     // are: it must not be taken for the upload's confirmation.
@@ -134,9 +129,7 @@ TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindI
 TEST_F(TransferFaults, AUnitFallingSilentMidDownloadEndsItWithNoConnectionAndDisconnects) {
     // Probe, memory status, the download's memory status; the first read is
     // taken and never answered.
-    StartUnit({"--silent-after", "3"}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled({"--silent-after", "3"});
     ASSERT_TRUE(Run([&] { engine.Download({}); }));
     EXPECT_EQ(results.last(), false);
     EXPECT_EQ(prompt.Texts().count(QStringLiteral("No connection on COM 1.")), 1)

@@ -35,6 +35,16 @@ protected:
         set.AddTrail(1, QStringLiteral("Track"), 0, 0, x, y, joined);
     }
 
+    // A unit at 115200 baud with `args`, connected (and the data set filled).
+    void Start(const QStringList& args) {
+        StartUnit(args, 115200);
+        ConnectAt(115200);
+    }
+    void StartFilled(const QStringList& args = {}) {
+        Start(args);
+        Fill(data);
+    }
+
     bool Run(const std::function<void()>& start) {
         const auto before = results.size();
         start();

@@ -1,18 +1,14 @@
 #include "TransferFixture.h"
 
-#include "comm/RouteFromTrail.h"
 #include "mapview/UndoStack.h"
 
 #include <QTemporaryDir>
 
 using namespace comm_testing;
 using comm::KindRange;
-using comm::TransferSelection;
 
 TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     data.Waypoint(5)->SetWptName(QStringLiteral("WPT5 1ST"));
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), true);
@@ -37,27 +33,8 @@ TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
     EXPECT_FALSE(copy.Trail(1)->Continuous(1200));
 }
 
-TEST_F(Transfer, ARangeWithAGapErasesTheUnitsSlotsAndAnEmptyRangeMovesNothing) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
-    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
-    data.DeleteWaypoint(1);
-    TransferSelection gap{KindRange::Indexes(0, 2), KindRange::Nothing(), KindRange::Nothing(),
-                          KindRange::Nothing()};
-    ASSERT_TRUE(Run([&] { engine.Upload(gap); }));
-
-    gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy, {KindRange::Indexes(0, 9), KindRange::Indexes(5, 2), KindRange::Nothing(),
-                                    KindRange::Nothing()}));
-    EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
-    EXPECT_EQ(copy.CountRoutes(), 0);
-}
-
 TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     gpsdata::GPSData copy;
     ASSERT_TRUE(DownloadInto(
@@ -67,9 +44,7 @@ TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
 }
 
 TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
-    StartUnit({"--vanish-after", "12"}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled({"--vanish-after", "12"});
     session.Pod().RequestMemoryStatus();
     ASSERT_TRUE(Run([&] {
         engine.Download({KindRange::Indexes(0, 30), KindRange::Everything(), KindRange::Everything(),
@@ -85,9 +60,7 @@ TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
 }
 
 TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     ASSERT_TRUE(Run([&] {
         engine.Upload(
             {KindRange::Indexes(0, 0), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});
@@ -99,9 +72,7 @@ TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
 }
 
 TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {
-    StartUnit({"--vanish-after", "9"}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled({"--vanish-after", "9"});
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), false);
     EXPECT_TRUE(prompt.Texts().contains(QStringLiteral("No connection on COM 1.")));
@@ -111,9 +82,7 @@ TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {
 }
 
 TEST_F(Transfer, EachDownloadedKindRecordsOneUndoStepThatPutsTheDataSetBack) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
+    StartFilled();
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     data.DeleteWaypoint(1);
     data.DeleteIcons();
@@ -132,27 +101,6 @@ TEST_F(Transfer, EachDownloadedKindRecordsOneUndoStepThatPutsTheDataSetBack) {
     undo.PerformUndoOperation();
     EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
     EXPECT_TRUE(data.Route(3));
-}
-
-TEST_F(Transfer, TheUnitLaysARouteOfNewWaypointsAlongATrail) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    Fill(data);
-    comm::RouteFromTrail maker{session, data};
-    QList<qint16> made;
-    QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated, [&](qint16 index) { made << index; });
-    maker.CreateRoute(1);
-    ASSERT_TRUE(WaitFor([&] { return !made.isEmpty(); }));
-    const gpsdata::RouteObject* route = data.Route(made[0]);
-    ASSERT_TRUE(route);
-    EXPECT_EQ(route->RteName(), QStringLiteral("(Track)"));
-    ASSERT_GE(route->NumWaypoints(), 2);
-    EXPECT_EQ(data.CountWaypoints(), 4 + route->NumWaypoints());
-    // The first new waypoint sits on the trail's first point.
-    const gpsdata::WaypointObject* first = data.Waypoint(route->Waypoints().first());
-    EXPECT_EQ(first->X(), 0);
-    EXPECT_EQ(first->Y(), 0);
-    EXPECT_EQ(session.Pod().Store().waypoints.Count(), 0);
 }
 
 class CardTransfer : public Transfer {

@@ -57,18 +57,13 @@ protected:
 
 } // namespace
 
-TEST_F(ExportFile, OpensWithEveryWaypointSelectedAndInvertAndSelectAllChangeTheSelection) {
-    EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{0, 1, 4}));
-    EXPECT_EQ(Find<QListWidget>("lstExportItems")->item(2)->text(), "005  Pass");
-    Find<QListWidget>("lstExportItems")->item(1)->setSelected(false);
-    Click("btnInvert");
-    EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{1}));
-    Click("btnSelectAll");
-    EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{0, 1, 4}));
-}
-
 TEST_F(ExportFile, SavesTheSelectedWaypointsAndCloses) {
     exporter->show();
+    EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{0, 1, 4}));
+    EXPECT_EQ(Find<QListWidget>("lstExportItems")->item(2)->text(), "005  Pass");
+    Click("btnInvert");
+    EXPECT_TRUE(exporter->SelectedIndexes().isEmpty());
+    Click("btnSelectAll");
     Find<QListWidget>("lstExportItems")->item(1)->setSelected(false);
     Find<QCheckBox>("chkIncudeNames")->setChecked(true);
     Find<QLineEdit>("txtFileName")->setText("points list.txt");

@@ -27,7 +27,6 @@ protected:
     ItemEditor() {
         data.SetPositionFormat(3);
         home = Waypoint(3, "Home", 5.05, -93.265);
-        context.viewChanged = [this] { ++viewChanges; };
         context.chooseSymbol = [this](int current, QWidget*) {
             offered << current;
             return pick;
@@ -57,7 +56,6 @@ protected:
     editors::EditorWindows windows{context, nullptr};
     gpsdata::WaypointObject* home = nullptr;
     QPointer<QWidget> editor;
-    int viewChanges = 0;
     QList<int> offered;
     std::optional<int> pick;
 };
@@ -162,14 +160,6 @@ TEST_F(ItemEditor, CancelLeavesTheWaypointAsItWas) {
     EXPECT_FALSE(editor);
     EXPECT_EQ(home->MakeString(), before);
     EXPECT_EQ(undo.Count(), 0);
-}
-
-TEST_F(ItemEditor, ShowCentresTheMapOnTheWaypoint) {
-    Open();
-    Click("btnShow");
-    EXPECT_EQ(window.MidX, home->X());
-    EXPECT_EQ(window.MidY, home->Y());
-    EXPECT_EQ(viewChanges, 1);
 }
 
 // The pick itself is the next test's, through the program's own selector.

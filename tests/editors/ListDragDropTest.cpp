@@ -14,29 +14,11 @@ namespace {
 
 using ListDragDrop = EditorFixture;
 
-using SecondProgram = EditorSet;
-
 // Drops the payload on the list as the windowing system would; true when the
 // list took it.
 bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
     QWidget& viewport = *list.List()->viewport();
     return EditorSet::SendDrop(viewport, viewport.rect().center(), payload, action);
-}
-
-TEST_F(ListDragDrop, ADropFromAnotherProgramInsertsTheObjectsAsOneStep) {
-    SecondProgram other;
-    other.Waypoint(0, "Theirs", 45, -122);
-    other.Waypoint(1, "Second", 46, -122);
-    const QString records =
-        other.data.Waypoint(0)->MakeString() + "\r\n" + other.data.Waypoint(1)->MakeString();
-    Waypoint(0, "Mine", 1, 1);
-    editors::frmEditWaypoints list(context);
-    std::unique_ptr<QMimeData> payload(editors::RecordDragData::Make(records));
-    ASSERT_TRUE(Drop(list, *payload, Qt::CopyAction));
-    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Mine", "Theirs", "Second"}));
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
-    undo.PerformUndoOperation();
-    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 TEST_F(ListDragDrop, DropsOfAnotherKindOrFormatOrOntoTheRouteListAreRefused) {

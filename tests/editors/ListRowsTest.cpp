@@ -2,13 +2,10 @@
 
 #include "editors/DateText.h"
 #include "editors/ListView.h"
-#include "editors/frmEditIcons.h"
 #include "editors/frmEditRoutes.h"
-#include "editors/frmEditTrails.h"
 #include "editors/frmEditWaypoints.h"
 #include "geo/PositionText.h"
 
-#include <QHeaderView>
 #include <QSignalSpy>
 
 namespace {
@@ -49,30 +46,6 @@ TEST_F(ListRows, RouteRowsShowDistanceLegCountAndNumber) {
     data.Waypoint(1)->SetLatitude(47);
     EXPECT_NE(list.List()->topLevelItem(0)->text(1), before);
     EXPECT_EQ(list.List()->topLevelItem(0)->text(1), window.FormatDistance(data.Route(6)->TotalDistance()));
-}
-
-TEST_F(ListRows, IconRowsShowOnlyTheSymbolAndThePosition) {
-    data.SetPositionFormat(2);
-    data.AddLurchIcon(3, geo::LongitudeToX(5), geo::LatitudeToY(6), 7);
-    editors::frmEditIcons list(context);
-    EXPECT_EQ(list.List()->columnCount(), 3);
-    ASSERT_EQ(Keys(*list.List()), QStringList({"Icn 3"}));
-    const QTreeWidgetItem* row = list.List()->topLevelItem(0);
-    EXPECT_EQ(row->text(0), "");
-    EXPECT_FALSE(row->icon(0).isNull());
-    EXPECT_EQ(row->text(1), geo::FormatLatitude(data.Icon(3)->Y(), 2));
-    EXPECT_FALSE(row->flags() & Qt::ItemIsEditable) << "icons have no names to edit";
-}
-
-TEST_F(ListRows, TrailRowsShowPointCountAndOrigin) {
-    data.AddTrail(1, "Walk", 0, 0, {100, 200, 300}, {400, 500, 600}, QList<bool>{true, true, true});
-    editors::frmEditTrails list(context);
-    const QTreeWidgetItem* row = list.List()->topLevelItem(0);
-    EXPECT_EQ(row->data(0, Qt::UserRole).toString(), "Trl 1");
-    EXPECT_EQ(row->text(1), "3");
-    EXPECT_EQ(row->text(2), geo::FormatLatitude(400, data.PositionFormat()) + " " +
-                                geo::FormatLongitude(100, data.PositionFormat()));
-    EXPECT_EQ(row->text(3), "02");
 }
 
 TEST_F(ListRows, DataSetEventsChangeOneRowAtATime) {

@@ -2,7 +2,6 @@
 
 #include "editors/ListView.h"
 #include "editors/frmEditRoute.h"
-#include "editors/frmEditTrails.h"
 #include "editors/frmEditWaypoints.h"
 
 #include <QElapsedTimer>
@@ -106,38 +105,6 @@ TEST_F(RealDragDrop, DraggingWaypointsToASecondListCopiesThemAsOneStep) {
     EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
     undo.PerformUndoOperation();
     EXPECT_EQ(data.CountWaypoints(), 4);
-}
-
-TEST_F(RealDragDrop, AShiftDragToASecondProgramMovesTheWaypoints) {
-    Lakes();
-    EditorSet other;
-    editors::frmEditWaypoints source(context);
-    editors::frmEditWaypoints target(other.context);
-    Show(source, {20, 20});
-    Show(target, {500, 20});
-    Select(source, {0, 3});
-
-    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 3), MiddleOnScreen(target), true));
-    EXPECT_EQ(Column(*target.List(), 0), QStringList({"Lake 0", "Lake 3"}));
-    EXPECT_EQ(other.undo.UndoCaption(), "&Undo Drag Drop");
-    EXPECT_EQ(Column(*source.List(), 0), QStringList({"Lake 1", "Lake 2"}));
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
-    undo.PerformUndoOperation();
-    EXPECT_EQ(Column(*source.List(), 0), QStringList({"Lake 0", "Lake 1", "Lake 2", "Lake 3"}));
-}
-
-TEST_F(RealDragDrop, WaypointsDroppedOnTheTrailListAreRefused) {
-    Waypoint(0, "Lake", 45, -93);
-    editors::frmEditWaypoints source(context);
-    editors::frmEditTrails trails(context);
-    Show(source, {20, 20});
-    Show(trails, {500, 20});
-    Select(source, {0});
-
-    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 0), MiddleOnScreen(trails), true));
-    EXPECT_EQ(data.CountWaypoints(), 1);
-    EXPECT_EQ(data.CountTrails(), 0);
-    EXPECT_EQ(undo.Count(), 0);
 }
 
 TEST_F(RealDragDrop, WaypointsDraggedOntoARouteEditorRowGoIntoTheRouteThere) {

@@ -1,11 +1,13 @@
 #include "files/ByteReader.h"
 #include "files/ByteWriter.h"
+#include "files/FileHeader.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
 using files::ByteReader;
+using files::FileHeader;
 
 // Values and their byte order are read and written through whole files in
 // SectionedReadTest and SectionedWriteTest; these are the reader's bounds.
@@ -54,4 +56,19 @@ TEST(ByteReaderBounds, WideValuesAndHugeOffsetsFromMappedBytes) {
     EXPECT_EQ(in.Read<std::uint16_t>(), 0);
     EXPECT_TRUE(in.PastEnd());
     EXPECT_FALSE(in.Has(0));
+}
+
+// The layout, the cartridge test and the version test are read and written
+// through whole files in SectionedReadTest and SectionedWriteTest; what
+// remains is the shaping of the path a writer stores.
+TEST(FileHeaderPath, APathIsNeverWrittenAsACartridgeMarkNorPastTheLengthByte) {
+    const QString path = "/" + QString(84, 'p');
+    const QByteArray text = FileHeader::PathText(path);
+    EXPECT_EQ(text.size(), 86);
+    EXPECT_TRUE(text.startsWith(path.toUtf8()));
+    FileHeader h;
+    h.text1 = text;
+    EXPECT_FALSE(h.IsCartridge());
+    EXPECT_TRUE(h.HoldsText()) << "the zero byte added is no sign of a foreign file";
+    EXPECT_EQ(FileHeader::PathText("/" + QString(400, 'x')).size(), 255);
 }

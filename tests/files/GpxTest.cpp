@@ -218,18 +218,6 @@ TEST_F(GpxDataSet, SaveAndOpenKeepEveryObject) {
     EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
 }
 
-TEST_F(GpxDataSet, AMalformedFileChangesNothing) {
-    const QString path = testing_support::WriteFile(dir.filePath("bad.gpx"),
-                                                    "<gpx>\n<wpt lat=\"1\" lon=\"2\">\n<name>x</wpt></gpx>");
-    DataSetRecorder seen(data);
-    GpxFile::Open(data, path);
-    ASSERT_EQ(seen.errors.size(), 1);
-    EXPECT_TRUE(seen.errors[0].startsWith("Error opening " + path + "\r\nLine 3: "))
-        << seen.errors[0].toStdString();
-    EXPECT_EQ(data.CountWaypoints(), 2);
-    EXPECT_TRUE(seen.lists.isEmpty());
-}
-
 TEST_F(GpxDataSet, ForeignPointsTakeFreeSlotsWithinTheLimits) {
     const QString path = testing_support::WriteFile(
         dir.filePath("other.gpx"),

@@ -79,3 +79,27 @@ private:
     qint16 m_version;
     QList<QPair<qint32, QByteArray>> m_sections;
 };
+
+// A waypoint record of section type 9.
+inline QByteArray Waypoint9(qint16 index, const QByteArray& name, qint16 symbol = 0, qint16 type = 0,
+                            const QByteArray& comment = "", qint32 x = 1000, qint32 y = 2000,
+                            qint32 date = 0) {
+    LayoutWriter w;
+    w.Text16(name)
+        .I16(index)
+        .I32(date)
+        .I16(symbol)
+        .I32(x)
+        .I32(y)
+        .I16(qint16(comment.size()))
+        .I16(type)
+        .Raw(comment);
+    return w.Bytes();
+}
+
+// A section of `count` records.
+inline QByteArray Counted(int count, const QByteArray& records) {
+    LayoutWriter w;
+    w.I16(qint16(count)).Raw(records);
+    return w.Bytes();
+}

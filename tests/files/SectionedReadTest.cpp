@@ -49,27 +49,6 @@ protected:
 
 const QStringList AllLists = {"Icon", "Route", "Trail", "Waypoint"};
 
-QByteArray Waypoint9(qint16 index, const QByteArray& name, qint16 symbol = 0, qint16 type = 0,
-                     const QByteArray& comment = "", qint32 x = 1000, qint32 y = 2000, qint32 date = 0) {
-    LayoutWriter w;
-    w.Text16(name)
-        .I16(index)
-        .I32(date)
-        .I16(symbol)
-        .I32(x)
-        .I32(y)
-        .I16(qint16(comment.size()))
-        .I16(type)
-        .Raw(comment);
-    return w.Bytes();
-}
-
-QByteArray Counted(int count, const QByteArray& records) {
-    LayoutWriter w;
-    w.I16(qint16(count)).Raw(records);
-    return w.Bytes();
-}
-
 QByteArray OlderWaypoint(const QByteArray& name, qint16 symbol, qint16 inUse, double lat, double lon,
                          qint32 date = 0) {
     LayoutWriter w;
@@ -290,27 +269,14 @@ TEST_F(SectionedRead, AWaypointThatCannotBeReadIsAWaypointError) {
 // ---- product information
 
 TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
-    Open({{1, Pairs({{2, 500},
-                     {3, 250},
-                     {4, 40},
-                     {5, 20},
-                     {6, 1000},
-                     {7, 30},
-                     {8, 5},
-                     {9, 1500},
-                     {1003, 0},
-                     {10, 7},
-                     {1000, 0},
-                     {0, 3}})}});
+    const QList<QPair<qint32, qint32>> pairs = {{2, 500}, {3, 250},  {4, 40},   {5, 20}, {6, 1000}, {7, 30},
+                                                {8, 5},   {9, 1500}, {1003, 0}, {10, 7}, {1000, 0}, {0, 3}};
+    Open({{1, Pairs(pairs)}});
     EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
-    EXPECT_EQ(data.MaxNumGPSWaypoints(), 500);
-    EXPECT_EQ(data.MaxNumGPSIcons(), 250);
-    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 40);
-    EXPECT_EQ(data.MaxNumGPSRoutes(), 20);
-    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 1000);
-    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 30);
-    EXPECT_EQ(data.MaxNumGPSTrails(), 5);
-    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 1500);
+    EXPECT_EQ((QList<int>{data.MaxNumGPSWaypoints(), data.MaxNumGPSIcons(), data.MaxNumGPSIconSymbols(),
+                          data.MaxNumGPSRoutes(), data.MaxNumGPSRouteWaypoints(),
+                          data.MaxNumGPSWptsPerRoute(), data.MaxNumGPSTrails(), data.MaxNumGPSTrailDeltas()}),
+              (QList<int>{500, 250, 40, 20, 1000, 30, 5, 1500}));
     EXPECT_FALSE(data.ValidSymbol(3));
     EXPECT_TRUE(data.ValidSymbol(0)); // key 1000 is not a symbol key
 }

@@ -1,6 +1,8 @@
 #include "DataSetRecorder.h"
+#include "LayoutWriter.h"
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
+#include "support/DataSetRecords.h"
 #include "support/FileSizeLimit.h"
 #include "support/QStringPrinter.h"
 #include "support/TestFiles.h"
@@ -106,6 +108,15 @@ QList<qint32> Types(const QList<Entry>& entries) {
     return types;
 }
 
+// The 99 route slots of the route section, all empty but `named`.
+QByteArray RouteSlots(int slot = -1, const QByteArray& named = {}) {
+    LayoutWriter routes;
+    routes.I16(99);
+    for (int i = 0; i < 99; ++i)
+        i == slot ? routes.Raw(named) : routes.Fixed("", 12).I16(0);
+    return routes.Bytes();
+}
+
 } // namespace
 
 TEST_F(SectionedWrite, AnEmptyDataSetHoldsProductInformationAndEmptyRouteSlots) {
@@ -116,34 +127,27 @@ TEST_F(SectionedWrite, AnEmptyDataSetHoldsProductInformationAndEmptyRouteSlots) 
     EXPECT_EQ(description, "Trip");
     ASSERT_EQ(Types(entries), (QList<qint32>{1, 4}));
     EXPECT_EQ(entries[0].position, directoryStart + 132);
-    EXPECT_EQ(entries[0].length, 2 + 8 * (9 + 28));
     EXPECT_EQ(entries[1].position, entries[0].position + entries[0].length);
-    EXPECT_EQ(entries[1].length, 2 + 14 * 99);
     EXPECT_EQ(closing.type, -1);
     EXPECT_EQ(closing.position, entries[1].length) << "the closing entry holds the last length first";
     EXPECT_EQ(closing.length, entries[1].position + entries[1].length);
 
+    // The limits by key, then every symbol marked valid.
+    LayoutWriter product;
+    product.I16(37);
+    const qint32 limits[] = {-1, 999, 999, 28, 99, 2000, 99, 2, 3000};
+    for (qint32 key = 1; key <= 9; ++key)
+        product.I32(key).I32(limits[key - 1]);
+    for (qint32 symbol = 0; symbol < 28; ++symbol)
+        product.I32(1000 + symbol).I32(-1);
     in.Seek(entries[0].position);
-    ASSERT_EQ(in.I16(), 37);
-    QList<qint32> values;
-    for (qint32 key = 1; key <= 9; ++key) {
-        EXPECT_EQ(in.I32(), key);
-        values << in.I32();
-    }
-    EXPECT_EQ(values, (QList<qint32>{-1, 999, 999, 28, 99, 2000, 99, 2, 3000}));
-    for (int i = 0; i < 28; ++i) {
-        EXPECT_EQ(in.I32(), 1000 + i);
-        EXPECT_EQ(in.I32(), -1);
-    }
-    in.Seek(entries[1].position);
-    EXPECT_EQ(in.I16(), 99);
-    EXPECT_EQ(in.Raw(12), QByteArray(12, ' '));
-    EXPECT_EQ(in.I16(), 0);
+    EXPECT_EQ(in.Raw(entries[0].length), product.Bytes());
+    EXPECT_EQ(in.Raw(entries[1].length), RouteSlots());
 }
 
 TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
-    auto* w = data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate", 1);
-    data.AddNewFileWaypoint(2, 7, 8, "B", 0, 0, "", 0);
+    const auto* home = data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate", 1);
+    const auto* b = data.AddNewFileWaypoint(2, 7, 8, "B", 0, 0, "", 0);
     data.AddRoute(5, "Lake", {4, 2});
     data.AddFileIcon(3, 2, 45.5, -122.25);
     data.AddTrail(1, "Walk", 0, 0, {1, 2}, {3, 4}, QList<bool>{true, false});
@@ -152,18 +156,14 @@ TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
     ASSERT_EQ(Types(entries), (QList<qint32>{1, 4, 5, 9, 10}));
     for (int i = 1; i < entries.size(); ++i)
         EXPECT_EQ(entries[i].position, entries[i - 1].position + entries[i - 1].length);
+    const auto section = [&](int i) {
+        in.Seek(entries[i].position);
+        return in.Raw(entries[i].length);
+    };
 
-    in.Seek(entries[1].position);
-    EXPECT_EQ(in.I16(), 99);
-    for (int slot = 0; slot < 5; ++slot)
-        EXPECT_EQ((in.Raw(12), in.I16()), 0) << slot;
-    EXPECT_EQ(in.Raw(12), "Lake        ");
-    ASSERT_EQ(in.I16(), 2);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.I16(), 4);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.I16(), 2);
-    EXPECT_EQ(entries[1].length, 2 + 14 * 99 + 4 * 2);
+    LayoutWriter lake;
+    lake.Fixed("Lake", 12).I16(2).I16(0).I16(4).I16(0).I16(2);
+    EXPECT_EQ(section(1), RouteSlots(5, lake.Bytes()));
 
     in.Seek(entries[2].position);
     EXPECT_EQ(in.I16(), 1);
@@ -172,35 +172,12 @@ TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
     EXPECT_NEAR(in.F64(), -122.25, 1e-5);
     EXPECT_EQ(entries[2].length, 2 + 18);
 
-    in.Seek(entries[3].position);
-    EXPECT_EQ(in.I16(), 2);
-    EXPECT_EQ(in.Text16(), "Home");
-    EXPECT_EQ(in.I16(), 4);
-    EXPECT_EQ(in.I32(), w->FileDate());
-    EXPECT_EQ(in.I16(), 3);
-    EXPECT_EQ(in.I32(), 100);
-    EXPECT_EQ(in.I32(), -200);
-    EXPECT_EQ(in.I16(), 4) << "comment length";
-    EXPECT_EQ(in.I16(), 1) << "type before the comment";
-    EXPECT_EQ(in.Raw(4), "gate");
-    EXPECT_EQ(in.Text16(), "B");
-    in.Raw(2 + 4 + 2 + 4 + 4);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_EQ(in.Next(), entries[3].position + entries[3].length);
-
-    in.Seek(entries[4].position);
-    EXPECT_EQ(in.I16(), 1);
-    EXPECT_EQ(in.I16(), 1);
-    EXPECT_EQ(in.Text16(), "Walk");
-    ASSERT_EQ(in.I16(), 2);
-    EXPECT_EQ(in.I32(), 1);
-    EXPECT_EQ(in.I32(), 3);
-    EXPECT_NE(in.I16(), 0);
-    EXPECT_EQ(in.I32(), 2);
-    EXPECT_EQ(in.I32(), 4);
-    EXPECT_EQ(in.I16(), 0);
-    EXPECT_TRUE(in.Ok());
+    // The comment's length and the type come before the comment.
+    EXPECT_EQ(section(3), Counted(2, Waypoint9(4, "Home", 3, 1, "gate", 100, -200, home->FileDate()) +
+                                         Waypoint9(2, "B", 0, 0, "", 7, 8, b->FileDate())));
+    LayoutWriter trail;
+    trail.I16(1).I16(1).Text16("Walk").I16(2).I32(1).I32(3).I16(-1).I32(2).I32(4).I16(0);
+    EXPECT_EQ(section(4), trail.Bytes());
 }
 
 TEST_F(SectionedWrite, WithAProductTheTableSuppliesRouteWaypointsAndTrailPoints) {
@@ -236,8 +213,8 @@ TEST_F(SectionedWrite, AReloadGivesTheSameDataSetWithIconsRenumbered) {
     data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate code", 2);
     const auto aviation = qint16(0xE010);
     data.AddNewFileWaypoint(aviation, 1, 2, "KPDX", 0, 0, "", 0);
+    data.AddRoute(0, "Fly", {aviation}); // the file holds the routes by slot
     data.AddRoute(5, "Lake", {4, 4});
-    data.AddRoute(0, "Fly", {aviation});
     data.AddFileIcon(3, 2, 45.5, -122.25);
     data.AddFileIcon(7, 1, -10, 10);
     data.AddTrail(0, "Walk", 0, 0, {1, 2, 3}, {3, 4, 5}, QList<bool>{true, false, true});
@@ -248,16 +225,16 @@ TEST_F(SectionedWrite, AReloadGivesTheSameDataSetWithIconsRenumbered) {
     EXPECT_EQ(back.Description(), "Trip");
     EXPECT_EQ(back.MaxNumGPSWaypoints(), 500);
     EXPECT_FALSE(back.ValidSymbol(5));
-    ASSERT_NE(back.Waypoint(4), nullptr);
-    EXPECT_EQ(back.Waypoint(4)->MakeString(), data.Waypoint(4)->MakeString());
-    EXPECT_EQ(back.Route(5)->Waypoints(), (QList<qint16>{4, 4}));
     ASSERT_NE(back.Route(0), nullptr);
     EXPECT_TRUE(back.Route(0)->LegIsJeppesen(0));
+    // The icons are numbered from 0 again; all else comes back as it was.
     EXPECT_EQ(back.Icons().Keys(), (QList<qint16>{0, 1}));
     EXPECT_EQ(back.Icon(1)->IcnSymbol(), 1);
-    ASSERT_EQ(back.Trail(0)->NumPoints(), 3);
-    EXPECT_FALSE(back.Trail(0)->Continuous(1));
-    EXPECT_EQ(back.Trail(0)->PointY(2), 5);
+    for (const qint16 icon : {3, 7})
+        data.DeleteIcon(icon);
+    for (const qint16 icon : {0, 1})
+        back.DeleteIcon(icon);
+    EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
 }
 
 TEST_F(SectionedWrite, UnusedTemporaryWaypointsAreDroppedAndTheSetIsClean) {

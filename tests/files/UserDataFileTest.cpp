@@ -163,9 +163,7 @@ TEST(UserDataFiles, ASaveThatCannotBeWrittenWholeShowsTheErrorBoxAndLeavesTheOld
         const testing_support::FileSizeLimit full(before.size() + 100);
         EXPECT_FALSE(DataSetFiles::Save(data, path));
     }
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "Error");
-    EXPECT_EQ(prompt.shown[0].text, "An error occured has occured during the saving process.");
+    EXPECT_EQ(prompt.Texts(), QStringList{"An error occured has occured during the saving process."});
     EXPECT_TRUE(data.Dirty());
     EXPECT_EQ(testing_support::ReadFile(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.usr"})

@@ -1,7 +1,6 @@
 #include "geo/PositionEntry.h"
 #include "geo/Coordinates.h"
 #include "geo/NumericError.h"
-#include "geo/PositionMasks.h"
 
 #include "support/QStringPrinter.h"
 
@@ -10,42 +9,6 @@
 #include <limits>
 
 using namespace geo;
-
-TEST(PositionMasks, FormatsWithoutAMask) {
-    for (const std::int32_t format : {0, 1, 6, -3}) {
-        EXPECT_TRUE(LatitudeMask(format).isEmpty());
-        EXPECT_TRUE(LongitudeMask(format).isEmpty());
-    }
-}
-
-TEST(PositionEntry, DegreesAreZeroPaddedToTheMask) {
-    const PositionEntry entry = MakePositionEntry(LongitudeToX(-93.265), LatitudeToY(5.05), 3);
-    EXPECT_EQ(entry.latitudeText, u"05\u00B003.000'");
-    EXPECT_EQ(entry.longitudeText, u"093\u00B015.900'");
-    EXPECT_EQ(entry.northSouth, u"N");
-    EXPECT_EQ(entry.eastWest, u"W");
-}
-
-TEST(PositionEntry, TextsInEachFormat) {
-    const std::int32_t x = LongitudeToX(151.2093);
-    const std::int32_t y = LatitudeToY(-33.8688);
-    const PositionEntry degrees = MakePositionEntry(x, y, 2);
-    // The text is made from the magnitude of Y, which lies a hair further from the
-    // equator than the southern latitude shown in lists (S 33.86880209).
-    EXPECT_EQ(degrees.latitudeText, u"33.86880206\u00B0");
-    EXPECT_EQ(degrees.longitudeText, u"151.20929593\u00B0");
-    const PositionEntry seconds = MakePositionEntry(x, y, 4);
-    EXPECT_EQ(seconds.latitudeText, u"33\u00B052'07.7\"");
-    EXPECT_EQ(seconds.longitudeText, u"151\u00B012'33.5\"");
-    EXPECT_EQ(seconds.northSouth, u"S");
-    EXPECT_EQ(seconds.eastWest, u"E");
-}
-
-TEST(PositionEntry, FormatNoneEntersDegreesMinutesSeconds) {
-    const std::int32_t x = LongitudeToX(-93.265), y = LatitudeToY(5.05);
-    EXPECT_EQ(MakePositionEntry(x, y, 1).latitudeText, MakePositionEntry(x, y, 4).latitudeText);
-    EXPECT_EQ(MakePositionEntry(x, y, 1).longitudeText, MakePositionEntry(x, y, 4).longitudeText);
-}
 
 TEST(PositionEntry, MercatorMeterDigitsFillEightPlaces) {
     const PositionEntry entry = MakePositionEntry(-10347402, 561005, 5);

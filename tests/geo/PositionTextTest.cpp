@@ -32,18 +32,13 @@ void ExpectRow(const Row& row, const char16_t* format2, const char16_t* format3,
 
 } // namespace
 
-TEST(PositionText, EquatorShowsInTheSouth) {
+// The equator shows in the south, a hair below it.
+TEST(PositionText, ExamplesInEachFormat) {
     ExpectRow(LatitudeRow(0), u"S 0.00000001\u00B0", u"S  0\u00B000.000'", u"S  0\u00B000'00.0\"");
-}
-
-TEST(PositionText, LatitudeExamples) {
     ExpectRow(LatitudeRow(LatitudeToY(-33.8688)), u"S 33.86880209\u00B0", u"S 33\u00B052.128'",
               u"S 33\u00B052'07.7\"");
     ExpectRow(LatitudeRow(LatitudeToY(89.99999999)), u"N 89.99999999\u00B0", u"N 90\u00B000.000'",
               u"N 90\u00B000'00.0\"");
-}
-
-TEST(PositionText, LongitudeExamples) {
     ExpectRow(LongitudeRow(LongitudeToX(151.2093)), u"E 151.20929593\u00B0", u"E 151\u00B012.558'",
               u"E 151\u00B012'33.5\"");
 }
@@ -76,12 +71,6 @@ TEST(PositionText, MinutesOrSecondsThatRoundToSixtyCarry) {
     // carries into the minutes; format 3 shows the decimal minutes as they are.
     EXPECT_EQ(FormatLongitude(1176029, 4), u"E  10\u00B036'00.0\"");
     EXPECT_EQ(FormatLongitude(1176029, 3), u"E  10\u00B035.999'");
-}
-
-TEST(PositionText, FormatNoneShowsDegreesMinutesSeconds) {
-    const std::int32_t y = LatitudeToY(-33.8688);
-    EXPECT_EQ(FormatLatitude(y, PositionFormatNone), FormatLatitude(y, PositionFormatDegMinSec));
-    EXPECT_EQ(FormatLongitude(y, PositionFormatNone), FormatLongitude(y, PositionFormatDegMinSec));
 }
 
 TEST(PositionText, UnknownFormatsShowDegreesAndMinutes) {

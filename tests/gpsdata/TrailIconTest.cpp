@@ -55,15 +55,6 @@ TEST(TrailPoints, PointsKeepTheirFlagsAndReadsOutsideThemAreZero) {
     EXPECT_EQ(t.NumPoints(), 0);
 }
 
-TEST(TrailPoints, RenamingToTheSameNameIsSilent) {
-    GPSData data;
-    TrailObject t(data);
-    QSignalSpy spy(&t, &TrailObject::TrailChanged);
-    t.SetTrlName("a");
-    t.SetTrlName("a");
-    EXPECT_EQ(spy.size(), 1);
-}
-
 TEST(TrailPoints, AddTrailTakesPointsWhenFlagsAreGiven) {
     GPSData data;
     data.AddTrail(0, "pts", 0, 0, {10, 20}, {30, 40}, QList<bool>{true, false});
@@ -71,17 +62,4 @@ TEST(TrailPoints, AddTrailTakesPointsWhenFlagsAreGiven) {
     EXPECT_EQ(Points(*data.Trail(0)), (QList<QList<qint32>>{{10, 30, 1}, {20, 40, 0}}));
     EXPECT_EQ(Points(*data.Trail(1)), (QList<QList<qint32>>{{10, 30, 1}, {20, 40, 1}}));
     EXPECT_EQ(data.Trail(1)->TrlName(), "dlt");
-}
-
-TEST(Icon, DegreeWritesNotifyTwice) {
-    GPSData data;
-    IconObject icon(data);
-    QSignalSpy spy(&icon, &IconObject::IconChanged);
-    icon.SetLatitude(10);
-    EXPECT_EQ(spy.size(), 2);
-    EXPECT_NEAR(icon.Latitude(), 10, 1e-5);
-    icon.SetLongitude(20);
-    EXPECT_NEAR(icon.Longitude(), 20, 1e-5);
-    icon.SetIcnSymbol(3);
-    EXPECT_EQ(spy.size(), 5);
 }

@@ -86,29 +86,3 @@ TEST(WaypointChanges, DegreesGoThroughTheInternalCoordinates) {
     EXPECT_THROW(w.SetLatitude(91), std::domain_error);
     EXPECT_EQ(w.Y(), y);
 }
-
-TEST(WaypointToolTip, TheClosestHitWins) {
-    GPSData data;
-    WaypointObject near(data), far(data), onTop(data);
-    near.InitializeIndex(1);
-    near.SetX(3);
-    near.SetWptName("near");
-    far.InitializeIndex(2);
-    far.SetX(6);
-    far.SetWptName("far");
-    float min = 100;
-    QString tip;
-    qint16 found = -1;
-    EXPECT_TRUE(far.GetToolTipText(0, 0, min, tip, found));
-    EXPECT_EQ(min, 36);
-    EXPECT_TRUE(near.GetToolTipText(0, 0, min, tip, found));
-    EXPECT_EQ(tip, "near");
-    EXPECT_EQ(found, 1);
-    EXPECT_EQ(min, 9);
-    EXPECT_FALSE(far.GetToolTipText(0, 0, min, tip, found));
-    EXPECT_EQ(tip, "near");
-
-    // Exactly on the waypoint with nothing left to beat: 0 is not below 0.
-    float zero = 0;
-    EXPECT_FALSE(onTop.GetToolTipText(0, 0, zero, tip, found));
-}

@@ -28,6 +28,16 @@ def check(condition, what):
         print("FAILED:", what, file=sys.stderr)
 
 
+def write_file(path, data):
+    with open(path, "wb" if isinstance(data, bytes) else "w") as f:
+        f.write(data)
+
+
+def read_file(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
 def run(*args, expect=0):
     p = subprocess.run([CLI, *args], capture_output=True, text=True)
     if p.returncode != expect:
@@ -128,8 +138,7 @@ def check_workspaces(folder):
         for b, (closed, pts) in enumerate(borders):
             lines += border_lines(b, closed, pts, rng.choice(words) if closed else "False")
         path = os.path.join(folder, "written%d.nmp" % round_)
-        with open(path, "wb") as f:
-            f.write(("\r\n".join(lines) + "\r\n").encode("latin-1"))
+        write_file(path, ("\r\n".join(lines) + "\r\n").encode("latin-1"))
         doc, read = cli_borders(path)
         check(read == borders, "round %d: borders read as written, in order" % round_)
         check(doc["messages"] == [], "round %d: no messages" % round_)
@@ -143,8 +152,7 @@ def check_workspaces(folder):
         # The program's own workspace: a route added to this one, saved.
         out = os.path.join(folder, "saved%d.nmp" % round_)
         run("route-to-border", ROUTE_FILE, "--route", "0", "--into", path, "-o", out)
-        with open(out, "rb") as f:
-            options, saved = parse_workspace(f.read())
+        options, saved = parse_workspace(read_file(out))
         check(saved[:-1] == borders, "round %d: saved borders unchanged, in order" % round_)
         check(not saved[-1][0] and len(saved[-1][1]) == 3, "the route is an open border of 3 points")
         for (x, y), (lat, lon) in zip(saved[-1][1], ROUTE):
@@ -178,9 +186,7 @@ ROUTE_FILE = ""
 def make_route_file(folder):
     global ROUTE_FILE
     text = os.path.join(folder, "route.txt")
-    with open(text, "w") as f:
-        for n, (lat, lon) in enumerate(ROUTE):
-            f.write("%s %s P%d\n" % (lat, lon, n))
+    write_file(text, "".join("%s %s P%d\n" % (lat, lon, n) for n, (lat, lon) in enumerate(ROUTE)))
     ROUTE_FILE = os.path.join(folder, "route.nrv")
     run("import-positions", text, "--route", "-o", ROUTE_FILE)
 
@@ -220,13 +226,11 @@ def write_at5(path, features):
     assert len(header) == 64
     index = struct.pack("<%dQ" % len(offsets), *offsets) + struct.pack("<II", 0, len(features))
     index += struct.pack("<%dI" % len(features), *range(len(features)))
-    with open(path, "wb") as f:
-        f.write(header + body + index)
+    write_file(path, header + body + index)
 
 
 def read_ncm(path):
-    with open(path, "rb") as f:
-        data = f.read()
+    data = read_file(path)
     check(data[:2] == b"\x55\xaa", "the map starts with 0x55 0xAA")
     check(data[24] == 0x54 and data[25] == 0x02, "manufacturer and data type at bytes 24 and 25")
     (version, header_size, size, blocks, features, _, _, _, block_size, left, bottom, right, top,
@@ -355,8 +359,7 @@ def write_map_workspace(path, borders):
     lines = ["HeaderText Independent", "CorridorWidth " + number(CORRIDOR), "LayerOff (7:10)"]
     for b, (closed, pts) in enumerate(borders):
         lines += border_lines(b, closed, pts, "True" if closed else "False")
-    with open(path, "wb") as f:
-        f.write(("\r\n".join(lines) + "\r\n").encode("latin-1"))
+    write_file(path, ("\r\n".join(lines) + "\r\n").encode("latin-1"))
 
 
 def build(folder, res, name, borders):
@@ -396,10 +399,8 @@ def build(folder, res, name, borders):
 def check_maps(folder):
     res = os.path.join(folder, "res")
     os.mkdir(res)
-    with open(os.path.join(res, "MasterDefinitionLibrary.dat"), "w") as f:
-        f.write(LIBRARY)
-    with open(os.path.join(res, "MasterList.txt"), "w") as f:
-        f.write("Independent.at5\n")
+    write_file(os.path.join(res, "MasterDefinitionLibrary.dat"), LIBRARY)
+    write_file(os.path.join(res, "MasterList.txt"), "Independent.at5\n")
     write_at5(os.path.join(res, "Independent.at5"),
               [(AREA, 60, [LAND, LAKE]), (LINE, 1, [COAST]), (LINE, 2, [RIVER]), (LINE, 10, [ROAD])] +
               [(POINT, 5, [[p]]) for p in PLACES])

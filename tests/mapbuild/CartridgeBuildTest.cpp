@@ -1,11 +1,14 @@
+#include "FakeCategories.h"
 #include "support/RecordingPrompt.h"
+#include "support/TestFiles.h"
 
 #include "carver/Carver.h"
-#include "mapbuild/MapCategorySource.h"
 #include "mapbuild/MapData.h"
-#include "mapbuild/MapDetail.h"
+#include "mapbuild/MasterCategories.h"
 #include "mapbuild/SizeInMB.h"
 #include "mastermap/At5Writer.h"
+#include "mastermap/MasterFixtures.h"
+#include "mastermap/MasterMapControl.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,40 +22,6 @@ namespace {
 using testing_support::RecordingProgress;
 using testing_support::RecordingPrompt;
 
-// One major category "3" (Land) with the minor category "60".
-class LandCategory : public mapbuild::MapCategorySource {
-public:
-    int MajorCount() const override { return 1; }
-    mapbuild::MajorCategory Major(int major) const override {
-        return major == 0 ? mapbuild::MajorCategory{QStringLiteral("3"), 1, true} : mapbuild::MajorCategory{};
-    }
-    void SetMajorState(int, bool on) override { majorOn = on; }
-    bool MajorSelected(int major, QString& name) const override {
-        name = QStringLiteral("Land");
-        return major == 0 && majorOn;
-    }
-    mapbuild::MinorCategory Minor(int major, int minor) const override {
-        if (major != 0 || minor != 0)
-            return {};
-        return {QStringLiteral("60"), QStringLiteral("Land"), minorOn};
-    }
-    void SetMinorState(int, int, bool on) override { minorOn = on; }
-    void SetUsedListPath(const QString&) override {}
-    bool majorOn = true, minorOn = true;
-};
-
-class Detail : public mapbuild::MapDetail {
-public:
-    bool UseHighDetail() const override { return high; }
-    bool DetailValid() const override { return false; }
-    bool high = false;
-};
-
-class NoDrives : public mapbuild::OpticalDrives {
-public:
-    QStringList Roots() const override { return {}; }
-};
-
 // A master map folder with one land square, a definition that uses it, the
 // user's folder for the lists, and the system's temporary folder pointed at a
 // folder of the test's own.
@@ -64,14 +33,11 @@ protected:
         Write(QStringLiteral("MasterDefinitionLibrary.dat"), "major 3 Land\nminor 60 Land\n");
         Write(QStringLiteral("MasterList.txt"), "M.at5\r\n");
         mastermap::At5Writer w;
-        mastermap::Feature land;
-        land.kind = mastermap::FeatureKind::Area;
-        land.category = 60;
-        land.points = {{0, 0}, {96000, 0}, {96000, 96000}, {0, 96000}, {0, 0}};
-        land.parts = {5 | mastermap::Feature::OuterRing};
-        w.Add(land);
+        w.Add(mastermap_testing::Square(60, 0, 0, 96000));
         ASSERT_EQ(w.Write(res.filePath("M.at5")), "");
+        ASSERT_EQ(control.ReadLibrary(res.filePath("MasterDefinitionLibrary.dat")), "");
         map.SetDrives(&drives);
+        detail.valid = true; // the used list reaches the master map, which marks its layers in use
         map.SetDetail(&detail);
         map.SetCategorySource(&categories);
         map.SetPrompt(&prompt);
@@ -99,17 +65,16 @@ protected:
         EXPECT_EQ(progress.ended, 2);
     }
     void Write(const QString& name, const QByteArray& bytes) {
-        QFile f(res.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        testing_support::WriteFile(res.filePath(name), bytes);
     }
 
     QByteArray oldTemp;
     QTemporaryDir res, temp, lists;
     Carver carver;
     mapbuild::MapData map{carver};
-    LandCategory categories;
-    Detail detail;
+    mastermap::MasterMapControl control;
+    mapbuild::MasterCategories categories{control};
+    FakeDetail detail;
     NoDrives drives;
     RecordingPrompt prompt;
     RecordingProgress progress;
@@ -126,10 +91,8 @@ TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFile) {
     EXPECT_EQ(map.CartridgeFileName(), QDir(temp.path()).filePath("Lake.at5"));
     EXPECT_EQ(map.CartridgeFileLen(), estimate);
     EXPECT_FALSE(map.CartridgeDirty());
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "File Information");
-    EXPECT_EQ(prompt.shown[0].text, "The size of your custom map is " + mapbuild::SizeInMB(estimate) +
-                                        "  MB.\nClick the OK button to save your custom map");
+    EXPECT_EQ(prompt.Texts(), QStringList{"The size of your custom map is " + mapbuild::SizeInMB(estimate) +
+                                          "  MB.\nClick the OK button to save your custom map"});
     EXPECT_EQ(progress.captions,
               QStringList({"Estimating map size - please wait", "Creating map - please wait"}));
     EXPECT_EQ(progress.ended, 2);
@@ -174,7 +137,6 @@ TEST_F(CartridgeBuild, AListThatCannotBeWrittenIsToldAndNothingIsBuilt) {
     map.SetListFolder(lists.filePath("file/lists"));
     EXPECT_FALSE(map.CreateCartridge());
     ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "File Error");
     EXPECT_TRUE(
         prompt.shown[0].text.startsWith("Error saving " + lists.filePath("file/lists/BuildList.txt")));
     EXPECT_TRUE(map.CartridgeFileName().isEmpty());
@@ -186,12 +148,6 @@ TEST_F(CartridgeBuild, AListThatCannotBeWrittenIsToldAndNothingIsBuilt) {
     EXPECT_FALSE(map.CreateCartridge());
     ASSERT_EQ(prompt.shown.size(), 1);
     EXPECT_EQ(prompt.shown[0].title, "Build Error");
-}
-
-TEST_F(CartridgeBuild, NoLayersSelectedBuildsNothing) {
-    categories.minorOn = false;
-    categories.majorOn = false;
-    ExpectNoMap("No map layers selected!");
 }
 
 TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
@@ -215,9 +171,7 @@ TEST_F(CartridgeBuild, AVeryLargeLowDetailMapIsBuiltWithoutAsking) {
 TEST_F(CartridgeBuild, UnwritableTemporaryFolderIsReported) {
     QDir(temp.path()).mkdir("Lake.at5"); // a folder where the file should go
     EXPECT_FALSE(map.CreateCartridge());
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "File Error");
-    EXPECT_EQ(prompt.shown[0].text, "Error creating temporary file.");
+    EXPECT_EQ(prompt.Texts(), QStringList{"Error creating temporary file."});
 }
 
 TEST(SizeInMB, RoundsUpToTheHundredth) {

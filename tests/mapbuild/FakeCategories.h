@@ -2,6 +2,8 @@
 
 #include "mapbuild/LayerTree.h"
 #include "mapbuild/MapCategorySource.h"
+#include "mapbuild/MapDetail.h"
+#include "mapbuild/OpticalDrives.h"
 
 #include <QList>
 #include <QStringList>
@@ -53,4 +55,17 @@ public:
 
     QStringList nodes;
     int refreshed = 0;
+};
+
+class FakeDetail : public mapbuild::MapDetail {
+public:
+    bool UseHighDetail() const override { return high; }
+    bool DetailValid() const override { return valid; }
+    bool high = false;
+    bool valid = false;
+};
+
+class NoDrives : public mapbuild::OpticalDrives {
+public:
+    QStringList Roots() const override { return {}; }
 };

@@ -2,8 +2,6 @@
 
 #include "carver/Carver.h"
 #include "mapbuild/MapData.h"
-#include "mapbuild/MapDetail.h"
-#include "mapbuild/SettingsLineWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,18 +12,6 @@
 using mapbuild::MapData;
 
 namespace {
-
-class Detail : public mapbuild::MapDetail {
-public:
-    bool UseHighDetail() const override { return false; }
-    bool DetailValid() const override { return valid; }
-    bool valid = true;
-};
-
-class NoDrives : public mapbuild::OpticalDrives {
-public:
-    QStringList Roots() const override { return {}; }
-};
 
 class MapDefinition : public ::testing::Test {
 protected:
@@ -73,56 +59,6 @@ TEST_F(MapDefinition, ClearMapRemovesBordersAndResetsTheLayers) {
     EXPECT_TRUE(categories.notices.contains(QStringLiteral("minor 0 1 1")));
 }
 
-TEST_F(MapDefinition, CartridgeFileLenIsTheBuiltFilesSize) {
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("m.at5"));
-    map.SetCartridgeFileName(path);
-    EXPECT_EQ(map.CartridgeFileLen(), 0);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("12345");
-    f.close();
-    EXPECT_EQ(map.CartridgeFileLen(), 5);
-}
-
-TEST_F(MapDefinition, SaveFileWritesBordersVertexByVertex) {
-    AddBorder(true, {{-100, 200}, {300, 400}, {500, -600}});
-    AddBorder(false, {{7, 8}});
-    map.SetHeaderText(QStringLiteral("My map"));
-    map.SetMapPath(QStringLiteral("/data/maps"));
-    map.SetSavedMapPath(QStringLiteral("/saved.ncm"));
-    mapbuild::SettingsLineWriter out;
-    map.SaveFile(out, false);
-    EXPECT_EQ(out.Bytes(), QByteArray("HeaderText My map\r\n"
-                                      "MapPath /data/maps\r\n"
-                                      "Polygon        0            True           3 \r\n"
-                                      "Point          0            -100           200 \r\n"
-                                      "Point          1             300           400 \r\n"
-                                      "Point          2             500          -600 \r\n"
-                                      "Polygon        1            False          1 \r\n"
-                                      "Point          0             7             8 \r\n"));
-    // The settings file's form has the saved map and no borders.
-    mapbuild::SettingsLineWriter settings;
-    map.SaveFile(settings, true);
-    EXPECT_EQ(settings.Bytes(), QByteArray("HeaderText My map\r\nMapPath /data/maps\r\n"
-                                           "SavedBinaryPath /saved.ncm\r\n"));
-}
-
-TEST_F(MapDefinition, MapOptionsAreTakenFromTheirLines) {
-    EXPECT_TRUE(map.SetMapOption("MapPath", "MapPath /media/cd/My Maps"));
-    EXPECT_TRUE(map.SetMapOption("MapPath", "MapPath"));
-    EXPECT_EQ(map.MapPath(), QStringLiteral("/media/cd/My Maps"));
-    EXPECT_TRUE(map.SetMapOption("SavedBinaryPath", "SavedBinaryPath /x.ncm"));
-    EXPECT_EQ(map.SavedMapPath(), QStringLiteral("/x.ncm"));
-    EXPECT_TRUE(map.SetMapOption("HeaderText", "HeaderText Lake  tour"));
-    EXPECT_EQ(map.HeaderText(), QStringLiteral("Lake  tour"));
-    EXPECT_TRUE(map.SetMapOption("LayerOff", "LayerOff (10:2)"));
-    EXPECT_EQ(map.GetLayerOff(0), QStringLiteral("(10:2)"));
-    EXPECT_TRUE(map.SetMapOption("MapSeries", "MapSeries  3 "));
-    EXPECT_TRUE(map.SetMapOption("Library", "Library x True 1 2"));
-    EXPECT_FALSE(map.SetMapOption("Unknown", "Unknown 1"));
-}
-
 TEST_F(MapDefinition, AreasUseVerticesZeroAndTwoOfClosedBorders) {
     AddBorder(true, {{0, 0}, {5, 5}, {1000, 2000}, {0, 9}});
     AddBorder(true, {{0, 0}, {1, 1}, {10, 10}});
@@ -141,7 +77,8 @@ TEST_F(MapDefinition, TotalAreaCountsOnlyThePartInsideTheBox) {
 TEST_F(MapDefinition, UsedListIsHandedOnWhenDetailIsValid) {
     QTemporaryDir dir, lists;
     FakeCategories categories;
-    Detail detail;
+    FakeDetail detail;
+    detail.valid = true;
     NoDrives drives;
     map.SetCategorySource(&categories);
     map.SetDetail(&detail);

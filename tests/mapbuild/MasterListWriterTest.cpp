@@ -1,4 +1,5 @@
 #include "mapbuild/MasterListWriter.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,9 +20,7 @@ protected:
     }
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     void Put(const QString& name, const QByteArray& bytes) const {
-        QFile f(Path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        testing_support::WriteFile(Path(name), bytes);
     }
     QStringList Written(bool allDrives, bool high = false) const {
         const auto result = MasterListWriter(Path("res"), high, {Path("cd1"), Path("cd2")})

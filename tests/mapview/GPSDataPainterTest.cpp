@@ -65,13 +65,6 @@ protected:
     QRect Changed(QRect area = QRect()) const {
         return Bounds([](QRgb p) { return p != MapColour; }, area);
     }
-    int Count(QRgb colour) const {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixel(x, y) == colour;
-        return n;
-    }
     gpsdata::WaypointObject* Waypoint(qint16 index, double px, double py, qint32 type = 0) {
         return data.AddWaypoint(index, UnitX(px), UnitY(py), 0, QStringLiteral("W%1").arg(index), 5, 0, type);
     }
@@ -96,22 +89,6 @@ TEST_F(DrawingGPSData, ASymbolIsCentredOnItsPositionWithTheMapAroundAndNamesOff)
     EXPECT_LE(drawn.height(), 16);
     EXPECT_LT(qGray(image.pixel(200, 150)), 60);
     EXPECT_EQ(image.pixel(190, 150), MapColour);
-}
-
-TEST_F(DrawingGPSData, NamesStandCentredBelowTheirSymbols) {
-    window.WaypointNamesColor = 9;
-    Waypoint(0, 200, 100)->SetWptName("NAME");
-    Draw();
-    const QRect symbol = Changed(QRect(180, 90, 40, 19));
-    // The name's strokes are smoothed: blue blended with the white behind it.
-    const QRect label = Bounds([](QRgb p) { return qBlue(p) > qRed(p) + 60 && qBlue(p) > qGreen(p) + 60; });
-    ASSERT_FALSE(label.isNull());
-    EXPECT_GE(label.top(), symbol.bottom());
-    EXPECT_LT(label.top(), 100 + 16);
-    EXPECT_NEAR(label.center().x(), 200, 2);
-    EXPECT_GT(label.width(), 20);
-    // The label's background is opaque white.
-    EXPECT_GT(Count(qRgb(255, 255, 255)), 100);
 }
 
 TEST_F(DrawingGPSData, SwitchesLeaveOutWhatIsOff) {
@@ -207,15 +184,6 @@ TEST_F(DrawingGPSData, TrailsBreakWherePointsAreNotContinuous) {
     EXPECT_FALSE(Bounds(Reddish, QRect(40, 140, 60, 20)).isNull());
     EXPECT_TRUE(Bounds(Reddish, QRect(140, 140, 60, 20)).isNull());
     EXPECT_FALSE(Bounds(Reddish, QRect(240, 140, 60, 20)).isNull());
-}
-
-TEST_F(DrawingGPSData, LaterKindsLieOnTop) {
-    window.ShowWaypointNames = false;
-    data.AddTrail(0, "T", 0, 0, {UnitX(100), UnitX(300)}, {UnitY(150), UnitY(150)}, QList<bool>{true, true});
-    data.AddLurchIcon(0, UnitX(200), UnitY(150), 5); // a black dot
-    Draw();
-    EXPECT_LT(qGray(image.pixel(200, 150)), 60);
-    EXPECT_TRUE(Reddish(image.pixel(150, 150)));
 }
 
 // The classic faces are drawn with the twins loaded from their own files, so

@@ -1,5 +1,7 @@
 #include "mapview/UndoStack.h"
 #include "gpsdata/GPSData.h"
+#include "support/DataSetRecords.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +118,7 @@ TEST_F(UndoRedo, UndoRestoresEveryKindTheLimitsAndTheEditedLeg) {
     data.AddLurchIcon(4, 100, 200, 5);
     data.AddTrail(1, "TRACK", 10, 20, {1, 2}, {3, 4});
     data.SetEditingRouteLeg(2);
+    const QStringList before = testing_support::DataSetRecords(data);
     stack.PushUndoOperation(false, "Download Waypoints");
     data.DeleteRoutes();
     data.DeleteIcons();
@@ -130,13 +133,7 @@ TEST_F(UndoRedo, UndoRestoresEveryKindTheLimitsAndTheEditedLeg) {
         QObject::connect(&data, signal, [&] { ++listEvents; });
     stack.PerformUndoOperation();
     EXPECT_GE(listEvents, 4);
-    ASSERT_NE(data.Route(3), nullptr);
-    EXPECT_EQ(data.Route(3)->RteName(), "Lake");
-    EXPECT_EQ(data.Route(3)->NumWaypoints(), 2);
-    ASSERT_NE(data.Icon(4), nullptr);
-    EXPECT_EQ(data.Icon(4)->IcnSymbol(), 5);
-    ASSERT_NE(data.Trail(1), nullptr);
-    EXPECT_EQ(data.Trail(1)->NumPoints(), 3);
+    EXPECT_EQ(testing_support::DataSetRecords(data), before);
     EXPECT_EQ(data.EditingRouteLeg(), 2);
     EXPECT_EQ(data.MaxNumGPSWaypoints(), 999);
     EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 3000);

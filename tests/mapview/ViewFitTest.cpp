@@ -1,7 +1,6 @@
 #include "RecordingBorderEngine.h"
 
 #include "geo/Coordinates.h"
-#include "mapview/ScaleBar.h"
 #include "mapview/ViewFit.h"
 #include "mapview/WindowObject.h"
 
@@ -9,7 +8,6 @@
 
 #include <cmath>
 
-using mapview::ScaleBar;
 using mapview::ViewFit;
 using mapview::WindowObject;
 
@@ -56,26 +54,4 @@ TEST_F(ViewOfData, ALonePointGetsASmallViewAroundIt) {
     EXPECT_DOUBLE_EQ(window.ZoomRange(), ViewFit::SmallestRangeMiles);
     EXPECT_NEAR(window.MidX, duluth.x(), 1);
     EXPECT_NEAR(window.MidY, duluth.y(), 1);
-}
-
-TEST_F(ViewOfData, ScaleBarIsARoundLengthOfAtMostAFifthOfTheView) {
-    for (const int units : {0, 1, 2}) {
-        window.DistanceUnits = units;
-        for (const double miles : {0.3, 7.0, 60.0, 2500.0}) {
-            window.SetZoomRange(miles);
-            const ScaleBar::Length bar = ScaleBar::Choose(window, 900);
-            const double perPixel = window.MilesToDistance(window.ZoomRange()) / 900;
-            const double length = bar.label.section(QLatin1Char(' '), 0, 0).toDouble();
-            EXPECT_NEAR(bar.pixels * perPixel, length, length * 1e-9) << bar.label.toStdString();
-            EXPECT_LE(bar.pixels, 180.0 + 1e-9);
-            EXPECT_GT(bar.pixels, 180.0 * 0.4 - 1e-9); // 1-2-5 steps leave at least two fifths of the room
-            const double mantissa = length / std::pow(10.0, std::floor(std::log10(length)));
-            EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
-                        std::abs(mantissa - 5) < 1e-9)
-                << bar.label.toStdString();
-        }
-    }
-    window.DistanceUnits = 2;
-    window.SetZoomRange(62.14); // just over 100 km across
-    EXPECT_EQ(ScaleBar::Choose(window, 900).label, QStringLiteral("20 km"));
 }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-using mapview::PointerKind;
 using mapview::WindowObject;
 
 namespace {
@@ -29,27 +28,6 @@ TEST_F(MouseMode, WritingTheCurrentModeRaisesNothingAndANewModeEmptiesTheToolTip
     EXPECT_EQ(window.MapPicture.ToolTipText, "Wpt 001*");
     window.SetMode(0);
     EXPECT_TRUE(window.MapPicture.ToolTipText.isEmpty());
-}
-
-// The polyline and stretch modes (2, 8) and unknown ones keep the pointer
-// they find, without a custom one.
-TEST_F(MouseMode, EachModeShowsItsPointer) {
-    struct Case {
-        int mode;
-        PointerKind pointer;
-        bool custom;
-    };
-    const Case cases[] = {{0, PointerKind::CrossHair, false}, {1, PointerKind::ArrowPoly, true},
-                          {3, PointerKind::ArrowWpt, true},   {2, PointerKind::ArrowWpt, false},
-                          {8, PointerKind::ArrowWpt, false},  {42, PointerKind::ArrowWpt, false},
-                          {4, PointerKind::ArrowRte, true},   {5, PointerKind::ArrowIcn, true},
-                          {6, PointerKind::Default, false}};
-    for (const Case& c : cases) {
-        window.SetMode(c.mode);
-        EXPECT_EQ(window.MapPicture.Pointer, c.pointer) << c.mode;
-        EXPECT_EQ(window.CustomPointer(), c.custom) << c.mode;
-    }
-    EXPECT_EQ(modeChanges, 9);
 }
 
 TEST_F(MouseMode, RevertModeGoesBackAndForgetsTheOldMode) {

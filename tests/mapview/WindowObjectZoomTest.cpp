@@ -156,15 +156,6 @@ TEST_F(ZoomRangeWrite, StretchZoomFitsTheRectangleInEitherDirection) {
     EXPECT_NEAR(ViewHeight(), 9000, 1);
 }
 
-TEST_F(ZoomRangeWrite, ClickDistanceIsTenPixels) {
-    window.SetZoomRange(window.MinZoomRange() * 2); // two units per pixel
-    window.DownX = 1000;
-    window.DownY = 1000;
-    EXPECT_TRUE(window.ClickDistance(1019, 981));
-    EXPECT_FALSE(window.ClickDistance(1021, 1000));
-    EXPECT_FALSE(window.ClickDistance(1000, 979));
-}
-
 TEST_F(ZoomRangeWrite, APictureWithoutWidthOrAnUnrepresentableRangeNeverFails) {
     window.MapPicture.Width = 0;
     window.MapPicture.Height = 0;

@@ -31,6 +31,11 @@ TEST_F(ZoomBox, TheCurrentRangeStandsAmongThePresets) {
     ASSERT_GE(list.Selected, 1);
     EXPECT_EQ(list.Entries.mid(list.Selected - 1, 3), QStringList({"8.0", "7.0", "6.0"}));
     EXPECT_EQ(SelectedText(list), "7.0");
+    // A preset equal to the range is listed once.
+    window.SetZoomRange(10);
+    const ZoomRangeList ten = ZoomRangeList::Build(window);
+    EXPECT_EQ(ten.Entries.count("10.0"), 1);
+    EXPECT_EQ(ten.Entries.mid(ten.Selected - 1, 3), QStringList({"15.0", "10.0", "8.0"}));
 }
 
 TEST_F(ZoomBox, ListsOnlyRangesTheViewCanShow) {
@@ -43,14 +48,6 @@ TEST_F(ZoomBox, ListsOnlyRangesTheViewCanShow) {
     window.MapPicture.Width = 300; // widest view about 3600 miles
     window.SetZoomRange(7);
     EXPECT_EQ(ZoomRangeList::Build(window).Entries.first(), "3000.0");
-}
-
-TEST_F(ZoomBox, APresetEqualToTheRangeIsListedOnce) {
-    window.SetZoomRange(10);
-    const ZoomRangeList list = ZoomRangeList::Build(window);
-    EXPECT_EQ(list.Entries.count("10.0"), 1);
-    EXPECT_EQ(SelectedText(list), "10.0");
-    EXPECT_EQ(list.Entries.value(list.Selected + 1), "8.0");
 }
 
 TEST_F(ZoomBox, RangesBeyondThePresetsComeFirstOrLast) {

@@ -1,4 +1,5 @@
 #include "MasterFixtures.h"
+#include "support/TestFiles.h"
 
 #include "mastermap/At5Reader.h"
 #include "mastermap/At5Writer.h"
@@ -86,26 +87,9 @@ TEST_F(At5File, OverlongNamesAreCutBetweenCharacters) {
     EXPECT_EQ(all[0].rank, 7u);
 }
 
-TEST_F(At5File, HighDetailFlagIsKept) {
-    At5Writer w;
-    w.SetHighDetail(true);
-    w.Add(Spot(1, 0, 0));
-    ASSERT_EQ(w.Write(dir.filePath("hd.at5")), "");
-    At5Reader r;
-    ASSERT_EQ(r.Open(dir.filePath("hd.at5")), "");
-    EXPECT_TRUE(r.HighDetail());
-    At5Reader low;
-    ASSERT_EQ(low.Open(path), "");
-    EXPECT_FALSE(low.HighDetail());
-}
-
 TEST_F(At5File, RefusesOtherFilesWithAReason) {
-    QFile f(dir.filePath("bad.at5"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("TFMASTER but not really");
-    f.close();
     At5Reader r;
-    EXPECT_NE(r.Open(f.fileName()), "");
+    EXPECT_NE(r.Open(testing_support::WriteFile(dir.filePath("bad.at5"), "TFMASTER but not really")), "");
     EXPECT_NE(r.Open(dir.filePath("missing.at5")), "");
     EXPECT_EQ(r.FeatureCount(), 0u);
 }
@@ -113,9 +97,7 @@ TEST_F(At5File, RefusesOtherFilesWithAReason) {
 // Every cut-short copy and every single damaged byte is read without a crash,
 // and whatever comes back is a consistent feature.
 TEST_F(At5File, SurvivesTruncationAndDamagedBytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray good = f.readAll();
+    const QByteArray good = testing_support::ReadFile(path);
     auto readAll = [](const QByteArray& bytes) {
         At5Reader r;
         if (!r.OpenBytes({bytes.constData(), static_cast<std::size_t>(bytes.size())}).isEmpty())

@@ -1,5 +1,6 @@
 #include "mastermap/CategoryLibrary.h"
 #include "mastermap/MasterSet.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 
@@ -36,20 +37,12 @@ TEST(CategoryLibrary, RefusesDuplicatesAndOutOfRangeCategoriesNamingTheLine) {
     EXPECT_NE(lib.Parse("major one A\n"), "");
 }
 
-TEST(MasterList, HighDetailFilesAreKnownByName) {
-    EXPECT_TRUE(MasterSet::IsHighDetailName("USCountiesLargeScale.at5"));
-    EXPECT_TRUE(MasterSet::IsHighDetailName("RoadsOverlay.at5"));
-    EXPECT_FALSE(MasterSet::IsHighDetailName("World.at5"));
-}
-
 TEST(MasterList, PathListSkipsBlankLinesAndMissingFiles) {
     QTemporaryDir dir;
-    QFile f(dir.filePath("UsedList.txt"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("/nowhere/a.at5\r\n\n  \n/nowhere/b.at5\n");
-    f.close();
-    EXPECT_EQ(MasterSet::ReadPathList(f.fileName()), (QStringList{"/nowhere/a.at5", "/nowhere/b.at5"}));
+    const QString list =
+        testing_support::WriteFile(dir.filePath("UsedList.txt"), "/nowhere/a.at5\r\n\n  \n/nowhere/b.at5\n");
+    EXPECT_EQ(MasterSet::ReadPathList(list), (QStringList{"/nowhere/a.at5", "/nowhere/b.at5"}));
     MasterSet set;
-    set.OpenList(f.fileName());
+    set.OpenList(list);
     EXPECT_TRUE(set.Files().empty());
 }

@@ -2,6 +2,7 @@
 #include "mastermap/DetailLevelWriter.h"
 #include "mastermap/MasterFixtures.h"
 #include "mastermap/MasterSet.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -81,15 +82,9 @@ TEST_F(DetailLevelsFile, LevelsOfAnotherVersionOfTheMasterMapAreNotDrawn) {
 }
 
 TEST_F(DetailLevelsFile, ADamagedLevelFileGivesNoLevelsOrWholeOnes) {
-    QFile file(DetailLevels::PathFor(path));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray good = file.readAll();
-    file.close();
+    const QByteArray good = testing_support::ReadFile(DetailLevels::PathFor(path));
     const auto levelsOf = [&](const QByteArray& bytes) {
-        QFile out(DetailLevels::PathFor(path));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(bytes);
-        out.close();
+        testing_support::WriteFile(DetailLevels::PathFor(path), bytes);
         MasterSet set;
         set.Open({path});
         // Whatever the bytes, a level read is whole and a query of it is safe.

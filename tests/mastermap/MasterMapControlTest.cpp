@@ -1,4 +1,5 @@
 #include "MasterFixtures.h"
+#include "support/TestFiles.h"
 
 #include "mastermap/At5Writer.h"
 #include "mastermap/MasterMapControl.h"
@@ -18,22 +19,19 @@ namespace {
 class Control : public ::testing::Test {
 protected:
     void SetUp() override {
-        QFile lib(dir.filePath("MasterDefinitionLibrary.dat"));
-        ASSERT_TRUE(lib.open(QIODevice::WriteOnly));
-        lib.write("major 1 Water\nminor 1 Shoreline\nminor 3 Lakes\nmajor 2 Boundaries\nminor 10 States\n"
-                  "minor 4 Counties\nmajor 3 Land\nminor 60 Land areas\n");
-        lib.close();
+        const QString lib = testing_support::WriteFile(
+            dir.filePath("MasterDefinitionLibrary.dat"),
+            "major 1 Water\nminor 1 Shoreline\nminor 3 Lakes\nmajor 2 Boundaries\nminor 10 States\n"
+            "minor 4 Counties\nmajor 3 Land\nminor 60 Land areas\n");
         At5Writer w;
         w.Add(Line(1, {{0, 0}, {100, 100}}));
         w.Add(Square(3, 0, 0, 50));
         w.Add(Square(10, 0, 0, 500));
         ASSERT_EQ(w.Write(dir.filePath("A.at5")), "");
-        QFile list(dir.filePath("UsedList.txt"));
-        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-        list.write((dir.filePath("A.at5") + "\n" + dir.filePath("Missing.at5") + "\n").toUtf8());
-        list.close();
-        ASSERT_EQ(control.ReadLibrary(lib.fileName()), "");
-        control.SetUsedList(list.fileName());
+        ASSERT_EQ(control.ReadLibrary(lib), "");
+        control.SetUsedList(testing_support::WriteFile(
+            dir.filePath("UsedList.txt"),
+            (dir.filePath("A.at5") + "\n" + dir.filePath("Missing.at5") + "\n").toUtf8()));
     }
     QTemporaryDir dir;
     MasterMapControl control;
@@ -59,6 +57,10 @@ TEST_F(Control, LayerSelectionNamesSelectedMajorsWithTheirSelectedMinors) {
     EXPECT_EQ(control.SelectedCategories(), 1ull << 1);
     control.ResetLayers();
     EXPECT_EQ(control.LayerSelection(), "1,1,3;2,10,4;");
+    for (int i = 0; i < control.MajorCount(); ++i)
+        control.SetMajorState(i, false);
+    EXPECT_EQ(control.LayerSelection(), "");
+    EXPECT_EQ(control.SelectedCategories(), 0u);
 }
 
 TEST_F(Control, OutOfRangeAndUnknownLayersAreHarmless) {
@@ -70,13 +72,6 @@ TEST_F(Control, OutOfRangeAndUnknownLayersAreHarmless) {
     EXPECT_EQ(control.Major(-1).minorCount, 0);
     EXPECT_EQ(control.Minor(0, 5).name, "");
     EXPECT_EQ(control.LayerSelection(), "1,1,3;2,10,4;");
-}
-
-TEST_F(Control, AllLayersOffGiveAnEmptySelection) {
-    for (int i = 0; i < control.MajorCount(); ++i)
-        control.SetMajorState(i, false);
-    EXPECT_EQ(control.LayerSelection(), "");
-    EXPECT_EQ(control.SelectedCategories(), 0u);
 }
 
 } // namespace

@@ -52,12 +52,6 @@ TEST_F(Labels, TheLargerPlaceIsNamedAndTheSmallerBesideItIsLeftOut) {
     EXPECT_EQ(drawn, (std::vector<std::string>{"Big City", "Midtown"}));
 }
 
-TEST_F(Labels, ANameAtThePicturesRightEdgeGoesLeftOfItsPlace) {
-    const auto drawn = Draw({{Place(50, 0, 0, "Edge", 1000), {296, 50}}});
-    ASSERT_EQ(drawn, (std::vector<std::string>{"Edge"}));
-    EXPECT_TRUE(Inked(200, 290));
-}
-
 TEST_F(Labels, APlaceWhoseNameFitsNowhereIsNotDrawnAtAll) {
     const auto drawn =
         Draw({{Place(50, 0, 0, "Llanfairpwllgwyngyll", 3000), {150, 50}}}, QRectF(140, 0, 20, 100));
@@ -65,16 +59,6 @@ TEST_F(Labels, APlaceWhoseNameFitsNowhereIsNotDrawnAtAll) {
     EXPECT_FALSE(Inked(0, 300)) << "neither its name nor its dot";
     // Places outside the picture are not named either.
     EXPECT_TRUE(Draw({{Place(50, 0, 0, "Away", 3000), {400, 50}}}).empty());
-}
-
-TEST_F(Labels, NamesHaveAWhiteHaloOverADarkMap) {
-    image.fill(Qt::darkBlue);
-    ASSERT_EQ(Draw({{Place(50, 0, 0, "Harbour", 1000), {20, 50}}}).size(), 1u);
-    int white = 0;
-    for (int x = 20; x < 120; ++x)
-        for (int y = 30; y < 70; ++y)
-            white += QColor(image.pixel(x, y)) == QColor(Qt::white);
-    EXPECT_GT(white, 20);
 }
 
 // The master map names a town of 20,000 in a close view, not in a wide one

@@ -1,6 +1,7 @@
 #include "DetailLevelBuilder.h"
 
 #include "WigglyAreas.h"
+#include "mastermap/MasterFixtures.h"
 
 #include "mastermap/DetailLevels.h"
 #include "mastermap/MasterMapPainter.h"
@@ -26,13 +27,10 @@ protected:
         mastermap::At5Writer writer;
         for (Feature& f : Neighbours(1000000, 500, 2000))
             writer.Add(std::move(f));
-        Feature river;
-        river.kind = FeatureKind::Line;
-        river.category = 1;
+        std::vector<Point> river;
         for (Point p : WigglyBorder(1000000, 700, 2500))
-            river.points.push_back({p.y - 500000, p.x + 500000});
-        river.parts = {static_cast<std::uint32_t>(river.points.size())};
-        writer.Add(river);
+            river.push_back({p.y - 500000, p.x + 500000});
+        writer.Add(mastermap_testing::Line(1, river));
         full = dir.filePath(QStringLiteral("M.at5"));
         bare = dir.filePath(QStringLiteral("bare.at5"));
         ASSERT_EQ(writer.Write(full), QString());

@@ -1,5 +1,6 @@
 #include "geo/Coordinates.h"
 #include "mastermap/At5Reader.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -53,11 +54,7 @@ protected:
 ]})");
     }
 
-    void Write(const char* name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
+    void Write(const char* name, const QByteArray& text) { testing_support::WriteFile(dir.filePath(name), text); }
 
     int Run(const QStringList& sources, QByteArray* err = nullptr) {
         QProcess p;

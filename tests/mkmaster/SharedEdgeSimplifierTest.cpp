@@ -1,6 +1,7 @@
 #include "SharedEdgeSimplifier.h"
 
 #include "WigglyAreas.h"
+#include "mastermap/MasterFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -75,17 +76,8 @@ TEST(SharedEdgeSimplifier, ALakeAndTheHoleItMakesComeOutTheSame) {
 
 TEST(SharedEdgeSimplifier, PartsSmallerThanTheToleranceAreLeftOutButPlacesStay) {
     Feature island = Area(1, {{0, 0}, {300, 0}, {300, 300}, {0, 300}});
-    Feature stream;
-    stream.kind = FeatureKind::Line;
-    stream.category = 1;
-    stream.points = {{1000, 1000}, {1100, 1050}, {1200, 1000}};
-    stream.parts = {3};
-    Feature town;
-    town.kind = FeatureKind::Point;
-    town.category = 50;
-    town.points = {{5, 5}};
-    town.parts = {1};
-    town.name = "Town";
+    const Feature stream = mastermap_testing::Line(1, {{1000, 1000}, {1100, 1050}, {1200, 1000}});
+    const Feature town = mastermap_testing::Place(50, 5, 5, "Town", 0);
     Feature land = Area(60, {{-90000, -90000}, {90000, -90000}, {90000, 90000}, {-90000, 90000}});
     const std::vector<Feature> simplified =
         SharedEdgeSimplifier({island, stream, town, land}).Simplified(500);

@@ -62,14 +62,6 @@ protected:
     mapview::WindowObject view{engine};
 };
 
-TEST_F(MapPages, TheScaleLineSaysLessThanAMileBelowOneMilePerInch) {
-    EXPECT_EQ(MapPage::ScaleText(0.94), "Map Scale = 1 inch is less than a mile.");
-    EXPECT_EQ(MapPage::ScaleText(0.96), "Map Scale = 1 miles per inch.");
-    EXPECT_EQ(MapPage::ScaleText(12.34), "Map Scale = 12.3 miles per inch.");
-    // The view's range across its width in inches at 96 pixels per inch.
-    EXPECT_NEAR(Page().MilesPerInch(672 * 72.0 / 96), 70 / 7.0, 1e-9);
-}
-
 TEST_F(MapPages, TheDirectPrintHasTheScaleSentenceAboveTheMapAndTheNoticeUnderIt) {
     view.SetZoomRange(5); // 5 miles over 7 inches
     path = dir.filePath("map.pdf");

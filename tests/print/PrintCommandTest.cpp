@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 #include "support/PdfText.h"
 #include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 
 #include "files/GPSDataFile.h"
 #include "gpsdata/GPSData.h"
@@ -73,11 +74,9 @@ TEST_F(PrintCommand, ItemsAreTheIndexesListsShowAndTheRangeLimitsThePages) {
 
 TEST_F(PrintCommand, TheMapShowsTheWorkspacesViewUnderItsNameWhenBordersAreDrawn) {
     const QString workspace = dir.filePath("lake shore.nmp");
-    QFile f(workspace);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("MidX 2500000\r\nMidY 1250000\r\nZoomRange 100\r\nPolygon 0 True 3\r\n"
-            "Point 0 2400000 1200000\r\nPoint 1 2600000 1200000\r\nPoint 2 2500000 1300000\r\n");
-    f.close();
+    testing_support::WriteFile(
+        workspace, "MidX 2500000\r\nMidY 1250000\r\nZoomRange 100\r\nPolygon 0 True 3\r\n"
+                   "Point 0 2400000 1200000\r\nPoint 1 2600000 1200000\r\nPoint 2 2500000 1300000\r\n");
     CliRun run = RunCli({"print", file, "--what", "map", "--workspace", workspace, "--borders", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.Text(), "1 pages\n");
@@ -168,13 +167,9 @@ TEST_F(PrintCommand, BadArgumentsAndUnreadableFilesFailAndLeaveNoPdf) {
 }
 
 TEST_F(PrintCommand, AFailedPrintKeepsTheOldFile) {
-    QFile old(out);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    testing_support::WriteFile(out, "old");
     EXPECT_EQ(RunCli({"print", file, "--what", "waypoints", "--from", "9", "-o", out}).exitCode, 1);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "old");
+    EXPECT_EQ(testing_support::ReadFile(out), "old");
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "mapview/CarverBorderEngine.h"
 #include "mapview/WindowObject.h"
 #include "print/frmPrintOptions.h"
-#include "print/frmPrintingPage.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -57,14 +56,6 @@ protected:
     QPrinter printer;
     int choices = 0;
 };
-
-TEST_F(PrintDialog, TheCaptionNamesTheMapAndTheDataFileThatAreKnown) {
-    EXPECT_EQ(frmPrintOptions::Caption("Kansas", "/data/trip 1.usr"), "Print - Kansas / trip 1.usr");
-    EXPECT_EQ(frmPrintOptions::Caption("", "/data/trip.usr"), "Print - trip.usr");
-    EXPECT_EQ(frmPrintOptions::Caption("Kansas", ""), "Print - Kansas");
-    EXPECT_EQ(frmPrintOptions::Caption("", ""), "Print - Untitled");
-    EXPECT_EQ(Dialog("Kansas", "/data/trip.usr")->windowTitle(), "Print - Kansas / trip.usr");
-}
 
 TEST_F(PrintDialog, TheItemsFollowTheChoiceAndCanBeSelectedAndInverted) {
     auto dialog = Dialog();
@@ -136,18 +127,6 @@ TEST_F(PrintDialog, PrinterSetupChoosesOnceForThePrintsThatFollow) {
     Find<QPushButton>(*dialog, "cmdPrint")->click();
     EXPECT_EQ(choices, 1);
     EXPECT_EQ(PdfText::PageCount(path), 3);
-}
-
-TEST_F(PrintDialog, ThePrintingWindowShowsThePageAndCancels) {
-    print::frmPrintingPage window;
-    window.Begin("Print - Untitled");
-    window.SetText("Now printing page 2 of 3");
-    EXPECT_EQ(Find<QLabel>(window, "lblPage")->text(), "Now printing page 2 of 3");
-    EXPECT_FALSE(window.Cancelled());
-    Find<QPushButton>(window, "cmdCancel")->click();
-    EXPECT_TRUE(window.Cancelled());
-    window.End();
-    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
