@@ -17,9 +17,11 @@ void MasterMapPicture::Paint(QPainter& painter, const Key& key, const Drawing& d
     if (picture_.isNull() || !(key == key_)) {
         const QSize pixels(static_cast<int>(std::ceil(key.size.width() * key.ratio)),
                            static_cast<int>(std::ceil(key.size.height() * key.ratio)));
-        picture_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        // Opaque, on the map's white: showing it is then a copy rather than
+        // a blend of every pixel.
+        picture_ = QImage(pixels, QImage::Format_RGB32);
         picture_.setDevicePixelRatio(key.ratio);
-        picture_.fill(Qt::transparent);
+        picture_.fill(Qt::white);
         QPainter into(&picture_);
         draw(into);
         key_ = key;

@@ -21,6 +21,7 @@ namespace mapview {
 // drawn) copies it instead of drawing it again. It is drawn again whenever
 // anything it depends on differs: the view, the picture's size or ratio, the
 // master map files in use, the layers switched on or a category's style.
+// It is opaque: the master map on white paper.
 class MasterMapPicture {
 public:
     struct Key {

@@ -185,34 +185,50 @@ private:
     void DrawArea(const FeatureView& f, const CategoryStyle& s, const LineInk& ink) {
         // Areas are filled cut to what shows; a dashed outline is drawn uncut,
         // as cutting would move its dashes.
+        const QBrush brush = BrushOf(s);
+        const bool filled = brush.style() != Qt::NoBrush, outlined = s.AreaStyle != 7;
         const bool dashed = ink.pen.style() == Qt::CustomDashLine;
-        QPainterPath area, outline;
-        area.setFillRule(Qt::OddEvenFill);
-        std::vector<QPolygonF> rings, uncut;
+        std::vector<QPolygonF> cut, uncut;
         for (std::uint32_t i = 0, start = 0; i < f.PartCount(); start += Feature::PartSize(f.Part(i)), ++i) {
             Thin(f, start, Feature::PartSize(f.Part(i)), map_, points_);
-            rings.push_back(shown_.contains(points_.boundingRect()) ? points_ : ClipRing(points_, shown_));
-            area.addPolygon(rings.back());
-            if (dashed) {
-                outline.addPolygon(points_);
+            if (filled || (outlined && !dashed))
+                cut.push_back(shown_.contains(points_.boundingRect()) ? points_ : ClipRing(points_, shown_));
+            if (outlined && dashed)
                 uncut.push_back(points_);
-            }
         }
-        if (const QBrush brush = BrushOf(s); brush.style() != Qt::NoBrush) {
-            // Filled without smoothing: a tint's edge steps by a pixel where
-            // smoothing the many edges of a large area would cost most of a frame.
-            painter_.setRenderHint(QPainter::Antialiasing, false);
-            painter_.fillPath(area, brush);
-            painter_.setRenderHint(QPainter::Antialiasing, true);
-        }
-        if (s.AreaStyle == 7)
+        if (filled)
+            Fill(cut, brush);
+        if (!outlined)
             return;
         if (dashed && !ink.hairline) {
+            QPainterPath outline;
+            for (const QPolygonF& ring : uncut)
+                outline.addPolygon(ring);
             painter_.strokePath(outline, ink.pen);
             return;
         }
-        for (const QPolygonF& ring : dashed ? uncut : rings)
+        for (const QPolygonF& ring : dashed ? uncut : cut)
             ink.Polyline(painter_, ring);
+    }
+
+    // Filled without smoothing: a tint's edge steps by a pixel where
+    // smoothing the many edges of a large area would cost most of a frame.
+    // An area of one ring goes to the painter as it is, without a path.
+    void Fill(const std::vector<QPolygonF>& rings, const QBrush& brush) {
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        if (rings.size() == 1) {
+            painter_.setPen(Qt::NoPen);
+            painter_.setBrush(brush);
+            painter_.drawPolygon(rings.front(), Qt::OddEvenFill);
+            painter_.setBrush(Qt::NoBrush);
+        } else {
+            QPainterPath area;
+            area.setFillRule(Qt::OddEvenFill);
+            for (const QPolygonF& ring : rings)
+                area.addPolygon(ring);
+            painter_.fillPath(area, brush);
+        }
+        painter_.setRenderHint(QPainter::Antialiasing, true);
     }
 
     QPainter& painter_;
