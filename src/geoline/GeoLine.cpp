@@ -68,16 +68,20 @@ private:
     QPolygonF units_, pixels_;
 };
 
-// Whether any of the arc can show in the clip rectangle.
-bool Shows(const GreatCircleArc& arc, bool straight, QPoint from, QPoint to, const PixelFrame& frame,
-           const QRectF& clip) {
-    if (arc.CrossesAntimeridian())
-        return true;
-    // A straight arc is its chord; a curved one may bulge past its ends.
-    const QRectF box = straight ? QRectF(QPointF(from), QPointF(to)).normalized() : arc.Bounds();
+// Whether a box in internal units reaches into the clip rectangle.
+bool Shows(const QRectF& box, const PixelFrame& frame, const QRectF& clip) {
     const QRectF pixels = QRectF(frame.ToPixel(box.topLeft()), frame.ToPixel(box.bottomRight())).normalized();
     return pixels.right() >= clip.left() && pixels.left() <= clip.right() && pixels.bottom() >= clip.top() &&
            pixels.top() <= clip.bottom();
+}
+
+// Whether a leg is surely shorter than one step of arc, which is traced as
+// its chord, told without trigonometry: its arc is no longer than its
+// change of longitude plus its change of latitude, and a change of Mercator
+// Y is never less than the change of latitude.
+bool SurelyShort(QPoint from, QPoint to) {
+    constexpr double Step = StepDegrees * geo::DegToRad * geo::EarthRadius;
+    return std::abs(double(to.x()) - from.x()) + std::abs(double(to.y()) - from.y()) < Step;
 }
 
 } // namespace
@@ -92,15 +96,27 @@ void DrawGreatCircleLines(QPainter& painter, const PixelFrame& frame, const QPoi
         return;
     LineRun line(painter, frame);
     for (int i = 1; i < count; ++i) {
+        const QPointF from(points[i - 1]), to(points[i]);
+        const QRectF chord = QRectF(from, to).normalized();
+        if (SurelyShort(points[i - 1], points[i])) {
+            if (Shows(chord, frame, line.Clip())) {
+                line.Add(from);
+                line.Add(to);
+            } else {
+                line.Break();
+            }
+            continue;
+        }
         const GreatCircleArc arc(points[i - 1], points[i]);
         const bool straight = arc.Straight(StepDegrees);
-        if (!Shows(arc, straight, points[i - 1], points[i], frame, line.Clip())) {
+        // A straight arc is its chord; a curved one may bulge past its ends.
+        if (!arc.CrossesAntimeridian() && !Shows(straight ? chord : arc.Bounds(), frame, line.Clip())) {
             line.Break();
             continue;
         }
         if (straight) {
-            line.Add(QPointF(points[i - 1]));
-            line.Add(QPointF(points[i]));
+            line.Add(from);
+            line.Add(to);
             continue;
         }
         const QList<QPolygonF> runs = arc.Runs(StepDegrees);

@@ -32,6 +32,11 @@ inline int Floor(double x) {
     return whole - (x < whole);
 }
 
+// Source-over of a premultiplied colour (already at its coverage).
+inline void Blend(QRgb& pixel, QRgb drawn) {
+    pixel = drawn + Scaled(pixel, 255 - qAlpha(drawn));
+}
+
 // Cuts the segment to a rectangle (Liang-Barsky); false when nothing is left.
 bool Cut(QPointF& a, QPointF& b, double left, double top, double right, double bottom) {
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
@@ -106,7 +111,10 @@ std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
         pen.isCosmetic() ? pen.widthF() : pen.widthF() * std::max(std::abs(scaleX_), std::abs(scaleY_));
     if (width > 1)
         return std::nullopt;
-    Ink ink{qPremultiply(pen.color().rgba()), {1}};
+    Ink ink{{}, {1}};
+    const QRgb premultiplied = qPremultiply(pen.color().rgba());
+    for (quint32 coverage = 0; coverage < ink.atCoverage.size(); ++coverage)
+        ink.atCoverage[coverage] = Scaled(premultiplied, coverage);
     if (pen.style() == Qt::SolidLine)
         return ink;
     if (pen.dashOffset() != 0)
@@ -141,19 +149,33 @@ template <bool Steep>
 void Hairlines::Run(int along, int steps, int direction, int across, int step, const Ink& ink,
                     std::size_t dash) const {
     const int low = Steep ? left_ : top_, high = Steep ? right_ : bottom_;
-    const QRgb inkColor = ink.premultiplied;
-    const auto blend = [&](int at, int coverage) {
-        if (at < low || at > high)
-            return;
-        QRgb& pixel = Steep ? reinterpret_cast<QRgb*>(bits_ + along * stride_)[at]
-                            : reinterpret_cast<QRgb*>(bits_ + at * stride_)[along];
-        const QRgb drawn = Scaled(inkColor, static_cast<quint32>(coverage));
-        pixel = drawn + Scaled(pixel, 255 - qAlpha(drawn));
+    const std::array<QRgb, 256>& color = ink.atCoverage;
+    const auto pixelAt = [&](int u, int v) -> QRgb& {
+        return Steep ? reinterpret_cast<QRgb*>(bits_ + u * stride_)[v]
+                     : reinterpret_cast<QRgb*>(bits_ + v * stride_)[u];
+    };
+    const long long lastAcross = across + static_cast<long long>(steps - 1) * step;
+    const bool within = (std::min<long long>(across, lastAcross) >> 16) >= low &&
+                        (std::max<long long>(across, lastAcross) >> 16) + 1 <= high;
+    if (within && ink.drawn.size() == 1) {
+        // A solid line whose pixels all lie in the rectangle, as most do.
+        for (int i = 0; i < steps; ++i, along += direction, across += step) {
+            const int near = across >> 16;
+            const quint32 farCoverage = (across >> 8) & 0xff;
+            Blend(pixelAt(along, near), color[255 - farCoverage]);
+            Blend(pixelAt(along, near + 1), color[farCoverage]);
+        }
+        return;
+    }
+    const auto blend = [&](int at, quint32 coverage) {
+        if (at >= low && at <= high)
+            Blend(pixelAt(along, at), color[coverage]);
     };
     const std::size_t pattern = ink.drawn.size();
     for (int i = 0; i < steps; ++i, along += direction, across += step) {
         if (ink.drawn[dash]) {
-            const int near = across >> 16, farCoverage = (across >> 8) & 0xff;
+            const int near = across >> 16;
+            const quint32 farCoverage = (across >> 8) & 0xff;
             blend(near, 255 - farCoverage);
             blend(near + 1, farCoverage);
         }

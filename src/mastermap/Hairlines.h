@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QRgb>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -29,10 +30,11 @@ namespace mastermap {
 // one segment of a polyline to the next.
 class Hairlines {
 public:
-    // A pen as drawn here: its premultiplied colour, and for each device
-    // pixel of its dash pattern whether it is drawn (a solid pen: one that is).
+    // A pen as drawn here: its premultiplied colour at each coverage (0 to
+    // 255), and for each device pixel of its dash pattern whether it is
+    // drawn (a solid pen: one that is).
     struct Ink {
-        QRgb premultiplied;
+        std::array<QRgb, 256> atCoverage;
         std::vector<std::uint8_t> drawn;
     };
 
@@ -62,7 +64,8 @@ private:
     // the line's position across them in 16.16 fixed point starting at
     // `across` and moving by `step`.
     template <bool Steep>
-    void Run(int along, int steps, int direction, int across, int step, const Ink& ink, std::size_t dash) const;
+    void Run(int along, int steps, int direction, int across, int step, const Ink& ink,
+             std::size_t dash) const;
 
     uchar* bits_;
     qsizetype stride_;

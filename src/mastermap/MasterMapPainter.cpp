@@ -264,7 +264,7 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     painter.setRenderHint(QPainter::Antialiasing, true);
     const std::optional<Hairlines> hairlines = Hairlines::Into(painter);
     // A pen is made once a frame for each category drawn.
-    std::array<std::optional<LineInk>, CategoryCount> inks;
+    std::vector<std::optional<LineInk>> inks(CategoryCount);
     const Mapping map(toDevice);
     FeatureDrawer drawer(painter, map, shown);
     painter.setBrush(Qt::NoBrush);
