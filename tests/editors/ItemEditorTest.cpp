@@ -62,18 +62,6 @@ protected:
 
 } // namespace
 
-TEST_F(ItemEditor, OpensFilledInTheCurrentPositionFormat) {
-    Open();
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(Find<QLineEdit>("txtName")->text(), "Home");
-    EXPECT_EQ(Latitude()->Text(), u"05\u00B003.000'");
-    EXPECT_EQ(Longitude()->Text(), u"093\u00B015.900'");
-    EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "N");
-    EXPECT_EQ(Find<QPushButton>("btnEastWest")->text(), "W");
-    EXPECT_EQ(Find<QLabel>("lblDate")->text(), "3/18/23 12:00");
-    EXPECT_FALSE(Find<QLabel>("imgIcon")->pixmap().isNull());
-}
-
 TEST_F(ItemEditor, AnIndexWithoutAnObjectOpensNothingAndASecondOpeningBringsTheSameWindow) {
     EXPECT_EQ(Open(7), nullptr);
     auto* first = Open();
