@@ -1,6 +1,5 @@
 #include "TransferFixture.h"
 
-#include "comm/RouteFromTrail.h"
 #include "mapview/UndoStack.h"
 
 #include <QTemporaryDir>
@@ -102,25 +101,6 @@ TEST_F(Transfer, EachDownloadedKindRecordsOneUndoStepThatPutsTheDataSetBack) {
     undo.PerformUndoOperation();
     EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
     EXPECT_TRUE(data.Route(3));
-}
-
-TEST_F(Transfer, TheUnitLaysARouteOfNewWaypointsAlongATrail) {
-    StartFilled();
-    comm::RouteFromTrail maker{session, data};
-    QList<qint16> made;
-    QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated, [&](qint16 index) { made << index; });
-    maker.CreateRoute(1);
-    ASSERT_TRUE(WaitFor([&] { return !made.isEmpty(); }));
-    const gpsdata::RouteObject* route = data.Route(made[0]);
-    ASSERT_TRUE(route);
-    EXPECT_EQ(route->RteName(), QStringLiteral("(Track)"));
-    ASSERT_GE(route->NumWaypoints(), 2);
-    EXPECT_EQ(data.CountWaypoints(), 4 + route->NumWaypoints());
-    // The first new waypoint sits on the trail's first point.
-    const gpsdata::WaypointObject* first = data.Waypoint(route->Waypoints().first());
-    EXPECT_EQ(first->X(), 0);
-    EXPECT_EQ(first->Y(), 0);
-    EXPECT_EQ(session.Pod().Store().waypoints.Count(), 0);
 }
 
 class CardTransfer : public Transfer {

@@ -39,17 +39,6 @@ TEST_F(LinkConnection, APortThatDoesNotExistSaysWhatToDo) {
     EXPECT_TRUE(pod.PortErrorText().contains(QStringLiteral("/dev/serial/by-id/")));
 }
 
-TEST_F(LinkConnection, ComPortsDefaultToUsbAdaptersAndCanBeChanged) {
-    PortTable table;
-    if (qEnvironmentVariableIsSet("TERRAFOLD_COM3"))
-        GTEST_SKIP() << "COM3 is overridden in this environment";
-    EXPECT_EQ(table.ComDevice(1), QStringLiteral("/dev/ttyUSB0"));
-    EXPECT_EQ(table.ComDevice(4), QStringLiteral("/dev/ttyUSB3"));
-    table.SetComDevice(3, QStringLiteral("/dev/serial/by-id/usb-unit"));
-    EXPECT_EQ(table.ComDevice(3), QStringLiteral("/dev/serial/by-id/usb-unit"));
-    EXPECT_TRUE(table.ComDevice(9).isEmpty());
-}
-
 TEST_F(LinkConnection, AClosedPortDropsTheLinkWithoutEvents) {
     StartUnit({});
     Connect();

@@ -44,12 +44,3 @@ TEST_F(Dezav, AMapIsErasedThenProgrammedInBlocksAndListedInItsPartition) {
     EXPECT_EQ(status[2].size, 4096u);
     EXPECT_EQ(status[2].inUse, 0);
 }
-
-TEST_F(Dezav, ABlockOutsideTheErasedRunIsRefused) {
-    pod.EraseFlash(0, 1);
-    ASSERT_TRUE(WaitFor([this] { return erased; }));
-    pod.ProgramFlash(8192, QByteArray(16, 'x'));
-    ASSERT_TRUE(WaitFor([this] { return !blocks.isEmpty(); }));
-    EXPECT_FALSE(blocks[0]);
-    EXPECT_TRUE(errors.contains(LinkPod::FlashWriteFailed));
-}

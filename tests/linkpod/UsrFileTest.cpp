@@ -119,14 +119,11 @@ TEST_F(UsrFiles, MoreRecordsThanTheStoreTakesIsTooMuch) {
     EXPECT_EQ(Load(PathOf("icons.usr")), usr::TooMuch);
 }
 
-TEST_F(UsrFiles, AFailedSaveReportsAccessDeniedAndKeepsTheOldFile) {
+TEST_F(UsrFiles, AFailedSaveReportsAccessDeniedKeepsWhatWasThereAndWritesNothing) {
     // A folder stands where the file should go: the save cannot replace it.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.usr")));
     EXPECT_EQ(Save(PathOf("taken.usr")), UsrFileJob::AccessDenied);
     EXPECT_TRUE(QFileInfo(PathOf("taken.usr")).isDir());
-}
-
-TEST_F(UsrFiles, ASaveIntoAMissingFolderFailsAndWritesNothing) {
     EXPECT_NE(Save(PathOf("no/such/folder/x.usr")), 0);
     EXPECT_FALSE(QFileInfo::exists(PathOf("no")));
 }

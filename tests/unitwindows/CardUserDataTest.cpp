@@ -1,11 +1,11 @@
 #include "UnitWindowsFixture.h"
 
 #include "support/QStringPrinter.h"
+#include "support/TestFiles.h"
 #include "unitwindows/frmMMCSaveStatus.h"
 #include "unitwindows/frmTransferUserData.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 using namespace unitwindows_testing;
@@ -31,10 +31,7 @@ protected:
 } // namespace
 
 TEST_F(CardUserData, AFullCardIsNamedAndTheUploadIsNotComplete) {
-    QFile label(QDir(card.path()).filePath(".card"));
-    ASSERT_TRUE(label.open(QIODevice::WriteOnly));
-    label.write("label=FULL\ncapacity=64\n");
-    label.close();
+    testing_support::WriteFile(QDir(card.path()).filePath(".card"), "label=FULL\ncapacity=64\n");
     ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
     EXPECT_EQ(finished.last(), false);
     EXPECT_EQ(prompt.Texts(), QStringList{"Insufficient space remaining on the selected MMC card."});

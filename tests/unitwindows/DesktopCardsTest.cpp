@@ -98,14 +98,9 @@ protected:
 class DesktopBuiltMap : public DesktopCards {
 protected:
     void SetUp() override {
-        QFile library(res.filePath("MasterDefinitionLibrary.dat"));
-        ASSERT_TRUE(library.open(QIODevice::WriteOnly));
-        library.write("major 3 Land\nminor 60 Land\n");
-        library.close();
-        QFile list(res.filePath("MasterList.txt"));
-        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-        list.write("M.at5\r\n");
-        list.close();
+        testing_support::WriteFile(res.filePath("MasterDefinitionLibrary.dat"),
+                                   "major 3 Land\nminor 60 Land\n");
+        testing_support::WriteFile(res.filePath("MasterList.txt"), "M.at5\r\n");
         mastermap::At5Writer land;
         land.Add(mastermap_testing::Square(60, -14000000, 2500000, 7000000));
         ASSERT_EQ(land.Write(res.filePath("M.at5")), QString());
@@ -134,10 +129,7 @@ protected:
 TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormatted) {
     const QString trips = cards.filePath("trips"), spare = cards.filePath("spare");
     MakeCard(trips, "label=PADDLES\ncapacity=6291456\n");
-    QFile old(QDir(trips).filePath("boundary.ncm"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(3000, 'b'));
-    old.close();
+    testing_support::WriteFile(QDir(trips).filePath("boundary.ncm"), QByteArray(3000, 'b'));
     MakeCard(spare, "formatted=0\n");
     StartUnit({"--rate", "38400", "--name", "Kayak Nav 3", "--product-id", "518", "--card", trips, "--card",
                spare});

@@ -2,6 +2,7 @@
 
 #include "../app/MainWindowFixture.h"
 #include "../linkpod/UnitProcess.h"
+#include "../support/TestFiles.h"
 
 #include "app/StatusPanels.h"
 #include "gpsdata/GPSData.h"
@@ -58,9 +59,7 @@ protected:
     // A card folder with its label and size.
     static void MakeCard(const QString& folder, const QByteArray& card) {
         QDir().mkpath(folder);
-        QFile f(QDir(folder).filePath(".card"));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(card);
+        testing_support::WriteFile(QDir(folder).filePath(".card"), card);
     }
 
     QString Message() const { return main->Status().StatusText(app::StatusPanels::Message); }

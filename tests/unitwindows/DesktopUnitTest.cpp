@@ -126,9 +126,8 @@ TEST_F(DesktopUnit, TheLastTransferChoiceComesBackWithTheNextStart) {
     EXPECT_EQ(kept.routes.choice, comm::KindRange::None);
     EXPECT_EQ(kept.icons.choice, comm::KindRange::None);
     EXPECT_EQ(kept.trails.choice, comm::KindRange::All);
-    QFile settings(Path("config/terrafol.ini"));
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(settings.readAll().contains("TransferOption optRteNone\r\n"));
+    EXPECT_TRUE(
+        testing_support::ReadFile(Path("config/terrafol.ini")).contains("TransferOption optRteNone\r\n"));
 }
 
 TEST_F(DesktopUnit, TheConnectCommandEmptiesTheCardLists) {

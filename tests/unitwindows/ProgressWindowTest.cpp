@@ -32,13 +32,9 @@ TEST_F(ProgressWindow, FollowsTheJobAndClosesAtOneHundred) {
     EXPECT_EQ(window.windowTitle(), "Uploading Trails");
     EXPECT_EQ(Text("lblCaption"), "Uploading Trails");
     EXPECT_EQ(Bar(), 0);
-    EXPECT_EQ(Text("lblElapsed"), "0 Seconds Elapsed");
-    EXPECT_TRUE(Text("lblRemaining").isEmpty());
     now += 2;
     window.ProgressMade(10);
     EXPECT_EQ(Bar(), 10);
-    EXPECT_EQ(Text("lblElapsed"), "2 Seconds Elapsed");
-    EXPECT_EQ(Text("lblRemaining"), "0 Seconds Remaining");
     now += 63;
     window.SetValue(50);
     EXPECT_EQ(Text("lblElapsed"), "1 Minute 5 Seconds Elapsed");

@@ -1,6 +1,7 @@
 #include "UnitWindowsFixture.h"
 
 #include "comm/RouteFromTrail.h"
+#include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
 
 using namespace unitwindows_testing;
@@ -27,14 +28,7 @@ protected:
         gpsdata::GPSData copy;
         if (!ReadUnit(copy))
             return "(not read)";
-        QString text;
-        for (const auto& w : copy.Waypoints())
-            text += w.object->MakeString() + u'\n';
-        for (const auto& r : copy.Routes())
-            text += r.object->MakeString() + u'\n';
-        for (const auto& t : copy.Trails())
-            text += t.object->MakeString() + u'\n';
-        return text;
+        return testing_support::DataSetRecords(copy).join(u'\n');
     }
 
     QList<qint16> Make(qint16 trail) {
