@@ -16,53 +16,113 @@ namespace {
 constexpr double StepDegrees = 0.25;
 constexpr double HalfWorld = geo::Pi * geo::EarthRadius;
 
-// The display widened by the pen, so clipped ends never show.
-QRectF ClipRect(const QPainter& painter, const PixelFrame& frame) {
-    const double pen = std::max(painter.pen().widthF(), 1.0) + 2;
-    return frame.Display().adjusted(-pen, -pen, pen, pen);
-}
+// Gathers a line's points in internal units and draws them with the
+// painter's pen as one polyline each time the line breaks, so that a route
+// of many short legs costs the painter one call, not one a leg.
+class LineRun {
+public:
+    LineRun(QPainter& painter, const PixelFrame& frame) : painter_(painter), frame_(frame) {
+        // The display widened by the pen, so clipped ends never show.
+        const double pen = std::max(painter.pen().widthF(), 1.0) + 2;
+        clip_ = frame.Display().adjusted(-pen, -pen, pen, pen);
+    }
+    ~LineRun() { Break(); }
 
-void DrawRun(QPainter& painter, const PixelFrame& frame, const QPolygonF& units, const QRectF& clip) {
-    QPolygonF pixels;
-    pixels.reserve(units.size());
-    for (const QPointF& p : units)
-        pixels << frame.ToPixel(p);
-    for (const QPolygonF& piece : ClipPolyline(pixels, clip))
-        painter.drawPolyline(piece);
+    const QRectF& Clip() const { return clip_; }
+
+    void Add(QPointF unit) {
+        if (units_.isEmpty() || units_.back() != unit)
+            units_ << unit;
+    }
+
+    // Draws what was gathered; the next point starts a new polyline.
+    void Break() {
+        if (units_.size() > 1)
+            Draw();
+        units_.clear();
+    }
+
+private:
+    // In pixels, points within a pixel of the last one kept are left out
+    // (the last point is always kept): a trail of many points a wide view
+    // shrinks to a few pixels draws as those pixels.
+    void Draw() {
+        pixels_.clear();
+        for (qsizetype i = 0; i < units_.size(); ++i) {
+            const QPointF p = frame_.ToPixel(units_[i]);
+            if (pixels_.isEmpty() || i + 1 == units_.size() || std::abs(p.x() - pixels_.back().x()) >= 1 ||
+                std::abs(p.y() - pixels_.back().y()) >= 1)
+                pixels_ << p;
+        }
+        if (clip_.contains(pixels_.boundingRect())) {
+            painter_.drawPolyline(pixels_);
+            return;
+        }
+        for (const QPolygonF& piece : ClipPolyline(pixels_, clip_))
+            painter_.drawPolyline(piece);
+    }
+
+    QPainter& painter_;
+    const PixelFrame& frame_;
+    QRectF clip_;
+    QPolygonF units_, pixels_;
+};
+
+// Whether any of the arc can show in the clip rectangle.
+bool Shows(const GreatCircleArc& arc, bool straight, QPoint from, QPoint to, const PixelFrame& frame,
+           const QRectF& clip) {
+    if (arc.CrossesAntimeridian())
+        return true;
+    // A straight arc is its chord; a curved one may bulge past its ends.
+    const QRectF box = straight ? QRectF(QPointF(from), QPointF(to)).normalized() : arc.Bounds();
+    const QRectF pixels = QRectF(frame.ToPixel(box.topLeft()), frame.ToPixel(box.bottomRight())).normalized();
+    return pixels.right() >= clip.left() && pixels.left() <= clip.right() && pixels.bottom() >= clip.top() &&
+           pixels.top() <= clip.bottom();
 }
 
 } // namespace
 
 void DrawGreatCircleLine(QPainter& painter, const PixelFrame& frame, QPoint from, QPoint to) {
-    if (!frame.Valid())
+    const QPoint ends[] = {from, to};
+    DrawGreatCircleLines(painter, frame, ends, 2);
+}
+
+void DrawGreatCircleLines(QPainter& painter, const PixelFrame& frame, const QPoint* points, int count) {
+    if (!frame.Valid() || !points)
         return;
-    const GreatCircleArc arc(from, to);
-    const QRectF clip = ClipRect(painter, frame);
-    if (!arc.CrossesAntimeridian()) {
-        const QRectF box = arc.Bounds();
-        const QRectF pixels =
-            QRectF(frame.ToPixel(box.topLeft()), frame.ToPixel(box.bottomRight())).normalized();
-        if (pixels.right() < clip.left() || pixels.left() > clip.right() || pixels.bottom() < clip.top() ||
-            pixels.top() > clip.bottom())
-            return;
+    LineRun line(painter, frame);
+    for (int i = 1; i < count; ++i) {
+        const GreatCircleArc arc(points[i - 1], points[i]);
+        const bool straight = arc.Straight(StepDegrees);
+        if (!Shows(arc, straight, points[i - 1], points[i], frame, line.Clip())) {
+            line.Break();
+            continue;
+        }
+        if (straight) {
+            line.Add(QPointF(points[i - 1]));
+            line.Add(QPointF(points[i]));
+            continue;
+        }
+        const QList<QPolygonF> runs = arc.Runs(StepDegrees);
+        for (qsizetype r = 0; r < runs.size(); ++r) {
+            if (r > 0)
+                line.Break();
+            for (const QPointF& p : runs[r])
+                line.Add(p);
+        }
     }
-    for (const QPolygonF& run : arc.Runs(StepDegrees))
-        DrawRun(painter, frame, run, clip);
 }
 
 void DrawAbsLine(QPainter& painter, const PixelFrame& frame, const QPoint* points, int count) {
     if (!frame.Valid() || !points || count < 2)
         return;
-    const QRectF clip = ClipRect(painter, frame);
-    QPolygonF run{QPointF(points[0])};
+    LineRun line(painter, frame);
+    line.Add(QPointF(points[0]));
     for (int i = 1; i < count; ++i) {
-        if (std::abs(double(points[i].x()) - points[i - 1].x()) > HalfWorld) {
-            DrawRun(painter, frame, run, clip);
-            run.clear();
-        }
-        run << QPointF(points[i]);
+        if (std::abs(double(points[i].x()) - points[i - 1].x()) > HalfWorld)
+            line.Break();
+        line.Add(QPointF(points[i]));
     }
-    DrawRun(painter, frame, run, clip);
 }
 
 } // namespace geoline

@@ -14,6 +14,10 @@ namespace geoline {
 // is rejected before any point of it is traced.
 void DrawGreatCircleLine(QPainter& painter, const PixelFrame& frame, QPoint from, QPoint to);
 
+// Draws the legs between consecutive positions of `points` as above, joined
+// into one line wherever they meet on the display.
+void DrawGreatCircleLines(QPainter& painter, const PixelFrame& frame, const QPoint* points, int count);
+
 // Draws a run of trail points (internal units) as connected straight lines
 // with the painter's pen; a step across the antimeridian breaks the line
 // instead of crossing the whole world.

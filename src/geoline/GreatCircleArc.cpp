@@ -79,12 +79,23 @@ QRectF GreatCircleArc::Bounds() const {
     return QRectF(QPointF(std::min(from_.x(), to_.x()), low), QPointF(std::max(from_.x(), to_.x()), high));
 }
 
+int GreatCircleArc::Steps(double stepDegrees) const {
+    // Identical or opposite positions have no one great circle.
+    if (std::sin(angle_) < 1e-9)
+        return 0;
+    return std::clamp(int(std::ceil(angle_ / (stepDegrees * geo::DegToRad))), 1, 4096);
+}
+
+bool GreatCircleArc::Straight(double stepDegrees) const {
+    return Steps(stepDegrees) <= 1 && !CrossesAntimeridian();
+}
+
 QList<QPolygonF> GreatCircleArc::Runs(double stepDegrees) const {
-    const double sinAngle = std::sin(angle_);
-    // Identical or opposite positions have no one great circle: a straight line.
-    if (sinAngle < 1e-9)
+    const int steps = Steps(stepDegrees);
+    // Without one great circle: a straight line.
+    if (steps == 0)
         return {QPolygonF{QPointF(from_), QPointF(to_)}};
-    const int steps = std::clamp(int(std::ceil(angle_ / (stepDegrees * geo::DegToRad))), 1, 4096);
+    const double sinAngle = std::sin(angle_);
     QList<QPolygonF> runs{QPolygonF{QPointF(from_)}};
     for (int i = 1; i <= steps; ++i) {
         const double t = double(i) / steps;

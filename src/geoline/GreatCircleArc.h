@@ -20,6 +20,10 @@ public:
     // antimeridian (it then spans both ends of the world).
     QRectF Bounds() const;
     bool CrossesAntimeridian() const;
+    // Whether the arc is traced as the straight line between its ends: it is
+    // shorter than `stepDegrees` (or its ends are identical or opposite) and
+    // stays on one side of the antimeridian.
+    bool Straight(double stepDegrees) const;
     // The arc as runs of points no more than `stepDegrees` of arc apart; a
     // new run starts where the arc crosses the antimeridian.
     QList<QPolygonF> Runs(double stepDegrees) const;
@@ -28,6 +32,9 @@ private:
     using Vector = std::array<double, 3>;
 
     QPointF ToUnits(const Vector& v) const;
+    // The number of steps of at most `stepDegrees` the arc is traced in; 0
+    // when it has no one great circle.
+    int Steps(double stepDegrees) const;
     bool OnArc(const Vector& v) const;
 
     Vector a_{}, b_{}, normal_{};

@@ -115,16 +115,22 @@ void GPSDataPainter::DrawRoute(const gpsdata::GPSData& data, const gpsdata::Rout
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setPen(QPen(StandardPalette(window_.RouteLinesColor), LineWidth));
     const bool edited = route.RteIndex() == data.EditingRoute();
-    // Leg i (counted from 1) runs from entry i to entry i + 1.
-    for (int leg = 1; leg < route.NumWaypoints(); ++leg) {
-        if (edited && leg == data.EditingRouteLeg())
-            continue;
-        const gpsdata::WaypointObject* from = route.Waypoint(leg - 1);
-        const gpsdata::WaypointObject* to = route.Waypoint(leg);
-        if (from && to)
-            geoline::DrawGreatCircleLine(painter_, frame_, QPoint(from->X(), from->Y()),
-                                         QPoint(to->X(), to->Y()));
+    // Leg i (counted from 1) runs from entry i to entry i + 1; the legs between
+    // a leg left out (the one being edited) or a missing waypoint are drawn
+    // as one line.
+    std::vector<QPoint> joined;
+    const auto draw = [&] {
+        geoline::DrawGreatCircleLines(painter_, frame_, joined.data(), static_cast<int>(joined.size()));
+        joined.clear();
+    };
+    for (int entry = 0; entry < route.NumWaypoints(); ++entry) {
+        const gpsdata::WaypointObject* waypoint = route.Waypoint(entry);
+        if (!waypoint || (edited && entry == data.EditingRouteLeg()))
+            draw();
+        if (waypoint)
+            joined.emplace_back(waypoint->X(), waypoint->Y());
     }
+    draw();
     painter_.restore();
     for (int entry = 0; entry < route.NumWaypoints(); ++entry) {
         const gpsdata::WaypointObject* waypoint = route.Waypoint(entry);

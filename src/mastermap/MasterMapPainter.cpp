@@ -1,5 +1,6 @@
 #include "mastermap/MasterMapPainter.h"
 
+#include "mastermap/Hairlines.h"
 #include "mastermap/PlaceLabels.h"
 #include "mastermap/RingClip.h"
 
@@ -77,31 +78,45 @@ struct Mapping {
     double m11, m12, m21, m22, dx, dy;
 };
 
-// The device positions of one part. A line leaves out vertices within a
-// pixel of the previous one (the last vertex is always kept). A ring's
-// vertices are put on a grid of half pixels and repeats left out, which
-// treats a border the same whichever way a ring runs along it, so that two
-// areas sharing it meet without a gap or an overlap.
-QPolygonF Thinned(const FeatureView& f, std::uint32_t start, std::uint32_t size, const Mapping& map) {
-    QPolygonF out;
-    out.reserve(static_cast<qsizetype>(size));
+// A position on the grid of half pixels (beyond any picture, left as it is).
+double OnHalfPixels(double x) {
+    constexpr double Far = 1e15;
+    if (!(std::abs(x) < Far))
+        return x;
+    const double doubled = 2 * x + 0.5;
+    auto whole = static_cast<long long>(doubled);
+    whole -= doubled < static_cast<double>(whole);
+    return static_cast<double>(whole) / 2;
+}
+
+// The device positions of one part, into `out`. A line leaves out vertices
+// within a pixel of the previous one (the last vertex is always kept). A
+// ring's vertices are put on a grid of half pixels and repeats left out,
+// which treats a border the same whichever way a ring runs along it, so that
+// two areas sharing it meet without a gap or an overlap.
+void Thin(const FeatureView& f, std::uint32_t start, std::uint32_t size, const Mapping& map, QPolygonF& out) {
+    // Written through a pointer into room for every vertex, then cut to
+    // what was kept: this runs for every vertex of a frame.
+    out.resize(static_cast<qsizetype>(size));
+    QPointF* const first = out.data();
+    QPointF* next = first;
     const std::uint32_t end = start + size;
     if (f.Kind() == FeatureKind::Area) {
         for (std::uint32_t i = start; i < end; ++i) {
             const QPointF p = map(f.Vertex(i));
-            const QPointF snapped(std::round(2 * p.x()) / 2, std::round(2 * p.y()) / 2);
-            if (out.isEmpty() || snapped != out.back())
-                out << snapped;
+            const double x = OnHalfPixels(p.x()), y = OnHalfPixels(p.y());
+            if (next == first || x != next[-1].x() || y != next[-1].y())
+                *next++ = QPointF(x, y);
         }
-        return out;
+    } else {
+        for (std::uint32_t i = start; i < end; ++i) {
+            const QPointF p = map(f.Vertex(i));
+            if (next == first || i + 1 == end || std::abs(p.x() - next[-1].x()) >= 1 ||
+                std::abs(p.y() - next[-1].y()) >= 1)
+                *next++ = p;
+        }
     }
-    for (std::uint32_t i = start; i < end; ++i) {
-        const QPointF p = map(f.Vertex(i));
-        if (out.isEmpty() || i + 1 == end || std::abs(p.x() - out.back().x()) >= 1 ||
-            std::abs(p.y() - out.back().y()) >= 1)
-            out << p;
-    }
-    return out;
+    out.resize(next - first);
 }
 
 // Where the painter can show anything, in its coordinates, widened so that
@@ -118,40 +133,93 @@ QRectF ShownRect(const QPainter& painter, const Rect& view, const QTransform& to
     return shown.normalized().adjusted(-Margin, -Margin, Margin, Margin);
 }
 
-void DrawFeature(QPainter& painter, const FeatureView& f, const CategoryStyle& s, const QPen& pen,
-                 const Mapping& map, const QRectF& shown) {
-    // Areas are filled cut to what shows; a dashed outline is drawn uncut, as
-    // cutting would move its dashes.
-    const bool dashed = pen.style() == Qt::CustomDashLine;
-    std::uint32_t start = 0;
-    QPainterPath area, outline;
-    area.setFillRule(Qt::OddEvenFill);
-    for (std::uint32_t i = 0; i < f.PartCount(); ++i) {
-        const std::uint32_t size = Feature::PartSize(f.Part(i));
-        const QPolygonF points = Thinned(f, start, size, map);
-        start += size;
-        if (f.Kind() == FeatureKind::Area) {
-            area.addPolygon(shown.contains(points.boundingRect()) ? points : ClipRing(points, shown));
-            if (dashed)
-                outline.addPolygon(points);
-        } else if (f.Kind() == FeatureKind::Line) {
-            painter.drawPolyline(points);
-        } else {
-            painter.drawEllipse(points[0], 2.5, 2.5);
+// How a category's lines are drawn: straight into the picture's pixels where
+// the pen is a hairline the picture takes, else through the painter.
+struct LineInk {
+    QPen pen;
+    const Hairlines* hairlines;
+    std::optional<Hairlines::Ink> hairline;
+
+    void Polyline(QPainter& painter, const QPolygonF& points) const {
+        if (hairline) {
+            hairlines->Polyline(points.constData(), points.size(), *hairline);
+            return;
+        }
+        if (painter.pen() != pen)
+            painter.setPen(pen);
+        painter.drawPolyline(points);
+    }
+};
+
+// Draws the features of one frame, one category's pen after another's as
+// they come; one buffer of device positions serves every part.
+class FeatureDrawer {
+public:
+    FeatureDrawer(QPainter& painter, const Mapping& map, const QRectF& shown)
+        : painter_(painter), map_(map), shown_(shown) {}
+
+    void Draw(const FeatureView& f, const CategoryStyle& s, const LineInk& ink) {
+        switch (f.Kind()) {
+        case FeatureKind::Area:
+            DrawArea(f, s, ink);
+            break;
+        case FeatureKind::Line:
+            for (std::uint32_t i = 0, start = 0; i < f.PartCount();
+                 start += Feature::PartSize(f.Part(i)), ++i) {
+                Thin(f, start, Feature::PartSize(f.Part(i)), map_, points_);
+                ink.Polyline(painter_, points_);
+            }
+            break;
+        default:
+            if (painter_.pen() != ink.pen)
+                painter_.setPen(ink.pen);
+            painter_.setBrush(ink.pen.color());
+            for (std::uint32_t i = 0, start = 0; i < f.PartCount();
+                 start += Feature::PartSize(f.Part(i)), ++i)
+                painter_.drawEllipse(map_(f.Vertex(start)), 2.5, 2.5);
+            painter_.setBrush(Qt::NoBrush);
         }
     }
-    if (f.Kind() != FeatureKind::Area)
-        return;
-    if (const QBrush brush = BrushOf(s); brush.style() != Qt::NoBrush) {
-        // Filled without smoothing: a tint's edge steps by a pixel where
-        // smoothing the many edges of a large area would cost most of a frame.
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.fillPath(area, brush);
-        painter.setRenderHint(QPainter::Antialiasing, true);
+
+private:
+    void DrawArea(const FeatureView& f, const CategoryStyle& s, const LineInk& ink) {
+        // Areas are filled cut to what shows; a dashed outline is drawn uncut,
+        // as cutting would move its dashes.
+        const bool dashed = ink.pen.style() == Qt::CustomDashLine;
+        QPainterPath area, outline;
+        area.setFillRule(Qt::OddEvenFill);
+        std::vector<QPolygonF> rings, uncut;
+        for (std::uint32_t i = 0, start = 0; i < f.PartCount(); start += Feature::PartSize(f.Part(i)), ++i) {
+            Thin(f, start, Feature::PartSize(f.Part(i)), map_, points_);
+            rings.push_back(shown_.contains(points_.boundingRect()) ? points_ : ClipRing(points_, shown_));
+            area.addPolygon(rings.back());
+            if (dashed) {
+                outline.addPolygon(points_);
+                uncut.push_back(points_);
+            }
+        }
+        if (const QBrush brush = BrushOf(s); brush.style() != Qt::NoBrush) {
+            // Filled without smoothing: a tint's edge steps by a pixel where
+            // smoothing the many edges of a large area would cost most of a frame.
+            painter_.setRenderHint(QPainter::Antialiasing, false);
+            painter_.fillPath(area, brush);
+            painter_.setRenderHint(QPainter::Antialiasing, true);
+        }
+        if (s.AreaStyle == 7)
+            return;
+        if (dashed && !ink.hairline) {
+            painter_.strokePath(outline, ink.pen);
+            return;
+        }
+        for (const QPolygonF& ring : dashed ? uncut : rings)
+            ink.Polyline(painter_, ring);
     }
-    if (s.AreaStyle != 7)
-        painter.strokePath(dashed ? outline : area, pen);
-}
+
+    QPainter& painter_;
+    const Mapping& map_;
+    const QRectF& shown_;
+    QPolygonF points_;
+};
 
 } // namespace
 
@@ -176,20 +244,24 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     }
     const QRectF shown = ShownRect(painter, view, toDevice);
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
-    // A pen is made once a frame for each category drawn.
-    std::array<std::optional<QPen>, CategoryCount> pens;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
+    const std::optional<Hairlines> hairlines = Hairlines::Into(painter);
+    // A pen is made once a frame for each category drawn.
+    std::array<std::optional<LineInk>, CategoryCount> inks;
     const Mapping map(toDevice);
+    FeatureDrawer drawer(painter, map, shown);
+    painter.setBrush(Qt::NoBrush);
     for (const auto& features : byKind)
         for (const FeatureView& f : features) {
             const CategoryStyle& s = styles_[f.Category()];
-            std::optional<QPen>& pen = pens[f.Category()];
-            if (!pen)
-                pen = PenOf(s, pixelRatio);
-            painter.setPen(*pen);
-            painter.setBrush(f.Kind() == FeatureKind::Point ? QBrush(ColorOf(s.LineColor)) : Qt::NoBrush);
-            DrawFeature(painter, f, s, *pen, map, shown);
+            std::optional<LineInk>& ink = inks[f.Category()];
+            if (!ink) {
+                const QPen pen = PenOf(s, pixelRatio);
+                ink = LineInk{pen, hairlines ? &*hairlines : nullptr,
+                              hairlines ? hairlines->InkOf(pen) : std::nullopt};
+            }
+            drawer.Draw(f, s, *ink);
         }
     painter.restore();
     if (places.empty())

@@ -1,0 +1,228 @@
+#include "mastermap/Hairlines.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace mastermap {
+
+namespace {
+
+// Positions are stepped in 16.16 fixed point, which holds any row or column
+// of an image up to this size.
+constexpr int LargestSide = 16384;
+
+// Each channel of a premultiplied pixel times a / 255, two channels at once.
+inline QRgb Scaled(QRgb x, quint32 a) {
+    quint32 t = (x & 0xff00ff) * a;
+    t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    x = ((x >> 8) & 0xff00ff) * a;
+    x = (x + ((x >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return x | t;
+}
+
+// The whole part of a number well within int's range, without a call.
+inline int Floor(double x) {
+    const int whole = static_cast<int>(x);
+    return whole - (x < whole);
+}
+
+// Cuts the segment to a rectangle (Liang-Barsky); false when nothing is left.
+bool Cut(QPointF& a, QPointF& b, double left, double top, double right, double bottom) {
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
+        return false;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const auto edge = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double r = q / p;
+        if (p < 0) {
+            if (r > t1)
+                return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0)
+                return false;
+            t1 = std::min(t1, r);
+        }
+        return true;
+    };
+    if (!edge(-dx, a.x() - left) || !edge(dx, right - a.x()) || !edge(-dy, a.y() - top) ||
+        !edge(dy, bottom - a.y()))
+        return false;
+    const QPointF from = a;
+    a = from + t0 * QPointF(dx, dy);
+    b = from + t1 * QPointF(dx, dy);
+    return true;
+}
+
+} // namespace
+
+std::optional<Hairlines> Hairlines::Into(QPainter& painter) {
+    if (!painter.isActive() || !painter.paintEngine() ||
+        painter.paintEngine()->type() != QPaintEngine::Raster ||
+        !painter.testRenderHint(QPainter::Antialiasing) || painter.opacity() != 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return std::nullopt;
+    auto* image = dynamic_cast<QImage*>(painter.device());
+    if (!image ||
+        (image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32) ||
+        image->width() > LargestSide || image->height() > LargestSide)
+        return std::nullopt;
+    const QTransform t = painter.deviceTransform();
+    if (t.type() > QTransform::TxScale)
+        return std::nullopt;
+    QRect clip = image->rect();
+    if (painter.hasClipping()) {
+        const QRegion region = painter.clipRegion();
+        if (region.rectCount() > 1)
+            return std::nullopt;
+        const QRectF shown = t.mapRect(QRectF(region.boundingRect()));
+        clip &= QRect(
+            QPoint(static_cast<int>(std::lround(shown.left())), static_cast<int>(std::lround(shown.top()))),
+            QPoint(static_cast<int>(std::lround(shown.right())) - 1,
+                   static_cast<int>(std::lround(shown.bottom())) - 1));
+    }
+    return Hairlines(*image, clip, t.m11(), t.m22(), t.dx(), t.dy());
+}
+
+Hairlines::Hairlines(QImage& image, const QRect& clip, double scaleX, double scaleY, double dx, double dy)
+    : bits_(image.bits()), stride_(image.bytesPerLine()), left_(clip.left()), top_(clip.top()),
+      right_(clip.right()), bottom_(clip.bottom()), reachLeft_(left_ - 1), reachTop_(top_ - 1),
+      reachRight_(right_ + 2), reachBottom_(bottom_ + 2), scaleX_(scaleX), scaleY_(scaleY), dx_(dx), dy_(dy) {
+}
+
+std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
+    if (pen.brush().style() != Qt::SolidPattern ||
+        (pen.style() != Qt::SolidLine && pen.style() != Qt::CustomDashLine))
+        return std::nullopt;
+    const double width =
+        pen.isCosmetic() ? pen.widthF() : pen.widthF() * std::max(std::abs(scaleX_), std::abs(scaleY_));
+    if (width > 1)
+        return std::nullopt;
+    Ink ink{qPremultiply(pen.color().rgba()), {1}};
+    if (pen.style() == Qt::SolidLine)
+        return ink;
+    if (pen.dashOffset() != 0)
+        return std::nullopt;
+    // Dashes are counted in pen widths, a hairline's being one pixel.
+    ink.drawn.clear();
+    const QList<qreal> dashes = pen.dashPattern();
+    for (qsizetype i = 0; i < dashes.size(); ++i) {
+        const double run = dashes[i];
+        if (run < 0 || run != std::floor(run) || ink.drawn.size() + run > LargestSide)
+            return std::nullopt;
+        ink.drawn.insert(ink.drawn.end(), static_cast<std::size_t>(run), i % 2 == 0);
+    }
+    if (ink.drawn.empty())
+        return std::nullopt;
+    return ink;
+}
+
+void Hairlines::Polyline(const QPointF* points, qsizetype count, const Ink& ink) const {
+    if (count < 2 || left_ > right_ || top_ > bottom_)
+        return;
+    std::size_t phase = 0;
+    QPointF from = ToDevice(points[0]);
+    for (qsizetype i = 1; i < count; ++i) {
+        const QPointF to = ToDevice(points[i]);
+        Segment(from, to, ink, phase);
+        from = to;
+    }
+}
+
+template <bool Steep>
+void Hairlines::Run(int along, int steps, int direction, int across, int step, const Ink& ink,
+                    std::size_t dash) const {
+    const int low = Steep ? left_ : top_, high = Steep ? right_ : bottom_;
+    const QRgb inkColor = ink.premultiplied;
+    const auto blend = [&](int at, int coverage) {
+        if (at < low || at > high)
+            return;
+        QRgb& pixel = Steep ? reinterpret_cast<QRgb*>(bits_ + along * stride_)[at]
+                            : reinterpret_cast<QRgb*>(bits_ + at * stride_)[along];
+        const QRgb drawn = Scaled(inkColor, static_cast<quint32>(coverage));
+        pixel = drawn + Scaled(pixel, 255 - qAlpha(drawn));
+    };
+    const std::size_t pattern = ink.drawn.size();
+    for (int i = 0; i < steps; ++i, along += direction, across += step) {
+        if (ink.drawn[dash]) {
+            const int near = across >> 16, farCoverage = (across >> 8) & 0xff;
+            blend(near, 255 - farCoverage);
+            blend(near + 1, farCoverage);
+        }
+        if (++dash == pattern)
+            dash = 0;
+    }
+}
+
+void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const {
+    const bool steep = std::abs(b.y() - a.y()) > std::abs(b.x() - a.x());
+    // Stepped along the major axis u, in the segment's direction, across along v.
+    const double ua = steep ? a.y() : a.x(), va = steep ? a.x() : a.y();
+    const double ub = steep ? b.y() : b.x(), vb = steep ? b.x() : b.y();
+    const bool forward = ub >= ua;
+    const int direction = forward ? 1 : -1;
+    // The column owned by a point at u: the first one whose centre is not
+    // behind it. The fast form holds within reach of the writable rectangle;
+    // the other one anywhere.
+    const auto column = [forward](double at) { return forward ? -Floor(0.5 - at) : Floor(at - 0.5); };
+    const auto anyColumn = [forward](double at) {
+        return forward ? std::ceil(at - 0.5) : std::floor(at - 0.5);
+    };
+    const std::size_t pattern = ink.drawn.size();
+    const std::size_t startPhase = phase;
+
+    const bool inside = a.x() >= reachLeft_ && a.x() <= reachRight_ && a.y() >= reachTop_ &&
+                        a.y() <= reachBottom_ && b.x() >= reachLeft_ && b.x() <= reachRight_ &&
+                        b.y() >= reachTop_ && b.y() <= reachBottom_;
+    double uFrom = ua, vFrom = va, uTo = ub;
+    // How far into the dashes the first column drawn lies past the segment's
+    // first column.
+    std::size_t skipped = 0;
+    int owned = 0;
+    if (inside) {
+        owned = column(ua);
+        if (pattern > 1)
+            phase = (phase + static_cast<std::size_t>(std::abs(column(ub) - owned))) % pattern;
+    } else {
+        if (pattern > 1)
+            phase = (phase + static_cast<std::size_t>(std::fmod(std::abs(anyColumn(ub) - anyColumn(ua)),
+                                                                static_cast<double>(pattern)))) %
+                    pattern;
+        QPointF from = a, to = b;
+        if (!Cut(from, to, reachLeft_, reachTop_, reachRight_, reachBottom_))
+            return;
+        uFrom = steep ? from.y() : from.x();
+        vFrom = steep ? from.x() : from.y();
+        uTo = steep ? to.y() : to.x();
+        owned = column(uFrom);
+        if (pattern > 1)
+            skipped = static_cast<std::size_t>(
+                std::fmod(std::abs(owned - anyColumn(ua)), static_cast<double>(pattern)));
+    }
+    const int low = steep ? top_ : left_, high = steep ? bottom_ : right_;
+    const int first = forward ? std::max(owned, low) : std::min(owned, high);
+    const int end = forward ? std::min(column(uTo), high + 1) : std::max(column(uTo), low - 1);
+    const int steps = (end - first) * direction;
+    if (steps <= 0)
+        return;
+    const std::size_t dash = pattern > 1 ? (startPhase + skipped + std::abs(first - owned)) % pattern : 0;
+    const double slope = (vb - va) / (ub - ua);
+    // The across position less half a pixel: its whole part is the nearer of
+    // the two pixels, its fraction the farther one's coverage.
+    const int across = Floor((vFrom + slope * (first + 0.5 - uFrom) - 0.5) * 65536 + 0.5);
+    const int step = Floor(slope * direction * 65536 + 0.5);
+    if (steep)
+        Run<true>(first, steps, direction, across, step, ink, dash);
+    else
+        Run<false>(first, steps, direction, across, step, ink, dash);
+}
+
+} // namespace mastermap
