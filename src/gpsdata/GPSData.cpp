@@ -60,10 +60,12 @@ template <typename Keep> void GPSData::ResetSymbols(Keep keep) {
 // ---- product and limits
 
 bool GPSData::SetProductID(qint32 NewProductID, LimitChange change) {
-    if (NewProductID == m_productId)
-        return true;
-    m_productId = NewProductID;
     const GPSUnit* unit = m_products.Find(NewProductID);
+    // The same product again changes nothing; an unknown one stays unknown
+    // however often it is given, so a file refused for it is refused again.
+    if (NewProductID == m_productId)
+        return unit != nullptr;
+    m_productId = NewProductID;
     if (!unit)
         return false;
     if (change == LimitChange::Store) {

@@ -8,21 +8,6 @@
 namespace card = comm::CardTexts;
 namespace flash = comm::FlashTexts;
 
-TEST(CardList, LabelIsCutOrPaddedToTenAndFreeSpaceNeverBelowNothing) {
-    struct Row {
-        const char* label;
-        bool formatted;
-        quint64 capacity, used;
-        const char* line;
-    };
-    for (const Row& r : {Row{"Maps", true, 32 * 1048576ull, 8 * 1048576ull, "Maps      24.00 MB free"},
-                         Row{"Holiday maps 2", true, 1048576, 524288, "Holiday ma0.50 MB free"},
-                         Row{"Full", true, 5000, 5000, "Full      0.00 MB free"},
-                         Row{"Over", true, 5000, 9000, "Over      0.00 MB free"},
-                         Row{"ignored", false, 5000, 0, "Unformatted"}})
-        EXPECT_EQ(card::CardEntry(r.label, r.formatted, r.capacity, r.used), r.line) << r.label;
-}
-
 // The texts of the card codes 1 to 8 are checked where a card refuses a start.
 TEST(CardResults, OnlyZeroIsSuccessAndEveryOtherResultHasWords) {
     EXPECT_TRUE(card::FileWriteStartResult(0).isEmpty());
@@ -35,9 +20,7 @@ TEST(CardResults, OnlyZeroIsSuccessAndEveryOtherResultHasWords) {
     EXPECT_FALSE(card::LoadDataResult(4).isEmpty());
 }
 
-TEST(PartitionTexts, LinesSelectionAndConfirmation) {
-    EXPECT_EQ(flash::PartitionLine(0, 2 * 1048576, true, "Lakes"), "1  2.00 MB     Lakes");
-    EXPECT_EQ(flash::PartitionLine(11, 524288, false, "stale name"), "12 0.50 MB     Unused");
+TEST(PartitionTexts, SelectionAndConfirmation) {
     EXPECT_TRUE(flash::SelectionCheck(1048576, 1048576).isEmpty());
     EXPECT_EQ(flash::SelectionCheck(3 * 1048576 / 2, 1048576),
               "Map created requires 1.50  MB.\r\nNot enough memory to store map.\r\n"

@@ -13,6 +13,24 @@
 
 namespace comm_testing {
 
+// The words for each code a card refuses to start a file with.
+inline QString StartRefusal(int code) {
+    static const char* const texts[] = {
+        "",
+        "There is insufficient space for the file on the selected card.\r\n"
+        "Delete a file and try again, or select a different MMC card.",
+        "The selected MMC card already has the maximum number of allowed files.\r\n"
+        "Delete a file and try again, or select a different MMC card.",
+        "Unable to start transfering the file.",
+        "Invalid device selected.",
+        "Illegal filename.",
+        "Too many files open.",
+        "Writing to this card is not allowed.",
+        "A file by this name already exists on the MMC card.\r\n"
+        "Rename your map or erase the file on the MMC card first."};
+    return QString::fromUtf8(texts[code]);
+}
+
 // A session with the map window's card lists and the map upload, and a card
 // (a folder) to put in the card reader on LPT1 or in a unit.
 class CardFixture : public SessionFixture, public MapFileFixture {

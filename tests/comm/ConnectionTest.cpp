@@ -22,13 +22,10 @@ TEST_F(ConnectionSession, ScansRatesUntilTheUnitAnswersAndTakesOverItsLimits) {
     EXPECT_EQ(StatusTexts().last(), QStringLiteral("Scout 7"));
     EXPECT_EQ(productInfos, 1);
     EXPECT_FLOAT_EQ(versions.value(0), 2.5f);
-    EXPECT_EQ(data.ProductID(), 100);
-    EXPECT_EQ(data.MaxNumGPSWaypoints(), 321);
-    EXPECT_EQ(data.MaxNumGPSRoutes(), 17);
-    EXPECT_EQ(data.MaxNumGPSTrails(), 4);
-    EXPECT_EQ(data.MaxNumGPSIcons(), 77);
-    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 33);
-    EXPECT_EQ(data.MaxNumGPSIconSymbols(), 10);
+    EXPECT_EQ((QList<int>{data.ProductID(), data.MaxNumGPSWaypoints(), data.MaxNumGPSRoutes(),
+                          data.MaxNumGPSTrails(), data.MaxNumGPSIcons(), data.MaxNumGPSWptsPerRoute(),
+                          data.MaxNumGPSIconSymbols()}),
+              (QList<int>{100, 321, 17, 4, 77, 33, 10}));
     EXPECT_TRUE(data.ValidSymbol(5));
     EXPECT_FALSE(data.ValidSymbol(7));
     EXPECT_TRUE(data.ValidSymbol(9));

@@ -4,6 +4,7 @@
 #include "../support/RecordingPrompt.h"
 
 #include "comm/Connection.h"
+#include "comm/TransferEngine.h"
 #include "comm/UnitIdentity.h"
 #include "gpsdata/GPSData.h"
 #include "linkpod/LinkPod.h"
@@ -47,6 +48,34 @@ protected:
         session.SetBaudRate(rate);
         ASSERT_TRUE(session.Connect());
         ASSERT_TRUE(WaitFor([this] { return !versions.isEmpty(); }));
+    }
+
+    // Waypoints 0, 1, 2 and 5, a route through three of them, two icons and a
+    // trail of several packets with a break every hundred points.
+    static void FillEveryKind(gpsdata::GPSData& set, int trailPoints = 1300) {
+        for (qint16 i : {0, 1, 2, 5})
+            set.AddWaypoint(i, 1000 * i, -2000 * i, 0, QStringLiteral("Wpt%1").arg(i), i + 1, 40000.5, 0);
+        set.AddRoute(3, QStringLiteral("Loop"), {0, 5, 2});
+        set.AddLurchIcon(0, 11, 12, 4);
+        set.AddLurchIcon(1, 21, 22, 6);
+        QList<qint32> x, y;
+        QList<bool> joined;
+        for (int i = 0; i < trailPoints; ++i) {
+            x << i * 7;
+            y << -i * 3;
+            joined << (i % 100 != 0);
+        }
+        set.AddTrail(1, QStringLiteral("Track"), 0, 0, x, y, joined);
+    }
+
+    // What the unit holds, downloaded into a data set of its own as a fresh
+    // program would; false when unread.
+    bool ReadUnit(gpsdata::GPSData& copy, comm::TransferSelection selection = {}) {
+        comm::TransferEngine reader{session, copy};
+        QList<bool> done;
+        QObject::connect(&reader, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
+        reader.Download(selection);
+        return WaitFor([&] { return !done.isEmpty(); }) && done[0];
     }
 
     QStringList StatusTexts() const {

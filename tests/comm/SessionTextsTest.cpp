@@ -52,10 +52,6 @@ TEST(ConnectMessages, FailureTextDependsOnWhatOpened) {
     EXPECT_EQ(texts::ConnectFailure(true, false), noUnit);
     EXPECT_EQ(texts::ConnectFailure(false, true),
               "Unable to open any COM port. Make sure no other program is using your COM port(s).");
-    EXPECT_EQ(
-        texts::ConnectFailure(false, false),
-        "Unable to open the selected COM port. Check the COM port number and make sure no other program is "
-        "using that COM port.");
 }
 
 TEST(ConnectMessages, ParallelPortResults) {

@@ -47,7 +47,7 @@ TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) 
     versions.clear();
     ConnectAt(115200);
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy));
+    ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.CountWaypoints(), 71);
     EXPECT_EQ(copy.CountRoutes(), 3);
     EXPECT_EQ(copy.Trails().Keys(), (QList<qint16>{0, 1}));
@@ -85,7 +85,7 @@ TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
     EXPECT_EQ(results.last(), true) << prompt.Texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(StatusTexts().last(), QStringLiteral("Upload complete"));
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy));
+    ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(copy.Routes().Keys(), (QList<qint16>{0, 1}));
 }
@@ -101,7 +101,7 @@ TEST_F(TransferFaults, ALongCommentIsToldCutAndKept) {
     EXPECT_TRUE(Questions().first().contains(QStringLiteral(
         "Waypoint number 1: its comment is longer than the unit keeps (40 bytes) and will be cut.")));
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy));
+    ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.Waypoint(0)->Comment, QString(40, QLatin1Char('c')));
 }
 
@@ -121,7 +121,7 @@ TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindI
         prompt.Texts().contains(QStringLiteral("The unit refused waypoint number 1: its memory is full.")))
         << prompt.Texts().join(QLatin1Char('\n')).toStdString();
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy));
+    ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.CountWaypoints(), 0);
     EXPECT_EQ(copy.CountRoutes(), 0);
 }

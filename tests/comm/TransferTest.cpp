@@ -16,7 +16,7 @@ TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
     EXPECT_TRUE(progress.captions.contains(QStringLiteral("Uploading Trails")));
 
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy));
+    ASSERT_TRUE(ReadUnit(copy));
     ASSERT_EQ(copy.CountWaypoints(), 4);
     // Names come back in display form, as every added waypoint stores them.
     EXPECT_EQ(copy.Waypoint(5)->WptName(), QStringLiteral("Wpt5 1st"));
@@ -37,7 +37,7 @@ TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
     StartFilled();
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(
+    ASSERT_TRUE(ReadUnit(
         copy, {KindRange::Nothing(), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()}));
     EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 5, 2}));
     EXPECT_EQ(copy.Route(3)->NumWaypoints(), 3);
@@ -66,7 +66,7 @@ TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
             {KindRange::Indexes(0, 0), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});
     }));
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy));
+    ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
     EXPECT_EQ(copy.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
 }
@@ -115,7 +115,7 @@ protected:
 
 TEST_F(CardTransfer, TheDataSetGoesOntoTheCardAndComesBack) {
     ASSERT_TRUE(session.LPTPortOpen());
-    Fill(data);
+    FillEveryKind(data);
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), true);
     EXPECT_EQ(StatusTexts().last(), QStringLiteral("Upload complete"));
@@ -123,20 +123,10 @@ TEST_F(CardTransfer, TheDataSetGoesOntoTheCardAndComesBack) {
     EXPECT_EQ(session.Pod().Store().waypoints.Count(), 0);
 
     gpsdata::GPSData copy;
-    ASSERT_TRUE(DownloadInto(copy));
+    ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
     EXPECT_EQ(copy.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
     EXPECT_EQ(copy.CountIcons(), 2);
     EXPECT_EQ(copy.Trail(1)->NumPoints(), 1300);
     EXPECT_EQ(session.Pod().Store().trails.Count(), 0);
-}
-
-TEST_F(CardTransfer, ACardWithoutUserDataSaysSoAndTheDataSetStays) {
-    Fill(data);
-    ASSERT_TRUE(Run([&] { engine.Download({}); }));
-    EXPECT_EQ(results.last(), false);
-    EXPECT_EQ(prompt.Texts(),
-              QStringList{QStringLiteral("User data file not found on the selected MMC card.")});
-    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
-    EXPECT_EQ(data.CountIcons(), 2);
 }

@@ -62,18 +62,6 @@ protected:
 
 } // namespace
 
-TEST_F(ItemEditor, OpensFilledInTheCurrentPositionFormat) {
-    Open();
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(Find<QLineEdit>("txtName")->text(), "Home");
-    EXPECT_EQ(Latitude()->Text(), u"05\u00B003.000'");
-    EXPECT_EQ(Longitude()->Text(), u"093\u00B015.900'");
-    EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "N");
-    EXPECT_EQ(Find<QPushButton>("btnEastWest")->text(), "W");
-    EXPECT_EQ(Find<QLabel>("lblDate")->text(), "3/18/23 12:00");
-    EXPECT_FALSE(Find<QLabel>("imgIcon")->pixmap().isNull());
-}
-
 TEST_F(ItemEditor, AnIndexWithoutAnObjectOpensNothingAndASecondOpeningBringsTheSameWindow) {
     EXPECT_EQ(Open(7), nullptr);
     auto* first = Open();
@@ -283,4 +271,17 @@ TEST_F(ItemEditor, TheIconEditorIsTheWaypointEditorsTwin) {
     data.DeleteIcon(2);
     Settle();
     EXPECT_FALSE(editor);
+}
+
+using SymbolSelection = EditorFixture;
+
+TEST_F(SymbolSelection, ListsEveryValidSymbolOfTheUnitWithItsNumber) {
+    data.SetMaxNumGPSIconSymbols(6);
+    data.SetValidSymbol(2, false);
+    data.SetValidSymbol(5, false);
+    editors::frmSymbolSelection selector(data, window, 0);
+    EXPECT_EQ(Keys(*selector.List()), QStringList({"Icn 0", "Icn 1", "Icn 3", "Icn 4"}));
+    EXPECT_EQ(selector.List()->topLevelItem(2)->text(1), "0003");
+    EXPECT_EQ(selector.List()->topLevelItem(2)->text(0), window.SymbolNames().at(3));
+    EXPECT_FALSE(selector.List()->topLevelItem(2)->icon(0).isNull());
 }

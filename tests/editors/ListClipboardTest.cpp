@@ -11,6 +11,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include <memory>
+
 namespace {
 
 using ListClipboard = EditorFixture;
@@ -146,6 +148,29 @@ TEST_F(ListClipboard, PastedRoutesStopAtTheFirstLegTheUnitHasNoRoomFor) {
     EXPECT_EQ(data.CountRouteWpts(), 5);
     ASSERT_FALSE(prompt.shown.isEmpty());
     EXPECT_EQ(prompt.shown.last().title, "Paste Error");
+}
+
+// Drops the payload on the list as the windowing system would; true when the
+// list took it.
+bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
+    QWidget& viewport = *list.List()->viewport();
+    return EditorSet::SendDrop(viewport, viewport.rect().center(), payload, action);
+}
+
+TEST_F(ListClipboard, DropsOfAnotherKindOrFormatOrOntoTheRouteListAreRefused) {
+    Waypoint(0, "A", 1, 1);
+    data.AddRoute(0, "R", {0});
+    editors::frmEditTrails trails(context);
+    editors::frmEditRoutes routes(context);
+    std::unique_ptr<QMimeData> waypoints(editors::RecordDragData::Make(data.Waypoint(0)->MakeString()));
+    EXPECT_FALSE(Drop(trails, *waypoints, Qt::CopyAction));
+    std::unique_ptr<QMimeData> route(editors::RecordDragData::Make(data.Route(0)->MakeString()));
+    EXPECT_FALSE(Drop(routes, *route, Qt::CopyAction));
+    QMimeData plain;
+    plain.setText(data.Waypoint(0)->MakeString());
+    editors::frmEditWaypoints list(context);
+    EXPECT_FALSE(Drop(list, plain, Qt::CopyAction));
+    EXPECT_EQ(undo.Count(), 0);
 }
 
 } // namespace

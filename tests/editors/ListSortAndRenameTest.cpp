@@ -7,7 +7,6 @@
 #include "editors/frmEditWaypoints.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -16,32 +15,6 @@ namespace {
 
 using ListSort = EditorFixture;
 using ListRename = EditorFixture;
-
-void ClickHeader(editors::ListView& list, int column) {
-    QHeaderView* header = list.header();
-    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                    header->height() / 2);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-}
-
-TEST_F(ListSort, ASecondClickOnTheSameColumnReversesTheOrder) {
-    Waypoint(0, "Wpt 10", 1, 1);
-    Waypoint(1, "Wpt 9", 2, 2);
-    Waypoint(2, "Alpha", 3, 3);
-    data.Waypoint(1)->SetWptName("wpt 9");
-    editors::frmEditWaypoints list(context);
-    list.show();
-    ClickHeader(*list.List(), 0);
-    // Text order, with numbers compared as numbers and case ignored.
-    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Alpha", "wpt 9", "Wpt 10"}));
-    ClickHeader(*list.List(), 0);
-    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Wpt 10", "wpt 9", "Alpha"}));
-    // Another column sorts ascending again.
-    ClickHeader(*list.List(), 1);
-    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Wpt 10", "wpt 9", "Alpha"}));
-    ClickHeader(*list.List(), 1);
-    EXPECT_EQ(Column(*list.List(), 0), QStringList({"Alpha", "wpt 9", "Wpt 10"}));
-}
 
 TEST_F(ListSort, PositionsAndDatesSortByValueNotByText) {
     data.SetPositionFormat(3);

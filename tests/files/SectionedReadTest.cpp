@@ -281,11 +281,13 @@ TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
     EXPECT_TRUE(data.ValidSymbol(0)); // key 1000 is not a symbol key
 }
 
+// The unknown product twice: a file refused once is refused when opened again.
 TEST_F(SectionedRead, AnUnknownProductOrAWideValueIsAProductError) {
-    for (const auto& pairs : QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{2, 40000}}, {{3, -40000}}}) {
+    for (const auto& pairs :
+         QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{1, 4242}}, {{2, 40000}}, {{3, -40000}}}) {
         seen.errors.clear();
         Open({{1, Pairs(pairs)}, {9, Counted(1, Waypoint9(0, "A"))}});
-        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Product Information")});
+        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Product Information")}) << pairs[0].first;
         EXPECT_EQ(data.CountWaypoints(), 0) << "reading stops at the failed section";
     }
 }

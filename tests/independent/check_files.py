@@ -335,12 +335,6 @@ def clip_segment(a, b, poly):
     return max(0.0, t1 - t0) * math.dist(a, b)
 
 
-def segment_distance(p, a, b):
-    dx, dy = b[0] - a[0], b[1] - a[1]
-    t = max(0.0, min(1.0, ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / (dx * dx + dy * dy)))
-    return math.dist(p, (a[0] + t * dx, a[1] + t * dy))
-
-
 COAST = [(x, 300000 + int(40000 * math.sin(x / 50000))) for x in range(0, 600001, 15000)]
 LAND = [(0, -200000), (600000, -200000)] + COAST[::-1] + [(0, -200000)]
 LAKE = [(200000, 150000), (200000, 240000), (270000, 240000), (270000, 150000), (200000, 150000)]
@@ -349,7 +343,6 @@ PLACES = [(x, y) for x in range(7000, 600000, 37000) for y in range(-190000, 420
 ROAD = [(20000, 200000), (580000, 260000)]
 PENTAGON = [(300000 + round(190000 * math.cos(math.radians(a))),
              320000 + round(190000 * math.sin(math.radians(a)))) for a in (-80, -8, 64, 136, 208)]
-ROUTE_LINE = [(40000, -120000), (560000, 20000), (590000, 380000)]
 CORRIDOR = 30000
 LIBRARY = ("major 1 Water\nminor 1 Shoreline\nminor 2 Rivers\nmajor 3 Land\nminor 60 Land\n"
            "minor 5 Places\nmajor 7 Roads\nminor 10 Roads\n")
@@ -418,21 +411,6 @@ def check_maps(folder):
     for p in m["pieces"]:
         for _, pts in p[4]:
             check(all(inside_convex(PENTAGON, v, 1.5) for v in pts), "every vertex inside the border")
-
-    # With a corridor along a route as well.
-    m = build(folder, res, "corridor", [(True, PENTAGON), (False, ROUTE_LINE)])
-
-    def in_region(v, margin):
-        return inside_convex(PENTAGON, v, margin) or min(
-            segment_distance(v, ROUTE_LINE[i], ROUTE_LINE[i + 1]) for i in range(len(ROUTE_LINE) - 1)
-        ) <= CORRIDOR / 2 + margin
-    for p in m["pieces"]:
-        for _, pts in p[4]:
-            check(all(in_region(v, 1.5) for v in pts), "every vertex inside the border or corridor")
-    kept = sorted(r[0] for p in m["pieces"] if p[3] == 5 for _, r in p[4])
-    check([p for p in PLACES if in_region(p, -2)] == [p for p in kept if in_region(p, -2)],
-          "every place well inside the region is kept")
-    check(area_of(m["pieces"], 60) > land, "the corridor adds land")
 
 
 def main():

@@ -14,16 +14,10 @@ TEST_F(LinkConnection, AUnitAnsweringAtTheRateIsConnectedAndIdentified) {
     int id = 0, v1 = 0, major = 0, minor = 0, v2 = 0;
     pod.ReadProductInfo(name, id, v1, major, minor, v2, text);
     EXPECT_EQ(name, QStringLiteral("Trail 12"));
-    EXPECT_EQ(id, 123);
-    EXPECT_EQ(major, 3);
-    EXPECT_EQ(minor, 40);
+    EXPECT_EQ((QList<int>{id, major, minor}), (QList<int>{123, 3, 40}));
     int wpt = 0, icn = 0, rte = 0, perRoute = 0, trl = 0;
     pod.ReadUnitLimits(wpt, icn, rte, perRoute, trl);
-    EXPECT_EQ(wpt, 500);
-    EXPECT_EQ(icn, 250);
-    EXPECT_EQ(rte, 20);
-    EXPECT_EQ(perRoute, 50);
-    EXPECT_EQ(trl, 10);
+    EXPECT_EQ((QList<int>{wpt, icn, rte, perRoute, trl}), (QList<int>{500, 250, 20, 50, 10}));
     QList<int> codes;
     int count = 0;
     pod.ReadSymbolList(codes, count);

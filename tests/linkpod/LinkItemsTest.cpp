@@ -6,15 +6,9 @@ using namespace linkpod_testing;
 namespace {
 
 UserWaypoint Wpt(int index, const QString& name) {
-    return UserWaypoint{static_cast<std::uint16_t>(index),
-                        10005,
-                        1,
-                        1000 * index,
-                        -2000 * index,
-                        12.5f,
-                        900000000u + index,
-                        name,
-                        QStringLiteral("c")};
+    const auto slot = static_cast<std::uint16_t>(index);
+    return {
+        slot, 10005, 1, 1000 * index, -2000 * index, 12.5f, 900000000u + index, name, QStringLiteral("c")};
 }
 
 // Sends `trail` the way the transfer engine does: open, packets of 512, close.

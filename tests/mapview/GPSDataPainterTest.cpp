@@ -1,6 +1,5 @@
 #include "RecordingBorderEngine.h"
 
-#include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
 #include "mapview/GPSDataPainter.h"
 #include "mapview/WindowObject.h"
@@ -120,22 +119,6 @@ TEST_F(DrawingGPSData, TemporaryWaypointsShowOnlyThroughTheirRoutes) {
     data.AddRoute(0, "R", {0, 1});
     Draw();
     EXPECT_FALSE(Changed(QRect(290, 190, 20, 20)).isNull());
-}
-
-TEST_F(DrawingGPSData, RouteLegsAreGreatCircles) {
-    window.MidY = geo::LatitudeToY(45);
-    window.SetZoomRange(4000);
-    window.DrawWaypoints = false;
-    // Two waypoints at 45 degrees north, 60 degrees of longitude apart.
-    data.AddWaypoint(0, geo::LongitudeToX(-30), geo::LatitudeToY(45), 0, "W", 0, 0, 0);
-    data.AddWaypoint(1, geo::LongitudeToX(30), geo::LatitudeToY(45), 0, "E", 0, 0, 0);
-    data.AddRoute(0, "R", {0, 1});
-    Draw();
-    const double endY = window.ToPixelY(geo::LatitudeToY(45));
-    const QRect middle = Bounds(Magentaish, QRect(195, 0, 10, 300));
-    ASSERT_FALSE(middle.isNull());
-    // The great circle bends towards the pole, well above the straight line.
-    EXPECT_LT(middle.bottom(), endY - 10);
 }
 
 TEST_F(DrawingGPSData, TheLegUnderEditIsLeftToTheMapWindow) {

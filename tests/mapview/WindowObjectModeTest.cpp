@@ -21,15 +21,6 @@ protected:
 
 } // namespace
 
-TEST_F(MouseMode, WritingTheCurrentModeRaisesNothingAndANewModeEmptiesTheToolTip) {
-    window.MapPicture.ToolTipText = "Wpt 001*";
-    window.SetMode(window.Mode());
-    EXPECT_EQ(modeChanges, 0);
-    EXPECT_EQ(window.MapPicture.ToolTipText, "Wpt 001*");
-    window.SetMode(0);
-    EXPECT_TRUE(window.MapPicture.ToolTipText.isEmpty());
-}
-
 TEST_F(MouseMode, RevertModeGoesBackAndForgetsTheOldMode) {
     window.SetMode(0);
     window.SetMode(8);

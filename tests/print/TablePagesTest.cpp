@@ -118,16 +118,6 @@ TEST_F(TablePages, ASectionThatWouldStartOnRowThirtySixOrBelowGoesToTheNextPage)
     EXPECT_EQ(one.pages[0].RowWords(35), QStringList({"Route", "2:", "Next"}));
 }
 
-TEST_F(TablePages, OnlyTheChosenItemsArePrintedInTheDataSetsOrder) {
-    AddWaypoints(10);
-    Print(Options(What::Waypoints, {7, 2, 4}));
-    const PdfText pdf(path);
-    EXPECT_EQ(pdf.pages[0].RowWords(5).value(1), "Camp2");
-    EXPECT_EQ(pdf.pages[0].RowWords(6).value(1), "Camp4");
-    EXPECT_EQ(pdf.pages[0].RowWords(7).value(1), "Camp7");
-    EXPECT_TRUE(pdf.pages[0].RowWords(8).isEmpty());
-}
-
 TEST_F(TablePages, IconRowsHaveTheirPositionsAtTheIconColumns) {
     data.AddLurchIcon(3, geo::LongitudeToX(10.5), geo::LatitudeToY(-20.25), 4);
     data.AddLurchIcon(9, geo::LongitudeToX(11), geo::LatitudeToY(-21), 1);

@@ -29,29 +29,8 @@ void Click(QWidget* window, const char* button) {
 
 class Transfers : public UnitWindowsFixture {
 protected:
-    // Four waypoints with a gap before the last, a route through three of
-    // them, two icons and a trail of several packets with a break every
-    // hundred points.
-    static void Fill(gpsdata::GPSData& set) {
-        const QList<qint16> used = {0, 1, 2, 5};
-        for (qint16 slot : used)
-            set.AddWaypoint(slot, 1000 * slot, -2000 * slot, 0, QString("Wpt%1").arg(slot), slot + 1, 40000.5,
-                            0);
-        set.AddRoute(3, "Loop", {used[0], used[3], used[2]});
-        for (qint16 icon = 0; icon < 2; ++icon)
-            set.AddLurchIcon(icon, 11 + 10 * icon, 12 + 10 * icon, 4 + 2 * icon);
-        QList<qint32> x, y;
-        QList<bool> joined;
-        for (int point = 0; point < 1500; ++point) {
-            x.append(point * 7);
-            y.append(-point * 3);
-            joined.append(point % 100 != 0);
-        }
-        set.AddTrail(1, "Track", 0, 0, x, y, joined);
-    }
-
     void UploadFilled() {
-        Fill(data);
+        FillEveryKind(data, 1500);
         ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
         ASSERT_EQ(finished.last(), true);
     }
@@ -201,7 +180,7 @@ TEST_F(Transfers, CancelMidTrailStopsAtOnceAndLeavesTheDataSetAsItsUndoStepFound
 TEST_F(Transfers, AUnitVanishingMidDownloadPutsTheDataSetBackAsTheUndoStepRecordedIt) {
     StartUnit({"--vanish-after", "30"}, 115200);
     ConnectAt(115200);
-    Fill(data);
+    FillEveryKind(data, 1500);
     data.Waypoint(2)->SetWptName("KEPT");
     session.Pod().RequestMemoryStatus();
     ASSERT_TRUE(Run([&] { transfers.Download({KindRange::Indexes(0, 60), {}, {}, {}}); }));

@@ -31,15 +31,6 @@ protected:
         return comm_testing::WaitFor([&] { return finished.size() > before; });
     }
 
-    // The unit's contents, read by a program of its own; false when unread.
-    bool ReadUnit(gpsdata::GPSData& copy) {
-        comm::TransferEngine reader{session, copy};
-        QList<bool> done;
-        QObject::connect(&reader, &comm::TransferEngine::Finished, [&](bool ok) { done << ok; });
-        reader.Download({});
-        return comm_testing::WaitFor([&] { return !done.isEmpty(); }) && done[0];
-    }
-
     mapview::UndoStack undo{data};
     unitwindows::frmProgress progress;
     unitwindows::UnitConnect unit{session, prompt, status, nullptr};
