@@ -146,7 +146,10 @@ class Frames {
 public:
     Frames(const mastermap::MasterSet& master, mapview::WindowObject& window, const gpsdata::GPSData& data)
         : styles_(StylesOf(window)), painter_(master, styles_), window_(window), data_(data),
-          image_(window.MapPicture.Width, window.MapPicture.Height, QImage::Format_ARGB32_Premultiplied) {}
+          image_(window.MapPicture.Width, window.MapPicture.Height, QImage::Format_ARGB32_Premultiplied) {
+        // Names stay laid out from frame to frame, as in the map window.
+        painter_.SetNameCache(&names_);
+    }
 
     FrameTime Draw() {
         image_.fill(Qt::white);
@@ -166,7 +169,8 @@ public:
 
 private:
     const mastermap::CategoryStyles styles_;
-    const mastermap::MasterMapPainter painter_;
+    mastermap::PlaceNameCache names_;
+    mastermap::MasterMapPainter painter_;
     mapview::WindowObject& window_;
     const gpsdata::GPSData& data_;
     QImage image_;

@@ -50,6 +50,7 @@ void MasterMapLayer::Draw(QPainter& painter, const WindowObject& view) const {
         mastermap::MasterMapPainter master(control_.Files(), key.styles);
         master.SetLabelFont(PinnedFonts::Font(QStringLiteral("Arial")));
         master.SetLabelArea(QRectF(0, 0, view.MapPicture.Width, view.MapPicture.Height));
+        master.SetNameCache(&placeNames_);
         master.Draw(into, key.view, key.toDevice, key.categories);
     };
     if (!MasterMapPicture::Suits(painter))

@@ -2,6 +2,7 @@
 
 #include "mapview/MasterMapPicture.h"
 #include "mastermap/MasterMapControl.h"
+#include "mastermap/PlaceNameCache.h"
 
 #include <QString>
 
@@ -30,6 +31,7 @@ public:
 private:
     mastermap::MasterMapControl control_;
     mutable MasterMapPicture picture_;
+    mutable mastermap::PlaceNameCache placeNames_;
 };
 
 } // namespace mapview

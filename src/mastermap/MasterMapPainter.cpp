@@ -244,15 +244,19 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     // Features are read in place: the mapped files outlive the drawing.
     std::vector<FeatureView> byKind[3];
     std::vector<FeatureView> places;
+    const double unitsPerPixel = 1 / std::max(std::abs(toDevice.m11()), 1e-12);
+    // A wide view names only large places: the others are not even kept.
+    const std::uint32_t smallest = PlaceLabels::SmallestRank(unitsPerPixel);
     const auto take = [&](const FeatureView& f) {
         if (!(categories >> f.Category() & 1))
             return;
-        if (f.Kind() == FeatureKind::Point && !f.Name().empty())
-            places.push_back(f);
-        else
+        if (f.Kind() == FeatureKind::Point && !f.Name().empty()) {
+            if (f.Rank() >= smallest)
+                places.push_back(f);
+        } else {
             byKind[f.Kind() == FeatureKind::Area ? 0 : f.Kind() == FeatureKind::Line ? 1 : 2].push_back(f);
+        }
     };
-    const double unitsPerPixel = 1 / std::max(std::abs(toDevice.m11()), 1e-12);
     for (std::size_t i = 0; i < files_.Files().size(); ++i) {
         const At5Reader& file = *files_.Files()[i];
         if (!file.HighDetail() || unitsPerPixel <= HighDetailUnitsPerPixel)
@@ -282,12 +286,11 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     painter.restore();
     if (places.empty())
         return;
-    PlaceLabels labels(labelFont_);
-    const std::uint32_t smallest = PlaceLabels::SmallestRank(unitsPerPixel);
+    PlaceNameCache drawingOnly;
+    PlaceLabels labels(labelFont_, names_ ? *names_ : drawingOnly);
     for (const FeatureView& place : places)
-        if (place.Rank() >= smallest)
-            labels.Add(place.Rank(), place.Name(), map(place.Vertex(0)),
-                       ColorOf(styles_[place.Category()].LineColor));
+        labels.Add(place.Rank(), place.Name(), map(place.Vertex(0)),
+                   ColorOf(styles_[place.Category()].LineColor));
     labels.Draw(painter, labelArea_.isEmpty() ? toDevice.mapRect(QRectF(QPointF(view.left, view.bottom),
                                                                         QPointF(view.right, view.top)))
                                               : labelArea_);

@@ -2,6 +2,7 @@
 
 #include "mastermap/CategoryStyle.h"
 #include "mastermap/MasterSet.h"
+#include "mastermap/PlaceNameCache.h"
 
 #include <QFont>
 #include <QRectF>
@@ -30,6 +31,9 @@ public:
     // Where names must fit, in the painter's coordinates: the picture. By
     // default the view drawn.
     void SetLabelArea(const QRectF& area) { labelArea_ = area; }
+    // Where laid-out names are kept between drawings (by default, for one
+    // drawing only).
+    void SetNameCache(PlaceNameCache* names) { names_ = names; }
 
     // Only categories whose bit is set in `categories` are drawn.
     void Draw(QPainter& painter, const Rect& view, const QTransform& toDevice,
@@ -40,6 +44,7 @@ private:
     const CategoryStyles& styles_;
     QFont labelFont_;
     QRectF labelArea_;
+    PlaceNameCache* names_ = nullptr;
 };
 
 } // namespace mastermap

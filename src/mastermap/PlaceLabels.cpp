@@ -6,7 +6,6 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace mastermap {
@@ -14,8 +13,8 @@ namespace mastermap {
 namespace {
 
 constexpr double DotRadius = 2;
-constexpr double Gap = 3;     // between the dot and its name
-constexpr double Halo = 2;    // the white rim round each letter
+constexpr double Gap = 3; // between the dot and its name
+constexpr double Halo = PlaceNameCache::Halo;
 constexpr double Spacing = 4; // kept free round each name
 const QColor TextColour(32, 32, 32);
 
@@ -76,18 +75,11 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
     Taken taken;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // The halo is the name written in white a halo's width away all round:
-    // written text comes from the glyph cache, where stroking the letters'
-    // outlines would cost most of a frame in a view of many names.
-    static const std::array<QPointF, 8> around = [] {
-        std::array<QPointF, 8> a;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            a[i] = QPointF(Halo * std::cos(i * M_PI / 4), Halo * std::sin(i * M_PI / 4));
-        return a;
-    }();
-    // On paper the halo is the outline stroked once: a page is drawn once,
-    // and a PDF then holds each name once, for searching and copying.
+    // On screen a name is its kept picture, copied on whole device pixels. On
+    // paper the halo is the outline stroked once: a page is drawn once, and a
+    // PDF then holds each name once, for searching and copying.
     const bool onPaper = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     for (const Place& place : places_) {
         // Most places of a wide view lie under a larger place's name: they
         // are passed over before their names are measured.
@@ -95,9 +87,8 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
         if (!area.contains(place.at) || !taken.Free(mark))
             continue;
         const std::size_t tier = place.rank >= CityRank ? 0 : place.rank >= TownRank ? 1 : 2;
-        const QString name = QString::fromUtf8(place.name.data(), static_cast<qsizetype>(place.name.size()));
-        const QSizeF size(metrics[tier].horizontalAdvance(name) + 2 * Halo,
-                          metrics[tier].height() + 2 * Halo);
+        const QImage& picture = names_.Label(place.name, fonts[tier], TextColour, ratio);
+        const QSizeF size = picture.deviceIndependentSize();
         const QRectF right(QPointF(place.at.x() + DotRadius + Gap, place.at.y() - size.height() / 2), size);
         const QRectF left = right.translated(-(right.width() + 2 * (DotRadius + Gap)), 0);
         const QRectF* label = nullptr;
@@ -113,18 +104,18 @@ std::vector<std::string> PlaceLabels::Draw(QPainter& painter, const QRectF& area
         painter.setPen(QPen(Qt::white, 1));
         painter.setBrush(place.dot);
         painter.drawEllipse(place.at, DotRadius, DotRadius);
-        const QPointF baseline(label->left() + Halo, label->top() + Halo + metrics[tier].ascent());
-        painter.setFont(fonts[tier]);
-        if (onPaper) {
-            QPainterPath outline;
-            outline.addText(baseline, fonts[tier], name);
-            painter.strokePath(outline,
-                               QPen(Qt::white, 2 * Halo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        } else {
-            painter.setPen(Qt::white);
-            for (const QPointF& offset : around)
-                painter.drawText(baseline + offset, name);
+        if (!onPaper) {
+            painter.drawImage(
+                QPointF(std::round(label->left() * ratio) / ratio, std::round(label->top() * ratio) / ratio),
+                picture);
+            continue;
         }
+        const QString name = QString::fromUtf8(place.name.data(), static_cast<qsizetype>(place.name.size()));
+        const QPointF baseline(label->left() + Halo, label->top() + Halo + metrics[tier].ascent());
+        QPainterPath outline;
+        outline.addText(baseline, fonts[tier], name);
+        painter.strokePath(outline, QPen(Qt::white, 2 * Halo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setFont(fonts[tier]);
         painter.setPen(TextColour);
         painter.drawText(baseline, name);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mastermap/Feature.h"
+#include "mastermap/PlaceNameCache.h"
 
 #include <QColor>
 #include <QFont>
@@ -23,7 +24,8 @@ namespace mastermap {
 // large places and a close one the small places as well.
 class PlaceLabels {
 public:
-    explicit PlaceLabels(const QFont& font) : font_(font) {}
+    // Names are drawn through `names`, which may outlive the labels.
+    PlaceLabels(const QFont& font, PlaceNameCache& names) : font_(font), names_(names) {}
 
     // A named place at its position in the painter's coordinates, with the
     // colour of its dot. The name's bytes must outlive the drawing.
@@ -65,6 +67,7 @@ private:
     QFont FontFor(std::uint32_t rank) const;
 
     QFont font_;
+    PlaceNameCache& names_;
     std::vector<Place> places_;
 };
 

@@ -30,7 +30,8 @@ protected:
     }
     std::vector<std::string> Draw(const std::vector<std::pair<Feature, QPointF>>& places, QRectF area = {}) {
         QPainter painter(&image);
-        PlaceLabels labels(QFont(QStringLiteral("Sans")));
+        PlaceNameCache names;
+        PlaceLabels labels(QFont(QStringLiteral("Sans")), names);
         for (const auto& [place, at] : places)
             labels.Add(place, at, Qt::black);
         return labels.Draw(painter, area.isEmpty() ? QRectF(image.rect()) : area);
@@ -87,6 +88,36 @@ TEST_F(Labels, AWideViewNamesTheCitiesOnlyAndACloseOneTheTownsToo) {
     };
     EXPECT_TRUE(named(1000));
     EXPECT_FALSE(named(8000));
+}
+
+// A name is kept as a picture between drawings; on a screen of two device
+// pixels a point it is drawn at that density, as large as on any other.
+TEST_F(Labels, KeptNamesAreAsLargeAtAnyPixelRatio) {
+    PlaceNameCache names;
+    const auto inkedBox = [&](double ratio) {
+        QImage picture(QSize(300, 100) * ratio, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        for (int twice = 0; twice < 2; ++twice) {
+            PlaceLabels labels(QFont(QStringLiteral("Sans")), names);
+            labels.Add(Place(50, 0, 0, "Springfield", 300000), {100, 50}, Qt::black);
+            labels.Draw(painter, QRectF(0, 0, 300, 100));
+        }
+        painter.end();
+        QRect box;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (qGray(picture.pixel(x, y)) < 128)
+                    box |= QRect(x, y, 1, 1);
+        return QRectF(box.topLeft() / ratio, box.size() / ratio);
+    };
+    const QRectF one = inkedBox(1), two = inkedBox(2);
+    ASSERT_FALSE(one.isEmpty());
+    EXPECT_NEAR(two.left(), one.left(), 1.5);
+    EXPECT_NEAR(two.right(), one.right(), 1.5);
+    EXPECT_NEAR(two.top(), one.top(), 1.5);
+    EXPECT_NEAR(two.bottom(), one.bottom(), 1.5);
 }
 
 } // namespace
