@@ -50,7 +50,7 @@ TEST(ProgressTimes, ElapsedTimeCarriesOverMidnight) {
     EXPECT_EQ(p.ElapsedText(), "5 Seconds Elapsed");
 }
 
-TEST(ProgressBar, FollowsThePercentWithinItsRangeAndCancelLastsUntilTheNextStart) {
+TEST(ProgressBar, FollowsThePercentWithinItsRangeAndIsCompleteAtOneHundred) {
     FakeClock clock;
     ProgressModel p(clock.Function());
     p.InitProgress("t", true);
@@ -61,8 +61,4 @@ TEST(ProgressBar, FollowsThePercentWithinItsRangeAndCancelLastsUntilTheNextStart
     EXPECT_TRUE(p.ProgressMade(99.9f));
     EXPECT_FALSE(p.ProgressMade(100));
     EXPECT_FALSE(p.ProgressMade(250));
-    p.Cancel();
-    EXPECT_TRUE(p.Cancelled());
-    p.InitProgress("u", true);
-    EXPECT_FALSE(p.Cancelled());
 }
