@@ -38,18 +38,6 @@ TEST_F(ZoomBox, TheCurrentRangeStandsAmongThePresets) {
     EXPECT_EQ(ten.Entries.mid(ten.Selected - 1, 3), QStringList({"15.0", "10.0", "8.0"}));
 }
 
-TEST_F(ZoomBox, ListsOnlyRangesTheViewCanShow) {
-    window.SetZoomRange(7);
-    const ZoomRangeList list = ZoomRangeList::Build(window);
-    EXPECT_EQ(list.Entries.first(), "8000.0");
-    EXPECT_EQ(list.Entries.last(), "0.6");
-    EXPECT_FALSE(list.Entries.contains("0.4"));
-
-    window.MapPicture.Width = 300; // widest view about 3600 miles
-    window.SetZoomRange(7);
-    EXPECT_EQ(ZoomRangeList::Build(window).Entries.first(), "3000.0");
-}
-
 TEST_F(ZoomBox, RangesBeyondThePresetsComeFirstOrLast) {
     window.SetZoomRange(9000);
     ZoomRangeList list = ZoomRangeList::Build(window);
