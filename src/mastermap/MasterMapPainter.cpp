@@ -1,6 +1,7 @@
 #include "mastermap/MasterMapPainter.h"
 
 #include "mastermap/Hairlines.h"
+#include "mastermap/NamedPlaces.h"
 #include "mastermap/PlaceLabels.h"
 #include "mastermap/RingClip.h"
 
@@ -246,7 +247,7 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     std::vector<FeatureView> places;
     const double unitsPerPixel = 1 / std::max(std::abs(toDevice.m11()), 1e-12);
     // A wide view names only large places: the others are not even kept.
-    const std::uint32_t smallest = PlaceLabels::SmallestRank(unitsPerPixel);
+    const std::uint32_t smallest = SmallestNamedRank(unitsPerPixel);
     const auto take = [&](const FeatureView& f) {
         if (!(categories >> f.Category() & 1))
             return;

@@ -44,14 +44,6 @@ void PlaceLabels::Taken::Add(const QRectF& r) {
         cells_[cell].push_back(r);
 }
 
-std::uint32_t PlaceLabels::SmallestRank(double unitsPerPixel) {
-    if (unitsPerPixel <= 1500)
-        return 0;
-    if (unitsPerPixel <= 3000)
-        return 10000;
-    return unitsPerPixel <= 6000 ? 50000 : 200000;
-}
-
 QFont PlaceLabels::FontFor(std::uint32_t rank) const {
     QFont font = font_;
     font.setPixelSize(rank >= CityRank ? 13 : rank >= TownRank ? 11 : 10);

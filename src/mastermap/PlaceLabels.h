@@ -40,9 +40,6 @@ public:
     // A place of this rank (population) or more is written larger and in bold.
     static constexpr std::uint32_t CityRank = 500000;
     static constexpr std::uint32_t TownRank = 100000;
-    // The smallest place named in a view of this scale: a wide view names
-    // the cities only, however much room is left between them.
-    static std::uint32_t SmallestRank(double unitsPerPixel);
 
 private:
     struct Place {

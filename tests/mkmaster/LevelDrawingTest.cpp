@@ -9,11 +9,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 using namespace mkmaster_testing;
 
@@ -123,5 +127,55 @@ TEST_F(LevelDrawing, TheBorderBetweenTwoAreasOfALevelShowsNoGap) {
             continue;
         for (int x = 190; x <= 210; ++x)
             EXPECT_TRUE(image.pixel(x, y) == west || image.pixel(x, y) == east) << x << "," << y;
+    }
+}
+
+// Levels leave out the places too small for a view of their scales to
+// name: every view names the same places with levels as without.
+TEST(PlaceLevels, AViewNamesTheSamePlacesWithLevelsAsWithout) {
+    static int argc = 1;
+    static char name[] = "tf_mkmaster_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance())
+        new QGuiApplication(argc, argv);
+    QTemporaryDir tmp;
+    const QString full = tmp.filePath(QStringLiteral("P.at5")),
+                  bare = tmp.filePath(QStringLiteral("bare.at5"));
+    mastermap::At5Writer writer;
+    QRandomGenerator random(3);
+    const std::uint32_t ranks[] = {500, 20000, 80000, 300000, 2000000};
+    for (int i = 0; i < 600; ++i)
+        writer.Add(mastermap_testing::Place(50, random.bounded(-4000000, 4000000),
+                                            random.bounded(-3000000, 3000000), "Place " + std::to_string(i),
+                                            ranks[random.bounded(5)]));
+    ASSERT_EQ(writer.Write(full), QString());
+    ASSERT_EQ(writer.Write(bare), QString());
+    ASSERT_EQ(DetailLevelBuilder::Build(writer, full), QString());
+    const auto draw = [](const QString& path, double unitsPerPixel, std::uint32_t* features = nullptr) {
+        mastermap::MasterSet set;
+        set.Open({path});
+        if (features)
+            *features = set.Levels(0).For(*set.Files()[0], unitsPerPixel).FeatureCount();
+        QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const double s = 1 / unitsPerPixel;
+        const mastermap::CategoryStyles styles{};
+        mastermap::MasterMapPainter(set, styles)
+            .Draw(painter,
+                  {static_cast<std::int32_t>(-200 * unitsPerPixel),
+                   static_cast<std::int32_t>(-150 * unitsPerPixel),
+                   static_cast<std::int32_t>(200 * unitsPerPixel),
+                   static_cast<std::int32_t>(150 * unitsPerPixel)},
+                  QTransform(s, 0, 0, -s, 200, 150));
+        return image;
+    };
+    for (const double unitsPerPixel : {800.0, 2500.0, 5000.0, 9000.0, 20000.0}) {
+        std::uint32_t read = 0;
+        const QImage withLevels = draw(full, unitsPerPixel, &read);
+        EXPECT_EQ(withLevels, draw(bare, unitsPerPixel)) << unitsPerPixel;
+        if (unitsPerPixel >= 9000) {
+            EXPECT_LT(read, 300u) << "the cities alone are read at " << unitsPerPixel;
+        }
     }
 }

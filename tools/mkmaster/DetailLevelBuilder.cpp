@@ -3,6 +3,8 @@
 #include "SharedEdgeSimplifier.h"
 
 #include "mastermap/DetailLevelWriter.h"
+#include "mastermap/LevelFormat.h"
+#include "mastermap/NamedPlaces.h"
 
 namespace {
 
@@ -25,6 +27,13 @@ QString DetailLevelBuilder::Build(const mastermap::At5Writer& master, const QStr
         mastermap::At5Writer level;
         level.SetHighDetail(master.HighDetail());
         std::vector<mastermap::Feature> features = simplifier.Simplified(tolerance);
+        // A level is drawn from tolerance / MaxPixelError units a pixel on:
+        // places no such view names need not be read.
+        const std::uint32_t smallest =
+            mastermap::SmallestNamedRank(tolerance / mastermap::lod::MaxPixelError);
+        std::erase_if(features, [smallest](const mastermap::Feature& f) {
+            return f.kind == mastermap::FeatureKind::Point && !f.name.empty() && f.rank < smallest;
+        });
         const std::size_t vertices = VertexCount(features);
         if (vertices > below * WorthKeeping)
             continue;

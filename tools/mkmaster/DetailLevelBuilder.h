@@ -9,7 +9,8 @@
 
 // Makes the levels of detail of a master map file as it is built: its
 // features simplified (SharedEdgeSimplifier) at tolerances that double from
-// FinestTolerance, each level kept only where it leaves out enough of the
+// FinestTolerance, less the named places too small for a view of the level's
+// scales to name, each level kept only where it leaves out enough of the
 // vertices of the last level kept to be worth reading instead, written
 // beside the master map file (DetailLevelWriter).
 class DetailLevelBuilder {
