@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
 
 namespace geoline {
 
@@ -97,20 +98,14 @@ void DrawGreatCircleLines(QPainter& painter, const PixelFrame& frame, const QPoi
     LineRun line(painter, frame);
     for (int i = 1; i < count; ++i) {
         const QPointF from(points[i - 1]), to(points[i]);
-        const QRectF chord = QRectF(from, to).normalized();
-        if (SurelyShort(points[i - 1], points[i])) {
-            if (Shows(chord, frame, line.Clip())) {
-                line.Add(from);
-                line.Add(to);
-            } else {
-                line.Break();
-            }
-            continue;
-        }
-        const GreatCircleArc arc(points[i - 1], points[i]);
-        const bool straight = arc.Straight(StepDegrees);
+        // Most legs are surely short, and need no great circle.
+        std::optional<GreatCircleArc> arc;
+        if (!SurelyShort(points[i - 1], points[i]))
+            arc.emplace(points[i - 1], points[i]);
+        const bool straight = !arc || arc->Straight(StepDegrees);
         // A straight arc is its chord; a curved one may bulge past its ends.
-        if (!arc.CrossesAntimeridian() && !Shows(straight ? chord : arc.Bounds(), frame, line.Clip())) {
+        if (!(arc && arc->CrossesAntimeridian()) &&
+            !Shows(straight ? QRectF(from, to).normalized() : arc->Bounds(), frame, line.Clip())) {
             line.Break();
             continue;
         }
@@ -119,7 +114,7 @@ void DrawGreatCircleLines(QPainter& painter, const PixelFrame& frame, const QPoi
             line.Add(to);
             continue;
         }
-        const QList<QPolygonF> runs = arc.Runs(StepDegrees);
+        const QList<QPolygonF> runs = arc->Runs(StepDegrees);
         for (qsizetype r = 0; r < runs.size(); ++r) {
             if (r > 0)
                 line.Break();
