@@ -37,10 +37,12 @@ inline void Blend(QRgb& pixel, QRgb drawn) {
     pixel = drawn + Scaled(pixel, 255 - qAlpha(drawn));
 }
 
+bool Finite(QPointF a, QPointF b) {
+    return std::isfinite(a.x()) && std::isfinite(a.y()) && std::isfinite(b.x()) && std::isfinite(b.y());
+}
+
 // Cuts the segment to a rectangle (Liang-Barsky); false when nothing is left.
 bool Cut(QPointF& a, QPointF& b, double left, double top, double right, double bottom) {
-    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
-        return false;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     double t0 = 0, t1 = 1;
     const auto edge = [&](double p, double q) {
@@ -214,6 +216,10 @@ void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase
         if (pattern > 1)
             phase = (phase + static_cast<std::size_t>(std::abs(column(ub) - owned))) % pattern;
     } else {
+        // A segment to or from nowhere draws nothing, and where its dashes
+        // would end is not a number.
+        if (!Finite(a, b))
+            return;
         if (pattern > 1)
             phase = (phase + static_cast<std::size_t>(std::fmod(std::abs(anyColumn(ub) - anyColumn(ua)),
                                                                 static_cast<double>(pattern)))) %
