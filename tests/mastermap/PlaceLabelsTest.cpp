@@ -99,9 +99,10 @@ TEST_F(Labels, KeptNamesAreAsLargeAtAnyPixelRatio) {
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::white);
         QPainter painter(&picture);
+        const Feature springfield = Place(50, 0, 0, "Springfield", 300000);
         for (int twice = 0; twice < 2; ++twice) {
             PlaceLabels labels(QFont(QStringLiteral("Sans")), names);
-            labels.Add(Place(50, 0, 0, "Springfield", 300000), {100, 50}, Qt::black);
+            labels.Add(springfield, {100, 50}, Qt::black);
             labels.Draw(painter, QRectF(0, 0, 300, 100));
         }
         painter.end();
