@@ -6,6 +6,8 @@
 #include "mastermap/LevelFormat.h"
 #include "mastermap/NamedPlaces.h"
 
+#include <cmath>
+
 namespace {
 
 std::size_t VertexCount(const std::vector<mastermap::Feature>& features) {
@@ -22,8 +24,8 @@ QString DetailLevelBuilder::Build(const mastermap::At5Writer& master, const QStr
     const SharedEdgeSimplifier simplifier(master.Features());
     mastermap::DetailLevelWriter levels;
     std::size_t below = VertexCount(master.Features());
-    std::uint32_t tolerance = FinestTolerance;
-    for (int i = 0; i < Tolerances; ++i, tolerance *= 2) {
+    for (int i = 0; i < Tolerances; ++i) {
+        const auto tolerance = static_cast<std::uint32_t>(std::lround(FinestTolerance * std::pow(Step, i)));
         mastermap::At5Writer level;
         level.SetHighDetail(master.HighDetail());
         std::vector<mastermap::Feature> features = simplifier.Simplified(tolerance);
