@@ -24,6 +24,7 @@
 #include "mapview/WindowObject.h"
 #include "mastermap/MasterMapPainter.h"
 #include "mastermap/MasterSet.h"
+#include "mastermap/PlaceNameCache.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,6 @@
 
 #include "mastermap/CategoryStyle.h"
 #include "mastermap/MasterSet.h"
-#include "mastermap/PlaceNameCache.h"
 
 #include <QFont>
 #include <QRectF>
@@ -11,6 +10,8 @@
 class QPainter;
 
 namespace mastermap {
+
+class PlaceNameCache;
 
 // Draws the master map features of a rectangle into a QPainter: areas first,
 // then lines, then points, each with its category's style, and last the
