@@ -6,8 +6,8 @@
 
 #include <QtEndian>
 #include <algorithm>
-#include <numeric>
 #include <cstring>
+#include <numeric>
 #include <vector>
 
 namespace mastermap {
