@@ -112,14 +112,6 @@ TEST_F(SectionedRead, AFileRefusedAtItsHeaderLeavesTheDataSetAlone) {
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
-TEST_F(SectionedRead, EightyFiveBytesStartingWithZeroAreAnOrdinaryPath) {
-    LayoutWriter w;
-    w.I8(0x55).Raw(QByteArray(85, '\0')).Text8("").Text8("").Text8("").I16(-1).I32(-1).I32(0).I32(0);
-    Open(w.Bytes());
-    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
-    EXPECT_EQ(seen.lists, AllLists);
-}
-
 TEST_F(SectionedRead, NegativeVersionsAreReadOthersRefusedWithTheFourLineText) {
     const QString text =
         "File version not supported." + CrLf + "Load the file with KTR and save it in order to" + CrLf +
@@ -140,16 +132,31 @@ TEST_F(SectionedRead, NegativeVersionsAreReadOthersRefusedWithTheFourLineText) {
 
 // ---- directory
 
-TEST_F(SectionedRead, AnEmptyDirectoryGivesAnEmptyCleanDataSet) {
+// Then sections of types not ours, and a header whose 85-byte path starts
+// with a zero byte (no cartridge mark after all).
+TEST_F(SectionedRead, AnEmptyDirectoryGivesAnEmptyCleanDataSetAndWhatIsNotOursIsSkipped) {
     data.AddNewWaypoint(false);
     Open(SectionedFile());
     EXPECT_EQ(data.CountWaypoints(), 0);
     EXPECT_FALSE(data.Dirty());
     EXPECT_EQ(seen.lists, AllLists);
-    EXPECT_TRUE(seen.errors.isEmpty());
+
+    Open({{3, "garbage"},
+          {7, QByteArray(50, '\xff')},
+          {8, ""},
+          {12345, "x"},
+          {9, Counted(1, Waypoint9(0, "A"))}});
+    EXPECT_EQ(data.CountWaypoints(), 1);
+
+    seen.lists.clear();
+    LayoutWriter w;
+    w.I8(0x55).Raw(QByteArray(85, '\0')).Text8("").Text8("").Text8("").I16(-1).I32(-1).I32(0).I32(0);
+    Open(w.Bytes());
+    EXPECT_EQ(seen.lists, AllLists);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
 }
 
-TEST_F(SectionedRead, ADirectoryRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
+TEST_F(SectionedRead, ADirectoryOrASectionRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
     // Sections may stand anywhere: this one is the header's description, so
     // that the directory can be the end of the file.
     const QByteArray section = Counted(1, Waypoint9(3, "Home"));
@@ -164,6 +171,15 @@ TEST_F(SectionedRead, ADirectoryRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
     EXPECT_EQ(data.CountWaypoints(), 1);
     EXPECT_TRUE(data.Dirty());
     EXPECT_EQ(seen.lists, AllLists);
+
+    // So does a section cut short.
+    seen.errors.clear();
+    const QByteArray two = Counted(2, Waypoint9(0, "A") + Waypoint9(1, "B"));
+    SectionedFile f;
+    f.Add(9, two.left(two.size() - 3));
+    Open(f.Bytes().left(f.Bytes().size() - 3));
+    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
+    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 TEST_F(SectionedRead, ASectionOutsideTheFileOrListedTwiceIsADamagedDirectory) {
@@ -188,25 +204,6 @@ TEST_F(SectionedRead, ASectionOutsideTheFileOrListedTwiceIsADamagedDirectory) {
         Open(bytes);
         EXPECT_EQ(seen.errors, QStringList{OpenError(reason)}) << bytes.toHex().constData();
     }
-}
-
-TEST_F(SectionedRead, UnknownSectionTypesAreSkipped) {
-    Open({{3, "garbage"},
-          {7, QByteArray(50, '\xff')},
-          {8, ""},
-          {12345, "x"},
-          {9, Counted(1, Waypoint9(0, "A"))}});
-    EXPECT_TRUE(seen.errors.isEmpty());
-    EXPECT_EQ(data.CountWaypoints(), 1);
-}
-
-TEST_F(SectionedRead, TruncatedSectionsAreAnUnexpectedEndAndKeepTheRecordsBefore) {
-    const QByteArray two = Counted(2, Waypoint9(0, "A") + Waypoint9(1, "B"));
-    SectionedFile f;
-    f.Add(9, two.left(two.size() - 3));
-    Open(f.Bytes().left(f.Bytes().size() - 3));
-    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
-    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 // ---- waypoints
@@ -370,18 +367,14 @@ TEST_F(SectionedRead, AviationLegsNeedTheirWaypointEvenWhenItComesLater) {
     EXPECT_EQ(data.Route(1), nullptr);
 }
 
-TEST_F(SectionedRead, LegsBeyondThePerRouteLimitAreDropped) {
+TEST_F(SectionedRead, LegsBeyondThePerRouteLimitAreDroppedAndRoutesBeyondTheSlotLimitStopTheRoutes) {
     data.SetMaxNumGPSWptsPerRoute(4);
-    Open({{4, Counted(1, Route("LONG", 6))}});
-    EXPECT_EQ(seen.errors, QStringList{"Waypoints in route #1 after" + CrLf + "waypoint #4 ignored."});
-    EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
-}
-
-TEST_F(SectionedRead, RoutesBeyondTheSlotLimitStopTheRoutes) {
     data.SetMaxNumGPSRoutes(2);
-    Open({{4, Counted(4, Route("A", 1) + Route("B", 1) + Route("", 0) + Route("D", 1))},
+    Open({{4, Counted(4, Route("A", 6) + Route("B", 1) + Route("", 0) + Route("D", 1))},
           {9, Counted(1, Waypoint9(0, "W"))}});
-    EXPECT_EQ(seen.errors, QStringList{"Routes after route #2 ignored."});
+    EXPECT_EQ(seen.errors, (QStringList{"Waypoints in route #1 after" + CrLf + "waypoint #4 ignored.",
+                                        "Routes after route #2 ignored."}));
+    EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
     EXPECT_EQ(data.CountRoutes(), 2);
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
