@@ -33,11 +33,9 @@ protected:
 
     QList<qint16> Make(qint16 trail) {
         QList<qint16> made;
-        const auto connection = QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated,
-                                                 [&](qint16 index) { made << index; });
+        QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated, [&](qint16 index) { made << index; });
         maker.CreateRoute(trail);
         WaitFor([&] { return !made.isEmpty(); });
-        QObject::disconnect(connection);
         return made;
     }
 
@@ -46,21 +44,7 @@ protected:
 
 } // namespace
 
-// Without a unit the route keeps to the route limit; with one, the unit keeps
-// its trails, routes and waypoints as they were.
-TEST_F(RouteFromTrail, WorksWithoutAUnitWithinTheRouteLimitAndAConnectedUnitKeepsItsOwn) {
-    data.SetMaxNumGPSWptsPerRoute(12);
-    AddTrail(data, 3, "Ridge", 800, 50);
-    const QList<qint16> alone = Make(3);
-    ASSERT_EQ(alone.size(), 1);
-    ASSERT_TRUE(data.Route(alone[0]));
-    EXPECT_EQ(data.Route(alone[0])->NumWaypoints(), 12);
-    EXPECT_EQ(data.CountWaypoints(), 12);
-    EXPECT_TRUE(prompt.shown.isEmpty());
-    data.DeleteRoutes();
-    data.DeleteWaypoints();
-    data.DeleteTrails();
-
+TEST_F(RouteFromTrail, AConnectedUnitKeepsItsTrailsRoutesAndWaypoints) {
     StartUnit({}, 115200);
     ConnectAt(115200);
     data.AddWaypoint(0, 500, 600, 0, "Home", 1, 40000.5, 0);
@@ -88,4 +72,16 @@ TEST_F(RouteFromTrail, WorksWithoutAUnitWithinTheRouteLimitAndAConnectedUnitKeep
     EXPECT_EQ(pod.Store().trails.Count(), 0);
     EXPECT_EQ(pod.Store().routes.Count(), 0);
     EXPECT_EQ(pod.Store().waypoints.Count(), 0);
+}
+
+TEST_F(RouteFromTrail, WorksWithoutAUnitAndKeepsToTheRouteLimit) {
+    data.SetMaxNumGPSWptsPerRoute(12);
+    AddTrail(data, 3, "Ridge", 800, 50);
+    const QList<qint16> made = Make(3);
+    ASSERT_EQ(made.size(), 1);
+    const gpsdata::RouteObject* route = data.Route(made[0]);
+    ASSERT_TRUE(route);
+    EXPECT_EQ(route->NumWaypoints(), 12);
+    EXPECT_EQ(data.CountWaypoints(), 12);
+    EXPECT_TRUE(prompt.shown.isEmpty());
 }
