@@ -278,24 +278,25 @@ TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
     EXPECT_TRUE(data.ValidSymbol(0)); // key 1000 is not a symbol key
 }
 
-// The unknown product twice: a file refused once is refused when opened again.
-TEST_F(SectionedRead, AnUnknownProductOrAWideValueIsAProductError) {
-    for (const auto& pairs :
-         QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{1, 4242}}, {{2, 40000}}, {{3, -40000}}}) {
+// The unknown product twice: a file refused once is refused when opened
+// again. A negative limit is refused by name.
+TEST_F(SectionedRead, AnUnknownProductAWideValueOrANegativeLimitIsAProductError) {
+    const QString product = "Error loading Product Information";
+    const QString negative = "The file gives a negative maximum number of %1 (-3).";
+    const QList<std::pair<QList<QPair<qint32, qint32>>, QString>> cases = {
+        {{{1, 4242}}, product},
+        {{{1, 4242}}, product},
+        {{{2, 40000}}, product},
+        {{{3, -40000}}, product},
+        {{{2, -3}}, negative.arg("waypoints")},
+        {{{4, -3}}, negative.arg("icon symbols")},
+        {{{7, -3}}, negative.arg("waypoints per route")},
+        {{{9, -3}}, negative.arg("trail points")}};
+    for (const auto& [pairs, reason] : cases) {
         seen.errors.clear();
         Open({{1, Pairs(pairs)}, {9, Counted(1, Waypoint9(0, "A"))}});
-        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Product Information")}) << pairs[0].first;
+        EXPECT_EQ(seen.errors, QStringList{OpenError(reason)}) << pairs[0].first;
         EXPECT_EQ(data.CountWaypoints(), 0) << "reading stops at the failed section";
-    }
-}
-
-TEST_F(SectionedRead, ANegativeLimitIsRefusedByName) {
-    for (const auto& [key, name] : QList<QPair<qint32, QString>>{
-             {2, "waypoints"}, {4, "icon symbols"}, {7, "waypoints per route"}, {9, "trail points"}}) {
-        seen.errors.clear();
-        Open({{1, Pairs({{key, -3}})}});
-        EXPECT_EQ(seen.errors,
-                  QStringList{OpenError("The file gives a negative maximum number of " + name + " (-3).")});
     }
 }
 
@@ -421,10 +422,16 @@ TEST_F(SectionedRead, IconsTakeTheirSlotsAndInvalidSymbolsTheDefault) {
 
 // ---- trails
 
-TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartAndNamedBySlot) {
+// The second trail has the limit of deltas and keeps one fewer.
+TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartNamedBySlotAndKeepOneFewerThanTheLimit) {
+    data.SetMaxNumGPSTrailDeltas(10);
     LayoutWriter t;
-    t.I16(1).I32(100).I32(200).I16(2).I16(5).I16(0).I16(-5).I16(10);
-    Open({{6, t.Bytes()}});
+    t.I16(2).I32(100).I32(200).I16(2).I16(5).I16(0).I16(-5).I16(10);
+    t.I32(0).I32(0).I16(10);
+    for (int i = 0; i < 10; ++i)
+        t.I16(1).I16(1);
+    Open({{6, t.Bytes()}, {9, Counted(1, Waypoint9(0, "A"))}});
+    EXPECT_EQ(seen.errors, QStringList{"Trail #2 deltas after" + CrLf + "delta 10 ignored."});
     const auto* trail = data.Trail(0);
     ASSERT_NE(trail, nullptr);
     EXPECT_EQ(trail->TrlName(), "Trl 001*");
@@ -432,17 +439,8 @@ TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartAndNamedBySlot) {
     EXPECT_EQ(trail->PointX(1), 105);
     EXPECT_EQ(trail->PointY(2), 210);
     EXPECT_TRUE(trail->Continuous(0));
-}
-
-TEST_F(SectionedRead, AnOlderTrailWithTheLimitOfDeltasKeepsOneFewer) {
-    data.SetMaxNumGPSTrailDeltas(10);
-    LayoutWriter t;
-    t.I16(1).I32(0).I32(0).I16(10);
-    for (int i = 0; i < 10; ++i)
-        t.I16(1).I16(1);
-    Open({{6, t.Bytes()}, {9, Counted(1, Waypoint9(0, "A"))}});
-    EXPECT_EQ(seen.errors, QStringList{"Trail #1 deltas after" + CrLf + "delta 10 ignored."});
-    EXPECT_EQ(data.Trail(0)->NumPoints(), 10);
+    ASSERT_NE(data.Trail(1), nullptr);
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 10);
     EXPECT_EQ(data.CountWaypoints(), 1) << "the skipped deltas are stepped over";
 }
 
