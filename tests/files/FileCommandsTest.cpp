@@ -21,26 +21,26 @@ protected:
     QString Write(const QString& name, const QByteArray& bytes) {
         return testing_support::WriteFile(dir.filePath(name), bytes);
     }
-    QString Saved(const QString& name) {
-        gpsdata::GPSData data;
-        data.AddNewFileWaypoint(4, 1000, 2000, "Home", 3, 0, "note", 0);
-        data.AddNewFileWaypoint(5, 3000, 4000, "Lake", 1, 0, "", 0);
-        data.AddRoute(1, "To Lake", {4, 5});
-        data.AddFileIcon(0, 2, 10, 20);
-        data.AddTrail(0, "Walk", 0, 0, {1, 2}, {3, 4}, QList<bool>{true, false});
-        data.SetDescription("Trip");
-        data.SetPath(dir.filePath(name));
-        EXPECT_TRUE(files::GPSDataFile(data).SaveFile());
-        return data.Path();
-    }
 
     QTemporaryDir dir;
 };
 
 } // namespace
 
-TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrderOrThatItCannotRead) {
-    const QString path = Saved("trip.nrv");
+// A saved file through the commands in the order a user meets them: its
+// summary, its objects, a conversion to GPX and back, the refusals, and the
+// position lists.
+TEST_F(FileCommands, InfoListConvertAndPositionListsOnOneFile) {
+    gpsdata::GPSData data;
+    data.AddNewFileWaypoint(4, 1000, 2000, "Home", 3, 0, "note", 0);
+    data.AddNewFileWaypoint(5, 3000, 4000, "Lake", 1, 0, "", 0);
+    data.AddRoute(1, "To Lake", {4, 5});
+    data.AddFileIcon(0, 2, 10, 20);
+    data.AddTrail(0, "Walk", 0, 0, {1, 2}, {3, 4}, QList<bool>{true, false});
+    data.SetDescription("Trip");
+    const QString path = dir.filePath("trip.nrv");
+    data.SetPath(path);
+    ASSERT_TRUE(files::GPSDataFile(data).SaveFile());
     const CliRun run = RunCli({"info", path, "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QJsonObject json = run.Json();
@@ -66,13 +66,10 @@ TEST_F(FileCommands, InfoReportsCountsLimitsAndMessagesInOrderOrThatItCannotRead
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("cannot read"));
     EXPECT_EQ(RunCli({"info"}).exitCode, 2);
-}
 
-TEST_F(FileCommands, ListGivesEveryObjectWithItsFields) {
-    const QString path = Saved("trip.nrv");
-    const CliRun run = RunCli({"list", path, "--kind", "waypoints", "--position-format", "2", "--json"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const QJsonArray rows = QJsonDocument::fromJson(run.out).array();
+    const CliRun listed = RunCli({"list", path, "--kind", "waypoints", "--position-format", "2", "--json"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.constData();
+    const QJsonArray rows = QJsonDocument::fromJson(listed.out).array();
     ASSERT_EQ(rows.size(), 2);
     const QJsonObject home = rows[0].toObject();
     EXPECT_EQ(home["WptIndex"].toInt(), 4);
@@ -85,27 +82,49 @@ TEST_F(FileCommands, ListGivesEveryObjectWithItsFields) {
     EXPECT_EQ(all["trails"][0]["points"][1].toArray(), (QJsonArray{2, 4, false}));
     EXPECT_EQ(all["icons"][0]["IcnSymbol"].toInt(), 2);
     EXPECT_EQ(RunCli({"list", path, "--kind", "cars"}).exitCode, 2);
-}
 
-TEST_F(FileCommands, ConvertGoesThroughGpxAndBack) {
-    const QString path = Saved("trip.nrv");
+    // Through GPX and back.
     const QString gpx = dir.filePath("trip.gpx");
     ASSERT_EQ(RunCli({"convert", path, gpx}).exitCode, 0);
     const QString back = dir.filePath("back.nrv");
-    const CliRun run = RunCli({"convert", gpx, back});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const QJsonObject json = RunCli({"list", back, "--json"}).Json();
-    EXPECT_EQ(json["waypoints"].toArray().size(), 2);
-    EXPECT_EQ(json["routes"][0]["waypoints"].toArray(), (QJsonArray{4, 5}));
-}
-
-TEST_F(FileCommands, ConvertRefusesADamagedFileAndWritesNothing) {
-    const QString bad = Write("bad.gpx", "<gpx><wpt lat='1'></gpx>");
+    const CliRun converted = RunCli({"convert", gpx, back});
+    ASSERT_EQ(converted.exitCode, 0) << converted.err.constData();
+    const QJsonObject backJson = RunCli({"list", back, "--json"}).Json();
+    EXPECT_EQ(backJson["waypoints"].toArray().size(), 2);
+    EXPECT_EQ(backJson["routes"][0]["waypoints"].toArray(), (QJsonArray{4, 5}));
+    const QString badGpx = Write("bad.gpx", "<gpx><wpt lat='1'></gpx>");
     const QString out = dir.filePath("out.nrv");
-    const CliRun run = RunCli({"convert", bad, out});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("Line 1")) << run.err.constData();
+    const CliRun refusedGpx = RunCli({"convert", badGpx, out});
+    EXPECT_EQ(refusedGpx.exitCode, 1);
+    EXPECT_TRUE(refusedGpx.err.contains("Line 1")) << refusedGpx.err.constData();
     EXPECT_FALSE(QFile::exists(out));
+
+    const QString list = Write("coast.txt", "45.5 -122.25 Home\n46 -123 Beach\n");
+    const QString coast = dir.filePath("coast.nrv");
+    const CliRun imported = RunCli({"import-positions", list, "--route", "-o", coast});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.constData();
+    const QJsonObject coastJson = RunCli({"list", coast, "--json"}).Json();
+    EXPECT_EQ(coastJson["routes"][0]["RteName"].toString(), "Coast");
+    EXPECT_EQ(coastJson["waypoints"].toArray().size(), 2);
+
+    const QString exported = dir.filePath("out.txt");
+    ASSERT_EQ(RunCli({"export-positions", coast, "--routes", "--names", "-o", exported}).exitCode, 0);
+    const QList<QByteArray> lines = testing_support::ReadFile(exported).split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith("45.50000")) << lines[0].constData();
+    EXPECT_TRUE(lines[0].endsWith(", Home\r"));
+
+    const QString again = dir.filePath("again.nrv");
+    ASSERT_EQ(RunCli({"import-positions", exported, "--waypoints", "--into", coast, "-o", again}).exitCode,
+              0);
+    EXPECT_EQ(RunCli({"info", again, "--json"}).Json()["waypoints"].toInt(), 2)
+        << "found again by place and name";
+
+    const QString bad = Write("bad.txt", "91 0\n");
+    const CliRun refused = RunCli({"import-positions", bad, "--waypoints", "-o", dir.filePath("x.nrv")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("Illegal latitude/longitude encountered on line 1"))
+        << refused.err.constData();
 }
 
 TEST_F(FileCommands, ASaveThatFailsPartWayLeavesTheOldFile) {
@@ -124,32 +143,4 @@ TEST_F(FileCommands, ASaveThatFailsPartWayLeavesTheOldFile) {
     EXPECT_NE(shell.exitCode(), 0);
     EXPECT_EQ(testing_support::ReadFile(target), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left behind";
-}
-
-TEST_F(FileCommands, PositionListsImportAndExport) {
-    const QString list = Write("coast.txt", "45.5 -122.25 Home\n46 -123 Beach\n");
-    const QString out = dir.filePath("coast.nrv");
-    const CliRun run = RunCli({"import-positions", list, "--route", "-o", out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const QJsonObject json = RunCli({"list", out, "--json"}).Json();
-    EXPECT_EQ(json["routes"][0]["RteName"].toString(), "Coast");
-    EXPECT_EQ(json["waypoints"].toArray().size(), 2);
-
-    const QString exported = dir.filePath("out.txt");
-    ASSERT_EQ(RunCli({"export-positions", out, "--routes", "--names", "-o", exported}).exitCode, 0);
-    const QList<QByteArray> lines = testing_support::ReadFile(exported).split('\n');
-    ASSERT_GE(lines.size(), 2);
-    EXPECT_TRUE(lines[0].startsWith("45.50000")) << lines[0].constData();
-    EXPECT_TRUE(lines[0].endsWith(", Home\r"));
-
-    const QString again = dir.filePath("again.nrv");
-    ASSERT_EQ(RunCli({"import-positions", exported, "--waypoints", "--into", out, "-o", again}).exitCode, 0);
-    EXPECT_EQ(RunCli({"info", again, "--json"}).Json()["waypoints"].toInt(), 2)
-        << "found again by place and name";
-
-    const QString bad = Write("bad.txt", "91 0\n");
-    const CliRun refused = RunCli({"import-positions", bad, "--waypoints", "-o", dir.filePath("x.nrv")});
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains("Illegal latitude/longitude encountered on line 1"))
-        << refused.err.constData();
 }

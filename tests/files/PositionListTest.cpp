@@ -54,18 +54,38 @@ TEST(PositionLineParse, LatitudeLongitudeAndName) {
     EXPECT_EQ(PositionLine::Format(0.000000004, -0.5), "0.00000000, -0.50000000");
 }
 
-TEST_F(PositionList, AnOutOfRangeLineStopsWithItsNumber) {
-    EXPECT_EQ(Import("90 180\n1 1\n90.0001 0\n2 2\n", false), Result::Stopped);
-    EXPECT_EQ(prompt.Texts(), QStringList{"Illegal latitude/longitude encountered on line 3\r\n"});
-    EXPECT_EQ(data.CountWaypoints(), 2);
-}
-
-TEST_F(PositionList, AMissingFileAsksForAnother) {
+// The refusals, each on what the one before left: a missing file asks for
+// another; the route limits, a line out of range and the last free waypoint
+// each stop the import where they are met.
+TEST_F(PositionList, ImportsStopAtAMissingFileTheRouteLimitsALineOutOfRangeOrNoFreeWaypoint) {
     const QString absent = dir.filePath("absent.txt");
     EXPECT_EQ(PositionListImport(data, prompt).Import(absent, true), Result::FileNotFound);
     EXPECT_EQ(prompt.Texts(),
               QStringList{absent + " was not found.\r\nPlease verify the correct file name was given."});
     EXPECT_EQ(data.CountRoutes(), 0);
+
+    data.SetMaxNumGPSWptsPerRoute(2);
+    prompt.shown.clear();
+    EXPECT_EQ(Import("1 1\n2 2\n3 3\n", true), Result::Stopped);
+    EXPECT_EQ(prompt.Texts(),
+              QStringList{"No more route waypoints available.\r\nDelete some route waypoints and retry."});
+    EXPECT_EQ(data.Route(0)->NumWaypoints(), 2);
+    data.SetMaxNumGPSRoutes(1);
+    prompt.shown.clear();
+    EXPECT_EQ(Import("1 1\n", true), Result::Stopped);
+    EXPECT_EQ(prompt.Texts(), QStringList{"Unable to find an empty route.\r\nDelete a route and retry."});
+
+    const int before = data.CountWaypoints();
+    prompt.shown.clear();
+    EXPECT_EQ(Import("80 170\n81 171\n90.0001 0\n82 172\n", false), Result::Stopped);
+    EXPECT_EQ(prompt.Texts(), QStringList{"Illegal latitude/longitude encountered on line 3\r\n"});
+    EXPECT_EQ(data.CountWaypoints(), before + 2);
+    data.SetMaxNumGPSWaypoints(before + 3);
+    prompt.shown.clear();
+    EXPECT_EQ(Import("83 173\n84 174\n85 175\n", false), Result::Stopped);
+    EXPECT_EQ(prompt.Texts(),
+              QStringList{"No more free waypoints.\r\nDelete some waypoints, and then retry."});
+    EXPECT_EQ(data.CountWaypoints(), before + 3);
 }
 
 TEST_F(PositionList, ARouteIsNamedAfterTheFileAndReusesWaypointsAtTheSamePlace) {
@@ -79,28 +99,6 @@ TEST_F(PositionList, ARouteIsNamedAfterTheFileAndReusesWaypointsAtTheSamePlace) 
     EXPECT_EQ(route->RteName(), "Coast Road");
     EXPECT_EQ(route->Waypoints(), (QList<qint16>{7, 0, 7}));
     EXPECT_EQ(data.Waypoint(0)->WptName(), "Mid");
-}
-
-TEST_F(PositionList, RouteLimitsEndTheImport) {
-    data.SetMaxNumGPSWptsPerRoute(2);
-    EXPECT_EQ(Import("1 1\n2 2\n3 3\n", true), Result::Stopped);
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].text,
-              "No more route waypoints available.\r\nDelete some route waypoints and retry.");
-    EXPECT_EQ(data.Route(0)->NumWaypoints(), 2);
-
-    data.SetMaxNumGPSRoutes(1);
-    prompt.shown.clear();
-    EXPECT_EQ(Import("1 1\n", true), Result::Stopped);
-    EXPECT_EQ(prompt.shown[0].text, "Unable to find an empty route.\r\nDelete a route and retry.");
-}
-
-TEST_F(PositionList, NoFreeWaypointEndsTheImport) {
-    data.SetMaxNumGPSWaypoints(1);
-    EXPECT_EQ(Import("1 1\n2 2\n3 3\n", false), Result::Stopped);
-    EXPECT_EQ(prompt.Texts(),
-              QStringList{"No more free waypoints.\r\nDelete some waypoints, and then retry."});
-    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 TEST_F(PositionList, AHandWrittenListWithBlanksAndTabsImportsToTheRightPlaces) {

@@ -75,7 +75,7 @@ bool RunToEnd(UserDataFile& file, bool save, const QString& path) {
 
 } // namespace
 
-TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEmpty) {
+TEST(UserDataFiles, TheLargestDataSetComesBackExactlyByTheControlOrByNameAndTheControlsStoreIsLeftEmpty) {
     EnsureApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath("trip.usr");
@@ -99,6 +99,14 @@ TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEm
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Path(), path);
     EXPECT_EQ(pod.Store().trails.Count(), 0);
+
+    // By name through the data set files, which empty the set first.
+    const QString named = dir.filePath("Trip.USR.bak");
+    ASSERT_TRUE(DataSetFiles::Save(data, named));
+    gpsdata::GPSData again;
+    again.AddTrail(5, "OLD", 0, 0, {1, 2}, {3, 4});
+    ASSERT_TRUE(DataSetFiles::Open(again, named));
+    EXPECT_EQ(testing_support::DataSetRecords(again), testing_support::DataSetRecords(data));
 }
 
 TEST(UserDataFiles, AnAltitudeNoWaypointCanHaveIsNone) {
@@ -109,19 +117,6 @@ TEST(UserDataFiles, AnAltitudeNoWaypointCanHaveIsNone) {
         UserRecords::GetUserWaypoint(data, record);
         EXPECT_EQ(data.Waypoint(0)->Altitude, altitude == 1234.9f ? 1234 : 0) << altitude;
     }
-}
-
-TEST(UserDataFiles, OpeningByNameThroughTheDataSetFilesEmptiesTheSetFirst) {
-    EnsureApplication();
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Trip.USR.bak");
-    gpsdata::GPSData data;
-    Fill(data);
-    ASSERT_TRUE(DataSetFiles::Save(data, path));
-    gpsdata::GPSData back;
-    back.AddTrail(5, "OLD", 0, 0, {1, 2}, {3, 4});
-    ASSERT_TRUE(DataSetFiles::Open(back, path));
-    EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
 }
 
 TEST(UserDataFiles, AFileThatIsNotOursLoadsNothingAndSaysWhy) {

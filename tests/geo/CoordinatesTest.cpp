@@ -14,16 +14,11 @@ TEST(Coordinates, ReadBackIsNotQuiteWhatWentIn) {
     EXPECT_NEAR(YToLatitude(0), -1.175e-8, 1e-10);
     EXPECT_NEAR(XToLongitude(LongitudeToX(180)), 180.000002, 1e-6);
     EXPECT_NEAR(YToLatitude(LatitudeToY(45)), 44.999997575, 1e-9);
-}
-
-TEST(Coordinates, HalfWayRoundsToEven) {
+    // Half way rounds to even; out of range is a numeric error.
     EXPECT_EQ(RoundToInt32(2.5), 2);
     EXPECT_EQ(RoundToInt32(3.5), 4);
     EXPECT_EQ(RoundToInt32(-2.5), -2);
     EXPECT_EQ(RoundToInt32(-0.5), 0);
-}
-
-TEST(Coordinates, OutOfRangeIsANumericError) {
     EXPECT_THROW(LatitudeToY(90.5), NumericError);
     EXPECT_THROW(LatitudeToY(-91), NumericError);
     EXPECT_THROW(RoundToInt32(3e9), NumericError);

@@ -19,9 +19,7 @@ TEST(DistanceUnits, EachUnitShowsItsSuffixAndOneOrTwoDecimals) {
         u"3.14 km");
     EXPECT_EQ(FormatDistance(0, DistanceUnitsMiles, 0), u"0.0 miles");
     EXPECT_EQ(FormatDistance(1234567.0, DistanceUnitsMiles, 0), u"1234567.0 miles");
-}
-
-TEST(DistanceUnits, OneDegreeOfLatitudeIsShownAsSixtyNauticalMiles) {
+    // One degree of latitude shows as sixty nautical miles.
     const double miles = GreatCircleMiles(0, 0, 0, LatitudeToY(1));
     EXPECT_EQ(FormatDistance(miles, DistanceUnitsMiles, 0), u"69.05 miles");
     EXPECT_EQ(FormatDistance(miles, DistanceUnitsNauticalMiles, 0), u"60.0 nm");
@@ -54,13 +52,11 @@ TEST(DistanceUnits, UnknownUnitGivesZeroWithoutSuffix) {
     }
 }
 
-TEST(GreatCircle, AFewMetresUseThePlanarFallback) {
+TEST(GreatCircle, AFewMetresUseThePlanarFallbackAndNoneHaveNoArcCosine) {
     const double miles = GreatCircleMiles(1000, 1000, 1003, 1004);
     EXPECT_GT(miles, 0.0);
     EXPECT_LT(miles, 0.01);
-}
-
-TEST(GreatCircle, IdenticalPositionsHaveNoArcCosine) {
+    // Identical positions have no arc cosine.
     EXPECT_THROW(GreatCircleMiles(5, 5, 5, 5), NumericError);
     EXPECT_THROW(ArcCos(1.0), NumericError);
     EXPECT_THROW(ArcCos(-1.5), NumericError);

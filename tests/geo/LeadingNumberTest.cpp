@@ -49,9 +49,7 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(LeadingNumber(text), value) << QString::fromUtf16(text).toStdString();
-}
-
-TEST(LeadingNumber, ExtremeTextsStayBounded) {
+    // Extreme texts stay bounded.
     EXPECT_TRUE(std::isinf(LeadingNumber(u"1e999")));
     EXPECT_TRUE(std::isinf(LeadingNumber(u"9e99999999999999999999")));
     EXPECT_TRUE(std::isinf(LeadingNumber(QString(100000, u'9'))));

@@ -70,11 +70,8 @@ TEST(NumberFormat, AppliesThePattern) {
     for (const auto& c : cases)
         EXPECT_EQ(Format(c.value, c.pattern), QStringView(c.text))
             << c.value << " " << QStringView(c.pattern).toString().toStdString();
-}
-
-TEST(NumberFormat, NumbersWithoutAValueAreANumericError) {
+    // Numbers without a value are a numeric error.
     EXPECT_THROW(Format(std::numeric_limits<double>::infinity(), u"00"), geo::NumericError);
     EXPECT_THROW(Format(-std::numeric_limits<double>::infinity(), u"00"), geo::NumericError);
     EXPECT_THROW(Format(std::numeric_limits<double>::quiet_NaN(), u"#####0.0#"), geo::NumericError);
 }
-

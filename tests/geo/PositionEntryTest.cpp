@@ -20,15 +20,13 @@ TEST(PositionEntry, MercatorMeterDigitsFillEightPlaces) {
     EXPECT_EQ(MakePositionEntry(123456789, 0, 5).longitudeText, u"123456789");
 }
 
-TEST(PositionEntry, EquatorEntersAsTheMagnitudeNorth) {
+// The equator enters as the magnitude north; the most negative value has none.
+TEST(PositionEntry, DegreesEnterAsMagnitudeAndHemisphere) {
     const PositionEntry entry = MakePositionEntry(0, 0, 2);
     EXPECT_EQ(entry.latitudeText, u"00.00000001\u00B0");
     EXPECT_EQ(entry.northSouth, u"N");
     EXPECT_EQ(entry.longitudeText, u"000.00000000\u00B0");
     EXPECT_EQ(entry.eastWest, u"E");
-}
-
-TEST(PositionEntry, MostNegativeValueHasNoMagnitude) {
     constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
     EXPECT_THROW(MakePositionEntry(lowest, 0, 2), NumericError);
     EXPECT_THROW(MakePositionEntry(0, lowest, 5), NumericError);

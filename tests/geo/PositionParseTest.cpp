@@ -13,12 +13,9 @@
 
 using namespace geo;
 
-TEST(PositionParse, ZeroHasNoSign) {
+TEST(PositionParse, MercatorMeterTextIsAnInternalValueAndZeroHasNoSign) {
     EXPECT_FALSE(std::signbit(ParseLatitude(u"00.00000000\u00B0", false, 2)));
     EXPECT_FALSE(std::signbit(ParseLongitude(u"", false, 2)));
-}
-
-TEST(PositionParse, MercatorMeterTextIsAnInternalValue) {
     EXPECT_DOUBLE_EQ(ParseLatitude(u"00561005", true, 5), YToLatitude(561005));
     EXPECT_DOUBLE_EQ(ParseLatitude(u"00561005", false, 5), -YToLatitude(561005));
     EXPECT_DOUBLE_EQ(ParseLongitude(u"10347402", false, 5), -XToLongitude(10347402));
@@ -26,14 +23,12 @@ TEST(PositionParse, MercatorMeterTextIsAnInternalValue) {
     EXPECT_THROW(ParseLongitude(u"1e400", true, 5), NumericError);
 }
 
-TEST(PositionParse, UnknownFormatsAndUnreadableTextsGiveZero) {
+// Unknown formats and unreadable texts give zero; fields are read at the degree sign.
+TEST(PositionParse, FieldsAreReadAtTheDegreeSign) {
     for (const std::int32_t format : {0, 1, 6, -1})
         EXPECT_EQ(ParseLatitude(u"45\u00B030'00.0\"", true, format), 0.0);
     for (const char16_t* text : {u"", u"\u00B0", u"abc\u00B0de'fg\"", u"''''"})
         EXPECT_EQ(ParseLongitude(text, true, 4), 0.0);
-}
-
-TEST(PositionParse, FieldsAreReadAtTheDegreeSign) {
     // Minutes are the two characters after the degree sign, seconds four from p + 4.
     EXPECT_DOUBLE_EQ(ParseLatitude(u"5\u00B030'09.0\"", true, 4), 5 + 30 / 60.0 + 9 / 3600.0);
     EXPECT_DOUBLE_EQ(ParseLatitude(u"5\u00B03009.0\"", true, 4), 5 + 30 / 60.0 + 9 / 3600.0);

@@ -43,7 +43,7 @@ TEST(PositionText, ExamplesInEachFormat) {
               u"E 151\u00B012'33.5\"");
 }
 
-TEST(PositionText, LongitudeBeyondTheDateLineShowsAs180) {
+TEST(PositionText, LongitudeBeyondTheDateLineShowsAs180AndZeroAsEast) {
     for (const double beyond : {180.0, 181.0, 500.0}) {
         ExpectRow(LongitudeRow(LongitudeToX(beyond)), u"E 180.00000000\u00B0", u"E 180\u00B000.000'",
                   u"E 180\u00B000'00.0\"");
@@ -51,9 +51,7 @@ TEST(PositionText, LongitudeBeyondTheDateLineShowsAs180) {
                   u"W 180\u00B000'00.0\"");
     }
     EXPECT_EQ(FormatLongitude(std::numeric_limits<std::int32_t>::max(), 2), u"E 180.00000000\u00B0");
-}
-
-TEST(PositionText, ZeroLongitudeIsEast) {
+    // Zero is east.
     EXPECT_EQ(FormatLongitude(0, 2), u"E 0.00000000\u00B0");
     EXPECT_EQ(FormatLongitude(-1, 2), u"W 0.00000901\u00B0");
 }
@@ -73,13 +71,11 @@ TEST(PositionText, MinutesOrSecondsThatRoundToSixtyCarry) {
     EXPECT_EQ(FormatLongitude(1176029, 3), u"E  10\u00B035.999'");
 }
 
-TEST(PositionText, UnknownFormatsShowDegreesAndMinutes) {
+TEST(PositionText, UnknownFormatsShowDegreesAndMinutesMercatorMetresTheRawValue) {
     const std::int32_t x = LongitudeToX(151.2093);
     for (const std::int32_t unknown : {0, 6, -1, 1000})
         EXPECT_EQ(FormatLongitude(x, unknown), u"E 151\u00B012.558'");
-}
-
-TEST(PositionText, MercatorMeterShowsTheRawValue) {
+    // Mercator metres show the raw value.
     EXPECT_EQ(FormatLatitude(-750, 5), u"Y: -750");
     EXPECT_EQ(FormatLatitude(0, 5), u"Y: +0");
     EXPECT_EQ(FormatLatitude(561005, 5), u"Y: +561005");

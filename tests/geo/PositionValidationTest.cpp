@@ -62,9 +62,7 @@ TEST(ValidatePosition, ChecksEachFieldInOrder) {
         EXPECT_EQ(ValidatePosition(c.format, c.latitude, c.longitude), c.error)
             << QString::fromUtf16(c.latitude).toStdString() << " "
             << QString::fromUtf16(c.longitude).toStdString();
-}
-
-TEST(ValidatePosition, MercatorMeterAndUnknownFormatsHaveNoChecks) {
+    // Mercator metres and unknown formats have no checks.
     for (const std::int32_t format : {5, 1, 0, 6})
         EXPECT_EQ(ValidatePosition(format, u"99999999999", u"not a number"), QString());
 }

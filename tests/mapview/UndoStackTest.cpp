@@ -39,7 +39,7 @@ protected:
 
 } // namespace
 
-TEST_F(UndoRedo, TwoUndosAndOneRedoLeaveTheStateAfterTheFirstCommand) {
+TEST_F(UndoRedo, UndosAndRedosWalkTheStatesAndANewCommandDiscardsTheRedo) {
     Command("Drop Waypoint");
     ExpectMenu("&Undo Drop Waypoint", true, "Can't Redo", false);
     Command("Paste");
@@ -54,11 +54,8 @@ TEST_F(UndoRedo, TwoUndosAndOneRedoLeaveTheStateAfterTheFirstCommand) {
     stack.PerformRedoOperation();
     EXPECT_EQ(data.CountWaypoints(), 2);
     ExpectMenu("&Undo Paste", true, "Can't Redo", false);
-}
 
-TEST_F(UndoRedo, ANewCommandAfterAnUndoDiscardsTheRedo) {
-    Command("Drop Waypoint");
-    Command("Paste");
+    // A new command after an undo discards the redo.
     stack.PerformUndoOperation();
     EXPECT_EQ(stack.Count(), 3); // with the state after the last command
     Command("Cut");

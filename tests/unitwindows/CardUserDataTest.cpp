@@ -30,7 +30,8 @@ protected:
 
 } // namespace
 
-TEST_F(CardUserData, AFullCardIsNamedAndTheUploadIsNotComplete) {
+// First a card too small for the data set, then one that holds no user data.
+TEST_F(CardUserData, AFullCardOrOneWithoutUserDataIsNamedAndTheTransferIsNotComplete) {
     testing_support::WriteFile(QDir(card.path()).filePath(".card"), "label=FULL\ncapacity=64\n");
     ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
     EXPECT_EQ(finished.last(), false);
@@ -38,9 +39,8 @@ TEST_F(CardUserData, AFullCardIsNamedAndTheUploadIsNotComplete) {
     EXPECT_FALSE(transfers.SaveStatusWindow().isVisible());
     EXPECT_FALSE(transfers.UserDataWindow().isVisible());
     EXPECT_FALSE(StatusTexts().contains("Upload complete"));
-}
 
-TEST_F(CardUserData, ACardWithoutUserDataSaysSoAndLeavesTheDataSet) {
+    prompt.shown.clear();
     data.SetDirty(false);
     ASSERT_TRUE(Run([&] { transfers.Download({}); }));
     EXPECT_EQ(finished.last(), false);

@@ -4,15 +4,9 @@
 #include "unitwindows/frmOptions.h"
 #include "unitwindows/frmSerialConnect.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cstdlib>
 
@@ -46,10 +40,6 @@ private:
     static constexpr uid_t Nobody = 65534;
     bool dropped_ = false;
 };
-
-template <class T> T* Child(QWidget* window, const char* name) {
-    return window->findChild<T*>(QLatin1String(name));
-}
 
 } // namespace
 
@@ -96,45 +86,6 @@ TEST_F(Connecting, APortWithoutPermissionNamesTheGroupAndTheNewLogin) {
     EXPECT_TRUE(reason.contains("log out and log in again"));
     // The device is there: nothing to choose in the options.
     EXPECT_EQ(prompt.shown.size(), 1);
-}
-
-TEST_F(Connecting, TheOptionsWindowShowsTheSessionsChoicesAndOkWritesThemBackButCancelDoesNot) {
-    session.SetComPort(3);
-    session.SetAutoSelectComPort(false);
-    session.SetLPTPort(2);
-    pod.Ports().SetComDevice(2, "/dev/serial/by-id/usb-Prolific-port0");
-    unit.SetPortSource([] {
-        return QList<SerialPortList::Entry>{
-            {"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0", "FTDI FT232R USB UART (/dev/ttyUSB0)"}};
-    });
-    unit.ShowOptions();
-    unitwindows::frmOptions* window = unit.OptionsWindow();
-    ASSERT_TRUE(window);
-    Child<QRadioButton>(window, "optCom4")->setChecked(true);
-    window->ComDevice(4)->setEditText("/dev/ttyS0");
-    QTest::mouseClick(Child<QPushButton>(window, "cmdCancel"), Qt::LeftButton);
-    EXPECT_EQ(session.ComPort(), 3);
-    EXPECT_EQ(pod.Ports().ChosenComDevice(4), "/nonexistent/tf-com4");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window goes
-    unit.ShowOptions();
-    window = unit.OptionsWindow();
-    EXPECT_EQ(window->SelectedComPort(), 3);
-    EXPECT_FALSE(Child<QCheckBox>(window, "chkAutoSelectComPort")->isChecked());
-    EXPECT_EQ(window->SelectedLPTPort(), 2);
-    EXPECT_EQ(window->ComDevice(2)->currentText(), "/dev/serial/by-id/usb-Prolific-port0");
-    EXPECT_EQ(window->ComDevice(1)->itemText(0), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
-
-    Child<QRadioButton>(window, "optCom1")->setChecked(true);
-    window->ComDevice(1)->setCurrentIndex(0);
-    Child<QCheckBox>(window, "chkAutoSelectComPort")->setChecked(true);
-    Child<QComboBox>(window, "cboLptPort")->setCurrentIndex(0);
-    window->ReaderFolder(1)->setText("/media/cards/reader");
-    QTest::mouseClick(Child<QPushButton>(window, "cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(session.ComPort(), 1);
-    EXPECT_TRUE(session.AutoSelectComPort());
-    EXPECT_EQ(session.LPTPort(), 1);
-    EXPECT_EQ(pod.Ports().ChosenComDevice(1), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
-    EXPECT_EQ(pod.Ports().ChosenReaderFolder(1), "/media/cards/reader");
 }
 
 TEST(SerialPortNames, APortIsOfferedByItsStableNameWhenOneLeadsToIt) {

@@ -3,8 +3,6 @@
 
 #include "comm/MapUpload.h"
 #include "mapbuild/MapData.h"
-#include "mastermap/At5Writer.h"
-#include "mastermap/MasterFixtures.h"
 #include "support/QStringPrinter.h"
 #include "unitwindows/MapUnitCommands.h"
 #include "unitwindows/UnitPanes.h"
@@ -93,37 +91,6 @@ protected:
     int beeps = 0;
 };
 
-// The same over a master map of one land area under the first view, so that
-// a map can be built in the window.
-class DesktopBuiltMap : public DesktopCards {
-protected:
-    void SetUp() override {
-        testing_support::WriteFile(res.filePath("MasterDefinitionLibrary.dat"),
-                                   "major 3 Land\nminor 60 Land\n");
-        testing_support::WriteFile(res.filePath("MasterList.txt"), "M.at5\r\n");
-        mastermap::At5Writer land;
-        land.Add(mastermap_testing::Square(60, -14000000, 2500000, 7000000));
-        ASSERT_EQ(land.Write(res.filePath("M.at5")), QString());
-        SetMasterFolder(res.path());
-        DesktopCards::SetUp();
-    }
-
-    // A closed border drawn with the mouse, as in the map window.
-    void DrawBorder() {
-        auto* display = main->findChild<QWidget*>("picDisplay");
-        ASSERT_TRUE(display);
-        Click("create");
-        for (QPoint at :
-             {QPoint(100, 60), QPoint(300, 60), QPoint(300, 160), QPoint(100, 160), QPoint(101, 61)}) {
-            QTest::mouseMove(display, at);
-            QTest::mouseClick(display, Qt::LeftButton, {}, at);
-        }
-        Click("center");
-    }
-
-    QTemporaryDir res;
-};
-
 } // namespace
 
 TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormatted) {
@@ -182,10 +149,16 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
     EXPECT_EQ(OnCard(trips), QStringList{"bwca.ncm"});
 }
 
-TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
+TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMapAndItsCardGoesWhenUnplugged) {
+    // Nothing connected offers no commands.
+    main->Map().SetCartridgeFileName(Write("Lakes.ncm", 1000));
+    EXPECT_TRUE(main->UnitMemory().Panes()->isHidden());
+    EXPECT_FALSE(Command("mnuMapSendMap")->isEnabled());
+    EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
     const QString reader = OpenReader("label=READER\ncapacity=8388608\n");
     ASSERT_EQ(List("lstDevices")->count(), 1);
     EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith("READER    "));
+    EXPECT_FALSE(main->UnitMemory().Panes()->isHidden());
 
     // The data set goes onto the card through the transfer window's Upload.
     Fill(main->Data());
@@ -248,13 +221,20 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMap) {
     EXPECT_EQ(main->Data().Trail(0)->NumPoints(), 1200);
 
     // A map goes onto the same card as a file.
-    Click(List("lstDevices"), 0);
     main->Map().SetCartridgeFileName(Write("harbour.ncm", 512 * 8));
+    Click(List("lstDevices"), 0);
+    EXPECT_TRUE(Command("mnuGPSFormatDevice")->isEnabled());
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
     EXPECT_EQ(Bytes(QDir(reader).filePath("harbour.ncm")), bytes);
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
     Shot("cards-06-reader");
+
+    ASSERT_TRUE(QDir(reader).removeRecursively());
+    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 0; }));
+    EXPECT_EQ(List("lstFiles")->count(), 0);
+    EXPECT_TRUE(WaitFor([&] { return main->UnitMemory().Panes()->isHidden(); }));
+    EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
 }
 
 TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
@@ -301,40 +281,4 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     EXPECT_EQ(prompt.shown.last().title, "Erase Sections");
     EXPECT_TRUE(
         WaitFor([&] { return Entries(List("lstFlashSections")).value(2) == "3  0.25 MB     Unused"; }));
-}
-
-TEST_F(DesktopCards, NothingConnectedOffersNoCommandsAndAnUnpluggedReadersCardGoes) {
-    main->Map().SetCartridgeFileName(Write("Lakes.ncm", 1000));
-    EXPECT_TRUE(main->UnitMemory().Panes()->isHidden());
-    EXPECT_FALSE(Command("mnuMapSendMap")->isEnabled());
-    EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
-    const QString reader = OpenReader("label=READER\ncapacity=8388608\n");
-    EXPECT_FALSE(main->UnitMemory().Panes()->isHidden());
-    Click(List("lstDevices"), 0);
-    EXPECT_TRUE(Command("mnuGPSFormatDevice")->isEnabled());
-    ASSERT_TRUE(QDir(reader).removeRecursively());
-    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 0; }));
-    EXPECT_EQ(List("lstFiles")->count(), 0);
-    EXPECT_TRUE(main->UnitMemory().Panes()->isHidden());
-    EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
-}
-
-TEST_F(DesktopBuiltMap, AMapBuiltInTheWindowLandsOnTheReadersCardByteForByte) {
-    QApplication::processEvents();
-    DrawBorder();
-    chooser.names.push_back(Path("Lakes.ncm"));
-    Click("map");
-    const QString built = main->Map().CartridgeFileName();
-    ASSERT_GT(main->Map().CartridgeFileLen(), 0);
-
-    const QString reader = OpenReader("label=TOURING\ncapacity=4194304\n");
-    ASSERT_EQ(List("lstDevices")->count(), 1);
-    Click(List("lstDevices"), 0);
-    ASSERT_TRUE(SendMap());
-    EXPECT_TRUE(sent.last());
-    // Cards list map files by their type: the file takes the map's name with it.
-    const QString name = QFileInfo(built).completeBaseName() + ".ncm";
-    EXPECT_EQ(OnCard(reader), QStringList{name});
-    const QString onCard = QDir(reader).filePath(name);
-    EXPECT_EQ(Bytes(onCard), Bytes(built));
 }

@@ -16,9 +16,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,52 +86,9 @@ TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     Shot("06-reconnected");
 }
 
-TEST_F(DesktopUnit, TheOptionsWindowOpensFromTheMenuAndItsChoiceComesBackWithTheNextStart) {
-    Connect();
-    main->UnitLink().SetPortSource([] {
-        return QList<unitwindows::SerialPortList::Entry>{
-            {QStringLiteral(
-                 "/dev/serial/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller-if00-port0"),
-             "Prolific Technology Inc. USB-Serial Controller (/dev/ttyUSB0)"}};
-    });
-    Command("mnuUnitOptions")->trigger();
-    unitwindows::frmOptions* options = main->UnitLink().OptionsWindow();
-    ASSERT_TRUE(options);
-    options->ComDevice(2)->setCurrentIndex(0);
-    Shot("08-options-window");
-    QTest::mouseClick(options->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-
-    // The choice is in the settings file and comes back with the next start.
-    unit.reset();
-    Restart();
-    EXPECT_EQ(main->Link().Pod().Ports().ChosenComDevice(2),
-              "/dev/serial/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller-if00-port0");
-}
-
-TEST_F(DesktopUnit, TheLastTransferChoiceComesBackWithTheNextStart) {
-    Connect();
-    QDialog* transfer = OpenTransferWindow();
-    ASSERT_TRUE(transfer);
-    transfer->findChild<QCheckBox*>("chkRoutes")->setChecked(false);
-    transfer->findChild<QCheckBox*>("chkIcons")->setChecked(false);
-    QList<bool> ends;
-    QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
-                     [&](bool ok) { ends << ok; });
-    QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !ends.isEmpty(); }, 60000));
-
-    unit.reset();
-    Restart();
-    const comm::TransferSelection kept = main->Transfers().Selection();
-    EXPECT_EQ(kept.waypoints.choice, comm::KindRange::All);
-    EXPECT_EQ(kept.routes.choice, comm::KindRange::None);
-    EXPECT_EQ(kept.icons.choice, comm::KindRange::None);
-    EXPECT_EQ(kept.trails.choice, comm::KindRange::All);
-    EXPECT_TRUE(
-        testing_support::ReadFile(Path("config/terrafol.ini")).contains("TransferOption optRteNone\r\n"));
-}
-
-TEST_F(DesktopUnit, TheConnectCommandEmptiesTheCardLists) {
+// The choices of the options and transfer windows come back with the next
+// start, walked once around a connected unit with a card.
+TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpdateLetsGo) {
     QTemporaryDir card;
     MakeCard(card.path(), "label=HIKES\ncapacity=8388608\n");
     QFile(QDir(card.path()).filePath("hills.ncm")).open(QIODevice::WriteOnly);
@@ -141,14 +99,23 @@ TEST_F(DesktopUnit, TheConnectCommandEmptiesTheCardLists) {
     ASSERT_TRUE(WaitFor([&] { return devices->count() == 1; }));
     devices->setCurrentRow(0);
     ASSERT_EQ(files->count(), 1);
+    // The connect command empties the card lists.
     emit main->UnitLink().ClearDeviceLists();
     EXPECT_EQ(devices->count(), 0);
     EXPECT_EQ(files->count(), 0);
     EXPECT_TRUE(main->UnitMemory().Cards().Devices().isEmpty());
-}
 
-TEST_F(DesktopUnit, TheUnitSoftwareUpdateDisconnectsBeforeTheUpdaterOpens) {
-    Connect();
+    QDialog* transfer = OpenTransferWindow();
+    ASSERT_TRUE(transfer);
+    transfer->findChild<QCheckBox*>("chkRoutes")->setChecked(false);
+    transfer->findChild<QCheckBox*>("chkIcons")->setChecked(false);
+    QList<bool> ends;
+    QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
+                     [&](bool ok) { ends << ok; });
+    QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return !ends.isEmpty(); }, 60000));
+
+    // The software update lets go of the unit before the updater opens.
     QDir(dir.path()).mkpath("cd/Code");
     Put("cd/Code/Update.exe", "MZ");
     main->ParseCommandOptions("/d" + Path("cd"));
@@ -160,6 +127,63 @@ TEST_F(DesktopUnit, TheUnitSoftwareUpdateDisconnectsBeforeTheUpdaterOpens) {
     Command("mnuHelpUpdate")->trigger();
     EXPECT_EQ(connectedWhenOpened, QList<bool>{false});
     EXPECT_EQ(ConnectionPanel(), "Ready to connect");
+
+    const QString stable = "/dev/serial/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller-if00-port0";
+    const auto ports = [&] {
+        main->UnitLink().SetPortSource([&] {
+            return QList<unitwindows::SerialPortList::Entry>{
+                {stable, "Prolific Technology Inc. USB-Serial Controller (/dev/ttyUSB0)"}};
+        });
+    };
+    ports();
+    // Cancel writes nothing back.
+    Command("mnuUnitOptions")->trigger();
+    unitwindows::frmOptions* options = main->UnitLink().OptionsWindow();
+    ASSERT_TRUE(options);
+    options->findChild<QRadioButton*>("optCom4")->setChecked(true);
+    options->ComDevice(4)->setEditText("/dev/ttyS0");
+    QTest::mouseClick(options->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    EXPECT_EQ(main->Link().ComPort(), 1);
+    EXPECT_EQ(main->Link().Pod().Ports().ChosenComDevice(4), "/nonexistent/tf-com4");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed window goes
+    Command("mnuUnitOptions")->trigger();
+    options = main->UnitLink().OptionsWindow();
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->ComDevice(1)->itemText(0), stable);
+    options->findChild<QRadioButton*>("optCom3")->setChecked(true);
+    options->ComDevice(2)->setCurrentIndex(0);
+    auto* autoSelect = options->findChild<QCheckBox*>("chkAutoSelectComPort");
+    const bool autoSelected = !autoSelect->isChecked();
+    autoSelect->setChecked(autoSelected);
+    options->findChild<QComboBox*>("cboLptPort")->setCurrentIndex(1);
+    options->ReaderFolder(2)->setText("/media/cards/reader");
+    Shot("08-options-window");
+    QTest::mouseClick(options->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    EXPECT_EQ(main->Link().ComPort(), 3);
+    EXPECT_EQ(main->Link().LPTPort(), 2);
+    EXPECT_EQ(main->Link().AutoSelectComPort(), autoSelected);
+
+    unit.reset();
+    Restart();
+    EXPECT_EQ(main->Link().Pod().Ports().ChosenComDevice(2), stable);
+    EXPECT_EQ(main->Link().Pod().Ports().ChosenReaderFolder(2), "/media/cards/reader");
+    const comm::TransferSelection kept = main->Transfers().Selection();
+    EXPECT_EQ(kept.waypoints.choice, comm::KindRange::All);
+    EXPECT_EQ(kept.routes.choice, comm::KindRange::None);
+    EXPECT_EQ(kept.icons.choice, comm::KindRange::None);
+    EXPECT_EQ(kept.trails.choice, comm::KindRange::All);
+    EXPECT_TRUE(
+        testing_support::ReadFile(Path("config/terrafol.ini")).contains("TransferOption optRteNone\r\n"));
+    // The options window shows what the last one chose.
+    ports();
+    Command("mnuUnitOptions")->trigger();
+    options = main->UnitLink().OptionsWindow();
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->ComDevice(2)->currentText(), stable);
+    EXPECT_EQ(options->SelectedComPort(), 3);
+    EXPECT_EQ(options->SelectedLPTPort(), 2);
+    EXPECT_EQ(options->findChild<QCheckBox*>("chkAutoSelectComPort")->isChecked(), autoSelected);
+    options->reject();
 }
 
 // The message panel around the unit's comings and goings: a text stays only

@@ -9,41 +9,30 @@ using unitwindows::TransferSettings;
 
 namespace {
 
-bool Same(const KindRange& a, const KindRange& b) {
-    return a.choice == b.choice && a.first == b.first && a.last == b.last;
-}
-
-bool Same(const TransferSelection& a, const TransferSelection& b) {
-    return Same(a.waypoints, b.waypoints) && Same(a.routes, b.routes) && Same(a.icons, b.icons) &&
-           Same(a.trails, b.trails);
-}
-
-TransferSelection Chosen() {
-    TransferSelection s;
-    s.waypoints = KindRange::Indexes(4, 119);
-    s.routes = KindRange::Nothing();
-    s.icons = {KindRange::All, 0, 249};
-    s.trails = KindRange::Everything();
-    return s;
+// A selection as the settings file holds it.
+std::pair<QStringList, TransferSettings::Values> Written(const TransferSelection& s) {
+    return {TransferSettings::Options(s), TransferSettings::UpDownValues(s)};
 }
 
 } // namespace
 
 TEST(TransferSettings, TheChoiceIsWrittenInTheWindowsOwnNamesCountingFromOneAndReadsBack) {
-    EXPECT_EQ(TransferSettings::Options(Chosen()),
-              (QStringList{"optWptRange", "optRteNone", "optIcnAll", "optTrlAll"}));
-    EXPECT_EQ(
-        TransferSettings::UpDownValues(Chosen()),
-        (TransferSettings::Values{{"udWptMin", 5}, {"udWptMax", 120}, {"udIcnMin", 1}, {"udIcnMax", 250}}));
-    EXPECT_TRUE(Same(
-        TransferSettings::Read(TransferSettings::Options(Chosen()), TransferSettings::UpDownValues(Chosen())),
-        Chosen()));
+    TransferSelection chosen;
+    chosen.waypoints = KindRange::Indexes(4, 119);
+    chosen.routes = KindRange::Nothing();
+    chosen.icons = {KindRange::All, 0, 249};
+    const auto [options, values] = Written(chosen);
+    EXPECT_EQ(options, (QStringList{"optWptRange", "optRteNone", "optIcnAll", "optTrlAll"}));
+    EXPECT_EQ(values, (TransferSettings::Values{
+                          {"udWptMin", 5}, {"udWptMax", 120}, {"udIcnMin", 1}, {"udIcnMax", 250}}));
+    EXPECT_EQ(Written(TransferSettings::Read(options, values)), Written(chosen));
 }
 
-TEST(TransferSettings, LinesThatMakeNoRangeLeaveTheKindAsItWas) {
+// The settings file is the user's to edit.
+TEST(TransferSettings, LinesThatMakeNoRangeLeaveTheKindAsItWasAndTheLastLineOfANameCounts) {
     TransferSelection base;
     base.routes = KindRange::Indexes(1, 2);
-    const TransferSelection read =
+    const TransferSelection unchanged =
         TransferSettings::Read({"optWptRange", "optRteRange", "optIcnRange", "optTrlBogus", "optXyzNone", ""},
                                {{"udWptMin", 9},
                                 {"udWptMax", 3}, // first above last
@@ -51,14 +40,12 @@ TEST(TransferSettings, LinesThatMakeNoRangeLeaveTheKindAsItWas) {
                                 {"udIcnMin", 1},
                                 {"udIcnMax", 70000}},
                                base);
-    EXPECT_TRUE(Same(read, base));
-}
+    EXPECT_EQ(Written(unchanged), Written(base));
 
-TEST(TransferSettings, TheLastLineOfANameCounts) {
-    const TransferSelection read =
-        TransferSettings::Read({"optWptAll", "optWptRange", "optTrlRange", "optTrlNone"},
-                               {{"udWptMin", 2}, {"udWptMax", 9}, {"udWptMax", 4}});
-    EXPECT_TRUE(Same(read.waypoints, KindRange::Indexes(1, 3)));
-    EXPECT_TRUE(Same(read.trails, KindRange::Nothing()));
-    EXPECT_TRUE(Same(read.routes, KindRange::Everything()));
+    TransferSelection lastLines;
+    lastLines.waypoints = KindRange::Indexes(1, 3);
+    lastLines.trails = KindRange::Nothing();
+    EXPECT_EQ(Written(TransferSettings::Read({"optWptAll", "optWptRange", "optTrlRange", "optTrlNone"},
+                                             {{"udWptMin", 2}, {"udWptMax", 9}, {"udWptMax", 4}})),
+              Written(lastLines));
 }

@@ -2,7 +2,6 @@
 
 #include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
-#include "unitwindows/TransferRangeBox.h"
 #include "unitwindows/frmPodTransfer.h"
 #include "unitwindows/frmTransfer.h"
 
@@ -39,7 +38,9 @@ protected:
 
 } // namespace
 
-TEST_F(Transfers, TheWindowOfAStandardUnitDownloadsTheCheckedKindsAfterTheOverwriteQuestion) {
+// The unit-linked window takes the kinds it checks, the range window the
+// ranges it keeps in order; both against the same unit, one after the other.
+TEST_F(Transfers, TheWindowsTransferTheCheckedKindsAndTheRangesTheyKeepInOrder) {
     StartUnit({}, 115200);
     ConnectAt(115200);
     UploadFilled();
@@ -72,34 +73,34 @@ TEST_F(Transfers, TheWindowOfAStandardUnitDownloadsTheCheckedKindsAfterTheOverwr
     EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
     EXPECT_EQ(StatusTexts().last(), "Download complete");
     EXPECT_FALSE(progress.isVisible());
-
     // The next window remembers the choice.
     transfers.ShowTransferWindow();
     EXPECT_FALSE(Child<QCheckBox>(transfers.TransferWindow(), "chkIcons")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>(transfers.TransferWindow(), "chkTrails")->isChecked());
-}
+    transfers.TransferWindow()->reject();
 
-TEST_F(Transfers, RangesKeepTheirFirstNotAboveTheirLastAndTakeDigitsOnly) {
-    data.SetMaxNumGPSWaypoints(500);
-    unitwindows::frmTransfer window(data, {});
-    unitwindows::TransferRangeBox* wpt = window.Box("Wpt");
-    ASSERT_TRUE(wpt);
-    QSpinBox* first = Child<QSpinBox>(&window, "udWptMin");
-    QSpinBox* last = Child<QSpinBox>(&window, "udWptMax");
+    data.DeleteWaypoint(1);
+    session.SetConnectionIsLurch(false);
+    unitwindows::frmTransfer ranges(data, transfers.Selection());
+    QObject::connect(&ranges, &unitwindows::frmTransfer::UploadRequested,
+                     [this](const TransferSelection& s) { transfers.Upload(s); });
+    QObject::connect(&ranges, &unitwindows::frmTransfer::DownloadRequested,
+                     [this](const TransferSelection& s) { transfers.Download(s); });
+    QSpinBox* first = Child<QSpinBox>(&ranges, "udWptMin");
+    QSpinBox* last = Child<QSpinBox>(&ranges, "udWptMax");
     EXPECT_FALSE(first->isEnabled());
-    Child<QRadioButton>(&window, "optWptRange")->setChecked(true);
+    Child<QRadioButton>(&ranges, "optWptRange")->setChecked(true);
     EXPECT_TRUE(first->isEnabled());
-    EXPECT_EQ(last->maximum(), 500);
+    EXPECT_EQ(last->maximum(), data.MaxNumGPSWaypoints());
     last->setValue(20);
     first->setValue(30);
     EXPECT_EQ(last->value(), 30);
     last->setValue(10);
     EXPECT_EQ(first->value(), 10);
     first->setValue(4);
-    EXPECT_EQ(window.FirstWpt(), 3);
-    EXPECT_EQ(window.LastWpt(), 9);
-
-    QLineEdit* text = Child<QLineEdit>(&window, "txtWptMax");
+    EXPECT_EQ(ranges.FirstWpt(), 3);
+    EXPECT_EQ(ranges.LastWpt(), 9);
+    QLineEdit* text = Child<QLineEdit>(&ranges, "txtWptMax");
     ASSERT_TRUE(text);
     text->selectAll();
     QTest::keyClicks(text, "x1y2");
@@ -107,45 +108,31 @@ TEST_F(Transfers, RangesKeepTheirFirstNotAboveTheirLastAndTakeDigitsOnly) {
     text->selectAll();
     QTest::keyClicks(text, "9999");
     last->interpretText();
-    EXPECT_LE(last->value(), 500);
+    EXPECT_LE(last->value(), data.MaxNumGPSWaypoints());
+    Child<QRadioButton>(&ranges, "optIcnRange")->setChecked(true);
+    EXPECT_FALSE(Child<QSpinBox>(&ranges, "udIcnMin")->isEnabled());
+    Child<QSpinBox>(&ranges, "udIcnMax")->setValue(1);
+    EXPECT_EQ(ranges.FirstIcn(), 0);
+    EXPECT_EQ(ranges.LastIcn(), 0);
+    Child<QRadioButton>(&ranges, "optRteNone")->setChecked(true);
+    EXPECT_EQ(ranges.FirstRte(), 0);
+    EXPECT_EQ(ranges.LastRte(), -1);
 
-    Child<QRadioButton>(&window, "optRteNone")->setChecked(true);
-    EXPECT_EQ(window.FirstRte(), 0);
-    EXPECT_EQ(window.LastRte(), -1);
-    Child<QRadioButton>(&window, "optIcnRange")->setChecked(true);
-    EXPECT_FALSE(Child<QSpinBox>(&window, "udIcnMin")->isEnabled());
-    Child<QSpinBox>(&window, "udIcnMax")->setValue(1);
-    EXPECT_EQ(window.FirstIcn(), 0);
-    EXPECT_EQ(window.LastIcn(), 0);
-}
-
-TEST_F(Transfers, AnUploadedRangeWithAGapErasesTheUnitsSlotAndADownloadedRangeReadsOnlyIt) {
-    StartUnit({}, 115200);
-    ConnectAt(115200);
-    UploadFilled();
-    data.DeleteWaypoint(1);
-    session.SetConnectionIsLurch(false);
-    unitwindows::frmTransfer window(data, transfers.Selection());
-    QObject::connect(&window, &unitwindows::frmTransfer::UploadRequested,
-                     [this](const TransferSelection& s) { transfers.Upload(s); });
-    QObject::connect(&window, &unitwindows::frmTransfer::DownloadRequested,
-                     [this](const TransferSelection& s) { transfers.Download(s); });
-    Child<QRadioButton>(&window, "optWptRange")->setChecked(true);
-    Child<QSpinBox>(&window, "udWptMax")->setValue(3);
-    Child<QSpinBox>(&window, "udWptMin")->setValue(1);
-    for (const char* none : {"optRteNone", "optIcnNone", "optTrlNone"})
-        Child<QRadioButton>(&window, none)->setChecked(true);
-    ASSERT_TRUE(Run([&] { Click(&window, "btnUpload"); }));
+    // An uploaded range with a gap erases the unit's slot.
+    last->setValue(3);
+    first->setValue(1);
+    for (const char* none : {"optIcnNone", "optTrlNone"})
+        Child<QRadioButton>(&ranges, none)->setChecked(true);
+    ASSERT_TRUE(Run([&] { Click(&ranges, "btnUpload"); }));
     EXPECT_EQ(finished.last(), true);
-
     gpsdata::GPSData unitHolds;
     ASSERT_TRUE(ReadUnit(unitHolds));
     EXPECT_EQ(unitHolds.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
 
     // Waypoints 2 to 3 only: the others stay as they are in the data set.
     data.Waypoint(0)->SetWptName("MINE");
-    Child<QSpinBox>(&window, "udWptMin")->setValue(2);
-    ASSERT_TRUE(Run([&] { Click(&window, "btnDownload"); }));
+    first->setValue(2);
+    ASSERT_TRUE(Run([&] { Click(&ranges, "btnDownload"); }));
     EXPECT_EQ(finished.last(), true);
     QList<qint16> keys = data.Waypoints().Keys();
     std::sort(keys.begin(), keys.end());
