@@ -3,6 +3,7 @@
 #include "geo/Coordinates.h"
 #include "geoline/GreatCircleArc.h"
 #include "geoline/PolylineClip.h"
+#include "raster/Hairlines.h"
 
 #include <QPainter>
 
@@ -22,7 +23,8 @@ constexpr double HalfWorld = geo::Pi * geo::EarthRadius;
 // of many short legs costs the painter one call, not one a leg.
 class LineRun {
 public:
-    LineRun(QPainter& painter, const PixelFrame& frame) : painter_(painter), frame_(frame) {
+    LineRun(QPainter& painter, const PixelFrame& frame)
+        : painter_(painter), frame_(frame), hairline_(raster::PenHairline::Of(painter)) {
         // The display widened by the pen, so clipped ends never show.
         const double pen = std::max(painter.pen().widthF(), 1.0) + 2;
         clip_ = frame.Display().adjusted(-pen, -pen, pen, pen);
@@ -56,15 +58,24 @@ private:
                 pixels_ << p;
         }
         if (clip_.contains(pixels_.boundingRect())) {
-            painter_.drawPolyline(pixels_);
+            Polyline(pixels_);
             return;
         }
         for (const QPolygonF& piece : ClipPolyline(pixels_, clip_))
-            painter_.drawPolyline(piece);
+            Polyline(piece);
+    }
+
+    void Polyline(const QPolygonF& pixels) {
+        if (hairline_)
+            hairline_->Polyline(pixels.constData(), pixels.size());
+        else
+            painter_.drawPolyline(pixels);
     }
 
     QPainter& painter_;
     const PixelFrame& frame_;
+    // A route or trail a pixel wide is written straight into the picture.
+    const std::optional<raster::PenHairline> hairline_;
     QRectF clip_;
     QPolygonF units_, pixels_;
 };

@@ -5,6 +5,7 @@
 #include "mapview/StandardPalette.h"
 #include "mapview/SymbolPainter.h"
 #include "mapview/WindowObject.h"
+#include "raster/Stamp.h"
 
 #include <QPainter>
 
@@ -28,7 +29,7 @@ GPSDataPainter::GPSDataPainter(WindowObject& window, QPainter& painter)
              window.PixelsPerUnitY, static_cast<int>(std::ceil(window.MapPicture.Width)),
              static_cast<int>(std::ceil(window.MapPicture.Height))),
       pixelRatio_(PainterPixelRatio(painter)), labelRatio_(WaypointSymbols::StripRatio(pixelRatio_)),
-      font_(MapFont(window)) {}
+      font_(MapFont(window)), pixels_(raster::RasterTarget::Of(painter)) {}
 
 QFont GPSDataPainter::MapFont(const WindowObject& window) {
     QFont font = PinnedFonts::Font(window.MapFontName);
@@ -76,7 +77,7 @@ bool GPSDataPainter::NearView(qint32 x, qint32 y) const {
 
 void GPSDataPainter::DrawSymbol(int symbol, qint32 x, qint32 y) {
     PaintSymbol(painter_, window_.GetWaypointPicture(symbol, pixelRatio_),
-                QPointF(window_.ToPixelX(x), window_.ToPixelY(y)));
+                QPointF(window_.ToPixelX(x), window_.ToPixelY(y)), pixels_ ? &*pixels_ : nullptr);
 }
 
 void GPSDataPainter::DrawName(const QString& name, qint32 x, qint32 y, int textY) {
@@ -88,9 +89,10 @@ void GPSDataPainter::DrawName(const QString& name, qint32 x, qint32 y, int textY
     const QSizeF size = label.deviceIndependentSize();
     const QPointF topLeft(window_.ToPixelX(x) - size.width() / 2,
                           window_.ToPixelY(y) + textY - size.height() / 2);
-    painter_.drawImage(QPointF(std::round(topLeft.x() * labelRatio_) / labelRatio_,
-                               std::round(topLeft.y() * labelRatio_) / labelRatio_),
-                       label);
+    const QPointF onPixels(std::round(topLeft.x() * labelRatio_) / labelRatio_,
+                           std::round(topLeft.y() * labelRatio_) / labelRatio_);
+    if (!pixels_ || !raster::Stamp(*pixels_, onPixels, label, label.rect()))
+        painter_.drawImage(onPixels, label);
 }
 
 void GPSDataPainter::DrawWaypoint(const gpsdata::WaypointObject& waypoint, bool routeDraw) {

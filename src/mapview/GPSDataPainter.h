@@ -2,8 +2,11 @@
 
 #include "geoline/PixelFrame.h"
 #include "gpsdata/GPSData.h"
+#include "raster/RasterTarget.h"
 
 #include <QFont>
+
+#include <optional>
 
 class QPainter;
 
@@ -46,6 +49,8 @@ private:
     double pixelRatio_;
     double labelRatio_;
     QFont font_;
+    // The painter's pixels, where symbols and names are written directly.
+    std::optional<raster::RasterTarget> pixels_;
 };
 
 } // namespace mapview

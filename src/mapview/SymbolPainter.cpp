@@ -1,5 +1,7 @@
 #include "mapview/SymbolPainter.h"
 
+#include "raster/Stamp.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -7,16 +9,17 @@
 
 namespace mapview {
 
-void PaintSymbol(QPainter& painter, const SymbolObject& symbol, QPointF position) {
+void PaintSymbol(QPainter& painter, const SymbolObject& symbol, QPointF position,
+                 const raster::RasterTarget* pixels) {
     const SymbolPicture& sprite = symbol.SymbolSprite;
     // On whole device pixels the sprite is copied without resampling: sharper
     // and much faster.
     const double ratio = sprite.PixelRatio;
     const QPointF corner = position - QPointF(symbol.HotX, symbol.HotY);
-    const QRectF target(
-        QPointF(std::round(corner.x() * ratio) / ratio, std::round(corner.y() * ratio) / ratio),
-        sprite.Size());
-    painter.drawImage(target, sprite.Strip, sprite.Cell);
+    const QPointF onPixels(std::round(corner.x() * ratio) / ratio, std::round(corner.y() * ratio) / ratio);
+    if (pixels && raster::Stamp(*pixels, onPixels, sprite.Strip, sprite.Cell.toRect()))
+        return;
+    painter.drawImage(QRectF(onPixels, sprite.Size()), sprite.Strip, sprite.Cell);
 }
 
 double PainterPixelRatio(const QPainter& painter) {

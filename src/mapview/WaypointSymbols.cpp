@@ -25,23 +25,30 @@ double WaypointSymbols::StripRatio(double devicePixelRatio) {
     return std::clamp(std::ceil(devicePixelRatio * 2) / 2, 1.0, 8.0);
 }
 
-const SymbolStrip& WaypointSymbols::Strip(double pixelRatio) {
+const WaypointSymbols::RenderedStrip& WaypointSymbols::Strip(double pixelRatio) {
     const double ratio = StripRatio(pixelRatio);
     auto found = strips_.find(ratio);
-    if (found == strips_.end())
-        found = strips_.try_emplace(ratio, arts_, Columns, ratio).first;
-    return found->second;
+    if (found != strips_.end())
+        return found->second;
+    RenderedStrip rendered{SymbolStrip(arts_, Columns, ratio), {}};
+    const SymbolStrip& strip = rendered.strip;
+    for (int symbol = 0; symbol < strip.Count(); ++symbol) {
+        SymbolObject record = record_;
+        record.SymbolImage = strip.Image(symbol);
+        record.SymbolMask = strip.Mask(symbol);
+        record.SymbolSprite = strip.Sprite(symbol);
+        record.SymbolName = names_.value(symbol);
+        rendered.records.push_back(record);
+    }
+    return strips_.emplace(ratio, std::move(rendered)).first->second;
 }
 
 const SymbolObject& WaypointSymbols::GetWaypointPicture(int symbol, double pixelRatio) {
-    const SymbolStrip& strip = Strip(pixelRatio);
-    if (symbol < 0 || symbol >= strip.Rows() * strip.Columns() || symbol >= strip.Count())
-        symbol = 0;
-    record_.SymbolImage = strip.Image(symbol);
-    record_.SymbolMask = strip.Mask(symbol);
-    record_.SymbolSprite = strip.Sprite(symbol);
-    record_.SymbolName = names_.value(symbol);
-    return record_;
+    const RenderedStrip& rendered = Strip(pixelRatio);
+    const auto count = static_cast<int>(rendered.records.size());
+    if (count == 0)
+        return record_;
+    return rendered.records[static_cast<std::size_t>(symbol >= 0 && symbol < count ? symbol : 0)];
 }
 
 } // namespace mapview

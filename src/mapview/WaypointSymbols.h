@@ -24,19 +24,25 @@ public:
     int Count() const { return static_cast<int>(arts_.size()); }
     const QStringList& Names() const { return names_; }
 
-    // One reusable record, valid until the next call. Numbers outside the
-    // strip give symbol 0.
+    // The symbol's record at the strip for that ratio, kept for the life of
+    // the set. Numbers outside the strip give symbol 0.
     const SymbolObject& GetWaypointPicture(int symbol, double pixelRatio = 1);
 
     // The pixel ratio a strip is rendered at for a device of this ratio.
     static double StripRatio(double devicePixelRatio);
 
 private:
-    const SymbolStrip& Strip(double pixelRatio);
+    // A strip and the record of each of its symbols: a map draws thousands
+    // of symbols a frame, each asking for its record.
+    struct RenderedStrip {
+        SymbolStrip strip;
+        std::vector<SymbolObject> records;
+    };
+    const RenderedStrip& Strip(double pixelRatio);
 
     std::vector<SymbolArt> arts_;
     QStringList names_;
-    std::map<double, SymbolStrip> strips_;
+    std::map<double, RenderedStrip> strips_;
     SymbolObject record_;
 };
 

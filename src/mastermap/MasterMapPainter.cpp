@@ -1,9 +1,9 @@
 #include "mastermap/MasterMapPainter.h"
 
-#include "mastermap/Hairlines.h"
 #include "mastermap/NamedPlaces.h"
 #include "mastermap/PlaceLabels.h"
 #include "mastermap/RingClip.h"
+#include "raster/Hairlines.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -138,8 +138,8 @@ QRectF ShownRect(const QPainter& painter, const Rect& view, const QTransform& to
 // the pen is a hairline the picture takes, else through the painter.
 struct LineInk {
     QPen pen;
-    const Hairlines* hairlines;
-    std::optional<Hairlines::Ink> hairline;
+    const raster::Hairlines* hairlines;
+    std::optional<raster::Hairlines::Ink> hairline;
 
     void Polyline(QPainter& painter, const QPolygonF& points) const {
         if (hairline) {
@@ -267,7 +267,7 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const std::optional<Hairlines> hairlines = Hairlines::Into(painter);
+    const std::optional<raster::Hairlines> hairlines = raster::Hairlines::Into(painter);
     // A pen is made once a frame for each category drawn.
     std::vector<std::optional<LineInk>> inks(CategoryCount);
     const Mapping map(toDevice);

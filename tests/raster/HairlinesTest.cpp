@@ -1,4 +1,4 @@
-#include "mastermap/Hairlines.h"
+#include "raster/Hairlines.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,7 +13,7 @@
 #include <cmath>
 #include <limits>
 
-using mastermap::Hairlines;
+using raster::Hairlines;
 
 namespace {
 

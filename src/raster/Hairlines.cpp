@@ -1,4 +1,4 @@
-#include "mastermap/Hairlines.h"
+#include "raster/Hairlines.h"
 
 #include <QImage>
 #include <QPaintEngine>
@@ -9,32 +9,14 @@
 #include <cmath>
 #include <utility>
 
-namespace mastermap {
+namespace raster {
 
 namespace {
-
-// Positions are stepped in 16.16 fixed point, which holds any row or column
-// of an image up to this size.
-constexpr int LargestSide = 16384;
-
-// Each channel of a premultiplied pixel times a / 255, two channels at once.
-inline QRgb Scaled(QRgb x, quint32 a) {
-    quint32 t = (x & 0xff00ff) * a;
-    t = ((t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
-    x = ((x >> 8) & 0xff00ff) * a;
-    x = (x + ((x >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
-    return x | t;
-}
 
 // The whole part of a number well within int's range, without a call.
 inline int Floor(double x) {
     const int whole = static_cast<int>(x);
     return whole - (x < whole);
-}
-
-// Source-over of a premultiplied colour (already at its coverage).
-inline void Blend(QRgb& pixel, QRgb drawn) {
-    pixel = drawn + Scaled(pixel, 255 - qAlpha(drawn));
 }
 
 bool Finite(QPointF a, QPointF b) {
@@ -72,37 +54,27 @@ bool Cut(QPointF& a, QPointF& b, double left, double top, double right, double b
 } // namespace
 
 std::optional<Hairlines> Hairlines::Into(QPainter& painter) {
-    if (!painter.isActive() || !painter.paintEngine() ||
-        painter.paintEngine()->type() != QPaintEngine::Raster ||
-        !painter.testRenderHint(QPainter::Antialiasing) || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+    if (!painter.testRenderHint(QPainter::Antialiasing))
         return std::nullopt;
-    auto* image = dynamic_cast<QImage*>(painter.device());
-    if (!image ||
-        (image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32) ||
-        image->width() > LargestSide || image->height() > LargestSide)
+    const std::optional<RasterTarget> target = RasterTarget::Of(painter);
+    if (!target)
         return std::nullopt;
-    const QTransform t = painter.deviceTransform();
-    if (t.type() > QTransform::TxScale)
-        return std::nullopt;
-    QRect clip = image->rect();
-    if (painter.hasClipping()) {
-        const QRegion region = painter.clipRegion();
-        if (region.rectCount() > 1)
-            return std::nullopt;
-        const QRectF shown = t.mapRect(QRectF(region.boundingRect()));
-        clip &= QRect(
-            QPoint(static_cast<int>(std::lround(shown.left())), static_cast<int>(std::lround(shown.top()))),
-            QPoint(static_cast<int>(std::lround(shown.right())) - 1,
-                   static_cast<int>(std::lround(shown.bottom())) - 1));
-    }
-    return Hairlines(*image, clip, t.m11(), t.m22(), t.dx(), t.dy());
+    return Hairlines(*target);
 }
 
-Hairlines::Hairlines(QImage& image, const QRect& clip, double scaleX, double scaleY, double dx, double dy)
-    : bits_(image.bits()), stride_(image.bytesPerLine()), left_(clip.left()), top_(clip.top()),
-      right_(clip.right()), bottom_(clip.bottom()), reachLeft_(left_ - 1), reachTop_(top_ - 1),
-      reachRight_(right_ + 2), reachBottom_(bottom_ + 2), scaleX_(scaleX), scaleY_(scaleY), dx_(dx), dy_(dy) {
+Hairlines::Hairlines(const RasterTarget& target)
+    : target_(target), left_(target.Clip().left()), top_(target.Clip().top()), right_(target.Clip().right()),
+      bottom_(target.Clip().bottom()), reachLeft_(left_ - 1), reachTop_(top_ - 1), reachRight_(right_ + 2),
+      reachBottom_(bottom_ + 2) {}
+
+std::optional<PenHairline> PenHairline::Of(QPainter& painter) {
+    std::optional<Hairlines> lines = Hairlines::Into(painter);
+    if (!lines)
+        return std::nullopt;
+    std::optional<Hairlines::Ink> ink = lines->InkOf(painter.pen());
+    if (!ink)
+        return std::nullopt;
+    return PenHairline{*lines, std::move(*ink)};
 }
 
 std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
@@ -110,13 +82,14 @@ std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
         (pen.style() != Qt::SolidLine && pen.style() != Qt::CustomDashLine))
         return std::nullopt;
     const double width =
-        pen.isCosmetic() ? pen.widthF() : pen.widthF() * std::max(std::abs(scaleX_), std::abs(scaleY_));
+        pen.isCosmetic() ? pen.widthF()
+                         : pen.widthF() * std::max(std::abs(target_.ScaleX()), std::abs(target_.ScaleY()));
     if (width > 1)
         return std::nullopt;
     Ink ink{{}, {1}};
     const QRgb premultiplied = qPremultiply(pen.color().rgba());
     for (quint32 coverage = 0; coverage < ink.atCoverage.size(); ++coverage)
-        ink.atCoverage[coverage] = Scaled(premultiplied, coverage);
+        ink.atCoverage[coverage] = ScaledPixel(premultiplied, coverage);
     if (pen.style() == Qt::SolidLine)
         return ink;
     if (pen.dashOffset() != 0)
@@ -126,7 +99,7 @@ std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
     const QList<qreal> dashes = pen.dashPattern();
     for (qsizetype i = 0; i < dashes.size(); ++i) {
         const double run = dashes[i];
-        if (run < 0 || run != std::floor(run) || ink.drawn.size() + run > LargestSide)
+        if (run < 0 || run != std::floor(run) || ink.drawn.size() + run > RasterTarget::LargestSide)
             return std::nullopt;
         ink.drawn.insert(ink.drawn.end(), static_cast<std::size_t>(run), i % 2 == 0);
     }
@@ -139,9 +112,9 @@ void Hairlines::Polyline(const QPointF* points, qsizetype count, const Ink& ink)
     if (count < 2 || left_ > right_ || top_ > bottom_)
         return;
     std::size_t phase = 0;
-    QPointF from = ToDevice(points[0]);
+    QPointF from = target_.ToDevice(points[0]);
     for (qsizetype i = 1; i < count; ++i) {
-        const QPointF to = ToDevice(points[i]);
+        const QPointF to = target_.ToDevice(points[i]);
         Segment(from, to, ink, phase);
         from = to;
     }
@@ -153,8 +126,7 @@ void Hairlines::Run(int along, int steps, int direction, int across, int step, c
     const int low = Steep ? left_ : top_, high = Steep ? right_ : bottom_;
     const std::array<QRgb, 256>& color = ink.atCoverage;
     const auto pixelAt = [&](int u, int v) -> QRgb& {
-        return Steep ? reinterpret_cast<QRgb*>(bits_ + u * stride_)[v]
-                     : reinterpret_cast<QRgb*>(bits_ + v * stride_)[u];
+        return Steep ? target_.Pixel(v, u) : target_.Pixel(u, v);
     };
     const long long lastAcross = across + static_cast<long long>(steps - 1) * step;
     const bool within = (std::min<long long>(across, lastAcross) >> 16) >= low &&
@@ -164,14 +136,14 @@ void Hairlines::Run(int along, int steps, int direction, int across, int step, c
         for (int i = 0; i < steps; ++i, along += direction, across += step) {
             const int near = across >> 16;
             const quint32 farCoverage = (across >> 8) & 0xff;
-            Blend(pixelAt(along, near), color[255 - farCoverage]);
-            Blend(pixelAt(along, near + 1), color[farCoverage]);
+            BlendPixel(pixelAt(along, near), color[255 - farCoverage]);
+            BlendPixel(pixelAt(along, near + 1), color[farCoverage]);
         }
         return;
     }
     const auto blend = [&](int at, quint32 coverage) {
         if (at >= low && at <= high)
-            Blend(pixelAt(along, at), color[coverage]);
+            BlendPixel(pixelAt(along, at), color[coverage]);
     };
     const std::size_t pattern = ink.drawn.size();
     for (int i = 0; i < steps; ++i, along += direction, across += step) {
@@ -253,4 +225,4 @@ void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase
         Run<false>(first, steps, direction, across, step, ink, dash);
 }
 
-} // namespace mastermap
+} // namespace raster

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "raster/RasterTarget.h"
+
 #include <QPointF>
-#include <QRect>
 #include <QRgb>
 
 #include <array>
@@ -9,11 +10,10 @@
 #include <optional>
 #include <vector>
 
-class QImage;
 class QPainter;
 class QPen;
 
-namespace mastermap {
+namespace raster {
 
 // Smoothed lines one device pixel wide, written straight into the pixels of
 // the image a painter draws on. Almost every line of a map (shores, rivers,
@@ -38,11 +38,9 @@ public:
         std::vector<std::uint8_t> drawn;
     };
 
-    // The painter's target when lines may be written into it directly: an
-    // image of 32-bit pixels painted by the raster engine with smoothing on,
-    // full opacity and source-over, without rotation or shear, and clipped to
-    // a rectangle at most. Anything else (a printer, a window, a clip path)
-    // gives nothing: draw through the painter.
+    // The painter's pixels when lines may be written into them directly (a
+    // RasterTarget, with smoothing on); nothing otherwise: draw through the
+    // painter.
     static std::optional<Hairlines> Into(QPainter& painter);
 
     // The ink of a pen no wider than a device pixel, solid or dashed in whole
@@ -54,9 +52,8 @@ public:
     void Polyline(const QPointF* points, qsizetype count, const Ink& ink) const;
 
 private:
-    Hairlines(QImage& image, const QRect& clip, double scaleX, double scaleY, double dx, double dy);
+    explicit Hairlines(const RasterTarget& target);
 
-    QPointF ToDevice(QPointF p) const { return {p.x() * scaleX_ + dx_, p.y() * scaleY_ + dy_}; }
     // Draws a segment; `phase` is where in the dash pattern it starts, and
     // becomes where the next one starts.
     void Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const;
@@ -67,13 +64,21 @@ private:
     void Run(int along, int steps, int direction, int across, int step, const Ink& ink,
              std::size_t dash) const;
 
-    uchar* bits_;
-    qsizetype stride_;
+    RasterTarget target_;
     // Device pixels that may be written, inclusive.
     int left_, top_, right_, bottom_;
     // Where a line still touches them: a pixel around.
     double reachLeft_, reachTop_, reachRight_, reachBottom_;
-    double scaleX_, scaleY_, dx_, dy_;
 };
 
-} // namespace mastermap
+// The painter's own pen written as a hairline, where the painter allows it
+// and the pen is one (nothing otherwise: draw through the painter).
+struct PenHairline {
+    Hairlines lines;
+    Hairlines::Ink ink;
+
+    static std::optional<PenHairline> Of(QPainter& painter);
+    void Polyline(const QPointF* points, qsizetype count) const { lines.Polyline(points, count, ink); }
+};
+
+} // namespace raster
