@@ -121,7 +121,7 @@ TEST_F(FileCommands, ChangedDataIsOfferedForSavingBeforeAnotherFileOpens) {
     EXPECT_TRUE(main->Data().Path().isEmpty());
 }
 
-TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloads) {
+TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloadsFromTheCommandLineOrASecondStart) {
     DrawTriangle();
     chooser.names.push_back(Path(QStringLiteral("Lakes.nmp")));
     Click("saveborder");
@@ -136,6 +136,17 @@ TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloads) {
     main->ExecuteCommands(Path(QStringLiteral("lakes.NMP")));
     EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Lakes"));
+
+    // A second start hands its file to the running window and restores it.
+    Click("newborder");
+    main->showMinimized();
+    QApplication::processEvents();
+    ASSERT_TRUE(SingleInstance(instance.Name()).HandOver(Path(QStringLiteral("Lakes.nmp"))));
+    QSignalSpy received(&instance, &SingleInstance::CommandLineReceived);
+    ASSERT_TRUE(received.wait(10000));
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
+    EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Lakes"));
+    EXPECT_FALSE(main->isMinimized());
 }
 
 TEST_F(FileCommands, EveryDroppedFileIsOpenedInTurn) {
@@ -180,19 +191,4 @@ TEST_F(FileCommands, YesToTheCloseQuestionSavesTheDataFirst) {
     prompt.answers = {ui::Answer::Yes};
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("kept.nrv"))));
-}
-
-TEST_F(FileCommands, SecondStartHandsItsFileToTheRunningWindowAndRestoresIt) {
-    DrawTriangle();
-    chooser.names.push_back(Path(QStringLiteral("handed.nmp")));
-    Click("saveborder");
-    Click("newborder");
-    main->showMinimized();
-    QApplication::processEvents();
-    ASSERT_TRUE(SingleInstance(instance.Name()).HandOver(Path(QStringLiteral("handed.nmp"))));
-    QSignalSpy received(&instance, &SingleInstance::CommandLineReceived);
-    ASSERT_TRUE(received.wait(10000));
-    EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
-    EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - handed"));
-    EXPECT_FALSE(main->isMinimized());
 }

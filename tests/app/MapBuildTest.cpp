@@ -46,7 +46,9 @@ protected:
 
 } // namespace
 
-TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheBuiltMapIsSaved) {
+// One workspace gives one map, built from the window or by terrafold-cli, and
+// the master folder (read-only once installed) is only read.
+TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheWindowAndTheCommandLineBuildTheSameMap) {
     EXPECT_FALSE(Enabled("mnuMapEstimate"));
     EXPECT_FALSE(Enabled("mnuMapBuild"));
     DrawBorder();
@@ -62,6 +64,7 @@ TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheBuiltMapIsSaved) {
     EXPECT_EQ(Panel(StatusPanels::Message), "Estimated map size:  " + mb + " MB");
     EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
 
+    main->Map().SetHeaderText(QStringLiteral("Lake of the test"));
     chooser.names.push_back(Path("Lake.ncm"));
     Click("map");
     ASSERT_EQ(prompt.shown.size(), 2);
@@ -73,6 +76,19 @@ TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheBuiltMapIsSaved) {
     EXPECT_EQ(Panel(StatusPanels::MapSize), "Map size: " + mb + " MB");
     EXPECT_TRUE(Enabled("mnuFileSaveMap"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_TRUE(saved.contains("Lake of the test"));
+    EXPECT_EQ(main->Map().SavedMapPath(), Path("Lake.ncm"));
+
+    chooser.names.push_back(Path("Lake.nmp"));
+    ASSERT_TRUE(main->Workspace().SaveAs());
+    QProcess cli;
+    cli.start(QStringLiteral(TF_BINARY_DIR "/bin/terrafold-cli"),
+              {"build-map", Path("Lake.nmp"), "-o", Path("cli.ncm"), "--res", res.path()});
+    ASSERT_TRUE(cli.waitForFinished(-1));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(ReadFile(Path("cli.ncm")), saved);
+    EXPECT_EQ(QDir(res.path()).entryList(QDir::Files),
+              QStringList({"M.at5", "MasterDefinitionLibrary.dat", "MasterList.txt"}));
 }
 
 TEST_F(MapBuild, TheWaitTextGoesWithTheBuildWhenTheSaveIsCancelledOrTheBuildFails) {
@@ -102,26 +118,4 @@ TEST_F(MapBuild, NoToTheVeryLargeMapQuestionBuildsNothing) {
     EXPECT_TRUE(prompt.shown[0].text.startsWith("You have created a very large map"));
     EXPECT_TRUE(chooser.asked.isEmpty());
     EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
-}
-
-// One workspace gives one map, built from the window or by terrafold-cli, and
-// the master folder (read-only once installed) is only read.
-TEST_F(MapBuild, TheWindowAndTheCommandLineBuildTheSameMap) {
-    DrawBorder();
-    main->Map().SetHeaderText(QStringLiteral("Lake of the test"));
-    chooser.names.push_back(Path("Lake.nmp"));
-    ASSERT_TRUE(main->Workspace().SaveAs());
-    chooser.names.push_back(Path("Lake.ncm"));
-    Click("map");
-    ASSERT_TRUE(ReadFile(Path("Lake.ncm")).contains("Lake of the test"));
-    EXPECT_EQ(main->Map().SavedMapPath(), Path("Lake.ncm"));
-
-    QProcess cli;
-    cli.start(QStringLiteral(TF_BINARY_DIR "/bin/terrafold-cli"),
-              {"build-map", Path("Lake.nmp"), "-o", Path("cli.ncm"), "--res", res.path()});
-    ASSERT_TRUE(cli.waitForFinished(-1));
-    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    EXPECT_EQ(ReadFile(Path("cli.ncm")), ReadFile(Path("Lake.ncm")));
-    EXPECT_EQ(QDir(res.path()).entryList(QDir::Files),
-              QStringList({"M.at5", "MasterDefinitionLibrary.dat", "MasterList.txt"}));
 }

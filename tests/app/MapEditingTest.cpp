@@ -36,7 +36,7 @@ protected:
 
 } // namespace
 
-TEST_F(MapEditingTest, DroppedWaypointIsUndoneAndRedoneThroughTheEditMenu) {
+TEST_F(MapEditingTest, ADroppedWaypointIsUndoneRedoneThenPickedUpAndPutDown) {
     Click("dropwpt");
     ClickMap(QPoint(200, 150));
     ASSERT_EQ(Data().CountWaypoints(), 1);
@@ -51,11 +51,8 @@ TEST_F(MapEditingTest, DroppedWaypointIsUndoneAndRedoneThroughTheEditMenu) {
     EXPECT_EQ(redo->text(), QStringLiteral("&Redo Drop Waypoint"));
     redo->trigger();
     EXPECT_EQ(Data().CountWaypoints(), 1);
-}
 
-TEST_F(MapEditingTest, ClickOnAWaypointPicksItUpAndTheNextClickPutsItDown) {
-    Click("dropwpt");
-    ClickMap(QPoint(200, 150));
+    // A click on it picks it up and the next click puts it down.
     const QPoint before = WaypointAt(0);
     ClickMap(QPoint(202, 151));
     EXPECT_EQ(View().Mode(), 6);
@@ -71,7 +68,7 @@ TEST_F(MapEditingTest, ClickOnAWaypointPicksItUpAndTheNextClickPutsItDown) {
     EXPECT_EQ(WaypointAt(0), before);
 }
 
-TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteOnTheMap) {
+TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteAndItsPopupInsertsIntoALeg) {
     Click("dropwpt");
     ClickMap(QPoint(100, 100));
     Click("droprtewpt");
@@ -86,25 +83,19 @@ TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteOnTheMap) {
 
     Click("center");
     EXPECT_EQ(Data().EditingRoute(), -1);
-}
 
-TEST_F(MapEditingTest, RoutePopupInsertsWaypointsIntoTheLegUnderThePointer) {
-    Click("droprtewpt");
-    ClickMap(QPoint(100, 100));
-    ClickMap(QPoint(300, 100));
-    Click("center");
-    ClickMap(QPoint(200, 102), Qt::RightButton);
+    // The route's popup inserts waypoints into the leg under the pointer.
+    ClickMap(QPoint(175, 151), Qt::RightButton);
     auto* popup = main->findChild<QMenu*>(QStringLiteral("mnuPopupRoute"));
     ASSERT_NE(popup, nullptr);
-    const gpsdata::RouteObject* route = Data().Routes().At(0);
     ASSERT_EQ(popup->actions().size(), 3);
     EXPECT_EQ(popup->actions()[2]->text(), QStringLiteral("Insert Waypoints Into ") + route->RteName());
     popup->actions()[2]->trigger();
     EXPECT_EQ(View().Mode(), 4);
-    ClickMap(QPoint(180, 200));
-    ClickMap(QPoint(220, 200));
+    ClickMap(QPoint(180, 250));
+    ClickMap(QPoint(220, 250));
     ASSERT_EQ(route->NumWaypoints(), 4);
-    const QPoint expected[] = {{100, 100}, {180, 200}, {220, 200}, {300, 100}};
+    const QPoint expected[] = {{100, 100}, {180, 250}, {220, 250}, {250, 200}};
     for (int i = 0; i < 4; ++i)
         ExpectNear(QPoint(route->Waypoint(i)->X(), route->Waypoint(i)->Y()), Internal(expected[i]));
 }

@@ -29,7 +29,14 @@ using MapWindow = MapWindowFixture;
 
 } // namespace
 
-TEST_F(MapWindow, ZoomBoxShowsTheRangeAndTakesOnlyNumbers) {
+// The user's ways of moving about the map, in turn on one window.
+TEST_F(MapWindow, TheMapZoomsPansAndCentresAsTheUserAsks) {
+    // The internal position under a pixel, with the scale of the moment.
+    const auto internal = [&](QPointF pixel) {
+        return QPointF((pixel.x() + View().PixelLeft) / View().PixelsPerUnitX,
+                       (pixel.y() + View().PixelTop) / View().PixelsPerUnitY);
+    };
+    // The zoom box.
     auto* box = main->findChild<QComboBox*>(QStringLiteral("cboZoomRange"));
     ASSERT_GT(box->count(), 3);
     box->setCurrentIndex(box->count() - 1);
@@ -40,9 +47,8 @@ TEST_F(MapWindow, ZoomBoxShowsTheRangeAndTakesOnlyNumbers) {
     EXPECT_EQ(box->lineEdit()->text(), QStringLiteral("12.5"));
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     EXPECT_NEAR(View().MilesToDistance(View().ZoomRange()), 12.5, 0.01);
-}
 
-TEST_F(MapWindow, ZoomButtonsAndKeysStepTheRangeScrollButtonsPanAndAClickCentres) {
+    // Buttons and keys.
     const double start = View().ZoomRange();
     Button("btnZoom", 1)->click();
     EXPECT_LT(View().ZoomRange(), start);
@@ -64,18 +70,68 @@ TEST_F(MapWindow, ZoomButtonsAndKeysStepTheRangeScrollButtonsPanAndAClickCentres
     const int west = View().MidX;
     ClickMap(QPoint(display->width() - 20, display->height() / 2));
     EXPECT_GT(View().MidX, west);
-}
 
-TEST_F(MapWindow, DraggingARectangleZoomsToIt) {
+    // A rectangle dragged.
     Click("center");
-    const double start = View().ZoomRange();
+    const double wide = View().ZoomRange();
     QTest::mousePress(display, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(display, QPoint(160, 140));
     EXPECT_EQ(View().Mode(), 8);
     QTest::mouseMove(display, QPoint(200, 160));
     QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(200, 160));
-    EXPECT_LT(View().ZoomRange(), start / 3);
+    EXPECT_LT(View().ZoomRange(), wide / 3);
     EXPECT_EQ(View().Mode(), 0);
+
+    // The wheel.
+    const QPoint at(display->width() / 4, display->height() / 3);
+    const QPointF before = internal(at);
+    const double range = View().ZoomRange();
+    QWheelEvent wheel(at, display->mapToGlobal(at), {}, QPoint(0, 240), Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(display, &wheel);
+    EXPECT_LT(View().ZoomRange(), range / 1.2);
+    const double unitsPerPixel = 1 / View().PixelsPerUnitX;
+    EXPECT_NEAR(internal(at).x(), before.x(), 2 * unitsPerPixel);
+    EXPECT_NEAR(internal(at).y(), before.y(), 2 * unitsPerPixel);
+
+    // The middle button.
+    Click("create"); // dragging works in any mode and draws nothing
+    const QPointF grabbed = internal(QPointF(200, 200));
+    QTest::mousePress(display, Qt::MiddleButton, {}, QPoint(200, 200));
+    QMouseEvent move(QEvent::MouseMove, QPointF(260, 170), display->mapToGlobal(QPointF(260, 170)),
+                     Qt::NoButton, Qt::MiddleButton, {});
+    QApplication::sendEvent(display, &move);
+    QTest::mouseRelease(display, Qt::MiddleButton, {}, QPoint(260, 170));
+    // The map follows the pointer: what was grabbed lies under the release.
+    EXPECT_NEAR(internal(QPointF(260, 170)).x(), grabbed.x(), 1.5 / View().PixelsPerUnitX);
+    EXPECT_NEAR(internal(QPointF(260, 170)).y(), grabbed.y(), 1.5 / View().PixelsPerUnitX);
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 0);
+
+    const int east = View().MidX;
+    QTest::keyClick(display, Qt::Key_Right);
+    EXPECT_GT(View().MidX, east);
+    const int north = View().MidY;
+    QTest::keyClick(display, Qt::Key_Up);
+    EXPECT_GT(View().MidY, north);
+
+    // Zoom to data.
+    auto& data = main->Data();
+    for (const auto& [lat, lon] : {std::pair{44.98, -93.27}, {46.79, -92.10}, {45.56, -94.16}}) {
+        gpsdata::WaypointObject* waypoint = data.AddNewWaypoint(false);
+        ASSERT_NE(waypoint, nullptr);
+        waypoint->SetLatitude(lat);
+        waypoint->SetLongitude(lon);
+    }
+    View().Center(0, 0);
+    View().SetZoomRange(5);
+    Command("mnuViewZoomToData")->trigger();
+    for (const auto& entry : data.Waypoints()) {
+        EXPECT_GT(entry.object->X(), View().ViewLeft);
+        EXPECT_LT(entry.object->X(), View().ViewRight);
+        EXPECT_GT(entry.object->Y(), View().ViewBottom);
+        EXPECT_LT(entry.object->Y(), View().ViewTop);
+    }
+    EXPECT_LT(View().ZoomRange(), 1000);
 }
 
 TEST_F(MapWindow, EscapeTakesBackTheLastBorderPoint) {
@@ -150,68 +206,4 @@ TEST_F(MapWindow, BorderPointsArePickedWithinAFewPixelsAtEveryZoom) {
         ClickMap(QPoint(102, 101));
         EXPECT_TRUE(main->Borders().KIsPolyLineClosed(0)) << miles;
     }
-}
-
-TEST_F(MapWindow, WheelZoomsAroundThePointer) {
-    const QPoint at(display->width() / 4, display->height() / 3);
-    // The internal position under the pointer, with the scale of the moment.
-    const auto internal = [&] {
-        return QPointF((at.x() + View().PixelLeft) / View().PixelsPerUnitX,
-                       (at.y() + View().PixelTop) / View().PixelsPerUnitY);
-    };
-    const QPointF before = internal();
-    const double range = View().ZoomRange();
-    QWheelEvent wheel(at, display->mapToGlobal(at), {}, QPoint(0, 240), Qt::NoButton, {}, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(display, &wheel);
-    EXPECT_LT(View().ZoomRange(), range / 1.2);
-    const double unitsPerPixel = 1 / View().PixelsPerUnitX;
-    EXPECT_NEAR(internal().x(), before.x(), 2 * unitsPerPixel);
-    EXPECT_NEAR(internal().y(), before.y(), 2 * unitsPerPixel);
-}
-
-TEST_F(MapWindow, MiddleButtonDragsTheMapAndArrowKeysPan) {
-    Click("create"); // dragging works in any mode and draws nothing
-    const auto internal = [&](QPointF pixel) {
-        return QPointF((pixel.x() + View().PixelLeft) / View().PixelsPerUnitX,
-                       (pixel.y() + View().PixelTop) / View().PixelsPerUnitY);
-    };
-    const QPointF grabbed = internal(QPointF(200, 200));
-    QTest::mousePress(display, Qt::MiddleButton, {}, QPoint(200, 200));
-    QMouseEvent move(QEvent::MouseMove, QPointF(260, 170), display->mapToGlobal(QPointF(260, 170)),
-                     Qt::NoButton, Qt::MiddleButton, {});
-    QApplication::sendEvent(display, &move);
-    QTest::mouseRelease(display, Qt::MiddleButton, {}, QPoint(260, 170));
-    // The map follows the pointer: what was grabbed lies under the release.
-    const double unitsPerPixel = 1 / View().PixelsPerUnitX;
-    EXPECT_NEAR(internal(QPointF(260, 170)).x(), grabbed.x(), 1.5 * unitsPerPixel);
-    EXPECT_NEAR(internal(QPointF(260, 170)).y(), grabbed.y(), 1.5 * unitsPerPixel);
-    EXPECT_EQ(main->Borders().KGetNumPolygons(), 0);
-
-    const int east = View().MidX;
-    QTest::keyClick(display, Qt::Key_Right);
-    EXPECT_GT(View().MidX, east);
-    const int north = View().MidY;
-    QTest::keyClick(display, Qt::Key_Up);
-    EXPECT_GT(View().MidY, north);
-}
-
-TEST_F(MapWindow, ZoomToDataShowsEveryWaypoint) {
-    auto& data = main->Data();
-    for (const auto& [lat, lon] : {std::pair{44.98, -93.27}, {46.79, -92.10}, {45.56, -94.16}}) {
-        gpsdata::WaypointObject* waypoint = data.AddNewWaypoint(false);
-        ASSERT_NE(waypoint, nullptr);
-        waypoint->SetLatitude(lat);
-        waypoint->SetLongitude(lon);
-    }
-    View().Center(0, 0);
-    View().SetZoomRange(5);
-    Command("mnuViewZoomToData")->trigger();
-    for (const auto& entry : data.Waypoints()) {
-        EXPECT_GT(entry.object->X(), View().ViewLeft);
-        EXPECT_LT(entry.object->X(), View().ViewRight);
-        EXPECT_GT(entry.object->Y(), View().ViewBottom);
-        EXPECT_LT(entry.object->Y(), View().ViewTop);
-    }
-    EXPECT_LT(View().ZoomRange(), 1000);
 }

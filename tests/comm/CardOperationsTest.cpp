@@ -63,19 +63,17 @@ TEST_F(CardReader, ALongNameIsRetriedInItsShortForm) {
     EXPECT_TRUE(prompt.Texts().isEmpty());
 }
 
-TEST_F(CardReader, NoCardSelectedIsRefused) {
-    OpenReader();
-    cards.SelectDevice(-1);
-    EXPECT_FALSE(cards.DownloadCartridge(Write("Lakes.ncm", 10)));
-    cards.FormatDevice();
-    EXPECT_EQ(prompt.Texts(), QStringList(2, "You must select a valid MMC card first."));
-}
-
-TEST_F(CardReader, ErasingAFileAsksFirst) {
+TEST_F(CardReader, ItRefusesWithoutACardListsMapsErasesWhenToldAndKeepsUserData) {
     Write(card.filePath("Lakes.ncm"), 10);
     Write(card.filePath("notes.txt"), 10);
     OpenReader();
     ASSERT_EQ(cards.Files().size(), 1); // only map files are listed
+    cards.SelectDevice(-1);
+    EXPECT_FALSE(cards.DownloadCartridge(Write("Hills.ncm", 10)));
+    cards.FormatDevice();
+    EXPECT_EQ(prompt.Texts(), QStringList(2, "You must select a valid MMC card first."));
+    cards.SelectDevice(0);
+
     prompt.answers = {ui::Answer::No};
     cards.EraseFile(0);
     EXPECT_TRUE(QFile::exists(card.filePath("Lakes.ncm")));
@@ -83,15 +81,11 @@ TEST_F(CardReader, ErasingAFileAsksFirst) {
     ASSERT_TRUE(WaitFor([this] { return cards.Files().isEmpty(); }));
     EXPECT_EQ(prompt.shown.last().title, "Warning");
     EXPECT_TRUE(QFile::exists(card.filePath("notes.txt")));
-}
 
-TEST_F(CardReader, UserDataGoesToTheCardAndComesBack) {
-    OpenReader();
     cards.LoadData();
     ASSERT_TRUE(WaitFor([this] { return userData.size() == 1; }));
     EXPECT_FALSE(userData[0]);
-    EXPECT_EQ(prompt.Texts().value(0), "User data file not found on the selected MMC card.");
-
+    EXPECT_EQ(prompt.Texts().last(), "User data file not found on the selected MMC card.");
     linkpod::UserWaypoint w;
     w.index = 4;
     w.name = QStringLiteral("Camp");
@@ -108,25 +102,35 @@ TEST_F(CardReader, UserDataGoesToTheCardAndComesBack) {
     EXPECT_TRUE(progress.texts.contains("100%"));
 }
 
-class CardMapLengths : public CardFixture, public ::testing::WithParamInterface<std::tuple<bool, int>> {};
-
-TEST_P(CardMapLengths, AMapIsOnTheCardWholeWhenTheUploadSaysSo) {
-    if (std::get<0>(GetParam()))
-        StartUnitWithCard();
-    else
-        OpenReader();
-    writes.ExpectSentWhole(Write("Lakes.ncm", std::get<1>(GetParam())), bytes);
+TEST_P(CardInReaderOrUnit, MapsAreOnTheCardWholeWhenTheUploadSaysSoAndACancelledOneLeavesNothing) {
+    QStringList names;
+    for (const int length : {512 * 8, 512 * 8 + 1}) {
+        SCOPED_TRACE(length);
+        names << QStringLiteral("L%1.ncm").arg(length);
+        const int acksBefore = writes.acks;
+        ASSERT_TRUE(writes.Sent(Write(names.last(), length)));
+        EXPECT_TRUE(writes.finished.last());
+        EXPECT_EQ(writes.acks - acksBefore, (length + 511) / 512);
+        EXPECT_EQ(writes.onCardAtFinish.last(), names); // no part or temporary file left
+        EXPECT_EQ(Read(card.filePath(names.last())), bytes);
+        EXPECT_EQ(writes.beeps, int(names.size()));
+    }
     EXPECT_TRUE(progress.captions.contains("Sending file"));
-    ASSERT_TRUE(WaitFor([this] { return cards.Files().size() == 1; }));
-    EXPECT_EQ(cards.Files()[0].text, "Lakes.ncm 0.01 MB");
-}
+    ASSERT_TRUE(WaitFor([this] { return cards.Files().size() == 2; }));
+    EXPECT_EQ(cards.Files()[0].text, "L4096.ncm 0.01 MB");
 
-INSTANTIATE_TEST_SUITE_P(BlockBoundaries, CardMapLengths,
-                         ::testing::Combine(::testing::Bool(), ::testing::Values(512 * 8, 512 * 8 + 1)));
-
-TEST_P(CardInReaderOrUnit, ACancelledWriteLeavesNothingAndTheSameNameIsWrittenAfter) {
     // A unit drops the part written once it is told.
-    writes.ExpectCancelThenRewrite(progress, Write("Lakes.ncm", 512 * 6), bytes);
+    writes.CancelAfter(progress, 3);
+    const QString map = Write("Dales.ncm", 512 * 6);
+    ASSERT_TRUE(writes.Sent(map));
+    EXPECT_FALSE(writes.finished.last());
+    EXPECT_EQ(writes.beeps, 2);
+    EXPECT_TRUE(WaitFor([&] { return writes.OnCard() == names; })) << writes.OnCard().join(' ').toStdString();
+    progress.cancel = false;
+    ASSERT_TRUE(writes.Sent(map));
+    EXPECT_TRUE(writes.finished.last());
+    EXPECT_EQ(writes.OnCard(), QStringList{"Dales.ncm"} + names);
+    EXPECT_EQ(Read(card.filePath("Dales.ncm")), bytes);
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 

@@ -32,8 +32,7 @@ public:
         });
     }
 
-    // The map at `path` went to the selected card and its upload finished,
-    // whole or not.
+    // The map at `path` went to the selected card and its upload finished, whole or not.
     bool Sent(const QString& path) {
         const qsizetype before = finished.size();
         return cards_.DownloadCartridge(path) &&
@@ -42,40 +41,10 @@ public:
     // Every file in the card's folder, the hidden ones of writes under way too.
     QStringList OnCard() const { return QDir(folder_).entryList(QDir::Files | QDir::Hidden); }
 
-    // Sends `map` whole, in its blocks of 512 bytes: the card holds it, and
-    // only it, by the time the upload says so, and the program beeps once.
-    void ExpectSentWhole(const QString& map, const QByteArray& bytes) {
-        const int acksBefore = acks;
-        ASSERT_TRUE(Sent(map));
-        EXPECT_TRUE(finished.last());
-        EXPECT_EQ(acks - acksBefore, (bytes.size() + 511) / 512);
-        const QString name = QFileInfo(map).fileName();
-        EXPECT_EQ(onCardAtFinish.last(), QStringList{name});
-        EXPECT_EQ(Read(name), bytes);
-        EXPECT_EQ(beeps, 1);
-    }
-
-    // Cancels `map` through `progress` after three blocks, then sends it
-    // again: the card then holds the one whole file and nothing else.
-    void ExpectCancelThenRewrite(testing_support::RecordingProgress& progress, const QString& map,
-                                 const QByteArray& bytes) {
+    // The upload is cancelled through `progress` once `blocks` more blocks were taken.
+    void CancelAfter(testing_support::RecordingProgress& progress, int blocks) {
         progress_ = &progress;
-        cancelAt_ = acks + 3;
-        ASSERT_TRUE(Sent(map));
-        EXPECT_FALSE(finished.last());
-        EXPECT_EQ(beeps, 0);
-        EXPECT_TRUE(linkpod_testing::WaitFor([this] { return OnCard().isEmpty(); }))
-            << OnCard().join(' ').toStdString();
-        progress.cancel = false;
-        ASSERT_TRUE(Sent(map));
-        EXPECT_TRUE(finished.last());
-        const QString name = QFileInfo(map).fileName();
-        EXPECT_EQ(OnCard(), QStringList{name});
-        EXPECT_EQ(Read(name), bytes);
-    }
-
-    QByteArray Read(const QString& name) const {
-        return testing_support::ReadFile(QDir(folder_).filePath(name));
+        cancelAt_ = acks + blocks;
     }
 
     QList<bool> finished;

@@ -107,29 +107,7 @@ TEST_F(ConnectionSession, ADezavUnitIsNotConnectedButShowsItsPartitions) {
     EXPECT_EQ(frames, QList<bool>{true});
 }
 
-TEST_F(ConnectionSession, TheCardReaderOpensOrSaysWhyNot) {
-    QTemporaryDir folder;
-    pod.Ports().SetReaderFolder(1, folder.path());
-    pod.Ports().SetReaderFolder(2, folder.filePath(QStringLiteral("missing")));
-    session.SetLPTPort(2);
-    session.OpenLPTPort();
-    EXPECT_FALSE(session.LPTPortOpen());
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].text,
-              QStringLiteral("The card reader's folder for LPT2 was not found:\r\n") +
-                  folder.filePath(QStringLiteral("missing")) +
-                  QStringLiteral("\r\nInsert or mount the card there, or choose the card reader's folder for "
-                                 "LPT2 in the Options window, then open the card reader again."));
-    session.SetLPTPort(1);
-    session.OpenLPTPort();
-    EXPECT_TRUE(session.LPTPortOpen());
-    EXPECT_TRUE(session.Linked());
-    session.CloseLPTPort();
-    EXPECT_FALSE(session.LPTPortOpen());
-    EXPECT_EQ(statusChanges, 3);
-}
-
-TEST_F(ConnectionSession, AReaderWithoutAChosenFolderSaysHowToChooseOne) {
+TEST_F(ConnectionSession, TheCardReaderOpensOrSaysWhyNotAndHowToChooseItsFolder) {
     // The usual folder is looked for under the test's own data folder.
     QStandardPaths::setTestModeEnabled(true);
     qunsetenv("TERRAFOLD_LPT2");
@@ -145,6 +123,25 @@ TEST_F(ConnectionSession, AReaderWithoutAChosenFolderSaysHowToChooseOne) {
         pod.Ports().ReaderFolder(2) +
         QStringLiteral("\r\nChoose the card reader's folder for LPT2 in the Options")));
     QStandardPaths::setTestModeEnabled(false);
+
+    QTemporaryDir folder;
+    pod.Ports().SetReaderFolder(1, folder.path());
+    pod.Ports().SetReaderFolder(2, folder.filePath(QStringLiteral("missing")));
+    session.OpenLPTPort();
+    EXPECT_FALSE(session.LPTPortOpen());
+    ASSERT_EQ(prompt.shown.size(), 2);
+    EXPECT_EQ(prompt.shown[1].text,
+              QStringLiteral("The card reader's folder for LPT2 was not found:\r\n") +
+                  folder.filePath(QStringLiteral("missing")) +
+                  QStringLiteral("\r\nInsert or mount the card there, or choose the card reader's folder for "
+                                 "LPT2 in the Options window, then open the card reader again."));
+    session.SetLPTPort(1);
+    session.OpenLPTPort();
+    EXPECT_TRUE(session.LPTPortOpen());
+    EXPECT_TRUE(session.Linked());
+    session.CloseLPTPort();
+    EXPECT_FALSE(session.LPTPortOpen());
+    EXPECT_EQ(statusChanges, 4);
 }
 
 TEST_F(ConnectionSession, WithNothingConnectedItemOperationsAreSilentAndLastIndexesAreTheMaxima) {

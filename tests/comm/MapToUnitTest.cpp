@@ -74,18 +74,7 @@ TEST_P(MapLengths, AMapArrivesInThePartitionsByteForByte) {
 
 INSTANTIATE_TEST_SUITE_P(BlockBoundaries, MapLengths, ::testing::Values(512 * 9, 512 * 9 + 1));
 
-TEST_F(MapToUnit, TheTransferIsConfirmedWithThePartitionsItOverwrites) {
-    StartDezav();
-    prompt.answers = {ui::Answer::No};
-    map.SetCartridgeFileName(Write("Lakes.ncm", 5000));
-    EXPECT_FALSE(partitions.DownloadCartridge({0, 2}));
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "Transfer Map");
-    EXPECT_TRUE(prompt.shown[0].text.contains(":\r\n\r\n1   Unused\r\n2   Unused\r\nThis will"));
-    EXPECT_FALSE(upload.Pending());
-}
-
-TEST_F(MapToUnit, PartitionChecksComeInOrder) {
+TEST_F(MapToUnit, PartitionChecksComeInOrderAndOverwritingIsConfirmed) {
     StartDezav();
     map.SetCartridgeFileName(Write("big.ncm", 3 * PartitionSize + 1));
     EXPECT_FALSE(partitions.DownloadCartridge({0}));
@@ -93,12 +82,17 @@ TEST_F(MapToUnit, PartitionChecksComeInOrder) {
     EXPECT_FALSE(partitions.DownloadCartridge({}));
     EXPECT_FALSE(partitions.DownloadCartridge({2}));
     EXPECT_EQ(partitions.lstFlashSections_Click({2}).isEmpty(), false);
+    prompt.answers = {ui::Answer::No};
+    EXPECT_FALSE(partitions.DownloadCartridge({0, 2}));
     const QStringList texts = prompt.Texts();
-    ASSERT_EQ(texts.size(), 4);
+    ASSERT_EQ(texts.size(), 5);
     EXPECT_TRUE(texts[0].endsWith("  MB.\r\nNot enough memory to store map."));
     EXPECT_EQ(texts[1], "Please select a memory partition to transfer map to.");
     EXPECT_EQ(texts[2], "Try selecting another memory partition.");
     EXPECT_TRUE(texts[3].endsWith("Try selecting another memory partition."));
+    EXPECT_EQ(prompt.shown[4].title, "Transfer Map");
+    EXPECT_TRUE(texts[4].contains(":\r\n\r\n1   Unused\r\n2   Unused\r\nThis will"));
+    EXPECT_FALSE(upload.Pending());
 }
 
 TEST_F(MapToUnit, ARefusedPartitionBlockStopsTheUpload) {

@@ -6,10 +6,6 @@ using comm::TransferSelection;
 
 namespace {
 
-const QString StrayWarning = QStringLiteral("Several stray messages received.\r\n"
-                                            "If NMEA or DGPS output is turned on, turn it\r\n"
-                                            "off for better transfer rates and less errors.");
-
 class TransferFaults : public Transfer {
 protected:
     // Waypoints 0..count-1, routes of three consecutive waypoints, two trails
@@ -36,11 +32,16 @@ protected:
 
 } // namespace
 
-TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) {
+TEST_F(TransferFaults, StrayMessagesAreWarnedOfOnceAndNeverShortenADownload) {
     Start({"--stray", "5"});
     FillMany(71, 3);
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     ASSERT_EQ(results.last(), true);
+    ASSERT_TRUE(WaitFor([&] { return errors.contains(linkpod::LinkPod::StrayMessages); }));
+    EXPECT_EQ(prompt.Texts().count(QStringLiteral("Several stray messages received.\r\n"
+                                                  "If NMEA or DGPS output is turned on, turn it\r\n"
+                                                  "off for better transfer rates and less errors.")),
+              1);
 
     // A fresh session: the strays come again, right before the memory status.
     session.Disconnect();
@@ -54,15 +55,10 @@ TEST_F(TransferFaults, StrayMessagesBeforeTheMemoryStatusNeverShortenADownload) 
     EXPECT_EQ(copy.Routes().Keys(), (QList<qint16>{0, 1, 2}));
 }
 
-TEST_F(TransferFaults, AStrayWarningIsShownOnceEvenDuringATransfer) {
-    Start({"--stray", "5"});
-    ASSERT_TRUE(WaitFor([&] { return errors.contains(linkpod::LinkPod::StrayMessages); }));
-    EXPECT_EQ(prompt.Texts().count(StrayWarning), 1);
-}
-
-TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
-    Start({"--max-waypoints", "6", "--max-route-waypoints", "3"});
+TEST_F(TransferFaults, WhatDoesNotFitTheUnitIsToldBeforeAndNeverWrittenALongCommentCut) {
+    Start({"--max-waypoints", "6", "--max-route-waypoints", "3", "--max-comment-bytes", "40"});
     FillMany(7, 2);                                         // waypoint 6 is one past the unit's last slot
+    data.Waypoint(0)->Comment = QString(9000, QLatin1Char('c'));
     data.AddRoute(2, QStringLiteral("Long"), {0, 1, 2, 3}); // longer than the unit's routes
     data.AddRoute(3, QStringLiteral("Far"), {5, 6});
     prompt.answers = {ui::Answer::No};
@@ -79,6 +75,8 @@ TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
     EXPECT_TRUE(question.contains(
         QStringLiteral("Route number 4 will not be sent: the unit cannot hold all of its waypoints.")))
         << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral(
+        "Waypoint number 1: its comment is longer than the unit keeps (40 bytes) and will be cut.")));
 
     prompt.answers = {ui::Answer::Yes};
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
@@ -88,20 +86,6 @@ TEST_F(TransferFaults, WhatDoesNotFitTheUnitsSlotsIsToldBeforeAndNeverWritten) {
     ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(copy.Routes().Keys(), (QList<qint16>{0, 1}));
-}
-
-TEST_F(TransferFaults, ALongCommentIsToldCutAndKept) {
-    Start({"--max-comment-bytes", "40"});
-    data.AddWaypoint(0, 1, 2, 0, QStringLiteral("Hut"), 1, 40000, 0)->Comment =
-        QString(9000, QLatin1Char('c'));
-    prompt.answers = {ui::Answer::Yes};
-    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
-    EXPECT_EQ(results.last(), true);
-    ASSERT_EQ(Questions().size(), 1);
-    EXPECT_TRUE(Questions().first().contains(QStringLiteral(
-        "Waypoint number 1: its comment is longer than the unit keeps (40 bytes) and will be cut.")));
-    gpsdata::GPSData copy;
-    ASSERT_TRUE(ReadUnit(copy));
     EXPECT_EQ(copy.Waypoint(0)->Comment, QString(40, QLatin1Char('c')));
 }
 

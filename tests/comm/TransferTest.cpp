@@ -10,31 +10,47 @@
 using namespace comm_testing;
 using comm::KindRange;
 
-TEST_F(Transfer, EverythingUploadedComesBackTheSame) {
+TEST_F(Transfer, AnUploadComesBackWholeOrByKindAndEachDownloadedKindIsOneUndoStep) {
     StartFilled();
     data.Waypoint(5)->SetWptName(QStringLiteral("WPT5 1ST"));
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), true);
     EXPECT_EQ(StatusTexts().last(), QStringLiteral("Upload complete"));
     EXPECT_TRUE(progress.captions.contains(QStringLiteral("Uploading Trails")));
-
-    gpsdata::GPSData copy;
-    ASSERT_TRUE(ReadUnit(copy));
-    // Names come back in display form, as every added waypoint stores them.
-    ASSERT_TRUE(copy.Waypoint(5));
-    EXPECT_EQ(copy.Waypoint(5)->WptName(), QStringLiteral("Wpt5 1st"));
-    data.Waypoint(5)->SetWptName(copy.Waypoint(5)->WptName());
-    EXPECT_EQ(testing_support::DataSetRecords(copy), testing_support::DataSetRecords(data));
-}
-
-TEST_F(Transfer, ADownloadedRouteFetchesTheWaypointsItNamesThatAreNotHeld) {
-    StartFilled();
-    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
-    gpsdata::GPSData copy;
-    ASSERT_TRUE(ReadUnit(
-        copy, {KindRange::Nothing(), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()}));
-    EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 5, 2}));
-    EXPECT_EQ(copy.Route(3)->NumWaypoints(), 3);
+    {
+        gpsdata::GPSData copy;
+        ASSERT_TRUE(ReadUnit(copy));
+        // Names come back in display form, as every added waypoint stores them.
+        ASSERT_TRUE(copy.Waypoint(5));
+        EXPECT_EQ(copy.Waypoint(5)->WptName(), QStringLiteral("Wpt5 1st"));
+        data.Waypoint(5)->SetWptName(copy.Waypoint(5)->WptName());
+        EXPECT_EQ(testing_support::DataSetRecords(copy), testing_support::DataSetRecords(data));
+    }
+    {
+        SCOPED_TRACE("a downloaded route fetches the waypoints it names that are not held");
+        gpsdata::GPSData copy;
+        ASSERT_TRUE(ReadUnit(copy, {KindRange::Nothing(), KindRange::Everything(), KindRange::Nothing(),
+                                    KindRange::Nothing()}));
+        EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 5, 2}));
+        EXPECT_EQ(copy.Route(3)->NumWaypoints(), 3);
+    }
+    data.DeleteWaypoint(1);
+    data.DeleteIcons();
+    mapview::UndoStack undo{data};
+    engine.SetUndoHook([&](const QString& name) { undo.PushUndoOperation(false, name); });
+    ASSERT_TRUE(Run([&] {
+        engine.Download({KindRange::Everything(), KindRange::Nothing(), KindRange::Everything(),
+                         KindRange::Indexes(4, 3)});
+    }));
+    EXPECT_EQ(undo.Count(), 2);
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Icons"));
+    EXPECT_EQ(data.CountIcons(), 2);
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.CountIcons(), 0);
+    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Waypoints"));
+    undo.PerformUndoOperation();
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
+    EXPECT_TRUE(data.Route(3));
 }
 
 TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
@@ -70,28 +86,6 @@ TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {
     EXPECT_FALSE(StatusTexts().contains(QStringLiteral("Upload complete")));
     EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
     EXPECT_EQ(data.Trail(1)->NumPoints(), 1300);
-}
-
-TEST_F(Transfer, EachDownloadedKindRecordsOneUndoStepThatPutsTheDataSetBack) {
-    StartFilled();
-    ASSERT_TRUE(Run([&] { engine.Upload({}); }));
-    data.DeleteWaypoint(1);
-    data.DeleteIcons();
-    mapview::UndoStack undo{data};
-    engine.SetUndoHook([&](const QString& name) { undo.PushUndoOperation(false, name); });
-    ASSERT_TRUE(Run([&] {
-        engine.Download({KindRange::Everything(), KindRange::Nothing(), KindRange::Everything(),
-                         KindRange::Indexes(4, 3)});
-    }));
-    EXPECT_EQ(undo.Count(), 2);
-    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Icons"));
-    EXPECT_EQ(data.CountIcons(), 2);
-    undo.PerformUndoOperation();
-    EXPECT_EQ(data.CountIcons(), 0);
-    EXPECT_EQ(undo.UndoCaption(), QStringLiteral("&Undo Download Waypoints"));
-    undo.PerformUndoOperation();
-    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
-    EXPECT_TRUE(data.Route(3));
 }
 
 class CardTransfer : public Transfer {

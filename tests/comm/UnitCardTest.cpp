@@ -21,8 +21,9 @@ TEST_P(UnitCardStarts, TheUnitsOwnRefusalIsShownWithItsText) {
     EXPECT_TRUE(writes.OnCard().isEmpty());
 }
 
-// Code 5 is refused in the long and then in the short form.
-INSTANTIATE_TEST_SUITE_P(CardCodes, UnitCardStarts, ::testing::Range(1, 9));
+// The reader's refusals check the other codes' words; 5 is refused in the
+// long and then in the short form.
+INSTANTIATE_TEST_SUITE_P(CardCodes, UnitCardStarts, ::testing::Values(3, 5));
 
 TEST_F(UnitCard, AnEndTheUnitRefusesIsAWriteErrorNotASuccess) {
     StartUnitWithCard({"--refuse-end"});
