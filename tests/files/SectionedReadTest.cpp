@@ -112,14 +112,6 @@ TEST_F(SectionedRead, AFileRefusedAtItsHeaderLeavesTheDataSetAlone) {
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
-TEST_F(SectionedRead, EightyFiveBytesStartingWithZeroAreAnOrdinaryPath) {
-    LayoutWriter w;
-    w.I8(0x55).Raw(QByteArray(85, '\0')).Text8("").Text8("").Text8("").I16(-1).I32(-1).I32(0).I32(0);
-    Open(w.Bytes());
-    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
-    EXPECT_EQ(seen.lists, AllLists);
-}
-
 TEST_F(SectionedRead, NegativeVersionsAreReadOthersRefusedWithTheFourLineText) {
     const QString text =
         "File version not supported." + CrLf + "Load the file with KTR and save it in order to" + CrLf +
@@ -140,16 +132,31 @@ TEST_F(SectionedRead, NegativeVersionsAreReadOthersRefusedWithTheFourLineText) {
 
 // ---- directory
 
-TEST_F(SectionedRead, AnEmptyDirectoryGivesAnEmptyCleanDataSet) {
+// Then sections of types not ours, and a header whose 85-byte path starts
+// with a zero byte (no cartridge mark after all).
+TEST_F(SectionedRead, AnEmptyDirectoryGivesAnEmptyCleanDataSetAndWhatIsNotOursIsSkipped) {
     data.AddNewWaypoint(false);
     Open(SectionedFile());
     EXPECT_EQ(data.CountWaypoints(), 0);
     EXPECT_FALSE(data.Dirty());
     EXPECT_EQ(seen.lists, AllLists);
-    EXPECT_TRUE(seen.errors.isEmpty());
+
+    Open({{3, "garbage"},
+          {7, QByteArray(50, '\xff')},
+          {8, ""},
+          {12345, "x"},
+          {9, Counted(1, Waypoint9(0, "A"))}});
+    EXPECT_EQ(data.CountWaypoints(), 1);
+
+    seen.lists.clear();
+    LayoutWriter w;
+    w.I8(0x55).Raw(QByteArray(85, '\0')).Text8("").Text8("").Text8("").I16(-1).I32(-1).I32(0).I32(0);
+    Open(w.Bytes());
+    EXPECT_EQ(seen.lists, AllLists);
+    EXPECT_TRUE(seen.errors.isEmpty()) << seen.errors.join("|").toStdString();
 }
 
-TEST_F(SectionedRead, ADirectoryRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
+TEST_F(SectionedRead, ADirectoryOrASectionRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
     // Sections may stand anywhere: this one is the header's description, so
     // that the directory can be the end of the file.
     const QByteArray section = Counted(1, Waypoint9(3, "Home"));
@@ -164,6 +171,15 @@ TEST_F(SectionedRead, ADirectoryRunningOffTheEndKeepsWhatWasReadAndSaysSo) {
     EXPECT_EQ(data.CountWaypoints(), 1);
     EXPECT_TRUE(data.Dirty());
     EXPECT_EQ(seen.lists, AllLists);
+
+    // So does a section cut short.
+    seen.errors.clear();
+    const QByteArray two = Counted(2, Waypoint9(0, "A") + Waypoint9(1, "B"));
+    SectionedFile f;
+    f.Add(9, two.left(two.size() - 3));
+    Open(f.Bytes().left(f.Bytes().size() - 3));
+    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
+    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 TEST_F(SectionedRead, ASectionOutsideTheFileOrListedTwiceIsADamagedDirectory) {
@@ -188,25 +204,6 @@ TEST_F(SectionedRead, ASectionOutsideTheFileOrListedTwiceIsADamagedDirectory) {
         Open(bytes);
         EXPECT_EQ(seen.errors, QStringList{OpenError(reason)}) << bytes.toHex().constData();
     }
-}
-
-TEST_F(SectionedRead, UnknownSectionTypesAreSkipped) {
-    Open({{3, "garbage"},
-          {7, QByteArray(50, '\xff')},
-          {8, ""},
-          {12345, "x"},
-          {9, Counted(1, Waypoint9(0, "A"))}});
-    EXPECT_TRUE(seen.errors.isEmpty());
-    EXPECT_EQ(data.CountWaypoints(), 1);
-}
-
-TEST_F(SectionedRead, TruncatedSectionsAreAnUnexpectedEndAndKeepTheRecordsBefore) {
-    const QByteArray two = Counted(2, Waypoint9(0, "A") + Waypoint9(1, "B"));
-    SectionedFile f;
-    f.Add(9, two.left(two.size() - 3));
-    Open(f.Bytes().left(f.Bytes().size() - 3));
-    EXPECT_EQ(seen.errors, QStringList{OpenError("Unexpected end of file encountered")});
-    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 // ---- waypoints
@@ -281,24 +278,25 @@ TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
     EXPECT_TRUE(data.ValidSymbol(0)); // key 1000 is not a symbol key
 }
 
-// The unknown product twice: a file refused once is refused when opened again.
-TEST_F(SectionedRead, AnUnknownProductOrAWideValueIsAProductError) {
-    for (const auto& pairs :
-         QList<QList<QPair<qint32, qint32>>>{{{1, 4242}}, {{1, 4242}}, {{2, 40000}}, {{3, -40000}}}) {
+// The unknown product twice: a file refused once is refused when opened
+// again. A negative limit is refused by name.
+TEST_F(SectionedRead, AnUnknownProductAWideValueOrANegativeLimitIsAProductError) {
+    const QString product = "Error loading Product Information";
+    const QString negative = "The file gives a negative maximum number of %1 (-3).";
+    const QList<std::pair<QList<QPair<qint32, qint32>>, QString>> cases = {
+        {{{1, 4242}}, product},
+        {{{1, 4242}}, product},
+        {{{2, 40000}}, product},
+        {{{3, -40000}}, product},
+        {{{2, -3}}, negative.arg("waypoints")},
+        {{{4, -3}}, negative.arg("icon symbols")},
+        {{{7, -3}}, negative.arg("waypoints per route")},
+        {{{9, -3}}, negative.arg("trail points")}};
+    for (const auto& [pairs, reason] : cases) {
         seen.errors.clear();
         Open({{1, Pairs(pairs)}, {9, Counted(1, Waypoint9(0, "A"))}});
-        EXPECT_EQ(seen.errors, QStringList{OpenError("Error loading Product Information")}) << pairs[0].first;
+        EXPECT_EQ(seen.errors, QStringList{OpenError(reason)}) << pairs[0].first;
         EXPECT_EQ(data.CountWaypoints(), 0) << "reading stops at the failed section";
-    }
-}
-
-TEST_F(SectionedRead, ANegativeLimitIsRefusedByName) {
-    for (const auto& [key, name] : QList<QPair<qint32, QString>>{
-             {2, "waypoints"}, {4, "icon symbols"}, {7, "waypoints per route"}, {9, "trail points"}}) {
-        seen.errors.clear();
-        Open({{1, Pairs({{key, -3}})}});
-        EXPECT_EQ(seen.errors,
-                  QStringList{OpenError("The file gives a negative maximum number of " + name + " (-3).")});
     }
 }
 
@@ -370,18 +368,14 @@ TEST_F(SectionedRead, AviationLegsNeedTheirWaypointEvenWhenItComesLater) {
     EXPECT_EQ(data.Route(1), nullptr);
 }
 
-TEST_F(SectionedRead, LegsBeyondThePerRouteLimitAreDropped) {
+TEST_F(SectionedRead, LegsBeyondThePerRouteLimitAreDroppedAndRoutesBeyondTheSlotLimitStopTheRoutes) {
     data.SetMaxNumGPSWptsPerRoute(4);
-    Open({{4, Counted(1, Route("LONG", 6))}});
-    EXPECT_EQ(seen.errors, QStringList{"Waypoints in route #1 after" + CrLf + "waypoint #4 ignored."});
-    EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
-}
-
-TEST_F(SectionedRead, RoutesBeyondTheSlotLimitStopTheRoutes) {
     data.SetMaxNumGPSRoutes(2);
-    Open({{4, Counted(4, Route("A", 1) + Route("B", 1) + Route("", 0) + Route("D", 1))},
+    Open({{4, Counted(4, Route("A", 6) + Route("B", 1) + Route("", 0) + Route("D", 1))},
           {9, Counted(1, Waypoint9(0, "W"))}});
-    EXPECT_EQ(seen.errors, QStringList{"Routes after route #2 ignored."});
+    EXPECT_EQ(seen.errors, (QStringList{"Waypoints in route #1 after" + CrLf + "waypoint #4 ignored.",
+                                        "Routes after route #2 ignored."}));
+    EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
     EXPECT_EQ(data.CountRoutes(), 2);
     EXPECT_EQ(data.CountWaypoints(), 1);
 }
@@ -428,10 +422,16 @@ TEST_F(SectionedRead, IconsTakeTheirSlotsAndInvalidSymbolsTheDefault) {
 
 // ---- trails
 
-TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartAndNamedBySlot) {
+// The second trail has the limit of deltas and keeps one fewer.
+TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartNamedBySlotAndKeepOneFewerThanTheLimit) {
+    data.SetMaxNumGPSTrailDeltas(10);
     LayoutWriter t;
-    t.I16(1).I32(100).I32(200).I16(2).I16(5).I16(0).I16(-5).I16(10);
-    Open({{6, t.Bytes()}});
+    t.I16(2).I32(100).I32(200).I16(2).I16(5).I16(0).I16(-5).I16(10);
+    t.I32(0).I32(0).I16(10);
+    for (int i = 0; i < 10; ++i)
+        t.I16(1).I16(1);
+    Open({{6, t.Bytes()}, {9, Counted(1, Waypoint9(0, "A"))}});
+    EXPECT_EQ(seen.errors, QStringList{"Trail #2 deltas after" + CrLf + "delta 10 ignored."});
     const auto* trail = data.Trail(0);
     ASSERT_NE(trail, nullptr);
     EXPECT_EQ(trail->TrlName(), "Trl 001*");
@@ -439,17 +439,8 @@ TEST_F(SectionedRead, OlderTrailsAreDeltasFromTheStartAndNamedBySlot) {
     EXPECT_EQ(trail->PointX(1), 105);
     EXPECT_EQ(trail->PointY(2), 210);
     EXPECT_TRUE(trail->Continuous(0));
-}
-
-TEST_F(SectionedRead, AnOlderTrailWithTheLimitOfDeltasKeepsOneFewer) {
-    data.SetMaxNumGPSTrailDeltas(10);
-    LayoutWriter t;
-    t.I16(1).I32(0).I32(0).I16(10);
-    for (int i = 0; i < 10; ++i)
-        t.I16(1).I16(1);
-    Open({{6, t.Bytes()}, {9, Counted(1, Waypoint9(0, "A"))}});
-    EXPECT_EQ(seen.errors, QStringList{"Trail #1 deltas after" + CrLf + "delta 10 ignored."});
-    EXPECT_EQ(data.Trail(0)->NumPoints(), 10);
+    ASSERT_NE(data.Trail(1), nullptr);
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 10);
     EXPECT_EQ(data.CountWaypoints(), 1) << "the skipped deltas are stepped over";
 }
 

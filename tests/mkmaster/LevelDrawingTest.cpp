@@ -27,6 +27,13 @@ namespace {
 // with its levels into one folder and without them into another.
 class LevelDrawing : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "tf_mkmaster_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QGuiApplication::instance())
+            new QGuiApplication(argc, argv); // place names need fonts
+    }
     void SetUp() override {
         mastermap::At5Writer writer;
         for (Feature& f : Neighbours(1000000, 500, 2000))
@@ -45,19 +52,23 @@ protected:
         styles[61] = {0, 0, 0xFFFF, 2, 7};
     }
 
-    // The map drawn at `unitsPerPixel` about the border's middle.
-    QImage Draw(const QString& path, double unitsPerPixel) {
+    // The map drawn at `unitsPerPixel` about (0, `middle`), by default the
+    // border's middle; `features` the count of the level chosen.
+    QImage Draw(const QString& path, double unitsPerPixel, std::int32_t middle = 500000,
+                std::uint32_t* features = nullptr) {
         mastermap::MasterSet set;
         set.Open({path});
+        if (features)
+            *features = set.Levels(0).For(*set.Files()[0], unitsPerPixel).FeatureCount();
         QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
         const double s = 1 / unitsPerPixel;
-        const QTransform toDevice(s, 0, 0, -s, 200 - 0 * s, 150 + 500000 * s);
+        const QTransform toDevice(s, 0, 0, -s, 200, 150 + middle * s);
         const mastermap::Rect view{static_cast<std::int32_t>(-200 * unitsPerPixel),
-                                   static_cast<std::int32_t>(500000 - 150 * unitsPerPixel),
+                                   static_cast<std::int32_t>(middle - 150 * unitsPerPixel),
                                    static_cast<std::int32_t>(200 * unitsPerPixel),
-                                   static_cast<std::int32_t>(500000 + 150 * unitsPerPixel)};
+                                   static_cast<std::int32_t>(middle + 150 * unitsPerPixel)};
         mastermap::MasterMapPainter(set, styles).Draw(painter, view, toDevice);
         return image;
     }
@@ -132,15 +143,9 @@ TEST_F(LevelDrawing, ALevelDrawsWithinAPixelOfTheFullResolutionAndItsBorderShows
 
 // Levels leave out the places too small for a view of their scales to
 // name: every view names the same places with levels as without.
-TEST(PlaceLevels, AViewNamesTheSamePlacesWithLevelsAsWithout) {
-    static int argc = 1;
-    static char name[] = "tf_mkmaster_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance())
-        new QGuiApplication(argc, argv);
-    QTemporaryDir tmp;
-    const QString full = tmp.filePath(QStringLiteral("P.at5")),
-                  bare = tmp.filePath(QStringLiteral("bare.at5"));
+TEST_F(LevelDrawing, AViewNamesTheSamePlacesWithLevelsAsWithout) {
+    full = dir.filePath(QStringLiteral("P.at5"));
+    bare = dir.filePath(QStringLiteral("Pbare.at5"));
     mastermap::At5Writer writer;
     QRandomGenerator random(3);
     const std::uint32_t ranks[] = {500, 20000, 80000, 300000, 2000000};
@@ -151,29 +156,10 @@ TEST(PlaceLevels, AViewNamesTheSamePlacesWithLevelsAsWithout) {
     ASSERT_EQ(writer.Write(full), QString());
     ASSERT_EQ(writer.Write(bare), QString());
     ASSERT_EQ(DetailLevelBuilder::Build(writer, full), QString());
-    const auto draw = [](const QString& path, double unitsPerPixel, std::uint32_t* features = nullptr) {
-        mastermap::MasterSet set;
-        set.Open({path});
-        if (features)
-            *features = set.Levels(0).For(*set.Files()[0], unitsPerPixel).FeatureCount();
-        QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        const double s = 1 / unitsPerPixel;
-        const mastermap::CategoryStyles styles{};
-        mastermap::MasterMapPainter(set, styles)
-            .Draw(painter,
-                  {static_cast<std::int32_t>(-200 * unitsPerPixel),
-                   static_cast<std::int32_t>(-150 * unitsPerPixel),
-                   static_cast<std::int32_t>(200 * unitsPerPixel),
-                   static_cast<std::int32_t>(150 * unitsPerPixel)},
-                  QTransform(s, 0, 0, -s, 200, 150));
-        return image;
-    };
     for (const double unitsPerPixel : {800.0, 2500.0, 5000.0, 9000.0, 20000.0}) {
         std::uint32_t read = 0;
-        const QImage withLevels = draw(full, unitsPerPixel, &read);
-        EXPECT_EQ(withLevels, draw(bare, unitsPerPixel)) << unitsPerPixel;
+        const QImage withLevels = Draw(full, unitsPerPixel, 0, &read);
+        EXPECT_EQ(withLevels, Draw(bare, unitsPerPixel, 0)) << unitsPerPixel;
         if (unitsPerPixel >= 9000) {
             EXPECT_LT(read, 300u) << "the cities alone are read at " << unitsPerPixel;
         }

@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-TEST_F(Connecting, AMissingDeviceIsNamedAndTheOptionsWindowIsOffered) {
+TEST_F(Connecting, AMissingDeviceIsNamedWithTheOptionsWindowOfferedALockedOneWithTheGroupToJoin) {
     session.SetAutoSelectComPort(false);
     prompt.answers = {ui::Answer::Yes};
     unit.Connect();
@@ -60,9 +60,10 @@ TEST_F(Connecting, AMissingDeviceIsNamedAndTheOptionsWindowIsOffered) {
     EXPECT_TRUE(prompt.shown[1].text.contains("/nonexistent/tf-com1"));
     ASSERT_TRUE(unit.OptionsWindow());
     EXPECT_TRUE(unit.OptionsWindow()->isVisible());
-}
+    unit.OptionsWindow()->reject();
 
-TEST_F(Connecting, APortWithoutPermissionNamesTheGroupAndTheNewLogin) {
+    // A device that is there but closed to the user: the group to join.
+    prompt.shown.clear();
     QTemporaryDir dir;
     // The folder is open to everyone; only the device itself is not.
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
@@ -72,7 +73,6 @@ TEST_F(Connecting, APortWithoutPermissionNamesTheGroupAndTheNewLogin) {
     file.close();
     file.setPermissions(QFileDevice::ReadOwner);
     pod.Ports().SetComDevice(1, device);
-    session.SetAutoSelectComPort(false);
     {
         const ThrowawayUser user;
         if (!user.Unprivileged())
