@@ -70,7 +70,7 @@ TEST_F(ItemEditor, AnIndexWithoutAnObjectOpensNothingAndASecondOpeningBringsTheS
     EXPECT_EQ(windows.OpenEditor("Wpt 7"), nullptr);
 }
 
-TEST_F(ItemEditor, OKWithALatitudeBeyondThePoleSaysSoAndChangesNothing) {
+TEST_F(ItemEditor, OKWithALatitudeBeyondThePoleSaysSoAndCancelThenChangesNothing) {
     data.SetPositionFormat(2);
     Open();
     const qint32 y = home->Y();
@@ -86,6 +86,13 @@ TEST_F(ItemEditor, OKWithALatitudeBeyondThePoleSaysSoAndChangesNothing) {
     Settle();
     ASSERT_TRUE(editor);
     EXPECT_EQ(Latitude()->Text(), u"95.00000000\u00B0");
+
+    const QString before = home->MakeString();
+    Click("cmdCancel");
+    Settle();
+    EXPECT_FALSE(editor);
+    EXPECT_EQ(home->MakeString(), before);
+    EXPECT_EQ(undo.Count(), 0);
 }
 
 // Each format shows the latitude as it writes it (an unknown format as
@@ -113,8 +120,17 @@ TEST_F(ItemEditor, FlippingNorthToSouthMovesTheWaypointAcrossTheEquatorInEveryFo
     }
 }
 
-TEST_F(ItemEditor, ATypedPositionInDegreesMinutesAndSecondsIsStored) {
+TEST_F(ItemEditor, AnUntypedPositionIsKeptExactlyAndOneTypedInDegreesMinutesAndSecondsStored) {
     data.SetPositionFormat(4);
+    Open();
+    const qint32 x = home->X(), y = home->Y();
+    Find<QLineEdit>("txtName")->setText("Renamed");
+    Click("btnOK");
+    EXPECT_EQ(home->WptName(), "Renamed");
+    EXPECT_EQ(home->X(), x);
+    EXPECT_EQ(home->Y(), y);
+
+    Settle();
     Open();
     Type(Latitude(), "4530150");
     Type(Longitude(), "1221507");
@@ -126,28 +142,6 @@ TEST_F(ItemEditor, ATypedPositionInDegreesMinutesAndSecondsIsStored) {
     EXPECT_NEAR(home->Latitude(), 45 + 30 / 60.0 + 15 / 3600.0, 1e-5);
     EXPECT_NEAR(home->Longitude(), 122 + 15 / 60.0 + 7 / 3600.0, 1e-5);
     EXPECT_EQ(home->WptName(), "Camp");
-}
-
-TEST_F(ItemEditor, OKWithoutATypedChangeKeepsThePositionExactly) {
-    data.SetPositionFormat(4);
-    Open();
-    const qint32 x = home->X(), y = home->Y();
-    Find<QLineEdit>("txtName")->setText("Renamed");
-    Click("btnOK");
-    EXPECT_EQ(home->WptName(), "Renamed");
-    EXPECT_EQ(home->X(), x);
-    EXPECT_EQ(home->Y(), y);
-}
-
-TEST_F(ItemEditor, CancelLeavesTheWaypointAsItWas) {
-    const QString before = home->MakeString();
-    Open();
-    Type(Latitude(), "10");
-    Click("cmdCancel");
-    Settle();
-    EXPECT_FALSE(editor);
-    EXPECT_EQ(home->MakeString(), before);
-    EXPECT_EQ(undo.Count(), 0);
 }
 
 // The pick itself is the next test's, through the program's own selector.

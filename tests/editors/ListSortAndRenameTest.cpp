@@ -125,16 +125,4 @@ TEST_F(ListRename, PopupsNameTheObjectAndActOnIt) {
     EXPECT_EQ(icons.Popup(9), nullptr);
 }
 
-TEST_F(ListRename, DoubleClickOpensTheItemEditor) {
-    Waypoint(3, "Home", 1, 1);
-    editors::frmEditWaypoints list(context);
-    list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    const QRect row = list.List()->visualItemRect(list.List()->topLevelItem(0));
-    // As the windowing system does it: a click, then the double click.
-    QTest::mouseClick(list.List()->viewport(), Qt::LeftButton, {}, row.center());
-    QTest::mouseDClick(list.List()->viewport(), Qt::LeftButton, {}, row.center());
-    EXPECT_EQ(opened, QStringList({"Wpt 3"}));
-}
-
 } // namespace

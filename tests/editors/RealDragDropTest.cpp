@@ -89,49 +89,37 @@ protected:
     }
 };
 
-TEST_F(RealDragDrop, DraggingWaypointsToASecondListCopiesThemAsOneStep) {
-    Lakes();
-    editors::frmEditWaypoints source(context);
-    editors::frmEditWaypoints target(context);
-    Show(source, {20, 20});
-    Show(target, {500, 20});
-    Select(source, {1, 2});
-
-    ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 1), MiddleOnScreen(target)));
-    ASSERT_EQ(data.CountWaypoints(), 6);
-    EXPECT_EQ(Column(*target.List(), 0).mid(4), QStringList({"Lake 1", "Lake 2"}));
-    EXPECT_EQ(Column(*source.List(), 0).size(), 6);
-    EXPECT_EQ(undo.Count(), 1);
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
-    undo.PerformUndoOperation();
-    EXPECT_EQ(data.CountWaypoints(), 4);
-}
-
-TEST_F(RealDragDrop, WaypointsDraggedOntoARouteEditorRowGoIntoTheRouteThere) {
+TEST_F(RealDragDrop, WaypointsDragIntoASecondListOrOntoARouteRowAndRouteEntriesDragIntoPlace) {
     Lakes();
     data.AddRoute(0, "Tour", {0, 1});
     editors::frmEditWaypoints source(context);
-    editors::frmEditRoute route(context, 0);
     Show(source, {20, 20});
+    {
+        editors::frmEditWaypoints target(context);
+        Show(target, {500, 20});
+        Select(source, {1, 2});
+        ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 1), MiddleOnScreen(target)));
+        ASSERT_EQ(data.CountWaypoints(), 6);
+        EXPECT_EQ(Column(*target.List(), 0).mid(4), QStringList({"Lake 1", "Lake 2"}));
+        EXPECT_EQ(Column(*source.List(), 0).size(), 6);
+        EXPECT_EQ(undo.Count(), 1);
+        EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
+        undo.PerformUndoOperation();
+        EXPECT_EQ(data.CountWaypoints(), 4);
+    }
+    editors::frmEditRoute route(context, 0);
     Show(route, {500, 20});
     Select(source, {3});
-
     ASSERT_TRUE(DragWithThePointer(RowOnScreen(source, 3), RowOnScreen(route, 1)));
     EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 3, 1}));
     EXPECT_EQ(data.CountWaypoints(), 4);
     EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
-}
 
-TEST_F(RealDragDrop, DraggingARouteEntryUpTheEditorReordersTheRoute) {
-    Lakes();
-    data.AddRoute(0, "Tour", {0, 1, 2, 3});
-    editors::frmEditRoute route(context, 0);
-    Show(route, {20, 20});
-    Select(route, {3});
-
-    ASSERT_TRUE(DragWithThePointer(RowOnScreen(route, 3), RowOnScreen(route, 0)));
-    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{3, 0, 1, 2}));
-    EXPECT_EQ(undo.Count(), 1);
+    const int steps = undo.Count();
+    Select(route, {2});
+    ASSERT_TRUE(DragWithThePointer(RowOnScreen(route, 2), RowOnScreen(route, 0)));
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{1, 0, 3}));
+    EXPECT_EQ(undo.Count(), steps + 1);
     EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
 }
 

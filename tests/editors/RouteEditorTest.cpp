@@ -185,25 +185,23 @@ TEST_F(RouteEditor, OnlyKeptWaypointsAreRenamedInPlaceOrEdited) {
     EXPECT_EQ(Row(*e, 1)->text(0), "Summit");
 }
 
-TEST_F(RouteEditor, AChangedWaypointRewritesItsRows) {
+TEST_F(RouteEditor, AChangedWaypointRewritesItsRowsAndTheWindowFollowsItsRoute) {
     data.Route(7)->SetWaypoints({1, 2, 1});
     frmEditRoute* e = Open(7);
     data.Waypoint(1)->SetWptName("Moved");
     EXPECT_EQ(Column(*e->List(), 0), QStringList({"Moved", "P3", "Moved", "(End of Route)"}));
     data.SetPositionFormat(4);
     EXPECT_TRUE(Row(*e, 0)->text(2).contains("'")) << Row(*e, 0)->text(2).toStdString();
-}
 
-TEST_F(RouteEditor, TheWindowFollowsItsRoute) {
-    QPointer<frmEditRoute> e = Open(3);
+    QPointer<frmEditRoute> six = Open(3);
     data.Route(3)->SetRteName("Renamed");
-    EXPECT_EQ(e->windowTitle(), "Route: Renamed");
+    EXPECT_EQ(six->windowTitle(), "Route: Renamed");
     data.DeleteWaypoint(2);
-    EXPECT_EQ(e->List()->topLevelItemCount(), 6);
+    EXPECT_EQ(six->List()->topLevelItemCount(), 6);
     data.DeleteRoute(3);
     Settle();
-    EXPECT_FALSE(e);
-    EXPECT_TRUE(window.OpenRouteEditors.isEmpty());
+    EXPECT_FALSE(six);
+    EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
 }
 
 TEST_F(RouteEditor, ThePopupOffersEditRemoveAndPaste) {

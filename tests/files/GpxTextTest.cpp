@@ -12,7 +12,7 @@ using files::IsoTime;
 namespace {
 
 // The hand-made converters must agree with Qt's, which they stand in for.
-TEST(IsoTime, ReadsEveryFormAsQtDoes) {
+TEST(IsoTime, ReadsEveryFormAndWritesAnyMomentAsQtDoes) {
     // Valid and invalid forms, one after the other, between bars.
     const QList<QByteArray> texts =
         QByteArray("2024-02-29T23:59:59Z|2023-02-29T12:00:00Z|2023-12-31T00:00:00Z|1970-01-01T00:00:00Z|"
@@ -33,9 +33,7 @@ TEST(IsoTime, ReadsEveryFormAsQtDoes) {
             EXPECT_EQ(ours.timeSpec(), qt.timeSpec()) << text.constData();
         }
     }
-}
-
-TEST(IsoTime, WritesAsQtDoesAtAnyMomentAndZone) {
+    // And writes as Qt does at any moment and zone.
     QRandomGenerator random(7);
     const QTimeZone zones[] = {QTimeZone::utc(), QTimeZone(3600 * 5 + 1800), QTimeZone(-3600 * 8)};
     for (int i = 0; i < 2000; ++i) {
@@ -48,7 +46,7 @@ TEST(IsoTime, WritesAsQtDoesAtAnyMomentAndZone) {
     }
 }
 
-TEST(GpxPositions, AreDecimalsThatReadBackExactly) {
+TEST(GpxPositions, AreDecimalsThatReadBackExactlyAndTakeASignAndBlanksButNothingElse) {
     files::GpxDocument doc;
     const double values[][2] = {{0.00001, -0.000001}, {-89.99999999999999, 179.99999999999997},
                                 {45.5, -122.25},      {-33.8688197, 151.2092955},
@@ -69,9 +67,7 @@ TEST(GpxPositions, AreDecimalsThatReadBackExactly) {
         EXPECT_EQ(back.document.waypoints[i].latitude, values[i][0]);
         EXPECT_EQ(back.document.waypoints[i].longitude, values[i][1]);
     }
-}
-
-TEST(GpxPositions, TakeASignAndBlanksButNothingElse) {
+    // Read, they take a sign and blanks but nothing else.
     const auto latitude = [](const char* value) -> std::optional<double> {
         const QByteArray text = QByteArray("<gpx><wpt lat=\"") + value + "\" lon=\"0\"/></gpx>";
         const files::GpxReader::Result r = files::GpxReader::Read(text);

@@ -83,7 +83,7 @@ TEST_F(DataSet, AddingAnExistingIndexUpdatesThatObjectInPlace) {
     EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{5, 6}));
 }
 
-TEST_F(DataSet, FileAddsRaiseNoAddedEventAndLeaveDirtyAlone) {
+TEST_F(DataSet, FileAddsRaiseNoAddedEventLeaveDirtyAloneAndRefuseImpossibleDegrees) {
     QSignalSpy added(&data, &GPSData::WaypointAdded);
     QSignalSpy iconAdded(&data, &GPSData::IconAdded);
     data.AddNewFileWaypoint(3, 1, 2, "x", 0, 0, "note", 0);
@@ -99,16 +99,14 @@ TEST_F(DataSet, FileAddsRaiseNoAddedEventAndLeaveDirtyAlone) {
     data.AddLurchIcon(2, 0, 0, 1);
     EXPECT_EQ(iconAdded.size(), 1);
     EXPECT_TRUE(data.Dirty());
-}
 
-TEST_F(DataSet, FileWaypointWithImpossibleDegreesChangesNothing) {
     EXPECT_THROW(data.AddFileWaypoint(1, 95, 0, "pole", 0, 0, "", 0), std::domain_error);
-    EXPECT_THROW(data.AddFileIcon(1, 0, 0, 1e12), std::domain_error);
-    EXPECT_EQ(data.CountWaypoints(), 0);
-    EXPECT_EQ(data.CountIcons(), 0);
+    EXPECT_THROW(data.AddFileIcon(5, 0, 0, 1e12), std::domain_error);
+    EXPECT_EQ(data.CountWaypoints(), 2);
+    EXPECT_EQ(data.CountIcons(), 2);
 }
 
-TEST_F(DataSet, ObjectChangesReachTheSetWithTheirIndex) {
+TEST_F(DataSet, ObjectChangesAndRemovalsReachTheSetWithTheirIndex) {
     data.AddWaypoint(4, 0, 0, 0, "a", 0, 0, 0);
     data.SetDirty(false);
     QSignalSpy own(data.Waypoint(4), &gpsdata::WaypointObject::WaypointChanged);
@@ -119,23 +117,22 @@ TEST_F(DataSet, ObjectChangesReachTheSetWithTheirIndex) {
     ASSERT_EQ(set.size(), 1);
     EXPECT_EQ(set[0][0].toInt(), 4);
     EXPECT_TRUE(data.Dirty());
-}
 
-TEST_F(DataSet, DeletingAnnouncesTheRemovalWhileTheObjectStillLives) {
     data.AddLurchIcon(3, 1, 2, 0);
     gpsdata::IconObject* icon = data.Icon(3);
-    QSignalSpy own(icon, &gpsdata::IconObject::IconRemoved);
-    QSignalSpy set(&data, &GPSData::IconRemoved);
+    // Deleting announces the removal while the object still lives.
+    QSignalSpy ownRemoved(icon, &gpsdata::IconObject::IconRemoved);
+    QSignalSpy setRemoved(&data, &GPSData::IconRemoved);
     data.DeleteIcon(3);
-    EXPECT_EQ(own.size(), 1);
-    ASSERT_EQ(set.size(), 1);
-    EXPECT_EQ(set[0][0].toInt(), 3);
+    EXPECT_EQ(ownRemoved.size(), 1);
+    ASSERT_EQ(setRemoved.size(), 1);
+    EXPECT_EQ(setRemoved[0][0].toInt(), 3);
     EXPECT_EQ(data.Icon(3), nullptr);
     data.DeleteIcon(3); // nothing left to delete
-    EXPECT_EQ(set.size(), 1);
+    EXPECT_EQ(setRemoved.size(), 1);
 }
 
-TEST_F(DataSet, NewFileEmptiesEverythingAndForgetsThePath) {
+TEST_F(DataSet, NewFileEmptiesEverythingAndAReplacedCollectionRaisesListModified) {
     data.SetPath("/tmp/x.nrv");
     data.AddWaypoint(0, 0, 0, 0, "a", 0, 0, 0);
     data.AddRoute(0, "r", {0});
@@ -144,9 +141,7 @@ TEST_F(DataSet, NewFileEmptiesEverythingAndForgetsThePath) {
     data.NewGPSDataFile();
     EXPECT_EQ(data.CountWaypoints() + data.CountRoutes() + data.CountTrails() + data.CountIcons(), 0);
     EXPECT_TRUE(data.Path().isEmpty());
-}
 
-TEST_F(DataSet, ReplacingACollectionRaisesListModified) {
     data.AddWaypoint(0, 0, 0, 0, "a", 0, 0, 0);
     const gpsdata::WaypointCollection snapshot = data.Waypoints();
     data.AddWaypoint(1, 0, 0, 0, "b", 0, 0, 0);

@@ -27,7 +27,7 @@ protected:
 
 } // namespace
 
-TEST_F(Limits, FewerWaypointsDeletesThoseAboveTheLimitAndKeepsTheLimitItself) {
+TEST_F(Limits, FewerWaypointsDeletesThoseAboveTheLimitKeepsTheLimitItselfAndTheirLegs) {
     for (qint16 i = 0; i < 13; ++i)
         data.AddWaypoint(i, 0, 0, 0, "w", 0, 0, 0);
     data.SetMaxNumGPSWaypoints(10);
@@ -41,9 +41,7 @@ TEST_F(Limits, FewerWaypointsDeletesThoseAboveTheLimitAndKeepsTheLimitItself) {
                   "Maximum number of waypoints decreased to 10.\r\nWaypoint number 13 has been deleted.",
                   "Maximum number of waypoints decreased to 10.\r\nWaypoint number 12 has been deleted.",
               }));
-}
 
-TEST_F(Limits, DeletedWaypointsLeaveTheRoutes) {
     data.AddWaypoint(1, 0, 0, 0, "a", 0, 0, 0);
     data.AddWaypoint(8, 0, 0, 0, "b", 0, 0, 0);
     data.AddRoute(0, "r", {1, 8, 1, 8});
@@ -95,7 +93,7 @@ TEST_F(Limits, FewerLegsPerRouteCutsTrailingLegs) {
                                      "Trailing legs in route number 7 have been deleted."}));
 }
 
-TEST_F(Limits, FewerRouteWaypointsCutsFromTheLastRoute) {
+TEST_F(Limits, FewerRouteWaypointsCutsFromTheLastRouteAndANegativeLimitLeavesNone) {
     AddRouteWithLegs(0, 5);
     AddRouteWithLegs(1, 2);
     AddRouteWithLegs(2, 3);
@@ -115,12 +113,11 @@ TEST_F(Limits, FewerRouteWaypointsCutsFromTheLastRoute) {
     EXPECT_EQ(modified.size(), 1);
     EXPECT_EQ(warnings, (QStringList{"Maximum number of route waypoints decreased to 4.\r\n"
                                      "Route waypoints after this have been deleted."}));
-}
 
-TEST_F(Limits, NegativeRouteWaypointLimitEndsWithNoLegs) {
     AddRouteWithLegs(0, 3);
     data.SetMaxNumGPSRouteWaypoints(-1);
-    EXPECT_EQ(data.CountRoutes(), 0);
+    EXPECT_EQ(data.Route(0), nullptr);
+    EXPECT_EQ(data.CountRouteWpts(), 0);
 }
 
 TEST_F(Limits, FewerTrailPointsTruncatesTrails) {
@@ -136,7 +133,7 @@ TEST_F(Limits, FewerTrailPointsTruncatesTrails) {
                                      "Trail number 2 has been truncated."}));
 }
 
-TEST_F(Limits, FewerSymbolsResetsSymbolsAndValidFlags) {
+TEST_F(Limits, FewerOrInvalidSymbolsFallBackToSymbolZero) {
     data.AddWaypoint(0, 0, 0, 0, "a", 20, 0, 0);
     data.AddWaypoint(1, 0, 0, 0, "b", 9, 0, 0);
     data.AddLurchIcon(0, 0, 0, 10);
@@ -155,9 +152,7 @@ TEST_F(Limits, FewerSymbolsResetsSymbolsAndValidFlags) {
     EXPECT_EQ(icon.size(), 1);
     EXPECT_EQ(symbols.size(), 1);
     EXPECT_EQ(data.ValidSymbols(), QList<bool>(10, true));
-}
 
-TEST_F(Limits, InvalidSymbolFallsBackToSymbolZero) {
     data.AddWaypoint(0, 0, 0, 0, "a", 5, 0, 0);
     data.AddWaypoint(1, 0, 0, 0, "b", 6, 0, 0);
     data.AddLurchIcon(0, 0, 0, 5);
@@ -167,7 +162,7 @@ TEST_F(Limits, InvalidSymbolFallsBackToSymbolZero) {
     EXPECT_EQ(data.Waypoint(1)->WptSymbol(), 6);
     EXPECT_EQ(data.Icon(0)->IcnSymbol(), 0);
     data.SetValidSymbol(99, false); // out of range: ignored
-    EXPECT_EQ(data.ValidSymbols().size(), 28);
+    EXPECT_EQ(data.ValidSymbols().size(), 10);
 }
 
 // A data set that knows the shipped products, with a trail longer than product 12 allows.
@@ -185,7 +180,7 @@ TEST_F(ProductID, AProductFromAFileStoresItsLimitsWithoutCutting) {
     EXPECT_TRUE(warnings.isEmpty());
 }
 
-TEST_F(ProductID, KnownProductSetsItsLimitsWithTruncation) {
+TEST_F(ProductID, AKnownProductSetsItsLimitsWithTruncationAndAnUnknownOneKeepsThem) {
     EXPECT_TRUE(data.SetProductID(12));
     EXPECT_EQ(data.ProductID(), 12);
     EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 500);
@@ -193,10 +188,7 @@ TEST_F(ProductID, KnownProductSetsItsLimitsWithTruncation) {
     EXPECT_EQ(warnings.size(), 1);
     EXPECT_EQ(data.UpdatePostfix(), "t12");
     EXPECT_FLOAT_EQ(data.CurrentSoftwareVersion(), 3.2f);
-}
 
-TEST_F(ProductID, UnknownProductIsAnErrorThatKeepsTheLimits) {
-    ASSERT_TRUE(data.SetProductID(12));
     EXPECT_FALSE(data.SetProductID(4242));
     EXPECT_EQ(data.ProductID(), 4242);
     EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 500);

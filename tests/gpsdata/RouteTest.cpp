@@ -47,7 +47,7 @@ TEST_F(Route, LegDistancesCountEntriesFromOne) {
     EXPECT_EQ(Make({})->TotalDistance(), 0);
 }
 
-TEST_F(Route, AddWaypointInsertsOrAppends) {
+TEST_F(Route, AddWaypointInsertsOrAppendsAndRefusesPastEitherLimit) {
     RouteObject* r = Make({});
     QSignalSpy changed(r, &RouteObject::RouteChanged);
     EXPECT_EQ(r->AddWaypoint(1), "");
@@ -56,11 +56,10 @@ TEST_F(Route, AddWaypointInsertsOrAppends) {
     EXPECT_EQ(r->AddWaypoint(0, 1), "");
     EXPECT_EQ(r->Waypoints(), (QList<qint16>{2, 0, 1, 0}));
     EXPECT_EQ(changed.size(), 4);
-}
 
-TEST_F(Route, AddWaypointRefusesPastEitherLimit) {
+    // Past either limit the route is left as it was.
     data.SetMaxNumGPSWptsPerRoute(2);
-    RouteObject* r = Make({0, 1});
+    r = Make({0, 1});
     EXPECT_EQ(r->AddWaypoint(2), "Route is already full. Remove some legs from the route and try again.");
     data.AddRoute(1, "s", {0});
     data.SetMaxNumGPSRouteWaypoints(3);

@@ -10,16 +10,14 @@
 using gpsdata::GPSData;
 using gpsdata::TextRecord;
 
-TEST(TextFields, RunsOfAnyDelimiterAreOneSeparator) {
+TEST(TextFields, RunsOfAnyDelimiterAreOneSeparatorDecimalsArePlainAndIntegersFit) {
     EXPECT_EQ(TextRecord::Normalise("  a|\\;b:,~`c\r\n\td  "), "a,b,c,d");
     TextRecord r("x\t\ty|z");
     EXPECT_EQ(QStringList({r.Field(0), r.Field(1), r.Field(2), r.Field(3), r.Field(4)}),
               QStringList({"", "x", "y", "z", ""}));
     EXPECT_EQ(r.RestFrom(2), "y,z");
     EXPECT_EQ(r.RestFrom(4), "");
-}
 
-TEST(TextFields, DecimalsArePlainAndReadBack) {
     EXPECT_EQ(TextRecord::Decimal(45000.5), "45000.5");
     EXPECT_EQ(TextRecord::Decimal(-3), "-3");
     EXPECT_EQ(TextRecord::Decimal(1.5e-7), "0.00000015");
@@ -27,9 +25,7 @@ TEST(TextFields, DecimalsArePlainAndReadBack) {
     EXPECT_EQ(TextRecord::Decimal(0.1 + 0.2), "0.3");
     for (const double v : {46000.123456789, -122.25, 1e-9, 33604.0})
         EXPECT_DOUBLE_EQ(TextRecord::LeadingNumber(TextRecord::Decimal(v)), v);
-}
 
-TEST(TextFields, IntegersMustFitTheirField) {
     EXPECT_EQ(TextRecord::ToInt16(32767.4), 32767);
     EXPECT_EQ(TextRecord::ToInt16(2.5), 2);
     EXPECT_EQ(TextRecord::ToInt16(3.5), 4);
@@ -204,7 +200,7 @@ TEST_F(Records, TrailRoundTripGoesThroughDegrees) {
     EXPECT_EQ(text, "Trl,0,0");
 }
 
-TEST_F(Records, TrailParseKeepsOnlyTheAllowedPoints) {
+TEST_F(Records, TrailParseKeepsOnlyTheAllowedPointsAndSurvivesImpossibleDegreesShortTextAndOnePoint) {
     data.SetMaxNumGPSTrailDeltas(2);
     QString text = "Trl\t0\t3\tT\t\r\n1\t2\r\n3\t4\r\n5\t6\r\nIcn\t1\t1\t1\t1";
     gpsdata::TrailObject t(data);
@@ -212,11 +208,8 @@ TEST_F(Records, TrailParseKeepsOnlyTheAllowedPoints) {
     EXPECT_EQ(t.NumPoints(), 2);
     EXPECT_TRUE(text.startsWith("Icn"));
     EXPECT_EQ(prompt.Texts(), QStringList{"Too many trail points. Only 2 trail points allowed."});
-}
 
-TEST_F(Records, TrailParseSurvivesImpossibleDegreesShortTextAndOnePoint) {
-    QString text = "Trl\t0\t3\tT\t95\t0\t10\t10";
-    gpsdata::TrailObject t(data);
+    text = "Trl\t0\t3\tT\t95\t0\t10\t10";
     ASSERT_TRUE(t.ParseString(text));
     EXPECT_EQ(t.NumPoints(), 1);
     EXPECT_TRUE(text.isEmpty());

@@ -1,34 +1,11 @@
-#include "RecordingBorderEngine.h"
-
 #include "mapview/MapSymbolTable.h"
-#include "mapview/WindowObject.h"
 
 #include <gtest/gtest.h>
 
 using mapview::MapSymbolTable;
-using mapview::SymbolObject;
-using mapview::WindowObject;
 
-namespace {
-
-QImage CellOf(const mapview::SymbolPicture& picture) {
-    return picture.Strip.copy(picture.Cell.toRect());
-}
-
-class MapSymbols : public ::testing::Test {
-protected:
+TEST(MapSymbols, LookupTakesTheFirstShieldWideEnoughOrFallsBackAndNumbersParseStrictly) {
     MapSymbolTable table;
-};
-
-class WaypointPictures : public ::testing::Test {
-protected:
-    RecordingBorderEngine engine;
-    WindowObject window{engine};
-};
-
-} // namespace
-
-TEST_F(MapSymbols, LookupTakesTheFirstShieldWideEnoughOrFallsBack) {
     struct Case {
         int symbolClass, type, number, record;
     };
@@ -57,9 +34,7 @@ TEST_F(MapSymbols, LookupTakesTheFirstShieldWideEnoughOrFallsBack) {
     EXPECT_EQ(table.Record(54).SymbolType, 105);
     EXPECT_THROW(table.Record(0), std::out_of_range);
     EXPECT_THROW(table.Record(61), std::out_of_range);
-}
-
-TEST_F(MapSymbols, NumberTextsAllowRunsOfSpacesAndRejectAnythingElse) {
+    // Number texts allow runs of spaces and reject anything else.
     const auto numbers = MapSymbolTable::ParseNumbers("  4   105 0 4  4 4   12 ");
     ASSERT_TRUE(numbers);
     EXPECT_EQ(*numbers, (std::array<int, 7>{4, 105, 0, 4, 4, 4, 12}));
@@ -67,13 +42,4 @@ TEST_F(MapSymbols, NumberTextsAllowRunsOfSpacesAndRejectAnythingElse) {
     EXPECT_FALSE(MapSymbolTable::ParseNumbers("4 105 0 4 4 4 12 1"));
     EXPECT_FALSE(MapSymbolTable::ParseNumbers("4 105 0 4 x 4 12"));
     EXPECT_FALSE(MapSymbolTable::ParseNumbers(""));
-}
-
-TEST_F(WaypointPictures, NumbersOutsideTheStripGiveSymbolZero) {
-    const QImage zero = CellOf(window.GetWaypointPicture(0).SymbolImage);
-    for (int symbol : {-1, -1000, 48, 5000}) {
-        const SymbolObject& record = window.GetWaypointPicture(symbol);
-        EXPECT_EQ(record.SymbolName, "Symbol 1") << symbol;
-        EXPECT_EQ(CellOf(record.SymbolImage), zero) << symbol;
-    }
 }

@@ -369,3 +369,13 @@ TEST_F(Window, HighDetailReadsTheLibrariesOnceAndClearsValidityOnFailure) {
     window.SetUseHighDetail(true); // not valid, so it tries again
     EXPECT_EQ(reads, 3);
 }
+
+TEST_F(Window, WaypointSymbolNumbersOutsideTheStripGiveSymbolZero) {
+    const auto Cell = [](const mapview::SymbolPicture& p) { return p.Strip.copy(p.Cell.toRect()); };
+    const QImage zero = Cell(window.GetWaypointPicture(0).SymbolImage);
+    for (int symbol : {-1, -1000, 48, 5000}) {
+        const mapview::SymbolObject& record = window.GetWaypointPicture(symbol);
+        EXPECT_EQ(record.SymbolName, "Symbol 1") << symbol;
+        EXPECT_EQ(Cell(record.SymbolImage), zero) << symbol;
+    }
+}

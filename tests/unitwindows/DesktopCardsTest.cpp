@@ -41,7 +41,6 @@ protected:
     static QStringList OnCard(const QString& folder) {
         return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     }
-    static QByteArray Bytes(const QString& path) { return comm_testing::MapFileFixture::Read(path); }
 
     QListWidget* List(const char* name) const { return main->findChild<QListWidget*>(QLatin1String(name)); }
     static QStringList Entries(const QListWidget* list) {
@@ -56,36 +55,12 @@ protected:
     }
     using DesktopUnit::Click;
 
-    // The card reader on LPT1, opened from the toolbar with a card of that
-    // label and size; its folder.
-    QString OpenReader(const QByteArray& card) {
-        const QString reader = cards.filePath("reader");
-        MakeCard(reader, card);
-        main->Link().Pod().Ports().SetReaderFolder(1, reader);
-        main->Link().SetLPTPort(1);
-        Click("mmcconnect");
-        WaitFor([&] { return List("lstDevices")->count() == 1; });
-        return reader;
-    }
     // Sends the built map from the Map menu; false when the send never ended.
     bool SendMap() {
         const qsizetype before = sent.size();
         Command("mnuMapSendMap")->trigger();
         return WaitFor([&] { return sent.size() > before; });
     }
-    // Cancels the next send once its bar passed `percent`, as the user would.
-    void CancelPast(int percent) {
-        auto* bar = main->Progress().findChild<QProgressBar*>("barProgress");
-        auto once = std::make_shared<QMetaObject::Connection>();
-        *once = QObject::connect(bar, &QProgressBar::valueChanged, [this, once, percent](int value) {
-            if (value < percent)
-                return;
-            QObject::disconnect(*once);
-            ShotNow("cards-02-sending-file");
-            main->Progress().findChild<QPushButton*>("cmdCancel")->click();
-        });
-    }
-
     QTemporaryDir cards;
     QList<bool> sent;
     int beeps = 0;
@@ -117,8 +92,15 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
     Shot("cards-01-listed");
 
     // Cancelled half-way: nothing of it stays on the card.
-    CancelPast(40);
+    auto* bar = main->Progress().findChild<QProgressBar*>("barProgress");
+    const auto cancelled = QObject::connect(bar, &QProgressBar::valueChanged, [this](int percent) {
+        if (percent < 40 || main->Progress().Cancelled())
+            return;
+        ShotNow("cards-02-sending-file");
+        main->Progress().findChild<QPushButton*>("cmdCancel")->click();
+    });
     ASSERT_TRUE(SendMap());
+    QObject::disconnect(cancelled);
     EXPECT_FALSE(sent.last());
     EXPECT_EQ(beeps, 0);
     EXPECT_TRUE(WaitFor([&] { return OnCard(trips) == QStringList{"boundary.ncm"}; }))
@@ -128,7 +110,7 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
     EXPECT_TRUE(sent.last());
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(OnCard(trips), (QStringList{"boundary.ncm", "bwca.ncm"}));
-    EXPECT_EQ(Bytes(QDir(trips).filePath("bwca.ncm")), bytes);
+    EXPECT_EQ(Read(QDir(trips).filePath("bwca.ncm")), bytes);
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 2; }));
     Shot("cards-03-sent");
 
@@ -155,8 +137,13 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMapAndItsCardGoesWhenUnplug
     EXPECT_TRUE(main->UnitMemory().Panes()->isHidden());
     EXPECT_FALSE(Command("mnuMapSendMap")->isEnabled());
     EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
-    const QString reader = OpenReader("label=READER\ncapacity=8388608\n");
-    ASSERT_EQ(List("lstDevices")->count(), 1);
+    // The card reader on LPT1, opened from the toolbar.
+    const QString reader = cards.filePath("reader");
+    MakeCard(reader, "label=READER\ncapacity=8388608\n");
+    main->Link().Pod().Ports().SetReaderFolder(1, reader);
+    main->Link().SetLPTPort(1);
+    Click("mmcconnect");
+    ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 1; }));
     EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith("READER    "));
     EXPECT_FALSE(main->UnitMemory().Panes()->isHidden());
 
@@ -226,7 +213,7 @@ TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMapAndItsCardGoesWhenUnplug
     EXPECT_TRUE(Command("mnuGPSFormatDevice")->isEnabled());
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
-    EXPECT_EQ(Bytes(QDir(reader).filePath("harbour.ncm")), bytes);
+    EXPECT_EQ(Read(QDir(reader).filePath("harbour.ncm")), bytes);
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
     Shot("cards-06-reader");
 
@@ -272,7 +259,7 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
     EXPECT_TRUE(prompt.shown.last().text.contains("\r\n\r\n3   Unused\r\n4   Unused\r\n"));
-    EXPECT_EQ(Bytes(flash), bytes);
+    EXPECT_EQ(Read(flash), bytes);
     ASSERT_TRUE(WaitFor([&] { return Entries(List("lstFlashSections")).value(3).endsWith("Custom Map"); }));
     Shot("cards-07-partitions");
 
