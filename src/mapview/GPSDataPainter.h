@@ -16,7 +16,9 @@ class WindowObject;
 
 // Draws the GPS data set over the map with the viewport's switches, colours
 // and scale: trails, icons, routes, then waypoints, each later kind on top.
-// The painter draws in the map picture's device-independent pixels.
+// The painter draws in the map picture's device-independent pixels, and
+// keeps its transform, clip and opacity while this draws: symbols and names
+// are written into its pixels as they stood when this was made.
 class GPSDataPainter {
 public:
     GPSDataPainter(WindowObject& window, QPainter& painter);
