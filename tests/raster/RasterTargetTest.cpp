@@ -2,9 +2,9 @@
 #include "raster/Stamp.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
 #include <QPainter>
-#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -41,8 +41,8 @@ QImage Sprite() {
     return sprite;
 }
 
-// What the top-level window shows once the canvas painted: its backing
-// store, where a window's painter writes.
+// The top-level window's backing store once the canvas painted: where a
+// window's painter writes.
 QImage Shown(QWidget& top, Canvas& canvas, const std::function<void(QPainter&)>& paint,
              const QRect& part = {}) {
     canvas.paint = paint;
@@ -50,10 +50,10 @@ QImage Shown(QWidget& top, Canvas& canvas, const std::function<void(QPainter&)>&
         canvas.repaint();
     else
         canvas.repaint(part);
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(top.winId())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    const QPaintDevice* store = top.backingStore()->paintDevice();
+    if (!store || store->devType() != QInternal::Image)
+        return {};
+    return static_cast<const QImage*>(store)->convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -73,6 +73,7 @@ TEST(RasterTarget, WritesWhereTheWindowPaints) {
     canvas.setParent(&top);
     canvas.setGeometry(37, 21, 120, 90);
     top.show();
+    QApplication::processEvents();
     const QPolygonF line({{3.3, 80.2}, {60.7, 5.1}, {117.5, 44.9}});
     const QImage sprite = Sprite();
     const auto draw = [&](QPainter& p) {
@@ -91,6 +92,7 @@ TEST(RasterTarget, WritesWhereTheWindowPaints) {
         p.drawImage(0, 0, picture);
     });
     const QImage direct = Shown(top, canvas, draw);
+    ASSERT_FALSE(direct.isNull());
     EXPECT_EQ(direct, inPicture);
     EXPECT_NE(direct.pixel(37 + 50 + 3, 21 + 40 + 3), qRgb(255, 255, 255));
 
