@@ -7,6 +7,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 #include <vector>
 
 namespace mastermap {
@@ -81,6 +82,12 @@ std::vector<std::uint32_t> At5Reader::Listed(const Rect& r) const {
     const char* cells = bytes_.data() + cellsOffset_;
     const char* refs = bytes_.data() + refsOffset_;
     const GridIndex::CellRange c = GridIndex::Cells(grid_, r);
+    const std::uint64_t touched = std::uint64_t{c.row1 - c.row0 + 1} * (c.col1 - c.col0 + 1);
+    if (2 * touched >= std::uint64_t{grid_.rows} * grid_.columns) {
+        hits.resize(featureCount_);
+        std::iota(hits.begin(), hits.end(), 0u);
+        return hits;
+    }
     std::vector<bool> seen(featureCount_);
     for (std::uint32_t row = c.row0; row <= c.row1; ++row)
         for (std::uint32_t col = c.col0; col <= c.col1; ++col) {

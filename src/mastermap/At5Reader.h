@@ -44,7 +44,9 @@ public:
 
 private:
     std::uint64_t FeatureOffset(std::uint32_t i) const;
-    // The numbers of the features listed in the cells r touches, each once, ascending.
+    // The numbers of the features listed in the cells r touches, each once,
+    // ascending; every feature when r touches most cells (a whole-map view),
+    // where walking the index would cost more than the features it leaves out.
     std::vector<std::uint32_t> Listed(const Rect& r) const;
 
     QString path_;

@@ -3,6 +3,7 @@
 #include "mastermap/NamedPlaces.h"
 #include "mastermap/PlaceLabels.h"
 #include "mastermap/RingClip.h"
+#include "raster/AreaFill.h"
 #include "raster/Hairlines.h"
 
 #include <QPaintDevice>
@@ -156,8 +157,8 @@ struct LineInk {
 // they come; one buffer of device positions serves every part.
 class FeatureDrawer {
 public:
-    FeatureDrawer(QPainter& painter, const Mapping& map, const QRectF& shown)
-        : painter_(painter), map_(map), shown_(shown) {}
+    FeatureDrawer(QPainter& painter, const Mapping& map, const QRectF& shown, raster::AreaFill* fill)
+        : painter_(painter), map_(map), shown_(shown), fill_(fill) {}
 
     void Draw(const FeatureView& f, const CategoryStyle& s, const LineInk& ink) {
         switch (f.Kind()) {
@@ -216,6 +217,9 @@ private:
     // smoothing the many edges of a large area would cost most of a frame.
     // An area of one ring goes to the painter as it is, without a path.
     void Fill(const std::vector<QPolygonF>& rings, const QBrush& brush) {
+        if (fill_ && brush.style() == Qt::SolidPattern &&
+            fill_->Fill(rings, qPremultiply(brush.color().rgba())))
+            return;
         painter_.setRenderHint(QPainter::Antialiasing, false);
         if (rings.size() == 1) {
             painter_.setPen(Qt::NoPen);
@@ -235,6 +239,8 @@ private:
     QPainter& painter_;
     const Mapping& map_;
     const QRectF& shown_;
+    // Where solid areas are filled straight into the pixels.
+    raster::AreaFill* fill_;
     QPolygonF points_;
 };
 
@@ -268,10 +274,14 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const std::optional<raster::Hairlines> hairlines = raster::Hairlines::Into(painter);
+    const std::optional<raster::RasterTarget> pixels = raster::RasterTarget::Of(painter);
+    std::optional<raster::AreaFill> areas;
+    if (pixels)
+        areas.emplace(*pixels);
     // A pen is made once a frame for each category drawn.
     std::vector<std::optional<LineInk>> inks(CategoryCount);
     const Mapping map(toDevice);
-    FeatureDrawer drawer(painter, map, shown);
+    FeatureDrawer drawer(painter, map, shown, areas ? &*areas : nullptr);
     painter.setBrush(Qt::NoBrush);
     for (const auto& features : byKind)
         for (const FeatureView& f : features) {
