@@ -62,12 +62,24 @@ protected:
 
 } // namespace
 
-TEST_F(ItemEditor, AnIndexWithoutAnObjectOpensNothingAndASecondOpeningBringsTheSameWindow) {
+TEST_F(ItemEditor, AnEditorOpensOncePerObjectAndClosesWhenItsObjectGoes) {
     EXPECT_EQ(Open(7), nullptr);
     auto* first = Open();
     EXPECT_EQ(Open(), first);
     EXPECT_EQ(windows.EditIcon(0), nullptr);
     EXPECT_EQ(windows.OpenEditor("Wpt 7"), nullptr);
+
+    Open();
+    data.DeleteWaypoint(3);
+    Settle();
+    EXPECT_FALSE(editor);
+    undo.PushUndoOperation(false, "Drop Waypoint");
+    gpsdata::WaypointObject* dropped = data.AddNewWaypoint();
+    Open(dropped->WptIndex());
+    ASSERT_TRUE(editor);
+    undo.PerformUndoOperation();
+    Settle();
+    EXPECT_FALSE(editor);
 }
 
 TEST_F(ItemEditor, OKWithALatitudeBeyondThePoleSaysSoAndCancelThenChangesNothing) {
@@ -201,20 +213,6 @@ TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgain) {
     EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "S");
     data.SetPositionFormat(2);
     EXPECT_EQ(Latitude()->Text(), geo::FormatLatitude(-home->Y(), 2).mid(2));
-}
-
-TEST_F(ItemEditor, DeletingTheWaypointOrAnUndoThatTakesItAwayClosesItsEditor) {
-    Open();
-    data.DeleteWaypoint(3);
-    Settle();
-    EXPECT_FALSE(editor);
-    undo.PushUndoOperation(false, "Drop Waypoint");
-    gpsdata::WaypointObject* dropped = data.AddNewWaypoint();
-    Open(dropped->WptIndex());
-    ASSERT_TRUE(editor);
-    undo.PerformUndoOperation();
-    Settle();
-    EXPECT_FALSE(editor);
 }
 
 TEST_F(ItemEditor, TheEditMenuCopiesPastesAndDeletesTheObject) {

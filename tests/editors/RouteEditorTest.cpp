@@ -91,7 +91,7 @@ TEST_F(RouteEditor, OpenEditorsAreListedInTheViewportSoTheMapCanDrawOnlyThem) {
     EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
 }
 
-TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrder) {
+TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrderAndThePopupRemovesOne) {
     frmEditRoute* e = Open(3);
     Select(*e, {1, 3, 6});
     e->Edit(EditCommand::Delete);
@@ -100,9 +100,19 @@ TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrder) {
     EXPECT_EQ(Column(*e->List(), 0), QStringList({"P1", "P3", "P5", "P6", "(End of Route)"}));
     EXPECT_FALSE(e->Busy());
     EXPECT_FALSE(e->RefillPending());
+
+    // The popup offers to edit, remove or paste at its row.
+    auto menu = e->Popup(Row(*e, 2));
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (QAction* a : menu->actions())
+        captions << a->text();
+    EXPECT_EQ(captions, QStringList({"Edit Waypoint P5", "Remove Waypoint P5 From Route", "Paste Here"}));
+    menu->actions().at(1)->trigger();
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 2, 5}));
 }
 
-TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchanged) {
+TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchangedAndPasteInsertsAtTheFocusedRow) {
     frmEditRoute* e = Open(7);
     const QString stored = data.Waypoint(2)->MakeString();
     QString changed = stored;
@@ -123,14 +133,13 @@ TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchanged) {
     ASSERT_NE(w, nullptr);
     EXPECT_LT(w->WptIndex(), data.MaxNumGPSWaypoints());
     EXPECT_EQ(w->X(), 100);
-}
 
-TEST_F(RouteEditor, PasteInsertsAtTheFocusedRow) {
-    frmEditRoute* e = Open(3);
-    e->List()->setCurrentItem(Row(*e, 1));
+    // In a second editor, a paste goes in at the focused row.
+    frmEditRoute* six = Open(3);
+    six->List()->setCurrentItem(Row(*six, 1));
     QApplication::clipboard()->setText(data.Waypoint(5)->MakeString() + "\r\n" +
                                        data.Waypoint(4)->MakeString());
-    e->Edit(EditCommand::Paste);
+    six->Edit(EditCommand::Paste);
     EXPECT_EQ(Legs(3), (QList<qint16>{0, 5, 4, 1, 2, 3, 4, 5}));
 }
 
@@ -202,18 +211,6 @@ TEST_F(RouteEditor, AChangedWaypointRewritesItsRowsAndTheWindowFollowsItsRoute) 
     Settle();
     EXPECT_FALSE(six);
     EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
-}
-
-TEST_F(RouteEditor, ThePopupOffersEditRemoveAndPaste) {
-    frmEditRoute* e = Open(3);
-    auto menu = e->Popup(Row(*e, 2));
-    ASSERT_NE(menu, nullptr);
-    QStringList captions;
-    for (QAction* a : menu->actions())
-        captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Edit Waypoint P3", "Remove Waypoint P3 From Route", "Paste Here"}));
-    menu->actions().at(1)->trigger();
-    EXPECT_EQ(Legs(3), (QList<qint16>{0, 1, 3, 4, 5}));
 }
 
 namespace {
