@@ -204,7 +204,7 @@ TEST_F(ItemEditor, TheProgramsEditorsChangeTheSymbolThroughTheSelector) {
     EXPECT_EQ(program.undo.Count(), 1);
 }
 
-TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgain) {
+TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgainAndTheEditMenuActsOnTheObject) {
     Open();
     home->SetWptName("Elsewhere");
     home->SetLatitude(-33.8688);
@@ -213,9 +213,8 @@ TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgain) {
     EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "S");
     data.SetPositionFormat(2);
     EXPECT_EQ(Latitude()->Text(), geo::FormatLatitude(-home->Y(), 2).mid(2));
-}
 
-TEST_F(ItemEditor, TheEditMenuCopiesPastesAndDeletesTheObject) {
+    // The Edit menu copies, pastes and deletes the object.
     auto* e = Open();
     EXPECT_FALSE(e->CanEdit(EditCommand::Cut));
     EXPECT_FALSE(e->CanEdit(EditCommand::SelectAll));
