@@ -143,7 +143,7 @@ TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchangedAndPasteI
     EXPECT_EQ(Legs(3), (QList<qint16>{0, 5, 4, 1, 2, 3, 4, 5}));
 }
 
-TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusal) {
+TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusalAndOnlyKeptWaypointsAreRenamedOrEdited) {
     data.SetMaxNumGPSWptsPerRoute(8);
     frmEditRoute* e = Open(3);
     QStringList records;
@@ -155,6 +155,26 @@ TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusal) {
     EXPECT_EQ(prompt.shown[0].title, "Paste Error");
     EXPECT_EQ(prompt.shown[0].text, data.Route(3)->AddWaypoint(9));
     EXPECT_EQ(e->List()->topLevelItemCount(), 9);
+
+    // Route-only waypoints are neither renamed in place nor edited on a double click.
+    data.Route(7)->SetWaypoints({8, 1});
+    frmEditRoute* seven = Open(7);
+    for (int i : {0, 1, 2})
+        emit seven->List()->itemDoubleClicked(Row(*seven, i), 0);
+    EXPECT_NE(windows.OpenEditor("Wpt 1"), nullptr);
+    EXPECT_EQ(windows.OpenEditor("Wpt 8"), nullptr);
+    EXPECT_FALSE(Row(*seven, 0)->flags() & Qt::ItemIsEditable);
+    ASSERT_TRUE(Row(*seven, 1)->flags() & Qt::ItemIsEditable);
+    seven->List()->setCurrentItem(Row(*seven, 1));
+    seven->List()->editItem(Row(*seven, 1), 0);
+    auto* box = seven->List()->findChild<QLineEdit*>();
+    ASSERT_NE(box, nullptr);
+    box->setText("Summit");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(data.Waypoint(1)->WptName(), "Summit");
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
+    EXPECT_EQ(Row(*seven, 1)->text(0), "Summit");
 }
 
 TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
@@ -170,28 +190,6 @@ TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
     six->Edit(EditCommand::Cut);
     EXPECT_EQ(Legs(3), (QList<qint16>{1, 2, 3, 4, 5}));
     EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
-}
-
-// Route-only waypoints are neither renamed in place nor edited on a double click.
-TEST_F(RouteEditor, OnlyKeptWaypointsAreRenamedInPlaceOrEdited) {
-    data.Route(7)->SetWaypoints({8, 1});
-    frmEditRoute* e = Open(7);
-    for (int i : {0, 1, 2})
-        emit e->List()->itemDoubleClicked(Row(*e, i), 0);
-    EXPECT_NE(windows.OpenEditor("Wpt 1"), nullptr);
-    EXPECT_EQ(windows.OpenEditor("Wpt 8"), nullptr);
-    EXPECT_FALSE(Row(*e, 0)->flags() & Qt::ItemIsEditable);
-    ASSERT_TRUE(Row(*e, 1)->flags() & Qt::ItemIsEditable);
-    e->List()->setCurrentItem(Row(*e, 1));
-    e->List()->editItem(Row(*e, 1), 0);
-    auto* box = e->List()->findChild<QLineEdit*>();
-    ASSERT_NE(box, nullptr);
-    box->setText("Summit");
-    QTest::keyClick(box, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(data.Waypoint(1)->WptName(), "Summit");
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
-    EXPECT_EQ(Row(*e, 1)->text(0), "Summit");
 }
 
 TEST_F(RouteEditor, AChangedWaypointRewritesItsRowsAndTheWindowFollowsItsRoute) {
