@@ -116,7 +116,7 @@ TEST_F(BorderGesture, RightButtonOrEnterEndsThePolyline) {
     EXPECT_EQ(Vertices(1).size(), 2);
 }
 
-TEST_F(BorderGesture, EscapeRemovesTheLastPointAndThenTheBorder) {
+TEST_F(BorderGesture, EscapeRemovesTheLastPointThenTheBorderAndDeletePointRemovesOneBeingDrawn) {
     Clicks({{100, 100}, {400, 100}});
     carver.KUndo();
     EXPECT_EQ(Vertices(0), QList<QPoint>{Unit(100, 100)});
@@ -124,9 +124,8 @@ TEST_F(BorderGesture, EscapeRemovesTheLastPointAndThenTheBorder) {
     carver.KUndo();
     EXPECT_EQ(carver.KGetNumPolygons(), 0);
     EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
-}
 
-TEST_F(BorderGesture, DeletePointRemovesAPointOfTheBorderBeingDrawn) {
+    // Delete point removes a point of the border being drawn.
     Clicks({{100, 100}, {400, 100}, {400, 400}});
     carver.KDeletePoint(401, 101);
     EXPECT_EQ(Vertices(0), (QList<QPoint>{Unit(100, 100), Unit(400, 400)}));
