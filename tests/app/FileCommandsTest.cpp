@@ -46,7 +46,7 @@ protected:
 } // namespace
 
 // Of two files on the command line the first opens (names may hold blanks).
-TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersIt) {
+TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersItAndARecentFileThatIsGoneLeavesTheList) {
     const QString file = SavedDataFile(QStringLiteral("trip one.nrv"));
     main->Data().AddNewWaypoint(false);
     const QString second = SavedDataFile(QStringLiteral("second.nrv"));
@@ -60,6 +60,16 @@ TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersIt) {
     EXPECT_EQ(main->Data().Waypoints().At(0)->WptName(), savedName);
     EXPECT_FALSE(main->Data().Dirty());
     EXPECT_EQ(main->RecentFileList().first(), file);
+
+    // A recent file that is gone says so and leaves the list.
+    main->ExecuteCommands(second);
+    ASSERT_EQ(main->RecentFileList(), (QStringList{second, file}));
+    QFile::remove(second);
+    Command("mnuFileMRU1")->trigger();
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_TRUE(prompt.shown[0].text.contains(second + QStringLiteral(" no longer exists")));
+    EXPECT_EQ(main->RecentFileList(), QStringList{file});
+    EXPECT_FALSE(Command("mnuFileMRU2")->isVisible());
 }
 
 TEST_F(FileCommands, ADamagedFileIsNotRememberedAndItsDataIsNotDiscardedUnasked) {
@@ -92,20 +102,6 @@ TEST_F(FileCommands, ARefusedFileLeavesTheShownDataWithItsOwnFile) {
     EXPECT_EQ(main->Data().Path(), file);
     EXPECT_TRUE(main->Data().Dirty());
     EXPECT_EQ(main->RecentFileList(), QStringList{file});
-}
-
-TEST_F(FileCommands, ARecentFileThatIsGoneSaysSoAndLeavesTheList) {
-    const QString kept = SavedDataFile(QStringLiteral("kept.nrv"));
-    const QString gone = SavedDataFile(QStringLiteral("gone.nrv"));
-    main->ExecuteCommands(kept);
-    main->ExecuteCommands(gone);
-    ASSERT_EQ(main->RecentFileList(), (QStringList{gone, kept}));
-    QFile::remove(gone);
-    Command("mnuFileMRU1")->trigger();
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_TRUE(prompt.shown[0].text.contains(gone + QStringLiteral(" no longer exists")));
-    EXPECT_EQ(main->RecentFileList(), QStringList{kept});
-    EXPECT_FALSE(Command("mnuFileMRU2")->isVisible());
 }
 
 TEST_F(FileCommands, ChangedDataIsOfferedForSavingBeforeAnotherFileOpens) {

@@ -81,12 +81,25 @@ TEST_F(Workspace, HandWrittenSettingsFileGivesEveryKindOfValue) {
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
-TEST_F(Workspace, UnknownKeysAreSkippedAndLineFeedsAloneEndLines) {
+TEST_F(Workspace, UnknownKeysAreSkippedLineFeedsAloneEndLinesAndADamagedLineStopsTheLoad) {
     ASSERT_TRUE(
         file.LoadMapFile(Put("a.nmp", "Frobnicate 12\r\nMidX  5 \r\nmidx  9 \nShowWaypointNames FALSE\n")));
     EXPECT_EQ(settings.midX, 5);
     EXPECT_FALSE(settings.showWaypointNames);
     EXPECT_TRUE(prompt.shown.isEmpty());
+
+    // A damaged line stops the load and keeps what came before.
+    EXPECT_FALSE(file.LoadMapFile(Put("a.nmp", "MidX  5 \r\nMidY  many \r\nZoomRange  3 \r\n")));
+    EXPECT_EQ(settings.midX, 5);
+    EXPECT_DOUBLE_EQ(settings.zoomRange, app::ProgramSettings().zoomRange);
+    EXPECT_EQ(prompt.Texts(), QStringList{"Error loading file."});
+
+    // A truncated border keeps its points and ends its construction.
+    EXPECT_FALSE(
+        file.LoadMapFile(Put("a.nmp", "Polygon 0 False 1000000000\r\nPoint 0 1 2\r\nPoint 1 3 4\r\n")));
+    ASSERT_EQ(Borders().size(), 1);
+    EXPECT_EQ(Borders()[0].vertices.size(), 2);
+    EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
 }
 
 TEST_F(Workspace, AFileThatCannotBeReadOrHoldsNoKeyGivesTheLoadError) {
@@ -108,21 +121,6 @@ TEST_F(Workspace, AFileThatCannotBeReadOrHoldsNoKeyGivesTheLoadError) {
     EXPECT_TRUE(map.HeaderText().isEmpty());
     // A settings file may be empty, at a first start.
     EXPECT_TRUE(file.LoadMapFile(Put("terrafol.ini", "")));
-}
-
-TEST_F(Workspace, DamagedLineStopsTheLoadAndKeepsWhatCameBefore) {
-    EXPECT_FALSE(file.LoadMapFile(Put("a.nmp", "MidX  5 \r\nMidY  many \r\nZoomRange  3 \r\n")));
-    EXPECT_EQ(settings.midX, 5);
-    EXPECT_DOUBLE_EQ(settings.zoomRange, app::ProgramSettings().zoomRange);
-    EXPECT_EQ(prompt.Texts(), QStringList{"Error loading file."});
-}
-
-TEST_F(Workspace, TruncatedBorderKeepsItsPointsAndEndsConstruction) {
-    EXPECT_FALSE(
-        file.LoadMapFile(Put("a.nmp", "Polygon 0 False 1000000000\r\nPoint 0 1 2\r\nPoint 1 3 4\r\n")));
-    ASSERT_EQ(Borders().size(), 1);
-    EXPECT_EQ(Borders()[0].vertices.size(), 2);
-    EXPECT_EQ(carver.KGetDrawingPolygon(), -1);
 }
 
 TEST_F(Workspace, LoadedWorkspaceJoinsTheRecentFilesButSettingsGiveThem) {

@@ -12,7 +12,7 @@ protected:
     const QString shipped = QStringLiteral(TF_SOURCE_DIR "/share");
 };
 
-TEST_F(Loader, FirstRunReadsTheShippedDefaults) {
+TEST_F(Loader, FirstRunReadsTheShippedDefaultsLaterRunsTheSavedSettingsAndRestoreTheDefaults) {
     settings.baudRate = 1;
     auto loader = Make(shipped);
     EXPECT_FALSE(loader.Load());
@@ -22,27 +22,15 @@ TEST_F(Loader, FirstRunReadsTheShippedDefaults) {
     EXPECT_EQ(map.MapPath(), Path("data/data"));
     EXPECT_TRUE(QDir(Path("data/data")).exists());
     EXPECT_TRUE(recent.Entries().isEmpty());
-}
 
-TEST_F(Loader, FirstRunWithoutDefaultsSaysSo) {
-    auto loader = Make(Path("nowhere"));
-    EXPECT_FALSE(loader.Load());
-    EXPECT_EQ(prompt.Texts(), QStringList{QStringLiteral("'Default.ini' file not found!")});
-    EXPECT_EQ(settings, app::ProgramSettings());
-}
-
-// Later runs read the user's settings file, where the program saves them.
-TEST_F(Loader, SettingsSavedWhereTheyAreLookedFor) {
-    auto loader = Make(shipped);
+    // Later runs read the user's settings file, where the program saves them.
     settings.comPort = 3;
     ASSERT_TRUE(file.SaveMapFile(loader.SettingsFile(), true));
     settings = app::ProgramSettings();
     EXPECT_TRUE(loader.Load());
     EXPECT_EQ(settings.comPort, 3);
-}
 
-TEST_F(Loader, RestoreDefaultsClearsTheMapAndReadsTheDefaults) {
-    auto loader = Make(shipped);
+    // Restoring the defaults clears the map and reads them.
     carver.KAddPolyline(0);
     carver.KAddPolyPoint(1, 1);
     map.SetDirty(true);
@@ -51,6 +39,13 @@ TEST_F(Loader, RestoreDefaultsClearsTheMapAndReadsTheDefaults) {
     EXPECT_EQ(carver.KGetNumPolygons(), 0);
     EXPECT_FALSE(map.Dirty());
     EXPECT_EQ(settings.mapFontName, QStringLiteral("Courier New"));
+}
+
+TEST_F(Loader, FirstRunWithoutDefaultsSaysSo) {
+    auto loader = Make(Path("nowhere"));
+    EXPECT_FALSE(loader.Load());
+    EXPECT_EQ(prompt.Texts(), QStringList{QStringLiteral("'Default.ini' file not found!")});
+    EXPECT_EQ(settings, app::ProgramSettings());
 }
 
 } // namespace

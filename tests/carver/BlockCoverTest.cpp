@@ -9,7 +9,7 @@ using carver::Border;
 
 namespace {
 
-TEST(BlockCover, BordersCoverTheBlocksTheirInsideEdgesAndCorridorsMeetEachOnce) {
+TEST(BlockCover, BordersCoverTheBlocksTheirInsideEdgesAndCorridorsMeetEachOnceAndTheBlocksWhollyInside) {
     struct Case {
         const char* what;
         QList<Border> borders;
@@ -41,9 +41,8 @@ TEST(BlockCover, BordersCoverTheBlocksTheirInsideEdgesAndCorridorsMeetEachOnce) 
     }
     // 30000 wide reaches Y -3000 to 27000: rows -1 and 1 as well.
     EXPECT_EQ(BlockCover(24000, 30000).Covered({line}).size(), 15);
-}
 
-TEST(BlockCover, BlockWhollyInsideALargeBorderIsCovered) {
+    // A block wholly inside a large border is covered.
     const Border big{true, {{-100000, -100000}, {100000, -100000}, {100000, 100000}, {-100000, 100000}}};
     EXPECT_TRUE(BlockCover(24000, 0).Covers(big, {0, 0}));
     EXPECT_FALSE(BlockCover(24000, 0).Covers(big, {10, 0}));

@@ -45,24 +45,23 @@ protected:
     Carver carver;
 };
 
-TEST_F(BorderDrawing, OpenBorderIsDrawnWithItsCorridor) {
+TEST_F(BorderDrawing, AnOpenBorderIsDrawnWithItsCorridorAndAClosedOneWithout) {
     AddLine();
     const QImage image = Draw(KEL_LAYER_OUTLINE);
     EXPECT_TRUE(Inked(image, 100, 100));  // the line, at Y 100000
     EXPECT_TRUE(Inked(image, 100, 107));  // inside the 20-pixel corridor
     EXPECT_FALSE(Inked(image, 100, 120)); // beyond it
     EXPECT_FALSE(Inked(image, 100, 30));
-}
 
-TEST_F(BorderDrawing, ClosedBorderIsOutlinedWithoutACorridor) {
+    carver.KClearAll();
     carver.KAddPolyline(1);
     carver.KAddPolyPoint(50000, 50000);
     carver.KAddPolyPoint(150000, 50000);
     carver.KAddPolyPoint(150000, 150000);
-    const QImage image = Draw(KEL_LAYER_OUTLINE);
-    EXPECT_TRUE(Inked(image, 100, 150));  // bottom edge, Y 50000
-    EXPECT_TRUE(Inked(image, 100, 100));  // the closing diagonal
-    EXPECT_FALSE(Inked(image, 100, 157)); // no corridor
+    const QImage closed = Draw(KEL_LAYER_OUTLINE);
+    EXPECT_TRUE(Inked(closed, 100, 150));  // bottom edge, Y 50000
+    EXPECT_TRUE(Inked(closed, 100, 100));  // the closing diagonal
+    EXPECT_FALSE(Inked(closed, 100, 157)); // no corridor
 }
 
 TEST_F(BorderDrawing, BlocksAreDrawnOnlyWithTheirFlag) {

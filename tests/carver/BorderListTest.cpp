@@ -34,7 +34,7 @@ TEST(BorderList, RestoredBordersReadBackVertexBySegmentEnd) {
     EXPECT_EQ(Point(carver, 1, 0, 1), QPoint(9, 10));
 }
 
-TEST(BorderList, UnknownBordersAndSegmentsAnswerNothing) {
+TEST(BorderList, UnknownBordersAndSegmentsAnswerNothingAndASingleVertexHasNoSegmentButItsPoint) {
     Carver carver;
     carver.KAddPolyPoint(1, 1); // no border started yet: dropped
     EXPECT_EQ(carver.KGetNumPolygons(), 0);
@@ -45,15 +45,13 @@ TEST(BorderList, UnknownBordersAndSegmentsAnswerNothing) {
         EXPECT_EQ(Point(carver, border, segment, end), std::nullopt);
     EXPECT_EQ(carver.KGetNumPoints(-1), 0);
     EXPECT_EQ(carver.KIsPolyLineClosed(3), 0);
-}
 
-TEST(BorderList, SingleVertexBorderHasNoSegmentsButKeepsItsPoint) {
-    Carver carver;
-    carver.KAddPolyline(0);
-    carver.KAddPolyPoint(5, 6);
-    EXPECT_EQ(carver.KGetNumPoints(0), 0);
-    EXPECT_EQ(Point(carver, 0, 0, 0), QPoint(5, 6));
-    EXPECT_EQ(Point(carver, 0, -1, 1), QPoint(5, 6)); // the last vertex: segment N - 1, end 1
+    Carver single;
+    single.KAddPolyline(0);
+    single.KAddPolyPoint(5, 6);
+    EXPECT_EQ(single.KGetNumPoints(0), 0);
+    EXPECT_EQ(Point(single, 0, 0, 0), QPoint(5, 6));
+    EXPECT_EQ(Point(single, 0, -1, 1), QPoint(5, 6)); // the last vertex: segment N - 1, end 1
 }
 
 TEST(BorderList, ClearAllRemovesEveryBorderAndAZeroBlockSizeIsRefused) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CardWrites.h"
 #include "MapFileFixture.h"
 #include "SessionFixture.h"
 
@@ -9,6 +8,7 @@
 #include "comm/CardOperations.h"
 #include "comm/MapUpload.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 namespace comm_testing {
@@ -43,6 +43,15 @@ protected:
         cards.SetProgress(&progress);
         prompt.fallback = ui::Answer::Yes;
         QObject::connect(&cards, &comm::CardOperations::UserDataDone, [this](bool ok) { userData << ok; });
+        QObject::connect(&upload, &comm::MapUpload::Finished, [this](bool ok) {
+            finished << ok;
+            onCardAtFinish << OnCard();
+        });
+        QObject::connect(&upload, &comm::MapUpload::Beep, [this] { ++beeps; });
+        QObject::connect(&session, &comm::Connection::ProgramFlashMemorySent, [this] {
+            if (++acks == cancelAt)
+                progress.cancel = true;
+        });
     }
 
     // The card in the reader, with its description when one is given.
@@ -66,12 +75,26 @@ protected:
         cards.SelectDevice(0);
     }
 
+    // The map at `path` went to the selected card and its upload finished, whole or not.
+    bool Sent(const QString& path) {
+        const qsizetype before = finished.size();
+        return cards.DownloadCartridge(path) && WaitFor([&] { return finished.size() > before; });
+    }
+    // Every file in the card's folder, the hidden ones of writes under way too.
+    QStringList OnCard() const { return QDir(card.path()).entryList(QDir::Files | QDir::Hidden); }
+
     QTemporaryDir card;
     comm::MapUpload upload{session};
     comm::CardOperations cards{session, upload};
     testing_support::RecordingProgress progress;
-    CardWrites writes{session, upload, cards, card.path()};
     QList<bool> userData;
+    // Each finished map upload and what the card's folder held at that moment,
+    // the beeps, the blocks acknowledged and the block after which to cancel.
+    QList<bool> finished;
+    QList<QStringList> onCardAtFinish;
+    int beeps = 0;
+    int acks = 0;
+    int cancelAt = -1;
 };
 
 } // namespace comm_testing

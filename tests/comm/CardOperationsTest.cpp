@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(StartResults, CardRefusals,
 TEST_F(CardReader, ALongNameIsRetriedInItsShortForm) {
     OpenReader("shortnames=1\n");
     ASSERT_TRUE(cards.DownloadCartridge(Write("Lake District.at5", 512 * 3 + 1)));
-    ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty() && !cards.Files().isEmpty(); }));
-    EXPECT_TRUE(writes.finished.last());
+    ASSERT_TRUE(WaitFor([this] { return !finished.isEmpty() && !cards.Files().isEmpty(); }));
+    EXPECT_TRUE(finished.last());
     EXPECT_EQ(Read(card.filePath("LAKEDI~1.ncm")), bytes);
     EXPECT_EQ(cards.Files()[0].text, "LAKEDI~1.ncm 0.01 MB");
     EXPECT_TRUE(prompt.Texts().isEmpty());
@@ -107,29 +107,29 @@ TEST_P(CardInReaderOrUnit, MapsAreOnTheCardWholeWhenTheUploadSaysSoAndACancelled
     for (const int length : {512 * 8, 512 * 8 + 1}) {
         SCOPED_TRACE(length);
         names << QStringLiteral("L%1.ncm").arg(length);
-        const int acksBefore = writes.acks;
-        ASSERT_TRUE(writes.Sent(Write(names.last(), length)));
-        EXPECT_TRUE(writes.finished.last());
-        EXPECT_EQ(writes.acks - acksBefore, (length + 511) / 512);
-        EXPECT_EQ(writes.onCardAtFinish.last(), names); // no part or temporary file left
+        const int acksBefore = acks;
+        ASSERT_TRUE(Sent(Write(names.last(), length)));
+        EXPECT_TRUE(finished.last());
+        EXPECT_EQ(acks - acksBefore, (length + 511) / 512);
+        EXPECT_EQ(onCardAtFinish.last(), names); // no part or temporary file left
         EXPECT_EQ(Read(card.filePath(names.last())), bytes);
-        EXPECT_EQ(writes.beeps, int(names.size()));
+        EXPECT_EQ(beeps, int(names.size()));
     }
     EXPECT_TRUE(progress.captions.contains("Sending file"));
     ASSERT_TRUE(WaitFor([this] { return cards.Files().size() == 2; }));
     EXPECT_EQ(cards.Files()[0].text, "L4096.ncm 0.01 MB");
 
     // A unit drops the part written once it is told.
-    writes.CancelAfter(progress, 3);
+    cancelAt = acks + 3;
     const QString map = Write("Dales.ncm", 512 * 6);
-    ASSERT_TRUE(writes.Sent(map));
-    EXPECT_FALSE(writes.finished.last());
-    EXPECT_EQ(writes.beeps, 2);
-    EXPECT_TRUE(WaitFor([&] { return writes.OnCard() == names; })) << writes.OnCard().join(' ').toStdString();
+    ASSERT_TRUE(Sent(map));
+    EXPECT_FALSE(finished.last());
+    EXPECT_EQ(beeps, 2);
+    EXPECT_TRUE(WaitFor([&] { return OnCard() == names; })) << OnCard().join(' ').toStdString();
     progress.cancel = false;
-    ASSERT_TRUE(writes.Sent(map));
-    EXPECT_TRUE(writes.finished.last());
-    EXPECT_EQ(writes.OnCard(), QStringList{"Dales.ncm"} + names);
+    ASSERT_TRUE(Sent(map));
+    EXPECT_TRUE(finished.last());
+    EXPECT_EQ(OnCard(), QStringList{"Dales.ncm"} + names);
     EXPECT_EQ(Read(card.filePath("Dales.ncm")), bytes);
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
@@ -145,14 +145,14 @@ TEST_F(CardReader, AnEndTheCardRefusesIsAWriteErrorNotASuccess) {
         if (other.open(QIODevice::WriteOnly))
             other.write("other");
     });
-    ASSERT_TRUE(writes.Sent(Write("Lakes.ncm", 700)));
-    EXPECT_FALSE(writes.finished.last());
-    EXPECT_EQ(writes.beeps, 0);
+    ASSERT_TRUE(Sent(Write("Lakes.ncm", 700)));
+    EXPECT_FALSE(finished.last());
+    EXPECT_EQ(beeps, 0);
     ASSERT_EQ(prompt.shown.size(), 1);
     EXPECT_EQ(prompt.shown[0].title, "Write Error");
     EXPECT_EQ(prompt.shown[0].text, "Error writing file at address 700.");
     EXPECT_EQ(Read(card.filePath("Lakes.ncm")), "other");
-    EXPECT_EQ(writes.OnCard(), QStringList{"Lakes.ncm"});
+    EXPECT_EQ(OnCard(), QStringList{"Lakes.ncm"});
 }
 
 TEST_F(CardReader, AnUnpluggedReaderLeavesTheListsAndIsClosed) {

@@ -49,7 +49,7 @@ TEST_F(ConnectionSession, AZeroMaximumIsFailedProductInformationAndChangesNothin
     EXPECT_EQ(data.MaxNumGPSWaypoints(), before);
 }
 
-TEST_F(ConnectionSession, NoPortOpeningSaysSoForTheSelectedOrForAnyPort) {
+TEST_F(ConnectionSession, NoPortOpeningSaysSoAndWithNothingConnectedItemOperationsAreSilent) {
     session.SetAutoSelectComPort(false);
     EXPECT_FALSE(session.Connect());
     session.SetAutoSelectComPort(true);
@@ -64,6 +64,16 @@ TEST_F(ConnectionSession, NoPortOpeningSaysSoForTheSelectedOrForAnyPort) {
     EXPECT_EQ(StatusTexts().last(), QStringLiteral("Unable to connect to unit"));
     EXPECT_EQ(statusChanges, 2);
     EXPECT_FALSE(session.Connected());
+
+    int events = 0;
+    QObject::connect(&session, &comm::Connection::WaypointSent, [&] { ++events; });
+    QObject::connect(&session, &comm::Connection::Waypoint, [&] { ++events; });
+    session.SetWaypoint(3, true, {});
+    session.GetWaypoint(3);
+    EXPECT_EQ(session.GetLastWaypoint(321), 321);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
 }
 
 TEST_F(ConnectionSession, AUnitAtNoScannedRateEndsTheScanWithTheUnitMessage) {
@@ -142,16 +152,4 @@ TEST_F(ConnectionSession, TheCardReaderOpensOrSaysWhyNotAndHowToChooseItsFolder)
     session.CloseLPTPort();
     EXPECT_FALSE(session.LPTPortOpen());
     EXPECT_EQ(statusChanges, 4);
-}
-
-TEST_F(ConnectionSession, WithNothingConnectedItemOperationsAreSilentAndLastIndexesAreTheMaxima) {
-    int events = 0;
-    QObject::connect(&session, &comm::Connection::WaypointSent, [&] { ++events; });
-    QObject::connect(&session, &comm::Connection::Waypoint, [&] { ++events; });
-    session.SetWaypoint(3, true, {});
-    session.GetWaypoint(3);
-    EXPECT_EQ(session.GetLastWaypoint(321), 321);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(events, 0);
-    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
 }

@@ -35,7 +35,7 @@ protected:
 
 } // namespace
 
-TEST_F(MapImage, LoadsTheWholeFileReadsNothingOutsideItAndAMissingFileLeavesNoImage) {
+TEST_F(MapImage, LoadsTheWholeFileReadsNothingOutsideItAndOnlyAMarkedImageGivesMakerAndType) {
     const QByteArray bytes = Image(1000, true);
     FlashDataObject image = Load(bytes);
     ASSERT_EQ(image.DataLength(), 1000u);
@@ -56,19 +56,18 @@ TEST_F(MapImage, LoadsTheWholeFileReadsNothingOutsideItAndAMissingFileLeavesNoIm
     EXPECT_FALSE(image.LoadData(dir.filePath("absent.ncm")));
     EXPECT_EQ(image.DataLength(), 0u);
     EXPECT_EQ(image.Manufacturer(), 0);
-}
 
-TEST_F(MapImage, OnlyAMarkedImageLongerThan64BytesGivesMakerAndDataType) {
+    // Only a marked image longer than 64 bytes gives its maker and data type.
     QByteArray wrongMark = Image(200, true);
     wrongMark[1] = char(0xAB);
-    for (const QByteArray& bytes : {Image(64, true), wrongMark, Image(200, false)}) {
-        const FlashDataObject image = Load(bytes);
-        EXPECT_EQ(image.Manufacturer(), 0) << bytes.size();
-        EXPECT_EQ(image.DataType(), 0) << bytes.size();
+    for (const QByteArray& unmarked : {Image(64, true), wrongMark, Image(200, false)}) {
+        const FlashDataObject plain = Load(unmarked);
+        EXPECT_EQ(plain.Manufacturer(), 0) << unmarked.size();
+        EXPECT_EQ(plain.DataType(), 0) << unmarked.size();
     }
-    const QByteArray bytes = Image(65, true);
-    const FlashDataObject image = Load(bytes);
-    EXPECT_EQ(image.Manufacturer(), quint8(bytes[24]));
-    EXPECT_EQ(image.DataType(), quint8(bytes[25]));
-    EXPECT_NE(image.Manufacturer(), 0);
+    const QByteArray marked = Image(65, true);
+    const FlashDataObject shortest = Load(marked);
+    EXPECT_EQ(shortest.Manufacturer(), quint8(marked[24]));
+    EXPECT_EQ(shortest.DataType(), quint8(marked[25]));
+    EXPECT_NE(shortest.Manufacturer(), 0);
 }

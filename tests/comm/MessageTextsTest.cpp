@@ -47,7 +47,7 @@ TEST(LinkErrorMessages, EachCodeHasItsWordsAndItsEffectOnATransfer) {
     EXPECT_FALSE(warning.cancelsTransfer);
 }
 
-TEST(ConnectMessages, FailureTextDependsOnWhatOpened) {
+TEST(ConnectMessages, ConnectFailuresParallelPortResultsAndTheVersionCheckHaveTheirWords) {
     const QString noUnit =
         "Unable to connect to unit.\r\nMake sure the unit is set to no parity and 8 data bits, that NMEA and "
         "DGPS are turned off,\r\nand then try again. If you still have problems, verify that the COM port "
@@ -56,9 +56,7 @@ TEST(ConnectMessages, FailureTextDependsOnWhatOpened) {
     EXPECT_EQ(texts::ConnectFailure(true, false), noUnit);
     EXPECT_EQ(texts::ConnectFailure(false, true),
               "Unable to open any COM port. Make sure no other program is using your COM port(s).");
-}
 
-TEST(ConnectMessages, ParallelPortResults) {
     EXPECT_TRUE(texts::ParallelPortResult(0).isEmpty());
     EXPECT_EQ(
         texts::ParallelPortResult(2),
@@ -66,9 +64,8 @@ TEST(ConnectMessages, ParallelPortResults) {
     EXPECT_EQ(texts::ParallelPortResult(3),
               "The parallel port driver is not installed correctly.\r\nPlease reinstall the application.");
     EXPECT_TRUE(texts::ParallelPortResult(7).isEmpty());
-}
 
-TEST(ConnectMessages, VersionCheckShowsBothVersionsAsTheUnitWouldRead) {
+    // The version check shows both versions as the unit would read them.
     const float unit = 2.0f + 5.0f / 100.0f;
     EXPECT_EQ(
         texts::UnitVersionCheck(unit, 2.1f),
@@ -78,7 +75,7 @@ TEST(ConnectMessages, VersionCheckShowsBothVersionsAsTheUnitWouldRead) {
 }
 
 // The texts of the card codes 1 to 8 are checked where a card refuses a start.
-TEST(CardResults, OnlyZeroIsSuccessAndEveryOtherResultHasWords) {
+TEST(CardResults, CardResultsAndPartitionChecksHaveTheirWordsAndOnlyZeroIsSuccess) {
     EXPECT_TRUE(card::FileWriteStartResult(0).isEmpty());
     EXPECT_EQ(card::FileWriteStartResult(-1), "Unable to start transfering the file.");
     EXPECT_TRUE(card::SaveDataResult(0).isEmpty());
@@ -87,9 +84,7 @@ TEST(CardResults, OnlyZeroIsSuccessAndEveryOtherResultHasWords) {
     EXPECT_EQ(card::LoadDataResult(3), "File contains too much information for loading.");
     EXPECT_FALSE(card::SaveDataResult(29).isEmpty());
     EXPECT_FALSE(card::LoadDataResult(4).isEmpty());
-}
 
-TEST(PartitionTexts, SelectionAndConfirmation) {
     EXPECT_TRUE(flash::SelectionCheck(1048576, 1048576).isEmpty());
     EXPECT_EQ(flash::SelectionCheck(3 * 1048576 / 2, 1048576),
               "Map created requires 1.50  MB.\r\nNot enough memory to store map.\r\n"

@@ -6,7 +6,7 @@
 
 using comm::PortChoice;
 
-TEST(SerialRate, OnlyKnownRatesAreKeptAndTheScanRisesAndWrapsTo4800) {
+TEST(SerialRate, OnlyKnownRatesAreKeptTheScanRisesAndWrapsTo4800AndThePortWalkGoesCom1ToCom4) {
     PortChoice p;
     EXPECT_EQ(p.BaudRate(), 115200);
     // Each rate asked for, the rate kept after it and the next one the scan tries.
@@ -21,10 +21,8 @@ TEST(SerialRate, OnlyKnownRatesAreKeptAndTheScanRisesAndWrapsTo4800) {
         EXPECT_EQ(p.NextBaudRate(), r.next) << r.asked;
         EXPECT_EQ(p.BaudRate(), r.kept) << "the scan leaves the rate alone";
     }
-}
 
-TEST(ComPortChoice, OutOfRangeValuesReadAsCom1AndTheWalkGoesCom1ToCom4) {
-    PortChoice p;
+    // Out of range ports read as COM1 and the walk goes from COM1 to COM4.
     for (const auto& [set, read] : QList<QPair<int, int>>{{0, 1}, {9, 1}, {8, 8}}) {
         p.SetComPort(set);
         EXPECT_EQ(p.ComPort(), read) << set;

@@ -17,7 +17,7 @@ struct FakeClock {
 
 } // namespace
 
-TEST(ProgressTimes, EstimateIsEmptyAtFirstWaitsThreeSecondsThenFollowsTheRate) {
+TEST(ProgressTimes, EstimateIsEmptyAtFirstWaitsThreeSecondsThenFollowsTheRateAndTheBarThePercent) {
     FakeClock clock{1000};
     ProgressModel p(clock.Function());
     p.InitProgress("Downloading Waypoints", true);
@@ -39,6 +39,16 @@ TEST(ProgressTimes, EstimateIsEmptyAtFirstWaitsThreeSecondsThenFollowsTheRate) {
     clock.now = 1007;
     p.ProgressMade(50);
     EXPECT_EQ(p.RemainingText(), "7 Seconds Remaining");
+
+    // The bar follows the percent within its range and is complete at one hundred.
+    p.InitProgress("t", true);
+    p.ProgressMade(42.7f);
+    EXPECT_EQ(p.BarValue(), 42);
+    EXPECT_TRUE(p.ProgressMade(-5));
+    EXPECT_EQ(p.BarValue(), 0);
+    EXPECT_TRUE(p.ProgressMade(99.9f));
+    EXPECT_FALSE(p.ProgressMade(100));
+    EXPECT_FALSE(p.ProgressMade(250));
 }
 
 TEST(ProgressTimes, ElapsedTimeCarriesOverMidnight) {
@@ -48,17 +58,4 @@ TEST(ProgressTimes, ElapsedTimeCarriesOverMidnight) {
     clock.now = 3;
     p.ProgressMade(1);
     EXPECT_EQ(p.ElapsedText(), "5 Seconds Elapsed");
-}
-
-TEST(ProgressBar, FollowsThePercentWithinItsRangeAndIsCompleteAtOneHundred) {
-    FakeClock clock;
-    ProgressModel p(clock.Function());
-    p.InitProgress("t", true);
-    p.ProgressMade(42.7f);
-    EXPECT_EQ(p.BarValue(), 42);
-    EXPECT_TRUE(p.ProgressMade(-5));
-    EXPECT_EQ(p.BarValue(), 0);
-    EXPECT_TRUE(p.ProgressMade(99.9f));
-    EXPECT_FALSE(p.ProgressMade(100));
-    EXPECT_FALSE(p.ProgressMade(250));
 }

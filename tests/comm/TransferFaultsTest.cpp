@@ -57,7 +57,7 @@ TEST_F(TransferFaults, StrayMessagesAreWarnedOfOnceAndNeverShortenADownload) {
 
 TEST_F(TransferFaults, WhatDoesNotFitTheUnitIsToldBeforeAndNeverWrittenALongCommentCut) {
     Start({"--max-waypoints", "6", "--max-route-waypoints", "3", "--max-comment-bytes", "40"});
-    FillMany(7, 2);                                         // waypoint 6 is one past the unit's last slot
+    FillMany(7, 2); // waypoint 6 is one past the unit's last slot
     data.Waypoint(0)->Comment = QString(9000, QLatin1Char('c'));
     data.AddRoute(2, QStringLiteral("Long"), {0, 1, 2, 3}); // longer than the unit's routes
     data.AddRoute(3, QStringLiteral("Far"), {5, 6});

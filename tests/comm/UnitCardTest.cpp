@@ -13,12 +13,12 @@ class UnitCardStarts : public CardFixture, public ::testing::WithParamInterface<
 TEST_P(UnitCardStarts, TheUnitsOwnRefusalIsShownWithItsText) {
     StartUnitWithCard({"--refuse-start", QString::number(GetParam())});
     EXPECT_TRUE(cards.DownloadCartridge(Write("Lakes.ncm", 3000)));
-    ASSERT_TRUE(WaitFor([this] { return !writes.finished.isEmpty(); }));
-    EXPECT_FALSE(writes.finished.last());
+    ASSERT_TRUE(WaitFor([this] { return !finished.isEmpty(); }));
+    EXPECT_FALSE(finished.last());
     EXPECT_EQ(prompt.Texts(), QStringList{StartRefusal(GetParam())});
-    EXPECT_EQ(writes.acks, 0);
+    EXPECT_EQ(acks, 0);
     EXPECT_FALSE(upload.Pending());
-    EXPECT_TRUE(writes.OnCard().isEmpty());
+    EXPECT_TRUE(OnCard().isEmpty());
 }
 
 // The reader's refusals check the other codes' words; 5 is refused in the
@@ -27,24 +27,23 @@ INSTANTIATE_TEST_SUITE_P(CardCodes, UnitCardStarts, ::testing::Values(3, 5));
 
 TEST_F(UnitCard, AnEndTheUnitRefusesIsAWriteErrorNotASuccess) {
     StartUnitWithCard({"--refuse-end"});
-    ASSERT_TRUE(writes.Sent(Write("Lakes.ncm", 1500)));
-    EXPECT_FALSE(writes.finished.last());
-    EXPECT_EQ(writes.beeps, 0);
+    ASSERT_TRUE(Sent(Write("Lakes.ncm", 1500)));
+    EXPECT_FALSE(finished.last());
+    EXPECT_EQ(beeps, 0);
     EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 1500."});
-    EXPECT_TRUE(writes.OnCard().isEmpty());
+    EXPECT_TRUE(OnCard().isEmpty());
 }
 
 TEST_F(UnitCard, AWriteBrokenOffByARefusedBlockIsClosedAndWrittenAgainAfter) {
     StartUnitWithCard({"--refuse-block", "2"});
     const QString map = Write("Lakes.ncm", 1500);
-    ASSERT_TRUE(writes.Sent(map));
-    EXPECT_FALSE(writes.finished.last());
+    ASSERT_TRUE(Sent(map));
+    EXPECT_FALSE(finished.last());
     EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 512."});
     EXPECT_EQ(prompt.shown[0].title, "Write Error");
-    EXPECT_TRUE(WaitFor([this] { return writes.OnCard().isEmpty(); }))
-        << writes.OnCard().join(' ').toStdString();
-    ASSERT_TRUE(writes.Sent(map));
-    EXPECT_TRUE(writes.finished.last());
+    EXPECT_TRUE(WaitFor([this] { return OnCard().isEmpty(); })) << OnCard().join(' ').toStdString();
+    ASSERT_TRUE(Sent(map));
+    EXPECT_TRUE(finished.last());
     EXPECT_EQ(Read(card.filePath("Lakes.ncm")), bytes);
     EXPECT_EQ(prompt.Texts().size(), 1);
 }

@@ -62,12 +62,24 @@ protected:
 
 } // namespace
 
-TEST_F(ItemEditor, AnIndexWithoutAnObjectOpensNothingAndASecondOpeningBringsTheSameWindow) {
+TEST_F(ItemEditor, AnEditorOpensOncePerObjectAndClosesWhenItsObjectGoes) {
     EXPECT_EQ(Open(7), nullptr);
     auto* first = Open();
     EXPECT_EQ(Open(), first);
     EXPECT_EQ(windows.EditIcon(0), nullptr);
     EXPECT_EQ(windows.OpenEditor("Wpt 7"), nullptr);
+
+    Open();
+    data.DeleteWaypoint(3);
+    Settle();
+    EXPECT_FALSE(editor);
+    undo.PushUndoOperation(false, "Drop Waypoint");
+    gpsdata::WaypointObject* dropped = data.AddNewWaypoint();
+    Open(dropped->WptIndex());
+    ASSERT_TRUE(editor);
+    undo.PerformUndoOperation();
+    Settle();
+    EXPECT_FALSE(editor);
 }
 
 TEST_F(ItemEditor, OKWithALatitudeBeyondThePoleSaysSoAndCancelThenChangesNothing) {
@@ -145,7 +157,7 @@ TEST_F(ItemEditor, AnUntypedPositionIsKeptExactlyAndOneTypedInDegreesMinutesAndS
 }
 
 // The pick itself is the next test's, through the program's own selector.
-TEST_F(ItemEditor, TheSymbolPictureOpensTheSelectorAndTheSameSymbolRecordsNoStep) {
+TEST_F(ItemEditor, TheSymbolPictureOpensTheSelectorTheSameSymbolRecordsNoStepAndTheIconEditorIsTheTwin) {
     Open();
     QTest::mouseClick(Find<QLabel>("imgIcon"), Qt::LeftButton);
     EXPECT_EQ(offered, QList<int>{3});
@@ -154,6 +166,26 @@ TEST_F(ItemEditor, TheSymbolPictureOpensTheSelectorAndTheSameSymbolRecordsNoStep
     Click("cmdChangeIcon");
     EXPECT_EQ(home->WptSymbol(), 3);
     EXPECT_EQ(undo.Count(), 0);
+
+    // The icon editor is the waypoint editor's twin.
+    gpsdata::IconObject* icon = data.AddFileIcon(2, 4, 45.5, -122.25);
+    editor = windows.EditIcon(2);
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->windowTitle(), "Insert/Edit Icon");
+    EXPECT_EQ(editor->findChild<QLineEdit*>("txtName"), nullptr);
+    EXPECT_EQ(Latitude()->Text(), u"45\u00B030.000'");
+    pick = 9;
+    Click("cmdChangeIcon");
+    EXPECT_EQ(offered.last(), 4);
+    EXPECT_EQ(icon->IcnSymbol(), 9);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Change Icon Symbol");
+    Click("btnNorthSouth");
+    Click("btnOK");
+    EXPECT_NEAR(icon->Latitude(), -45.5, 1e-5);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Icon");
+    data.DeleteIcon(2);
+    Settle();
+    EXPECT_FALSE(editor);
 }
 
 // The editor windows of the program open the real selector, modal over the
@@ -192,7 +224,7 @@ TEST_F(ItemEditor, TheProgramsEditorsChangeTheSymbolThroughTheSelector) {
     EXPECT_EQ(program.undo.Count(), 1);
 }
 
-TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgain) {
+TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgainAndTheEditMenuActsOnTheObject) {
     Open();
     home->SetWptName("Elsewhere");
     home->SetLatitude(-33.8688);
@@ -201,23 +233,8 @@ TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgain) {
     EXPECT_EQ(Find<QPushButton>("btnNorthSouth")->text(), "S");
     data.SetPositionFormat(2);
     EXPECT_EQ(Latitude()->Text(), geo::FormatLatitude(-home->Y(), 2).mid(2));
-}
 
-TEST_F(ItemEditor, DeletingTheWaypointOrAnUndoThatTakesItAwayClosesItsEditor) {
-    Open();
-    data.DeleteWaypoint(3);
-    Settle();
-    EXPECT_FALSE(editor);
-    undo.PushUndoOperation(false, "Drop Waypoint");
-    gpsdata::WaypointObject* dropped = data.AddNewWaypoint();
-    Open(dropped->WptIndex());
-    ASSERT_TRUE(editor);
-    undo.PerformUndoOperation();
-    Settle();
-    EXPECT_FALSE(editor);
-}
-
-TEST_F(ItemEditor, TheEditMenuCopiesPastesAndDeletesTheObject) {
+    // The Edit menu copies, pastes and deletes the object.
     auto* e = Open();
     EXPECT_FALSE(e->CanEdit(EditCommand::Cut));
     EXPECT_FALSE(e->CanEdit(EditCommand::SelectAll));
@@ -242,27 +259,6 @@ TEST_F(ItemEditor, TheEditMenuCopiesPastesAndDeletesTheObject) {
     e->Edit(EditCommand::Delete);
     EXPECT_EQ(data.Waypoint(3), nullptr);
     EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
-    Settle();
-    EXPECT_FALSE(editor);
-}
-
-TEST_F(ItemEditor, TheIconEditorIsTheWaypointEditorsTwin) {
-    gpsdata::IconObject* icon = data.AddFileIcon(2, 4, 45.5, -122.25);
-    editor = windows.EditIcon(2);
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->windowTitle(), "Insert/Edit Icon");
-    EXPECT_EQ(editor->findChild<QLineEdit*>("txtName"), nullptr);
-    EXPECT_EQ(Latitude()->Text(), u"45\u00B030.000'");
-    pick = 9;
-    Click("cmdChangeIcon");
-    EXPECT_EQ(offered, QList<int>{4});
-    EXPECT_EQ(icon->IcnSymbol(), 9);
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Change Icon Symbol");
-    Click("btnNorthSouth");
-    Click("btnOK");
-    EXPECT_NEAR(icon->Latitude(), -45.5, 1e-5);
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Icon");
-    data.DeleteIcon(2);
     Settle();
     EXPECT_FALSE(editor);
 }

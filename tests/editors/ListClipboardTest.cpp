@@ -74,7 +74,14 @@ TEST_F(ListClipboard, ARecordTypedByHandWithBarsPastes) {
     EXPECT_EQ(data.Waypoint(1)->WptSymbol(), 5);
 }
 
-TEST_F(ListClipboard, TextWithoutRecordsOfTheKindPastesNothingAndRecordsNoStep) {
+// Drops the payload on the list as the windowing system would; true when the
+// list took it.
+bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
+    QWidget& viewport = *list.List()->viewport();
+    return EditorSet::SendDrop(viewport, viewport.rect().center(), payload, action);
+}
+
+TEST_F(ListClipboard, TextWithoutRecordsOfTheKindPastesNothingAndDropsOfAnotherKindOrFormatAreRefused) {
     Waypoint(0, "A", 1, 1);
     editors::frmEditWaypoints waypoints(context);
     waypoints.Copy();
@@ -85,6 +92,19 @@ TEST_F(ListClipboard, TextWithoutRecordsOfTheKindPastesNothingAndRecordsNoStep) 
     QApplication::clipboard()->setText("just some words");
     waypoints.Paste();
     EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_EQ(undo.Count(), 0);
+
+    // Drops of another kind, of plain text or onto the route list are refused.
+    data.AddRoute(0, "R", {0});
+    editors::frmEditTrails trails(context);
+    editors::frmEditRoutes routes(context);
+    std::unique_ptr<QMimeData> records(editors::RecordDragData::Make(data.Waypoint(0)->MakeString()));
+    EXPECT_FALSE(Drop(trails, *records, Qt::CopyAction));
+    std::unique_ptr<QMimeData> route(editors::RecordDragData::Make(data.Route(0)->MakeString()));
+    EXPECT_FALSE(Drop(routes, *route, Qt::CopyAction));
+    QMimeData plain;
+    plain.setText(data.Waypoint(0)->MakeString());
+    EXPECT_FALSE(Drop(waypoints, plain, Qt::CopyAction));
     EXPECT_EQ(undo.Count(), 0);
 }
 
@@ -148,29 +168,6 @@ TEST_F(ListClipboard, PastedRoutesStopAtTheFirstLegTheUnitHasNoRoomFor) {
     EXPECT_EQ(data.CountRouteWpts(), 5);
     ASSERT_FALSE(prompt.shown.isEmpty());
     EXPECT_EQ(prompt.shown.last().title, "Paste Error");
-}
-
-// Drops the payload on the list as the windowing system would; true when the
-// list took it.
-bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
-    QWidget& viewport = *list.List()->viewport();
-    return EditorSet::SendDrop(viewport, viewport.rect().center(), payload, action);
-}
-
-TEST_F(ListClipboard, DropsOfAnotherKindOrFormatOrOntoTheRouteListAreRefused) {
-    Waypoint(0, "A", 1, 1);
-    data.AddRoute(0, "R", {0});
-    editors::frmEditTrails trails(context);
-    editors::frmEditRoutes routes(context);
-    std::unique_ptr<QMimeData> waypoints(editors::RecordDragData::Make(data.Waypoint(0)->MakeString()));
-    EXPECT_FALSE(Drop(trails, *waypoints, Qt::CopyAction));
-    std::unique_ptr<QMimeData> route(editors::RecordDragData::Make(data.Route(0)->MakeString()));
-    EXPECT_FALSE(Drop(routes, *route, Qt::CopyAction));
-    QMimeData plain;
-    plain.setText(data.Waypoint(0)->MakeString());
-    editors::frmEditWaypoints list(context);
-    EXPECT_FALSE(Drop(list, plain, Qt::CopyAction));
-    EXPECT_EQ(undo.Count(), 0);
 }
 
 } // namespace

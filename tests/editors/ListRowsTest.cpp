@@ -12,7 +12,7 @@ namespace {
 
 using ListRows = EditorFixture;
 
-TEST_F(ListRows, WaypointRowsShowNamePositionDateAndNumberOfKeptWaypointsOnly) {
+TEST_F(ListRows, RowsShowWaypointsAndRoutesWithTheirValues) {
     data.SetPositionFormat(3);
     Waypoint(4, "Home", 45.5, -122.25);
     Waypoint(2, "Via", 10, 10, 1);
@@ -27,25 +27,24 @@ TEST_F(ListRows, WaypointRowsShowNamePositionDateAndNumberOfKeptWaypointsOnly) {
     EXPECT_EQ(row->text(4), "012");
     EXPECT_FALSE(row->icon(0).isNull()) << "no symbol beside the name";
     EXPECT_EQ(list.List()->currentItem(), list.List()->topLevelItem(0));
-}
 
-TEST_F(ListRows, RouteRowsShowDistanceLegCountAndNumber) {
+    // Route rows show the distance, leg count and number.
     Waypoint(0, "A", 45, -122);
     Waypoint(1, "B", 46, -122);
     data.AddRoute(6, "Trip", {0, 1, 0});
-    editors::frmEditRoutes list(context);
-    ASSERT_EQ(Keys(*list.List()), QStringList({"Rte 6"}));
-    const QTreeWidgetItem* row = list.List()->topLevelItem(0);
-    EXPECT_EQ(row->text(0), "Trip");
-    EXPECT_EQ(row->text(1), window.FormatDistance(data.Route(6)->TotalDistance()));
-    EXPECT_EQ(row->text(2), "3");
-    EXPECT_EQ(row->text(3), "07");
+    editors::frmEditRoutes routes(context);
+    ASSERT_EQ(Keys(*routes.List()), QStringList({"Rte 6"}));
+    const QTreeWidgetItem* trip = routes.List()->topLevelItem(0);
+    EXPECT_EQ(trip->text(0), "Trip");
+    EXPECT_EQ(trip->text(1), window.FormatDistance(data.Route(6)->TotalDistance()));
+    EXPECT_EQ(trip->text(2), "3");
+    EXPECT_EQ(trip->text(3), "07");
 
     // A moved waypoint changes the distance of every route through it.
-    const QString before = row->text(1);
+    const QString before = trip->text(1);
     data.Waypoint(1)->SetLatitude(47);
-    EXPECT_NE(list.List()->topLevelItem(0)->text(1), before);
-    EXPECT_EQ(list.List()->topLevelItem(0)->text(1), window.FormatDistance(data.Route(6)->TotalDistance()));
+    EXPECT_NE(routes.List()->topLevelItem(0)->text(1), before);
+    EXPECT_EQ(routes.List()->topLevelItem(0)->text(1), window.FormatDistance(data.Route(6)->TotalDistance()));
 }
 
 TEST_F(ListRows, DataSetEventsChangeOneRowAtATimeAndWholeListChangesRebuild) {

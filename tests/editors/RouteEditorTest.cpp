@@ -91,7 +91,7 @@ TEST_F(RouteEditor, OpenEditorsAreListedInTheViewportSoTheMapCanDrawOnlyThem) {
     EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
 }
 
-TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrder) {
+TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrderAndThePopupRemovesOne) {
     frmEditRoute* e = Open(3);
     Select(*e, {1, 3, 6});
     e->Edit(EditCommand::Delete);
@@ -100,9 +100,19 @@ TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrder) {
     EXPECT_EQ(Column(*e->List(), 0), QStringList({"P1", "P3", "P5", "P6", "(End of Route)"}));
     EXPECT_FALSE(e->Busy());
     EXPECT_FALSE(e->RefillPending());
+
+    // The popup offers to edit, remove or paste at its row.
+    auto menu = e->Popup(Row(*e, 2));
+    ASSERT_NE(menu, nullptr);
+    QStringList captions;
+    for (QAction* a : menu->actions())
+        captions << a->text();
+    EXPECT_EQ(captions, QStringList({"Edit Waypoint P5", "Remove Waypoint P5 From Route", "Paste Here"}));
+    menu->actions().at(1)->trigger();
+    EXPECT_EQ(Legs(3), (QList<qint16>{0, 2, 5}));
 }
 
-TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchanged) {
+TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchangedAndPasteInsertsAtTheFocusedRow) {
     frmEditRoute* e = Open(7);
     const QString stored = data.Waypoint(2)->MakeString();
     QString changed = stored;
@@ -123,18 +133,17 @@ TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchanged) {
     ASSERT_NE(w, nullptr);
     EXPECT_LT(w->WptIndex(), data.MaxNumGPSWaypoints());
     EXPECT_EQ(w->X(), 100);
-}
 
-TEST_F(RouteEditor, PasteInsertsAtTheFocusedRow) {
-    frmEditRoute* e = Open(3);
-    e->List()->setCurrentItem(Row(*e, 1));
+    // In a second editor, a paste goes in at the focused row.
+    frmEditRoute* six = Open(3);
+    six->List()->setCurrentItem(Row(*six, 1));
     QApplication::clipboard()->setText(data.Waypoint(5)->MakeString() + "\r\n" +
                                        data.Waypoint(4)->MakeString());
-    e->Edit(EditCommand::Paste);
+    six->Edit(EditCommand::Paste);
     EXPECT_EQ(Legs(3), (QList<qint16>{0, 5, 4, 1, 2, 3, 4, 5}));
 }
 
-TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusal) {
+TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusalAndOnlyKeptWaypointsAreRenamedOrEdited) {
     data.SetMaxNumGPSWptsPerRoute(8);
     frmEditRoute* e = Open(3);
     QStringList records;
@@ -146,6 +155,26 @@ TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusal) {
     EXPECT_EQ(prompt.shown[0].title, "Paste Error");
     EXPECT_EQ(prompt.shown[0].text, data.Route(3)->AddWaypoint(9));
     EXPECT_EQ(e->List()->topLevelItemCount(), 9);
+
+    // Route-only waypoints are neither renamed in place nor edited on a double click.
+    data.Route(7)->SetWaypoints({8, 1});
+    frmEditRoute* seven = Open(7);
+    for (int i : {0, 1, 2})
+        emit seven->List()->itemDoubleClicked(Row(*seven, i), 0);
+    EXPECT_NE(windows.OpenEditor("Wpt 1"), nullptr);
+    EXPECT_EQ(windows.OpenEditor("Wpt 8"), nullptr);
+    EXPECT_FALSE(Row(*seven, 0)->flags() & Qt::ItemIsEditable);
+    ASSERT_TRUE(Row(*seven, 1)->flags() & Qt::ItemIsEditable);
+    seven->List()->setCurrentItem(Row(*seven, 1));
+    seven->List()->editItem(Row(*seven, 1), 0);
+    auto* box = seven->List()->findChild<QLineEdit*>();
+    ASSERT_NE(box, nullptr);
+    box->setText("Summit");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(data.Waypoint(1)->WptName(), "Summit");
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
+    EXPECT_EQ(Row(*seven, 1)->text(0), "Summit");
 }
 
 TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
@@ -161,28 +190,6 @@ TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
     six->Edit(EditCommand::Cut);
     EXPECT_EQ(Legs(3), (QList<qint16>{1, 2, 3, 4, 5}));
     EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
-}
-
-// Route-only waypoints are neither renamed in place nor edited on a double click.
-TEST_F(RouteEditor, OnlyKeptWaypointsAreRenamedInPlaceOrEdited) {
-    data.Route(7)->SetWaypoints({8, 1});
-    frmEditRoute* e = Open(7);
-    for (int i : {0, 1, 2})
-        emit e->List()->itemDoubleClicked(Row(*e, i), 0);
-    EXPECT_NE(windows.OpenEditor("Wpt 1"), nullptr);
-    EXPECT_EQ(windows.OpenEditor("Wpt 8"), nullptr);
-    EXPECT_FALSE(Row(*e, 0)->flags() & Qt::ItemIsEditable);
-    ASSERT_TRUE(Row(*e, 1)->flags() & Qt::ItemIsEditable);
-    e->List()->setCurrentItem(Row(*e, 1));
-    e->List()->editItem(Row(*e, 1), 0);
-    auto* box = e->List()->findChild<QLineEdit*>();
-    ASSERT_NE(box, nullptr);
-    box->setText("Summit");
-    QTest::keyClick(box, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(data.Waypoint(1)->WptName(), "Summit");
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
-    EXPECT_EQ(Row(*e, 1)->text(0), "Summit");
 }
 
 TEST_F(RouteEditor, AChangedWaypointRewritesItsRowsAndTheWindowFollowsItsRoute) {
@@ -202,18 +209,6 @@ TEST_F(RouteEditor, AChangedWaypointRewritesItsRowsAndTheWindowFollowsItsRoute) 
     Settle();
     EXPECT_FALSE(six);
     EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
-}
-
-TEST_F(RouteEditor, ThePopupOffersEditRemoveAndPaste) {
-    frmEditRoute* e = Open(3);
-    auto menu = e->Popup(Row(*e, 2));
-    ASSERT_NE(menu, nullptr);
-    QStringList captions;
-    for (QAction* a : menu->actions())
-        captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Edit Waypoint P3", "Remove Waypoint P3 From Route", "Paste Here"}));
-    menu->actions().at(1)->trigger();
-    EXPECT_EQ(Legs(3), (QList<qint16>{0, 1, 3, 4, 5}));
 }
 
 namespace {

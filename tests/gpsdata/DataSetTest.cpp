@@ -20,7 +20,7 @@ protected:
 
 } // namespace
 
-TEST_F(DataSet, NewObjectsFillTheLowestGapWithAnAutomaticNameAndTheDefaults) {
+TEST_F(DataSet, NewObjectsFillTheLowestGapWithTheDefaultsAndAnExistingIndexIsUpdatedInPlace) {
     data.AddNewFileWaypoint(0, 1, 1, "A", 0, 0, "", 0);
     data.AddNewFileWaypoint(2, 1, 1, "B", 0, 0, "", 0);
     data.SetDefaultSymbol(7);
@@ -48,6 +48,17 @@ TEST_F(DataSet, NewObjectsFillTheLowestGapWithAnAutomaticNameAndTheDefaults) {
     EXPECT_EQ(t->NumPoints(), 0);
     ASSERT_NE(data.AddNewIcon(), nullptr);
     EXPECT_EQ(data.Icons().At(0)->IcnSymbol(), 7);
+
+    // Adding an existing index updates that object in place.
+    data.AddWaypoint(5, 10, 20, 0, "first", 1, 1000, 0);
+    data.AddWaypoint(6, 10, 20, 0, "second", 1, 1000, 0);
+    gpsdata::WaypointObject* five = data.Waypoint(5);
+    data.AddWaypoint(5, 30, 40, 0, "again", 2, 2000, 0);
+    EXPECT_EQ(data.CountWaypoints(), 5);
+    EXPECT_EQ(data.Waypoint(5), five);
+    EXPECT_EQ(five->X(), 30);
+    EXPECT_EQ(five->WptName(), "Again");
+    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 2, 1, 5, 6}));
 }
 
 TEST_F(DataSet, NoFreeSlotShowsEachKindsMessageUnlessTold) {
@@ -69,18 +80,6 @@ TEST_F(DataSet, NoFreeSlotShowsEachKindsMessageUnlessTold) {
                            "Unable to create a new waypoint.\r\nDelete a waypoint and try again.",
                            "Unable to create a new icon.\r\nDelete an icon and try again.",
                            "Unable to create a new trail.\r\nDelete a trail and try again."}));
-}
-
-TEST_F(DataSet, AddingAnExistingIndexUpdatesThatObjectInPlace) {
-    data.AddWaypoint(5, 10, 20, 0, "first", 1, 1000, 0);
-    data.AddWaypoint(6, 10, 20, 0, "second", 1, 1000, 0);
-    gpsdata::WaypointObject* before = data.Waypoint(5);
-    data.AddWaypoint(5, 30, 40, 0, "again", 2, 2000, 0);
-    EXPECT_EQ(data.CountWaypoints(), 2);
-    EXPECT_EQ(data.Waypoint(5), before);
-    EXPECT_EQ(before->X(), 30);
-    EXPECT_EQ(before->WptName(), "Again");
-    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{5, 6}));
 }
 
 TEST_F(DataSet, FileAddsRaiseNoAddedEventLeaveDirtyAloneAndRefuseImpossibleDegrees) {

@@ -4,13 +4,11 @@
 
 using gpsdata::GPSData;
 
-TEST(AutoName, NumbersFromOneWithAtLeastThreeDigits) {
+TEST(AutoName, AutomaticNamesNumberFromOneWithThreeDigitsAndAreRenumberedAlone) {
     EXPECT_EQ(GPSData::AutoName("Wpt", 0), "Wpt 001*");
     EXPECT_EQ(GPSData::AutoName("Rte", 98), "Rte 099*");
     EXPECT_EQ(GPSData::AutoName("Rte", 1233), "Rte 1234*");
-}
 
-TEST(TranslateName, RenumbersAutomaticNamesOnly) {
     EXPECT_EQ(GPSData::TranslateName("Wpt 001*", 4), "Wpt 005*");
     EXPECT_EQ(GPSData::TranslateName("HOME*", 4), "HOME005*");
     EXPECT_EQ(GPSData::TranslateName("HOME", 4), "HOME");

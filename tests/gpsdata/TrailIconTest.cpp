@@ -20,7 +20,7 @@ QList<QList<qint32>> Points(const TrailObject& t) {
 
 } // namespace
 
-TEST(TrailPoints, DeltasBuildFromTheStartPointAndStopAtTheEndOfTheRange) {
+TEST(TrailPoints, DeltasBuildFromTheStartPointPointsKeepTheirFlagsAndReadsOutsideThemAreZero) {
     GPSData data;
     TrailObject t(data);
     EXPECT_EQ(t.NumPoints(), 0);
@@ -32,11 +32,7 @@ TEST(TrailPoints, DeltasBuildFromTheStartPointAndStopAtTheEndOfTheRange) {
     t.SetDeltas(max - 1, 0, {5, -1}, {0, 0});
     EXPECT_EQ(t.PointX(1), max);
     EXPECT_EQ(t.PointX(2), max - 1);
-}
 
-TEST(TrailPoints, PointsKeepTheirFlagsAndReadsOutsideThemAreZero) {
-    GPSData data;
-    TrailObject t(data);
     QSignalSpy spy(&t, &TrailObject::TrailChanged);
     t.SetPoints({1, 2, 3}, {4, 5, 6}, {true, false, true});
     EXPECT_EQ(Points(t), (QList<QList<qint32>>{{1, 4, 1}, {2, 5, 0}, {3, 6, 1}}));

@@ -17,11 +17,20 @@ double Serial(int y, int m, int d, int h = 0, int min = 0, int s = 0) {
 
 } // namespace
 
-TEST(WaypointDates, SerialDaysCountFromTheEndOf1899) {
+TEST(WaypointDates, SerialDaysCountFromTheEndOf1899AndDatesBeyondTheSecondsRangeSaturate) {
     EXPECT_EQ(Serial(1899, 12, 30), 0);
     EXPECT_EQ(Serial(1970, 1, 1), 25569);
     EXPECT_EQ(Serial(1992, 1, 1), 33604);
     EXPECT_DOUBLE_EQ(Serial(2000, 1, 1, 18), 36526.75);
+
+    GPSData data;
+    WaypointObject w(data);
+    w.SetDateModified(1e9);
+    EXPECT_EQ(w.FileDate(), 2147483647);
+    w.SetDateModified(-1e9);
+    EXPECT_EQ(w.LurchDate(), -2147483647 - 1);
+    w.SetDateModified(std::nan(""));
+    EXPECT_EQ(w.FileDate(), 0);
 }
 
 TEST(WaypointDates, FileDateZeroIsTheStartOf1970AndTheUnitsDateOf1992) {
@@ -40,18 +49,7 @@ TEST(WaypointDates, FileDateZeroIsTheStartOf1970AndTheUnitsDateOf1992) {
     EXPECT_EQ(w.DateModified(), Serial(2009, 2, 13, 23, 31, 30));
 }
 
-TEST(WaypointDates, DatesBeyondTheSecondsRangeSaturate) {
-    GPSData data;
-    WaypointObject w(data);
-    w.SetDateModified(1e9);
-    EXPECT_EQ(w.FileDate(), 2147483647);
-    w.SetDateModified(-1e9);
-    EXPECT_EQ(w.LurchDate(), -2147483647 - 1);
-    w.SetDateModified(std::nan(""));
-    EXPECT_EQ(w.FileDate(), 0);
-}
-
-TEST(WaypointChanges, EveryWriteNotifiesOnceButIndexAndCommentDoNot) {
+TEST(WaypointChanges, EveryWriteNotifiesOnceButIndexAndCommentDoNotAndDegreesAreChecked) {
     GPSData data;
     WaypointObject w(data);
     w.InitializeIndex(9);
@@ -73,11 +71,7 @@ TEST(WaypointChanges, EveryWriteNotifiesOnceButIndexAndCommentDoNot) {
     EXPECT_EQ(own.size(), 10);
     EXPECT_EQ(set.size(), 10);
     EXPECT_EQ(set[0][0].toInt(), 9);
-}
 
-TEST(WaypointChanges, DegreesGoThroughTheInternalCoordinates) {
-    GPSData data;
-    WaypointObject w(data);
     w.SetLatitude(45.5);
     w.SetLongitude(-122.25);
     EXPECT_NEAR(w.Latitude(), 45.5, 1e-5);

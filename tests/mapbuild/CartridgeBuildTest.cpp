@@ -80,7 +80,7 @@ protected:
     RecordingProgress progress;
 };
 
-TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFile) {
+TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFileAndItsSaveIsRemembered) {
     map.SetHeaderText(QStringLiteral("Lake of the test"));
     const qint32 estimate = map.EstimateCartridge();
     EXPECT_GT(estimate, 64);
@@ -105,9 +105,7 @@ TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFile) {
     QFile built(map.CartridgeFileName());
     ASSERT_TRUE(built.open(QIODevice::ReadOnly));
     EXPECT_TRUE(built.readAll().contains("Lake of the test"));
-}
 
-TEST_F(CartridgeBuild, SavingTheBuiltMapRemembersWhereItWent) {
     ASSERT_TRUE(map.CreateCartridge());
     const QString target = temp.filePath("saved/Lake.ncm");
     EXPECT_FALSE(map.SaveCartridge(target).isEmpty()); // no such folder
@@ -126,6 +124,11 @@ TEST_F(CartridgeBuild, AnEmptyMapIsNeverReportedAsBuilt) {
         carver.KAddPolyPoint(x, y);
     ExpectNoMap("The map borders hold no map data.");
     EXPECT_FALSE(QFile::exists(temp.filePath("Lake.at5")));
+}
+
+TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
+    QFile::remove(res.filePath("MasterDefinitionLibrary.dat"));
+    ExpectNoMap({});
 }
 
 // A build list that cannot be written afresh must not leave the engine an
@@ -148,11 +151,6 @@ TEST_F(CartridgeBuild, AListThatCannotBeWrittenIsToldAndNothingIsBuilt) {
     EXPECT_FALSE(map.CreateCartridge());
     ASSERT_EQ(prompt.shown.size(), 1);
     EXPECT_EQ(prompt.shown[0].title, "Build Error");
-}
-
-TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
-    QFile::remove(res.filePath("MasterDefinitionLibrary.dat"));
-    ExpectNoMap({});
 }
 
 // The question before a very large map is for high detail only (the main

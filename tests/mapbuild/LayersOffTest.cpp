@@ -25,7 +25,7 @@ protected:
 
 // Entries come back once each, in order, with their parentheses; identifiers
 // that would break them are refused.
-TEST_F(LayersOff, EntriesAreKeptOnceInOrder) {
+TEST_F(LayersOff, EntriesAreKeptOnceInOrderAndTheMasterMapIsToldWhichCategoryChanged) {
     for (const char* id : {"10:2", "10", "10", "1)(2", "", "20"})
         map.LayerOff(QString::fromLatin1(id));
     EXPECT_EQ(map.LayersOffCount(), 3);
@@ -33,21 +33,9 @@ TEST_F(LayersOff, EntriesAreKeptOnceInOrder) {
     EXPECT_EQ(map.GetLayerOff(0), QStringLiteral("(10)"));
     EXPECT_EQ(map.GetLayerOff(1), QStringLiteral("(20)"));
     EXPECT_EQ(map.GetLayerOff(2), QString());
-}
 
-// Without borders there is nothing to change; with them, the map and the
-// built map are changed.
-TEST_F(LayersOff, OnlyAMapWithBordersIsChanged) {
-    map.LayerOff(QStringLiteral("10"));
-    EXPECT_FALSE(map.Dirty());
-    AddBorder();
-    map.ClearCartridge();
-    map.LayerOff(QStringLiteral("20"));
-    EXPECT_TRUE(map.Dirty());
-    EXPECT_TRUE(map.CartridgeDirty());
-}
-
-TEST_F(LayersOff, TheMasterMapIsToldWhichCategoryChanged) {
+    map.LayerOn(QStringLiteral("20"));
+    map.LayerOn(QStringLiteral("10"));
     categories.notices.clear();
     map.LayerOff(QStringLiteral("20"));
     map.LayerOff(QStringLiteral("10:2"));
@@ -56,7 +44,17 @@ TEST_F(LayersOff, TheMasterMapIsToldWhichCategoryChanged) {
     EXPECT_EQ(categories.notices, (QStringList{"major 1 0", "minor 0 1 0", "minor 0 1 1"}));
 }
 
-TEST_F(LayersOff, ClearingTheListRebuildsTheLayerTree) {
+// Without borders there is nothing to change; with them, the map and the
+// built map are changed.
+TEST_F(LayersOff, OnlyAMapWithBordersIsChangedAndClearingTheListRebuildsTheLayerTree) {
+    map.LayerOff(QStringLiteral("10"));
+    EXPECT_FALSE(map.Dirty());
+    AddBorder();
+    map.ClearCartridge();
+    map.LayerOff(QStringLiteral("20"));
+    EXPECT_TRUE(map.Dirty());
+    EXPECT_TRUE(map.CartridgeDirty());
+
     FakeTree tree;
     map.SetLayerTree(&tree);
     map.LayerOff(QStringLiteral("10"));

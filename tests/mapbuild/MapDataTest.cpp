@@ -25,15 +25,13 @@ protected:
     MapData map{carver};
 };
 
-TEST_F(MapDefinition, MapNameIsTheFileNameUpToItsFirstDot) {
+TEST_F(MapDefinition, MapNameIsTheFileNameUpToItsFirstDotAndAChangedDefinitionForgetsTheBuiltMap) {
     int named = 0;
     QObject::connect(&map, &MapData::NameChanged, [&] { ++named; });
     map.SetFileName(QStringLiteral("/home/ann/maps.d/Lake Trip.v2.nmp"));
     EXPECT_EQ(map.MapName(), QStringLiteral("Lake Trip"));
     EXPECT_EQ(named, 1);
-}
 
-TEST_F(MapDefinition, ChangedDefinitionForgetsTheBuiltMap) {
     map.ClearCartridge();
     map.SetCartridgeFileName(QStringLiteral("/tmp/built.at5"));
     map.DefinitionChanged();
@@ -59,14 +57,12 @@ TEST_F(MapDefinition, ClearMapRemovesBordersAndResetsTheLayers) {
     EXPECT_TRUE(categories.notices.contains(QStringLiteral("minor 0 1 1")));
 }
 
-TEST_F(MapDefinition, AreasUseVerticesZeroAndTwoOfClosedBorders) {
+TEST_F(MapDefinition, AreasUseVerticesZeroAndTwoOfClosedBordersAndTotalsOnlyThePartInsideTheBox) {
     AddBorder(true, {{0, 0}, {5, 5}, {1000, 2000}, {0, 9}});
     AddBorder(true, {{0, 0}, {1, 1}, {10, 10}});
     AddBorder(false, {{0, 0}, {1, 1}, {100000, 100000}});
     EXPECT_FLOAT_EQ(map.GetLargestPolygonArea(), 2000000.0f);
-}
 
-TEST_F(MapDefinition, TotalAreaCountsOnlyThePartInsideTheBox) {
     // From X -14000000 (clamped to -13898483) to -13000000, Y 3000000 to 3001000.
     AddBorder(true, {{-14000000, 3000000}, {0, 0}, {-13000000, 3001000}});
     EXPECT_FLOAT_EQ(map.GetUSTotalArea(), 898483.0f * 1000.0f);

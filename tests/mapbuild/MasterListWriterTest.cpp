@@ -36,14 +36,13 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(MasterList, FilesInTheMasterFolderAreTakenFromThere) {
+TEST_F(MasterList, FindsEachEntryInTheMasterFolderOrOnTheDrivesAsItsKindAndDetailAllow) {
     Put("res/MasterList.txt", "West.at5\r\n");
     Put("res/West.at5", "x");
     Put("cd1/West.at5", "x");
     EXPECT_EQ(Written(false), QStringList{Path("res/West.at5")});
-}
 
-TEST_F(MasterList, OtherwiseTheFirstDriveHoldingTheFileIsUsed) {
+    // Otherwise the first drive holding the file is used.
     Put("res/MasterList.txt", "West.at5\nEast.AT5\nGone.at5\n");
     Put("res/West.at5", ""); // empty files do not count
     Put("cd1/West.at5", "");
@@ -53,26 +52,27 @@ TEST_F(MasterList, OtherwiseTheFirstDriveHoldingTheFileIsUsed) {
     const auto result =
         MasterListWriter(Path("res"), false, {Path("cd1"), Path("cd2")}).Write(Path("user/Out.txt"), false);
     EXPECT_TRUE(result.leftOut);
-}
 
-TEST_F(MasterList, WithAllDrivesAnEntryIsWrittenOncePerDrive) {
+    // With all drives an entry is written once per drive; without, only map files are taken.
     Put("res/MasterList.txt", "Lib.dat\n");
     EXPECT_EQ(Written(true), (QStringList{Path("cd1/Lib.dat"), Path("cd2/Lib.dat")}));
-}
 
-TEST_F(MasterList, OnlyAt5EntriesAreTakenWithoutAllDrives) {
     Put("res/MasterList.txt", "Lib.dat\nTwo.part.at5\n");
     Put("res/Lib.dat", "x");
     Put("res/Two.part.at5", "x");
     EXPECT_TRUE(Written(false).isEmpty());
-}
 
-TEST_F(MasterList, HighDetailFilesOnlyWithHighDetail) {
+    // High detail files only with high detail.
     Put("res/MasterList.txt", "Overlay1.at5\nLargeScaleNE.at5\nBase.at5\n");
     for (const char* name : {"res/Overlay1.at5", "res/LargeScaleNE.at5", "res/Base.at5"})
         Put(QString::fromLatin1(name), "x");
     EXPECT_EQ(Written(false), QStringList{Path("res/Base.at5")});
     EXPECT_EQ(Written(false, true).size(), 3);
+
+    // Overlong and binary lines are skipped.
+    Put("res/MasterList.txt", QByteArray(10000, 'a') + ".at5\n" + QByteArray("b\0c.at5\n", 8) + "Ok.at5\n");
+    Put("res/Ok.at5", "x");
+    EXPECT_EQ(Written(false), QStringList{Path("res/Ok.at5")});
 }
 
 // The master folder is only read; a list that cannot be saved says why.
@@ -91,12 +91,6 @@ TEST_F(MasterList, TheListIsWrittenOutsideTheMasterFolderAndAFailedWriteIsTold) 
     EXPECT_FALSE(none.written);
     EXPECT_TRUE(none.writeError.isEmpty());
     EXPECT_FALSE(QFile::exists(Path("user/None.txt")));
-}
-
-TEST_F(MasterList, OverlongAndBinaryLinesAreSkipped) {
-    Put("res/MasterList.txt", QByteArray(10000, 'a') + ".at5\n" + QByteArray("b\0c.at5\n", 8) + "Ok.at5\n");
-    Put("res/Ok.at5", "x");
-    EXPECT_EQ(Written(false), QStringList{Path("res/Ok.at5")});
 }
 
 } // namespace

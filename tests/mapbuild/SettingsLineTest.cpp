@@ -8,14 +8,12 @@ using mapbuild::SettingsLineWriter;
 
 namespace {
 
-TEST(SettingsLineReading, FlagsInAnyCaseAndNumbers) {
+TEST(SettingsLineReading, FlagsInAnyCaseAndNumbersWithinRange) {
     EXPECT_EQ(SettingsLine(QStringLiteral("K tRUe")).Flag(2), true);
     EXPECT_EQ(SettingsLine(QStringLiteral("K FALSE")).Flag(2), false);
     EXPECT_EQ(SettingsLine(QStringLiteral("K -1")).Flag(2), true);
     EXPECT_FALSE(SettingsLine(QStringLiteral("K maybe")).Flag(2));
-}
 
-TEST(SettingsLineReading, NumbersOutOfRangeOrNotFiniteAreRefused) {
     EXPECT_FALSE(SettingsLine(QStringLiteral("K 40000")).Integer(2, -32768, 32767));
     EXPECT_FALSE(SettingsLine(QStringLiteral("K nan")).Number(2));
     EXPECT_FALSE(SettingsLine(QStringLiteral("K inf")).Integer(2, 0, 10));

@@ -106,7 +106,7 @@ TEST_F(MapPages, TheMapIsDrawnAsVectorsAtThePagesResolution) {
     EXPECT_LE(dark, 6);
 }
 
-TEST_F(MapPages, ANamedMapWithBordersHasItsSectionAndExpandFillsThePage) {
+TEST_F(MapPages, ANamedMapWithBordersHasItsSectionAndExpandFillsThePageLeavingTheWindowsView) {
     PrintOptions options = Options(PrintOptions::What::Map, {});
     options.drawBorders = true;
     PrintMap(options, "Kansas");
@@ -116,8 +116,18 @@ TEST_F(MapPages, ANamedMapWithBordersHasItsSectionAndExpandFillsThePage) {
     const QImage own = Render(50);
     EXPECT_NEAR(LowestInk(own, own.width() / 2), 50 * (5 * 11.0 / 45 + 5), 2);
 
+    // Expanded, it fills the page, and the window's view is as it was.
+    const std::int32_t left = view.ViewLeft, top = view.ViewTop, bottom = view.ViewBottom;
+    const QPointF corner = carver.Range().ToPixel(QPointF(view.ViewLeft, view.ViewTop));
+    const int height = carver.Range().Height();
     options.expandMap = true;
     PrintMap(options, "Kansas");
+    EXPECT_EQ(view.MapPicture.Height, 480);
+    EXPECT_EQ(view.ViewLeft, left);
+    EXPECT_EQ(view.ViewTop, top);
+    EXPECT_EQ(view.ViewBottom, bottom);
+    EXPECT_EQ(carver.Range().ToPixel(QPointF(view.ViewLeft, view.ViewTop)), corner);
+    EXPECT_EQ(carver.Range().Height(), height);
     const QImage expanded = Render(50);
     EXPECT_NEAR(LowestInk(expanded, expanded.width() / 2), 50 * (40 * 11.0 / 45), 2);
 
@@ -125,21 +135,6 @@ TEST_F(MapPages, ANamedMapWithBordersHasItsSectionAndExpandFillsThePage) {
     options.drawBorders = false;
     PrintMap(options, "Kansas");
     EXPECT_TRUE(PdfText(path).pages[0].RowWords(2).isEmpty());
-}
-
-TEST_F(MapPages, PrintingLeavesTheWindowsViewAsItWas) {
-    const std::int32_t left = view.ViewLeft, top = view.ViewTop, bottom = view.ViewBottom;
-    const QPointF corner = carver.Range().ToPixel(QPointF(view.ViewLeft, view.ViewTop));
-    const int height = carver.Range().Height();
-    PrintOptions options = Options(PrintOptions::What::Map, {});
-    options.expandMap = true;
-    PrintMap(options);
-    EXPECT_EQ(view.MapPicture.Height, 480);
-    EXPECT_EQ(view.ViewLeft, left);
-    EXPECT_EQ(view.ViewTop, top);
-    EXPECT_EQ(view.ViewBottom, bottom);
-    EXPECT_EQ(carver.Range().ToPixel(QPointF(view.ViewLeft, view.ViewTop)), corner);
-    EXPECT_EQ(carver.Range().Height(), height);
 }
 
 } // namespace

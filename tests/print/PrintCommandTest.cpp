@@ -45,8 +45,8 @@ protected:
     QString out;
 };
 
-TEST_F(PrintCommand, PrintsTheChosenTableToAPdfAndSaysHowManyPages) {
-    const CliRun run = RunCli({"print", file, "--what", "waypoints", "-o", out});
+TEST_F(PrintCommand, PrintsTheChosenTableToAPdfAndSaysHowManyPagesItemsAreIndexesAndARangeLimitsThePages) {
+    CliRun run = RunCli({"print", file, "--what", "waypoints", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.Text(), "2 pages\n");
     const PdfText pdf(out);
@@ -54,10 +54,8 @@ TEST_F(PrintCommand, PrintsTheChosenTableToAPdfAndSaysHowManyPages) {
     EXPECT_EQ(pdf.pages[0].RowWords(5), QStringList({"11", "P10"}) + pdf.pages[0].RowWords(5).mid(2));
     EXPECT_EQ(pdf.pages[1].RowWords(2), QStringList({"Waypoints", "(Continued)"}));
     EXPECT_EQ(pdf.pages[1].RowWords(5).value(1), "P45");
-}
 
-TEST_F(PrintCommand, ItemsAreTheIndexesListsShowAndTheRangeLimitsThePages) {
-    CliRun run = RunCli({"print", file, "--what", "routes", "--items", "5", "-o", out});
+    run = RunCli({"print", file, "--what", "routes", "--items", "5", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(PdfText(out).pages[0].RowWords(2), QStringList({"Route", "6:", "Back"}));
     run = RunCli({"print", file, "--what", "icons", "--items", "2,0", "-o", out});
@@ -137,7 +135,7 @@ TEST_F(PrintCommand, TheMapIsDrawnOverTheMasterMap) {
     EXPECT_FALSE(QFile::exists(out + "x"));
 }
 
-TEST_F(PrintCommand, BadArgumentsAndUnreadableFilesFailAndLeaveNoPdf) {
+TEST_F(PrintCommand, BadArgumentsAndUnreadableFilesFailLeaveNoPdfAndKeepAnOldFile) {
     const QList<QStringList> usage = {
         {"print", file, "-o", out},
         {"print", file, "--what", "trails", "-o", out},
@@ -164,9 +162,8 @@ TEST_F(PrintCommand, BadArgumentsAndUnreadableFilesFailAndLeaveNoPdf) {
     }
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"trip.nrv"}));
-}
 
-TEST_F(PrintCommand, AFailedPrintKeepsTheOldFile) {
+    // A failed print keeps the old file.
     testing_support::WriteFile(out, "old");
     EXPECT_EQ(RunCli({"print", file, "--what", "waypoints", "--from", "9", "-o", out}).exitCode, 1);
     EXPECT_EQ(testing_support::ReadFile(out), "old");

@@ -37,47 +37,50 @@ TEST_F(TablePages, TheSectionHeaderAndTheRowsSitOnTheGridColumns) {
     EXPECT_TRUE(page.RowWords(41).isEmpty());
 }
 
-TEST_F(TablePages, ThirtyFiveRowsFillOnePageAndTheThirtySixthStartsTheNextUnderTheContinuedTitle) {
-    AddWaypoints(36);
+// Thirty-five rows fill a page and the thirty-sixth starts the next under
+// the continued title; a range sends only its pages, with the rows the full
+// print puts on them, and the progress shows each; cancel stops after the row.
+TEST_F(TablePages, RowsFillPagesOfThirtyFiveAndARangeSendsOnlyItsPagesAsTheFullPrintHasThem) {
+    AddWaypoints(80);
     EXPECT_EQ(Print(Options(What::Waypoints, Indexes(35))).sheets, 1);
     EXPECT_EQ(PdfText::PageCount(path), 1);
     EXPECT_EQ(PdfText(path).pages[0].RowWords(39).value(1), "Camp34");
 
-    const print::PrintResult all = Print(Options(What::Waypoints, Indexes(36)));
-    EXPECT_EQ(all.pages, 2);
-    EXPECT_EQ(all.sheets, 2);
-    const PdfText pdf(path);
-    ASSERT_EQ(pdf.pages.size(), 2);
-    const PdfText::Page& second = pdf.pages[1];
+    const print::PrintResult all = Print(Options(What::Waypoints, Indexes(80)), "all.pdf");
+    EXPECT_EQ(all.pages, 3);
+    EXPECT_EQ(all.sheets, 3);
+    const PdfText full(path);
+    ASSERT_EQ(full.pages.size(), 3);
+    const PdfText::Page& second = full.pages[1];
     EXPECT_EQ(second.RowWords(2), QStringList({"Waypoints", "(Continued)"}));
     EXPECT_EQ(second.RowWords(4), QStringList({"Number", "Name", "Latitude", "Longitude"}));
     EXPECT_EQ(second.RowWords(5).value(1), "Camp35");
     const auto number = second.Find("2");
     EXPECT_NEAR(second.Column(number), 39, 0.1);
     EXPECT_NEAR(second.Row(number), 41, 0.25);
-}
 
-TEST_F(TablePages, ARangeSendsOnlyItsPagesWithTheRowsTheFullPrintPutsOnThem) {
-    AddWaypoints(80);
-    const print::PrintResult all = Print(Options(What::Waypoints, Indexes(80)), "all.pdf");
-    EXPECT_EQ(all.pages, 3);
-    const PdfText full(path);
-    ASSERT_EQ(full.pages.size(), 3);
-
-    const print::PrintResult second = Print(Options(What::Waypoints, Indexes(80), 2, 2), "second.pdf");
-    EXPECT_EQ(second.pages, 3);
-    EXPECT_EQ(second.sheets, 1);
-    EXPECT_EQ(PdfText::PageCount(path), 1);
+    testing_support::RecordingProgress progress;
+    const print::PrintResult range =
+        Print(Options(What::Waypoints, Indexes(80), 2, 3), "range.pdf", &progress);
+    EXPECT_EQ(range.pages, 3);
+    EXPECT_EQ(range.sheets, 2);
+    EXPECT_EQ(progress.texts, QStringList({"Now printing page 2 of 3", "Now printing page 3 of 3"}));
     const PdfText part(path);
+    ASSERT_EQ(part.pages.size(), 2);
     for (int row = 0; row < 45; ++row)
         EXPECT_EQ(part.pages[0].RowWords(row), full.pages[1].RowWords(row)) << "row " << row;
-    EXPECT_EQ(part.pages[0].RowWords(5).value(1), "Camp35");
+    EXPECT_EQ(part.pages[1].RowWords(5).value(1), "Camp70");
 
-    Print(Options(What::Waypoints, Indexes(80), 3, 3), "third.pdf");
-    EXPECT_EQ(PdfText(path).pages[0].RowWords(5).value(1), "Camp70");
+    progress.cancel = true;
+    const print::PrintResult cancelled = Print(Options(What::Waypoints, Indexes(80)), "out.pdf", &progress);
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(cancelled.sheets, 1);
+    const PdfText pdf(path);
+    EXPECT_EQ(pdf.pages[0].RowWords(5).value(1), "Camp0");
+    EXPECT_TRUE(pdf.pages[0].RowWords(6).isEmpty());
 }
 
-TEST_F(TablePages, RoutesAreSectionsTwoRowsApartAndALowSectionStartsANewPage) {
+TEST_F(TablePages, RoutesAreSectionsTwoRowsApartAndOneThatWouldStartOnRowThirtySixOrBelowGoesToTheNextPage) {
     AddWaypoints(40);
     data.AddRoute(0, "Short", {0, 1, 2});
     data.AddRoute(4, "Long", Indexes(40));
@@ -99,17 +102,15 @@ TEST_F(TablePages, RoutesAreSectionsTwoRowsApartAndALowSectionStartsANewPage) {
     // The long route ends on row 17; the last section follows on row 20.
     EXPECT_EQ(second.RowWords(20), QStringList({"Route", "8:", "Last"}));
     EXPECT_EQ(result.sheets, 2);
-}
 
-TEST_F(TablePages, ASectionThatWouldStartOnRowThirtySixOrBelowGoesToTheNextPage) {
-    AddWaypoints(40);
-    data.AddRoute(0, "Fill", Indexes(29)); // rows 5 to 33
+    // A section that would start on row 36 or below goes to the next page.
+    data.Route(0)->SetWaypoints(Indexes(29)); // rows 5 to 33
     data.AddRoute(1, "Next", {0});
     Print(Options(What::Routes, {0, 1}));
-    const PdfText pdf(path);
-    ASSERT_EQ(pdf.pages.size(), 2);
-    EXPECT_EQ(pdf.pages[0].RowWords(33).value(1), "Camp28");
-    EXPECT_EQ(pdf.pages[1].RowWords(2), QStringList({"Route", "2:", "Next"}));
+    const PdfText low(path);
+    ASSERT_EQ(low.pages.size(), 2);
+    EXPECT_EQ(low.pages[0].RowWords(33).value(1), "Camp28");
+    EXPECT_EQ(low.pages[1].RowWords(2), QStringList({"Route", "2:", "Next"}));
 
     data.Route(0)->SetWaypoints(Indexes(28)); // ends on row 32: the next title fits on row 35
     Print(Options(What::Routes, {0, 1}));
@@ -132,21 +133,6 @@ TEST_F(TablePages, IconRowsHaveTheirPositionsAtTheIconColumns) {
     const auto south = page.Find("S");
     EXPECT_NEAR(page.Column(south), 18, 0.1);
     EXPECT_EQ(page.RowWords(6).first(), "10");
-}
-
-TEST_F(TablePages, TheProgressShowsEachPrintedPageAndCancelStopsAfterTheRow) {
-    AddWaypoints(80);
-    testing_support::RecordingProgress progress;
-    Print(Options(What::Waypoints, Indexes(80), 2, 3), "out.pdf", &progress);
-    EXPECT_EQ(progress.texts, QStringList({"Now printing page 2 of 3", "Now printing page 3 of 3"}));
-
-    progress.cancel = true;
-    const print::PrintResult cancelled = Print(Options(What::Waypoints, Indexes(80)), "out.pdf", &progress);
-    EXPECT_TRUE(cancelled.cancelled);
-    EXPECT_EQ(cancelled.sheets, 1);
-    const PdfText pdf(path);
-    EXPECT_EQ(pdf.pages[0].RowWords(5).value(1), "Camp0");
-    EXPECT_TRUE(pdf.pages[0].RowWords(6).isEmpty());
 }
 
 } // namespace
