@@ -1,6 +1,6 @@
 // Frame time of the map window's picture: a master map and the largest GPS
 // data set drawn into a 1920x1080 image, for each view of a view list.
-//   bench_mapdraw [MASTER_MAP_FOLDER [VIEW_LIST [PICTURE_FOLDER [ROUNDS]]]]
+//   bench_mapdraw [MASTER_MAP_FOLDER [VIEW_LIST [PICTURE_FOLDER [ROUNDS [PIXEL_RATIO]]]]]
 // The master map folder defaults to the build's bin/res; its files are taken
 // in the order of its MasterList.txt. The view list defaults to
 // bench/mapdraw-views.txt: one view a line, NAME WEST SOUTH EAST NORTH in
@@ -14,7 +14,9 @@
 //   repeated  the named view drawn again and again.
 // The machine is shared, so every figure is the fastest of several rounds;
 // run it pinned to one core (taskset -c 1) for the one-core figure. ROUNDS
-// (5) set to 1 suits a profiler (valgrind --tool=callgrind).
+// (5) set to 1 suits a profiler (valgrind --tool=callgrind). PIXEL_RATIO (1)
+// draws for a screen of that many device pixels a point, as the map window
+// does there (2: a 3840x2160 picture, its lines two device pixels wide).
 
 #include "MaxDataSet.h"
 
@@ -145,9 +147,13 @@ struct FrameTime {
 
 class Frames {
 public:
-    Frames(const mastermap::MasterSet& master, mapview::WindowObject& window, const gpsdata::GPSData& data)
+    Frames(const mastermap::MasterSet& master, mapview::WindowObject& window, const gpsdata::GPSData& data,
+           double pixelRatio)
         : styles_(StylesOf(window)), painter_(master, styles_), window_(window), data_(data),
-          image_(window.MapPicture.Width, window.MapPicture.Height, QImage::Format_ARGB32_Premultiplied) {
+          image_(static_cast<int>(window.MapPicture.Width * pixelRatio),
+                 static_cast<int>(window.MapPicture.Height * pixelRatio),
+                 QImage::Format_ARGB32_Premultiplied) {
+        image_.setDevicePixelRatio(pixelRatio);
         // Names stay laid out from frame to frame, as in the map window.
         painter_.SetNameCache(&names_);
     }
@@ -215,7 +221,8 @@ int main(int argc, char** argv) {
     window.MapPicture.Width = 1920;
     window.MapPicture.Height = 1080;
     const double aspect = window.MapPicture.Height / window.MapPicture.Width;
-    Frames frames(master, window, data);
+    const double pixelRatio = std::clamp(argument(5, QStringLiteral("1")).toDouble(), 1.0, 4.0);
+    Frames frames(master, window, data, pixelRatio);
 
     // The program's first frame renders the symbols and fonts later frames
     // reuse; it belongs to no view.
@@ -224,7 +231,9 @@ int main(int argc, char** argv) {
 
     const int Rounds = std::max(1, argument(4, QStringLiteral("5")).toInt());
     constexpr int Repeats = 10;
-    std::printf("1920x1080, fastest of %d rounds; aim: a frame below 16 ms on one core\n", Rounds);
+    std::printf(
+        "1920x1080 at %g device pixels a point, fastest of %d rounds; aim: a frame below 16 ms on one core\n",
+        pixelRatio, Rounds);
     std::printf("%-13s %9s | %-34s | %-26s\n", "view", "units/px", "new view: median (slowest) ms",
                 "repeated ms");
     for (const View& view : views) {
