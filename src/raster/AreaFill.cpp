@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace raster {
 
 namespace {
@@ -30,21 +26,11 @@ inline int FirstCentreAfter(double at, int low, int high) {
 void BlendRun(QRgb* pixels, int count, QRgb colour) {
     int x = 0;
 #if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
     const __m128i remaining = _mm_set1_epi16(static_cast<short>(255 - qAlpha(colour)));
-    const __m128i rounding = _mm_set1_epi16(0x80);
     const __m128i drawn = _mm_set1_epi32(static_cast<int>(colour));
-    // Each channel c becomes (m + (m >> 8) + 0x80) >> 8 with m = c * remaining.
-    const auto scaled = [&](__m128i channels) {
-        const __m128i m = _mm_mullo_epi16(channels, remaining);
-        return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m, _mm_srli_epi16(m, 8)), rounding), 8);
-    };
     for (; x + 4 <= count; x += 4) {
         auto* at = reinterpret_cast<__m128i*>(pixels + x);
-        const __m128i under = _mm_loadu_si128(at);
-        const __m128i low = scaled(_mm_unpacklo_epi8(under, zero));
-        const __m128i high = scaled(_mm_unpackhi_epi8(under, zero));
-        _mm_storeu_si128(at, _mm_add_epi32(_mm_packus_epi16(low, high), drawn));
+        _mm_storeu_si128(at, BlendFour(_mm_loadu_si128(at), drawn, remaining, remaining));
     }
 #endif
     for (; x < count; ++x)

@@ -5,10 +5,6 @@
 #include <cmath>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace raster {
 
 namespace {
@@ -19,15 +15,8 @@ namespace {
 void BlendRow(QRgb* to, const QRgb* from, int count) {
     int x = 0;
 #if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
+    const __m128i zero = _mm_setzero_si128(), full = _mm_set1_epi16(255);
     const __m128i solid = _mm_set1_epi32(static_cast<int>(0xff000000u));
-    const __m128i full = _mm_set1_epi16(255), rounding = _mm_set1_epi16(0x80);
-    // Each channel c of two pixels becomes (m + (m >> 8) + 0x80) >> 8 with
-    // m = c * (255 - the pixel's alpha over it).
-    const auto scaled = [&](__m128i channels, __m128i alphas) {
-        const __m128i m = _mm_mullo_epi16(channels, _mm_sub_epi16(full, alphas));
-        return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m, _mm_srli_epi16(m, 8)), rounding), 8);
-    };
     for (; x + 4 <= count; x += 4) {
         const __m128i drawn = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x));
         auto* at = reinterpret_cast<__m128i*>(to + x);
@@ -40,10 +29,9 @@ void BlendRow(QRgb* to, const QRgb* from, int count) {
         // Each pixel's alpha in the four 16-bit lanes of its channels.
         __m128i alpha = _mm_srli_epi32(drawn, 24);
         alpha = _mm_or_si128(alpha, _mm_slli_epi32(alpha, 16));
-        const __m128i under = _mm_loadu_si128(at);
-        const __m128i low = scaled(_mm_unpacklo_epi8(under, zero), _mm_unpacklo_epi32(alpha, alpha));
-        const __m128i high = scaled(_mm_unpackhi_epi8(under, zero), _mm_unpackhi_epi32(alpha, alpha));
-        _mm_storeu_si128(at, _mm_add_epi32(_mm_packus_epi16(low, high), drawn));
+        _mm_storeu_si128(at, BlendFour(_mm_loadu_si128(at), drawn,
+                                       _mm_sub_epi16(full, _mm_unpacklo_epi32(alpha, alpha)),
+                                       _mm_sub_epi16(full, _mm_unpackhi_epi32(alpha, alpha))));
     }
 #endif
     for (; x < count; ++x) {
