@@ -55,10 +55,10 @@ bool GPSFileCommands::Load(const QString& path) {
     files::OpenResult result;
     {
         const BusyCursor busy;
-        result = files::DataSetFiles::Read(data_, path, connected_(), pod_);
+        result = files::DataSetFiles::Read(data_, path, connected_(), pod_, progress_);
     }
-    // A refused file changed nothing: the data, its changed flag and the
-    // undo steps stay as they were.
+    // A refused file (or a cancelled load) changed nothing: the data, its
+    // changed flag and the undo steps stay as they were.
     if (result == files::OpenResult::Refused)
         return false;
     if (result == files::OpenResult::Opened)
@@ -88,8 +88,8 @@ bool GPSFileCommands::SaveAs() {
 
 bool GPSFileCommands::SaveTo(const QString& path) {
     // A failed save is told through the data set's FileError and keeps the
-    // data marked as changed.
-    if (!files::DataSetFiles::Save(data_, path, pod_))
+    // data marked as changed; so does a cancelled one, untold.
+    if (!files::DataSetFiles::Save(data_, path, pod_, progress_))
         return false;
     data_.SetDirty(false);
     Remember(path);

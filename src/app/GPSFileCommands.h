@@ -15,8 +15,9 @@ namespace mapview {
 class UndoStack;
 }
 namespace ui {
+class Progress;
 class Prompt;
-}
+} // namespace ui
 
 namespace app {
 
@@ -41,6 +42,8 @@ public:
     // The program's communication control, which reads and writes the
     // unit's user data files.
     void SetControl(linkpod::LinkPod* pod) { pod_ = pod; }
+    // Where long loads and saves show their percentage and may be cancelled.
+    void SetProgress(ui::Progress* progress) { progress_ = progress; }
 
     // True when the caller must abort (Cancel, or a save that did not happen).
     bool AbortGPSDirty(const QString& message = QString());
@@ -72,6 +75,7 @@ private:
     FileChooser* chooser_ = nullptr;
     std::function<bool()> connected_;
     linkpod::LinkPod* pod_ = nullptr;
+    ui::Progress* progress_ = nullptr;
 };
 
 } // namespace app
