@@ -32,6 +32,8 @@ class GPSFileCommands : public QObject {
 public:
     static const QString OpenFilter;
     static const QString SaveFilter;
+    // Why the GPS data is not saved under a position list's name.
+    static const QString NotAPositionListText;
 
     GPSFileCommands(gpsdata::GPSData& data, mapview::UndoStack& undo, RecentFiles& recent,
                     ProgramSettings& settings, ui::Prompt& prompt, QObject* parent = nullptr);

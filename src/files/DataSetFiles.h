@@ -25,6 +25,9 @@ public:
     enum class Kind { Sectioned, Gpx, PositionList, UserData };
 
     static Kind KindOf(const QString& path);
+    // False for the position lists, which keep only the waypoints' names
+    // and positions: saving the data set as one loses the rest.
+    static bool KeepsWholeDataSet(const QString& path) { return KindOf(path) != Kind::PositionList; }
 
     // Replaces the data set's contents with the file's. A refused file
     // (one that cannot be read, or is no file of its kind) leaves the data

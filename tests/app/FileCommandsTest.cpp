@@ -191,6 +191,34 @@ TEST_F(FileCommands, AUserDataFileShowsItsPercentageAndACancelledLoadKeepsTheSho
     EXPECT_FALSE(main->Progress().isVisible());
 }
 
+// A position list would keep only the waypoints' names and places: Save As
+// refuses the name and the data stays changed and with its own file; data
+// opened from a list is saved through Save As.
+TEST_F(FileCommands, GPSDataIsNotSavedAsAPositionList) {
+    const QString file = SavedDataFile(QStringLiteral("trip.nrv"));
+    main->ExecuteCommands(file);
+    main->Data().AddRoute(0, QStringLiteral("Out"), {0});
+    chooser.names.push_back(Path(QStringLiteral("backup.txt")));
+    Command("mnuFileSaveGPSAs")->trigger();
+    EXPECT_EQ(prompt.Texts(), QStringList{GPSFileCommands::NotAPositionListText});
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("backup.txt"))));
+    EXPECT_TRUE(main->Data().Dirty());
+    EXPECT_EQ(main->Data().Path(), file);
+    EXPECT_EQ(main->RecentFileList(), QStringList{file});
+
+    const QString list = Put(QStringLiteral("coast.txt"), "45.5 -122.25 Home\n");
+    prompt.answers = {ui::Answer::No};
+    chooser.names.push_back(list);
+    Command("mnuFileOpenGPS")->trigger();
+    ASSERT_EQ(main->Data().Path(), list);
+    chooser.asked.clear();
+    chooser.names.push_back(Path(QStringLiteral("coast.usr")));
+    Command("mnuFileSaveGPS")->trigger();
+    EXPECT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(main->Data().Path(), Path(QStringLiteral("coast.usr")));
+    EXPECT_FALSE(main->Data().Dirty());
+}
+
 TEST_F(FileCommands, EveryDroppedFileIsOpenedInTurn) {
     const QString data = SavedDataFile(QStringLiteral("trip.nrv"));
     DrawTriangle();
