@@ -90,7 +90,13 @@ void MapEditing::DropIcon(QPointF at) {
 qint16 MapEditing::EditedRoute() {
     if (data_.Route(data_.EditingRoute()))
         return data_.EditingRoute();
-    gpsdata::RouteObject* route = data_.AddNewRoute();
+    // The route went after the command started it (an undo, a delete): the
+    // click starts another.
+    return EditNewRoute();
+}
+
+qint16 MapEditing::EditNewRoute() {
+    const gpsdata::RouteObject* route = data_.AddNewRoute();
     if (!route)
         return -1;
     data_.SetEditingRoute(route->RteIndex());
@@ -131,6 +137,16 @@ void MapEditing::AddRouteWaypoint(QPointF at) {
 
 void MapEditing::SetupDropRouteWaypoints() {
     view_.SetMode(ModeDropRouteWaypoint);
+}
+
+void MapEditing::StartRoute() {
+    if (data_.CountRoutes() >= data_.MaxNumGPSRoutes()) {
+        data_.AddNewRoute(true);
+        return;
+    }
+    undo_.PushUndoOperation(false, QStringLiteral("Create Route"));
+    EditNewRoute();
+    SetupDropRouteWaypoints();
 }
 
 void MapEditing::DrawMovingLine(QPainter& painter) const {
@@ -255,8 +271,8 @@ void MapEditing::ShowPopup(QPointF at, QPointF pixel) {
             [this, hit, waypoint] { emit EditRequested(waypoint, hit.index); });
     QAction* remove = popup_->addAction(QStringLiteral("Delete ") + kind + hit.text);
     remove->setObjectName(QStringLiteral("mnuPopupDelete"));
-    connect(remove, &QAction::triggered, this, [this, hit, waypoint, kind] {
-        undo_.PushUndoOperation(false, QStringLiteral("Delete ") + kind.trimmed());
+    connect(remove, &QAction::triggered, this, [this, hit, waypoint] {
+        undo_.PushUndoOperation(false, QStringLiteral("Delete"));
         if (waypoint)
             data_.DeleteWaypoint(hit.index);
         else

@@ -33,8 +33,9 @@ class MapDisplay;
 // icon while dropping icons); the object then follows the pointer and the
 // next click puts it down. While dropping route waypoints a click on an
 // existing waypoint adds that waypoint, anywhere else a new one; either goes
-// into the edited leg of the route being edited on the map: its end when the
-// first drop starts the route, or to the leg that the route popup's "Insert Waypoints Into" chose.
+// into the edited leg of the route being edited on the map: the end of the
+// route that the drop-route-waypoints command started, or the leg that the
+// route popup's "Insert Waypoints Into" chose.
 // The leg being added to follows the pointer as a moving line. Dropped icons
 // take the data set's default symbol.
 class MapEditing : public QObject {
@@ -55,6 +56,10 @@ public:
     void ShowToolTip();
     // Mode 4: clicks add waypoints to the route being edited on the map.
     void SetupDropRouteWaypoints();
+    // The drop-route-waypoints command: a new route, recorded as one undo
+    // step, becomes the route being edited, also when one already was. A
+    // full route list only says so.
+    void StartRoute();
     // The edited route's leg from its waypoints to the pointer, over the map.
     void DrawMovingLine(QPainter& painter) const;
 
@@ -76,6 +81,8 @@ private:
     void PutDown(QPointF at);
     void Place(MapHitTest::Kind kind, qint16 index, QPointF at);
     qint16 EditedRoute();
+    // A new route, now the one edited on the map; -1 when the list is full.
+    qint16 EditNewRoute();
     QMenu* NewPopup(const QString& name);
     void ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel);
     void ShowTrailPopup(const MapHitTest::TrailHit& trail, QPointF pixel);

@@ -148,7 +148,7 @@ void frmMain::Load() {
     loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
                                                ProgramFolders::InstalledDataFolder(), dataFolder_);
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
-    workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
+    workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, *undo_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
     positionLists_ = new PositionListCommands(
         *gpsData_, *undo_, prompt_,
@@ -450,8 +450,15 @@ void frmMain::ShowMapCaption() {
 void frmMain::ConnectMapModes() {
     static const char* const modes[] = {"center", "create", "polyline", "dropwpt", "droprtewpt", "dropicn"};
     for (int mode = 0; mode < 6; ++mode)
-        connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
-                [this, mode] { window_->SetMode(mode); });
+        if (mode != ModeDropRouteWaypoint)
+            connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
+                    [this, mode] { window_->SetMode(mode); });
+    // Each choice of the route command starts a route of its own; on a full
+    // route list the buttons go back to the mode that stays.
+    OnCommand("droprtewpt", editing_, [this] {
+        editing_->StartRoute();
+        ShowMode();
+    });
     connect(window_.get(), &mapview::WindowObject::ModeChange, this, &frmMain::ShowMode);
     connect(commands_->Command(QStringLiteral("mnuViewMapOptions")), &QAction::triggered, this,
             &frmMain::ShowMapSetup);

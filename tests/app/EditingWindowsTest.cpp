@@ -65,6 +65,7 @@ TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommandsOr
     ASSERT_NE(popup, nullptr);
     popup->actions().at(1)->trigger();
     EXPECT_EQ(Data().CountWaypoints(), 0);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Delete");
     Command("mnuEditUndo")->trigger();
     EXPECT_EQ(Data().CountWaypoints(), 1);
 }
