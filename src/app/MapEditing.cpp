@@ -2,6 +2,7 @@
 
 #include "app/MapDisplay.h"
 #include "app/MapModes.h"
+#include "editors/PopupCommands.h"
 #include "geo/Coordinates.h"
 #include "geo/NumericError.h"
 #include "gpsdata/GPSData.h"
@@ -19,9 +20,10 @@
 namespace app {
 
 MapEditing::MapEditing(MapDisplay& display, mapview::WindowObject& view, gpsdata::GPSData& data,
-                       mapview::UndoStack& undo, ui::Prompt& prompt, QObject* parent)
+                       mapview::UndoStack& undo, ui::Prompt& prompt, const editors::PopupCommands& popups,
+                       QObject* parent)
     : QObject(parent), display_(display), view_(view), data_(data), undo_(undo), prompt_(prompt),
-      tmrTooltip_(this) {
+      tmrTooltip_(this), popups_(popups) {
     tmrTooltip_.setObjectName(QStringLiteral("tmrTooltip"));
     tmrTooltip_.setSingleShot(true);
     tmrTooltip_.setInterval(ToolTipDelayMs);
@@ -230,25 +232,24 @@ void MapEditing::ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel) {
         undo_.PushUndoOperation(false, QStringLiteral("Delete"));
         data_.DeleteRoute(route);
     });
-    QAction* insert = popup_->addAction(QStringLiteral("Insert Waypoints Into ") + leg.name);
-    insert->setObjectName(QStringLiteral("mnuPopupInsert"));
-    connect(insert, &QAction::triggered, this, [this, leg] {
-        if (!data_.Route(leg.route))
-            return;
-        data_.SetEditingRoute(leg.route);
-        data_.SetEditingRouteLeg(leg.leg);
-        SetupDropRouteWaypoints();
-        display_.update();
-    });
+    if (const gpsdata::RouteObject* route = data_.Route(leg.route))
+        popups_.AddRouteEntries(*popup_, *route, leg.leg);
     popup_->popup(display_.mapToGlobal(pixel.toPoint()));
 }
 
+void MapEditing::InsertWaypointsInto(qint16 route, int leg) {
+    if (!data_.Route(route))
+        return;
+    data_.SetEditingRoute(route);
+    data_.SetEditingRouteLeg(leg);
+    SetupDropRouteWaypoints();
+    display_.update();
+}
+
 void MapEditing::ShowTrailPopup(const MapHitTest::TrailHit& trail, QPointF pixel) {
-    QAction* create = NewPopup(QStringLiteral("mnuPopupTrail"))
-                          ->addAction(QStringLiteral("Create Route From ") + trail.name);
-    create->setObjectName(QStringLiteral("mnuPopupTrailCreateRoute"));
-    connect(create, &QAction::triggered, this,
-            [this, index = trail.trail] { emit CreateRouteFromTrail(index); });
+    NewPopup(QStringLiteral("mnuPopupTrail"));
+    if (const gpsdata::TrailObject* object = data_.Trail(trail.trail))
+        popups_.AddTrailEntries(*popup_, *object);
     popup_->popup(display_.mapToGlobal(pixel.toPoint()));
 }
 

@@ -9,6 +9,9 @@
 class QMenu;
 class QPainter;
 
+namespace editors {
+struct PopupCommands;
+}
 namespace gpsdata {
 class GPSData;
 }
@@ -43,8 +46,11 @@ class MapEditing : public QObject {
 public:
     static constexpr int ToolTipDelayMs = 600;
 
+    // `popups` are the route and trail entries that the popups share with
+    // the list windows.
     MapEditing(MapDisplay& display, mapview::WindowObject& view, gpsdata::GPSData& data,
-               mapview::UndoStack& undo, ui::Prompt& prompt, QObject* parent = nullptr);
+               mapview::UndoStack& undo, ui::Prompt& prompt, const editors::PopupCommands& popups,
+               QObject* parent = nullptr);
 
     // A release of the mouse button in modes 3 to 7.
     void Release(int mode, Qt::MouseButton button, QPointF at);
@@ -56,6 +62,8 @@ public:
     void ShowToolTip();
     // Mode 4: clicks add waypoints to the route being edited on the map.
     void SetupDropRouteWaypoints();
+    // Mode 4 on an existing route, whose clicks go in from entry `leg` on.
+    void InsertWaypointsInto(qint16 route, int leg);
     // The drop-route-waypoints command: a new route, recorded as one undo
     // step, becomes the route being edited, also when one already was. A
     // full route list only says so.
@@ -70,8 +78,6 @@ signals:
     void EditRequested(bool waypoint, qint16 index);
     // The route popup's "Edit Route …" was chosen.
     void RouteEditRequested(qint16 route);
-    // The trail popup's "Create Route" was chosen.
-    void CreateRouteFromTrail(qint16 trail);
 
 private:
     void DropWaypoint(QPointF at);
@@ -94,6 +100,7 @@ private:
     ui::Prompt& prompt_;
     QTimer tmrTooltip_;
     QMenu* popup_ = nullptr;
+    const editors::PopupCommands& popups_;
     QPointF pointer_;
     MapHitTest::Hit moving_;
 };

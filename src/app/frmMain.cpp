@@ -21,6 +21,7 @@
 #include "app/MessagePanel.h"
 #include "app/PositionListCommands.h"
 #include "app/ProgramFolders.h"
+#include "app/RouteBorderCommand.h"
 #include "app/SettingsBridge.h"
 #include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
@@ -186,9 +187,6 @@ void frmMain::Load() {
     view_ = new MapViewControl(
         *map_, *window_, *status_, [this] { return gpsData_->PositionFormat(); }, this);
     mouse_ = new MapMouse(*map_->Display(), *window_, *view_, carver_, this);
-    editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
-    connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
-    connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
     editingCommands_ = new EditingCommands(*commands_, *area_,
                                            {.data = *gpsData_,
                                             .undo = *undo_,
@@ -196,13 +194,16 @@ void frmMain::Load() {
                                             .prompt = prompt_,
                                             .viewChanged = [this] { view_->ViewChanged(); }},
                                            this);
+    editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_,
+                              editingCommands_->Context().popups, this);
+    connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
+    connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
     editingCommands_->FollowMap(*editing_);
+    ConnectPopups();
     autoArrange_ = new AutoArrange(
         *area_, [this] { ArrangeWindows(); }, this);
     connect(&editingCommands_->Lists(), &editors::ListWindows::WindowsChanged, autoArrange_,
             &AutoArrange::Request);
-    connect(editing_, &MapEditing::CreateRouteFromTrail,
-            new comm::RouteFromTrail(connection_, *gpsData_, this), &comm::RouteFromTrail::CreateRoute);
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -468,6 +469,20 @@ void frmMain::ConnectMapModes() {
             [this] { view_->ZoomStep(0); });
     OnCommand("mnuViewZoomToData", view_, [this] { view_->ZoomToData(*gpsData_, false); });
     connect(gpsFiles_, &GPSFileCommands::Loaded, view_, [this] { view_->ZoomToData(*gpsData_, true); });
+}
+
+void frmMain::ConnectPopups() {
+    editors::PopupCommands& popups = editingCommands_->Context().popups;
+    // Chosen from a list window too: the map comes forward for the clicks.
+    popups.insertRouteWaypoints = [this](qint16 route, int leg) {
+        area_->setActiveSubWindow(mapSub_);
+        editing_->InsertWaypointsInto(route, leg);
+    };
+    auto* border = new RouteBorderCommand(*gpsData_, *mapData_, *undo_, this);
+    connect(border, &RouteBorderCommand::BorderAdded, map_->Display(), qOverload<>(&QWidget::update));
+    popups.makeRouteBorder = [border](qint16 route) { border->Make(route); };
+    auto* routeFromTrail = new comm::RouteFromTrail(connection_, *gpsData_, this);
+    popups.createRouteFromTrail = [routeFromTrail](qint16 trail) { routeFromTrail->CreateRoute(trail); };
 }
 
 void frmMain::ShowMapSetup() {
