@@ -36,6 +36,11 @@ protected:
     QList<QRect> Plan(const app::WindowArranger::Counts& kinds) {
         return app::WindowArranger::Plan(main->Area().viewport()->rect(), kinds, main->ArrangeLayout());
     }
+    void TearDown() override {
+        // The popup is a child of its list window, which goes with the main window.
+        popup.reset();
+        MainWindowFixture::TearDown();
+    }
     // The named entry of the popup of an object's row, which stays in `popup`.
     QAction* PopupEntry(editors::ListWindow& list, qint16 index, const char* name) {
         popup = list.Popup(index);
