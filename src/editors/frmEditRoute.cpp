@@ -373,6 +373,8 @@ bool frmEditRoute::CanEdit(EditCommand command) const {
         return !files::ClipboardRecords::Waypoints(context_.data, QApplication::clipboard()->text()).empty();
     case EditCommand::SelectAll:
         return lvwWaypoints_->topLevelItemCount() > 0;
+    case EditCommand::EditSelected:
+        return lvwWaypoints_->currentItem() != nullptr;
     }
     return false;
 }
@@ -398,6 +400,9 @@ void frmEditRoute::Edit(EditCommand command) {
         break;
     case EditCommand::SelectAll:
         lvwWaypoints_->selectAll();
+        break;
+    case EditCommand::EditSelected:
+        OpenRow(lvwWaypoints_->currentItem());
         break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/AutoArrange.h"
 #include "app/WindowArranger.h"
+#include "editors/ItemEditor.h"
 #include "editors/ListView.h"
 #include "editors/ListWindow.h"
 #include "gpsdata/GPSData.h"
@@ -71,14 +72,30 @@ TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindow) {
     Command("mnuEditPaste")->trigger();
     EXPECT_EQ(main->Data().CountWaypoints(), 2);
     EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Paste");
+
+    // Edit Selected opens the editor of the focused row, and so does Enter.
+    const auto editorOf = [this]() -> qint16 {
+        const auto* editor = qobject_cast<editors::ItemEditor*>(main->Area().activeSubWindow()->widget());
+        return editor ? editor->Index() : -1;
+    };
+    QMdiSubWindow* listChild = main->Area().activeSubWindow();
+    QTreeWidgetItem* first = list->List()->topLevelItem(0);
+    list->List()->setCurrentItem(first);
+    Command("mnuEditSelected")->trigger();
+    EXPECT_EQ(editorOf(), list->SelectedIndexes().first());
+    main->Area().setActiveSubWindow(listChild);
+    list->List()->setCurrentItem(list->List()->topLevelItem(1));
+    QTest::keyClick(list->List(), Qt::Key_Return);
+    EXPECT_EQ(editorOf(), list->SelectedIndexes().first());
+    EXPECT_NE(editorOf(), -1);
 }
 
 TEST_F(ListWindowsMenu, EditCommandsAreOffWhileTheMapWindowIsActiveAndFollowTheList) {
     ListOf(OpenList("mnuWindowWaypoints"));
     EXPECT_TRUE(Command("mnuEditCopy")->isEnabled());
     main->Area().setActiveSubWindow(MapChild());
-    for (const char* name :
-         {"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "mnuEditSelectAll"})
+    for (const char* name : {"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "mnuEditSelectAll",
+                             "mnuEditSelected"})
         EXPECT_FALSE(Command(name)->isEnabled()) << name;
 
     // The opened menu shows what the active list can do now.
