@@ -51,7 +51,7 @@ public:
 
 signals:
     void FilesChanged();
-    // "default.ini" was read again: the main window takes its place again.
+    // "default.ini" was read again: the main window applies every setting again.
     void DefaultsRestored();
 
 private:

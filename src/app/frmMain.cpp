@@ -327,6 +327,13 @@ void frmMain::ConnectMapBuild() {
 
 void frmMain::LoadSettings() {
     loader_->Load();
+    ApplySettings();
+    ListWindowPlaces::Restore(settings_, editingCommands_->Lists());
+    mapData_->SetDirty(false);
+    ShowRecentFiles();
+}
+
+void frmMain::ApplySettings() {
     SettingsBridge::ApplyData(settings_, *gpsData_);
     SettingsBridge::ApplyConnection(settings_, connection_);
     SettingsBridge::ApplyTransfers(settings_, *transfers_);
@@ -336,11 +343,8 @@ void frmMain::LoadSettings() {
     commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(settings_.viewMapLayers);
     map_->ShowLayers(settings_.viewMapLayers);
     layout_ = WindowArranger::FromSettings(settings_);
-    ListWindowPlaces::Restore(settings_, editingCommands_->Lists());
     SettingsBridge::ApplyMapSplit(settings_, *map_->Splitter());
     SetAutoArrange(settings_.autoArrangeWindows);
-    mapData_->SetDirty(false);
-    ShowRecentFiles();
 }
 
 void frmMain::CollectSettings() {
@@ -424,7 +428,7 @@ void frmMain::ConnectFiles() {
     connect(gpsFiles_, &GPSFileCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::DefaultsRestored, this, [this] {
-        SettingsBridge::ApplyPlacement(settings_, *this);
+        ApplySettings();
         view_->ViewChanged();
     });
 }

@@ -168,6 +168,10 @@ private:
     void ConnectMapBuild();
     void StartUnitUpdate();
     void LoadSettings();
+    // Puts the settings record into the windows and objects that use them
+    // (all but the view, which follows each file read, and the open list
+    // windows, which only the start opens).
+    void ApplySettings();
     void SaveSettings();
     void CollectSettings();
     void ShowMapCaption();
