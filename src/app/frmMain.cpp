@@ -407,6 +407,12 @@ void frmMain::ConnectData() {
     });
     connect(mapFile_.get(), &MapFile::WorkspaceWritten, undo_.get(), &mapview::UndoStack::ClearUndoStack);
     connect(mapFile_.get(), &MapFile::Saving, this, &frmMain::CollectSettings);
+    // At start-up the objects hold no chosen values yet: the settings file is
+    // read over the record's own defaults.
+    connect(mapFile_.get(), &MapFile::Loading, this, [this] {
+        if (!loading_)
+            CollectSettings();
+    });
     connect(commands_->Command(QStringLiteral("mnuViewMapLayers")), &QAction::toggled, map_,
             &frmTerrafold::ShowLayers);
 }
