@@ -63,7 +63,7 @@ bool Cut(QPointF& a, QPointF& b, double left, double top, double right, double b
 // The point `by` past `end`, going on from `from`.
 QPointF Beyond(QPointF from, QPointF end, double by) {
     const QPointF along = end - from;
-    const double length = std::hypot(along.x(), along.y());
+    const double length = std::sqrt(along.x() * along.x() + along.y() * along.y());
     return length > 0 ? end + along * (by / length) : end;
 }
 
@@ -78,7 +78,8 @@ bool Notched(QPointF before, QPointF at, QPointF after, double width) {
         return true;
     const double cross = d1.x() * d2.y() - d1.y() * d2.x(), dot = d1.x() * d2.x() + d1.y() * d2.y();
     // tan of half the turn is |cross| / (|d1||d2| + dot).
-    const double lengths = std::hypot(d1.x(), d1.y()) * std::hypot(d2.x(), d2.y());
+    const double lengths =
+        std::sqrt((d1.x() * d1.x() + d1.y() * d1.y()) * (d2.x() * d2.x() + d2.y() * d2.y()));
     return width * std::abs(cross) > 0.2 * (lengths + dot);
 }
 
@@ -226,7 +227,7 @@ void Hairlines::WidePolyline(const QPointF* points, qsizetype count, const Ink& 
     for (std::size_t i = 1; i < device_.size(); ++i) {
         const QPointF a = device_[i - 1], b = device_[i];
         const QPointF along = b - a;
-        const double length = std::hypot(along.x(), along.y());
+        const double length = std::sqrt(along.x() * along.x() + along.y() * along.y());
         double t0, t1;
         if (!std::isfinite(length)) {
             flush();
@@ -355,7 +356,7 @@ void Hairlines::WideSegment(QPointF a, QPointF b, const Ink& ink, bool capA, boo
     const bool forward = du > 0;
     const int direction = forward ? 1 : -1;
     const auto column = [forward](double at) { return forward ? -Floor(0.5 - at) : Floor(at - 0.5); };
-    const double length = std::hypot(du, dv), slope = dv / du;
+    const double length = std::sqrt(du * du + dv * dv), slope = dv / du;
     // Half the stretch of a column the line covers, and how far along a
     // capped end reaches either side of its point, square to the line.
     const double half = ink.width / 2 * length / std::abs(du), slant = ink.width / 2 * std::abs(dv) / length;
@@ -365,27 +366,43 @@ void Hairlines::WideSegment(QPointF a, QPointF b, const Ink& ink, bool capA, boo
                               : std::min(column(capA ? ua + slant : ua), high);
     const int end = forward ? std::min(column(capB ? ub + slant : ub), high + 1)
                             : std::max(column(capB ? ub - slant : ub), low - 1);
+    if ((end - first) * direction <= 0)
+        return;
+    // Only the columns within `slant` of a capped end are bounded by it.
+    const int boundedA = capA && dv != 0 ? column(ua + direction * slant) : first;
+    const int boundedB = capB && dv != 0 ? column(ub - direction * slant) : end;
     const std::array<QRgb, 256>& color = ink.atCoverage;
-    for (int u = first; u != end && (end - u) * direction > 0; u += direction) {
-        const double at = u + 0.5, centre = va + slope * (at - ua);
+    const double step = slope * direction, capSlope = du / dv;
+    double centre = va + slope * (first + 0.5 - ua);
+    for (int u = first; u != end; u += direction, centre += step) {
         double lo = centre - half, hi = centre + half;
         // A capped end is square to the line: it bounds the stretch from one
         // side in the columns it crosses.
-        if (capA && dv != 0) {
-            const double bound = va - (at - ua) * du / dv;
+        if ((boundedA - u) * direction > 0) {
+            const double bound = va - (u + 0.5 - ua) * capSlope;
             dv > 0 ? lo = std::max(lo, bound) : hi = std::min(hi, bound);
         }
-        if (capB && dv != 0) {
-            const double bound = vb - (at - ub) * du / dv;
+        if ((u - boundedB) * direction >= 0) {
+            const double bound = vb - (u + 0.5 - ub) * capSlope;
             dv > 0 ? hi = std::min(hi, bound) : lo = std::max(lo, bound);
         }
-        for (int v = std::max(Floor(lo), acrossLow), last = std::min(Floor(hi), acrossHigh); v <= last; ++v) {
-            const double covered = std::min(hi, v + 1.0) - std::max(lo, double(v));
-            if (covered <= 0)
-                continue;
-            QRgb& pixel = steep ? target_.Pixel(v, u) : target_.Pixel(u, v);
-            BlendPixel(pixel, color[static_cast<quint32>(covered * 255 + 0.5)]);
+        if (!(lo < hi))
+            continue;
+        const auto blend = [&](int v, double covered) {
+            if (v >= acrossLow && v <= acrossHigh)
+                BlendPixel(steep ? target_.Pixel(v, u) : target_.Pixel(u, v),
+                           color[static_cast<quint32>(covered * 255 + 0.5)]);
+        };
+        const int near = Floor(lo), far = Floor(hi);
+        if (near == far) {
+            blend(near, hi - lo);
+            continue;
         }
+        blend(near, near + 1 - lo);
+        // The pixels between are covered whole, and the pen is opaque.
+        for (int v = std::max(near + 1, acrossLow), last = std::min(far - 1, acrossHigh); v <= last; ++v)
+            (steep ? target_.Pixel(v, u) : target_.Pixel(u, v)) = color[255];
+        blend(far, hi - far);
     }
 }
 
