@@ -153,6 +153,8 @@ private:
     template <class Slot> void OnCommand(const char* name, const QObject* context, Slot slot);
     void ConnectCommands();
     void ConnectMapModes();
+    // The route and trail commands of the map's popups and the list rows.
+    void ConnectPopups();
     void ShowMode();
     void ShowMapSetup();
     void DrawMap(QPainter& painter);

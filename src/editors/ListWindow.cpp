@@ -280,8 +280,11 @@ std::unique_ptr<QMenu> ListWindow::Popup(qint16 index) {
         context_.undo.PushUndoOperation(false, QStringLiteral("Delete"));
         DeleteObject(index);
     });
+    AddPopupEntries(*menu, index);
     return menu;
 }
+
+void ListWindow::AddPopupEntries(QMenu&, qint16) {}
 
 void ListWindow::ShowPopup(QTreeWidgetItem* row, const QPoint& globalPos) {
     if (const auto menu = Popup(IndexOf(row)))

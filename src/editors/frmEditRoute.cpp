@@ -354,6 +354,10 @@ std::unique_ptr<QMenu> frmEditRoute::Popup(QTreeWidgetItem* row) {
         context_.undo.PushUndoOperation(false, QStringLiteral("Paste"));
         PasteText(text, position);
     });
+    // The route's own commands; waypoints inserted from here go in before
+    // the row, as pasted ones do.
+    if (route)
+        context_.popups.AddRouteEntries(*menu, *route, std::min(position - 1, route->NumWaypoints()));
     return menu;
 }
 
