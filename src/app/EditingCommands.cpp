@@ -12,11 +12,13 @@ EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area, editors
     : QObject(parent), context_(std::move(context)), editors_(context_, &area), guard_(commands, area),
       lists_(area, context_), edit_(area, context_) {
     using editors::EditCommand;
-    static const std::pair<const char*, EditCommand> edits[] = {{"mnuEditCut", EditCommand::Cut},
-                                                                {"mnuEditCopy", EditCommand::Copy},
-                                                                {"mnuEditPaste", EditCommand::Paste},
-                                                                {"mnuEditDelete", EditCommand::Delete},
-                                                                {"mnuEditSelectAll", EditCommand::SelectAll}};
+    static const std::pair<const char*, EditCommand> edits[] = {
+        {"mnuEditCut", EditCommand::Cut},
+        {"mnuEditCopy", EditCommand::Copy},
+        {"mnuEditPaste", EditCommand::Paste},
+        {"mnuEditDelete", EditCommand::Delete},
+        {"mnuEditSelectAll", EditCommand::SelectAll},
+        {"mnuEditSelected", EditCommand::EditSelected}};
     for (const auto& [name, command] : edits)
         edit_.Bind(command, commands.Command(QLatin1String(name)));
     edit_.Watch(commands.EditMenu());

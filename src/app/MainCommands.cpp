@@ -112,6 +112,7 @@ void MainCommands::BuildEditMenu(QMenu* m) {
     Add(m, "mnuEditPaste", QStringLiteral("&Paste"))->setShortcut(QKeySequence::Paste);
     Add(m, "mnuEditDelete", QStringLiteral("&Delete"))->setShortcut(QKeySequence::Delete);
     Add(m, "mnuEditSelectAll", QStringLiteral("Select &All"))->setShortcut(QKeySequence::SelectAll);
+    Add(m, "mnuEditSelected", QStringLiteral("&Edit Selected"));
     m->addSeparator();
     Add(m, "mnuEditNewWaypoint", QStringLiteral("Create New &Waypoint"));
     Add(m, "mnuEditNewRoute", QStringLiteral("Create New &Route"));

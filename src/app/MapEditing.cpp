@@ -2,6 +2,7 @@
 
 #include "app/MapDisplay.h"
 #include "app/MapModes.h"
+#include "editors/PopupCommands.h"
 #include "geo/Coordinates.h"
 #include "geo/NumericError.h"
 #include "gpsdata/GPSData.h"
@@ -19,9 +20,10 @@
 namespace app {
 
 MapEditing::MapEditing(MapDisplay& display, mapview::WindowObject& view, gpsdata::GPSData& data,
-                       mapview::UndoStack& undo, ui::Prompt& prompt, QObject* parent)
+                       mapview::UndoStack& undo, ui::Prompt& prompt, const editors::PopupCommands& popups,
+                       QObject* parent)
     : QObject(parent), display_(display), view_(view), data_(data), undo_(undo), prompt_(prompt),
-      tmrTooltip_(this) {
+      tmrTooltip_(this), popups_(popups) {
     tmrTooltip_.setObjectName(QStringLiteral("tmrTooltip"));
     tmrTooltip_.setSingleShot(true);
     tmrTooltip_.setInterval(ToolTipDelayMs);
@@ -90,7 +92,13 @@ void MapEditing::DropIcon(QPointF at) {
 qint16 MapEditing::EditedRoute() {
     if (data_.Route(data_.EditingRoute()))
         return data_.EditingRoute();
-    gpsdata::RouteObject* route = data_.AddNewRoute();
+    // The route went after the command started it (an undo, a delete): the
+    // click starts another.
+    return EditNewRoute();
+}
+
+qint16 MapEditing::EditNewRoute() {
+    const gpsdata::RouteObject* route = data_.AddNewRoute();
     if (!route)
         return -1;
     data_.SetEditingRoute(route->RteIndex());
@@ -131,6 +139,16 @@ void MapEditing::AddRouteWaypoint(QPointF at) {
 
 void MapEditing::SetupDropRouteWaypoints() {
     view_.SetMode(ModeDropRouteWaypoint);
+}
+
+void MapEditing::StartRoute() {
+    if (data_.CountRoutes() >= data_.MaxNumGPSRoutes()) {
+        data_.AddNewRoute(true);
+        return;
+    }
+    undo_.PushUndoOperation(false, QStringLiteral("Create Route"));
+    EditNewRoute();
+    SetupDropRouteWaypoints();
 }
 
 void MapEditing::DrawMovingLine(QPainter& painter) const {
@@ -214,25 +232,24 @@ void MapEditing::ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel) {
         undo_.PushUndoOperation(false, QStringLiteral("Delete"));
         data_.DeleteRoute(route);
     });
-    QAction* insert = popup_->addAction(QStringLiteral("Insert Waypoints Into ") + leg.name);
-    insert->setObjectName(QStringLiteral("mnuPopupInsert"));
-    connect(insert, &QAction::triggered, this, [this, leg] {
-        if (!data_.Route(leg.route))
-            return;
-        data_.SetEditingRoute(leg.route);
-        data_.SetEditingRouteLeg(leg.leg);
-        SetupDropRouteWaypoints();
-        display_.update();
-    });
+    if (const gpsdata::RouteObject* route = data_.Route(leg.route))
+        popups_.AddRouteEntries(*popup_, *route, leg.leg);
     popup_->popup(display_.mapToGlobal(pixel.toPoint()));
 }
 
+void MapEditing::InsertWaypointsInto(qint16 route, int leg) {
+    if (!data_.Route(route))
+        return;
+    data_.SetEditingRoute(route);
+    data_.SetEditingRouteLeg(leg);
+    SetupDropRouteWaypoints();
+    display_.update();
+}
+
 void MapEditing::ShowTrailPopup(const MapHitTest::TrailHit& trail, QPointF pixel) {
-    QAction* create = NewPopup(QStringLiteral("mnuPopupTrail"))
-                          ->addAction(QStringLiteral("Create Route From ") + trail.name);
-    create->setObjectName(QStringLiteral("mnuPopupTrailCreateRoute"));
-    connect(create, &QAction::triggered, this,
-            [this, index = trail.trail] { emit CreateRouteFromTrail(index); });
+    NewPopup(QStringLiteral("mnuPopupTrail"));
+    if (const gpsdata::TrailObject* object = data_.Trail(trail.trail))
+        popups_.AddTrailEntries(*popup_, *object);
     popup_->popup(display_.mapToGlobal(pixel.toPoint()));
 }
 
@@ -255,8 +272,8 @@ void MapEditing::ShowPopup(QPointF at, QPointF pixel) {
             [this, hit, waypoint] { emit EditRequested(waypoint, hit.index); });
     QAction* remove = popup_->addAction(QStringLiteral("Delete ") + kind + hit.text);
     remove->setObjectName(QStringLiteral("mnuPopupDelete"));
-    connect(remove, &QAction::triggered, this, [this, hit, waypoint, kind] {
-        undo_.PushUndoOperation(false, QStringLiteral("Delete ") + kind.trimmed());
+    connect(remove, &QAction::triggered, this, [this, hit, waypoint] {
+        undo_.PushUndoOperation(false, QStringLiteral("Delete"));
         if (waypoint)
             data_.DeleteWaypoint(hit.index);
         else

@@ -9,6 +9,9 @@
 class QMenu;
 class QPainter;
 
+namespace editors {
+struct PopupCommands;
+}
 namespace gpsdata {
 class GPSData;
 }
@@ -33,8 +36,9 @@ class MapDisplay;
 // icon while dropping icons); the object then follows the pointer and the
 // next click puts it down. While dropping route waypoints a click on an
 // existing waypoint adds that waypoint, anywhere else a new one; either goes
-// into the edited leg of the route being edited on the map: its end when the
-// first drop starts the route, or to the leg that the route popup's "Insert Waypoints Into" chose.
+// into the edited leg of the route being edited on the map: the end of the
+// route that the drop-route-waypoints command started, or the leg that the
+// route popup's "Insert Waypoints Into" chose.
 // The leg being added to follows the pointer as a moving line. Dropped icons
 // take the data set's default symbol.
 class MapEditing : public QObject {
@@ -42,8 +46,11 @@ class MapEditing : public QObject {
 public:
     static constexpr int ToolTipDelayMs = 600;
 
+    // `popups` are the route and trail entries that the popups share with
+    // the list windows.
     MapEditing(MapDisplay& display, mapview::WindowObject& view, gpsdata::GPSData& data,
-               mapview::UndoStack& undo, ui::Prompt& prompt, QObject* parent = nullptr);
+               mapview::UndoStack& undo, ui::Prompt& prompt, const editors::PopupCommands& popups,
+               QObject* parent = nullptr);
 
     // A release of the mouse button in modes 3 to 7.
     void Release(int mode, Qt::MouseButton button, QPointF at);
@@ -55,6 +62,12 @@ public:
     void ShowToolTip();
     // Mode 4: clicks add waypoints to the route being edited on the map.
     void SetupDropRouteWaypoints();
+    // Mode 4 on an existing route, whose clicks go in from entry `leg` on.
+    void InsertWaypointsInto(qint16 route, int leg);
+    // The drop-route-waypoints command: a new route, recorded as one undo
+    // step, becomes the route being edited, also when one already was. A
+    // full route list only says so.
+    void StartRoute();
     // The edited route's leg from its waypoints to the pointer, over the map.
     void DrawMovingLine(QPainter& painter) const;
 
@@ -65,8 +78,6 @@ signals:
     void EditRequested(bool waypoint, qint16 index);
     // The route popup's "Edit Route …" was chosen.
     void RouteEditRequested(qint16 route);
-    // The trail popup's "Create Route" was chosen.
-    void CreateRouteFromTrail(qint16 trail);
 
 private:
     void DropWaypoint(QPointF at);
@@ -76,6 +87,8 @@ private:
     void PutDown(QPointF at);
     void Place(MapHitTest::Kind kind, qint16 index, QPointF at);
     qint16 EditedRoute();
+    // A new route, now the one edited on the map; -1 when the list is full.
+    qint16 EditNewRoute();
     QMenu* NewPopup(const QString& name);
     void ShowRoutePopup(const MapHitTest::Leg& leg, QPointF pixel);
     void ShowTrailPopup(const MapHitTest::TrailHit& trail, QPointF pixel);
@@ -87,6 +100,7 @@ private:
     ui::Prompt& prompt_;
     QTimer tmrTooltip_;
     QMenu* popup_ = nullptr;
+    const editors::PopupCommands& popups_;
     QPointF pointer_;
     MapHitTest::Hit moving_;
 };

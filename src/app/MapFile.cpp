@@ -69,6 +69,7 @@ bool MapFile::SaveMapFile(const QString& fileName, bool withSettings, QString* e
 }
 
 bool MapFile::LoadMapFile(const QString& fileName) {
+    emit Loading();
     readOptions_.clear();
     map_.ClearLayersListOff();
     QFile file(fileName);

@@ -43,6 +43,9 @@ signals:
     // A file is about to be written: the values are collected from the
     // objects that show them, so the file holds what the user sees.
     void Saving();
+    // A file is about to be read: the same, so that what it lacks keeps the
+    // value shown now rather than the one of the last read or write.
+    void Loading();
     // A workspace was written: the undo stack starts afresh.
     void WorkspaceWritten();
     // A load finished: the map window and its layer tree follow.

@@ -9,6 +9,7 @@
 #include "carver/Carver.h"
 #include "gpsdata/Prompt.h"
 #include "mapbuild/MapData.h"
+#include "mapview/UndoStack.h"
 
 #include <QFileInfo>
 
@@ -20,8 +21,10 @@ const QString WorkspaceCommands::SaveFilter =
     QStringLiteral("All Files (*.*)|*.*|Map Border Files (*.nmp)|*.nmp");
 
 WorkspaceCommands::WorkspaceCommands(mapbuild::MapData& map, MapFile& file, SettingsLoader& loader,
-                                     ProgramSettings& settings, ui::Prompt& prompt, QObject* parent)
-    : QObject(parent), map_(map), file_(file), loader_(loader), settings_(settings), prompt_(prompt) {}
+                                     ProgramSettings& settings, mapview::UndoStack& undo, ui::Prompt& prompt,
+                                     QObject* parent)
+    : QObject(parent), map_(map), file_(file), loader_(loader), settings_(settings), undo_(undo),
+      prompt_(prompt) {}
 
 bool WorkspaceCommands::AbortMapDirty(const QString& message) {
     return SavePrompt::AbortIfDirty(
@@ -75,6 +78,7 @@ void WorkspaceCommands::Merge() {
     const QString path = Choose(QStringLiteral("Merge Map"));
     if (path.isEmpty())
         return;
+    undo_.PushUndoOperation(true, QStringLiteral("Merge Map"));
     {
         const BusyCursor busy;
         file_.LoadMapFile(path);

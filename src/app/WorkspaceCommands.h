@@ -6,6 +6,9 @@
 namespace mapbuild {
 class MapData;
 }
+namespace mapview {
+class UndoStack;
+}
 namespace ui {
 class Prompt;
 }
@@ -27,7 +30,8 @@ public:
     static const QString SaveFilter;
 
     WorkspaceCommands(mapbuild::MapData& map, MapFile& file, SettingsLoader& loader,
-                      ProgramSettings& settings, ui::Prompt& prompt, QObject* parent = nullptr);
+                      ProgramSettings& settings, mapview::UndoStack& undo, ui::Prompt& prompt,
+                      QObject* parent = nullptr);
 
     void SetChooser(FileChooser* chooser) { chooser_ = chooser; }
 
@@ -38,6 +42,7 @@ public:
     void Open();
     // After the dirty question: replaces the map definition with the file's.
     void Load(const QString& path);
+    // Reads a workspace into the current map, as the undo step "Merge Map".
     void Merge();
     // False when nothing was saved.
     bool Save();
@@ -46,7 +51,7 @@ public:
 
 signals:
     void FilesChanged();
-    // "default.ini" was read again: the main window takes its place again.
+    // "default.ini" was read again: the main window applies every setting again.
     void DefaultsRestored();
 
 private:
@@ -57,6 +62,7 @@ private:
     MapFile& file_;
     SettingsLoader& loader_;
     ProgramSettings& settings_;
+    mapview::UndoStack& undo_;
     ui::Prompt& prompt_;
     FileChooser* chooser_ = nullptr;
 };

@@ -21,6 +21,7 @@
 #include "app/MessagePanel.h"
 #include "app/PositionListCommands.h"
 #include "app/ProgramFolders.h"
+#include "app/RouteBorderCommand.h"
 #include "app/SettingsBridge.h"
 #include "app/SettingsLoader.h"
 #include "app/SingleInstance.h"
@@ -148,7 +149,7 @@ void frmMain::Load() {
     loader_ = std::make_unique<SettingsLoader>(*mapFile_, settings_, *mapData_, prompt_, configFolder_,
                                                ProgramFolders::InstalledDataFolder(), dataFolder_);
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
-    workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, prompt_, this);
+    workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, *undo_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
     positionLists_ = new PositionListCommands(
         *gpsData_, *undo_, prompt_,
@@ -187,9 +188,6 @@ void frmMain::Load() {
     view_ = new MapViewControl(
         *map_, *window_, *status_, [this] { return gpsData_->PositionFormat(); }, this);
     mouse_ = new MapMouse(*map_->Display(), *window_, *view_, carver_, this);
-    editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_, this);
-    connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
-    connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
     editingCommands_ = new EditingCommands(*commands_, *area_,
                                            {.data = *gpsData_,
                                             .undo = *undo_,
@@ -197,13 +195,16 @@ void frmMain::Load() {
                                             .prompt = prompt_,
                                             .viewChanged = [this] { view_->ViewChanged(); }},
                                            this);
+    editing_ = new MapEditing(*map_->Display(), *window_, *gpsData_, *undo_, prompt_,
+                              editingCommands_->Context().popups, this);
+    connect(mouse_, &MapMouse::DataGesture, editing_, &MapEditing::Release);
+    connect(mouse_, &MapMouse::PopupRequested, editing_, &MapEditing::ShowPopup);
     editingCommands_->FollowMap(*editing_);
+    ConnectPopups();
     autoArrange_ = new AutoArrange(
         *area_, [this] { ArrangeWindows(); }, this);
     connect(&editingCommands_->Lists(), &editors::ListWindows::WindowsChanged, autoArrange_,
             &AutoArrange::Request);
-    connect(editing_, &MapEditing::CreateRouteFromTrail,
-            new comm::RouteFromTrail(connection_, *gpsData_, this), &comm::RouteFromTrail::CreateRoute);
     connect(map_->Display(), &MapDisplay::MouseMove, editing_,
             [this](Qt::MouseButtons, QPointF pixel) { editing_->Follow(view_->ToInternal(pixel)); });
     map_->Display()->SetPainter([this](QPainter& p) { DrawMap(p); });
@@ -327,6 +328,13 @@ void frmMain::ConnectMapBuild() {
 
 void frmMain::LoadSettings() {
     loader_->Load();
+    ApplySettings();
+    ListWindowPlaces::Restore(settings_, editingCommands_->Lists());
+    mapData_->SetDirty(false);
+    ShowRecentFiles();
+}
+
+void frmMain::ApplySettings() {
     SettingsBridge::ApplyData(settings_, *gpsData_);
     SettingsBridge::ApplyConnection(settings_, connection_);
     SettingsBridge::ApplyTransfers(settings_, *transfers_);
@@ -336,11 +344,8 @@ void frmMain::LoadSettings() {
     commands_->Command(QStringLiteral("mnuViewMapLayers"))->setChecked(settings_.viewMapLayers);
     map_->ShowLayers(settings_.viewMapLayers);
     layout_ = WindowArranger::FromSettings(settings_);
-    ListWindowPlaces::Restore(settings_, editingCommands_->Lists());
     SettingsBridge::ApplyMapSplit(settings_, *map_->Splitter());
     SetAutoArrange(settings_.autoArrangeWindows);
-    mapData_->SetDirty(false);
-    ShowRecentFiles();
 }
 
 void frmMain::CollectSettings() {
@@ -403,6 +408,12 @@ void frmMain::ConnectData() {
     });
     connect(mapFile_.get(), &MapFile::WorkspaceWritten, undo_.get(), &mapview::UndoStack::ClearUndoStack);
     connect(mapFile_.get(), &MapFile::Saving, this, &frmMain::CollectSettings);
+    // At start-up the objects hold no chosen values yet: the settings file is
+    // read over the record's own defaults.
+    connect(mapFile_.get(), &MapFile::Loading, this, [this] {
+        if (!loading_)
+            CollectSettings();
+    });
     connect(commands_->Command(QStringLiteral("mnuViewMapLayers")), &QAction::toggled, map_,
             &frmTerrafold::ShowLayers);
 }
@@ -424,7 +435,7 @@ void frmMain::ConnectFiles() {
     connect(gpsFiles_, &GPSFileCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::FilesChanged, this, &frmMain::ShowRecentFiles);
     connect(workspace_, &WorkspaceCommands::DefaultsRestored, this, [this] {
-        SettingsBridge::ApplyPlacement(settings_, *this);
+        ApplySettings();
         view_->ViewChanged();
     });
 }
@@ -451,8 +462,15 @@ void frmMain::ShowMapCaption() {
 void frmMain::ConnectMapModes() {
     static const char* const modes[] = {"center", "create", "polyline", "dropwpt", "droprtewpt", "dropicn"};
     for (int mode = 0; mode < 6; ++mode)
-        connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
-                [this, mode] { window_->SetMode(mode); });
+        if (mode != ModeDropRouteWaypoint)
+            connect(commands_->Command(QLatin1String(modes[mode])), &QAction::triggered, this,
+                    [this, mode] { window_->SetMode(mode); });
+    // Each choice of the route command starts a route of its own; on a full
+    // route list the buttons go back to the mode that stays.
+    OnCommand("droprtewpt", editing_, [this] {
+        editing_->StartRoute();
+        ShowMode();
+    });
     connect(window_.get(), &mapview::WindowObject::ModeChange, this, &frmMain::ShowMode);
     connect(commands_->Command(QStringLiteral("mnuViewMapOptions")), &QAction::triggered, this,
             &frmMain::ShowMapSetup);
@@ -462,6 +480,20 @@ void frmMain::ConnectMapModes() {
             [this] { view_->ZoomStep(0); });
     OnCommand("mnuViewZoomToData", view_, [this] { view_->ZoomToData(*gpsData_, false); });
     connect(gpsFiles_, &GPSFileCommands::Loaded, view_, [this] { view_->ZoomToData(*gpsData_, true); });
+}
+
+void frmMain::ConnectPopups() {
+    editors::PopupCommands& popups = editingCommands_->Context().popups;
+    // Chosen from a list window too: the map comes forward for the clicks.
+    popups.insertRouteWaypoints = [this](qint16 route, int leg) {
+        area_->setActiveSubWindow(mapSub_);
+        editing_->InsertWaypointsInto(route, leg);
+    };
+    auto* border = new RouteBorderCommand(*gpsData_, *mapData_, *undo_, this);
+    connect(border, &RouteBorderCommand::BorderAdded, map_->Display(), qOverload<>(&QWidget::update));
+    popups.makeRouteBorder = [border](qint16 route) { border->Make(route); };
+    auto* routeFromTrail = new comm::RouteFromTrail(connection_, *gpsData_, this);
+    popups.createRouteFromTrail = [routeFromTrail](qint16 trail) { routeFromTrail->CreateRoute(trail); };
 }
 
 void frmMain::ShowMapSetup() {

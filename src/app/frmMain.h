@@ -153,6 +153,8 @@ private:
     template <class Slot> void OnCommand(const char* name, const QObject* context, Slot slot);
     void ConnectCommands();
     void ConnectMapModes();
+    // The route and trail commands of the map's popups and the list rows.
+    void ConnectPopups();
     void ShowMode();
     void ShowMapSetup();
     void DrawMap(QPainter& painter);
@@ -166,6 +168,10 @@ private:
     void ConnectMapBuild();
     void StartUnitUpdate();
     void LoadSettings();
+    // Puts the settings record into the windows and objects that use them
+    // (all but the view, which follows each file read, and the open list
+    // windows, which only the start opens).
+    void ApplySettings();
     void SaveSettings();
     void CollectSettings();
     void ShowMapCaption();

@@ -3,7 +3,8 @@
 namespace editors {
 
 // The main window's Edit menu commands that act on the active child window.
-enum class EditCommand { Copy, Cut, Paste, Delete, SelectAll };
+// EditSelected opens the item editor of the focused row.
+enum class EditCommand { Copy, Cut, Paste, Delete, SelectAll, EditSelected };
 
 // A child window that the Edit menu acts on while it is the active child of
 // the main window's frame: the list windows and the item editors. The main

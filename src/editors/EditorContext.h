@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/PopupCommands.h"
+
 #include <QtGlobal>
 
 #include <functional>
@@ -38,6 +40,9 @@ struct EditorContext {
     // The symbol selector opened on `current`: the symbol picked, none when
     // it was closed without a pick.
     std::function<std::optional<int>(int current, QWidget* owner)> chooseSymbol = {};
+    // The route and trail commands that the map's popups and the rows of the
+    // list windows share.
+    PopupCommands popups = {};
 };
 
 } // namespace editors

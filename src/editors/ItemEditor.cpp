@@ -215,6 +215,7 @@ bool ItemEditor::CanEdit(EditCommand command) const {
         return Exists() && HoldsRecord(QApplication::clipboard()->text());
     case EditCommand::Cut:
     case EditCommand::SelectAll:
+    case EditCommand::EditSelected:
         break;
     }
     return false;

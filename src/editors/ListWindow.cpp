@@ -41,7 +41,8 @@ ListWindow::ListWindow(EditorContext& context, ListWindowSpec spec, QWidget* par
     } else {
         list_->setDragDropMode(QAbstractItemView::NoDragDrop);
     }
-    connect(list_, &QTreeWidget::itemDoubleClicked, this,
+    // A double click or Enter on a row.
+    connect(list_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* row) { OpenEditor(IndexOf(row)); });
     connect(list_, &ListView::PopupRequested, this, &ListWindow::ShowPopup);
     connect(&data_, &gpsdata::GPSData::PositionFormatChanged, this, &ListWindow::Fill);
@@ -172,6 +173,8 @@ bool ListWindow::CanEdit(EditCommand command) const {
         return HoldsRecords(QApplication::clipboard()->text());
     case EditCommand::SelectAll:
         return list_->topLevelItemCount() > 0;
+    case EditCommand::EditSelected:
+        return list_->currentItem() != nullptr;
     }
     return false;
 }
@@ -188,6 +191,8 @@ void ListWindow::Edit(EditCommand command) {
         return Delete();
     case EditCommand::SelectAll:
         return SelectAll();
+    case EditCommand::EditSelected:
+        return EditSelected();
     }
 }
 
@@ -280,8 +285,11 @@ std::unique_ptr<QMenu> ListWindow::Popup(qint16 index) {
         context_.undo.PushUndoOperation(false, QStringLiteral("Delete"));
         DeleteObject(index);
     });
+    AddPopupEntries(*menu, index);
     return menu;
 }
+
+void ListWindow::AddPopupEntries(QMenu&, qint16) {}
 
 void ListWindow::ShowPopup(QTreeWidgetItem* row, const QPoint& globalPos) {
     if (const auto menu = Popup(IndexOf(row)))

@@ -77,8 +77,8 @@ public:
     // Opens the item editor of the focused row's object.
     void EditSelected();
     // The popup of an object's row: "Edit Waypoint " and "Delete Waypoint "
-    // followed by the name, and the like for the other kinds; none for an
-    // object that is not listed.
+    // followed by the name, and the like for the other kinds, then what the
+    // map's popup offers for the kind; none for an object that is not listed.
     std::unique_ptr<QMenu> Popup(qint16 index);
 
     // Inserts the text's records of this kind as new objects, each at the
@@ -106,6 +106,9 @@ protected:
     // Double click and the popup's edit entry; renames in place unless a kind
     // has an item editor.
     virtual void OpenEditor(qint16 index);
+    // What a row's popup offers for this kind beyond editing and deleting,
+    // as the map's popup of the object does.
+    virtual void AddPopupEntries(QMenu& menu, qint16 index);
 
     // Keeps the rows in step with the data set's events for this kind.
     void Follow(void (gpsdata::GPSData::*added)(int), void (gpsdata::GPSData::*changed)(int),

@@ -354,6 +354,10 @@ std::unique_ptr<QMenu> frmEditRoute::Popup(QTreeWidgetItem* row) {
         context_.undo.PushUndoOperation(false, QStringLiteral("Paste"));
         PasteText(text, position);
     });
+    // The route's own commands; waypoints inserted from here go in before
+    // the row, as pasted ones do.
+    if (route)
+        context_.popups.AddRouteEntries(*menu, *route, std::min(position - 1, route->NumWaypoints()));
     return menu;
 }
 
@@ -369,6 +373,8 @@ bool frmEditRoute::CanEdit(EditCommand command) const {
         return !files::ClipboardRecords::Waypoints(context_.data, QApplication::clipboard()->text()).empty();
     case EditCommand::SelectAll:
         return lvwWaypoints_->topLevelItemCount() > 0;
+    case EditCommand::EditSelected:
+        return lvwWaypoints_->currentItem() != nullptr;
     }
     return false;
 }
@@ -394,6 +400,9 @@ void frmEditRoute::Edit(EditCommand command) {
         break;
     case EditCommand::SelectAll:
         lvwWaypoints_->selectAll();
+        break;
+    case EditCommand::EditSelected:
+        OpenRow(lvwWaypoints_->currentItem());
         break;
     }
 }

@@ -45,6 +45,12 @@ void frmEditRoutes::WriteRow(ListRow& row, qint16 index) {
     row.setText(Number, QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0')));
 }
 
+void frmEditRoutes::AddPopupEntries(QMenu& menu, qint16 index) {
+    // Waypoints inserted from the list go to the end of the route.
+    const gpsdata::RouteObject& route = *Find(index);
+    context_.popups.AddRouteEntries(menu, route, route.NumWaypoints());
+}
+
 void frmEditRoutes::WaypointMoved(qint16 waypoint) {
     for (const auto& entry : data_.Routes())
         if (entry.object->Waypoints().contains(waypoint))

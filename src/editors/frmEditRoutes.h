@@ -14,6 +14,7 @@ public:
 
 protected:
     void WriteRow(ListRow& row, qint16 index) override;
+    void AddPopupEntries(QMenu& menu, qint16 index) override;
 
 private:
     void WaypointMoved(qint16 waypoint);

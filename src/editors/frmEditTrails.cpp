@@ -40,4 +40,8 @@ void frmEditTrails::WriteRow(ListRow& row, qint16 index) {
     row.setText(Number, QStringLiteral("%1").arg(index + 1, 2, 10, QLatin1Char('0')));
 }
 
+void frmEditTrails::AddPopupEntries(QMenu& menu, qint16 index) {
+    context_.popups.AddTrailEntries(menu, *Find(index));
+}
+
 } // namespace editors

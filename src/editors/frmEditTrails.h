@@ -13,6 +13,7 @@ public:
 
 protected:
     void WriteRow(ListRow& row, qint16 index) override;
+    void AddPopupEntries(QMenu& menu, qint16 index) override;
 };
 
 } // namespace editors

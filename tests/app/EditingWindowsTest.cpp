@@ -1,9 +1,11 @@
 #include "app/EditorCommandGuard.h"
 #include "app/MainCommands.h"
+#include "editors/ListView.h"
 #include "editors/frmEditRoute.h"
 #include "editors/frmEditWaypoint.h"
 #include "editors/frmExportFile.h"
 #include "gpsdata/GPSData.h"
+#include "mapbuild/MapData.h"
 
 #include "MapWindowFixture.h"
 
@@ -65,6 +67,7 @@ TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommandsOr
     ASSERT_NE(popup, nullptr);
     popup->actions().at(1)->trigger();
     EXPECT_EQ(Data().CountWaypoints(), 0);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Delete");
     Command("mnuEditUndo")->trigger();
     EXPECT_EQ(Data().CountWaypoints(), 1);
 }
@@ -82,6 +85,32 @@ TEST_F(EditingWindows, TheRoutePopupOpensTheRouteEditorOrDeletesTheRoute) {
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->Index(), route->RteIndex());
     EXPECT_EQ(main->Area().activeSubWindow()->widget(), editor);
+    // Its rows insert waypoints before themselves.
+    const auto rowPopup = editor->Popup(editor->List()->topLevelItem(1));
+    ASSERT_NE(rowPopup, nullptr);
+    auto* insert = rowPopup->findChild<QAction*>("mnuPopupInsert");
+    ASSERT_NE(insert, nullptr);
+    insert->trigger();
+    EXPECT_EQ(View().Mode(), 4);
+    EXPECT_EQ(Data().EditingRouteLeg(), 1);
+
+    // The route becomes an open border through its waypoints, a step of the map.
+    popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
+    ASSERT_NE(popup, nullptr);
+    auto* border = popup->findChild<QAction*>("mnuPopupRouteMakeBorder");
+    ASSERT_NE(border, nullptr);
+    EXPECT_EQ(border->text(), "Make Map Border From " + route->RteName());
+    ASSERT_TRUE(border->isEnabled());
+    border->trigger();
+    const Carver& borders = main->Borders();
+    ASSERT_EQ(borders.KGetNumPolygons(), 1);
+    EXPECT_FALSE(borders.KIsPolyLineClosed(0));
+    int x = 0, y = 0;
+    ASSERT_TRUE(borders.KGetPoint(0, 0, 1, x, y));
+    EXPECT_EQ(QPoint(x, y), QPoint(route->Waypoint(1)->X(), route->Waypoint(1)->Y()));
+    EXPECT_TRUE(main->Map().Dirty());
+    EXPECT_TRUE(Command("mnuMapBuild")->isEnabled());
+    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Make Map Border From Route");
 
     popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
     ASSERT_NE(popup, nullptr);

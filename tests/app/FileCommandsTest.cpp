@@ -167,6 +167,12 @@ TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloadsFromTheCommand
     EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
     EXPECT_EQ(MapCaption(), QStringLiteral("Master Map - Lakes"));
     EXPECT_FALSE(main->isMinimized());
+
+    // Merged, the file's borders join those shown, as an undo step of its own.
+    chooser.names.push_back(Path(QStringLiteral("Lakes.nmp")));
+    Command("mnuFileMergeBorder")->trigger();
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 2);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Merge Map"));
 }
 
 // The unit's own files go through the control, which shows its percentage in

@@ -1,6 +1,9 @@
 #include "app/HelpLauncher.h"
 #include "app/MainCommands.h"
+#include "app/WindowArranger.h"
 #include "app/frmMain.h"
+#include "comm/Connection.h"
+#include "gpsdata/GPSData.h"
 
 #include "MainWindowFixture.h"
 
@@ -29,6 +32,35 @@ TEST_F(MainWindow, RecentFilesShowTheLastFourNumberedAndComeBackAtTheNextStart) 
     // They come back at the next start (the view does too: WorkspaceViewTest).
     Restart();
     EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));
+}
+
+// Restore Defaults puts every shipped setting into the windows, so the
+// next start finds the defaults too, not what was shown before.
+TEST_F(MainWindow, RestoreDefaultsAppliesEverySettingUntilTheNextStart) {
+    const auto expectDefaults = [this] {
+        EXPECT_EQ(main->Data().PositionFormat(), 3);
+        EXPECT_EQ(main->Data().DefaultSymbol(), 0);
+        EXPECT_EQ(main->Data().ClipboardDelimiter(), "\t");
+        EXPECT_EQ(main->Link().ComPort(), 1);
+        EXPECT_EQ(main->Link().BaudRate(), 9600);
+        EXPECT_TRUE(Command("mnuViewToolbar")->isChecked());
+        EXPECT_TRUE(Command("mnuWindowAutoArrange")->isChecked());
+        EXPECT_NE(main->ArrangeLayout().RouteWidth, 300);
+    };
+    main->Data().SetPositionFormat(5);
+    main->Data().SetDefaultSymbol(7);
+    main->Data().SetClipboardDelimiter(",");
+    main->Link().SetComPort(3);
+    main->Link().SetBaudRate(4800);
+    Command("mnuViewToolbar")->setChecked(false);
+    Command("mnuWindowAutoArrange")->setChecked(false);
+    main->Settings().routeWidth = 300 * 15;
+    main->ArrangeLayout() = WindowArranger::FromSettings(main->Settings());
+
+    Command("mnuFileRestoreDefaults")->trigger();
+    expectDefaults();
+    Restart();
+    expectDefaults();
 }
 
 TEST_F(MainWindow, HelpOpensTheShippedPageOrSaysWhyNot) {

@@ -72,6 +72,9 @@ TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteAndItsPopupInsertsIntoA
     Click("dropwpt");
     ClickMap(QPoint(100, 100));
     Click("droprtewpt");
+    // The command itself starts the route, as a step of its own.
+    ASSERT_EQ(Data().CountRoutes(), 1);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Create Route"));
     ClickMap(QPoint(101, 101)); // the existing waypoint
     ClickMap(QPoint(250, 200)); // a new one
     ASSERT_EQ(Data().CountRoutes(), 1);
@@ -88,9 +91,10 @@ TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteAndItsPopupInsertsIntoA
     ClickMap(QPoint(175, 151), Qt::RightButton);
     auto* popup = main->findChild<QMenu*>(QStringLiteral("mnuPopupRoute"));
     ASSERT_NE(popup, nullptr);
-    ASSERT_EQ(popup->actions().size(), 3);
-    EXPECT_EQ(popup->actions()[2]->text(), QStringLiteral("Insert Waypoints Into ") + route->RteName());
-    popup->actions()[2]->trigger();
+    auto* insert = popup->findChild<QAction*>(QStringLiteral("mnuPopupInsert"));
+    ASSERT_NE(insert, nullptr);
+    EXPECT_EQ(insert->text(), QStringLiteral("Insert Waypoints Into ") + route->RteName());
+    insert->trigger();
     EXPECT_EQ(View().Mode(), 4);
     ClickMap(QPoint(180, 250));
     ClickMap(QPoint(220, 250));
@@ -98,6 +102,13 @@ TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteAndItsPopupInsertsIntoA
     const QPoint expected[] = {{100, 100}, {180, 250}, {220, 250}, {250, 200}};
     for (int i = 0; i < 4; ++i)
         ExpectNear(QPoint(route->Waypoint(i)->X(), route->Waypoint(i)->Y()), Internal(expected[i]));
+
+    // Chosen again in the same mode, the command starts another route.
+    Click("droprtewpt");
+    ASSERT_EQ(Data().CountRoutes(), 2);
+    ClickMap(QPoint(400, 300));
+    EXPECT_EQ(route->NumWaypoints(), 4);
+    EXPECT_EQ(Data().Route(Data().EditingRoute())->NumWaypoints(), 1);
 }
 
 TEST_F(MapEditingTest, DroppedIconTakesTheDefaultSymbolAndMovesLikeAWaypoint) {

@@ -1,10 +1,12 @@
 #include "app/WorkspaceCommands.h"
+#include "app/frmMapSetup.h"
 #include "app/frmTerrafold.h"
 #include "geo/Coordinates.h"
 #include "mapview/WindowObject.h"
 
 #include "MainWindowFixture.h"
 
+#include <QSlider>
 #include <QSplitter>
 
 using namespace app;
@@ -74,4 +76,19 @@ TEST_F(WorkspaceView, TheNextStartShowsTheLastView) {
     Restart();
     EXPECT_EQ(Shown(), last);
     EXPECT_NEAR(main->MapWindow().Splitter()->sizes().first(), pane, 1);
+}
+
+// What a workspace does not hold keeps the value the user chose since the start.
+TEST_F(WorkspaceView, AnOptionChangedSinceTheStartOutlivesOpeningAWorkspace) {
+    Command("mnuViewMapOptions")->trigger();
+    auto* dialog = main->findChild<frmMapSetup*>(QStringLiteral("frmMapSetup"));
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QSlider*>(QStringLiteral("sldZoomChange"))->setValue(25);
+    dialog->accept();
+    ASSERT_EQ(main->Window().MapZoomChange, 25.0);
+
+    chooser.names.push_back(Put("Lake.nmp", "MidX  -10000000 \r\nMidY  5000000 \r\nZoomRange  40 \r\n"));
+    Command("mnuFileOpenBorder")->trigger();
+    EXPECT_EQ(main->Window().MidX, -10000000);
+    EXPECT_EQ(main->Window().MapZoomChange, 25.0);
 }

@@ -82,9 +82,11 @@ int LargestDifference(const QImage& a, const QImage& b) {
 
 } // namespace
 
-// Lines at every slope, through device pixel ratios and transforms, lie
-// exactly where they run, a pixel's worth of ink in each column, and where
-// Qt's own smoothed hairlines lie (Qt's stand off by up to a quarter pixel).
+// Lines at every slope and width, through device pixel ratios and
+// transforms, lie exactly where they run and where Qt's own smoothed lines
+// lie (Qt's hairlines stand off by up to a quarter pixel): a hairline puts a
+// pixel's worth of ink in each column, a wider line the stretch its width
+// takes across the column, as Qt's stroke does.
 TEST(Hairlines, LieWhereTheyRun) {
     struct Case {
         const char* name;
@@ -96,13 +98,16 @@ TEST(Hairlines, LieWhereTheyRun) {
                           {"moved and scaled", 1, QTransform(1.5, 0, 0, -0.75, 7.25, 80.5)}};
     QRandomGenerator random(7);
     for (const Case& c : cases)
-        for (int k = 0; k < 24; ++k) {
-            SCOPED_TRACE(testing::Message() << c.name << " line " << k);
+        for (int k = 0; k < 36; ++k) {
+            const int width = 1 + k % 3;
+            SCOPED_TRACE(testing::Message() << c.name << " line " << k << " width " << width);
             const QPolygonF line{QPointF(5 + random.bounded(20.0), 5 + random.bounded(30.0)),
                                  QPointF(60 + random.bounded(30.0), 8 + random.bounded(35.0))};
+            QPen pen = Hairline();
+            pen.setWidth(width);
             QImage byQt = White(240, 180, c.ratio), direct = White(240, 180, c.ratio);
-            Draw(byQt, Route::Qt, line, Hairline(), c.transform);
-            Draw(direct, Route::Direct, line, Hairline(), c.transform);
+            Draw(byQt, Route::Qt, line, pen, c.transform);
+            Draw(direct, Route::Direct, line, pen, c.transform);
             QPointF a = (c.transform * QTransform::fromScale(c.ratio, c.ratio)).map(line[0]);
             QPointF b = (c.transform * QTransform::fromScale(c.ratio, c.ratio)).map(line[1]);
             const bool steep = std::abs(b.y() - a.y()) > std::abs(b.x() - a.x());
@@ -110,18 +115,23 @@ TEST(Hairlines, LieWhereTheyRun) {
                 a = a.transposed();
                 b = b.transposed();
             }
+            const double slope = (b.y() - a.y()) / (b.x() - a.x());
+            const double stretch = width == 1 ? 1 : width * std::sqrt(1 + slope * slope);
             const Trace byQtTrace = TraceOf(byQt, steep), trace = TraceOf(direct, steep);
-            const double from = std::min(a.x(), b.x()) + 1, to = std::max(a.x(), b.x()) - 1;
+            const double from = std::min(a.x(), b.x()) + width, to = std::max(a.x(), b.x()) - width;
             int compared = 0;
             for (int u = 0; u < static_cast<int>(trace.ink.size()); ++u) {
                 // The ends are capped differently; the columns between are the line.
                 if (u < from || u + 1 > to)
                     continue;
                 ++compared;
-                const double runs = a.y() + (b.y() - a.y()) * (u + 0.5 - a.x()) / (b.x() - a.x());
+                const double runs = a.y() + slope * (u + 0.5 - a.x());
                 EXPECT_NEAR(trace.centre[u], runs, 0.05) << "column " << u;
-                EXPECT_NEAR(trace.ink[u], 255, 2) << "column " << u;
+                EXPECT_NEAR(trace.ink[u], 255 * stretch, 2 * std::ceil(stretch + 1)) << "column " << u;
                 EXPECT_NEAR(trace.centre[u], byQtTrace.centre[u], 0.3) << "column " << u;
+                if (width > 1) {
+                    EXPECT_NEAR(trace.ink[u], byQtTrace.ink[u], 0.05 * byQtTrace.ink[u]) << "column " << u;
+                }
             }
             EXPECT_GT(compared, 20);
         }
@@ -174,15 +184,26 @@ TEST(Hairlines, StayInsideTheClipWhateverTheCoordinates) {
         painter.setClipRect(QRect(20, 10, 60, 50));
         const std::optional<Hairlines> direct = Hairlines::Into(painter);
         ASSERT_TRUE(direct);
-        const Hairlines::Ink ink = *direct->InkOf(Hairline());
+        QPen wide = Hairline(), dashed = Hairline(Qt::CustomDashLine);
+        wide.setWidth(4);
+        dashed.setWidth(6);
+        dashed.setDashPattern({2, 1});
+        const Hairlines::Ink ink = *direct->InkOf(Hairline()), wideInk = *direct->InkOf(wide),
+                             dashedInk = *direct->InkOf(dashed);
         const double nan = std::numeric_limits<double>::quiet_NaN(), huge = 1e15;
         const QPolygonF lines[] = {{QPointF(-huge, 30.5), QPointF(huge, 30.5)},
                                    {QPointF(50.5, -huge), QPointF(50.5, huge)},
                                    {QPointF(nan, 5), QPointF(40, 40)},
                                    {QPointF(-1e9, -1e9), QPointF(1e9, 1e9)},
                                    {QPointF(-500, 200), QPointF(500, 300)}};
-        for (const QPolygonF& line : lines)
+        for (const QPolygonF& line : lines) {
             direct->Polyline(line.constData(), line.size(), ink);
+            direct->Polyline(line.constData(), line.size(), dashedInk);
+        }
+        // Wide lines just outside, on every side.
+        const QPolygonF around{QPointF(17.5, 7.5), QPointF(82.5, 7.6), QPointF(82.4, 62.5),
+                               QPointF(17.6, 62.4), QPointF(17.5, 7.5)};
+        direct->Polyline(around.constData(), around.size(), wideInk);
     }
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -226,11 +247,49 @@ TEST(Hairlines, LeaveToThePainterWhatTheyCannotDraw) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const Hairlines direct = *Hairlines::Into(painter);
-    EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 2)));
+    EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 9)));
+    EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 2, Qt::DashLine)));
     EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 1, Qt::DotLine)));
     QPen fractionalDashes = Hairline(Qt::CustomDashLine);
     fractionalDashes.setDashPattern({1.5, 2});
     EXPECT_FALSE(direct.InkOf(fractionalDashes));
     painter.scale(0.5, 0.5);
-    EXPECT_TRUE(Hairlines::Into(painter)->InkOf(QPen(Qt::black, 2)));
+    EXPECT_TRUE(Hairlines::Into(painter)->InkOf(QPen(Qt::black, 8)));
+}
+
+// Wider lines, solid and dashed, square-capped and flat, along zigzags that
+// cross themselves: what Qt's stroke covers, all but a few pixels to within
+// a little, and the same ink in all.
+TEST(Hairlines, WideLinesCoverWhatQtsStrokeCovers) {
+    QRandomGenerator random(11);
+    const QList<QList<qreal>> patterns = {{}, {3, 2}, {1, 1}, {4, 1, 1, 1}};
+    for (int k = 0; k < 32; ++k) {
+        const double width = std::array{2.0, 3.0, 4.0, 6.0}[k % 4];
+        const QList<qreal>& dashes = patterns[k / 4 % 4];
+        const Qt::PenCapStyle cap = k < 16 ? Qt::SquareCap : Qt::FlatCap;
+        QPolygonF line;
+        for (int i = 0; i < 7; ++i)
+            line << QPointF(15 + random.bounded(210.0), 15 + random.bounded(150.0));
+        QPen pen(Qt::black, width, dashes.isEmpty() ? Qt::SolidLine : Qt::CustomDashLine, cap,
+                 k % 2 ? Qt::RoundJoin : Qt::BevelJoin);
+        pen.setCosmetic(true);
+        if (!dashes.isEmpty())
+            pen.setDashPattern(dashes);
+        SCOPED_TRACE(testing::Message()
+                     << "line " << k << " width " << width << " pattern " << k / 4 % 4 << " cap " << cap);
+        QImage byQt = White(240, 180), direct = White(240, 180);
+        Draw(byQt, Route::Qt, line, pen);
+        Draw(direct, Route::Direct, line, pen);
+        double inkQt = 0, ink = 0;
+        int off = 0;
+        for (int y = 0; y < 180; ++y)
+            for (int x = 0; x < 240; ++x) {
+                const int a = 255 - qGray(byQt.pixel(x, y)), b = 255 - qGray(direct.pixel(x, y));
+                inkQt += a;
+                ink += b;
+                off += std::abs(a - b) > 100;
+            }
+        EXPECT_NEAR(ink, inkQt, 0.04 * inkQt);
+        EXPECT_LT(off, inkQt / 255 * 0.03);
+    }
 }
