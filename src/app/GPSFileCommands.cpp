@@ -7,6 +7,7 @@
 #include "app/SavePrompt.h"
 #include "files/DataSetFiles.h"
 #include "gpsdata/GPSData.h"
+#include "gpsdata/Prompt.h"
 #include "mapview/UndoStack.h"
 
 #include <QFileInfo>
@@ -19,6 +20,12 @@ const QString GPSFileCommands::OpenFilter = QStringLiteral(
     "GPS Data File (*.usr)|*.usr|KTR File (*.nrv)|*.nrv|GPX File (*.gpx)|*.gpx|All Files (*.*)|*.*");
 const QString GPSFileCommands::SaveFilter =
     QStringLiteral("GPS Data File (*.usr)|*.usr|GPX File (*.gpx)|*.gpx|All Files (*.*)|*.*");
+
+const QString GPSFileCommands::NotAPositionListText = QStringLiteral(
+    "A position list (.txt) keeps only the names and positions of the waypoints: routes, icons, "
+    "trails, symbols, comments, dates and the unit's limits would be lost.\n\n"
+    "Choose another name to save all of the GPS data (.usr, .nrv or .gpx), "
+    "or use File > Export... to write a position list.");
 
 GPSFileCommands::GPSFileCommands(gpsdata::GPSData& data, mapview::UndoStack& undo, RecentFiles& recent,
                                  ProgramSettings& settings, ui::Prompt& prompt, QObject* parent)
@@ -55,10 +62,10 @@ bool GPSFileCommands::Load(const QString& path) {
     files::OpenResult result;
     {
         const BusyCursor busy;
-        result = files::DataSetFiles::Read(data_, path, connected_(), pod_);
+        result = files::DataSetFiles::Read(data_, path, connected_(), pod_, progress_);
     }
-    // A refused file changed nothing: the data, its changed flag and the
-    // undo steps stay as they were.
+    // A refused file (or a cancelled load) changed nothing: the data, its
+    // changed flag and the undo steps stay as they were.
     if (result == files::OpenResult::Refused)
         return false;
     if (result == files::OpenResult::Opened)
@@ -73,7 +80,9 @@ bool GPSFileCommands::Load(const QString& path) {
 }
 
 bool GPSFileCommands::Save() {
-    if (data_.Path().isEmpty())
+    // Data opened from a position list is saved under a name that keeps it
+    // all, as untitled data is.
+    if (data_.Path().isEmpty() || !files::DataSetFiles::KeepsWholeDataSet(data_.Path()))
         return SaveAs();
     return SaveTo(data_.Path());
 }
@@ -87,9 +96,16 @@ bool GPSFileCommands::SaveAs() {
 }
 
 bool GPSFileCommands::SaveTo(const QString& path) {
+    // Written as a position list the data would lose everything but the
+    // waypoints' names and positions, yet read as saved; the list itself is
+    // written by File > Export.
+    if (!files::DataSetFiles::KeepsWholeDataSet(path)) {
+        prompt_.Message(QStringLiteral("Save GPS Data File As"), NotAPositionListText, ui::Icon::Exclamation);
+        return false;
+    }
     // A failed save is told through the data set's FileError and keeps the
-    // data marked as changed.
-    if (!files::DataSetFiles::Save(data_, path, pod_))
+    // data marked as changed; so does a cancelled one, untold.
+    if (!files::DataSetFiles::Save(data_, path, pod_, progress_))
         return false;
     data_.SetDirty(false);
     Remember(path);

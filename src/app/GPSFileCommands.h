@@ -15,8 +15,9 @@ namespace mapview {
 class UndoStack;
 }
 namespace ui {
+class Progress;
 class Prompt;
-}
+} // namespace ui
 
 namespace app {
 
@@ -31,6 +32,8 @@ class GPSFileCommands : public QObject {
 public:
     static const QString OpenFilter;
     static const QString SaveFilter;
+    // Why the GPS data is not saved under a position list's name.
+    static const QString NotAPositionListText;
 
     GPSFileCommands(gpsdata::GPSData& data, mapview::UndoStack& undo, RecentFiles& recent,
                     ProgramSettings& settings, ui::Prompt& prompt, QObject* parent = nullptr);
@@ -41,6 +44,8 @@ public:
     // The program's communication control, which reads and writes the
     // unit's user data files.
     void SetControl(linkpod::LinkPod* pod) { pod_ = pod; }
+    // Where long loads and saves show their percentage and may be cancelled.
+    void SetProgress(ui::Progress* progress) { progress_ = progress; }
 
     // True when the caller must abort (Cancel, or a save that did not happen).
     bool AbortGPSDirty(const QString& message = QString());
@@ -72,6 +77,7 @@ private:
     FileChooser* chooser_ = nullptr;
     std::function<bool()> connected_;
     linkpod::LinkPod* pod_ = nullptr;
+    ui::Progress* progress_ = nullptr;
 };
 
 } // namespace app

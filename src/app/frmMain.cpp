@@ -158,6 +158,7 @@ void frmMain::Load() {
     Trace(QStringLiteral("KTRCommEvents"));
     Trace(QStringLiteral("LinkPodEvents"));
     gpsFiles_->SetControl(&pod_);
+    gpsFiles_->SetProgress(progress_);
     gpsFiles_->SetConnectedSource([this] { return connection_.Connected(); });
     Trace(QStringLiteral("Connection"));
     connection_.SetPrompt(&prompt_);

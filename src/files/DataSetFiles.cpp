@@ -28,7 +28,7 @@ DataSetFiles::Kind DataSetFiles::KindOf(const QString& path) {
 }
 
 bool DataSetFiles::RunUserDataFile(gpsdata::GPSData& data, const QString& path, bool save,
-                                   linkpod::LinkPod* pod) {
+                                   linkpod::LinkPod* pod, ui::Progress* progress) {
     // The control answers by events; wait for the end here so that callers
     // get a result like any other kind of file.
     if (!QCoreApplication::instance()) {
@@ -38,7 +38,7 @@ bool DataSetFiles::RunUserDataFile(gpsdata::GPSData& data, const QString& path, 
         return false;
     }
     linkpod::LinkPod own;
-    UserDataFile file(data, pod ? *pod : own, data.Prompt(), nullptr);
+    UserDataFile file(data, pod ? *pod : own, data.Prompt(), progress);
     std::optional<bool> ok;
     QObject::connect(&file, &UserDataFile::Finished, [&](bool result) { ok = result; });
     if (save)
@@ -51,10 +51,10 @@ bool DataSetFiles::RunUserDataFile(gpsdata::GPSData& data, const QString& path, 
 }
 
 OpenResult DataSetFiles::Read(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
-                              linkpod::LinkPod* pod) {
+                              linkpod::LinkPod* pod, ui::Progress* progress) {
     const QString before = data.Path();
     const bool dirty = data.Dirty();
-    const OpenResult result = ReadKind(data, path, CurrentlyConnected, pod);
+    const OpenResult result = ReadKind(data, path, CurrentlyConnected, pod, progress);
     if (result == OpenResult::Refused) {
         data.SetPath(before);
         data.SetDirty(dirty);
@@ -63,7 +63,7 @@ OpenResult DataSetFiles::Read(gpsdata::GPSData& data, const QString& path, bool 
 }
 
 OpenResult DataSetFiles::ReadKind(gpsdata::GPSData& data, const QString& path, bool CurrentlyConnected,
-                                  linkpod::LinkPod* pod) {
+                                  linkpod::LinkPod* pod, ui::Progress* progress) {
     const Kind kind = KindOf(path);
     // Every kind but the sectioned files empties the data set before it
     // reads: a file that cannot be read at all is refused before that.
@@ -74,7 +74,7 @@ OpenResult DataSetFiles::ReadKind(gpsdata::GPSData& data, const QString& path, b
     data.SetPath(path);
     switch (kind) {
     case Kind::UserData:
-        return RunUserDataFile(data, path, false, pod) ? OpenResult::Opened : OpenResult::Refused;
+        return RunUserDataFile(data, path, false, pod, progress) ? OpenResult::Opened : OpenResult::Refused;
     case Kind::Gpx:
         return GpxFile::Open(data, path) ? OpenResult::Opened : OpenResult::Refused;
     case Kind::PositionList: {
@@ -97,11 +97,23 @@ bool DataSetFiles::Open(gpsdata::GPSData& data, const QString& path, bool Curren
     return Read(data, path, CurrentlyConnected, pod) == OpenResult::Opened;
 }
 
-bool DataSetFiles::Save(gpsdata::GPSData& data, const QString& path, linkpod::LinkPod* pod) {
+bool DataSetFiles::Save(gpsdata::GPSData& data, const QString& path, linkpod::LinkPod* pod,
+                        ui::Progress* progress) {
+    // The data set names the file that holds it: one not written leaves that
+    // the old one.
+    const QString before = data.Path();
+    const bool saved = SaveKind(data, path, pod, progress);
+    if (!saved)
+        data.SetPath(before);
+    return saved;
+}
+
+bool DataSetFiles::SaveKind(gpsdata::GPSData& data, const QString& path, linkpod::LinkPod* pod,
+                            ui::Progress* progress) {
     data.SetPath(path);
     switch (KindOf(path)) {
     case Kind::UserData:
-        return RunUserDataFile(data, path, true, pod);
+        return RunUserDataFile(data, path, true, pod, progress);
     case Kind::Gpx:
         return GpxFile::Save(data, path);
     case Kind::PositionList: {

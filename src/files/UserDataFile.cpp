@@ -42,9 +42,10 @@ QString UserDataFile::SaveFailureText(int result) {
 
 void UserDataFile::Open(const QString& path, bool replace) {
     replace_ = replace;
+    cancelled_ = false;
     data_.SetPath(path);
     Detach();
-    attached_ << connect(&pod_, &linkpod::LinkPod::UserDataProgress, this, &UserDataFile::Progressed)
+    attached_ << connect(&pod_, &linkpod::LinkPod::UserDataProgress, this, &UserDataFile::ControlProgressed)
               << connect(&pod_, &linkpod::LinkPod::UserDataLoaded, this, &UserDataFile::Loaded);
     if (progress_)
         progress_->Begin(QStringLiteral("Loading ") + path);
@@ -52,14 +53,28 @@ void UserDataFile::Open(const QString& path, bool replace) {
 }
 
 void UserDataFile::Save(const QString& path) {
+    cancelled_ = false;
     data_.SetPath(path);
     Detach();
-    attached_ << connect(&pod_, &linkpod::LinkPod::UserDataProgress, this, &UserDataFile::Progressed)
+    attached_ << connect(&pod_, &linkpod::LinkPod::UserDataProgress, this, &UserDataFile::ControlProgressed)
               << connect(&pod_, &linkpod::LinkPod::UserDataSaved, this, &UserDataFile::Saved);
     if (progress_)
         progress_->Begin(QStringLiteral("Saving ") + path);
     FillStore();
     pod_.WriteUserDataFile(path, QDateTime::currentDateTime());
+}
+
+void UserDataFile::ControlProgressed(int percent) {
+    if (progress_ && progress_->Cancelled()) {
+        // Only the control's store has been touched so far: the data set is
+        // filled once the whole file has been read, and a write replaces the
+        // old file only when complete.
+        cancelled_ = true;
+        pod_.CancelUserDataFile();
+        pod_.Store().Clear();
+        return Done(false);
+    }
+    Progressed(percent);
 }
 
 void UserDataFile::Progressed(int percent) {

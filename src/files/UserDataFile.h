@@ -19,7 +19,10 @@ namespace files {
 // Opens and saves the data set as a ".usr" file through the communication
 // control: the control reads or writes the file into or from its data store
 // and reports the end by an event, so both run on after the call returns and
-// end with Finished.
+// end with Finished. While the control reads or writes, the progress shows
+// the percentage and a cancel there stops the control: a cancelled open
+// leaves the data set as it was, a cancelled save leaves the old file, and
+// neither is told as a failure (Finished(false), Cancelled() true).
 class UserDataFile : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +37,8 @@ public:
     // no prompt).
     void Save(const QString& path);
 
+    bool Cancelled() const { return cancelled_; }
+
     static QString LoadFailureText(int result);
     static QString SaveFailureText(int result);
 
@@ -41,6 +46,8 @@ signals:
     void Finished(bool ok);
 
 private:
+    // The control's progress, where the user may cancel.
+    void ControlProgressed(int percent);
     void Progressed(int percent);
     void Loaded(int result);
     void Saved(int result);
@@ -55,6 +62,7 @@ private:
     ui::Progress* progress_;
     QList<QMetaObject::Connection> attached_;
     bool replace_ = false;
+    bool cancelled_ = false;
 };
 
 } // namespace files

@@ -318,6 +318,10 @@ void LinkPod::WriteUserDataFile(const QString& path, const QDateTime& when) {
     fileJob_.Save(path, store_, when);
 }
 
+void LinkPod::CancelUserDataFile() {
+    fileJob_.Cancel();
+}
+
 void LinkPod::SetStoreCapacity(const StoreCapacity& capacity) {
     capacity_ = capacity;
     cards_.SetCapacity(capacity);

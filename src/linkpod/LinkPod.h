@@ -123,6 +123,8 @@ public:
     // The user data file: the whole store read from or written to `path`.
     void ReadUserDataFile(const QString& path);
     void WriteUserDataFile(const QString& path, const QDateTime& when);
+    // Stops a file read or write under way; no end event follows.
+    void CancelUserDataFile();
     UserDataStore& Store() { return store_; }
     void SetStoreCapacity(const StoreCapacity& capacity);
 

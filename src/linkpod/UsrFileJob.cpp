@@ -80,6 +80,8 @@ void UsrFileJob::Step() {
         }
         done_ += part.size();
         emit Progress(static_cast<int>(done_ * 100 / std::max<qsizetype>(bytes_.size(), 1)));
+        if (mode_ != Mode::Saving) // cancelled by a listener of the progress
+            return;
         if (done_ == bytes_.size())
             // commit() misses a write that fails while the buffer empties: flush first.
             FinishSave(out_->flush() && out_->commit() ? SaveOk : SaveError(*out_, path_));
@@ -90,10 +92,20 @@ void UsrFileJob::Step() {
         bytes_.append(part);
         const qint64 size = std::max<qint64>(in_->size(), 1);
         emit Progress(static_cast<int>(std::min<qint64>(bytes_.size() * 100 / size, 100)));
+        if (mode_ != Mode::Loading) // cancelled by a listener of the progress
+            return;
         if (part.isEmpty() || in_->atEnd())
             FinishLoad(in_->error() == QFileDevice::NoError ? usr::Decode(bytes_, capacity_, *target_)
                                                             : usr::NotFound);
     }
+}
+
+void UsrFileJob::Cancel() {
+    timer_.stop();
+    mode_ = Mode::Idle;
+    out_.reset();
+    in_.reset();
+    bytes_.clear();
 }
 
 void UsrFileJob::FinishSave(int result) {

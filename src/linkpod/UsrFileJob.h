@@ -32,6 +32,9 @@ public:
     void Save(const QString& path, const UserDataStore& store, const QDateTime& when);
     void Load(const QString& path, UserDataStore* store, const StoreCapacity& capacity);
     bool Running() const { return timer_.isActive(); }
+    // Stops the running job without an end event: a save leaves the target
+    // as it was and no temporary file behind, a load leaves the store alone.
+    void Cancel();
 
     // Files larger than this are not user data files of ours.
     static constexpr qint64 MaxFileSize = 512ll << 20;

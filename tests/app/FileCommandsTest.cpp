@@ -8,10 +8,13 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace app;
 
@@ -41,6 +44,27 @@ protected:
     }
     QString savedName;
     QString MapCaption() const { return main->findChild<QMdiSubWindow*>()->windowTitle(); }
+};
+
+// Clicks a button of a window once the window has shown.
+class ClickOnShow : public QObject {
+public:
+    ClickOnShow(QWidget& window, const QString& button)
+        : window_(window), button_(window.findChild<QPushButton*>(button)) {
+        window_.installEventFilter(this);
+    }
+    ~ClickOnShow() override { window_.removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(0, button_, &QPushButton::click);
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QPushButton* button_;
 };
 
 } // namespace
@@ -149,6 +173,56 @@ TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloadsFromTheCommand
     Command("mnuFileMergeBorder")->trigger();
     EXPECT_EQ(main->Borders().KGetNumPolygons(), 2);
     EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Merge Map"));
+}
+
+// The unit's own files go through the control, which shows its percentage in
+// the progress window; Cancel there leaves the shown data as it was.
+TEST_F(FileCommands, AUserDataFileShowsItsPercentageAndACancelledLoadKeepsTheShownData) {
+    const QString file = SavedDataFile(QStringLiteral("trip.usr"));
+    auto* percent = main->Progress().findChild<QLabel*>(QStringLiteral("lblText"));
+    EXPECT_EQ(percent->text(), QStringLiteral("100%"));
+    EXPECT_FALSE(main->Progress().isVisible());
+    main->ExecuteCommands(file);
+    ASSERT_EQ(main->Data().CountWaypoints(), 1);
+
+    main->Data().AddNewWaypoint(false);
+    prompt.answers = {ui::Answer::No};
+    // The user presses Cancel as soon as the window shows.
+    ClickOnShow cancel(main->Progress(), QStringLiteral("cmdCancel"));
+    main->ExecuteCommands(file);
+    EXPECT_EQ(main->Data().CountWaypoints(), 2);
+    EXPECT_TRUE(main->Data().Dirty());
+    EXPECT_EQ(main->Data().Path(), file);
+    EXPECT_EQ(prompt.shown.size(), 1) << "only the question before the load";
+    EXPECT_FALSE(main->Progress().isVisible());
+}
+
+// A position list would keep only the waypoints' names and places: Save As
+// refuses the name and the data stays changed and with its own file; data
+// opened from a list is saved through Save As.
+TEST_F(FileCommands, GPSDataIsNotSavedAsAPositionList) {
+    const QString file = SavedDataFile(QStringLiteral("trip.nrv"));
+    main->ExecuteCommands(file);
+    main->Data().AddRoute(0, QStringLiteral("Out"), {0});
+    chooser.names.push_back(Path(QStringLiteral("backup.txt")));
+    Command("mnuFileSaveGPSAs")->trigger();
+    EXPECT_EQ(prompt.Texts(), QStringList{GPSFileCommands::NotAPositionListText});
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("backup.txt"))));
+    EXPECT_TRUE(main->Data().Dirty());
+    EXPECT_EQ(main->Data().Path(), file);
+    EXPECT_EQ(main->RecentFileList(), QStringList{file});
+
+    const QString list = Put(QStringLiteral("coast.txt"), "45.5 -122.25 Home\n");
+    prompt.answers = {ui::Answer::No};
+    chooser.names.push_back(list);
+    Command("mnuFileOpenGPS")->trigger();
+    ASSERT_EQ(main->Data().Path(), list);
+    chooser.asked.clear();
+    chooser.names.push_back(Path(QStringLiteral("coast.usr")));
+    Command("mnuFileSaveGPS")->trigger();
+    EXPECT_EQ(chooser.asked.size(), 1);
+    EXPECT_EQ(main->Data().Path(), Path(QStringLiteral("coast.usr")));
+    EXPECT_FALSE(main->Data().Dirty());
 }
 
 TEST_F(FileCommands, EveryDroppedFileIsOpenedInTurn) {

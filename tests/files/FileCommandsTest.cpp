@@ -107,6 +107,13 @@ TEST_F(FileCommands, InfoListConvertAndPositionListsOnOneFile) {
     EXPECT_EQ(coastJson["routes"][0]["RteName"].toString(), "Coast");
     EXPECT_EQ(coastJson["waypoints"].toArray().size(), 2);
 
+    // Converted to a position list, what the list cannot hold is named.
+    const CliRun asList = RunCli({"convert", coast, dir.filePath("points.txt")});
+    EXPECT_EQ(asList.exitCode, 0);
+    EXPECT_TRUE(
+        asList.err.contains("points.txt is a position list: 1 routes, 0 icons and 0 trails are not written"))
+        << asList.err.constData();
+
     const QString exported = dir.filePath("out.txt");
     ASSERT_EQ(RunCli({"export-positions", coast, "--routes", "--names", "-o", exported}).exitCode, 0);
     const QList<QByteArray> lines = testing_support::ReadFile(exported).split('\n');

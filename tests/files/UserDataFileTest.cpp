@@ -164,3 +164,50 @@ TEST(UserDataFiles, ASaveThatCannotBeWrittenWholeShowsTheErrorBoxAndLeavesTheOld
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.usr"})
         << "no temporary file is left";
 }
+
+// The user cancels as the control reports its first slice of a file of
+// several: nothing is told, and neither the data set nor the old file moves.
+TEST(UserDataFiles, ACancelledLoadOrSaveLeavesTheDataSetAndTheOldFileAsTheyWere) {
+    EnsureApplication();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.usr");
+    gpsdata::GPSData full;
+    Fill(full);
+    testing_support::RecordingProgress shown;
+    ASSERT_TRUE(DataSetFiles::Save(full, path, nullptr, &shown));
+    ASSERT_GE(shown.texts.size(), 2) << "the file takes more than one slice";
+    EXPECT_EQ(shown.texts.last(), "100%");
+    EXPECT_EQ(shown.values.last(), 100);
+    const QByteArray before = testing_support::ReadFile(path);
+
+    gpsdata::GPSData data;
+    data.AddWaypoint(7, 1, 2, 0, "MINE", 0, 0, 0);
+    data.SetPath("/home/ann/mine.nrv");
+    data.SetDirty(true);
+    DataSetRecorder seen(data);
+    testing_support::RecordingPrompt prompt;
+    data.SetPrompt(&prompt);
+    linkpod::LinkPod pod;
+    testing_support::RecordingProgress cancelling;
+    cancelling.cancel = true;
+    EXPECT_EQ(DataSetFiles::Read(data, path, false, &pod, &cancelling), OpenResult::Refused);
+    EXPECT_EQ(data.Waypoints().Count(), 1);
+    EXPECT_EQ(data.Path(), "/home/ann/mine.nrv");
+    EXPECT_TRUE(data.Dirty());
+
+    Fill(data);
+    data.Waypoint(7)->SetWptName("CHANGED");
+    EXPECT_FALSE(DataSetFiles::Save(data, path, &pod, &cancelling));
+    EXPECT_EQ(data.Path(), "/home/ann/mine.nrv");
+    EXPECT_TRUE(data.Dirty());
+    EXPECT_TRUE(seen.errors.isEmpty());
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
+    // The control's cancelled jobs end nothing later (a job left running
+    // would need a few timer ticks).
+    for (int tick = 0; tick < 50; ++tick)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(testing_support::ReadFile(path) == before) << "the old file stays";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"big.usr"}) << "no temporary file is left";
+    EXPECT_EQ(cancelling.ended, 2);
+}

@@ -22,6 +22,13 @@ bool DataSetSession::Open(const QString& path, QTextStream& err, const char* com
 }
 
 bool DataSetSession::Save(const QString& path, QTextStream& err, const char* command) {
+    // A position list is written on purpose here, but what it leaves out
+    // is said.
+    if (!files::DataSetFiles::KeepsWholeDataSet(path) &&
+        data_.CountRoutes() + data_.CountIcons() + data_.CountTrails() > 0)
+        err << "terrafold-cli " << command << ": " << path << " is a position list: " << data_.CountRoutes()
+            << " routes, " << data_.CountIcons() << " icons and " << data_.CountTrails()
+            << " trails are not written\n";
     const qsizetype before = messages_.size();
     if (files::DataSetFiles::Save(data_, path))
         return true;

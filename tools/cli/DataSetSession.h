@@ -22,6 +22,8 @@ public:
     bool Open(const QString& path, QTextStream& err, const char* command);
     // True when the file was read without a problem (Open's and the load's).
     bool Complete() const { return complete_; }
+    // A position list (".txt") keeps the waypoints only; saving one tells
+    // on `err` what it leaves out.
     bool Save(const QString& path, QTextStream& err, const char* command);
     // Prints the messages raised so far, one per line, to `err`.
     void PrintMessages(QTextStream& err, const char* command) const;
