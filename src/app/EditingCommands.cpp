@@ -29,10 +29,10 @@ EditingCommands::EditingCommands(MainCommands& commands, QMdiArea& area, editors
     on("mnuEditNewRoute", [this] { edit_.CreateRoute(); });
     on("mnuEditNewIcon", [this] { edit_.CreateIcon(); });
     using editors::ListKind;
-    on("mnuWindowWaypoints", [this] { lists_.Open(ListKind::Waypoints); });
-    on("mnuWindowRoutes", [this] { lists_.Open(ListKind::Routes); });
-    on("mnuWindowIcons", [this] { lists_.Open(ListKind::Icons); });
-    on("mnuWindowTrails", [this] { lists_.Open(ListKind::Trails); });
+    on("mnuEditWaypointList", [this] { lists_.Open(ListKind::Waypoints); });
+    on("mnuEditRouteList", [this] { lists_.Open(ListKind::Routes); });
+    on("mnuEditIconList", [this] { lists_.Open(ListKind::Icons); });
+    on("mnuEditTrailList", [this] { lists_.Open(ListKind::Trails); });
 }
 
 void EditingCommands::FollowMap(MapEditing& editing) {

@@ -16,7 +16,7 @@ class MainCommands;
 class MapEditing;
 
 // The editing windows reached from the main window: the Edit menu's
-// clipboard and create commands, the Window menu's list windows, the item
+// clipboard and create commands, its list windows, the item
 // editors (also opened from the map's popups) and the commands held back
 // while an editor is active. It keeps the one editing context they all share.
 class EditingCommands : public QObject {

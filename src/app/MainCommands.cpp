@@ -117,6 +117,12 @@ void MainCommands::BuildEditMenu(QMenu* m) {
     Add(m, "mnuEditNewWaypoint", QStringLiteral("Create New &Waypoint"));
     Add(m, "mnuEditNewRoute", QStringLiteral("Create New &Route"));
     Add(m, "mnuEditNewIcon", QStringLiteral("Create New &Icon"));
+    // Each opens one more list window of its kind.
+    m->addSeparator();
+    Add(m, "mnuEditWaypointList", QStringLiteral("Wa&ypoint List"));
+    Add(m, "mnuEditRouteList", QStringLiteral("R&oute List"));
+    Add(m, "mnuEditIconList", QStringLiteral("Ico&n List"));
+    Add(m, "mnuEditTrailList", QStringLiteral("Trai&l List"));
 }
 
 void MainCommands::BuildViewMenu(QMenu* m) {
@@ -208,11 +214,6 @@ void MainCommands::BuildWindowMenu(QMenu* m) {
     Add(m, "mnuWindowCascade", QStringLiteral("&Cascade"));
     Add(m, "mnuWindowTileHorizontal", QStringLiteral("Tile &Horizontally"));
     Add(m, "mnuWindowTileVertical", QStringLiteral("Tile &Vertically"));
-    m->addSeparator();
-    Add(m, "mnuWindowWaypoints", QStringLiteral("&Waypoint List"));
-    Add(m, "mnuWindowRoutes", QStringLiteral("&Route List"));
-    Add(m, "mnuWindowIcons", QStringLiteral("I&con List"));
-    Add(m, "mnuWindowTrails", QStringLiteral("&Trail List"));
 }
 
 void MainCommands::BuildHelpMenu(QMenu* m) {

@@ -5,6 +5,7 @@
 #include "gpsdata/GPSData.h"
 #include "mapview/WindowObject.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -38,9 +39,12 @@ frmMapSetup::frmMapSetup(mapview::WindowObject& view, gpsdata::GPSData& data, QW
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildMap());
+    right->addWidget(BuildPositionFormat());
     auto* columns = new QHBoxLayout;
     columns->addWidget(BuildDrawing());
-    columns->addWidget(BuildMap());
+    columns->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
@@ -101,13 +105,6 @@ QWidget* frmMapSetup::BuildMap() {
     cboUnits_->setCurrentIndex(std::clamp(view_.DistanceUnits, 0, 3));
     form->addRow(QStringLiteral("&Distance units:"), cboUnits_);
 
-    cboPositionFormat_ = new QComboBox;
-    cboPositionFormat_->setObjectName(QStringLiteral("cboPositionFormat"));
-    for (int f = geo::PositionFormatNone; f <= geo::PositionFormatMercatorMeter; ++f)
-        cboPositionFormat_->addItem(geo::PositionFormatCaption(f), f);
-    cboPositionFormat_->setCurrentIndex(std::max(0, cboPositionFormat_->findData(data_.PositionFormat())));
-    form->addRow(QStringLiteral("&Position format:"), cboPositionFormat_);
-
     optHighDetail_ = new QRadioButton(QStringLiteral("&High detail"));
     optHighDetail_->setObjectName(QStringLiteral("optHighDetail"));
     optLowDetail_ = new QRadioButton(QStringLiteral("&Low detail"));
@@ -139,6 +136,31 @@ QWidget* frmMapSetup::BuildMap() {
     return group;
 }
 
+QWidget* frmMapSetup::BuildPositionFormat() {
+    auto* group = new QGroupBox(QStringLiteral("Position Format"));
+    auto* layout = new QVBoxLayout(group);
+    optPositionFormat_ = new QButtonGroup(this);
+    // Button i stands for format i + 1.
+    for (int format = geo::PositionFormatNone; format <= geo::PositionFormatMercatorMeter; ++format) {
+        auto* option = new QRadioButton(geo::PositionFormatCaption(format));
+        option->setObjectName(QStringLiteral("optPositionFormat%1").arg(format - 1));
+        optPositionFormat_->addButton(option, format - 1);
+        layout->addWidget(option);
+    }
+    SetSelectedPositionFormat(data_.PositionFormat());
+    return group;
+}
+
+int frmMapSetup::SelectedPositionFormat() const {
+    const int checked = optPositionFormat_->checkedId();
+    return checked < 0 ? 0 : checked + 1;
+}
+
+void frmMapSetup::SetSelectedPositionFormat(int format) {
+    if (QAbstractButton* option = optPositionFormat_->button(format - 1))
+        option->setChecked(true);
+}
+
 void frmMapSetup::ShowSliderValues() {
     // The width is in internal units; the label gives the ground distance at the view's centre.
     const double miles = geo::DistanceToMiles(sldCorridorWidth_->value() * CorridorStep,
@@ -160,7 +182,8 @@ void frmMapSetup::accept() {
     view_.SetDrawBorderHotspots(chkDrawHotspots_->isChecked());
     view_.SetCorridorWidth(sldCorridorWidth_->value() * CorridorStep);
     view_.MapZoomChange = sldZoomChange_->value();
-    data_.SetPositionFormat(cboPositionFormat_->currentData().toInt());
+    if (const int format = SelectedPositionFormat())
+        data_.SetPositionFormat(format);
     view_.SetZoomRange(view_.ZoomRange());
     emit Applied();
     QDialog::accept();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -22,9 +23,17 @@ namespace app {
 // the position format. OK stores them all and the map is drawn again.
 class frmMapSetup : public QDialog {
     Q_OBJECT
+    Q_PROPERTY(int SelectedPositionFormat READ SelectedPositionFormat WRITE SetSelectedPositionFormat)
 public:
     frmMapSetup(mapview::WindowObject& view, gpsdata::GPSData& data, QWidget* parent = nullptr);
 
+    // The position format (1 to 5) of the set option button, 0 when none is
+    // set. Writing a value outside 1 to 5 is ignored.
+    int SelectedPositionFormat() const;
+    void SetSelectedPositionFormat(int format);
+
+    // Stores the options; the data set keeps its position format when no
+    // option button is set.
     void accept() override;
 
 signals:
@@ -34,6 +43,7 @@ private:
     QCheckBox* Check(const char* name, const QString& caption, bool checked);
     QWidget* BuildDrawing();
     QWidget* BuildMap();
+    QWidget* BuildPositionFormat();
     void ShowSliderValues();
 
     mapview::WindowObject& view_;
@@ -47,7 +57,7 @@ private:
     QCheckBox* chkDrawBlocks_;
     QCheckBox* chkDrawHotspots_;
     QComboBox* cboUnits_;
-    QComboBox* cboPositionFormat_;
+    QButtonGroup* optPositionFormat_;
     QRadioButton* optHighDetail_;
     QRadioButton* optLowDetail_;
     QSlider* sldCorridorWidth_;

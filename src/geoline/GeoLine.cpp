@@ -3,7 +3,7 @@
 #include "geo/Coordinates.h"
 #include "geoline/GreatCircleArc.h"
 #include "geoline/PolylineClip.h"
-#include "raster/Hairlines.h"
+#include "raster/Lines.h"
 
 #include <QPainter>
 
@@ -24,7 +24,7 @@ constexpr double HalfWorld = geo::Pi * geo::EarthRadius;
 class LineRun {
 public:
     LineRun(QPainter& painter, const PixelFrame& frame)
-        : painter_(painter), frame_(frame), hairline_(raster::PenHairline::Of(painter)) {
+        : painter_(painter), frame_(frame), direct_(raster::PenLine::Of(painter)) {
         // The display widened by the pen, so clipped ends never show.
         const double pen = std::max(painter.pen().widthF(), 1.0) + 2;
         clip_ = frame.Display().adjusted(-pen, -pen, pen, pen);
@@ -66,8 +66,8 @@ private:
     }
 
     void Polyline(const QPolygonF& pixels) {
-        if (hairline_)
-            hairline_->Polyline(pixels.constData(), pixels.size());
+        if (direct_)
+            direct_->Polyline(pixels.constData(), pixels.size());
         else
             painter_.drawPolyline(pixels);
     }
@@ -75,7 +75,7 @@ private:
     QPainter& painter_;
     const PixelFrame& frame_;
     // A route or trail a pixel wide is written straight into the picture.
-    const std::optional<raster::PenHairline> hairline_;
+    const std::optional<raster::PenLine> direct_;
     QRectF clip_;
     QPolygonF units_, pixels_;
 };

@@ -4,7 +4,7 @@
 #include "mastermap/PlaceLabels.h"
 #include "mastermap/RingClip.h"
 #include "raster/AreaFill.h"
-#include "raster/Hairlines.h"
+#include "raster/Lines.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -136,15 +136,15 @@ QRectF ShownRect(const QPainter& painter, const Rect& view, const QTransform& to
 }
 
 // How a category's lines are drawn: straight into the picture's pixels where
-// the pen is a hairline the picture takes, else through the painter.
+// the picture takes the pen, else through the painter.
 struct LineInk {
     QPen pen;
-    const raster::Hairlines* hairlines;
-    std::optional<raster::Hairlines::Ink> hairline;
+    const raster::Lines* lines;
+    std::optional<raster::Lines::Ink> direct;
 
     void Polyline(QPainter& painter, const QPolygonF& points) const {
-        if (hairline) {
-            hairlines->Polyline(points.constData(), points.size(), *hairline);
+        if (direct) {
+            lines->Polyline(points.constData(), points.size(), *direct);
             return;
         }
         if (painter.pen() != pen)
@@ -202,7 +202,7 @@ private:
             Fill(cut, brush);
         if (!outlined)
             return;
-        if (dashed && !ink.hairline) {
+        if (dashed && !ink.direct) {
             QPainterPath outline;
             for (const QPolygonF& ring : uncut)
                 outline.addPolygon(ring);
@@ -273,7 +273,7 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
     const double pixelRatio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const std::optional<raster::Hairlines> hairlines = raster::Hairlines::Into(painter);
+    const std::optional<raster::Lines> lines = raster::Lines::Into(painter);
     const std::optional<raster::RasterTarget> pixels = raster::RasterTarget::Of(painter);
     std::optional<raster::AreaFill> areas;
     if (pixels)
@@ -289,8 +289,7 @@ void MasterMapPainter::Draw(QPainter& painter, const Rect& view, const QTransfor
             std::optional<LineInk>& ink = inks[f.Category()];
             if (!ink) {
                 const QPen pen = PenOf(s, pixelRatio);
-                ink = LineInk{pen, hairlines ? &*hairlines : nullptr,
-                              hairlines ? hairlines->InkOf(pen) : std::nullopt};
+                ink = LineInk{pen, lines ? &*lines : nullptr, lines ? lines->InkOf(pen) : std::nullopt};
             }
             drawer.Draw(f, s, *ink);
         }

@@ -40,7 +40,7 @@ protected:
         chooser.names.push_back(Path("trip.nrv"));
         Command("mnuFileOpenGPS")->trigger();
     }
-    // The list window a Window menu command opens.
+    // The list window an Edit menu command opens.
     editors::ListWindow* Open(app::frmMain& window, const char* command) {
         window.findChild<QAction*>(QLatin1String(command))->trigger();
         return qobject_cast<editors::ListWindow*>(window.Area().activeSubWindow()->widget());
@@ -73,10 +73,10 @@ TEST_F(EditingSession, EveryEditUndoesStepByStepBackToTheFileAsOpened) {
     data.SetPositionFormat(4);
     const QStringList original = testing_support::DataSetRecords(data);
 
-    editors::ListWindow* waypoints = Open(*main, "mnuWindowWaypoints");
-    editors::ListWindow* routes = Open(*main, "mnuWindowRoutes");
-    ASSERT_NE(Open(*main, "mnuWindowIcons"), nullptr);
-    ASSERT_NE(Open(*main, "mnuWindowTrails"), nullptr);
+    editors::ListWindow* waypoints = Open(*main, "mnuEditWaypointList");
+    editors::ListWindow* routes = Open(*main, "mnuEditRouteList");
+    ASSERT_NE(Open(*main, "mnuEditIconList"), nullptr);
+    ASSERT_NE(Open(*main, "mnuEditTrailList"), nullptr);
     ASSERT_TRUE(waypoints && routes);
     EXPECT_EQ(waypoints->List()->topLevelItemCount(), 12);
 
@@ -116,7 +116,7 @@ TEST_F(EditingSession, EveryEditUndoesStepByStepBackToTheFileAsOpened) {
     second.SetFolders(Path(QStringLiteral("config2")), Path(QStringLiteral("data2")));
     second.SetPrompt(&prompt);
     second.Load();
-    ASSERT_NE(Open(second, "mnuWindowWaypoints"), nullptr);
+    ASSERT_NE(Open(second, "mnuEditWaypointList"), nullptr);
     second.findChild<QAction*>(QStringLiteral("mnuEditPaste"))->trigger();
     ASSERT_EQ(second.Data().CountWaypoints(), 2);
     QStringList pastedNames;

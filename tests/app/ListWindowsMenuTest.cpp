@@ -20,7 +20,7 @@ namespace {
 
 class ListWindowsMenu : public MainWindowFixture {
 protected:
-    // The child window the Window menu command opened.
+    // The child window the Edit menu command opened.
     QMdiSubWindow* OpenList(const char* command) {
         Command(command)->trigger();
         return main->Area().activeSubWindow();
@@ -60,7 +60,7 @@ protected:
 TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindow) {
     main->Data().AddWaypoint(0, 100, 200, 0, "Alpha", 1, 45000, 0);
     main->Data().AddWaypoint(1, 300, 400, 0, "Bravo", 1, 45000, 0);
-    editors::ListWindow* list = ListOf(OpenList("mnuWindowWaypoints"));
+    editors::ListWindow* list = ListOf(OpenList("mnuEditWaypointList"));
     ASSERT_NE(list, nullptr);
     Command("mnuEditSelectAll")->trigger();
     Command("mnuEditCopy")->trigger();
@@ -91,7 +91,7 @@ TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindow) {
 }
 
 TEST_F(ListWindowsMenu, EditCommandsAreOffWhileTheMapWindowIsActiveAndFollowTheList) {
-    ListOf(OpenList("mnuWindowWaypoints"));
+    ListOf(OpenList("mnuEditWaypointList"));
     EXPECT_TRUE(Command("mnuEditCopy")->isEnabled());
     main->Area().setActiveSubWindow(MapChild());
     for (const char* name : {"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "mnuEditSelectAll",
@@ -99,10 +99,11 @@ TEST_F(ListWindowsMenu, EditCommandsAreOffWhileTheMapWindowIsActiveAndFollowTheL
         EXPECT_FALSE(Command(name)->isEnabled()) << name;
 
     // The opened menu shows what the active list can do now.
-    ListOf(OpenList("mnuWindowIcons"));
+    ListOf(OpenList("mnuEditIconList"));
     QApplication::clipboard()->setText("nothing to paste");
     QMenu* edit = main->findChild<QMenu*>("mnuEdit");
     ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->actions().contains(Command("mnuEditIconList")));
     emit edit->aboutToShow();
     EXPECT_FALSE(Command("mnuEditCopy")->isEnabled()) << "an empty list has nothing to copy";
     EXPECT_FALSE(Command("mnuEditPaste")->isEnabled());
@@ -117,7 +118,7 @@ TEST_F(ListWindowsMenu, RouteAndTrailRowsOfferWhatTheMapsPopupsOffer) {
     data.AddRoute(0, "Tour", {0, 1});
     data.AddRoute(1, "Stub", {0});
     data.AddTrail(0, "Walk", 100000, 200000, {0, 4000, 9000}, {0, 3000, 1000});
-    editors::ListWindow* routes = ListOf(OpenList("mnuWindowRoutes"));
+    editors::ListWindow* routes = ListOf(OpenList("mnuEditRouteList"));
     ASSERT_NE(routes, nullptr);
 
     // One waypoint makes no border.
@@ -143,7 +144,7 @@ TEST_F(ListWindowsMenu, RouteAndTrailRowsOfferWhatTheMapsPopupsOffer) {
     EXPECT_EQ(data.EditingRoute(), 0);
     EXPECT_EQ(data.EditingRouteLeg(), 2);
 
-    editors::ListWindow* trails = ListOf(OpenList("mnuWindowTrails"));
+    editors::ListWindow* trails = ListOf(OpenList("mnuEditTrailList"));
     ASSERT_NE(trails, nullptr);
     QAction* create = PopupEntry(*trails, 0, "mnuPopupTrailCreateRoute");
     ASSERT_NE(create, nullptr);
@@ -175,8 +176,8 @@ TEST_F(ListWindowsMenu, CreateCommandsMakeANewObjectAsOneStepOrSayWhyNot) {
 
 TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowAlone) {
     main->SetAutoArrange(true);
-    QMdiSubWindow* waypoints = OpenList("mnuWindowWaypoints");
-    QMdiSubWindow* routes = OpenList("mnuWindowRoutes");
+    QMdiSubWindow* waypoints = OpenList("mnuEditWaypointList");
+    QMdiSubWindow* routes = OpenList("mnuEditRouteList");
     Settle();
     const QList<QRect> plan = Plan({1, 1, 0, 0});
     EXPECT_EQ(MapChild()->geometry(), plan.at(0));
@@ -202,7 +203,7 @@ TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowA
 
 TEST_F(ListWindowsMenu, ArrangeWindowsUsesTheLayoutSettings) {
     main->SetAutoArrange(false);
-    QMdiSubWindow* routes = OpenList("mnuWindowRoutes");
+    QMdiSubWindow* routes = OpenList("mnuEditRouteList");
     main->Settings().routeWidth = 300 * 15;
     main->ArrangeLayout() = app::WindowArranger::FromSettings(main->Settings());
     Command("mnuWindowArrange")->trigger();

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 
 using namespace app;
@@ -40,7 +41,7 @@ TEST_F(MapSetup, OkStoresTheOptionsAndTheyComeBackAtTheNextStart) {
     Control("chkDrawTrails")->setChecked(false);
     Control("chkDrawOnlyOpenRoutes")->setChecked(true);
     Control<QComboBox>("cboUnits")->setCurrentIndex(2);
-    Control<QComboBox>("cboPositionFormat")->setCurrentIndex(1);
+    Control<QRadioButton>("optPositionFormat1")->click();
     Control<QSlider>("sldCorridorWidth")->setValue(30);
     Control<QSlider>("sldZoomChange")->setValue(25);
     Press("cmdOK");
@@ -58,4 +59,21 @@ TEST_F(MapSetup, OkStoresTheOptionsAndTheyComeBackAtTheNextStart) {
     EXPECT_FALSE(View().DrawTrails);
     EXPECT_EQ(View().MapZoomChange, 25.0);
     EXPECT_EQ(main->Data().PositionFormat(), 2);
+}
+
+TEST_F(MapSetup, ThePositionFormatOptionsReadAndTakeFormatsOneToFive) {
+    EXPECT_EQ(dialog->property("SelectedPositionFormat").toInt(), main->Data().PositionFormat());
+    dialog->setProperty("SelectedPositionFormat", 5);
+    EXPECT_TRUE(Control<QRadioButton>("optPositionFormat4")->isChecked());
+    for (const int outside : {0, 6, -1})
+        dialog->setProperty("SelectedPositionFormat", outside);
+    EXPECT_EQ(dialog->property("SelectedPositionFormat").toInt(), 5);
+
+    // A format no button stands for sets none, and OK keeps it.
+    Press("cmdCancel");
+    main->Data().SetPositionFormat(9);
+    frmMapSetup other(View(), main->Data());
+    EXPECT_EQ(other.property("SelectedPositionFormat").toInt(), 0);
+    other.accept();
+    EXPECT_EQ(main->Data().PositionFormat(), 9);
 }

@@ -1,4 +1,4 @@
-#include "raster/Hairlines.h"
+#include "raster/Lines.h"
 #include "raster/Stamp.h"
 
 #include <QApplication>
@@ -80,7 +80,7 @@ TEST(RasterTarget, WritesWhereTheWindowPaints) {
         p.setPen(QPen(Qt::darkBlue, 1));
         const std::optional<RasterTarget> target = RasterTarget::Of(p);
         ASSERT_TRUE(target);
-        raster::PenHairline::Of(p)->Polyline(line.constData(), line.size());
+        raster::PenLine::Of(p)->Polyline(line.constData(), line.size());
         EXPECT_TRUE(raster::Stamp(*target, QPointF(50, 40), sprite, QRect(1, 0, 8, 7)));
     };
     const QImage inPicture = Shown(top, canvas, [&](QPainter& p) {

@@ -1,4 +1,4 @@
-#include "raster/Hairlines.h"
+#include "raster/Lines.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,7 +13,7 @@
 #include <cmath>
 #include <limits>
 
-using raster::Hairlines;
+using raster::Lines;
 
 namespace {
 
@@ -43,9 +43,9 @@ void Draw(QImage& image, Route route, const QPolygonF& line, const QPen& pen = H
         painter.drawPolyline(line);
         return;
     }
-    const std::optional<Hairlines> direct = Hairlines::Into(painter);
+    const std::optional<Lines> direct = Lines::Into(painter);
     ASSERT_TRUE(direct);
-    const std::optional<Hairlines::Ink> ink = direct->InkOf(pen);
+    const std::optional<Lines::Ink> ink = direct->InkOf(pen);
     ASSERT_TRUE(ink);
     direct->Polyline(line.constData(), line.size(), *ink);
 }
@@ -87,7 +87,7 @@ int LargestDifference(const QImage& a, const QImage& b) {
 // lie (Qt's hairlines stand off by up to a quarter pixel): a hairline puts a
 // pixel's worth of ink in each column, a wider line the stretch its width
 // takes across the column, as Qt's stroke does.
-TEST(Hairlines, LieWhereTheyRun) {
+TEST(Lines, LieWhereTheyRun) {
     struct Case {
         const char* name;
         double ratio;
@@ -140,7 +140,7 @@ TEST(Hairlines, LieWhereTheyRun) {
 // A polyline of many short segments, run either way, is one even line: no
 // joint is drawn twice or left out, and its dashes run on from segment to
 // segment.
-TEST(Hairlines, SegmentsJoinSeamlessly) {
+TEST(Lines, SegmentsJoinSeamlessly) {
     QPolygonF steps;
     for (int i = 0; i <= 100; ++i)
         steps << QPointF(10 + i, 20.3 + i * 0.2);
@@ -176,20 +176,20 @@ TEST(Hairlines, SegmentsJoinSeamlessly) {
 // Nothing is written outside the painter's clip or the image, whatever the
 // coordinates; what crosses the picture from far away is drawn where it
 // crosses.
-TEST(Hairlines, StayInsideTheClipWhateverTheCoordinates) {
+TEST(Lines, StayInsideTheClipWhateverTheCoordinates) {
     QImage image = White();
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setClipRect(QRect(20, 10, 60, 50));
-        const std::optional<Hairlines> direct = Hairlines::Into(painter);
+        const std::optional<Lines> direct = Lines::Into(painter);
         ASSERT_TRUE(direct);
         QPen wide = Hairline(), dashed = Hairline(Qt::CustomDashLine);
         wide.setWidth(4);
         dashed.setWidth(6);
         dashed.setDashPattern({2, 1});
-        const Hairlines::Ink ink = *direct->InkOf(Hairline()), wideInk = *direct->InkOf(wide),
-                             dashedInk = *direct->InkOf(dashed);
+        const Lines::Ink ink = *direct->InkOf(Hairline()), wideInk = *direct->InkOf(wide),
+                         dashedInk = *direct->InkOf(dashed);
         const double nan = std::numeric_limits<double>::quiet_NaN(), huge = 1e15;
         const QPolygonF lines[] = {{QPointF(-huge, 30.5), QPointF(huge, 30.5)},
                                    {QPointF(50.5, -huge), QPointF(50.5, huge)},
@@ -217,13 +217,13 @@ TEST(Hairlines, StayInsideTheClipWhateverTheCoordinates) {
 
 // Whatever this cannot draw exactly as the painter would is left to the
 // painter: other devices, clip paths, translucency, wide or unsmoothed pens.
-TEST(Hairlines, LeaveToThePainterWhatTheyCannotDraw) {
+TEST(Lines, LeaveToThePainterWhatTheyCannotDraw) {
     QImage image = White();
     const auto into = [&](const std::function<void(QPainter&)>& set) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         set(painter);
-        return Hairlines::Into(painter).has_value();
+        return Lines::Into(painter).has_value();
     };
     EXPECT_TRUE(into([](QPainter&) {}));
     EXPECT_FALSE(into([](QPainter& p) { p.setRenderHint(QPainter::Antialiasing, false); }));
@@ -237,16 +237,16 @@ TEST(Hairlines, LeaveToThePainterWhatTheyCannotDraw) {
     QImage unpremultiplied(10, 10, QImage::Format_ARGB32);
     QPainter onUnpremultiplied(&unpremultiplied);
     onUnpremultiplied.setRenderHint(QPainter::Antialiasing);
-    EXPECT_FALSE(Hairlines::Into(onUnpremultiplied));
+    EXPECT_FALSE(Lines::Into(onUnpremultiplied));
     QTemporaryDir dir;
     QPdfWriter pdf(dir.filePath("page.pdf"));
     QPainter onPaper(&pdf);
     onPaper.setRenderHint(QPainter::Antialiasing);
-    EXPECT_FALSE(Hairlines::Into(onPaper));
+    EXPECT_FALSE(Lines::Into(onPaper));
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Hairlines direct = *Hairlines::Into(painter);
+    const Lines direct = *Lines::Into(painter);
     EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 9)));
     EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 2, Qt::DashLine)));
     EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 1, Qt::DotLine)));
@@ -254,13 +254,13 @@ TEST(Hairlines, LeaveToThePainterWhatTheyCannotDraw) {
     fractionalDashes.setDashPattern({1.5, 2});
     EXPECT_FALSE(direct.InkOf(fractionalDashes));
     painter.scale(0.5, 0.5);
-    EXPECT_TRUE(Hairlines::Into(painter)->InkOf(QPen(Qt::black, 8)));
+    EXPECT_TRUE(Lines::Into(painter)->InkOf(QPen(Qt::black, 8)));
 }
 
 // Wider lines, solid and dashed, square-capped and flat, along zigzags that
 // cross themselves: what Qt's stroke covers, all but a few pixels to within
 // a little, and the same ink in all.
-TEST(Hairlines, WideLinesCoverWhatQtsStrokeCovers) {
+TEST(Lines, WideLinesCoverWhatQtsStrokeCovers) {
     QRandomGenerator random(11);
     const QList<QList<qreal>> patterns = {{}, {3, 2}, {1, 1}, {4, 1, 1, 1}};
     for (int k = 0; k < 32; ++k) {

@@ -1,4 +1,4 @@
-#include "raster/Hairlines.h"
+#include "raster/Lines.h"
 
 #include <QImage>
 #include <QPaintEngine>
@@ -85,30 +85,30 @@ bool Notched(QPointF before, QPointF at, QPointF after, double width) {
 
 } // namespace
 
-std::optional<Hairlines> Hairlines::Into(QPainter& painter) {
+std::optional<Lines> Lines::Into(QPainter& painter) {
     if (!painter.testRenderHint(QPainter::Antialiasing))
         return std::nullopt;
     const std::optional<RasterTarget> target = RasterTarget::Of(painter);
     if (!target)
         return std::nullopt;
-    return Hairlines(*target);
+    return Lines(*target);
 }
 
-Hairlines::Hairlines(const RasterTarget& target)
+Lines::Lines(const RasterTarget& target)
     : target_(target), left_(target.Clip().left()), top_(target.Clip().top()), right_(target.Clip().right()),
       bottom_(target.Clip().bottom()) {}
 
-std::optional<PenHairline> PenHairline::Of(QPainter& painter) {
-    std::optional<Hairlines> lines = Hairlines::Into(painter);
+std::optional<PenLine> PenLine::Of(QPainter& painter) {
+    std::optional<Lines> lines = Lines::Into(painter);
     if (!lines)
         return std::nullopt;
-    std::optional<Hairlines::Ink> ink = lines->InkOf(painter.pen());
+    std::optional<Lines::Ink> ink = lines->InkOf(painter.pen());
     if (!ink)
         return std::nullopt;
-    return PenHairline{*lines, std::move(*ink)};
+    return PenLine{*lines, std::move(*ink)};
 }
 
-std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
+std::optional<Lines::Ink> Lines::InkOf(const QPen& pen) const {
     if (pen.brush().style() != Qt::SolidPattern ||
         (pen.style() != Qt::SolidLine && pen.style() != Qt::CustomDashLine))
         return std::nullopt;
@@ -167,7 +167,7 @@ std::optional<Hairlines::Ink> Hairlines::InkOf(const QPen& pen) const {
     return ink;
 }
 
-void Hairlines::Polyline(const QPointF* points, qsizetype count, const Ink& ink) const {
+void Lines::Polyline(const QPointF* points, qsizetype count, const Ink& ink) const {
     if (count < 2 || left_ > right_ || top_ > bottom_)
         return;
     if (ink.width > 1) {
@@ -183,7 +183,7 @@ void Hairlines::Polyline(const QPointF* points, qsizetype count, const Ink& ink)
     }
 }
 
-void Hairlines::WidePolyline(const QPointF* points, qsizetype count, const Ink& ink) const {
+void Lines::WidePolyline(const QPointF* points, qsizetype count, const Ink& ink) const {
     device_.resize(static_cast<std::size_t>(count));
     for (qsizetype i = 0; i < count; ++i)
         device_[static_cast<std::size_t>(i)] = target_.ToDevice(points[i]);
@@ -267,7 +267,7 @@ void Hairlines::WidePolyline(const QPointF* points, qsizetype count, const Ink& 
     flush();
 }
 
-void Hairlines::Piece(const std::vector<QPointF>& points, const Ink& ink) const {
+void Lines::Piece(const std::vector<QPointF>& points, const Ink& ink) const {
     const std::size_t last = points.size() - 1;
     for (std::size_t i = 1; i <= last; ++i) {
         const bool capA = i == 1, capB = i == last;
@@ -280,7 +280,7 @@ void Hairlines::Piece(const std::vector<QPointF>& points, const Ink& ink) const 
             Dot(points[i], ink);
 }
 
-void Hairlines::Dot(QPointF centre, const Ink& ink) const {
+void Lines::Dot(QPointF centre, const Ink& ink) const {
     const double radius = ink.width / 2;
     const double fromX = centre.x() - radius - 0.5, fromY = centre.y() - radius - 0.5;
     // Far outside (or not a number): nothing to draw.
@@ -301,8 +301,8 @@ void Hairlines::Dot(QPointF centre, const Ink& ink) const {
 }
 
 template <bool Steep>
-void Hairlines::Run(int along, int steps, int direction, int across, int step, const Ink& ink,
-                    std::size_t dash) const {
+void Lines::Run(int along, int steps, int direction, int across, int step, const Ink& ink,
+                std::size_t dash) const {
     const int low = Steep ? left_ : top_, high = Steep ? right_ : bottom_;
     const std::array<QRgb, 256>& color = ink.atCoverage;
     const auto pixelAt = [&](int u, int v) -> QRgb& {
@@ -338,7 +338,7 @@ void Hairlines::Run(int along, int steps, int direction, int across, int step, c
     }
 }
 
-void Hairlines::WideSegment(QPointF a, QPointF b, const Ink& ink, bool capA, bool capB) const {
+void Lines::WideSegment(QPointF a, QPointF b, const Ink& ink, bool capA, bool capB) const {
     if (!Finite(a, b))
         return;
     QPointF from = a, to = b;
@@ -406,7 +406,7 @@ void Hairlines::WideSegment(QPointF a, QPointF b, const Ink& ink, bool capA, boo
     }
 }
 
-void Hairlines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const {
+void Lines::Segment(QPointF a, QPointF b, const Ink& ink, std::size_t& phase) const {
     const bool steep = std::abs(b.y() - a.y()) > std::abs(b.x() - a.x());
     // Stepped along the major axis u, in the segment's direction, across along v.
     const double ua = steep ? a.y() : a.x(), va = steep ? a.x() : a.y();

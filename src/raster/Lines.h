@@ -38,7 +38,7 @@ namespace raster {
 // in pen widths, each dash (or the whole line) capped at its ends, and a
 // round patch where it turns enough for the columns of two segments to leave
 // a notch on the outer side (Qt bevels the corner, which that patch covers).
-class Hairlines {
+class Lines {
 public:
     // The widest pen drawn here, in device pixels: a map's heaviest line on a
     // screen of up to 8/3 device pixels a point.
@@ -63,7 +63,7 @@ public:
     // The painter's pixels when lines may be written into them directly (a
     // RasterTarget, with smoothing on); nothing otherwise: draw through the
     // painter.
-    static std::optional<Hairlines> Into(QPainter& painter);
+    static std::optional<Lines> Into(QPainter& painter);
 
     // The ink of a pen no wider than WidestPen device pixels: a hairline
     // dashed in whole pixels, or an opaque wider pen, dashed or not, with a
@@ -76,7 +76,7 @@ public:
     void Polyline(const QPointF* points, qsizetype count, const Ink& ink) const;
 
 private:
-    explicit Hairlines(const RasterTarget& target);
+    explicit Lines(const RasterTarget& target);
 
     // A wider pen's line: cut into its dashes, each drawn as a piece.
     void WidePolyline(const QPointF* points, qsizetype count, const Ink& ink) const;
@@ -106,13 +106,13 @@ private:
     mutable std::vector<QPointF> device_, piece_;
 };
 
-// The painter's own pen written as a hairline, where the painter allows it
-// and the pen is one (nothing otherwise: draw through the painter).
-struct PenHairline {
-    Hairlines lines;
-    Hairlines::Ink ink;
+// The painter's own pen written straight into the pixels, where the painter
+// and the pen allow it (nothing otherwise: draw through the painter).
+struct PenLine {
+    Lines lines;
+    Lines::Ink ink;
 
-    static std::optional<PenHairline> Of(QPainter& painter);
+    static std::optional<PenLine> Of(QPainter& painter);
     void Polyline(const QPointF* points, qsizetype count) const { lines.Polyline(points, count, ink); }
 };
 
