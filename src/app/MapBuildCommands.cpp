@@ -18,6 +18,12 @@ MapBuildCommands::MapBuildCommands(mapbuild::MapData& map, const ProgramSettings
                                    ui::Prompt& prompt, ui::StatusSink& status, QObject* parent)
     : QObject(parent), map_(map), settings_(settings), prompt_(prompt), status_(status) {}
 
+MapBuildCommands::~MapBuildCommands() = default;
+
+void MapBuildCommands::SetRemovableDrives(RemovableDrives* drives) {
+    eject_ = drives ? std::make_unique<MediumEject>(*drives, prompt_, status_) : nullptr;
+}
+
 qint32 MapBuildCommands::Estimate() {
     const qint32 size = map_.EstimateCartridge();
     // No estimate is no size: the reason has been told already, and "0.00 MB"
@@ -58,7 +64,11 @@ bool MapBuildCommands::SaveBuiltMap() {
                         ui::Icon::Critical);
         return false;
     }
-    status_.SetStatusText(StatusPanels::Message, QStringLiteral("Custom map saved to ") + target);
+    const QString saved = QStringLiteral("Custom map saved to ") + target;
+    status_.SetStatusText(StatusPanels::Message, saved);
+    // The card goes from the reader into the unit next.
+    if (eject_)
+        eject_->EjectMediumOf(target, saved);
     return true;
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/MediumEject.h"
+
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 namespace mapbuild {
 class MapData;
@@ -14,6 +18,7 @@ class StatusSink;
 namespace app {
 
 class FileChooser;
+class RemovableDrives;
 struct ProgramSettings;
 
 // The Map menu's estimate and build, and saving the built map as a custom
@@ -26,15 +31,19 @@ public:
     // The save dialog starts in the workspace folder of `settings`.
     MapBuildCommands(mapbuild::MapData& map, const ProgramSettings& settings, ui::Prompt& prompt,
                      ui::StatusSink& status, QObject* parent = nullptr);
+    ~MapBuildCommands() override;
 
     void SetChooser(FileChooser* chooser) { chooser_ = chooser; }
+    // The drives whose medium a saved map is ejected from; none: it stays.
+    void SetRemovableDrives(RemovableDrives* drives);
 
     // The estimate in bytes, told in a message and the status bar; 0 when
     // there is none (the map definition has said why).
     qint32 Estimate();
     // Builds the map and offers to save it; false when nothing was built.
     bool Build();
-    // False when the map was not saved.
+    // False when the map was not saved. A saved map's medium is then ejected
+    // from a removable drive, whatever becomes of that.
     bool SaveBuiltMap();
 
 private:
@@ -43,6 +52,7 @@ private:
     ui::Prompt& prompt_;
     ui::StatusSink& status_;
     FileChooser* chooser_ = nullptr;
+    std::unique_ptr<MediumEject> eject_;
 };
 
 } // namespace app

@@ -27,6 +27,7 @@
 #include "app/SingleInstance.h"
 #include "app/StatusPanels.h"
 #include "app/Trace.h"
+#include "app/UDisksDrives.h"
 #include "app/UnitUpdater.h"
 #include "app/ViewportDetail.h"
 #include "app/WorkspaceCommands.h"
@@ -151,6 +152,7 @@ void frmMain::Load() {
     gpsFiles_ = new GPSFileCommands(*gpsData_, *undo_, recent_, settings_, prompt_, this);
     workspace_ = new WorkspaceCommands(*mapData_, *mapFile_, *loader_, settings_, *undo_, prompt_, this);
     mapBuild_ = new MapBuildCommands(*mapData_, settings_, prompt_, *status_, this);
+    mapBuild_->SetRemovableDrives(new UDisksDrives(mapBuild_));
     positionLists_ = new PositionListCommands(
         *gpsData_, *undo_, prompt_,
         [this] { return settings_.gpsDataPath.isEmpty() ? dataFolder_ : settings_.gpsDataPath; }, this);

@@ -1,9 +1,11 @@
+#include "app/MapBuildCommands.h"
 #include "app/StatusPanels.h"
 #include "app/WorkspaceCommands.h"
 #include "mapbuild/MapData.h"
 #include "mapbuild/SizeInMB.h"
 
 #include "MapWindowFixture.h"
+#include "RecordingDrives.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -42,6 +44,7 @@ protected:
 
     QByteArray oldTemp;
     QTemporaryDir res, temp;
+    RecordingDrives drives;
 };
 
 } // namespace
@@ -66,8 +69,15 @@ TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheWindowAndTheCommandLineBuildTh
 
     main->Map().SetHeaderText(QStringLiteral("Lake of the test"));
     chooser.names.push_back(Path("Lake.ncm"));
+    // Saved to a card in a reader that then refuses to eject it.
+    main->MapBuild().SetRemovableDrives(&drives);
+    drives.errors["Eject /drives/Card_Reader"] = "Not authorized";
     Click("map");
-    ASSERT_EQ(prompt.shown.size(), 2);
+    ASSERT_EQ(prompt.shown.size(), 3);
+    EXPECT_EQ(drives.calls.mid(1), (QStringList{"Unmount /block/sdc1", "Eject /drives/Card_Reader"}));
+    EXPECT_TRUE(prompt.shown[2].text.startsWith(Path("Lake.ncm") + " has been saved, but"));
+    EXPECT_EQ(Panel(StatusPanels::Message),
+              "Custom map saved to " + Path("Lake.ncm") + ". The medium was not ejected.");
     ASSERT_EQ(chooser.asked.size(), 1);
     EXPECT_TRUE(chooser.asked[0].folder.endsWith("/Untitled.ncm"));
     const QByteArray saved = ReadFile(Path("Lake.ncm"));
