@@ -443,6 +443,11 @@ void frmMain::ConnectFiles() {
 }
 
 void frmMain::ConnectUndo() {
+    undo_->SetBorders(&carver_);
+    connect(undo_.get(), &mapview::UndoStack::BordersRestored, this, [this] {
+        mapData_->DefinitionChanged();
+        map_->Display()->update();
+    });
     QAction* undo = commands_->Command(QStringLiteral("mnuEditUndo"));
     QAction* redo = commands_->Command(QStringLiteral("mnuEditRedo"));
     connect(undo, &QAction::triggered, undo_.get(), &mapview::UndoStack::PerformUndoOperation);

@@ -1,5 +1,6 @@
 #include "mapview/UndoObject.h"
 
+#include "carver/Carver.h"
 #include "gpsdata/CollectionCopy.h"
 
 namespace mapview {
@@ -14,6 +15,21 @@ void UndoObject::SetMapOperation(bool value) {
     limits_ = {data_.MaxNumGPSWaypoints(),      data_.MaxNumGPSRoutes(),      data_.MaxNumGPSTrails(),
                data_.MaxNumGPSIcons(),          data_.MaxNumGPSIconSymbols(), data_.MaxNumGPSWptsPerRoute(),
                data_.MaxNumGPSRouteWaypoints(), data_.MaxNumGPSTrailDeltas()};
+    // Every step keeps the borders: a map operation is redone from the step
+    // after it, whatever that step was.
+    if (borders_)
+        polygons_ = borders_->Borders();
+}
+
+void UndoObject::RestorePolygons() const {
+    if (!borders_)
+        return;
+    borders_->KClearAll();
+    for (const carver::Border& border : polygons_) {
+        borders_->KAddPolyline(border.closed ? 1 : 0);
+        for (const QPoint& vertex : border.vertices)
+            borders_->KAddPolyPoint(vertex.x(), vertex.y());
+    }
 }
 
 void UndoObject::Undo() const {

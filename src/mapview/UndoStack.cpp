@@ -19,7 +19,7 @@ UndoStack::UndoStack(gpsdata::GPSData& data, QObject* parent) : QObject(parent),
 }
 
 void UndoStack::PushUndoOperation(bool mapOperation, const QString& operationName) {
-    auto entry = std::make_unique<UndoObject>(data_);
+    auto entry = std::make_unique<UndoObject>(data_, borders_);
     entry->OperationName = operationName;
     entry->SetMapOperation(mapOperation);
     entries_.resize(static_cast<std::size_t>(position_));
@@ -38,7 +38,10 @@ void UndoStack::PerformUndoOperation() {
         PushUndoOperation(Entry(position_).MapOperation(), AfterLastCommand);
         position_ = Count() - 1;
     }
-    Entry(position_).Undo();
+    const UndoObject& step = Entry(position_);
+    step.Undo();
+    if (step.MapOperation())
+        RestoreBorders(step);
     --position_;
     if (position_ > 0)
         SetUndo(UndoPrefix + Entry(position_).OperationName, true);
@@ -50,7 +53,11 @@ void UndoStack::PerformUndoOperation() {
 void UndoStack::PerformRedoOperation() {
     if (position_ >= Count() - 1)
         return;
-    Entry(position_ + 2).Undo();
+    // Entry p + 2 holds the state after the command of entry p + 1.
+    const UndoObject& after = Entry(position_ + 2);
+    after.Undo();
+    if (Entry(position_ + 1).MapOperation())
+        RestoreBorders(after);
     ++position_;
     SetUndo(UndoPrefix + Entry(position_).OperationName, true);
     if (position_ >= Count() - 1)
@@ -64,6 +71,13 @@ void UndoStack::ClearUndoStack() {
     position_ = 0;
     SetRedo(CantRedo, false);
     SetUndo(CantUndo, false);
+}
+
+void UndoStack::RestoreBorders(const UndoObject& state) {
+    if (!borders_)
+        return;
+    state.RestorePolygons();
+    emit BordersRestored();
 }
 
 void UndoStack::SetUndo(const QString& caption, bool enabled) {

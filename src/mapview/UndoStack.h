@@ -21,6 +21,11 @@ public:
 
     explicit UndoStack(gpsdata::GPSData& data, QObject* parent = nullptr);
 
+    // The border engine whose borders the steps of map operations ("Merge
+    // Map", a route made a border) take back and bring again; none: those
+    // steps restore the data set alone. Set it before the first step.
+    void SetBorders(Carver* borders) { borders_ = borders; }
+
     // Called by every changing command before it changes the data.
     void PushUndoOperation(bool mapOperation, const QString& operationName);
     void PerformUndoOperation();
@@ -37,6 +42,8 @@ public:
 signals:
     // The captions or enabled states may have changed.
     void MenuChanged();
+    // An undo or redo of a map operation put the borders back.
+    void BordersRestored();
 
 private:
     // Entry p, counted from 1.
@@ -44,7 +51,10 @@ private:
     void SetUndo(const QString& caption, bool enabled);
     void SetRedo(const QString& caption, bool enabled);
 
+    void RestoreBorders(const UndoObject& state);
+
     gpsdata::GPSData& data_;
+    Carver* borders_ = nullptr;
     std::vector<std::unique_ptr<UndoObject>> entries_;
     int position_ = 0;
     QString undoCaption_;

@@ -86,13 +86,15 @@ TEST_F(EditingWindows, TheRoutePopupOpensTheRouteEditorOrDeletesTheRoute) {
     EXPECT_EQ(editor->Index(), route->RteIndex());
     EXPECT_EQ(main->Area().activeSubWindow()->widget(), editor);
     // Its rows insert waypoints before themselves.
-    const auto rowPopup = editor->Popup(editor->List()->topLevelItem(1));
-    ASSERT_NE(rowPopup, nullptr);
-    auto* insert = rowPopup->findChild<QAction*>("mnuPopupInsert");
-    ASSERT_NE(insert, nullptr);
-    insert->trigger();
-    EXPECT_EQ(View().Mode(), 4);
-    EXPECT_EQ(Data().EditingRouteLeg(), 1);
+    {
+        const auto rowPopup = editor->Popup(editor->List()->topLevelItem(1));
+        ASSERT_NE(rowPopup, nullptr);
+        auto* insert = rowPopup->findChild<QAction*>("mnuPopupInsert");
+        ASSERT_NE(insert, nullptr);
+        insert->trigger();
+        EXPECT_EQ(View().Mode(), 4);
+        EXPECT_EQ(Data().EditingRouteLeg(), 1);
+    }
 
     // The route becomes an open border through its waypoints, a step of the map.
     popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
@@ -111,6 +113,8 @@ TEST_F(EditingWindows, TheRoutePopupOpensTheRouteEditorOrDeletesTheRoute) {
     EXPECT_TRUE(main->Map().Dirty());
     EXPECT_TRUE(Command("mnuMapBuild")->isEnabled());
     EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Make Map Border From Route");
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(borders.KGetNumPolygons(), 0);
 
     popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
     ASSERT_NE(popup, nullptr);

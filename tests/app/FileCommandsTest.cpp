@@ -173,6 +173,10 @@ TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloadsFromTheCommand
     Command("mnuFileMergeBorder")->trigger();
     EXPECT_EQ(main->Borders().KGetNumPolygons(), 2);
     EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Merge Map"));
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 1);
+    Command("mnuEditRedo")->trigger();
+    EXPECT_EQ(main->Borders().KGetNumPolygons(), 2);
 }
 
 // The unit's own files go through the control, which shows its percentage in

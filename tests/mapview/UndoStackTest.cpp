@@ -1,4 +1,5 @@
 #include "mapview/UndoStack.h"
+#include "carver/Carver.h"
 #include "gpsdata/GPSData.h"
 #include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
@@ -149,4 +150,35 @@ TEST_F(UndoRedo, ClearingEmptiesTheStack) {
     ExpectMenu("Can't Undo", false, "Can't Redo", false);
     stack.PerformRedoOperation();
     EXPECT_EQ(data.CountWaypoints(), 1);
+}
+
+// The steps of map operations take their borders back and bring them again;
+// the other steps leave the borders alone.
+TEST_F(UndoRedo, AMapOperationTakesItsBordersBackAndBringsThemAgain) {
+    Carver carver;
+    stack.SetBorders(&carver);
+    int restored = 0;
+    QObject::connect(&stack, &UndoStack::BordersRestored, [&restored] { ++restored; });
+    const auto addBorder = [&carver](int x) {
+        carver.KAddPolyline(1);
+        for (const QPoint p : {QPoint(x, 0), QPoint(x + 10, 0), QPoint(x, 10)})
+            carver.KAddPolyPoint(p.x(), p.y());
+    };
+    addBorder(0); // drawn by hand: no step
+    const QList<carver::Border> drawn = carver.Borders();
+    stack.PushUndoOperation(true, "Merge Map");
+    addBorder(100);
+    const QList<carver::Border> merged = carver.Borders();
+    Command("Drop Waypoint");
+
+    stack.PerformUndoOperation();
+    EXPECT_EQ(carver.Borders(), merged);
+    stack.PerformUndoOperation();
+    EXPECT_EQ(carver.Borders(), drawn);
+    stack.PerformRedoOperation();
+    EXPECT_EQ(carver.Borders(), merged);
+    stack.PerformRedoOperation();
+    EXPECT_EQ(carver.Borders(), merged);
+    EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_EQ(restored, 2);
 }
