@@ -140,7 +140,7 @@ void MainCommands::BuildViewMenu(QMenu* m) {
     Add(m, "mnuViewZoomToData", QStringLiteral("Zoom to &Data"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m->addSeparator();
-    Add(m, "mnuViewMapOptions", QStringLiteral("Map &Options..."));
+    Add(m, "mnuViewMapOptions", QStringLiteral("Map O&ptions..."));
 }
 
 void MainCommands::BuildMapMenu(QMenu* m) {
