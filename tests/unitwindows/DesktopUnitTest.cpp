@@ -81,20 +81,47 @@ TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     Shot("06-reconnected");
 }
 
-// The choices of the options and transfer windows come back with the next
+// The choices of the transfer and options windows come back with the next
 // start, walked once around a connected unit.
 TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpdateLetsGo) {
     Connect();
-    QDialog* transfer = OpenTransferWindow();
-    ASSERT_TRUE(transfer);
-    transfer->findChild<QCheckBox*>("chkRoutes")->setChecked(false);
-    transfer->findChild<QCheckBox*>("chkIcons")->setChecked(false);
-    Shot("07-transfer-window");
+    // The unit's limits come with its name.
+    ASSERT_TRUE(WaitFor([&] { return Message() == "Terrafold Trail 12"; }));
     QList<bool> ends;
     QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
                      [&](bool ok) { ends << ok; });
+    Fill(main->Data());
+    ASSERT_TRUE(main->Transfers().Upload({}));
+    ASSERT_TRUE(WaitFor([&] { return ends.size() == 1; }, 60000));
+    ASSERT_TRUE(ends.last());
+    main->Data().DeleteWaypoint(3);
+    main->Data().DeleteRoutes();
+    main->Data().DeleteTrails();
+    prompt.shown.clear();
+
+    // The transfer window takes the kinds it checks, once the overwrite question lets it.
+    QDialog* transfer = OpenTransferWindow();
+    ASSERT_TRUE(transfer);
+    for (const char* box : {"chkWaypoints", "chkRoutes", "chkIcons", "chkTrails"})
+        EXPECT_TRUE(transfer->findChild<QCheckBox*>(box)->isChecked()) << box;
+    transfer->findChild<QCheckBox*>("chkRoutes")->setChecked(false);
+    transfer->findChild<QCheckBox*>("chkIcons")->setChecked(false);
+    Shot("07-transfer-window");
+    prompt.answers = {ui::Answer::Cancel, ui::Answer::No};
     QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !ends.isEmpty(); }, 60000));
+    EXPECT_FALSE(main->Transfers().Engine().Busy());
+    EXPECT_TRUE(transfer->isVisible());
+    EXPECT_EQ(main->Data().CountWaypoints(), 3);
+    QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return ends.size() == 2; }, 60000));
+    EXPECT_TRUE(ends.last());
+    EXPECT_EQ(prompt.Texts(),
+              QStringList(2, "This will overwrite your current data.\nDo you wish to save the changes?"));
+    EXPECT_FALSE(main->Transfers().TransferWindow());
+    EXPECT_EQ(main->Data().CountWaypoints(), 4);
+    EXPECT_EQ(main->Data().CountRoutes(), 0);
+    EXPECT_EQ(main->Data().Trail(0)->NumPoints(), 1200);
+    EXPECT_EQ(Message(), "Download complete");
 
     // The software update lets go of the unit before the updater opens.
     QDir(dir.path()).mkpath("cd/Code");

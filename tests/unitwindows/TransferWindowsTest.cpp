@@ -2,10 +2,8 @@
 
 #include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
-#include "unitwindows/frmPodTransfer.h"
 #include "unitwindows/frmTransfer.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,42 +36,11 @@ protected:
 
 } // namespace
 
-// The unit-linked window takes the kinds it checks, the range window the
-// ranges it keeps in order; both against the same unit, one after the other.
-TEST_F(Transfers, TheWindowsTransferTheCheckedKindsAndTheRangesTheyKeepInOrder) {
+// The range window keeps its ranges in order and what it transfers stays in them.
+TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrder) {
     StartUnit({}, 115200);
     ConnectAt(115200);
     UploadFilled();
-    data.DeleteWaypoints();
-    data.DeleteRoutes();
-    data.DeleteIcons();
-    data.DeleteTrails();
-
-    transfers.ShowTransferWindow();
-    auto* window = qobject_cast<unitwindows::frmPodTransfer*>(transfers.TransferWindow());
-    ASSERT_TRUE(window);
-    for (const char* box : {"chkWaypoints", "chkRoutes", "chkIcons", "chkTrails"})
-        EXPECT_TRUE(Child<QCheckBox>(window, box)->isChecked()) << box;
-    Child<QCheckBox>(window, "chkIcons")->setChecked(false);
-    // Declining the overwrite question leaves everything and the window open.
-    declineOverwrite = true;
-    Click(window, "btnDownload");
-    EXPECT_FALSE(transfers.Engine().Busy());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(undo.Count(), 0);
-    EXPECT_EQ(data.CountWaypoints(), 0);
-    declineOverwrite = false;
-    ASSERT_TRUE(Run([&] { Click(window, "btnDownload"); }));
-    EXPECT_EQ(finished.last(), true);
-    EXPECT_EQ(dirtyQuestions, QStringList(2, "This will overwrite your current data."));
-    EXPECT_FALSE(transfers.TransferWindow());
-    EXPECT_EQ(data.Waypoints().Keys(), (QList<qint16>{0, 1, 2, 5}));
-    EXPECT_EQ(data.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
-    EXPECT_EQ(data.CountIcons(), 0);
-    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
-    EXPECT_EQ(StatusTexts().last(), "Download complete");
-    EXPECT_FALSE(progress.isVisible());
-
     data.DeleteWaypoint(1);
     session.SetConnectionIsLurch(false);
     unitwindows::frmTransfer ranges(data, transfers.Selection());
