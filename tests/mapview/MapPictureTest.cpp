@@ -4,10 +4,12 @@
 // what is drawn unnoticed. After an intended change of the drawing, run with
 // TF_WRITE_REFERENCE_PICTURES=1 to write new references, and look at them.
 
-#include "RecordingBorderEngine.h"
+#include "support/GuiApplication.h"
 
+#include "carver/Carver.h"
 #include "geo/Coordinates.h"
 #include "gpsdata/GPSData.h"
+#include "mapview/CarverBorderEngine.h"
 #include "mapview/GPSDataPainter.h"
 #include "mapview/WindowObject.h"
 #include "mastermap/At5Writer.h"
@@ -15,7 +17,6 @@
 #include "mastermap/MasterSet.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -181,13 +182,7 @@ struct Zoom {
 
 class MapPicture : public ::testing::TestWithParam<Zoom> {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tf_mapview_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing_support::StartGuiApplication(); }
 
     MapPicture() {
         WriteMasterMap(dir.filePath("scene.at5"));
@@ -213,7 +208,8 @@ protected:
     mastermap::MasterSet master;
     const mastermap::CategoryStyles styles = Styles();
     gpsdata::GPSData data;
-    RecordingBorderEngine engine;
+    Carver carver;
+    mapview::CarverBorderEngine engine{carver};
     mapview::WindowObject window{engine};
 };
 

@@ -1,16 +1,16 @@
 // The master map on the display: kept as a picture in the device's pixels,
 // drawn again when what it shows changes.
 
-#include "RecordingBorderEngine.h"
+#include "support/GuiApplication.h"
+#include "support/TestFiles.h"
 
+#include "carver/Carver.h"
+#include "mapview/CarverBorderEngine.h"
 #include "mapview/MasterMapLayer.h"
 #include "mapview/WindowObject.h"
 #include "mastermap/At5Writer.h"
 #include "mastermap/MasterMapPainter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -22,17 +22,12 @@ namespace {
 // A diagonal shoreline (category 1, blue) across a 200 x 150 picture.
 class MasterLayer : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tf_mappicture_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testing_support::StartGuiApplication(); }
 
     MasterLayer() {
-        Write("MasterDefinitionLibrary.dat", "major 1 Water\nminor 1 Shorelines\n");
-        Write("MasterList.txt", "M.at5\n");
+        testing_support::WriteFile(dir.filePath("MasterDefinitionLibrary.dat"),
+                                   "major 1 Water\nminor 1 Shorelines\n");
+        testing_support::WriteFile(dir.filePath("MasterList.txt"), "M.at5\n");
         mastermap::Feature line;
         line.kind = mastermap::FeatureKind::Line;
         line.category = 1;
@@ -40,17 +35,12 @@ protected:
         line.parts = {2};
         mastermap::At5Writer w;
         w.Add(line);
-        EXPECT_EQ(w.Write(QDir(dir.path()).filePath("M.at5")), "");
+        EXPECT_EQ(w.Write(dir.filePath("M.at5")), "");
         EXPECT_TRUE(layer.Open(dir.path()));
         window.MapPicture.Width = 200;
         window.MapPicture.Height = 150;
         window.Center(0, 0);
         window.SetZoomRange(50);
-    }
-    void Write(const char* name, const QByteArray& bytes) {
-        QFile f(QDir(dir.path()).filePath(QLatin1String(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
     }
     static QImage Blank(double ratio) {
         QImage image(QSize(200, 150) * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -100,7 +90,8 @@ protected:
 
     QTemporaryDir dir;
     mapview::MasterMapLayer layer;
-    RecordingBorderEngine engine;
+    Carver carver;
+    mapview::CarverBorderEngine engine{carver};
     mapview::WindowObject window{engine};
 };
 
@@ -121,7 +112,17 @@ TEST_F(MasterLayer, IsKeptInTheDevicesPixelsAndLooksAsIfDrawnThere) {
     EXPECT_GT(Differing(Shown(2), stretched.convertToFormat(QImage::Format_ARGB32_Premultiplied)), 100);
 }
 
-TEST_F(MasterLayer, IsDrawnAgainWhenALayersColourOrStateOrTheViewChanges) {
+TEST_F(MasterLayer, IsDrawnAgainWhenALayersColourOrStateOrTheViewChangesButNotForAPrinter) {
+    // A printer is given the drawing itself, not the picture.
+    QImage page = Blank(1);
+    {
+        QPainter painter(&page);
+        painter.scale(0.5, 0.5); // as a page is drawn at its own scale
+        layer.Draw(painter, window);
+    }
+    EXPECT_TRUE(layer.Picture().isNull());
+    EXPECT_GT(Count(page, Qt::blue), 10);
+
     const QImage first = Shown(1);
     const qint64 kept = layer.Picture().cacheKey();
     Shown(1);
@@ -132,14 +133,4 @@ TEST_F(MasterLayer, IsDrawnAgainWhenALayersColourOrStateOrTheViewChanges) {
     EXPECT_GT(Differing(Shown(1), first), 50);
     layer.Control().SetMajorState(0, false);
     EXPECT_EQ(Count(Shown(1), Qt::red), 0);
-}
-
-TEST_F(MasterLayer, APrinterIsGivenTheDrawingItselfNotThePicture) {
-    QImage page = Blank(1);
-    QPainter painter(&page);
-    painter.scale(0.5, 0.5); // as a page is drawn at its own scale
-    layer.Draw(painter, window);
-    painter.end();
-    EXPECT_TRUE(layer.Picture().isNull());
-    EXPECT_GT(Count(page, Qt::blue), 10);
 }

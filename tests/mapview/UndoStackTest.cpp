@@ -40,7 +40,11 @@ protected:
 
 } // namespace
 
-TEST_F(UndoRedo, UndosAndRedosWalkTheStatesAndANewCommandDiscardsTheRedo) {
+TEST_F(UndoRedo, UndosAndRedosWalkTheStatesAndANewCommandOrClearingDiscardsTheRedo) {
+    ExpectMenu("Can't Undo", false, "Can't Redo", false);
+    stack.PerformUndoOperation();
+    stack.PerformRedoOperation();
+    EXPECT_EQ(stack.Count(), 0);
     Command("Drop Waypoint");
     ExpectMenu("&Undo Drop Waypoint", true, "Can't Redo", false);
     Command("Paste");
@@ -64,6 +68,14 @@ TEST_F(UndoRedo, UndosAndRedosWalkTheStatesAndANewCommandDiscardsTheRedo) {
     ExpectMenu("&Undo Cut", true, "Can't Redo", false);
     stack.PerformRedoOperation();
     EXPECT_EQ(data.CountWaypoints(), 2);
+
+    // Clearing empties the stack and leaves the data as it is.
+    stack.PerformUndoOperation();
+    stack.ClearUndoStack();
+    EXPECT_EQ(stack.Count(), 0);
+    ExpectMenu("Can't Undo", false, "Can't Redo", false);
+    stack.PerformRedoOperation();
+    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 // The stack keeps fifty states: 49 undos, back to the first command or,
@@ -85,23 +97,8 @@ TEST_F(UndoRedo, TheStackKeepsFiftyStates) {
     }
 }
 
+// Edits made after a step, with or without a step of their own, never reach it.
 TEST_F(UndoRedo, SnapshotsAreCopiesThatLaterEditsDoNotReach) {
-    Command("Drop Waypoint");
-    const auto held = data.Waypoints().begin()->object; // a window keeping the waypoint
-    gpsdata::WaypointObject* live = held.get();
-    const QString name = live->WptName();
-    stack.PushUndoOperation(false, "Move Waypoint");
-    live->SetWptName("MOVED");
-    live->SetX(12345);
-
-    stack.PerformUndoOperation();
-    ASSERT_NE(data.Waypoint(0), nullptr);
-    EXPECT_NE(data.Waypoint(0), live);
-    EXPECT_EQ(data.Waypoint(0)->WptName(), name);
-    EXPECT_EQ(data.Waypoint(0)->X(), 0);
-}
-
-TEST_F(UndoRedo, AStepRestoredTwiceIsRestoredAsItWasTaken) {
     Command("Drop Waypoint");
     stack.PerformUndoOperation();
     stack.PerformRedoOperation();
@@ -109,6 +106,18 @@ TEST_F(UndoRedo, AStepRestoredTwiceIsRestoredAsItWasTaken) {
     stack.PerformUndoOperation();
     stack.PerformRedoOperation();
     EXPECT_NE(data.Waypoint(0)->WptName(), "EDITED WITHOUT A STEP");
+
+    const auto held = data.Waypoints().begin()->object; // a window keeping the waypoint
+    gpsdata::WaypointObject* live = held.get();
+    const QString name = live->WptName();
+    stack.PushUndoOperation(false, "Move Waypoint");
+    live->SetWptName("MOVED");
+    live->SetX(12345);
+    stack.PerformUndoOperation();
+    ASSERT_NE(data.Waypoint(0), nullptr);
+    EXPECT_NE(data.Waypoint(0), live);
+    EXPECT_EQ(data.Waypoint(0)->WptName(), name);
+    EXPECT_EQ(data.Waypoint(0)->X(), 0);
 }
 
 TEST_F(UndoRedo, UndoRestoresEveryKindTheLimitsAndTheEditedLeg) {
@@ -135,21 +144,6 @@ TEST_F(UndoRedo, UndoRestoresEveryKindTheLimitsAndTheEditedLeg) {
     EXPECT_EQ(data.EditingRouteLeg(), 2);
     EXPECT_EQ(data.MaxNumGPSWaypoints(), 999);
     EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 3000);
-}
-
-TEST_F(UndoRedo, ClearingEmptiesTheStack) {
-    ExpectMenu("Can't Undo", false, "Can't Redo", false);
-    stack.PerformUndoOperation();
-    stack.PerformRedoOperation();
-    EXPECT_EQ(stack.Count(), 0);
-    Command("Drop Waypoint");
-    Command("Drop Waypoint");
-    stack.PerformUndoOperation();
-    stack.ClearUndoStack();
-    EXPECT_EQ(stack.Count(), 0);
-    ExpectMenu("Can't Undo", false, "Can't Redo", false);
-    stack.PerformRedoOperation();
-    EXPECT_EQ(data.CountWaypoints(), 1);
 }
 
 // The steps of map operations take their borders back and bring them again;
