@@ -219,7 +219,7 @@ void MainCommands::BuildWindowMenu(QMenu* m) {
 void MainCommands::BuildHelpMenu(QMenu* m) {
     m->setObjectName(QStringLiteral("mnuHelp"));
     Add(m, "mnuHelpContents", QStringLiteral("&Contents"))->setShortcut(QKeySequence::HelpContents);
-    Add(m, "mnuHelpUpdate", QStringLiteral("&Update Unit Software"));
+    Add(m, "mnuSerialUpdateUnitSoftware", QStringLiteral("&Update Unit Software"));
     m->addSeparator();
     Add(m, "mnuHelpAbout", QStringLiteral("&About Terrafold"));
 }

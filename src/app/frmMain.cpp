@@ -259,7 +259,7 @@ template <class Slot> void frmMain::OnCommand(const char* name, const QObject* c
 void frmMain::ConnectCommands() {
     OnCommand("mnuFileExit", this, [this] { close(); });
     OnCommand("mnuHelpContents", this, [this] { ShowHelp(); });
-    OnCommand("mnuHelpUpdate", this, [this] { StartUnitUpdate(); });
+    OnCommand("mnuSerialUpdateUnitSoftware", this, [this] { StartUnitUpdate(); });
     OnCommand("mnuHelpAbout", this, [this] {
         prompt_.Message(
             QStringLiteral("About Terrafold"),

@@ -124,7 +124,7 @@ TEST_F(MainWindow, UnitSoftwareUpdateOpensTheUpdaterOfTheCDOrSaysWhyNot) {
             return c.opens;
         });
         main->ParseCommandOptions(QStringLiteral("/d") + c.cd);
-        Command("mnuHelpUpdate")->trigger();
+        Command("mnuSerialUpdateUnitSoftware")->trigger();
         const bool found = c.cd != dir.path();
         EXPECT_EQ(opened, found ? QList<QUrl>{QUrl::fromLocalFile(updater)} : QList<QUrl>())
             << c.cd.toStdString();

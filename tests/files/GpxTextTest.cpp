@@ -1,5 +1,3 @@
-#include "files/GpxReader.h"
-#include "files/GpxWriter.h"
 #include "files/IsoTime.h"
 
 #include <QRandomGenerator>
@@ -45,40 +43,4 @@ TEST(IsoTime, ReadsEveryFormAndWritesAnyMomentAsQtDoes) {
         ASSERT_EQ(QString::fromStdString(ours), time.toUTC().toString(Qt::ISODate)) << ms;
     }
 }
-
-TEST(GpxPositions, AreDecimalsThatReadBackExactlyAndTakeASignAndBlanksButNothingElse) {
-    files::GpxDocument doc;
-    const double values[][2] = {{0.00001, -0.000001}, {-89.99999999999999, 179.99999999999997},
-                                {45.5, -122.25},      {-33.8688197, 151.2092955},
-                                {1e-300, -0.0},       {90, -180}};
-    for (const auto& v : values) {
-        files::GpxPoint p;
-        p.latitude = v[0];
-        p.longitude = v[1];
-        doc.waypoints << p;
-    }
-    const QByteArray text = files::GpxWriter::Write(doc);
-    // The schema's decimals have no exponent.
-    EXPECT_FALSE(text.contains("e-")) << text.constData();
-    const files::GpxReader::Result back = files::GpxReader::Read(text);
-    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
-    ASSERT_EQ(back.document.waypoints.size(), std::size(values));
-    for (qsizetype i = 0; i < back.document.waypoints.size(); ++i) {
-        EXPECT_EQ(back.document.waypoints[i].latitude, values[i][0]);
-        EXPECT_EQ(back.document.waypoints[i].longitude, values[i][1]);
-    }
-    // Read, they take a sign and blanks but nothing else.
-    const auto latitude = [](const char* value) -> std::optional<double> {
-        const QByteArray text = QByteArray("<gpx><wpt lat=\"") + value + "\" lon=\"0\"/></gpx>";
-        const files::GpxReader::Result r = files::GpxReader::Read(text);
-        if (!r.error.isEmpty())
-            return std::nullopt;
-        return r.document.waypoints.value(0).latitude;
-    };
-    EXPECT_EQ(latitude(" +45.25 "), 45.25);
-    EXPECT_EQ(latitude("-1e1"), -10);
-    for (const char* bad : {"", "45.25x", "nan", "inf", "90.5", "0x10", "4 5", "++1"})
-        EXPECT_EQ(latitude(bad), std::nullopt) << bad;
-}
-
 } // namespace

@@ -32,8 +32,9 @@ public:
     LayoutWriter& Fixed(const QByteArray& t, int width) { return Raw(t.leftJustified(width, ' ', true)); }
 
     // The usual header: path, two empty texts, description, version.
-    LayoutWriter& Header(const QByteArray& description = "", qint16 version = -1) {
-        return Text8("C:\\data\\test.nrv").Text8("").Text8("").Text8(description).I16(version);
+    LayoutWriter& Header(const QByteArray& description = "", qint16 version = -1,
+                         const QByteArray& path = "C:\\data\\test.nrv") {
+        return Text8(path).Text8("").Text8("").Text8(description).I16(version);
     }
 
     // 1-based position of the next byte.
@@ -52,23 +53,28 @@ private:
 };
 
 // A file with one directory entry per section, the sections following the
-// directory in the order given.
+// directory in the order given. The closing entry holds the last length and
+// the end, and `reservedEntries` pads the directory with zeros, as our writer
+// lays it out.
 class SectionedFile {
 public:
     explicit SectionedFile(const QByteArray& description = "", qint16 version = -1)
         : m_description(description), m_version(version) {}
     void Add(qint32 type, const QByteArray& section) { m_sections.append({type, section}); }
 
-    QByteArray Bytes() const {
+    QByteArray Bytes(const QByteArray& path = "C:\\data\\test.nrv", int reservedEntries = 0) const {
         LayoutWriter out;
-        out.Header(m_description, m_version);
-        const qint32 first = out.Next() + 12 * qint32(m_sections.size() + 1);
-        qint32 at = first;
+        out.Header(m_description, m_version, path);
+        const qint32 directorySize = 12 * qMax(qint32(m_sections.size() + 1), reservedEntries);
+        qint32 at = out.Next() + directorySize;
+        qint32 lastLength = 0;
         for (const auto& [type, bytes] : m_sections) {
-            out.I32(type).I32(at).I32(qint32(bytes.size()));
-            at += qint32(bytes.size());
+            lastLength = qint32(bytes.size());
+            out.I32(type).I32(at).I32(lastLength);
+            at += lastLength;
         }
-        out.I32(-1).I32(0).I32(0);
+        out.I32(-1).I32(lastLength).I32(at);
+        out.Raw(QByteArray(directorySize - 12 * qint32(m_sections.size() + 1), '\0'));
         for (const auto& s : m_sections)
             out.Raw(s.second);
         return out.Bytes();

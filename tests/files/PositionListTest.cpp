@@ -1,4 +1,3 @@
-#include "files/PositionLine.h"
 #include "files/PositionListExport.h"
 #include "files/PositionListImport.h"
 #include "gpsdata/GPSData.h"
@@ -29,30 +28,7 @@ protected:
     testing_support::RecordingPrompt prompt;
 };
 
-void ExpectLine(const PositionLine& line, double latitude, double longitude, const QString& name) {
-    EXPECT_EQ(line.latitude, latitude);
-    EXPECT_EQ(line.longitude, longitude);
-    EXPECT_EQ(line.name, name);
-}
-
 } // namespace
-
-// Runs of blanks and tabs separate the fields; the exported form reads back.
-// Any bytes: fuzz/fuzz_position_list.cpp.
-TEST(PositionLineParse, LatitudeLongitudeAndName) {
-    ExpectLine(PositionLine::Parse("45.5 -122.25 Home Sweet"), 45.5, -122.25, "Home Sweet");
-    ExpectLine(PositionLine::Parse("  45.5 \t  -122.25\t\tHome  Sweet \t"), 45.5, -122.25, "Home  Sweet");
-    ExpectLine(PositionLine::Parse("-33.5\t151"), -33.5, 151, "");
-    ExpectLine(PositionLine::Parse("12.5 \t "), 12.5, 0, "");
-    ExpectLine(PositionLine::Parse("90 180"), 90, 180, "");
-    EXPECT_TRUE(PositionLine::Parse("90 180").InRange());
-    EXPECT_FALSE(PositionLine::Parse("90.0001 0").InRange());
-    EXPECT_FALSE(PositionLine::Parse("0 -180.5").InRange());
-    const QString text = PositionLine::Format(45.5, -122.25, "Home");
-    EXPECT_EQ(text, "45.50000000, -122.25000000, Home");
-    ExpectLine(PositionLine::Parse(text), 45.5, -122.25, "Home");
-    EXPECT_EQ(PositionLine::Format(0.000000004, -0.5), "0.00000000, -0.50000000");
-}
 
 // The refusals, each on what the one before left: a missing file asks for
 // another; the route limits, a line out of range and the last free waypoint

@@ -208,29 +208,20 @@ TEST_F(SectionedRead, ASectionOutsideTheFileOrListedTwiceIsADamagedDirectory) {
 
 // ---- waypoints
 
-TEST_F(SectionedRead, Type9WaypointsKeepIndexPositionDateTypeAndComment) {
-    Open(
-        {{9, Counted(2, Waypoint9(7, "home base", 3, 1, "gate code 12", -5, 6, 86400) + Waypoint9(2, "b"))}});
-    ASSERT_EQ(data.CountWaypoints(), 2);
-    ASSERT_NE(data.Waypoint(7), nullptr);
+// Symbols up to two above the last pass with a message; waypoints beyond the
+// limit are not read.
+TEST_F(SectionedRead, Type9WaypointsKeepTheirFieldsUpToTheLimit) {
+    data.SetMaxNumGPSWaypoints(3);
+    Open({{9, Counted(4, Waypoint9(7, "home base", 3, 1, "gate code 12", -5, 6, 86400) +
+                             Waypoint9(4, "A", 29) + Waypoint9(5, "B", 30) + QByteArray(5, '\xff'))}});
+    EXPECT_EQ(seen.errors,
+              (QStringList{"Waypoints after waypoint #3 ignored.", "Illegal icon symbol for waypoint #6."}));
+    ASSERT_EQ(data.CountWaypoints(), 3);
     // Its record: index, name, X, Y, symbol, the date (a day after 1970 began), type, comment.
     EXPECT_EQ(data.Waypoint(7)->MakeString(), "Wpt\t7\tHome Base\t-5\t6\t3\t25570\t1\tgate code 12");
     EXPECT_EQ(data.Waypoints().KeyAt(0), 7);
-    EXPECT_FALSE(data.Dirty());
-}
-
-TEST_F(SectionedRead, Type9SymbolsUpToTwoAboveTheLastPassQuietly) {
-    Open({{9, Counted(2, Waypoint9(4, "A", 29) + Waypoint9(5, "B", 30))}});
-    EXPECT_EQ(seen.errors, QStringList{"Illegal icon symbol for waypoint #6."});
-    EXPECT_EQ(data.Waypoint(5)->WptSymbol(), 30);
     EXPECT_EQ(data.Waypoint(4)->WptSymbol(), 29);
-}
-
-TEST_F(SectionedRead, WaypointsBeyondTheLimitAreNotRead) {
-    data.SetMaxNumGPSWaypoints(2);
-    Open({{9, Counted(3, Waypoint9(0, "A") + Waypoint9(1, "B") + QByteArray(5, '\xff'))}});
-    EXPECT_EQ(seen.errors, QStringList{"Waypoints after waypoint #2 ignored."});
-    EXPECT_EQ(data.CountWaypoints(), 2);
+    EXPECT_EQ(data.Waypoint(5)->WptSymbol(), 30);
     EXPECT_FALSE(data.Dirty());
 }
 
@@ -265,7 +256,7 @@ TEST_F(SectionedRead, AWaypointThatCannotBeReadIsAWaypointError) {
 
 // ---- product information
 
-TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
+TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbolsUnlessAUnitIsConnected) {
     const QList<QPair<qint32, qint32>> pairs = {{2, 500}, {3, 250},  {4, 40},   {5, 20}, {6, 1000}, {7, 30},
                                                 {8, 5},   {9, 1500}, {1003, 0}, {10, 7}, {1000, 0}, {0, 3}};
     Open({{1, Pairs(pairs)}});
@@ -276,6 +267,15 @@ TEST_F(SectionedRead, ProductInformationSetsTheLimitsAndSymbols) {
               (QList<int>{500, 250, 40, 20, 1000, 30, 5, 1500}));
     EXPECT_FALSE(data.ValidSymbol(3));
     EXPECT_TRUE(data.ValidSymbol(0)); // key 1000 is not a symbol key
+
+    // A connected unit keeps its own limits and description.
+    data.SetDescription("unit");
+    SectionedFile f("file");
+    f.Add(1, Pairs({{2, 10}, {1, 4242}}));
+    Open(f, true);
+    EXPECT_TRUE(seen.errors.isEmpty());
+    EXPECT_EQ(data.MaxNumGPSWaypoints(), 500);
+    EXPECT_EQ(data.Description(), "unit");
 }
 
 // The unknown product twice: a file refused once is refused when opened
@@ -324,60 +324,35 @@ TEST_F(SectionedRead, LimitsAfterTheDataOrBelowItCutNothing) {
     EXPECT_FALSE(data.Dirty());
 }
 
-TEST_F(SectionedRead, AConnectedUnitKeepsItsLimitsAndDescription) {
-    data.SetDescription("unit");
-    SectionedFile f("file");
-    f.Add(1, Pairs({{2, 10}, {1, 4242}}));
-    Open(f, true);
-    EXPECT_TRUE(seen.errors.isEmpty());
-    EXPECT_EQ(data.MaxNumGPSWaypoints(), 999);
-    EXPECT_EQ(data.Description(), "unit");
-}
-
 // ---- routes
 
-TEST_F(SectionedRead, RoutesTakeTheirSlotAndSkipEmptyOnes) {
-    Open({{4, Counted(3, Route("LAKE", 3) + Route("", 0) + Route("22ND ST", 2, 0, 7))}});
-    EXPECT_TRUE(seen.errors.isEmpty());
-    ASSERT_EQ(data.CountRoutes(), 2);
+// Empty slots are skipped; a route to a waypoint past the limit is deleted,
+// legs beyond the per-route limit dropped, an aviation leg needs its waypoint
+// even when it comes later, and routes beyond the slot limit stop the routes
+// but not the sections after them.
+TEST_F(SectionedRead, RoutesTakeTheirSlotWithinTheLimits) {
+    data.SetMaxNumGPSWaypoints(5);
+    data.SetMaxNumGPSWptsPerRoute(4);
+    data.SetMaxNumGPSRoutes(6);
+    const qint16 aviation = qint16(0xE005);
+    LayoutWriter fly, gone;
+    fly.Fixed("FLY", 12).I16(1).I16(-1).I16(aviation);
+    gone.Fixed("GONE", 12).I16(1).I16(-1).I16(qint16(0xE006));
+    Open({{4, Counted(7, Route("LAKE", 3) + Route("", 0) + Route("BAD", 3, 0, 5) + Route("22ND ST", 6, 0, 1) +
+                             fly.Bytes() + gone.Bytes() + Route("G", 1))},
+          {9, Counted(2, Waypoint9(0, "W") + Waypoint9(aviation, "KPDX"))}});
+    EXPECT_EQ(seen.errors,
+              (QStringList{"Illegal waypoint found" + CrLf + "in route #3. Route deleted.",
+                           "Waypoints in route #4 after" + CrLf + "waypoint #4 ignored.",
+                           "Illegal Aviation waypoint found" + CrLf + "in route #6. Route deleted.",
+                           "Routes after route #6 ignored."}));
+    ASSERT_EQ(data.CountRoutes(), 3);
     EXPECT_EQ(data.Route(0)->RteName(), "Lake");
     EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0, 1, 2}));
-    EXPECT_EQ(data.Route(2)->RteName(), "22nd St");
-    EXPECT_EQ(data.Route(2)->Waypoints(), (QList<qint16>{7, 8}));
-}
-
-TEST_F(SectionedRead, ARouteToAWaypointPastTheLimitIsDeleted) {
-    data.SetMaxNumGPSWaypoints(5);
-    Open({{4, Counted(2, Route("BAD", 3, 0, 5) + Route("GOOD", 2))}});
-    EXPECT_EQ(seen.errors, QStringList{"Illegal waypoint found" + CrLf + "in route #1. Route deleted."});
-    EXPECT_EQ(data.Route(0), nullptr);
-    EXPECT_NE(data.Route(1), nullptr);
-}
-
-TEST_F(SectionedRead, AviationLegsNeedTheirWaypointEvenWhenItComesLater) {
-    const qint16 aviation = qint16(0xE005);
-    LayoutWriter leg;
-    leg.Fixed("FLY", 12).I16(1).I16(-1).I16(aviation);
-    LayoutWriter other;
-    other.Fixed("GONE", 12).I16(1).I16(-1).I16(qint16(0xE006));
-    Open({{4, Counted(2, leg.Bytes() + other.Bytes())}, {9, Counted(1, Waypoint9(aviation, "KPDX"))}});
-    EXPECT_EQ(seen.errors,
-              QStringList{"Illegal Aviation waypoint found" + CrLf + "in route #2. Route deleted."});
-    ASSERT_NE(data.Route(0), nullptr);
-    EXPECT_TRUE(data.Route(0)->LegIsJeppesen(0));
-    EXPECT_EQ(data.Route(1), nullptr);
-}
-
-TEST_F(SectionedRead, LegsBeyondThePerRouteLimitAreDroppedAndRoutesBeyondTheSlotLimitStopTheRoutes) {
-    data.SetMaxNumGPSWptsPerRoute(4);
-    data.SetMaxNumGPSRoutes(2);
-    Open({{4, Counted(4, Route("A", 6) + Route("B", 1) + Route("", 0) + Route("D", 1))},
-          {9, Counted(1, Waypoint9(0, "W"))}});
-    EXPECT_EQ(seen.errors, (QStringList{"Waypoints in route #1 after" + CrLf + "waypoint #4 ignored.",
-                                        "Routes after route #2 ignored."}));
-    EXPECT_EQ(data.Route(0)->NumWaypoints(), 4);
-    EXPECT_EQ(data.CountRoutes(), 2);
-    EXPECT_EQ(data.CountWaypoints(), 1);
+    EXPECT_EQ(data.Route(3)->RteName(), "22nd St");
+    EXPECT_EQ(data.Route(3)->Waypoints(), (QList<qint16>{1, 2, 3, 4}));
+    EXPECT_TRUE(data.Route(4)->LegIsJeppesen(0));
+    EXPECT_EQ(data.CountWaypoints(), 2);
 }
 
 // 25 routes of 90 legs: without a unit the route waypoint limit grows in steps

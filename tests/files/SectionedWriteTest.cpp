@@ -7,7 +7,6 @@
 #include "support/QStringPrinter.h"
 #include "support/TestFiles.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,43 +18,6 @@ using gpsdata::GPSData;
 
 namespace {
 
-// Reads a saved file back field by field from the published layout.
-class LayoutReader {
-public:
-    explicit LayoutReader(const QByteArray& bytes) : m_bytes(bytes), m_in(m_bytes) {
-        m_in.setByteOrder(QDataStream::LittleEndian);
-        m_in.setFloatingPointPrecision(QDataStream::DoublePrecision);
-    }
-    quint8 I8() { return Get<quint8>(); }
-    qint16 I16() { return Get<qint16>(); }
-    qint32 I32() { return Get<qint32>(); }
-    double F64() { return Get<double>(); }
-    QByteArray Raw(int n) {
-        QByteArray b(n, '\0');
-        m_in.readRawData(b.data(), n);
-        return b;
-    }
-    QByteArray Text8() { return Raw(I8()); }
-    QByteArray Text16() { return Raw(I16()); }
-    // Moves to a 1-based position.
-    void Seek(qint32 position) { m_in.device()->seek(position - 1); }
-    qint32 Next() const { return qint32(m_in.device()->pos()) + 1; }
-    bool Ok() const { return m_in.status() == QDataStream::Ok; }
-
-private:
-    template <typename T> T Get() {
-        T v{};
-        m_in >> v;
-        return v;
-    }
-    QByteArray m_bytes;
-    QDataStream m_in;
-};
-
-struct Entry {
-    qint32 type, position, length;
-};
-
 class SectionedWrite : public ::testing::Test {
 protected:
     QByteArray Save() {
@@ -63,26 +25,6 @@ protected:
         data.SetPath(path);
         EXPECT_TRUE(GPSDataFile(data).SaveFile());
         return testing_support::ReadFile(path);
-    }
-
-    // Reads the header and the directory; leaves `in` after the directory.
-    QList<Entry> Directory(LayoutReader& in, Entry* closing = nullptr) {
-        EXPECT_EQ(QString::fromUtf8(in.Text8()), path);
-        EXPECT_EQ(in.Text8(), "");
-        EXPECT_EQ(in.Text8(), "");
-        description = in.Text8();
-        EXPECT_EQ(in.I16(), -1);
-        directoryStart = in.Next();
-        QList<Entry> entries;
-        for (;;) {
-            Entry e{in.I32(), in.I32(), in.I32()};
-            if (!in.Ok() || e.type == -1) {
-                if (closing)
-                    *closing = e;
-                return entries;
-            }
-            entries.append(e);
-        }
     }
 
     // Opens the saved file again, into `back`.
@@ -94,19 +36,26 @@ protected:
 
     QTemporaryDir dir;
     QString path;
-    QByteArray description;
-    qint32 directoryStart = 0;
     GPSData data;
     GPSData back;
     DataSetRecorder seen{back};
 };
 
-QList<qint32> Types(const QList<Entry>& entries) {
-    QList<qint32> types;
-    for (const Entry& e : entries)
-        types << e.type;
-    return types;
+// The product section: the limits by key, then every symbol (key 4 counts
+// them) marked valid.
+QByteArray ProductSection(const QList<QPair<qint32, qint32>>& limits) {
+    const qint32 symbols = limits[3].second;
+    LayoutWriter product;
+    product.I16(qint16(limits.size() + symbols));
+    for (const auto& [key, value] : limits)
+        product.I32(key).I32(value);
+    for (qint32 symbol = 0; symbol < symbols; ++symbol)
+        product.I32(1000 + symbol).I32(-1);
+    return product.Bytes();
 }
+
+const QList<QPair<qint32, qint32>> DefaultLimits = {{1, -1},   {2, 999}, {3, 999}, {4, 28},  {5, 99},
+                                                    {6, 2000}, {7, 99},  {8, 2},   {9, 3000}};
 
 // The 99 route slots of the route section, all empty but `named`.
 QByteArray RouteSlots(int slot = -1, const QByteArray& named = {}) {
@@ -119,67 +68,38 @@ QByteArray RouteSlots(int slot = -1, const QByteArray& named = {}) {
 
 } // namespace
 
-TEST_F(SectionedWrite, AnEmptyDataSetHoldsProductInformationAndEmptyRouteSlots) {
-    data.SetDescription("Trip");
-    LayoutReader in(Save());
-    Entry closing{};
-    const QList<Entry> entries = Directory(in, &closing);
-    EXPECT_EQ(description, "Trip");
-    ASSERT_EQ(Types(entries), (QList<qint32>{1, 4}));
-    EXPECT_EQ(entries[0].position, directoryStart + 132);
-    EXPECT_EQ(entries[1].position, entries[0].position + entries[0].length);
-    EXPECT_EQ(closing.type, -1);
-    EXPECT_EQ(closing.position, entries[1].length) << "the closing entry holds the last length first";
-    EXPECT_EQ(closing.length, entries[1].position + entries[1].length);
-
-    // The limits by key, then every symbol marked valid.
-    LayoutWriter product;
-    product.I16(37);
-    const qint32 limits[] = {-1, 999, 999, 28, 99, 2000, 99, 2, 3000};
-    for (qint32 key = 1; key <= 9; ++key)
-        product.I32(key).I32(limits[key - 1]);
-    for (qint32 symbol = 0; symbol < 28; ++symbol)
-        product.I32(1000 + symbol).I32(-1);
-    in.Seek(entries[0].position);
-    EXPECT_EQ(in.Raw(entries[0].length), product.Bytes());
-    EXPECT_EQ(in.Raw(entries[1].length), RouteSlots());
-}
-
+// Byte for byte: an empty data set holds product information and empty route
+// slots only; then every kind of object, the comment's length and the type
+// coming before the comment.
 TEST_F(SectionedWrite, EveryKindOfObjectIsLaidOutAsPublished) {
+    data.SetDescription("Trip");
+    SectionedFile empty("Trip");
+    empty.Add(1, ProductSection(DefaultLimits));
+    empty.Add(4, RouteSlots());
+    const QByteArray saved = Save();
+    EXPECT_EQ(saved, empty.Bytes(path.toUtf8(), 11));
+
     const auto* home = data.AddNewFileWaypoint(4, 100, -200, "Home", 3, 86400, "gate", 1);
     const auto* b = data.AddNewFileWaypoint(2, 7, 8, "B", 0, 0, "", 0);
     data.AddRoute(5, "Lake", {4, 2});
-    data.AddFileIcon(3, 2, 45.5, -122.25);
+    const auto* icon = data.AddFileIcon(3, 2, 45.5, -122.25);
     data.AddTrail(1, "Walk", 0, 0, {1, 2}, {3, 4}, QList<bool>{true, false});
-    LayoutReader in(Save());
-    const QList<Entry> entries = Directory(in);
-    ASSERT_EQ(Types(entries), (QList<qint32>{1, 4, 5, 9, 10}));
-    for (int i = 1; i < entries.size(); ++i)
-        EXPECT_EQ(entries[i].position, entries[i - 1].position + entries[i - 1].length);
-    const auto section = [&](int i) {
-        in.Seek(entries[i].position);
-        return in.Raw(entries[i].length);
-    };
-
-    LayoutWriter lake;
+    SectionedFile full("Trip");
+    full.Add(1, ProductSection(DefaultLimits));
+    LayoutWriter lake, icons, trail;
     lake.Fixed("Lake", 12).I16(2).I16(0).I16(4).I16(0).I16(2);
-    EXPECT_EQ(section(1), RouteSlots(5, lake.Bytes()));
-
-    in.Seek(entries[2].position);
-    EXPECT_EQ(in.I16(), 1);
-    EXPECT_EQ(in.I16(), 2);
-    EXPECT_NEAR(in.F64(), 45.5, 1e-5);
-    EXPECT_NEAR(in.F64(), -122.25, 1e-5);
-    EXPECT_EQ(entries[2].length, 2 + 18);
-
-    // The comment's length and the type come before the comment.
-    EXPECT_EQ(section(3), Counted(2, Waypoint9(4, "Home", 3, 1, "gate", 100, -200, home->FileDate()) +
-                                         Waypoint9(2, "B", 0, 0, "", 7, 8, b->FileDate())));
-    LayoutWriter trail;
+    full.Add(4, RouteSlots(5, lake.Bytes()));
+    icons.I16(1).I16(2).F64(icon->Latitude()).F64(icon->Longitude());
+    full.Add(5, icons.Bytes());
+    full.Add(9, Counted(2, Waypoint9(4, "Home", 3, 1, "gate", 100, -200, home->FileDate()) +
+                               Waypoint9(2, "B", 0, 0, "", 7, 8, b->FileDate())));
     trail.I16(1).I16(1).Text16("Walk").I16(2).I32(1).I32(3).I16(-1).I32(2).I32(4).I16(0);
-    EXPECT_EQ(section(4), trail.Bytes());
+    full.Add(10, trail.Bytes());
+    const QByteArray savedFull = Save();
+    EXPECT_EQ(savedFull, full.Bytes(path.toUtf8(), 11));
 }
 
+// The route waypoint and trail point limits (keys 6 and 9) come from the table.
 TEST_F(SectionedWrite, WithAProductTheTableSuppliesRouteWaypointsAndTrailPoints) {
     const QString ini = testing_support::WriteFile(dir.filePath("GPS.INI"),
                                                    "[Unit]\r\nid=12\r\nroutewpts=500\r\ndeltas=1000\r\n");
@@ -188,16 +108,14 @@ TEST_F(SectionedWrite, WithAProductTheTableSuppliesRouteWaypointsAndTrailPoints)
     path = dir.filePath("p.nrv");
     withTable.SetPath(path);
     ASSERT_TRUE(GPSDataFile(withTable).SaveFile());
-    LayoutReader in(testing_support::ReadFile(path));
-    const QList<Entry> entries = Directory(in);
-    in.Seek(entries[0].position);
-    EXPECT_EQ(in.I16(), 7 + 28);
-    QList<qint32> keys;
-    for (int i = 0; i < 7; ++i) {
-        keys << in.I32();
-        in.I32();
-    }
-    EXPECT_EQ(keys, (QList<qint32>{1, 2, 3, 4, 5, 7, 8}));
+    const QByteArray product = ProductSection({{1, 12},
+                                               {2, withTable.MaxNumGPSWaypoints()},
+                                               {3, withTable.MaxNumGPSIcons()},
+                                               {4, withTable.MaxNumGPSIconSymbols()},
+                                               {5, withTable.MaxNumGPSRoutes()},
+                                               {7, withTable.MaxNumGPSWptsPerRoute()},
+                                               {8, withTable.MaxNumGPSTrails()}});
+    EXPECT_TRUE(testing_support::ReadFile(path).contains(product));
 
     GPSData back(ini);
     back.SetPath(path);

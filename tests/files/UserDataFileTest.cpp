@@ -1,4 +1,3 @@
-#include "files/UserDataFile.h"
 #include "DataSetRecorder.h"
 #include "files/DataSetFiles.h"
 #include "files/UserRecords.h"
@@ -18,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 
 using namespace files;
 
@@ -63,50 +61,32 @@ void EnsureApplication() {
         new QCoreApplication(argc, argv);
 }
 
-// Runs one open or save through the control and waits for its end.
-bool RunToEnd(UserDataFile& file, bool save, const QString& path) {
-    std::optional<bool> ok;
-    QObject::connect(&file, &UserDataFile::Finished, [&](bool result) { ok = result; });
-    save ? file.Save(path) : file.Open(path);
-    while (!ok)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    return *ok;
-}
-
 } // namespace
 
-TEST(UserDataFiles, TheLargestDataSetComesBackExactlyByTheControlOrByNameAndTheControlsStoreIsLeftEmpty) {
+// Through the program's control, under a name with ".usr" inside it.
+TEST(UserDataFiles, TheLargestDataSetComesBackExactlyAndTheControlsStoreIsLeftEmpty) {
     EnsureApplication();
     QTemporaryDir dir;
-    const QString path = dir.filePath("trip.usr");
+    const QString path = dir.filePath("Trip.USR.bak");
     gpsdata::GPSData data;
     Fill(data);
     linkpod::LinkPod pod;
     testing_support::RecordingPrompt prompt;
-    testing_support::RecordingProgress progress;
-    UserDataFile saving(data, pod, &prompt, &progress);
+    data.SetPrompt(&prompt);
     data.SetDirty(true);
-    ASSERT_TRUE(RunToEnd(saving, true, path));
+    ASSERT_TRUE(DataSetFiles::Save(data, path, &pod));
     EXPECT_FALSE(data.Dirty());
     EXPECT_TRUE(prompt.shown.isEmpty());
     EXPECT_EQ(pod.Store().waypoints.Count(), 0);
 
     gpsdata::GPSData back;
-    UserDataFile opening(back, pod, &prompt, &progress);
-    ASSERT_TRUE(RunToEnd(opening, false, path));
+    back.AddTrail(5, "OLD", 0, 0, {1, 2}, {3, 4});
+    ASSERT_TRUE(DataSetFiles::Open(back, path, false, &pod));
     EXPECT_EQ(testing_support::DataSetRecords(back), testing_support::DataSetRecords(data));
     EXPECT_EQ(back.Waypoint(0)->WptName(), QString::fromUtf8("Caf\u00e9 Z\u00fcrich"));
     EXPECT_FALSE(back.Dirty());
     EXPECT_EQ(back.Path(), path);
     EXPECT_EQ(pod.Store().trails.Count(), 0);
-
-    // By name through the data set files, which empty the set first.
-    const QString named = dir.filePath("Trip.USR.bak");
-    ASSERT_TRUE(DataSetFiles::Save(data, named));
-    gpsdata::GPSData again;
-    again.AddTrail(5, "OLD", 0, 0, {1, 2}, {3, 4});
-    ASSERT_TRUE(DataSetFiles::Open(again, named));
-    EXPECT_EQ(testing_support::DataSetRecords(again), testing_support::DataSetRecords(data));
 }
 
 TEST(UserDataFiles, AnAltitudeNoWaypointCanHaveIsNone) {
@@ -119,55 +99,11 @@ TEST(UserDataFiles, AnAltitudeNoWaypointCanHaveIsNone) {
     }
 }
 
-TEST(UserDataFiles, AFileThatIsNotOursLoadsNothingAndSaysWhy) {
-    EnsureApplication();
-    QTemporaryDir dir;
-    const QString path = testing_support::WriteFile(dir.filePath("junk.usr"), "not a user data file at all");
-    gpsdata::GPSData data;
-    data.AddNewWaypoint(false);
-    data.SetPath("/home/ann/before.nrv");
-    data.SetDirty(true);
-    DataSetRecorder seen(data);
-    EXPECT_EQ(DataSetFiles::Read(data, path), files::OpenResult::Refused);
-    // Nothing changed: a later save still goes where the data came from.
-    EXPECT_EQ(data.Waypoints().Count(), 1);
-    EXPECT_EQ(data.Path(), "/home/ann/before.nrv");
-    EXPECT_TRUE(data.Dirty());
-    ASSERT_EQ(seen.errors.size(), 1);
-    EXPECT_EQ(seen.errors[0], "Error opening " + path + "\r\nThe file is not a user data file.");
-
-    seen.errors.clear();
-    EXPECT_FALSE(DataSetFiles::Open(data, dir.filePath("missing.usr")));
-    ASSERT_EQ(seen.errors.size(), 1);
-    EXPECT_TRUE(seen.errors[0].endsWith("The file cannot be opened."));
-}
-
-TEST(UserDataFiles, ASaveThatCannotBeWrittenWholeShowsTheErrorBoxAndLeavesTheOldFile) {
-    EnsureApplication();
-    QTemporaryDir dir;
-    const QString path = dir.filePath("keep.usr");
-    gpsdata::GPSData data;
-    data.AddWaypoint(0, 1, 2, 0, "ONE", 0, 0, 0);
-    ASSERT_TRUE(DataSetFiles::Save(data, path));
-    const QByteArray before = testing_support::ReadFile(path);
-    Fill(data);
-    data.SetDirty(true);
-    testing_support::RecordingPrompt prompt;
-    data.SetPrompt(&prompt);
-    {
-        const testing_support::FileSizeLimit full(before.size() + 100);
-        EXPECT_FALSE(DataSetFiles::Save(data, path));
-    }
-    EXPECT_EQ(prompt.Texts(), QStringList{"An error occured has occured during the saving process."});
-    EXPECT_TRUE(data.Dirty());
-    EXPECT_EQ(testing_support::ReadFile(path), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.usr"})
-        << "no temporary file is left";
-}
-
-// The user cancels as the control reports its first slice of a file of
-// several: nothing is told, and neither the data set nor the old file moves.
-TEST(UserDataFiles, ACancelledLoadOrSaveLeavesTheDataSetAndTheOldFileAsTheyWere) {
+// The refusals in the order a user meets them, on a data set of their own
+// that none of them may touch: a file not ours, a missing one, a load and a
+// save cancelled as the control reports its first slice of a file of several
+// (nothing is told), and a save that cannot be written whole.
+TEST(UserDataFiles, RefusedCancelledOrFailedLoadsAndSavesLeaveTheDataSetAndTheOldFileAsTheyWere) {
     EnsureApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath("big.usr");
@@ -187,14 +123,26 @@ TEST(UserDataFiles, ACancelledLoadOrSaveLeavesTheDataSetAndTheOldFileAsTheyWere)
     DataSetRecorder seen(data);
     testing_support::RecordingPrompt prompt;
     data.SetPrompt(&prompt);
+    const auto expectUntouched = [&] {
+        EXPECT_EQ(data.Waypoints().Count(), 1);
+        EXPECT_EQ(data.Path(), "/home/ann/mine.nrv");
+        EXPECT_TRUE(data.Dirty());
+    };
+    const QString junk = testing_support::WriteFile(dir.filePath("junk.usr"), "not a user data file at all");
+    EXPECT_EQ(DataSetFiles::Read(data, junk), OpenResult::Refused);
+    EXPECT_EQ(seen.errors, QStringList{"Error opening " + junk + "\r\nThe file is not a user data file."});
+    expectUntouched();
+    seen.errors.clear();
+    EXPECT_FALSE(DataSetFiles::Open(data, dir.filePath("missing.usr")));
+    ASSERT_EQ(seen.errors.size(), 1);
+    EXPECT_TRUE(seen.errors[0].endsWith("The file cannot be opened."));
+    seen.errors.clear();
+
     linkpod::LinkPod pod;
     testing_support::RecordingProgress cancelling;
     cancelling.cancel = true;
     EXPECT_EQ(DataSetFiles::Read(data, path, false, &pod, &cancelling), OpenResult::Refused);
-    EXPECT_EQ(data.Waypoints().Count(), 1);
-    EXPECT_EQ(data.Path(), "/home/ann/mine.nrv");
-    EXPECT_TRUE(data.Dirty());
-
+    expectUntouched();
     Fill(data);
     data.Waypoint(7)->SetWptName("CHANGED");
     EXPECT_FALSE(DataSetFiles::Save(data, path, &pod, &cancelling));
@@ -207,7 +155,15 @@ TEST(UserDataFiles, ACancelledLoadOrSaveLeavesTheDataSetAndTheOldFileAsTheyWere)
     // would need a few timer ticks).
     for (int tick = 0; tick < 50; ++tick)
         QCoreApplication::processEvents();
-    EXPECT_TRUE(testing_support::ReadFile(path) == before) << "the old file stays";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"big.usr"}) << "no temporary file is left";
     EXPECT_EQ(cancelling.ended, 2);
+
+    {
+        const testing_support::FileSizeLimit disk(before.size() / 2);
+        EXPECT_FALSE(DataSetFiles::Save(data, path));
+    }
+    EXPECT_EQ(prompt.Texts(), QStringList{"An error occured has occured during the saving process."});
+    EXPECT_TRUE(data.Dirty());
+    EXPECT_TRUE(testing_support::ReadFile(path) == before) << "the old file stays";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"big.usr", "junk.usr"}))
+        << "no temporary file is left";
 }

@@ -124,7 +124,7 @@ TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpda
         connectedWhenOpened << main->Link().SerialConnected();
         return true;
     });
-    Command("mnuHelpUpdate")->trigger();
+    Command("mnuSerialUpdateUnitSoftware")->trigger();
     EXPECT_EQ(connectedWhenOpened, QList<bool>{false});
     EXPECT_EQ(ConnectionPanel(), "Ready to connect");
 
