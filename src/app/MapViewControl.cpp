@@ -41,7 +41,7 @@ MapViewControl::MapViewControl(frmTerrafold& window, mapview::WindowObject& view
     MapDisplay* display = window_.Display();
     connect(display, &MapDisplay::Wheel, this, [this](int notches, QPointF p) { ZoomAround(p, notches); });
     connect(display, &MapDisplay::Resized, this, &MapViewControl::Resized);
-    connect(display, &MapDisplay::MouseMove, this, [this](Qt::MouseButtons, QPointF p) { ShowPosition(p); });
+    connect(display, &MapDisplay::MouseMove, this, [this](Qt::MouseButtons, QPointF p) { SetCursorPosition(p); });
     connect(display, &MapDisplay::PointerLeft, this,
             [this] { status_.SetStatusText(StatusPanels::Position, QString()); });
     connect(&view_, &mapview::WindowObject::ModeChange, this,
@@ -137,7 +137,7 @@ void MapViewControl::Resized() {
     ViewChanged();
 }
 
-void MapViewControl::ShowPosition(QPointF pixel) {
+void MapViewControl::SetCursorPosition(QPointF pixel) {
     const QPointF at = ToInternal(pixel);
     QString text;
     try {

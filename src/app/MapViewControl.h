@@ -55,7 +55,7 @@ private:
     void ChooseRange(const QString& text, bool keepText);
     void KeepUnder(QPointF at, QPointF pixel);
     void Resized();
-    void ShowPosition(QPointF pixel);
+    void SetCursorPosition(QPointF pixel);
 
     frmTerrafold& window_;
     mapview::WindowObject& view_;

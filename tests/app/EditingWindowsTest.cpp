@@ -44,7 +44,7 @@ TEST_F(EditingWindows, TheRouteImportAsksAgainForAMissingFileAndIsOneUndoStep) {
     EXPECT_EQ(Data().CountWaypoints(), 0);
 }
 
-TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommandsOrDeletesTheWaypoint) {
+TEST_F(EditingWindows, TheMapPopupsOpenTheEditorsWhichHoldBackCommandsOrDeleteTheirObject) {
     Click("dropwpt");
     ClickMap(QPoint(200, 150));
     QMenu* popup = PopupAt(QPoint(201, 151), "mnuPopupWaypoint");
@@ -70,24 +70,23 @@ TEST_F(EditingWindows, TheMapPopupOpensTheWaypointEditorWhichHoldsBackCommandsOr
     EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Delete");
     Command("mnuEditUndo")->trigger();
     EXPECT_EQ(Data().CountWaypoints(), 1);
-}
 
-TEST_F(EditingWindows, TheRoutePopupOpensTheRouteEditorOrDeletesTheRoute) {
+    // The route popup opens the route editor, makes a border or deletes the route.
     Click("droprtewpt");
     ClickMap(QPoint(100, 100));
     ClickMap(QPoint(300, 100));
     const gpsdata::RouteObject* route = Data().Routes().At(0);
-    QMenu* popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
+    popup = PopupAt(QPoint(200, 101), "mnuPopupRoute");
     ASSERT_NE(popup, nullptr);
     ASSERT_GE(popup->actions().size(), 2);
     popup->actions().at(0)->trigger();
-    auto* editor = main->findChild<editors::frmEditRoute*>();
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->Index(), route->RteIndex());
-    EXPECT_EQ(main->Area().activeSubWindow()->widget(), editor);
+    auto* routeEditor = main->findChild<editors::frmEditRoute*>();
+    ASSERT_NE(routeEditor, nullptr);
+    EXPECT_EQ(routeEditor->Index(), route->RteIndex());
+    EXPECT_EQ(main->Area().activeSubWindow()->widget(), routeEditor);
     // Its rows insert waypoints before themselves.
     {
-        const auto rowPopup = editor->Popup(editor->List()->topLevelItem(1));
+        const auto rowPopup = routeEditor->Popup(routeEditor->List()->topLevelItem(1));
         ASSERT_NE(rowPopup, nullptr);
         auto* insert = rowPopup->findChild<QAction*>("mnuPopupInsert");
         ASSERT_NE(insert, nullptr);

@@ -57,7 +57,7 @@ protected:
     std::unique_ptr<QMenu> popup;
 };
 
-TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindow) {
+TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindowAndAreOffWhileTheMapIsActive) {
     main->Data().AddWaypoint(0, 100, 200, 0, "Alpha", 1, 45000, 0);
     main->Data().AddWaypoint(1, 300, 400, 0, "Bravo", 1, 45000, 0);
     editors::ListWindow* list = ListOf(OpenList("mnuEditWaypointList"));
@@ -88,10 +88,9 @@ TEST_F(ListWindowsMenu, EditCommandsGoToTheActiveListWindow) {
     QTest::keyClick(list->List(), Qt::Key_Return);
     EXPECT_EQ(editorOf(), list->SelectedIndexes().first());
     EXPECT_NE(editorOf(), -1);
-}
 
-TEST_F(ListWindowsMenu, EditCommandsAreOffWhileTheMapWindowIsActiveAndFollowTheList) {
-    ListOf(OpenList("mnuEditWaypointList"));
+    // With the map window active the Edit commands are off.
+    main->Area().setActiveSubWindow(listChild);
     EXPECT_TRUE(Command("mnuEditCopy")->isEnabled());
     main->Area().setActiveSubWindow(MapChild());
     for (const char* name : {"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "mnuEditSelectAll",
@@ -174,7 +173,7 @@ TEST_F(ListWindowsMenu, CreateCommandsMakeANewObjectAsOneStepOrSayWhyNot) {
     EXPECT_TRUE(prompt.shown.last().text.startsWith("Unable to create a new icon."));
 }
 
-TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowAlone) {
+TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowAloneArrangeFollowsTheLayout) {
     main->SetAutoArrange(true);
     QMdiSubWindow* waypoints = OpenList("mnuEditWaypointList");
     QMdiSubWindow* routes = OpenList("mnuEditRouteList");
@@ -199,11 +198,9 @@ TEST_F(ListWindowsMenu, AutoArrangePlacesListsWhenTheyOpenAndLeavesAMovedWindowA
     main->resize(main->size() + QSize(120, 80));
     Settle();
     EXPECT_EQ(routes->geometry(), Plan({0, 1, 0, 0}).at(1));
-}
 
-TEST_F(ListWindowsMenu, ArrangeWindowsUsesTheLayoutSettings) {
+    // Arrange Windows follows the layout settings.
     main->SetAutoArrange(false);
-    QMdiSubWindow* routes = OpenList("mnuEditRouteList");
     main->Settings().routeWidth = 300 * 15;
     main->ArrangeLayout() = app::WindowArranger::FromSettings(main->Settings());
     Command("mnuWindowArrange")->trigger();

@@ -36,7 +36,7 @@ protected:
 
 } // namespace
 
-TEST_F(MapEditingTest, ADroppedWaypointIsUndoneRedoneThenPickedUpAndPutDown) {
+TEST_F(MapEditingTest, DroppedWaypointsAndIconsAreUndoneRedonePickedUpAndPutDown) {
     Click("dropwpt");
     ClickMap(QPoint(200, 150));
     ASSERT_EQ(Data().CountWaypoints(), 1);
@@ -66,6 +66,30 @@ TEST_F(MapEditingTest, ADroppedWaypointIsUndoneRedoneThenPickedUpAndPutDown) {
 
     Command("mnuEditUndo")->trigger();
     EXPECT_EQ(WaypointAt(0), before);
+
+    // A dropped icon takes the default symbol and moves like a waypoint.
+    Data().SetDefaultSymbol(5);
+    Click("dropicn");
+    ClickMap(QPoint(150, 150));
+    ASSERT_EQ(Data().CountIcons(), 1);
+    EXPECT_EQ(Data().Icons().At(0)->IcnSymbol(), 5);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Drop Icon"));
+    ClickMap(QPoint(150, 150));
+    EXPECT_EQ(View().Mode(), 7);
+    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Move Icon"));
+    ClickMap(QPoint(220, 180));
+    EXPECT_EQ(View().Mode(), 5);
+    const gpsdata::IconObject* icon = Data().Icons().At(0);
+    ExpectNear(QPoint(icon->X(), icon->Y()), Internal(QPoint(220, 180)));
+
+    // With the waypoint list full, a route waypoint is refused in words.
+    Data().SetMaxNumGPSWaypoints(1);
+    Click("droprtewpt");
+    ClickMap(QPoint(300, 300));
+    ASSERT_FALSE(prompt.shown.isEmpty());
+    EXPECT_EQ(prompt.shown.last().text,
+              QStringLiteral("Unable to create a new waypoint.\r\nDelete a waypoint and try again."));
+    EXPECT_EQ(Data().CountWaypoints(), 1);
 }
 
 TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteAndItsPopupInsertsIntoALeg) {
@@ -111,35 +135,7 @@ TEST_F(MapEditingTest, RouteWaypointsGoToTheEndOfTheRouteAndItsPopupInsertsIntoA
     EXPECT_EQ(Data().Route(Data().EditingRoute())->NumWaypoints(), 1);
 }
 
-TEST_F(MapEditingTest, DroppedIconTakesTheDefaultSymbolAndMovesLikeAWaypoint) {
-    Data().SetDefaultSymbol(5);
-    Click("dropicn");
-    ClickMap(QPoint(150, 150));
-    ASSERT_EQ(Data().CountIcons(), 1);
-    EXPECT_EQ(Data().Icons().At(0)->IcnSymbol(), 5);
-    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Drop Icon"));
-    ClickMap(QPoint(150, 150));
-    EXPECT_EQ(View().Mode(), 7);
-    EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Move Icon"));
-    ClickMap(QPoint(220, 180));
-    EXPECT_EQ(View().Mode(), 5);
-    const gpsdata::IconObject* icon = Data().Icons().At(0);
-    ExpectNear(QPoint(icon->X(), icon->Y()), Internal(QPoint(220, 180)));
-}
-
-TEST_F(MapEditingTest, FullWaypointListSaysSoWhenARouteWaypointIsDropped) {
-    Data().SetMaxNumGPSWaypoints(1);
-    Click("dropwpt");
-    ClickMap(QPoint(100, 100));
-    Click("droprtewpt");
-    ClickMap(QPoint(300, 300));
-    ASSERT_FALSE(prompt.shown.isEmpty());
-    EXPECT_EQ(prompt.shown.last().text,
-              QStringLiteral("Unable to create a new waypoint.\r\nDelete a waypoint and try again."));
-    EXPECT_EQ(Data().CountWaypoints(), 1);
-}
-
-TEST_F(MapEditingTest, DrawnBorderMarksTheMapChangedAndIsSavedInTheWorkspace) {
+TEST_F(MapEditingTest, DrawnBorderMarksTheMapChangedIsSavedInTheWorkspaceAndEscapeTakesBackAPoint) {
     Click("create");
     ClickMap(QPoint(100, 100));
     ClickMap(QPoint(300, 110));
@@ -150,4 +146,12 @@ TEST_F(MapEditingTest, DrawnBorderMarksTheMapChangedAndIsSavedInTheWorkspace) {
     Click("saveborder");
     EXPECT_FALSE(main->Map().Dirty());
     EXPECT_TRUE(testing_support::ReadFile(Path(QStringLiteral("area.nmp"))).contains("Polygon"));
+
+    // Escape takes back the last point of the next border.
+    ClickMap(QPoint(120, 200));
+    ClickMap(QPoint(200, 220));
+    ClickMap(QPoint(160, 280));
+    QTest::keyClick(display, Qt::Key_Escape);
+    ASSERT_EQ(main->Borders().KGetNumPolygons(), 2);
+    EXPECT_EQ(main->Borders().KGetNumPoints(1), 1);
 }

@@ -134,16 +134,6 @@ TEST_F(MapWindow, TheMapZoomsPansAndCentresAsTheUserAsks) {
     EXPECT_LT(View().ZoomRange(), 1000);
 }
 
-TEST_F(MapWindow, EscapeTakesBackTheLastBorderPoint) {
-    Click("create");
-    ClickMap(QPoint(100, 100));
-    ClickMap(QPoint(300, 110));
-    ClickMap(QPoint(250, 300));
-    QTest::keyClick(display, Qt::Key_Escape);
-    ASSERT_EQ(main->Borders().KGetNumPolygons(), 1);
-    EXPECT_EQ(main->Borders().KGetNumPoints(0), 1);
-}
-
 // The right button, a double click (through the window, so that the platform
 // makes it out of two clicks as it does for the user) and Enter end a polyline;
 // the double click and Enter close a border.

@@ -8,16 +8,13 @@
 #include "unitwindows/UnitPanes.h"
 #include "unitwindows/UnitTransfers.h"
 #include "unitwindows/frmMMCSaveStatus.h"
-#include "unitwindows/frmProgress.h"
 #include "unitwindows/frmTransferUserData.h"
 
 #include <QFile>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 using linkpod_testing::WaitFor;
 
@@ -68,7 +65,7 @@ protected:
 
 } // namespace
 
-TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormatted) {
+TEST_F(DesktopCards, AUnitsCardsTakeTheMapAndTheChosenOnesAreErasedAndFormatted) {
     const QString trips = cards.filePath("trips"), spare = cards.filePath("spare");
     MakeCard(trips, "label=PADDLES\ncapacity=6291456\n");
     testing_support::WriteFile(QDir(trips).filePath("boundary.ncm"), QByteArray(3000, 'b'));
@@ -83,36 +80,18 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
     const QStringList listed = Entries(List("lstDevices"));
     EXPECT_TRUE(listed[0].startsWith("PADDLES   ")) << listed[0].toStdString();
     EXPECT_EQ(listed[1], "Unformatted");
-    EXPECT_EQ(Command("mnuGPSEraseFlash")->text(), "&Erase File");
 
     Click(List("lstDevices"), 0);
     EXPECT_EQ(Entries(List("lstFiles")), QStringList{"boundary.ncm 0.01 MB"});
     main->Map().SetCartridgeFileName(Write("bwca.ncm", 512 * 60 + 1));
-    ASSERT_TRUE(Command("mnuMapSendMap")->isEnabled());
     Shot("cards-01-listed");
-
-    // Cancelled half-way: nothing of it stays on the card.
-    auto* bar = main->Progress().findChild<QProgressBar*>("barProgress");
-    const auto cancelled = QObject::connect(bar, &QProgressBar::valueChanged, [this](int percent) {
-        if (percent < 40 || main->Progress().Cancelled())
-            return;
-        ShotNow("cards-02-sending-file");
-        main->Progress().findChild<QPushButton*>("cmdCancel")->click();
-    });
-    ASSERT_TRUE(SendMap());
-    QObject::disconnect(cancelled);
-    EXPECT_FALSE(sent.last());
-    EXPECT_EQ(beeps, 0);
-    EXPECT_TRUE(WaitFor([&] { return OnCard(trips) == QStringList{"boundary.ncm"}; }))
-        << OnCard(trips).join(u' ').toStdString();
-    // Sent again: the card holds the one whole file.
     ASSERT_TRUE(SendMap());
     EXPECT_TRUE(sent.last());
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(OnCard(trips), (QStringList{"boundary.ncm", "bwca.ncm"}));
     EXPECT_EQ(Read(QDir(trips).filePath("bwca.ncm")), bytes);
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 2; }));
-    Shot("cards-03-sent");
+    Shot("cards-02-sent");
 
     // Erase the old map chosen in the file list.
     Click(List("lstFiles"), 0);
@@ -121,7 +100,7 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
     ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
     EXPECT_EQ(OnCard(trips), QStringList{"bwca.ncm"});
 
-    // Format the spare card.
+    // Format the spare card chosen in the card list, and only that one.
     Click(List("lstDevices"), 1);
     Command("mnuGPSFormatDevice")->trigger();
     EXPECT_EQ(prompt.shown.last().text,
@@ -131,91 +110,67 @@ TEST_F(DesktopCards, AUnitsCardsTakeTheMapWholeAfterACancelAndAreErasedAndFormat
     EXPECT_EQ(OnCard(trips), QStringList{"bwca.ncm"});
 }
 
-TEST_F(DesktopCards, TheCardReaderKeepsTheDataSetAndAMapAndItsCardGoesWhenUnplugged) {
+TEST_F(DesktopCards, TheCardReaderRefusesWhatItCannotDoKeepsTheDataSetAndGoesWhenUnplugged) {
     // Nothing connected offers no commands.
     main->Map().SetCartridgeFileName(Write("Lakes.ncm", 1000));
     EXPECT_TRUE(main->UnitMemory().Panes()->isHidden());
     EXPECT_FALSE(Command("mnuMapSendMap")->isEnabled());
     EXPECT_FALSE(Command("mnuGPSFormatDevice")->isEnabled());
-    // The card reader on LPT1, opened from the toolbar.
+    // The card reader on LPT1, opened from the toolbar, with a card too small for the data set.
     const QString reader = cards.filePath("reader");
-    MakeCard(reader, "label=READER\ncapacity=8388608\n");
+    MakeCard(reader, "label=READER\ncapacity=64\n");
     main->Link().Pod().Ports().SetReaderFolder(1, reader);
     main->Link().SetLPTPort(1);
     Click("mmcconnect");
     ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 1; }));
     EXPECT_TRUE(Entries(List("lstDevices"))[0].startsWith("READER    "));
     EXPECT_FALSE(main->UnitMemory().Panes()->isHidden());
+    Click(List("lstDevices"), 0);
+    EXPECT_TRUE(Command("mnuGPSFormatDevice")->isEnabled());
 
-    // The data set goes onto the card through the transfer window's Upload.
-    Fill(main->Data());
-    for (qint16 t = 1; t < 6; ++t) {
-        QList<qint32> x, y;
-        QList<bool> joined;
-        for (int k = 0; k < 8000; ++k) {
-            x << -10340191 + k * 300 + t * 9000;
-            y << 5729083 + (k % 400) * 200 - t * 60000;
-            joined << (k % 1000 != 0);
-        }
-        main->Data().AddTrail(t, QString("Sounding%1").arg(t), 0, 0, x, y, joined);
-    }
-    for (int i = 0; i < 400; ++i)
-        main->Data().AddWaypoint(qint16(10 + i), 20000 * i, -9000 * i, 0, QString("BUOY%1").arg(i), 0,
-                                 40000.5, 0);
-    const int waypoints = main->Data().CountWaypoints();
-    auto* saveBar = main->Transfers().UserDataWindow().findChild<QProgressBar*>("barPercent");
-    bool shotSaving = false;
-    QObject::connect(saveBar, &QProgressBar::valueChanged, [&](int percent) {
-        if (percent >= 30 && percent < 100 && !shotSaving) {
-            shotSaving = true;
-            // Once the percentage in words has followed the bar.
-            QTimer::singleShot(0, [] { ShotNow("cards-05-saving-user-data"); });
-        }
-    });
-    bool shotStatus = false;
     QList<bool> ends;
     QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
                      [&](bool ok) { ends << ok; });
-    QDialog* transfer = OpenTransferWindow();
-    ASSERT_TRUE(transfer);
-    EXPECT_EQ(transfer->objectName(), "frmPodTransfer");
-    Shot("cards-04-transfer-window");
-    QTest::mouseClick(transfer->findChild<QPushButton*>("btnUpload"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] {
-        if (!shotStatus &&
-            main->Transfers().SaveStatusWindow().StatusText().startsWith("Sending waypoint 2")) {
-            shotStatus = true;
-            ShotNow("cards-04b-save-status");
-        }
-        return !ends.isEmpty();
-    }));
+    const auto transfer = [&](const char* button) {
+        QDialog* window = OpenTransferWindow();
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->objectName(), "frmPodTransfer");
+        const qsizetype before = ends.size();
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+        ASSERT_TRUE(WaitFor([&] { return ends.size() > before; }));
+    };
+    Fill(main->Data());
+    const int waypoints = main->Data().CountWaypoints();
+    main->Data().SetDirty(false);
+    transfer("btnDownload");
+    EXPECT_FALSE(ends.last());
+    EXPECT_EQ(prompt.shown.last().text, "User data file not found on the selected MMC card.");
+    EXPECT_EQ(main->Data().CountWaypoints(), waypoints);
+    transfer("btnUpload");
+    EXPECT_FALSE(ends.last());
+    EXPECT_EQ(prompt.shown.last().text, "Insufficient space remaining on the selected MMC card.");
+    EXPECT_NE(Message(), "Upload complete");
+    EXPECT_FALSE(main->Transfers().SaveStatusWindow().isVisible());
+    EXPECT_FALSE(main->Transfers().UserDataWindow().isVisible());
+
+    // On a card with room the data set goes on through Upload.
+    MakeCard(reader, "label=READER\ncapacity=8388608\n");
+    Shot("cards-03-transfer-window");
+    transfer("btnUpload");
     EXPECT_TRUE(ends.last());
     EXPECT_EQ(Message(), "Upload complete");
     EXPECT_TRUE(OnCard(reader).contains("USERDATA.USR"));
 
-    // And comes back through Download, after the overwrite question.
+    // And comes back through Download.
     main->Data().DeleteWaypoints();
     main->Data().DeleteRoutes();
     main->Data().DeleteTrails();
     main->Data().SetDirty(false);
-    transfer = OpenTransferWindow();
-    ASSERT_TRUE(transfer);
-    QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return ends.size() == 2; }));
+    transfer("btnDownload");
     EXPECT_TRUE(ends.last());
     EXPECT_EQ(main->Data().CountWaypoints(), waypoints);
     EXPECT_EQ(main->Data().Route(0)->Waypoints(), (QList<qint16>{0, 1, 2}));
     EXPECT_EQ(main->Data().Trail(0)->NumPoints(), 1200);
-
-    // A map goes onto the same card as a file.
-    main->Map().SetCartridgeFileName(Write("harbour.ncm", 512 * 8));
-    Click(List("lstDevices"), 0);
-    EXPECT_TRUE(Command("mnuGPSFormatDevice")->isEnabled());
-    ASSERT_TRUE(SendMap());
-    EXPECT_TRUE(sent.last());
-    EXPECT_EQ(Read(QDir(reader).filePath("harbour.ncm")), bytes);
-    ASSERT_TRUE(WaitFor([&] { return List("lstFiles")->count() == 1; }));
-    Shot("cards-06-reader");
 
     ASSERT_TRUE(QDir(reader).removeRecursively());
     ASSERT_TRUE(WaitFor([&] { return List("lstDevices")->count() == 0; }));
@@ -246,14 +201,11 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     QDialog* transfer = main->Transfers().TransferWindow();
     ASSERT_TRUE(transfer);
     EXPECT_EQ(transfer->objectName(), "frmTransfer");
-    Shot("cards-06b-range-transfer-window");
+    Shot("cards-04-range-transfer-window");
     transfer->reject();
 
-    // The map needs two partitions: the last one alone is too small.
+    // The map takes the two partitions chosen with Shift.
     main->Map().SetCartridgeFileName(Write("harbour.ncm", 512 * 600));
-    Click(List("lstFlashSections"), 5);
-    ASSERT_FALSE(prompt.shown.isEmpty());
-    EXPECT_TRUE(prompt.shown.last().text.endsWith("Try selecting another memory partition."));
     Click(List("lstFlashSections"), 2);
     Click(List("lstFlashSections"), 3, Qt::ShiftModifier);
     ASSERT_TRUE(SendMap());
@@ -261,7 +213,7 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     EXPECT_TRUE(prompt.shown.last().text.contains("\r\n\r\n3   Unused\r\n4   Unused\r\n"));
     EXPECT_EQ(Read(flash), bytes);
     ASSERT_TRUE(WaitFor([&] { return Entries(List("lstFlashSections")).value(3).endsWith("Custom Map"); }));
-    Shot("cards-07-partitions");
+    Shot("cards-05-partitions");
 
     Click(List("lstFlashSections"), 2);
     Command("mnuGPSEraseFlash")->trigger();

@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTest>
-#include <QWidget>
 
 #include <memory>
 
@@ -74,22 +73,10 @@ protected:
 
     // After the windows had the time to map and paint.
     void Shot(const QString& name) const {
-        if (ShotFolder().isEmpty())
-            return;
-        QTest::qWait(600);
-        ShotNow(name);
-    }
-
-    // At once, for a window that is only there while a job runs: every shown
-    // window paints now and the X server has it all before the grab.
-    static void ShotNow(const QString& name) {
         const QString folder = ShotFolder();
         if (folder.isEmpty())
             return;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible())
-                window->repaint();
-        QGuiApplication::sync();
+        QTest::qWait(600);
         QDir().mkpath(folder);
         QProcess::execute(qEnvironmentVariable("TF_SCREENSHOT_TOOL"), {QDir(folder).filePath(name + ".png")});
     }

@@ -1,13 +1,11 @@
 #include "DesktopFixture.h"
 
 #include "app/StatusPanels.h"
-#include "comm/CardOperations.h"
 #include "comm/Connection.h"
 #include "gpsdata/GPSData.h"
+#include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
-#include "unitwindows/MapUnitCommands.h"
 #include "unitwindows/UnitConnect.h"
-#include "unitwindows/UnitPanes.h"
 #include "unitwindows/UnitTransfers.h"
 #include "unitwindows/frmOptions.h"
 #include "unitwindows/frmSerialConnect.h"
@@ -15,12 +13,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using linkpod_testing::WaitFor;
@@ -86,34 +81,47 @@ TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     Shot("06-reconnected");
 }
 
-// The choices of the options and transfer windows come back with the next
-// start, walked once around a connected unit with a card.
+// The choices of the transfer and options windows come back with the next
+// start, walked once around a connected unit.
 TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpdateLetsGo) {
-    QTemporaryDir card;
-    MakeCard(card.path(), "label=HIKES\ncapacity=8388608\n");
-    QFile(QDir(card.path()).filePath("hills.ncm")).open(QIODevice::WriteOnly);
-    Connect({"--card", card.path()});
-    auto* devices = main->findChild<QListWidget*>("lstDevices");
-    auto* files = main->findChild<QListWidget*>("lstFiles");
-    ASSERT_TRUE(devices && files);
-    ASSERT_TRUE(WaitFor([&] { return devices->count() == 1; }));
-    devices->setCurrentRow(0);
-    ASSERT_EQ(files->count(), 1);
-    // The connect command empties the card lists.
-    emit main->UnitLink().ClearDeviceLists();
-    EXPECT_EQ(devices->count(), 0);
-    EXPECT_EQ(files->count(), 0);
-    EXPECT_TRUE(main->UnitMemory().Cards().Devices().isEmpty());
-
-    QDialog* transfer = OpenTransferWindow();
-    ASSERT_TRUE(transfer);
-    transfer->findChild<QCheckBox*>("chkRoutes")->setChecked(false);
-    transfer->findChild<QCheckBox*>("chkIcons")->setChecked(false);
+    Connect();
+    // The unit's limits come with its name.
+    ASSERT_TRUE(WaitFor([&] { return Message() == "Terrafold Trail 12"; }));
     QList<bool> ends;
     QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
                      [&](bool ok) { ends << ok; });
+    Fill(main->Data());
+    ASSERT_TRUE(main->Transfers().Upload({}));
+    ASSERT_TRUE(WaitFor([&] { return ends.size() == 1; }, 60000));
+    ASSERT_TRUE(ends.last());
+    main->Data().DeleteWaypoint(3);
+    main->Data().DeleteRoutes();
+    main->Data().DeleteTrails();
+    prompt.shown.clear();
+
+    // The transfer window takes the kinds it checks, once the overwrite question lets it.
+    QDialog* transfer = OpenTransferWindow();
+    ASSERT_TRUE(transfer);
+    for (const char* box : {"chkWaypoints", "chkRoutes", "chkIcons", "chkTrails"})
+        EXPECT_TRUE(transfer->findChild<QCheckBox*>(box)->isChecked()) << box;
+    transfer->findChild<QCheckBox*>("chkRoutes")->setChecked(false);
+    transfer->findChild<QCheckBox*>("chkIcons")->setChecked(false);
+    Shot("07-transfer-window");
+    prompt.answers = {ui::Answer::Cancel, ui::Answer::No};
     QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !ends.isEmpty(); }, 60000));
+    EXPECT_FALSE(main->Transfers().Engine().Busy());
+    EXPECT_TRUE(transfer->isVisible());
+    EXPECT_EQ(main->Data().CountWaypoints(), 3);
+    QTest::mouseClick(transfer->findChild<QPushButton*>("btnDownload"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return ends.size() == 2; }, 60000));
+    EXPECT_TRUE(ends.last());
+    EXPECT_EQ(prompt.Texts(),
+              QStringList(2, "This will overwrite your current data.\nDo you wish to save the changes?"));
+    EXPECT_FALSE(main->Transfers().TransferWindow());
+    EXPECT_EQ(main->Data().CountWaypoints(), 4);
+    EXPECT_EQ(main->Data().CountRoutes(), 0);
+    EXPECT_EQ(main->Data().Trail(0)->NumPoints(), 1200);
+    EXPECT_EQ(Message(), "Download complete");
 
     // The software update lets go of the unit before the updater opens.
     QDir(dir.path()).mkpath("cd/Code");
@@ -203,13 +211,24 @@ TEST_F(DesktopUnit, AStartUpProbeThatNoUnitAnswersLeavesNoTryingText) {
     EXPECT_FALSE(main->Link().Connected());
 }
 
-TEST_F(DesktopUnit, TheUnitsNameGoesWhenItIsUnplugged) {
+// A half-received download once stayed in the data set.
+TEST_F(DesktopUnit, AUnitVanishingMidDownloadTakesItsNameAndPutsTheDataSetBackAsTheUndoStepRecordedIt) {
     Connect({"--name", "Voyager 12", "--vanish-after", "30"});
     ASSERT_TRUE(WaitFor([&] { return Message() == "Voyager 12"; }));
-    main->Link().OnSession([](linkpod::LinkPod& pod) {
-        for (int i = 0; i < 40; ++i)
-            pod.ReadWaypoint(i);
-    });
-    ASSERT_TRUE(WaitFor([&] { return !main->Link().Connected(); }));
+    Fill(main->Data());
+    main->Data().SetDirty(false);
+    const QStringList before = testing_support::DataSetRecords(main->Data());
+    QList<bool> ends;
+    QObject::connect(&main->Transfers().Engine(), &comm::TransferEngine::Finished,
+                     [&](bool ok) { ends << ok; });
+    ASSERT_TRUE(main->Transfers().Download({comm::KindRange::Indexes(0, 60), {}, {}, {}}));
+    ASSERT_TRUE(WaitFor([&] { return !ends.isEmpty(); }));
+    EXPECT_FALSE(ends.last());
+    EXPECT_FALSE(main->Link().Connected());
     EXPECT_EQ(Message(), QString());
+    EXPECT_FALSE(main->Progress().isVisible());
+    EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Download Waypoints");
+    EXPECT_EQ(testing_support::DataSetRecords(main->Data()), before);
+    Command("mnuEditUndo")->trigger();
+    EXPECT_EQ(testing_support::DataSetRecords(main->Data()), before);
 }

@@ -33,9 +33,11 @@ protected:
 
     QList<qint16> Make(qint16 trail) {
         QList<qint16> made;
-        QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated, [&](qint16 index) { made << index; });
+        const auto noted = QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated,
+                                            [&](qint16 index) { made << index; });
         maker.CreateRoute(trail);
         WaitFor([&] { return !made.isEmpty(); });
+        QObject::disconnect(noted);
         return made;
     }
 
@@ -44,7 +46,19 @@ protected:
 
 } // namespace
 
-TEST_F(RouteFromTrail, AConnectedUnitKeepsItsTrailsRoutesAndWaypoints) {
+TEST_F(RouteFromTrail, KeepsToTheRouteLimitWithoutAUnitAndAConnectedUnitKeepsItsOwnItems) {
+    data.SetMaxNumGPSWptsPerRoute(12);
+    AddTrail(data, 3, "Ridge", 800, 50);
+    QList<qint16> made = Make(3);
+    ASSERT_EQ(made.size(), 1);
+    ASSERT_TRUE(data.Route(made[0]));
+    EXPECT_EQ(data.Route(made[0])->NumWaypoints(), 12);
+    EXPECT_EQ(data.CountWaypoints(), 12);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+
+    data.DeleteWaypoints();
+    data.DeleteRoutes();
+    data.DeleteTrails();
     StartUnit({}, 115200);
     ConnectAt(115200);
     data.AddWaypoint(0, 500, 600, 0, "Home", 1, 40000.5, 0);
@@ -57,7 +71,7 @@ TEST_F(RouteFromTrail, AConnectedUnitKeepsItsTrailsRoutesAndWaypoints) {
     // A trail of the data set the unit does not have, in the slot its own trail is in.
     data.DeleteTrail(0);
     AddTrail(data, 0, "Walk", 500, 130);
-    const QList<qint16> made = Make(0);
+    made = Make(0);
     ASSERT_EQ(made.size(), 1);
     const gpsdata::RouteObject* route = data.Route(made[0]);
     ASSERT_TRUE(route);
@@ -65,23 +79,10 @@ TEST_F(RouteFromTrail, AConnectedUnitKeepsItsTrailsRoutesAndWaypoints) {
     EXPECT_GT(route->NumWaypoints(), 2);
     EXPECT_LE(route->NumWaypoints(), data.MaxNumGPSWptsPerRoute());
     EXPECT_EQ(data.CountWaypoints(), 1 + route->NumWaypoints());
-    const gpsdata::WaypointObject* last = data.Waypoint(route->Waypoints().last());
-    EXPECT_EQ(last->X(), 499 * 130);
+    EXPECT_EQ(data.Waypoint(route->Waypoints().last())->X(), 499 * 130);
 
     EXPECT_EQ(UnitContents(), before);
     EXPECT_EQ(pod.Store().trails.Count(), 0);
     EXPECT_EQ(pod.Store().routes.Count(), 0);
     EXPECT_EQ(pod.Store().waypoints.Count(), 0);
-}
-
-TEST_F(RouteFromTrail, WorksWithoutAUnitAndKeepsToTheRouteLimit) {
-    data.SetMaxNumGPSWptsPerRoute(12);
-    AddTrail(data, 3, "Ridge", 800, 50);
-    const QList<qint16> made = Make(3);
-    ASSERT_EQ(made.size(), 1);
-    const gpsdata::RouteObject* route = data.Route(made[0]);
-    ASSERT_TRUE(route);
-    EXPECT_EQ(route->NumWaypoints(), 12);
-    EXPECT_EQ(data.CountWaypoints(), 12);
-    EXPECT_TRUE(prompt.shown.isEmpty());
 }

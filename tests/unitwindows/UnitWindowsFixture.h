@@ -10,16 +10,12 @@
 namespace unitwindows_testing {
 
 // The session of the tests in comm, with the windows' side of the link on
-// top: the connect and options commands, the transfers with their undo
-// steps and the progress window.
+// top: the connect command, the transfers with their undo steps and the
+// progress window.
 class UnitWindowsFixture : public comm_testing::SessionFixture {
 protected:
     UnitWindowsFixture() {
         unit.SetPortSource([] { return QList<unitwindows::SerialPortList::Entry>{}; });
-        transfers.SetAbortDirty([this](const QString& message) {
-            dirtyQuestions << message;
-            return declineOverwrite;
-        });
         QObject::connect(&transfers.Engine(), &comm::TransferEngine::Finished,
                          [this](bool complete) { finished << complete; });
     }
@@ -35,8 +31,6 @@ protected:
     unitwindows::frmProgress progress;
     unitwindows::UnitConnect unit{session, prompt, status, nullptr};
     unitwindows::UnitTransfers transfers{session, data, undo, prompt, status, progress, nullptr};
-    QStringList dirtyQuestions;
-    bool declineOverwrite = false;
     QList<bool> finished;
 };
 

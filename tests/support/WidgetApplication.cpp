@@ -1,20 +1,23 @@
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Widgets need one application object for the whole test binary.
-class GuiApplication : public testing::Environment {
+// One application object for every widget test of a binary, with a fixed
+// locale so that dates and numbers read the same on every machine, and the
+// settings of the windows the tests start kept away from the user's.
+class WidgetApplication : public testing::Environment {
 public:
     void SetUp() override {
-        // Windows started by the tests keep their settings away from the user's.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         qputenv("XDG_CONFIG_HOME", QDir(home_.path()).filePath("config").toUtf8());
         qputenv("XDG_DATA_HOME", QDir(home_.path()).filePath("data").toUtf8());
         static int argc = 1;
-        static char name[] = "tf_app_tests";
+        static char name[] = "terrafold-tests";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
         QApplication::setApplicationName(QStringLiteral("terrafold-tests"));
@@ -29,6 +32,6 @@ private:
     QApplication* app_ = nullptr;
 };
 
-const auto* const registered = testing::AddGlobalTestEnvironment(new GuiApplication);
+const auto* const registered = testing::AddGlobalTestEnvironment(new WidgetApplication);
 
 } // namespace

@@ -1,19 +1,18 @@
+#include "raster/AreaFill.h"
 #include "raster/Lines.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPdfWriter>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
+using raster::AreaFill;
 using raster::Lines;
+using raster::RasterTarget;
 
 namespace {
 
@@ -72,15 +71,76 @@ Trace TraceOf(const QImage& image, bool steep) {
     return t;
 }
 
-int LargestDifference(const QImage& a, const QImage& b) {
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
+bool Fill(QImage& image, const std::vector<QPolygonF>& rings, const QColor& colour,
+          const QTransform& transform = {}, const QRect& clip = {}) {
+    QPainter painter(&image);
+    painter.setTransform(transform);
+    if (!clip.isNull())
+        painter.setClipRect(transform.inverted().mapRect(QRectF(clip)));
+    const std::optional<RasterTarget> target = RasterTarget::Of(painter);
+    return target && AreaFill(*target).Fill(rings, qPremultiply(colour.rgba()));
+}
+
+int Differing(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x)
-            largest = std::max(largest, std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))));
-    return largest;
+            count += a.pixel(x, y) != b.pixel(x, y);
+    }
+    return count;
+}
+
+bool InsideOddEven(const std::vector<QPolygonF>& rings, QPointF p) {
+    bool inside = false;
+    for (const QPolygonF& ring : rings) {
+        for (qsizetype i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+            const QPointF a = ring[i], b = ring[j];
+            if ((a.y() > p.y()) != (b.y() > p.y()) &&
+                p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
+                inside = !inside;
+        }
+    }
+    return inside;
 }
 
 } // namespace
+
+// Rings crossing themselves and each other, with holes, through transforms
+// and a clip, opaque or tinted over a picture of many colours, fill a pixel
+// when its centre lies inside by the odd-even rule (counted here ray by
+// ray), as the painter does, and blend it as the painter blends. The shapes
+// are not compared with the painter's: it snaps vertices to a fixed point,
+// which decides pixels whose centres lie within a hair of an edge.
+TEST(AreaFill, FillsThePixelsWhoseCentresLieInside) {
+    QRandomGenerator random(7);
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE(round);
+        std::vector<QPolygonF> rings(1 + round % 3);
+        for (QPolygonF& ring : rings) {
+            for (int i = 0; i < 3 + round % 9; ++i)
+                ring << QPointF(random.bounded(117.0) - 10, random.bounded(81.0) - 10);
+        }
+        const QTransform transform =
+            round % 5 == 0 ? QTransform::fromScale(2, 2) : QTransform::fromTranslate(3, -2);
+        const QRect clip = round % 7 == 0 ? QRect(11, 7, 60, 40) : QRect(0, 0, 97, 61);
+        const QColor colour = round % 2 ? QColor(120, 200, 80) : QColor(30, 90, 200, 56 + round);
+        QImage image = White(97, 61);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, 0xff000000u | (x * 0x030507u + y * 0x0b0d01u));
+        }
+        QImage expected = image.copy(), painted = image.copy();
+        QPainter(&painted).fillRect(painted.rect(), colour);
+        ASSERT_TRUE(Fill(image, rings, colour, transform, clip));
+        for (int y = clip.top(); y <= clip.bottom(); ++y) {
+            for (int x = clip.left(); x <= clip.right(); ++x) {
+                if (InsideOddEven(rings, transform.inverted().map(QPointF(x + 0.5, y + 0.5))))
+                    expected.setPixel(x, y, painted.pixel(x, y));
+            }
+        }
+        ASSERT_EQ(Differing(image, expected), 0);
+    }
+}
 
 // Lines at every slope and width, through device pixel ratios and
 // transforms, lie exactly where they run and where Qt's own smoothed lines
@@ -137,51 +197,23 @@ TEST(Lines, LieWhereTheyRun) {
         }
 }
 
-// A polyline of many short segments, run either way, is one even line: no
-// joint is drawn twice or left out, and its dashes run on from segment to
-// segment.
-TEST(Lines, SegmentsJoinSeamlessly) {
-    QPolygonF steps;
-    for (int i = 0; i <= 100; ++i)
-        steps << QPointF(10 + i, 20.3 + i * 0.2);
-    QPolygonF backwards = steps;
-    std::reverse(backwards.begin(), backwards.end());
-    const QPolygonF whole{steps.front(), steps.back()};
-    for (const Qt::PenStyle style : {Qt::SolidLine, Qt::CustomDashLine}) {
-        QPen pen = Hairline(style);
-        if (style == Qt::CustomDashLine)
-            pen.setDashPattern({3, 2});
-        QImage byWhole = White();
-        Draw(byWhole, Route::Direct, whole, pen);
-        const Trace trace = TraceOf(byWhole, false);
-        int drawn = 0;
-        for (int u = 10; u < 110; ++u) {
-            if (style == Qt::SolidLine) {
-                EXPECT_NEAR(trace.ink[u], 255, 2) << "column " << u;
-            }
-            drawn += trace.ink[u] > 0;
-        }
-        EXPECT_EQ(drawn, style == Qt::SolidLine ? 100 : 60);
-        QImage bySteps = White();
-        Draw(bySteps, Route::Direct, steps, pen);
-        EXPECT_LE(LargestDifference(bySteps, byWhole), 2) << "style " << style;
-        if (style == Qt::SolidLine) {
-            QImage byStepsBack = White();
-            Draw(byStepsBack, Route::Direct, backwards, pen);
-            EXPECT_LE(LargestDifference(byStepsBack, byWhole), 2) << "backwards";
-        }
-    }
-}
-
-// Nothing is written outside the painter's clip or the image, whatever the
-// coordinates; what crosses the picture from far away is drawn where it
-// crosses.
-TEST(Lines, StayInsideTheClipWhateverTheCoordinates) {
+// Whatever the coordinates, nothing is written outside the clip: lines that
+// cross the picture from far away are drawn where they cross, and areas that
+// would cross the rows too often are left to the painter, untouched.
+TEST(RasterDrawing, StaysInsideTheClipWhateverTheCoordinates) {
+    const QRect clip(20, 10, 60, 50);
+    const auto expectNothingOutsideTheClip = [&](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (!clip.contains(x, y)) {
+                    ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+                }
+    };
     QImage image = White();
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setClipRect(QRect(20, 10, 60, 50));
+        painter.setClipRect(clip);
         const std::optional<Lines> direct = Lines::Into(painter);
         ASSERT_TRUE(direct);
         QPen wide = Hairline(), dashed = Hairline(Qt::CustomDashLine);
@@ -205,91 +237,24 @@ TEST(Lines, StayInsideTheClipWhateverTheCoordinates) {
                                QPointF(17.6, 62.4), QPointF(17.5, 7.5)};
         direct->Polyline(around.constData(), around.size(), wideInk);
     }
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (!QRect(20, 10, 60, 50).contains(x, y)) {
-                ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
-            }
+    expectNothingOutsideTheClip(image);
     EXPECT_EQ(qGray(image.pixel(40, 30)), 0);
     EXPECT_EQ(qGray(image.pixel(50, 40)), 0);
     EXPECT_EQ(qGray(image.pixel(40, 40)), 0) << "the diagonal";
-}
 
-// Whatever this cannot draw exactly as the painter would is left to the
-// painter: other devices, clip paths, translucency, wide or unsmoothed pens.
-TEST(Lines, LeaveToThePainterWhatTheyCannotDraw) {
-    QImage image = White();
-    const auto into = [&](const std::function<void(QPainter&)>& set) {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        set(painter);
-        return Lines::Into(painter).has_value();
-    };
-    EXPECT_TRUE(into([](QPainter&) {}));
-    EXPECT_FALSE(into([](QPainter& p) { p.setRenderHint(QPainter::Antialiasing, false); }));
-    EXPECT_FALSE(into([](QPainter& p) { p.setOpacity(0.5); }));
-    EXPECT_FALSE(into([](QPainter& p) { p.rotate(10); }));
-    EXPECT_FALSE(into([](QPainter& p) {
-        QPainterPath round;
-        round.addEllipse(10, 10, 50, 50);
-        p.setClipPath(round);
-    }));
-    QImage unpremultiplied(10, 10, QImage::Format_ARGB32);
-    QPainter onUnpremultiplied(&unpremultiplied);
-    onUnpremultiplied.setRenderHint(QPainter::Antialiasing);
-    EXPECT_FALSE(Lines::Into(onUnpremultiplied));
-    QTemporaryDir dir;
-    QPdfWriter pdf(dir.filePath("page.pdf"));
-    QPainter onPaper(&pdf);
-    onPaper.setRenderHint(QPainter::Antialiasing);
-    EXPECT_FALSE(Lines::Into(onPaper));
-
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const Lines direct = *Lines::Into(painter);
-    EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 9)));
-    EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 2, Qt::DashLine)));
-    EXPECT_FALSE(direct.InkOf(QPen(Qt::black, 1, Qt::DotLine)));
-    QPen fractionalDashes = Hairline(Qt::CustomDashLine);
-    fractionalDashes.setDashPattern({1.5, 2});
-    EXPECT_FALSE(direct.InkOf(fractionalDashes));
-    painter.scale(0.5, 0.5);
-    EXPECT_TRUE(Lines::Into(painter)->InkOf(QPen(Qt::black, 8)));
-}
-
-// Wider lines, solid and dashed, square-capped and flat, along zigzags that
-// cross themselves: what Qt's stroke covers, all but a few pixels to within
-// a little, and the same ink in all.
-TEST(Lines, WideLinesCoverWhatQtsStrokeCovers) {
-    QRandomGenerator random(11);
-    const QList<QList<qreal>> patterns = {{}, {3, 2}, {1, 1}, {4, 1, 1, 1}};
-    for (int k = 0; k < 32; ++k) {
-        const double width = std::array{2.0, 3.0, 4.0, 6.0}[k % 4];
-        const QList<qreal>& dashes = patterns[k / 4 % 4];
-        const Qt::PenCapStyle cap = k < 16 ? Qt::SquareCap : Qt::FlatCap;
-        QPolygonF line;
-        for (int i = 0; i < 7; ++i)
-            line << QPointF(15 + random.bounded(210.0), 15 + random.bounded(150.0));
-        QPen pen(Qt::black, width, dashes.isEmpty() ? Qt::SolidLine : Qt::CustomDashLine, cap,
-                 k % 2 ? Qt::RoundJoin : Qt::BevelJoin);
-        pen.setCosmetic(true);
-        if (!dashes.isEmpty())
-            pen.setDashPattern(dashes);
-        SCOPED_TRACE(testing::Message()
-                     << "line " << k << " width " << width << " pattern " << k / 4 % 4 << " cap " << cap);
-        QImage byQt = White(240, 180), direct = White(240, 180);
-        Draw(byQt, Route::Qt, line, pen);
-        Draw(direct, Route::Direct, line, pen);
-        double inkQt = 0, ink = 0;
-        int off = 0;
-        for (int y = 0; y < 180; ++y)
-            for (int x = 0; x < 240; ++x) {
-                const int a = 255 - qGray(byQt.pixel(x, y)), b = 255 - qGray(direct.pixel(x, y));
-                inkQt += a;
-                ink += b;
-                off += std::abs(a - b) > 100;
-            }
-        EXPECT_NEAR(ink, inkQt, 0.04 * inkQt);
-        EXPECT_LT(off, inkQt / 255 * 0.03);
-    }
+    constexpr double Huge = 1e300, Nan = std::numeric_limits<double>::quiet_NaN(),
+                     Endless = std::numeric_limits<double>::infinity();
+    const std::vector<QPolygonF> rings = {QPolygonF({{-Huge, -Huge}, {Huge, 3}, {40, Huge}}),
+                                          QPolygonF({{Nan, 5}, {30, Nan}, {20, 20}, {1e9, -1e9}}),
+                                          QPolygonF({{-Endless, 5}, {30, Endless}, {Endless, -Endless}}),
+                                          QPolygonF({{-5, -5}, {200, -5}, {200, 200}, {-5, 200}})};
+    image = White();
+    ASSERT_TRUE(Fill(image, rings, Qt::black, {}, clip));
+    expectNothingOutsideTheClip(image);
+    QPolygonF zigzag;
+    for (std::size_t i = 0; i < AreaFill::MaxCrossings / 30; ++i)
+        zigzag << QPointF(static_cast<double>(i % 97), i % 2 ? -1e6 : 1e6);
+    QImage untouched = White();
+    EXPECT_FALSE(Fill(untouched, {zigzag}, Qt::black));
+    EXPECT_EQ(Differing(untouched, White()), 0);
 }
