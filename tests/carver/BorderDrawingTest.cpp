@@ -45,13 +45,20 @@ protected:
     Carver carver;
 };
 
-TEST_F(BorderDrawing, AnOpenBorderIsDrawnWithItsCorridorAndAClosedOneWithout) {
+// Blocks are drawn only with their flag; a closed border has no corridor.
+TEST_F(BorderDrawing, AnOpenBorderIsDrawnWithItsCorridorAndBlocksAndAClosedOneWithout) {
     AddLine();
     const QImage image = Draw(KEL_LAYER_OUTLINE);
     EXPECT_TRUE(Inked(image, 100, 100));  // the line, at Y 100000
     EXPECT_TRUE(Inked(image, 100, 107));  // inside the 20-pixel corridor
     EXPECT_FALSE(Inked(image, 100, 120)); // beyond it
     EXPECT_FALSE(Inked(image, 100, 30));
+    const int without = InkedCount(image);
+    const QImage with = Draw(KEL_LAYER_OUTLINE | KEL_LAYER_BLOCKS);
+    EXPECT_GT(InkedCount(with), without);
+    // The block row 72000..96000 is covered by the corridor (90000..110000):
+    // its lower edge runs at pixel row 200 - 72 = 128.
+    EXPECT_TRUE(Inked(with, 60, 128));
 
     carver.KClearAll();
     carver.KAddPolyline(1);
@@ -64,26 +71,17 @@ TEST_F(BorderDrawing, AnOpenBorderIsDrawnWithItsCorridorAndAClosedOneWithout) {
     EXPECT_FALSE(Inked(closed, 100, 157)); // no corridor
 }
 
-TEST_F(BorderDrawing, BlocksAreDrawnOnlyWithTheirFlag) {
-    AddLine();
-    const int without = InkedCount(Draw(KEL_LAYER_OUTLINE));
-    const QImage with = Draw(KEL_LAYER_OUTLINE | KEL_LAYER_BLOCKS);
-    EXPECT_GT(InkedCount(with), without);
-    // The block row 72000..96000 is covered by the corridor (90000..110000):
-    // its lower edge runs at pixel row 200 - 72 = 128.
-    EXPECT_TRUE(Inked(with, 60, 128));
-}
-
-TEST_F(BorderDrawing, SketchDrawsTheRubberBandToThePointer) {
+// The sketch layer draws the rubber band to the pointer; borders outside the
+// view, unset layers or no range draw nothing.
+TEST_F(BorderDrawing, TheSketchDrawsTheRubberBandAndNothingElseDrawsWithoutAView) {
     carver.KSetMode(KEL_MODE_START_POLYLINE);
     carver.KSendPoint(20, 20);
     carver.KSetMode(KEL_MODE_START_BORDER);
     carver.KSendPoint(180, 20);
     EXPECT_TRUE(Inked(Draw(KEL_LAYER_SKETCH), 100, 20));
     EXPECT_FALSE(Inked(Draw(KEL_LAYER_OUTLINE), 100, 20));
-}
 
-TEST_F(BorderDrawing, BordersOutsideTheViewUnsetLayersOrNoRangeDrawNothing) {
+    carver.KClearAll();
     carver.KAddPolyline(0);
     carver.KAddPolyPoint(5000000, 5000000);
     carver.KAddPolyPoint(6000000, 5000000);

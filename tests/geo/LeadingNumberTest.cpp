@@ -15,18 +15,14 @@ using geo::LeadingNumber;
 // (digits of other scripts are not decimal digits here).
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     const std::pair<const char16_t*, double> cases[] = {
-        {u"45", 45},
         {u"45\u00B030.000'", 45},
         {u"12.5 miles", 12.5},
         {u".5", 0.5},
         {u"5.", 5},
-        {u"007", 7},
-        {u"0.0001", 0.0001},
         {u"   12", 12},
         {u"1 2 . 5", 12.5},
         {u"- 5", -5},
         {u"1 e 3", 1000},
-        {u"-33.5", -33.5},
         {u"+7", 7},
         {u"1E-2", 0.01},
         {u"2.5e+1x", 25},
@@ -38,7 +34,6 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         {u"1,5", 1},
         {u"4\t5", 4},
         {u"", 0},
-        {u"abc", 0},
         {u"-", 0},
         {u".", 0},
         {u"e5", 0},

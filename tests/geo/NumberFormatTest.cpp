@@ -42,30 +42,24 @@ TEST(NumberFormat, AppliesThePattern) {
         {0.5, u"##0.00000000", u"0.50000000"},
         // Longer integers are not cut.
         {12345, u"0000", u"12345"},
-        {123.4567, u"00.000", u"123.457"},
         // Large numbers keep fifteen digits.
         {1234567890123456789.0, u"#0.00000000", u"1234567890123460000.00000000"},
-        {1e20, u"00", u"100000000000000000000"},
         // Sixteen significant digits: the last one rounds away first.
         {999999999999999.9, u"#####0.0#", u"1000000000000000.0"},
         // Tiny numbers round to zero.
-        {4e-9, u"#0.00000000", u"0.00000000"},
         {std::numeric_limits<double>::denorm_min(), u"#####0.0#", u"0.0"},
         // Negative numbers keep their sign.
         {-2.5, u"00", u"-03"},
-        {-0.125, u"#####0.0#", u"-0.13"},
         // A negative number that rounds to zero is shown as zero, without a sign.
         {-0.001, u"00.0", u"00.0"},
         {-0.0, u"00", u"00"},
         // Optional decimals only when not zero.
-        {12.5, u"#####0.0#", u"12.5"},
         {12, u"#####0.0#", u"12.0"},
         {0.04, u"#####0.0#", u"0.04"},
         {0.004, u"#####0.0#", u"0.0"},
         {99.995, u"#####0.0#", u"100.0"},
         // Carry runs through every digit.
         {9.9999, u"00.000", u"10.000"},
-        {0.9999999999, u"#0.00000000", u"1.00000000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Format(c.value, c.pattern), QStringView(c.text))

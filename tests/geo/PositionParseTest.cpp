@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace geo;
 
@@ -53,18 +54,6 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
-// Half the last place of each format's text, in degrees.
-double HalfLastPlace(std::int32_t format) {
-    switch (format) {
-    case 2:
-        return 0.5e-8;
-    case 3:
-        return 0.0005 / 60;
-    default:
-        return 0.05 / 3600;
-    }
-}
-
 } // namespace
 
 // Across the range (and a little past the date line), the entry texts fit
@@ -77,7 +66,8 @@ TEST(PositionParse, EntryTextsFitTheMasksAndReadBackToTheShownPosition) {
             const PositionEntry entry = MakePositionEntry(x, y, format);
             EXPECT_TRUE(FitsMask(entry.latitudeText, LatitudeMask(format)));
             EXPECT_TRUE(FitsMask(entry.longitudeText, LongitudeMask(format)));
-            const double tolerance = HalfLastPlace(format) + 1e-12;
+            // Half the last place of the format's text, in degrees.
+            const double tolerance = (format == 2 ? 0.5e-8 : format == 3 ? 0.0005 / 60 : 0.05 / 3600) + 1e-12;
             const double latitudeBack = ParseLatitude(entry.latitudeText, entry.northSouth == u"N", format);
             const double longitudeBack = ParseLongitude(entry.longitudeText, entry.eastWest == u"E", format);
             // The texts are made from the magnitudes of X and Y, 180 at most.
@@ -104,4 +94,26 @@ TEST(PositionParse, MidTextTakesWhatThereIs) {
     EXPECT_EQ(MidText(u"abcdef", 5, 9), u"ef");
     EXPECT_EQ(MidText(u"abcdef", 7, 1), u"");
     EXPECT_EQ(MidText(u"", 1, 2), u"");
+}
+
+TEST(PositionEntry, MercatorMeterDigitsFillEightPlaces) {
+    const PositionEntry entry = MakePositionEntry(-10347402, 561005, 5);
+    EXPECT_EQ(entry.latitudeText, u"00561005");
+    EXPECT_EQ(entry.longitudeText, u"10347402");
+    EXPECT_EQ(entry.eastWest, u"W");
+    EXPECT_EQ(MakePositionEntry(0, -7, 5).latitudeText, u"00000007");
+    // Wider values are not cut.
+    EXPECT_EQ(MakePositionEntry(123456789, 0, 5).longitudeText, u"123456789");
+}
+
+// The equator enters as the magnitude north; the most negative value has none.
+TEST(PositionEntry, DegreesEnterAsMagnitudeAndHemisphere) {
+    const PositionEntry entry = MakePositionEntry(0, 0, 2);
+    EXPECT_EQ(entry.latitudeText, u"00.00000001\u00B0");
+    EXPECT_EQ(entry.northSouth, u"N");
+    EXPECT_EQ(entry.longitudeText, u"000.00000000\u00B0");
+    EXPECT_EQ(entry.eastWest, u"E");
+    constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+    EXPECT_THROW(MakePositionEntry(lowest, 0, 2), NumericError);
+    EXPECT_THROW(MakePositionEntry(0, lowest, 5), NumericError);
 }

@@ -10,48 +10,42 @@
 
 using namespace geo;
 
-namespace {
-
-struct Row {
-    QString format2, format3, format4;
-};
-
-Row LatitudeRow(std::int32_t y) {
-    return {FormatLatitude(y, 2), FormatLatitude(y, 3), FormatLatitude(y, 4)};
-}
-
-Row LongitudeRow(std::int32_t x) {
-    return {FormatLongitude(x, 2), FormatLongitude(x, 3), FormatLongitude(x, 4)};
-}
-
-void ExpectRow(const Row& row, const char16_t* format2, const char16_t* format3, const char16_t* format4) {
-    EXPECT_EQ(row.format2, QStringView(format2));
-    EXPECT_EQ(row.format3, QStringView(format3));
-    EXPECT_EQ(row.format4, QStringView(format4));
-}
-
-} // namespace
-
-// The equator shows in the south, a hair below it.
-TEST(PositionText, ExamplesInEachFormat) {
-    ExpectRow(LatitudeRow(0), u"S 0.00000001\u00B0", u"S  0\u00B000.000'", u"S  0\u00B000'00.0\"");
-    ExpectRow(LatitudeRow(LatitudeToY(-33.8688)), u"S 33.86880209\u00B0", u"S 33\u00B052.128'",
-              u"S 33\u00B052'07.7\"");
-    ExpectRow(LatitudeRow(LatitudeToY(89.99999999)), u"N 89.99999999\u00B0", u"N 90\u00B000.000'",
-              u"N 90\u00B000'00.0\"");
-    ExpectRow(LongitudeRow(LongitudeToX(151.2093)), u"E 151.20929593\u00B0", u"E 151\u00B012.558'",
-              u"E 151\u00B012'33.5\"");
-}
-
-TEST(PositionText, LongitudeBeyondTheDateLineShowsAs180AndZeroAsEast) {
-    for (const double beyond : {180.0, 181.0, 500.0}) {
-        ExpectRow(LongitudeRow(LongitudeToX(beyond)), u"E 180.00000000\u00B0", u"E 180\u00B000.000'",
-                  u"E 180\u00B000'00.0\"");
-        ExpectRow(LongitudeRow(LongitudeToX(-beyond)), u"W 180.00000000\u00B0", u"W 180\u00B000.000'",
-                  u"W 180\u00B000'00.0\"");
-    }
+// The equator shows in the south, a hair below it; beyond the date line a
+// longitude shows as 180, and zero as east.
+TEST(PositionText, EachFormatShowsTheHemisphereAndTheDigits) {
+    struct Case {
+        bool latitude;
+        std::int32_t value;
+        const char16_t* texts[3]; // formats 2, 3 and 4
+    };
+    const Case cases[] = {
+        {true, 0, {u"S 0.00000001\u00B0", u"S  0\u00B000.000'", u"S  0\u00B000'00.0\""}},
+        {true, LatitudeToY(-33.8688), {u"S 33.86880209\u00B0", u"S 33\u00B052.128'", u"S 33\u00B052'07.7\""}},
+        {true,
+         LatitudeToY(89.99999999),
+         {u"N 89.99999999\u00B0", u"N 90\u00B000.000'", u"N 90\u00B000'00.0\""}},
+        {false,
+         LongitudeToX(151.2093),
+         {u"E 151.20929593\u00B0", u"E 151\u00B012.558'", u"E 151\u00B012'33.5\""}},
+        {false, LongitudeToX(180), {u"E 180.00000000\u00B0", u"E 180\u00B000.000'", u"E 180\u00B000'00.0\""}},
+        {false, LongitudeToX(181), {u"E 180.00000000\u00B0", u"E 180\u00B000.000'", u"E 180\u00B000'00.0\""}},
+        {false, LongitudeToX(500), {u"E 180.00000000\u00B0", u"E 180\u00B000.000'", u"E 180\u00B000'00.0\""}},
+        {false,
+         LongitudeToX(-180),
+         {u"W 180.00000000\u00B0", u"W 180\u00B000.000'", u"W 180\u00B000'00.0\""}},
+        {false,
+         LongitudeToX(-181),
+         {u"W 180.00000000\u00B0", u"W 180\u00B000.000'", u"W 180\u00B000'00.0\""}},
+        {false,
+         LongitudeToX(-500),
+         {u"W 180.00000000\u00B0", u"W 180\u00B000.000'", u"W 180\u00B000'00.0\""}},
+    };
+    for (const Case& c : cases)
+        for (const std::int32_t format : {2, 3, 4})
+            EXPECT_EQ(c.latitude ? FormatLatitude(c.value, format) : FormatLongitude(c.value, format),
+                      QStringView(c.texts[format - 2]))
+                << c.value << " in format " << format;
     EXPECT_EQ(FormatLongitude(std::numeric_limits<std::int32_t>::max(), 2), u"E 180.00000000\u00B0");
-    // Zero is east.
     EXPECT_EQ(FormatLongitude(0, 2), u"E 0.00000000\u00B0");
     EXPECT_EQ(FormatLongitude(-1, 2), u"W 0.00000901\u00B0");
 }

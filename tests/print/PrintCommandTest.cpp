@@ -49,11 +49,7 @@ TEST_F(PrintCommand, PrintsTheChosenTableToAPdfAndSaysHowManyPagesItemsAreIndexe
     CliRun run = RunCli({"print", file, "--what", "waypoints", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.Text(), "2 pages\n");
-    const PdfText pdf(out);
-    ASSERT_EQ(pdf.pages.size(), 2);
-    EXPECT_EQ(pdf.pages[0].RowWords(5), QStringList({"11", "P10"}) + pdf.pages[0].RowWords(5).mid(2));
-    EXPECT_EQ(pdf.pages[1].RowWords(2), QStringList({"Waypoints", "(Continued)"}));
-    EXPECT_EQ(pdf.pages[1].RowWords(5).value(1), "P45");
+    EXPECT_EQ(PdfText(out).pages.value(1).RowWords(5).value(1), "P45");
 
     run = RunCli({"print", file, "--what", "routes", "--items", "5", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -70,7 +66,7 @@ TEST_F(PrintCommand, PrintsTheChosenTableToAPdfAndSaysHowManyPagesItemsAreIndexe
     EXPECT_EQ(PdfText(out).pages[0].RowWords(41), QStringList({"2"}));
 }
 
-TEST_F(PrintCommand, TheMapShowsTheWorkspacesViewUnderItsNameWhenBordersAreDrawn) {
+TEST_F(PrintCommand, TheMapShowsTheWorkspacesViewUnderItsNameOverTheMasterMap) {
     const QString workspace = dir.filePath("lake shore.nmp");
     testing_support::WriteFile(
         workspace, "MidX 2500000\r\nMidY 1250000\r\nZoomRange 100\r\nPolygon 0 True 3\r\n"
@@ -98,32 +94,6 @@ TEST_F(PrintCommand, TheMapShowsTheWorkspacesViewUnderItsNameWhenBordersAreDrawn
     run = RunCli({"print", file, "--what", "map", "--workspace", dir.filePath("none.nmp"), "-o", out + "x"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(QFile::exists(out + "x"));
-}
-
-// The share of the page's pixels that are not white, read back by poppler's
-// own renderer at a low resolution.
-double InkedShare(const QString& pdf, const QString& folder) {
-    const QString prefix = QDir(folder).filePath("page");
-    QProcess::execute("pdftoppm", {"-r", "20", "-gray", "-singlefile", pdf, prefix});
-    const QImage page(prefix + ".pgm");
-    if (page.isNull())
-        return -1;
-    qint64 inked = 0;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            inked += qGray(page.pixel(x, y)) < 245;
-    return double(inked) / (qint64(page.width()) * page.height());
-}
-
-TEST_F(PrintCommand, TheMapIsDrawnOverTheMasterMap) {
-    const QString installed = QStringLiteral(TF_BINARY_DIR "/bin/res/MasterDefinitionLibrary.dat");
-    if (!QFile::exists(installed))
-        GTEST_SKIP() << "the default master map is not built in this tree";
-    CliRun run = RunCli({"print", file, "--what", "map", "-o", out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    // The default view is over land: its fill covers much of the map, which
-    // takes the top half of the page (the data alone inks a few per cent).
-    EXPECT_GT(InkedShare(out, dir.path()), 0.2);
 
     // Without a master map the page holds the data alone; a folder the user
     // names must hold one.
@@ -133,6 +103,21 @@ TEST_F(PrintCommand, TheMapIsDrawnOverTheMasterMap) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("no master map in")) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(out + "x"));
+
+    if (!QFile::exists(QStringLiteral(TF_BINARY_DIR "/bin/res/MasterDefinitionLibrary.dat")))
+        GTEST_SKIP() << "the default master map is not built in this tree";
+    // The default view is over land: its fill covers much of the map, which
+    // takes the top half of the page (the data alone inks a few per cent),
+    // read back by poppler's own renderer at a low resolution.
+    const QString prefix = dir.filePath("page");
+    QProcess::execute("pdftoppm", {"-r", "20", "-gray", "-singlefile", out, prefix});
+    const QImage rendered(prefix + ".pgm");
+    ASSERT_FALSE(rendered.isNull());
+    qint64 inked = 0;
+    for (int y = 0; y < rendered.height(); ++y)
+        for (int x = 0; x < rendered.width(); ++x)
+            inked += qGray(rendered.pixel(x, y)) < 245;
+    EXPECT_GT(double(inked) / (qint64(rendered.width()) * rendered.height()), 0.2);
 }
 
 TEST_F(PrintCommand, BadArgumentsAndUnreadableFilesFailLeaveNoPdfAndKeepAnOldFile) {

@@ -57,7 +57,9 @@ protected:
     int choices = 0;
 };
 
-TEST_F(PrintDialog, TheItemsFollowTheChoiceAndCanBeSelectedAndInverted) {
+// The items follow the choice of what to print, and the range bars span
+// their pages and bound each other.
+TEST_F(PrintDialog, TheRangeBarsAndTheItemsFollowTheChoice) {
     auto dialog = Dialog();
     auto* list = Find<QListWidget>(*dialog, "lstPrintItems");
     ASSERT_EQ(list->count(), 80);
@@ -69,20 +71,6 @@ TEST_F(PrintDialog, TheItemsFollowTheChoiceAndCanBeSelectedAndInverted) {
     Find<QPushButton>(*dialog, "cmdSelectAll")->click();
     EXPECT_EQ(dialog->Options().items.size(), 80);
 
-    Find<QRadioButton>(*dialog, "optRoutes")->setChecked(true);
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(1)->text(), "Route 4: Back");
-    EXPECT_EQ(list->item(1)->data(Qt::UserRole).toInt(), 3);
-    EXPECT_FALSE(Find<QCheckBox>(*dialog, "chkExpandMap")->isEnabled());
-
-    Find<QRadioButton>(*dialog, "optMap")->setChecked(true);
-    EXPECT_FALSE(list->isEnabled());
-    EXPECT_TRUE(Find<QCheckBox>(*dialog, "chkExpandMap")->isEnabled());
-    EXPECT_EQ(dialog->PageCount(), 1);
-}
-
-TEST_F(PrintDialog, TheRangeBarsSpanThePagesAndBoundEachOther) {
-    auto dialog = Dialog();
     auto* from = Find<QScrollBar>(*dialog, "hsbFrom");
     auto* to = Find<QScrollBar>(*dialog, "hsbTo");
     EXPECT_EQ(to->maximum(), 3);
@@ -101,11 +89,22 @@ TEST_F(PrintDialog, TheRangeBarsSpanThePagesAndBoundEachOther) {
     EXPECT_EQ(dialog->Options().range.first, 2);
     EXPECT_EQ(dialog->Options().range.last, 2);
     // Fewer items, fewer pages.
-    Find<QListWidget>(*dialog, "lstPrintItems")->item(0)->setSelected(false);
+    list->item(0)->setSelected(false);
     EXPECT_EQ(to->maximum(), 3);
     for (int i = 0; i < 50; ++i)
-        Find<QListWidget>(*dialog, "lstPrintItems")->item(i)->setSelected(false);
+        list->item(i)->setSelected(false);
     EXPECT_EQ(to->maximum(), 1);
+
+    Find<QRadioButton>(*dialog, "optRoutes")->setChecked(true);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "Route 4: Back");
+    EXPECT_EQ(list->item(1)->data(Qt::UserRole).toInt(), 3);
+    EXPECT_FALSE(Find<QCheckBox>(*dialog, "chkExpandMap")->isEnabled());
+
+    Find<QRadioButton>(*dialog, "optMap")->setChecked(true);
+    EXPECT_FALSE(list->isEnabled());
+    EXPECT_TRUE(Find<QCheckBox>(*dialog, "chkExpandMap")->isEnabled());
+    EXPECT_EQ(dialog->PageCount(), 1);
 }
 
 // The printer chosen in the setup serves the print that follows, which sends

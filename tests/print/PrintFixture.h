@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/GuiApplication.h"
 #include "support/PdfText.h"
 #include "support/QStringPrinter.h"
 
@@ -9,7 +10,6 @@
 #include "print/PdfFile.h"
 #include "print/PrintJob.h"
 
-#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -19,13 +19,7 @@
 // back with poppler.
 class PrintFixture : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "tf_print_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance())
-            new QGuiApplication(argc, argv); // fonts need the application; it lives for the run
-    }
+    static void SetUpTestSuite() { testing_support::StartGuiApplication(); }
 
     // Waypoints 0 .. count-1 named "WPT<n>", a little apart from each other.
     void AddWaypoints(int count, int first = 0) {

@@ -9,9 +9,9 @@ namespace {
 
 using What = PrintOptions::What;
 
-class TablePages : public PrintFixture {};
+using TablePages = PrintFixture;
 
-TEST_F(TablePages, TheSectionHeaderAndTheRowsSitOnTheGridColumns) {
+TEST_F(TablePages, TheSectionHeaderAndTheRowsOfWaypointsAndIconsSitOnTheGridColumns) {
     AddWaypoints(3);
     ASSERT_EQ(Print(Options(What::Waypoints, Indexes(3))).sheets, 1);
     const PdfText pdf(path);
@@ -35,6 +35,20 @@ TEST_F(TablePages, TheSectionHeaderAndTheRowsSitOnTheGridColumns) {
     EXPECT_EQ(page.RowWords(5).mid(1).join(' '), "Camp0 N 38°00.000' W 96°00.000'");
     // A single page carries no page number.
     EXPECT_TRUE(page.RowWords(41).isEmpty());
+
+    data.AddLurchIcon(3, geo::LongitudeToX(10.5), geo::LatitudeToY(-20.25), 4);
+    data.AddLurchIcon(9, geo::LongitudeToX(11), geo::LatitudeToY(-21), 1);
+    Print(Options(What::Icons, {3, 9}));
+    const PdfText icons(path);
+    const PdfText::Page& iconPage = icons.pages[0];
+    EXPECT_EQ(iconPage.RowWords(2), QStringList({"Icons"}));
+    EXPECT_NEAR(iconPage.Column(iconPage.Find("Icon")), 13, 0.1);
+    EXPECT_NEAR(iconPage.Column(iconPage.Find("Latitude")), 18, 0.1);
+    EXPECT_NEAR(iconPage.Column(iconPage.Find("Longitude")), 31, 0.1);
+    EXPECT_EQ(iconPage.RowWords(5), QStringList({"4", "S", "20°15.000'", "E", "10°30.000'"}));
+    const auto south = iconPage.Find("S");
+    EXPECT_NEAR(iconPage.Column(south), 18, 0.1);
+    EXPECT_EQ(iconPage.RowWords(6).first(), "10");
 }
 
 // Thirty-five rows fill a page and the thirty-sixth starts the next under
@@ -117,22 +131,6 @@ TEST_F(TablePages, RoutesAreSectionsTwoRowsApartAndOneThatWouldStartOnRowThirtyS
     const PdfText one(path);
     ASSERT_EQ(one.pages.size(), 1);
     EXPECT_EQ(one.pages[0].RowWords(35), QStringList({"Route", "2:", "Next"}));
-}
-
-TEST_F(TablePages, IconRowsHaveTheirPositionsAtTheIconColumns) {
-    data.AddLurchIcon(3, geo::LongitudeToX(10.5), geo::LatitudeToY(-20.25), 4);
-    data.AddLurchIcon(9, geo::LongitudeToX(11), geo::LatitudeToY(-21), 1);
-    Print(Options(What::Icons, {3, 9}));
-    const PdfText pdf(path);
-    const PdfText::Page& page = pdf.pages[0];
-    EXPECT_EQ(page.RowWords(2), QStringList({"Icons"}));
-    EXPECT_NEAR(page.Column(page.Find("Icon")), 13, 0.1);
-    EXPECT_NEAR(page.Column(page.Find("Latitude")), 18, 0.1);
-    EXPECT_NEAR(page.Column(page.Find("Longitude")), 31, 0.1);
-    EXPECT_EQ(page.RowWords(5), QStringList({"4", "S", "20°15.000'", "E", "10°30.000'"}));
-    const auto south = page.Find("S");
-    EXPECT_NEAR(page.Column(south), 18, 0.1);
-    EXPECT_EQ(page.RowWords(6).first(), "10");
 }
 
 } // namespace
