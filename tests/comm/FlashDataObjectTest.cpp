@@ -35,17 +35,15 @@ protected:
 
 } // namespace
 
-TEST_F(MapImage, LoadsTheWholeFileReadsNothingOutsideItAndOnlyAMarkedImageGivesMakerAndType) {
+// The whole image in packets reaches the unit in MapToUnitTest; here, reads
+// outside it and the marks.
+TEST_F(MapImage, ReadsNothingOutsideTheFileAndOnlyAMarkedImageGivesMakerAndType) {
     const QByteArray bytes = Image(1000, true);
     FlashDataObject image = Load(bytes);
     ASSERT_EQ(image.DataLength(), 1000u);
-    for (int i : {0, 1, 24, 777, 999})
-        EXPECT_EQ(image.DataByte(i), quint8(bytes[i])) << i;
     for (qint64 i : {qint64(-1), qint64(1000), qint64(1) << 40})
         EXPECT_EQ(image.DataByte(i), 0) << i;
     QByteArray buffer;
-    EXPECT_EQ(image.GetPacket(buffer, 990, 512), 10u);
-    EXPECT_EQ(buffer, bytes.mid(990));
     EXPECT_EQ(image.GetPacket(buffer, 1000, 512), 0u);
     EXPECT_TRUE(buffer.isEmpty());
     EXPECT_EQ(image.GetPacket(buffer, 0xFFFFFFFFu, 0xFFFFFFFFu), 0u);

@@ -12,6 +12,17 @@ using comm::KindRange;
 
 TEST_F(Transfer, AnUploadComesBackWholeOrByKindAndEachDownloadedKindIsOneUndoStep) {
     StartFilled();
+    {
+        SCOPED_TRACE("an uploaded route takes along the waypoints outside the uploaded range");
+        ASSERT_TRUE(Run([&] {
+            engine.Upload({KindRange::Indexes(0, 0), KindRange::Everything(), KindRange::Nothing(),
+                           KindRange::Nothing()});
+        }));
+        gpsdata::GPSData copy;
+        ASSERT_TRUE(ReadUnit(copy));
+        EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
+        EXPECT_EQ(copy.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
+    }
     data.Waypoint(5)->SetWptName(QStringLiteral("WPT5 1ST"));
     ASSERT_TRUE(Run([&] { engine.Upload({}); }));
     EXPECT_EQ(results.last(), true);
@@ -64,18 +75,6 @@ TEST_F(Transfer, AUnitVanishingMidDownloadLeavesTheDataSetAsItWas) {
     EXPECT_EQ(results.last(), false);
     EXPECT_TRUE(prompt.Texts().contains(QStringLiteral("No connection on COM 1.")));
     EXPECT_EQ(testing_support::DataSetRecords(data), before);
-}
-
-TEST_F(Transfer, AnUploadedRouteTakesAlongTheWaypointsOutsideTheUploadedRange) {
-    StartFilled();
-    ASSERT_TRUE(Run([&] {
-        engine.Upload(
-            {KindRange::Indexes(0, 0), KindRange::Everything(), KindRange::Nothing(), KindRange::Nothing()});
-    }));
-    gpsdata::GPSData copy;
-    ASSERT_TRUE(ReadUnit(copy));
-    EXPECT_EQ(copy.Waypoints().Keys(), (QList<qint16>{0, 2, 5}));
-    EXPECT_EQ(copy.Route(3)->Waypoints(), (QList<qint16>{0, 5, 2}));
 }
 
 TEST_F(Transfer, AUnitVanishingMidUploadSaysSoAndLeavesTheDataSetAlone) {

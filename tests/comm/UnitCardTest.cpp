@@ -25,15 +25,7 @@ TEST_P(UnitCardStarts, TheUnitsOwnRefusalIsShownWithItsText) {
 // long and then in the short form.
 INSTANTIATE_TEST_SUITE_P(CardCodes, UnitCardStarts, ::testing::Values(3, 5));
 
-TEST_F(UnitCard, AnEndTheUnitRefusesIsAWriteErrorNotASuccess) {
-    StartUnitWithCard({"--refuse-end"});
-    ASSERT_TRUE(Sent(Write("Lakes.ncm", 1500)));
-    EXPECT_FALSE(finished.last());
-    EXPECT_EQ(beeps, 0);
-    EXPECT_EQ(prompt.Texts(), QStringList{"Error writing file at address 1500."});
-    EXPECT_TRUE(OnCard().isEmpty());
-}
-
+// An end refused is a write error in CardOperationsTest, through the reader.
 TEST_F(UnitCard, AWriteBrokenOffByARefusedBlockIsClosedAndWrittenAgainAfter) {
     StartUnitWithCard({"--refuse-block", "2"});
     const QString map = Write("Lakes.ncm", 1500);
@@ -65,9 +57,4 @@ TEST_F(UnitCard, AnUnansweredCardRequestEndsTheSaveAndFreesTheCard) {
     cards.SaveData();
     ASSERT_TRUE(WaitFor([this] { return userData.size() == 2; }));
     EXPECT_TRUE(userData[1]);
-    cards.LoadData();
-    ASSERT_TRUE(WaitFor([this] { return userData.size() == 3; }));
-    EXPECT_TRUE(userData[2]);
-    ASSERT_NE(pod.Store().waypoints.Find(2), nullptr);
-    EXPECT_EQ(pod.Store().waypoints.Find(2)->name, "Camp");
 }

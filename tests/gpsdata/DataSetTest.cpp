@@ -105,18 +105,8 @@ TEST_F(DataSet, FileAddsRaiseNoAddedEventLeaveDirtyAloneAndRefuseImpossibleDegre
     EXPECT_EQ(data.CountIcons(), 2);
 }
 
-TEST_F(DataSet, ObjectChangesAndRemovalsReachTheSetWithTheirIndex) {
-    data.AddWaypoint(4, 0, 0, 0, "a", 0, 0, 0);
-    data.SetDirty(false);
-    QSignalSpy own(data.Waypoint(4), &gpsdata::WaypointObject::WaypointChanged);
-    QSignalSpy set(&data, &GPSData::WaypointChanged);
-    data.Waypoint(4)->SetX(5);
-    data.Waypoint(4)->Comment = "no event";
-    EXPECT_EQ(own.size(), 1);
-    ASSERT_EQ(set.size(), 1);
-    EXPECT_EQ(set[0][0].toInt(), 4);
-    EXPECT_TRUE(data.Dirty());
-
+// Changes reaching the set: WaypointTest.
+TEST_F(DataSet, RemovalsReachTheSetWithTheirIndex) {
     data.AddLurchIcon(3, 1, 2, 0);
     gpsdata::IconObject* icon = data.Icon(3);
     // Deleting announces the removal while the object still lives.

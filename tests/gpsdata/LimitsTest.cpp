@@ -27,59 +27,43 @@ protected:
 
 } // namespace
 
-TEST_F(Limits, FewerWaypointsDeletesThoseAboveTheLimitKeepsTheLimitItselfAndTheirLegs) {
+// Deleted from the last entry to the first; a waypoint at the limit itself
+// stays, and legs to deleted waypoints go.
+TEST_F(Limits, FewerObjectsDeleteThoseAboveTheLimitWithTheirNames) {
     for (qint16 i = 0; i < 13; ++i)
         data.AddWaypoint(i, 0, 0, 0, "w", 0, 0, 0);
+    data.AddRoute(3, "r", {});
+    data.AddLurchIcon(4, 0, 0, 0);
+    data.AddTrail(2, "t", 0, 0, {}, {});
     data.SetMaxNumGPSWaypoints(10);
-    EXPECT_EQ(data.MaxNumGPSWaypoints(), 10);
+    data.SetMaxNumGPSRoutes(1);
+    data.SetMaxNumGPSIcons(1);
+    data.SetMaxNumGPSTrails(1);
     EXPECT_EQ(data.CountWaypoints(), 11);
     EXPECT_NE(data.Waypoint(10), nullptr);
-    EXPECT_EQ(data.Waypoint(11), nullptr);
-    // From the last entry to the first.
-    EXPECT_EQ(warnings,
-              (QStringList{
-                  "Maximum number of waypoints decreased to 10.\r\nWaypoint number 13 has been deleted.",
-                  "Maximum number of waypoints decreased to 10.\r\nWaypoint number 12 has been deleted.",
-              }));
+    EXPECT_EQ(
+        warnings,
+        (QStringList{"Maximum number of waypoints decreased to 10.\r\nWaypoint number 13 has been deleted.",
+                     "Maximum number of waypoints decreased to 10.\r\nWaypoint number 12 has been deleted.",
+                     "Maximum number of routes decreased to 1.\r\nRoute number 4 has been deleted.",
+                     "Maximum number of icons decreased to 1.\r\nIcon number 5 has been deleted.",
+                     "Maximum number of trails decreased to 1.\r\nTrail number 3 has been deleted."}));
+    EXPECT_EQ(data.CountRoutes() + data.CountIcons() + data.CountTrails(), 0);
 
-    data.AddWaypoint(1, 0, 0, 0, "a", 0, 0, 0);
-    data.AddWaypoint(8, 0, 0, 0, "b", 0, 0, 0);
     data.AddRoute(0, "r", {1, 8, 1, 8});
     data.SetMaxNumGPSWaypoints(5);
     EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{1, 1}));
 }
 
-TEST_F(Limits, FewerRoutesIconsTrailsWarnWithTheirNames) {
-    data.AddRoute(3, "r", {});
-    data.AddLurchIcon(4, 0, 0, 0);
-    data.AddTrail(2, "t", 0, 0, {}, {});
-    data.SetMaxNumGPSRoutes(1);
-    data.SetMaxNumGPSIcons(1);
-    data.SetMaxNumGPSTrails(1);
-    EXPECT_EQ(warnings,
-              (QStringList{"Maximum number of routes decreased to 1.\r\nRoute number 4 has been deleted.",
-                           "Maximum number of icons decreased to 1.\r\nIcon number 5 has been deleted.",
-                           "Maximum number of trails decreased to 1.\r\nTrail number 3 has been deleted."}));
-    EXPECT_EQ(data.CountRoutes() + data.CountIcons() + data.CountTrails(), 0);
-}
-
-TEST_F(Limits, RaisingOrStoringALimitCutsNothing) {
+// Storing a limit (as files do) is met through whole files in SectionedReadTest.
+TEST_F(Limits, RaisingALimitOrOneTheDataFitsExactlyCutsNothing) {
     data.AddWaypoint(500, 0, 0, 0, "w", 0, 0, 0);
     data.SetMaxNumGPSWaypoints(999);
-    data.StoreLimit(GPSData::Limit::Waypoints, 10);
-    data.StoreLimit(GPSData::Limit::WptsPerRoute, 1);
     AddRouteWithLegs(0, 3);
-    data.StoreLimit(GPSData::Limit::RouteWaypoints, 1);
-    EXPECT_TRUE(warnings.isEmpty());
-    EXPECT_EQ(data.CountWaypoints(), 1);
-    EXPECT_EQ(data.MaxNumGPSWaypoints(), 10);
-    EXPECT_EQ(data.MaxNumGPSWptsPerRoute(), 1);
-    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 1);
-    EXPECT_EQ(data.Route(0)->NumWaypoints(), 3);
-    // A limit the data fits in exactly cuts nothing either.
     QSignalSpy modified(&data, &GPSData::RouteListModified);
     data.SetMaxNumGPSRouteWaypoints(3);
     EXPECT_EQ(modified.size(), 0);
+    EXPECT_EQ(data.CountWaypoints(), 1);
     EXPECT_TRUE(warnings.isEmpty());
 }
 
@@ -173,26 +157,26 @@ protected:
     }
 };
 
-TEST_F(ProductID, AProductFromAFileStoresItsLimitsWithoutCutting) {
+// A product from a file stores its limits without cutting; an unknown one
+// keeps the limits, and a known one set otherwise truncates.
+TEST_F(ProductID, AKnownProductSetsItsLimitsWithTruncationAndAnUnknownOneKeepsThem) {
     EXPECT_TRUE(data.SetProductID(12, GPSData::LimitChange::Store));
     EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 1000);
     EXPECT_EQ(data.Trail(0)->NumPoints(), 1501);
     EXPECT_TRUE(warnings.isEmpty());
-}
 
-TEST_F(ProductID, AKnownProductSetsItsLimitsWithTruncationAndAnUnknownOneKeepsThem) {
+    data.SetMaxNumGPSTrailDeltas(3000);
+    EXPECT_FALSE(data.SetProductID(4242));
+    EXPECT_EQ(data.ProductID(), 4242);
+    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 500);
+    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 3000);
+    EXPECT_EQ(data.UpdatePostfix(), "");
+    EXPECT_EQ(data.CurrentSoftwareVersion(), 0);
+
     EXPECT_TRUE(data.SetProductID(12));
     EXPECT_EQ(data.ProductID(), 12);
-    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 500);
     EXPECT_EQ(data.Trail(0)->NumPoints(), 1000);
     EXPECT_EQ(warnings.size(), 1);
     EXPECT_EQ(data.UpdatePostfix(), "t12");
     EXPECT_FLOAT_EQ(data.CurrentSoftwareVersion(), 3.2f);
-
-    EXPECT_FALSE(data.SetProductID(4242));
-    EXPECT_EQ(data.ProductID(), 4242);
-    EXPECT_EQ(data.MaxNumGPSRouteWaypoints(), 500);
-    EXPECT_EQ(data.MaxNumGPSTrailDeltas(), 1000);
-    EXPECT_EQ(data.UpdatePostfix(), "");
-    EXPECT_EQ(data.CurrentSoftwareVersion(), 0);
 }

@@ -17,14 +17,24 @@ double Serial(int y, int m, int d, int h = 0, int min = 0, int s = 0) {
 
 } // namespace
 
-TEST(WaypointDates, SerialDaysCountFromTheEndOf1899AndDatesBeyondTheSecondsRangeSaturate) {
+// Serial days count from the end of 1899, file dates from 1970 and the unit's
+// from 1992; dates beyond the seconds' range saturate.
+TEST(WaypointDates, EachClockCountsFromItsOwnStartAndSaturates) {
     EXPECT_EQ(Serial(1899, 12, 30), 0);
-    EXPECT_EQ(Serial(1970, 1, 1), 25569);
-    EXPECT_EQ(Serial(1992, 1, 1), 33604);
     EXPECT_DOUBLE_EQ(Serial(2000, 1, 1, 18), 36526.75);
-
     GPSData data;
     WaypointObject w(data);
+    w.SetFileDate(0);
+    EXPECT_EQ(w.DateModified(), Serial(1970, 1, 1));
+    EXPECT_EQ(w.DateModified(), 25569);
+    EXPECT_EQ(w.LurchDate(), -694224000);
+    EXPECT_EQ(w.WSFileDate(), 0);
+    w.SetLurchDate(86400);
+    EXPECT_EQ(w.DateModified(), Serial(1992, 1, 2));
+    w.SetWSFileDate(1234567890);
+    EXPECT_EQ(w.FileDate(), 1234567890);
+    EXPECT_EQ(w.DateModified(), Serial(2009, 2, 13, 23, 31, 30));
+
     w.SetDateModified(1e9);
     EXPECT_EQ(w.FileDate(), 2147483647);
     w.SetDateModified(-1e9);
@@ -33,26 +43,11 @@ TEST(WaypointDates, SerialDaysCountFromTheEndOf1899AndDatesBeyondTheSecondsRange
     EXPECT_EQ(w.FileDate(), 0);
 }
 
-TEST(WaypointDates, FileDateZeroIsTheStartOf1970AndTheUnitsDateOf1992) {
-    GPSData data;
-    WaypointObject w(data);
-    w.SetFileDate(0);
-    EXPECT_EQ(w.DateModified(), Serial(1970, 1, 1));
-    EXPECT_EQ(w.LurchDate(), -694224000);
-    EXPECT_EQ(w.FileDate(), 0);
-    EXPECT_EQ(w.WSFileDate(), 0);
-    // The unit's dates count from 1992.
-    w.SetLurchDate(86400);
-    EXPECT_EQ(w.DateModified(), Serial(1992, 1, 2));
-    w.SetWSFileDate(1234567890);
-    EXPECT_EQ(w.FileDate(), 1234567890);
-    EXPECT_EQ(w.DateModified(), Serial(2009, 2, 13, 23, 31, 30));
-}
-
 TEST(WaypointChanges, EveryWriteNotifiesOnceButIndexAndCommentDoNotAndDegreesAreChecked) {
     GPSData data;
     WaypointObject w(data);
     w.InitializeIndex(9);
+    data.SetDirty(false);
     QSignalSpy own(&w, &WaypointObject::WaypointChanged);
     QSignalSpy set(&data, &GPSData::WaypointChanged);
     w.SetWptSymbol(1);
@@ -71,6 +66,7 @@ TEST(WaypointChanges, EveryWriteNotifiesOnceButIndexAndCommentDoNotAndDegreesAre
     EXPECT_EQ(own.size(), 10);
     EXPECT_EQ(set.size(), 10);
     EXPECT_EQ(set[0][0].toInt(), 9);
+    EXPECT_TRUE(data.Dirty());
 
     w.SetLatitude(45.5);
     w.SetLongitude(-122.25);
