@@ -57,8 +57,16 @@ protected:
 
 } // namespace
 
-TEST_F(ExportFile, SavesTheSelectedWaypointsAndCloses) {
+TEST_F(ExportFile, AFailedWriteSaysWhyThenTheChosenWaypointsOrRouteEntriesAreWritten) {
     exporter->show();
+    Find<QLineEdit>("txtFileName")->setText("no such folder/Output.TXT");
+    exporter->Save();
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Export Error");
+    EXPECT_TRUE(prompt.shown[0].text.startsWith("Unable to write " + exporter->TargetPath() + "\r\n"));
+    EXPECT_TRUE(exporter->isVisible());
+    prompt.shown.clear();
+
     EXPECT_EQ(exporter->SelectedIndexes(), (QList<qint16>{0, 1, 4}));
     EXPECT_EQ(Find<QListWidget>("lstExportItems")->item(2)->text(), "005  Pass");
     Click("btnInvert");
@@ -71,14 +79,14 @@ TEST_F(ExportFile, SavesTheSelectedWaypointsAndCloses) {
     EXPECT_EQ(Written("points list.txt"), Line(0, "Home") + Line(4, "Pass"));
     EXPECT_FALSE(exporter->isVisible());
     EXPECT_TRUE(prompt.shown.isEmpty());
-}
 
-TEST_F(ExportFile, RoutesWriteEveryEntryInRouteOrderToTheBrowsedFile) {
+    // Routes write every entry in route order, to the file browsed for.
     QStringList asked;
     exporter->SetBrowser([&](const QString& title, const QString&, const QString&) {
         asked << title;
         return QDir(dir.path()).filePath("chosen.txt");
     });
+    Find<QCheckBox>("chkIncudeNames")->setChecked(false);
     Find<QRadioButton>("optRoutes")->setChecked(true);
     Click("btnBrowse");
     EXPECT_EQ(asked, QStringList{"Export Routes"});
@@ -87,14 +95,4 @@ TEST_F(ExportFile, RoutesWriteEveryEntryInRouteOrderToTheBrowsedFile) {
     Find<QListWidget>("lstExportItems")->item(1)->setSelected(false);
     exporter->Save();
     EXPECT_EQ(Written("chosen.txt"), Line(4) + Line(0) + Line(4));
-}
-
-TEST_F(ExportFile, AFailedWriteSaysWhyAndKeepsTheWindowOpen) {
-    exporter->show();
-    Find<QLineEdit>("txtFileName")->setText("no such folder/Output.TXT");
-    exporter->Save();
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "Export Error");
-    EXPECT_TRUE(prompt.shown[0].text.startsWith("Unable to write " + exporter->TargetPath() + "\r\n"));
-    EXPECT_TRUE(exporter->isVisible());
 }

@@ -62,51 +62,6 @@ protected:
 
 } // namespace
 
-TEST_F(ItemEditor, AnEditorOpensOncePerObjectAndClosesWhenItsObjectGoes) {
-    EXPECT_EQ(Open(7), nullptr);
-    auto* first = Open();
-    EXPECT_EQ(Open(), first);
-    EXPECT_EQ(windows.EditIcon(0), nullptr);
-    EXPECT_EQ(windows.OpenEditor("Wpt 7"), nullptr);
-
-    Open();
-    data.DeleteWaypoint(3);
-    Settle();
-    EXPECT_FALSE(editor);
-    undo.PushUndoOperation(false, "Drop Waypoint");
-    gpsdata::WaypointObject* dropped = data.AddNewWaypoint();
-    Open(dropped->WptIndex());
-    ASSERT_TRUE(editor);
-    undo.PerformUndoOperation();
-    Settle();
-    EXPECT_FALSE(editor);
-}
-
-TEST_F(ItemEditor, OKWithALatitudeBeyondThePoleSaysSoAndCancelThenChangesNothing) {
-    data.SetPositionFormat(2);
-    Open();
-    const qint32 y = home->Y();
-    Type(Latitude(), "9500000000");
-    EXPECT_EQ(Latitude()->Text(), u"95.00000000\u00B0");
-    Click("btnOK");
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].text, "Latitude value must be < 90 degrees.");
-    EXPECT_EQ(prompt.shown[0].title, ui::ProgramTitle());
-    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::Ok);
-    EXPECT_EQ(home->Y(), y);
-    EXPECT_EQ(undo.Count(), 0);
-    Settle();
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(Latitude()->Text(), u"95.00000000\u00B0");
-
-    const QString before = home->MakeString();
-    Click("cmdCancel");
-    Settle();
-    EXPECT_FALSE(editor);
-    EXPECT_EQ(home->MakeString(), before);
-    EXPECT_EQ(undo.Count(), 0);
-}
-
 // Each format shows the latitude as it writes it (an unknown format as
 // degrees, minutes and seconds; internal values wider than the mask whole),
 // and OK after a flip moves the waypoint across the equator as one step.
@@ -132,7 +87,7 @@ TEST_F(ItemEditor, FlippingNorthToSouthMovesTheWaypointAcrossTheEquatorInEveryFo
     }
 }
 
-TEST_F(ItemEditor, AnUntypedPositionIsKeptExactlyAndOneTypedInDegreesMinutesAndSecondsStored) {
+TEST_F(ItemEditor, AnUntypedPositionIsKeptExactlyOneTypedIsStoredAndOneBeyondThePoleRefused) {
     data.SetPositionFormat(4);
     Open();
     const qint32 x = home->X(), y = home->Y();
@@ -154,6 +109,32 @@ TEST_F(ItemEditor, AnUntypedPositionIsKeptExactlyAndOneTypedInDegreesMinutesAndS
     EXPECT_NEAR(home->Latitude(), 45 + 30 / 60.0 + 15 / 3600.0, 1e-5);
     EXPECT_NEAR(home->Longitude(), 122 + 15 / 60.0 + 7 / 3600.0, 1e-5);
     EXPECT_EQ(home->WptName(), "Camp");
+
+    // OK with a latitude beyond the pole says so; Cancel then changes nothing.
+    data.SetPositionFormat(2);
+    Settle();
+    Open();
+    const int steps = undo.Count();
+    const qint32 kept = home->Y();
+    Type(Latitude(), "9500000000");
+    EXPECT_EQ(Latitude()->Text(), u"95.00000000\u00B0");
+    Click("btnOK");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].text, "Latitude value must be < 90 degrees.");
+    EXPECT_EQ(prompt.shown[0].title, ui::ProgramTitle());
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::Ok);
+    EXPECT_EQ(home->Y(), kept);
+    EXPECT_EQ(undo.Count(), steps);
+    Settle();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(Latitude()->Text(), u"95.00000000\u00B0");
+
+    const QString before = home->MakeString();
+    Click("cmdCancel");
+    Settle();
+    EXPECT_FALSE(editor);
+    EXPECT_EQ(home->MakeString(), before);
+    EXPECT_EQ(undo.Count(), steps);
 }
 
 // The pick itself is the next test's, through the program's own selector.
@@ -224,7 +205,13 @@ TEST_F(ItemEditor, TheProgramsEditorsChangeTheSymbolThroughTheSelector) {
     EXPECT_EQ(program.undo.Count(), 1);
 }
 
-TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgainAndTheEditMenuActsOnTheObject) {
+TEST_F(ItemEditor, AnEditorOpensOncePerObjectFollowsItsObjectActsOnItAndClosesWhenItGoes) {
+    EXPECT_EQ(Open(7), nullptr);
+    auto* first = Open();
+    EXPECT_EQ(Open(), first);
+    EXPECT_EQ(windows.EditIcon(0), nullptr);
+    EXPECT_EQ(windows.OpenEditor("Wpt 7"), nullptr);
+
     Open();
     home->SetWptName("Elsewhere");
     home->SetLatitude(-33.8688);
@@ -259,6 +246,13 @@ TEST_F(ItemEditor, ChangesFromElsewhereFillTheWindowAgainAndTheEditMenuActsOnThe
     e->Edit(EditCommand::Delete);
     EXPECT_EQ(data.Waypoint(3), nullptr);
     EXPECT_EQ(undo.UndoCaption(), "&Undo Delete");
+    Settle();
+    EXPECT_FALSE(editor);
+    undo.PushUndoOperation(false, "Drop Waypoint");
+    gpsdata::WaypointObject* dropped = data.AddNewWaypoint();
+    Open(dropped->WptIndex());
+    ASSERT_TRUE(editor);
+    undo.PerformUndoOperation();
     Settle();
     EXPECT_FALSE(editor);
 }

@@ -21,7 +21,7 @@ using editors::EditCommand;
 // A second program's data set, for copying between two.
 using SecondProgram = EditorSet;
 
-TEST_F(ListClipboard, CopyPutsTheSelectedRecordsOnTheClipboardInRowOrder) {
+TEST_F(ListClipboard, CopyPutsTheSelectedRecordsOnTheClipboardInRowOrderAndCutDeletesThemAsOneStep) {
     data.SetClipboardDelimiter("|");
     Waypoint(0, "A", 1, 1);
     Waypoint(1, "B", 2, 2);
@@ -37,9 +37,21 @@ TEST_F(ListClipboard, CopyPutsTheSelectedRecordsOnTheClipboardInRowOrder) {
               data.Waypoint(0)->MakeString() + "\r\n" + data.Waypoint(2)->MakeString());
     EXPECT_TRUE(data.Waypoint(0)->MakeString().contains("|A|"));
     EXPECT_EQ(undo.Count(), 0) << "copying changes nothing";
+
+    // Cut copies, then deletes as one step.
+    data.AddRoute(0, "R", {0, 1});
+    list.List()->clearSelection();
+    list.List()->topLevelItem(1)->setSelected(true);
+    const QString record = data.Waypoint(1)->MakeString();
+    list.Edit(EditCommand::Cut);
+    EXPECT_EQ(QApplication::clipboard()->text(), record);
+    EXPECT_EQ(Keys(*list.List()), QStringList({"Wpt 0", "Wpt 2"}));
+    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
+    EXPECT_EQ(undo.Count(), 1);
 }
 
-TEST_F(ListClipboard, WaypointsCopiedInOneProgramPasteIntoAnother) {
+TEST_F(ListClipboard, WaypointsCopiedInOneProgramOrTypedByHandPasteIntoAnother) {
     Waypoint(0, "Home", 45.5, -122.25);
     Waypoint(1, "Wpt 002*", 46, -121);
     editors::frmEditWaypoints source(context);
@@ -60,18 +72,16 @@ TEST_F(ListClipboard, WaypointsCopiedInOneProgramPasteIntoAnother) {
     EXPECT_EQ(target.SelectedIndexes(), (QList<qint16>{1, 2}));
     other.undo.PerformUndoOperation();
     EXPECT_EQ(Keys(*target.List()), QStringList({"Wpt 0"}));
-}
 
-TEST_F(ListClipboard, ARecordTypedByHandWithBarsPastes) {
-    editors::frmEditWaypoints list(context);
+    // Records typed by hand, with bars, paste into free slots.
     QApplication::clipboard()->setText("Wpt|7|Typed|1000|2000|3|45000|0|[None]\r\n"
                                        "Wpt||8||Second||3000||4000|5|45000|0|note");
-    list.Paste();
-    ASSERT_EQ(Keys(*list.List()), QStringList({"Wpt 0", "Wpt 1"}));
-    EXPECT_EQ(data.Waypoint(0)->WptName(), "Typed");
-    EXPECT_EQ(data.Waypoint(0)->Y(), 2000);
-    EXPECT_EQ(data.Waypoint(1)->WptName(), "Second");
-    EXPECT_EQ(data.Waypoint(1)->WptSymbol(), 5);
+    target.Paste();
+    ASSERT_EQ(Keys(*target.List()), QStringList({"Wpt 0", "Wpt 1", "Wpt 2"}));
+    EXPECT_EQ(other.data.Waypoint(1)->WptName(), "Typed");
+    EXPECT_EQ(other.data.Waypoint(1)->Y(), 2000);
+    EXPECT_EQ(other.data.Waypoint(2)->WptName(), "Second");
+    EXPECT_EQ(other.data.Waypoint(2)->WptSymbol(), 5);
 }
 
 // Drops the payload on the list as the windowing system would; true when the
@@ -106,22 +116,6 @@ TEST_F(ListClipboard, TextWithoutRecordsOfTheKindPastesNothingAndDropsOfAnotherK
     plain.setText(data.Waypoint(0)->MakeString());
     EXPECT_FALSE(Drop(waypoints, plain, Qt::CopyAction));
     EXPECT_EQ(undo.Count(), 0);
-}
-
-TEST_F(ListClipboard, CutCopiesThenDeletesAsOneStep) {
-    Waypoint(0, "A", 1, 1);
-    Waypoint(1, "B", 2, 2);
-    data.AddRoute(0, "R", {0, 1});
-    editors::frmEditWaypoints list(context);
-    list.List()->clearSelection();
-    list.List()->topLevelItem(1)->setSelected(true);
-    const QString record = data.Waypoint(1)->MakeString();
-    list.Edit(EditCommand::Cut);
-    EXPECT_EQ(QApplication::clipboard()->text(), record);
-    EXPECT_EQ(Keys(*list.List()), QStringList({"Wpt 0"}));
-    EXPECT_EQ(data.Route(0)->Waypoints(), (QList<qint16>{0}));
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
-    EXPECT_EQ(undo.Count(), 1);
 }
 
 TEST_F(ListClipboard, RoutesIconsAndTrailsPasteAsNewObjects) {

@@ -55,7 +55,8 @@ protected:
 
 } // namespace
 
-TEST_F(RouteEditor, ARowPerEntryWithLegLengthPositionAndSymbolAndTheEndRow) {
+TEST_F(RouteEditor, ARowPerEntryWithLegLengthPositionAndSymbolAndTheEndRowAndTheOpenEditorsListed) {
+    window.DrawOnlyOpenRoutes = true;
     frmEditRoute* e = Open(3);
     EXPECT_EQ(Keys(*e->List()), QStringList({"RteWpt 1", "RteWpt 2", "RteWpt 3", "RteWpt 4", "RteWpt 5",
                                              "RteWpt 6", "RteWpt 999"}));
@@ -72,12 +73,10 @@ TEST_F(RouteEditor, ARowPerEntryWithLegLengthPositionAndSymbolAndTheEndRow) {
     EXPECT_EQ(Keys(*empty->List()), QStringList{"RteWpt 999"});
     EXPECT_EQ(Column(*empty->List(), 0), QStringList{"(End of Route)"});
     EXPECT_FALSE(Row(*empty, 0)->flags() & Qt::ItemIsEditable);
-}
 
-TEST_F(RouteEditor, OpenEditorsAreListedInTheViewportSoTheMapCanDrawOnlyThem) {
-    window.DrawOnlyOpenRoutes = true;
-    QPointer<frmEditRoute> six = Open(3);
-    QPointer<frmEditRoute> empty = Open(7);
+    // The open editors are listed in the viewport, so that the map can draw only them.
+    QPointer<frmEditRoute> six = e;
+    QPointer<frmEditRoute> emptyOne = empty;
     EXPECT_EQ(window.OpenRouteEditors, QStringList({"Rte:3", "Rte:7"}));
     EXPECT_EQ(viewChanges, 2);
     EXPECT_TRUE(mapview::GPSDataPainter::RouteIsOpen(window, data, *data.Route(3)));
@@ -87,7 +86,7 @@ TEST_F(RouteEditor, OpenEditorsAreListedInTheViewportSoTheMapCanDrawOnlyThem) {
     EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
     EXPECT_EQ(viewChanges, 3);
     EXPECT_FALSE(mapview::GPSDataPainter::RouteIsOpen(window, data, *data.Route(3)));
-    EXPECT_EQ(Open(7), empty.data());
+    EXPECT_EQ(Open(7), emptyOne.data());
     EXPECT_EQ(window.OpenRouteEditors, QStringList{"Rte:7"});
 }
 
@@ -112,7 +111,9 @@ TEST_F(RouteEditor, DeletingLegsTwoAndFourKeepsTheOthersInOrderAndThePopupRemove
     EXPECT_EQ(Legs(3), (QList<qint16>{0, 2, 5}));
 }
 
-TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchangedAndPasteInsertsAtTheFocusedRow) {
+TEST_F(
+    RouteEditor,
+    PastingAStoredIndexBringsTheStoredWaypointUnchangedPasteInsertsAtTheFocusedRowAndCopiedRowsPasteElsewhere) {
     frmEditRoute* e = Open(7);
     const QString stored = data.Waypoint(2)->MakeString();
     QString changed = stored;
@@ -141,6 +142,19 @@ TEST_F(RouteEditor, PastingAStoredIndexBringsTheStoredWaypointUnchangedAndPasteI
                                        data.Waypoint(4)->MakeString());
     six->Edit(EditCommand::Paste);
     EXPECT_EQ(Legs(3), (QList<qint16>{0, 5, 4, 1, 2, 3, 4, 5}));
+
+    // Rows copied in one editor paste into the other; cut takes them off.
+    Select(*six, {0, 3, 8}); // the end row copies nothing
+    six->Edit(EditCommand::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              data.Waypoint(0)->MakeString() + "\r\n" + data.Waypoint(1)->MakeString());
+    e->List()->setCurrentItem(Row(*e, 3));
+    e->Edit(EditCommand::Paste);
+    EXPECT_EQ(Legs(7).mid(3), (QList<qint16>{0, 1}));
+    Select(*six, {0});
+    six->Edit(EditCommand::Cut);
+    EXPECT_EQ(Legs(3), (QList<qint16>{5, 4, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
 }
 
 TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusalAndOnlyKeptWaypointsAreRenamedOrEdited) {
@@ -175,21 +189,6 @@ TEST_F(RouteEditor, APasteBeyondTheRoutesRoomStopsAtTheFirstRefusalAndOnlyKeptWa
     EXPECT_EQ(data.Waypoint(1)->WptName(), "Summit");
     EXPECT_EQ(undo.UndoCaption(), "&Undo Edit Waypoint Name");
     EXPECT_EQ(Row(*seven, 1)->text(0), "Summit");
-}
-
-TEST_F(RouteEditor, CopiedRowsPasteIntoASecondEditorThroughTheClipboard) {
-    frmEditRoute* six = Open(3);
-    frmEditRoute* empty = Open(7);
-    Select(*six, {0, 2, 6});
-    six->Edit(EditCommand::Copy);
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              data.Waypoint(0)->MakeString() + "\r\n" + data.Waypoint(2)->MakeString());
-    empty->Edit(EditCommand::Paste);
-    EXPECT_EQ(Legs(7), (QList<qint16>{0, 2}));
-    Select(*six, {0});
-    six->Edit(EditCommand::Cut);
-    EXPECT_EQ(Legs(3), (QList<qint16>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Cut");
 }
 
 TEST_F(RouteEditor, AChangedWaypointRewritesItsRowsAndTheWindowFollowsItsRoute) {

@@ -13,6 +13,7 @@
 #include "mapview/GPSDataPainter.h"
 #include "mapview/WindowObject.h"
 #include "mastermap/At5Writer.h"
+#include "mastermap/MasterFixtures.h"
 #include "mastermap/MasterMapPainter.h"
 #include "mastermap/MasterSet.h"
 
@@ -30,6 +31,7 @@
 using mastermap::Feature;
 using mastermap::FeatureKind;
 using mastermap::Point;
+using mastermap_testing::Line;
 
 namespace {
 
@@ -61,15 +63,6 @@ Feature Area(std::uint8_t category, std::vector<std::vector<Point>> rings) {
         f.parts.push_back(static_cast<std::uint32_t>(rings[r].size()) | (r == 0 ? Feature::OuterRing : 0));
         f.points.insert(f.points.end(), rings[r].begin(), rings[r].end());
     }
-    return f;
-}
-
-Feature Line(std::uint8_t category, std::vector<Point> points) {
-    Feature f;
-    f.kind = FeatureKind::Line;
-    f.category = category;
-    f.parts = {static_cast<std::uint32_t>(points.size())};
-    f.points = std::move(points);
     return f;
 }
 
@@ -105,11 +98,8 @@ void WriteMasterMap(const QString& path) {
     w.Add(Line(40, Meander(CentreLon - 4, CentreLat, CentreLon + 4, CentreLat + 0.02, 1000, 0.01)));
     QRandomGenerator random(7);
     for (int i = 0; i < 300; ++i) {
-        Feature spot;
-        spot.category = 2;
-        spot.parts = {1};
-        spot.points = {At(CentreLon - 3 + random.bounded(6.0), CentreLat - 2 + random.bounded(4.0))};
-        w.Add(spot);
+        const Point at = At(CentreLon - 3 + random.bounded(6.0), CentreLat - 2 + random.bounded(4.0));
+        w.Add(mastermap_testing::Spot(2, at.x, at.y));
     }
     for (int i = 0; i < 40; ++i) {
         const double lon = CentreLon - 0.05 + random.bounded(0.1),

@@ -2,7 +2,6 @@
 
 #include "support/QStringPrinter.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -11,32 +10,19 @@
 
 using unitwindows::frmProgress;
 
-// The window follows the job and closes at one hundred; Cancel (the button or
-// closing the window) asks the job to stop at once; a job that cannot be
-// cancelled keeps the window; the next job starts afresh.
-TEST(ProgressWindow, FollowsTheJobAndCancelStopsItUnlessItCannotBeCancelled) {
-    double now = 3600;
-    frmProgress window{nullptr, [&] { return now; }};
-    const auto text = [&](const char* name) {
-        return window.findChild<QLabel*>(QLatin1String(name))->text();
-    };
-    auto* bar = window.findChild<QProgressBar*>("barProgress");
+// The window closes at one hundred; Cancel (the button or closing the window)
+// asks the job to stop at once; a job that cannot be cancelled keeps the
+// window; the next job starts afresh.
+TEST(ProgressWindow, ClosesAtTheEndAndCancelStopsTheJobUnlessItCannotBeCancelled) {
+    frmProgress window{nullptr};
     auto* cancel = window.findChild<QPushButton*>("cmdCancel");
     int cancels = 0;
     QObject::connect(&window, &frmProgress::CancelRequested, [&] { ++cancels; });
 
     window.Begin("Uploading Trails");
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowTitle(), "Uploading Trails");
-    EXPECT_EQ(text("lblCaption"), "Uploading Trails");
-    EXPECT_EQ(bar->value(), 0);
-    now += 2;
     window.ProgressMade(10);
-    EXPECT_EQ(bar->value(), 10);
-    now += 63;
-    window.SetValue(50);
-    EXPECT_EQ(text("lblElapsed"), "1 Minute 5 Seconds Elapsed");
-    EXPECT_EQ(text("lblRemaining"), "1 Minute 5 Seconds Remaining");
+    EXPECT_EQ(window.findChild<QProgressBar*>("barProgress")->value(), 10);
     window.ProgressMade(100);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.Cancelled());

@@ -16,7 +16,8 @@ std::pair<QStringList, TransferSettings::Values> Written(const TransferSelection
 
 } // namespace
 
-TEST(TransferSettings, TheChoiceIsWrittenInTheWindowsOwnNamesCountingFromOneAndReadsBack) {
+TEST(TransferSettings,
+     TheChoiceIsWrittenInTheWindowsOwnNamesCountingFromOneAndReadsBackWhateverTheUserEdited) {
     TransferSelection chosen;
     chosen.waypoints = KindRange::Indexes(4, 119);
     chosen.routes = KindRange::Nothing();
@@ -26,10 +27,9 @@ TEST(TransferSettings, TheChoiceIsWrittenInTheWindowsOwnNamesCountingFromOneAndR
     EXPECT_EQ(values, (TransferSettings::Values{
                           {"udWptMin", 5}, {"udWptMax", 120}, {"udIcnMin", 1}, {"udIcnMax", 250}}));
     EXPECT_EQ(Written(TransferSettings::Read(options, values)), Written(chosen));
-}
 
-// The settings file is the user's to edit.
-TEST(TransferSettings, LinesThatMakeNoRangeLeaveTheKindAsItWasAndTheLastLineOfANameCounts) {
+    // The settings file is the user's to edit: lines that make no range leave
+    // the kind as it was, and the last line of a name counts.
     TransferSelection base;
     base.routes = KindRange::Indexes(1, 2);
     const TransferSelection unchanged =
