@@ -96,8 +96,33 @@ TEST_F(CartridgeBuild, EstimateAgreesWithTheBuiltFileAndItsSaveIsRemembered) {
     EXPECT_EQ(QFileInfo(target).size(), map.CartridgeFileLen());
 }
 
-TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
+// Each failure is told and leaves no map; a build list that cannot be
+// written afresh must not leave the engine an old one.
+TEST_F(CartridgeBuild, FailuresAreToldAndLeaveNoMap) {
+    QDir(temp.path()).mkdir("Lake.at5"); // a folder where the file should go
+    EXPECT_FALSE(map.CreateCartridge());
+    EXPECT_EQ(prompt.Texts(), QStringList{"Error creating temporary file."});
+    QDir(temp.path()).rmdir("Lake.at5");
+
+    testing_support::WriteFile(lists.filePath("file"), "");
+    map.SetListFolder(lists.filePath("file/lists"));
+    prompt.shown.clear();
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_TRUE(
+        prompt.shown[0].text.startsWith("Error saving " + lists.filePath("file/lists/BuildList.txt")));
+    map.SetListFolder(lists.path());
+
+    QFile::remove(res.filePath("MasterList.txt"));
+    prompt.shown.clear();
+    EXPECT_FALSE(map.CreateCartridge());
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].title, "Build Error");
+
+    // The engine's own failure, for the estimate and the build.
+    Write(QStringLiteral("MasterList.txt"), "M.at5\r\n");
     QFile::remove(res.filePath("MasterDefinitionLibrary.dat"));
+    prompt.shown.clear();
     EXPECT_EQ(map.EstimateCartridge(), 0);
     EXPECT_FALSE(map.CreateCartridge());
     ASSERT_EQ(prompt.shown.size(), 2);
@@ -105,29 +130,6 @@ TEST_F(CartridgeBuild, EngineFailureLeavesNoMapAndTellsWhy) {
     EXPECT_FALSE(prompt.shown[1].text.isEmpty());
     EXPECT_TRUE(map.CartridgeFileName().isEmpty());
     EXPECT_TRUE(map.CartridgeDirty());
-    EXPECT_EQ(progress.ended, 2);
-}
-
-// A build list that cannot be written afresh must not leave the engine an
-// old one.
-TEST_F(CartridgeBuild, AListThatCannotBeWrittenIsToldAndNothingIsBuilt) {
-    QFile blocker(lists.filePath("file"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    map.SetListFolder(lists.filePath("file/lists"));
-    EXPECT_FALSE(map.CreateCartridge());
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_TRUE(
-        prompt.shown[0].text.startsWith("Error saving " + lists.filePath("file/lists/BuildList.txt")));
-    EXPECT_TRUE(map.CartridgeFileName().isEmpty());
-    EXPECT_EQ(progress.ended, 1);
-
-    QFile::remove(res.filePath("MasterList.txt"));
-    map.SetListFolder(lists.path());
-    prompt.shown.clear();
-    EXPECT_FALSE(map.CreateCartridge());
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].title, "Build Error");
 }
 
 // The question before a very large map is for high detail only (the main
@@ -141,12 +143,6 @@ TEST_F(CartridgeBuild, AVeryLargeLowDetailMapIsBuiltWithoutAsking) {
     map.CreateCartridge();
     for (const auto& shown : prompt.shown)
         EXPECT_NE(shown.buttons, ui::Buttons::YesNo) << shown.text.toStdString();
-}
-
-TEST_F(CartridgeBuild, UnwritableTemporaryFolderIsReported) {
-    QDir(temp.path()).mkdir("Lake.at5"); // a folder where the file should go
-    EXPECT_FALSE(map.CreateCartridge());
-    EXPECT_EQ(prompt.Texts(), QStringList{"Error creating temporary file."});
 }
 
 TEST(SizeInMB, RoundsUpToTheHundredth) {
