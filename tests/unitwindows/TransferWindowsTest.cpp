@@ -1,5 +1,6 @@
 #include "UnitWindowsFixture.h"
 
+#include "comm/RouteFromTrail.h"
 #include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
 #include "unitwindows/frmTransfer.h"
@@ -31,12 +32,51 @@ protected:
         ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
         ASSERT_EQ(finished.last(), true);
     }
+    // A zigzag, so that a route made from it keeps more than its ends.
+    void AddTrail(qint16 index, const QString& name, int points, int step) {
+        QList<qint32> x, y;
+        for (int i = 0; i < points; ++i) {
+            x << i * step;
+            y << (i % 40 < 20 ? i % 20 : 20 - i % 20) * step * 5;
+        }
+        data.AddTrail(index, name, 0, 0, x, y, QList<bool>(points, true));
+    }
+    // The route made from a trail, or -1.
+    qint16 MakeRoute(qint16 trail) {
+        QList<qint16> made;
+        const auto noted = QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated,
+                                            [&](qint16 index) { made << index; });
+        maker.CreateRoute(trail);
+        WaitFor([&] { return !made.isEmpty(); });
+        QObject::disconnect(noted);
+        return made.size() == 1 ? made[0] : qint16(-1);
+    }
+    // What the unit holds, read into a data set of its own.
+    QStringList UnitContents() {
+        gpsdata::GPSData copy;
+        return ReadUnit(copy) ? testing_support::DataSetRecords(copy) : QStringList{"(not read)"};
+    }
+
+    comm::RouteFromTrail maker{session, data};
 };
 
 } // namespace
 
-// The range window keeps its ranges in order and what it transfers stays in them.
-TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrder) {
+// The range window keeps its ranges in order and what it transfers stays in
+// them; a route made from a trail keeps to the route limit and leaves what
+// the unit holds alone.
+TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrderAndARouteFromATrailLeavesTheUnitAlone) {
+    data.SetMaxNumGPSWptsPerRoute(12);
+    AddTrail(3, "Ridge", 800, 50);
+    const qint16 ridge = MakeRoute(3);
+    ASSERT_TRUE(data.Route(ridge));
+    EXPECT_EQ(data.Route(ridge)->NumWaypoints(), 12);
+    EXPECT_EQ(data.CountWaypoints(), 12);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    data.DeleteWaypoints();
+    data.DeleteRoutes();
+    data.DeleteTrails();
+
     StartUnit({}, 115200);
     ConnectAt(115200);
     UploadFilled();
@@ -88,6 +128,23 @@ TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrder) {
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(keys, (QList<qint16>{0, 2, 5}));
     EXPECT_EQ(data.Waypoint(0)->WptName(), "MINE");
+
+    // A trail the unit does not have, in the slot its own trail is in.
+    const QStringList before = UnitContents();
+    data.DeleteTrail(1);
+    AddTrail(1, "Walk", 500, 130);
+    const int waypoints = data.CountWaypoints();
+    const gpsdata::RouteObject* route = data.Route(MakeRoute(1));
+    ASSERT_TRUE(route);
+    EXPECT_EQ(route->RteName(), "(Walk)");
+    EXPECT_GT(route->NumWaypoints(), 2);
+    EXPECT_LE(route->NumWaypoints(), data.MaxNumGPSWptsPerRoute());
+    EXPECT_EQ(data.CountWaypoints(), waypoints + route->NumWaypoints());
+    EXPECT_EQ(data.Waypoint(route->Waypoints().last())->X(), 499 * 130);
+    EXPECT_EQ(UnitContents(), before);
+    EXPECT_EQ(pod.Store().trails.Count(), 0);
+    EXPECT_EQ(pod.Store().routes.Count(), 0);
+    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
 }
 
 TEST_F(Transfers, CancelMidTrailStopsAtOnceAndLeavesTheDataSetAsItsUndoStepFoundIt) {
