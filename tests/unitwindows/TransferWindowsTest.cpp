@@ -62,10 +62,8 @@ protected:
 
 } // namespace
 
-// The range window keeps its ranges in order and what it transfers stays in
-// them; a route made from a trail keeps to the route limit and leaves what
-// the unit holds alone.
-TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrderAndARouteFromATrailLeavesTheUnitAlone) {
+TEST_F(Transfers,
+       ACancelledDownloadLeavesTheDataSetTheRangeWindowKeepsItsRangesAndARouteFromATrailLeavesTheUnitAlone) {
     data.SetMaxNumGPSWptsPerRoute(12);
     AddTrail(3, "Ridge", 800, 50);
     const qint16 ridge = MakeRoute(3);
@@ -77,9 +75,31 @@ TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrderAndARouteFromATr
     data.DeleteRoutes();
     data.DeleteTrails();
 
-    StartUnit({}, 115200);
+    StartUnit({"--pace"}, 115200);
     ConnectAt(115200);
     UploadFilled();
+
+    // Cancelled mid-trail, a download stops at once and leaves the data set as its undo step found it.
+    data.Trail(1)->SetTrlName("Mine");
+    const QStringList before = testing_support::DataSetRecords(data);
+    transfers.DownloadLast();
+    ASSERT_TRUE(WaitFor([&] { return StatusTexts().contains("Retreiving trail 2"); }));
+    ASSERT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.windowTitle(), "Downloading Trails");
+    QTest::mouseClick(progress.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    EXPECT_EQ(finished, (QList<bool>{true, false}));
+    EXPECT_FALSE(transfers.Engine().Busy());
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_EQ(testing_support::DataSetRecords(data), before);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Trails");
+
+    // The trail's late packets do not disturb the next transfer.
+    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
+    EXPECT_EQ(finished.last(), true);
+    EXPECT_EQ(data.Trail(1)->TrlName(), "Track");
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
+
+    // The range window keeps its ranges in order, and what it transfers stays in them.
     data.DeleteWaypoint(1);
     session.SetConnectionIsLurch(false);
     unitwindows::frmTransfer ranges(data, transfers.Selection());
@@ -130,7 +150,7 @@ TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrderAndARouteFromATr
     EXPECT_EQ(data.Waypoint(0)->WptName(), "MINE");
 
     // A trail the unit does not have, in the slot its own trail is in.
-    const QStringList before = UnitContents();
+    const QStringList unitHeld = UnitContents();
     data.DeleteTrail(1);
     AddTrail(1, "Walk", 500, 130);
     const int waypoints = data.CountWaypoints();
@@ -141,32 +161,8 @@ TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrderAndARouteFromATr
     EXPECT_LE(route->NumWaypoints(), data.MaxNumGPSWptsPerRoute());
     EXPECT_EQ(data.CountWaypoints(), waypoints + route->NumWaypoints());
     EXPECT_EQ(data.Waypoint(route->Waypoints().last())->X(), 499 * 130);
-    EXPECT_EQ(UnitContents(), before);
+    EXPECT_EQ(UnitContents(), unitHeld);
     EXPECT_EQ(pod.Store().trails.Count(), 0);
     EXPECT_EQ(pod.Store().routes.Count(), 0);
     EXPECT_EQ(pod.Store().waypoints.Count(), 0);
-}
-
-TEST_F(Transfers, CancelMidTrailStopsAtOnceAndLeavesTheDataSetAsItsUndoStepFoundIt) {
-    StartUnit({"--pace"}, 38400);
-    ConnectAt(38400);
-    UploadFilled();
-    data.Trail(1)->SetTrlName("Mine");
-    const QStringList before = testing_support::DataSetRecords(data);
-    transfers.DownloadLast();
-    ASSERT_TRUE(WaitFor([&] { return StatusTexts().contains("Retreiving trail 2"); }));
-    ASSERT_TRUE(progress.isVisible());
-    EXPECT_EQ(progress.windowTitle(), "Downloading Trails");
-    QTest::mouseClick(progress.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-    EXPECT_EQ(finished, (QList<bool>{true, false}));
-    EXPECT_FALSE(transfers.Engine().Busy());
-    EXPECT_FALSE(progress.isVisible());
-    EXPECT_EQ(testing_support::DataSetRecords(data), before);
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Trails");
-
-    // The trail's late packets do not disturb the next transfer.
-    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
-    EXPECT_EQ(finished.last(), true);
-    EXPECT_EQ(data.Trail(1)->TrlName(), "Track");
-    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
 }
