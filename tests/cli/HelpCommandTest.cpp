@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CliHelp, HelpListsTheCommandsOrShowsTheUsageOfOne) {
+TEST(CliHelp, HelpListsTheCommandsOrShowsTheUsageOfOneAndAnUnknownCommandIsAUsageError) {
     for (const char* help : {"--help", "help", "-h"}) {
         const CliRun run = RunCli({QString::fromLatin1(help)});
         EXPECT_EQ(run.exitCode, 0) << help;
@@ -12,9 +12,8 @@ TEST(CliHelp, HelpListsTheCommandsOrShowsTheUsageOfOne) {
     const CliRun run = RunCli({"help", "position"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.contains("--entry LATTEXT LONTEXT"));
-}
 
-TEST(CliHelp, MissingOrUnknownCommandIsAUsageError) {
+    // A missing or unknown command is a usage error.
     const CliRun none = RunCli({});
     EXPECT_EQ(none.exitCode, 2);
     EXPECT_TRUE(none.out.isEmpty());

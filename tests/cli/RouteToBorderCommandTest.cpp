@@ -41,15 +41,7 @@ TEST_F(CliRouteToBorder, MakesANewWorkspaceWithTheOpenBorder) {
     EXPECT_LT(points[0][1].toInt(), points[1][1].toInt());
 }
 
-TEST_F(CliRouteToBorder, AddsAfterTheBordersOfAWorkspace) {
-    const QString first = dir.filePath("first.nmp"), second = dir.filePath("second.nmp");
-    ASSERT_EQ(RunCli({"route-to-border", data, "--route", "0", "-o", first}).exitCode, 0);
-    ASSERT_EQ(RunCli({"route-to-border", data, "--route", "0", "--into", first, "-o", second}).exitCode, 0);
-    const QJsonArray borders = Borders(second);
-    ASSERT_EQ(borders.size(), 2);
-    EXPECT_EQ(borders[0]["points"], borders[1]["points"]);
-}
-
+// Added after the borders of a workspace: the independent checker.
 TEST_F(CliRouteToBorder, RefusesAMissingRouteAndWritesNothing) {
     const QString out = dir.filePath("none.nmp");
     const CliRun run = RunCli({"route-to-border", data, "--route", "7", "-o", out});

@@ -19,42 +19,27 @@ protected:
     UnitFaultCommands() { linkpod_testing::EnsureApp(); }
     QString Path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
-    // 71 waypoints, three routes and two trails, saved as `name`. (Stray messages
-    // during such a transfer are the session's: tests/comm.)
-    QString SaveMany(const char* name) {
-        gpsdata::GPSData data;
-        for (qint16 i = 0; i < 71; ++i)
-            data.AddWaypoint(i, 100 * i, 50 * i, 0, QStringLiteral("P%1").arg(i), 1, 40000, 0);
-        for (qint16 r = 0; r < 3; ++r)
-            data.AddRoute(r, QStringLiteral("R%1").arg(r), {qint16(3 * r), qint16(3 * r + 1)});
-        for (qint16 t : {0, 1})
-            data.AddTrail(t, QStringLiteral("T%1").arg(t), 0, 0, {1, 2, 3}, {4, 5, 6},
-                          QList<bool>{false, true, true});
-        EXPECT_TRUE(files::DataSetFiles::Save(data, Path(name)));
-        return Path(name);
-    }
-
     QTemporaryDir dir;
 };
 
 TEST_F(UnitFaultCommands, AnUploadThatDoesNotFitSaysWhatAndSendsNothingUnlessToldToSendWhatFits) {
     linkpod_testing::UnitProcess unit({"--max-waypoints", "70", "--rate", "115200"});
-    CliRun up = RunCli({"upload", SaveMany("in.nrv"), "--port", unit.Path()});
+    gpsdata::GPSData data;
+    for (qint16 i = 0; i < 71; ++i)
+        data.AddWaypoint(i, 100 * i, 50 * i, 0, QStringLiteral("P%1").arg(i), 1, 40000, 0);
+    ASSERT_TRUE(files::DataSetFiles::Save(data, Path("in.nrv")));
+    CliRun up = RunCli({"upload", Path("in.nrv"), "--port", unit.Path()});
     EXPECT_EQ(up.exitCode, 1);
     EXPECT_TRUE(up.err.contains("Waypoint number 71 will not be sent: the unit has 70 waypoint slots."))
         << up.err.toStdString();
     EXPECT_TRUE(up.err.contains("(declined)"));
     EXPECT_FALSE(up.err.contains("Upload complete"));
 
+    // What then reaches the unit is the transfer engine's (tests/comm).
     up = RunCli({"upload", Path("in.nrv"), "--port", unit.Path(), "--send-what-fits"});
     EXPECT_EQ(up.exitCode, 0) << up.err.toStdString();
     EXPECT_TRUE(up.err.contains("(answered Yes)"));
-    const CliRun down = RunCli({"download", "--port", unit.Path(), "-o", Path("out.nrv")});
-    ASSERT_EQ(down.exitCode, 0) << down.err.toStdString();
-    gpsdata::GPSData back(TF_SOURCE_DIR "/share");
-    ASSERT_TRUE(files::DataSetFiles::Open(back, Path("out.nrv")));
-    EXPECT_EQ(back.CountWaypoints(), 70);
-    EXPECT_EQ(back.CountRoutes(), 3);
+    EXPECT_TRUE(up.err.contains("Upload complete"));
 }
 
 // The wait for a unit sleeps on the port and the timers: the rate scan from

@@ -147,7 +147,7 @@ def check_workspaces(folder):
         check(o.get("MidX") == -10723000 and o.get("MidY") == 4560000, "numbers read through blanks")
         check(o.get("ZoomRange") == 12.5 and o.get("CorridorWidth") == 30000, "values read")
         check(o.get("HeaderText") == "Lake  tour", "a text keeps its inner blanks")
-        check(doc["layersOff"] == ["(10)", "(20:3)"], "layers off read in order")
+        check(doc["layersOff"] == ["(10)", "(20:3)"] and "LayerOff" not in o, "layers off read in order")
 
         # The program's own workspace: a route added to this one, saved.
         out = os.path.join(folder, "saved%d.nmp" % round_)
@@ -359,10 +359,13 @@ def build(folder, res, name, borders):
     workspace = os.path.join(folder, name + ".nmp")
     write_map_workspace(workspace, borders)
     out = os.path.join(folder, name + ".ncm")
-    run("build-map", workspace, "-o", out, "--res", res)
+    built = run("build-map", workspace, "-o", out, "--res", res)
+    check(built.startswith("The size of your custom map is "), "%s: the build tells the size" % name)
     estimate = run("estimate", workspace, "--res", res)
-    check("(%d bytes)" % os.path.getsize(out) in estimate, "%s: the estimate is the built size" % name)
+    check(estimate.startswith("This custom map will take approximately ") and
+          "(%d bytes)" % os.path.getsize(out) in estimate, "%s: the estimate is the built size" % name)
     info = json.loads(run("map-info", out, "--json"))
+    check(info["headerText"] == "Independent", "%s: map-info gives the header text" % name)
     m = read_ncm(out)
     check(info["size"] == os.path.getsize(out) and info["blocks"] == len({(p[0], p[1]) for p in m["pieces"]}),
           "%s: map-info gives the file's size and blocks" % name)

@@ -202,7 +202,7 @@ double BuiltKm2(const std::vector<mastermap::Feature>& features, int category) {
 
 } // namespace
 
-TEST_F(MkMaster, RulesGiveCategoriesAndTiledPiecesBecomeWholeAreas) {
+TEST_F(MkMaster, RulesGiveCategoriesTiledPiecesBecomeWholeAreasAndABrokenSourceIsNamed) {
     QByteArray err;
     ASSERT_EQ(Run({dir.filePath("source.geojson")}, &err), 0) << err.toStdString();
     mastermap::At5Reader map;
@@ -223,11 +223,10 @@ TEST_F(MkMaster, RulesGiveCategoriesAndTiledPiecesBecomeWholeAreas) {
     EXPECT_EQ(byCategory.find(30)->second.rank, 425336u);
     EXPECT_EQ(byCategory.find(20)->second.name, "") << "only points carry names";
     EXPECT_EQ(byCategory.size(), 4u); // the farm matches no rule
-}
 
-TEST_F(MkMaster, ASourceItCannotReadIsNamedInTheMessage) {
+    // A source it cannot read is named in the message.
+    ASSERT_TRUE(QFile::remove(dir.filePath("out.at5")));
     Write("broken.geojson", "{\"type\": \"FeatureCollection\", \"features\": [");
-    QByteArray err;
     EXPECT_EQ(Run({dir.filePath("broken.geojson")}, &err), 1);
     EXPECT_TRUE(err.contains("cannot read " + dir.filePath("broken.geojson").toUtf8())) << err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("out.at5")));

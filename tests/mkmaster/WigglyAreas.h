@@ -2,7 +2,6 @@
 
 #include "mastermap/Feature.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -41,18 +40,6 @@ inline std::vector<Feature> Neighbours(std::int32_t side, std::int32_t step, std
     std::vector<Point> east{{side, 0}, {side, side}};
     east.insert(east.end(), border.rbegin(), border.rend());
     return {Area(60, west), Area(61, east)};
-}
-
-// The distance from p to the nearest point of a polyline.
-inline double DistanceTo(Point p, const std::vector<Point>& line) {
-    double best = 1e300;
-    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-        const double ax = line[i].x, ay = line[i].y, dx = line[i + 1].x - ax, dy = line[i + 1].y - ay;
-        const double length = dx * dx + dy * dy;
-        const double t = length > 0 ? std::clamp(((p.x - ax) * dx + (p.y - ay) * dy) / length, 0.0, 1.0) : 0;
-        best = std::min(best, std::hypot(p.x - ax - t * dx, p.y - ay - t * dy));
-    }
-    return best;
 }
 
 } // namespace mkmaster_testing
