@@ -96,26 +96,20 @@ TEST_F(FileCommands, CommandLineOpensADataFileAndRemembersItAndARecentFileThatIs
     EXPECT_FALSE(Command("mnuFileMRU2")->isVisible());
 }
 
-TEST_F(FileCommands, ADamagedFileIsNotRememberedAndItsDataIsNotDiscardedUnasked) {
-    const QString file = SavedDataFile(QStringLiteral("whole.nrv"));
-    main->ExecuteCommands(file);
-    const QByteArray bytes = testing_support::ReadFile(file);
-    const QString damaged = Put(QStringLiteral("damaged.nrv"), bytes.left(bytes.size() - 6));
-    main->ExecuteCommands(damaged);
-    ASSERT_FALSE(prompt.shown.isEmpty());
-    EXPECT_TRUE(prompt.shown.last().text.startsWith(QStringLiteral("Error opening ") + damaged));
-    EXPECT_TRUE(main->Data().Dirty());
-    EXPECT_FALSE(main->RecentFileList().contains(damaged));
-
-    prompt.shown.clear();
-    prompt.answers = {ui::Answer::Cancel};
-    Command("mnuFileNewGPS")->trigger();
-    ASSERT_EQ(prompt.shown.size(), 1) << "File > New asks before it discards";
-    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNoCancel);
-}
-
-TEST_F(FileCommands, ARefusedFileLeavesTheShownDataWithItsOwnFile) {
+TEST_F(FileCommands, ChangedDataIsOfferedForSavingFirstAndARefusedOrDamagedFileLeavesTheShownData) {
     const QString file = SavedDataFile(QStringLiteral("kept.nrv"));
+    main->Data().AddNewWaypoint(false);
+    prompt.answers = {ui::Answer::Cancel};
+    main->ExecuteCommands(file);
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].text,
+              QStringLiteral("Untitled data file has changed.\nDo you wish to save the changes?"));
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNoCancel);
+    EXPECT_TRUE(main->Data().Dirty());
+    EXPECT_TRUE(main->Data().Path().isEmpty());
+
+    // A file that is not a data file leaves the shown data with its own file.
+    prompt.answers = {ui::Answer::No};
     main->ExecuteCommands(file);
     main->Data().AddNewWaypoint(false);
     const QString random = Put(QStringLiteral("random.nrv"), QByteArray(200, '\x01'));
@@ -126,19 +120,22 @@ TEST_F(FileCommands, ARefusedFileLeavesTheShownDataWithItsOwnFile) {
     EXPECT_EQ(main->Data().Path(), file);
     EXPECT_TRUE(main->Data().Dirty());
     EXPECT_EQ(main->RecentFileList(), QStringList{file});
-}
 
-TEST_F(FileCommands, ChangedDataIsOfferedForSavingBeforeAnotherFileOpens) {
-    const QString file = SavedDataFile(QStringLiteral("b.nrv"));
-    main->Data().AddNewWaypoint(false);
-    prompt.answers = {ui::Answer::Cancel};
+    // A damaged one is not remembered, and what it gave is not discarded unasked.
+    prompt.answers = {ui::Answer::No};
     main->ExecuteCommands(file);
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].text,
-              QStringLiteral("Untitled data file has changed.\nDo you wish to save the changes?"));
-    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNoCancel);
+    ASSERT_FALSE(main->Data().Dirty());
+    const QByteArray bytes = testing_support::ReadFile(file);
+    const QString damaged = Put(QStringLiteral("damaged.nrv"), bytes.left(bytes.size() - 6));
+    main->ExecuteCommands(damaged);
+    EXPECT_TRUE(prompt.shown.last().text.startsWith(QStringLiteral("Error opening ") + damaged));
     EXPECT_TRUE(main->Data().Dirty());
-    EXPECT_TRUE(main->Data().Path().isEmpty());
+    EXPECT_FALSE(main->RecentFileList().contains(damaged));
+    prompt.shown.clear();
+    prompt.answers = {ui::Answer::Cancel};
+    Command("mnuFileNewGPS")->trigger();
+    ASSERT_EQ(prompt.shown.size(), 1) << "File > New asks before it discards";
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNoCancel);
 }
 
 TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloadsFromTheCommandLineOrASecondStart) {
@@ -246,7 +243,7 @@ TEST_F(FileCommands, EveryDroppedFileIsOpenedInTurn) {
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
-TEST_F(FileCommands, CloseWithAChangedMapCancelledThenAnsweredNo) {
+TEST_F(FileCommands, CloseAsksForAChangedMapAndYesSavesChangedDataFirst) {
     DrawTriangle();
     prompt.answers = {ui::Answer::Cancel};
     EXPECT_FALSE(main->close());
@@ -259,10 +256,9 @@ TEST_F(FileCommands, CloseWithAChangedMapCancelledThenAnsweredNo) {
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(main->IsUnloaded());
     EXPECT_TRUE(chooser.asked.isEmpty());
-}
 
-// Yes saves the changed data first; a save dialog then cancelled keeps the program running.
-TEST_F(FileCommands, YesToTheCloseQuestionSavesTheDataFirst) {
+    // Yes saves the changed data first; a save dialog then cancelled keeps the program running.
+    Start();
     main->Data().AddNewWaypoint(false);
     prompt.answers = {ui::Answer::Yes};
     EXPECT_FALSE(main->close());

@@ -57,7 +57,7 @@ protected:
 
 } // namespace
 
-TEST_F(LayerEditor, SwitchesALayerOffAndRecoloursItsLines) {
+TEST_F(LayerEditor, SwitchesALayerOffRecoloursItsLinesAndTheCategoriesCommandEditsTheCurrentOne) {
     QSignalSpy changed(&View(), &mapview::WindowObject::Change);
     DoubleClick(rivers);
     frmEditLayer* editor = Editor();
@@ -73,17 +73,16 @@ TEST_F(LayerEditor, SwitchesALayerOffAndRecoloursItsLines) {
     EXPECT_EQ(rivers->checkState(0), Qt::Unchecked);
     EXPECT_EQ(View().CategoryToColors(1).LineColor, 12);
     EXPECT_GE(changed.count(), 1);
-}
 
-TEST_F(LayerEditor, CategoriesCommandEditsTheCurrentLayerAndMajorsHaveNoColour) {
+    // The Categories command edits the current layer; a major category has no colour.
     tree->setCurrentItem(nullptr);
     Command("mnuMapCategories")->trigger();
-    frmEditLayer* editor = Editor();
-    ASSERT_NE(editor, nullptr);
+    frmEditLayer* categories = Editor();
+    ASSERT_NE(categories, nullptr);
     EXPECT_TRUE(tree->isVisible());
     EXPECT_EQ(tree->currentItem(), major);
-    EXPECT_FALSE(editor->findChild<QListWidget*>(QStringLiteral("lstColor"))->isEnabled());
-    editor->findChild<QPushButton*>(QStringLiteral("cmdStatus"))->click();
-    editor->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    EXPECT_FALSE(categories->findChild<QListWidget*>(QStringLiteral("lstColor"))->isEnabled());
+    categories->findChild<QPushButton*>(QStringLiteral("cmdStatus"))->click();
+    categories->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     EXPECT_EQ(major->checkState(0), Qt::Unchecked);
 }

@@ -63,7 +63,7 @@ TEST_F(MainWindow, RestoreDefaultsAppliesEverySettingUntilTheNextStart) {
     expectDefaults();
 }
 
-TEST_F(MainWindow, HelpOpensTheShippedPageOrSaysWhyNot) {
+TEST_F(MainWindow, HelpOpensTheShippedPageOrSaysWhyNotAndAMissingFileAsksForAReinstall) {
     main->SetHelpOpener([](const QUrl&) { return false; });
     main->findChild<QAction*>(QStringLiteral("mnuHelpContents"))->trigger();
     EXPECT_EQ(prompt.Texts(), QStringList{"You must install a default html browser to view the help files."});
@@ -76,6 +76,15 @@ TEST_F(MainWindow, HelpOpensTheShippedPageOrSaysWhyNot) {
     main->findChild<QAction*>(QStringLiteral("mnuHelpContents"))->trigger();
     EXPECT_TRUE(prompt.shown.isEmpty());
     EXPECT_TRUE(seen.toLocalFile().endsWith(QStringLiteral("/Help/Main Frame.htm")));
+
+    // Without the help file the browser is not asked at all.
+    EXPECT_TRUE(QFile::exists(HelpLauncher::HelpFile(QStringLiteral(TF_SOURCE_DIR "/share"))));
+    const QTemporaryDir empty;
+    bool opened = false;
+    EXPECT_EQ(
+        HelpLauncher::Open(HelpLauncher::HelpFile(empty.path()), [&](const QUrl&) { return opened = true; }),
+        QStringLiteral("Help file not found.\nYou need to reinstall the application."));
+    EXPECT_FALSE(opened);
 }
 
 TEST_F(MainWindow, CloseWhileTheMapDrawsWaitsForTheDrawingToEnd) {
@@ -87,17 +96,6 @@ TEST_F(MainWindow, CloseWhileTheMapDrawsWaitsForTheDrawingToEnd) {
     QApplication::processEvents();
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(trace.contains(QStringLiteral("Calling End")));
-}
-
-// Without the help file the browser is not asked at all.
-TEST(Help, AMissingHelpFileTellsTheUserToReinstall) {
-    EXPECT_TRUE(QFile::exists(HelpLauncher::HelpFile(QStringLiteral(TF_SOURCE_DIR "/share"))));
-    QTemporaryDir dir;
-    bool opened = false;
-    EXPECT_EQ(
-        HelpLauncher::Open(HelpLauncher::HelpFile(dir.path()), [&](const QUrl&) { return opened = true; }),
-        QStringLiteral("Help file not found.\nYou need to reinstall the application."));
-    EXPECT_FALSE(opened);
 }
 
 // The updater on the CD opens; without it, or without a program to open it,

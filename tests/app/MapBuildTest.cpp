@@ -101,8 +101,19 @@ TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheWindowAndTheCommandLineBuildTh
               QStringList({"M.at5", "MasterDefinitionLibrary.dat", "MasterList.txt"}));
 }
 
-TEST_F(MapBuild, TheWaitTextGoesWithTheBuildWhenTheSaveIsCancelledOrTheBuildFails) {
+TEST_F(MapBuild,
+       NoToTheVeryLargeMapQuestionBuildsNothingAndTheWaitTextGoesWhenTheSaveIsCancelledOrTheBuildFails) {
+    main->Window().SetUseHighDetail(true);
     DrawBorder();
+    prompt.answers.push_back(ui::Answer::No);
+    Click("map");
+    ASSERT_EQ(prompt.shown.size(), 1);
+    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNo);
+    EXPECT_TRUE(prompt.shown[0].text.startsWith("You have created a very large map"));
+    EXPECT_TRUE(chooser.asked.isEmpty());
+    EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
+
+    main->Window().SetUseHighDetail(false);
     Click("map"); // the chooser has no name: the save dialog is cancelled
     ASSERT_EQ(chooser.asked.size(), 1);
     EXPECT_EQ(Panel(StatusPanels::Message), "");
@@ -116,16 +127,4 @@ TEST_F(MapBuild, TheWaitTextGoesWithTheBuildWhenTheSaveIsCancelledOrTheBuildFail
     EXPECT_EQ(chooser.asked.size(), 1) << "no save dialog for a map not built";
     EXPECT_EQ(Panel(StatusPanels::Message), "");
     EXPECT_FALSE(Enabled("mnuFileSaveMap"));
-}
-
-TEST_F(MapBuild, NoToTheVeryLargeMapQuestionBuildsNothing) {
-    main->Window().SetUseHighDetail(true);
-    DrawBorder();
-    prompt.answers.push_back(ui::Answer::No);
-    Click("map");
-    ASSERT_EQ(prompt.shown.size(), 1);
-    EXPECT_EQ(prompt.shown[0].buttons, ui::Buttons::YesNo);
-    EXPECT_TRUE(prompt.shown[0].text.startsWith("You have created a very large map"));
-    EXPECT_TRUE(chooser.asked.isEmpty());
-    EXPECT_EQ(Panel(StatusPanels::MapSize), "Map not built");
 }

@@ -37,7 +37,7 @@ protected:
 
 } // namespace
 
-TEST_F(MapSetup, OkStoresTheOptionsAndTheyComeBackAtTheNextStart) {
+TEST_F(MapSetup, OkStoresTheOptionsUntilTheNextStartAndThePositionFormatsAreOneToFive) {
     Control("chkDrawTrails")->setChecked(false);
     Control("chkDrawOnlyOpenRoutes")->setChecked(true);
     Control<QComboBox>("cboUnits")->setCurrentIndex(2);
@@ -59,9 +59,11 @@ TEST_F(MapSetup, OkStoresTheOptionsAndTheyComeBackAtTheNextStart) {
     EXPECT_FALSE(View().DrawTrails);
     EXPECT_EQ(View().MapZoomChange, 25.0);
     EXPECT_EQ(main->Data().PositionFormat(), 2);
-}
 
-TEST_F(MapSetup, ThePositionFormatOptionsReadAndTakeFormatsOneToFive) {
+    // The position format options read and take formats one to five.
+    Command("mnuViewMapOptions")->trigger();
+    dialog = main->findChild<frmMapSetup*>(QStringLiteral("frmMapSetup"));
+    ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->property("SelectedPositionFormat").toInt(), main->Data().PositionFormat());
     dialog->setProperty("SelectedPositionFormat", 5);
     EXPECT_TRUE(Control<QRadioButton>("optPositionFormat4")->isChecked());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../app/MainWindowFixture.h"
+#include "../comm/SessionFixture.h"
 #include "../linkpod/UnitProcess.h"
 #include "../support/TestFiles.h"
 
@@ -18,6 +19,11 @@
 #include <memory>
 
 namespace unitwindows_testing {
+
+// The session tests' filling, which is all this takes of them.
+struct Filler : comm_testing::SessionFixture {
+    using SessionFixture::FillEveryKind;
+};
 
 // The desktop program with an emulated unit on COM1 (the other ports lead
 // nowhere). Run on a real X display (QT_QPA_PLATFORM=xcb) with TF_SCREENSHOTS
@@ -81,28 +87,9 @@ protected:
         QProcess::execute(qEnvironmentVariable("TF_SCREENSHOT_TOOL"), {QDir(folder).filePath(name + ".png")});
     }
 
-    static void Fill(gpsdata::GPSData& set) {
-        const QList<std::pair<double, double>> places = {
-            {44.98, -93.27}, {45.56, -94.16}, {46.79, -92.10}, {46.50, -93.60}};
-        qint16 i = 0;
-        for (auto [lat, lon] : places) {
-            gpsdata::WaypointObject* w = set.AddNewWaypoint();
-            w->SetLatitude(lat);
-            w->SetLongitude(lon);
-            w->SetWptName(QString("PLACE%1").arg(++i));
-        }
-        set.AddRoute(0, "North", {0, 1, 2});
-        QList<qint32> x, y;
-        QList<bool> joined;
-        const gpsdata::WaypointObject* from = set.Waypoint(0);
-        const gpsdata::WaypointObject* to = set.Waypoint(3);
-        for (int k = 0; k < 1200; ++k) {
-            x << from->X() + (to->X() - from->X()) * k / 1199 + (k % 50) * 40;
-            y << from->Y() + (to->Y() - from->Y()) * k / 1199;
-            joined << true;
-        }
-        set.AddTrail(0, "Drive", 0, 0, x, y, joined);
-    }
+    // Waypoints 0, 1, 2 and 5, a route through three, two icons and a trail of
+    // 1500 points, as the session tests fill theirs.
+    static void Fill(gpsdata::GPSData& set) { Filler::FillEveryKind(set, 1500); }
 
     std::unique_ptr<linkpod_testing::UnitProcess> unit;
 };

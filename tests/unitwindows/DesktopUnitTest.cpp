@@ -60,7 +60,7 @@ TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     EXPECT_EQ(Message(), "Download complete");
     EXPECT_EQ(main->Data().CountWaypoints(), 4);
     EXPECT_EQ(main->Data().CountRoutes(), 1);
-    EXPECT_EQ(main->Data().Trail(0)->NumPoints(), 1200);
+    EXPECT_EQ(main->Data().Trail(1)->NumPoints(), 1500);
     EXPECT_EQ(Command("mnuEditUndo")->text(), "&Undo Download Trails");
     Shot("04-downloaded");
 
@@ -94,7 +94,7 @@ TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpda
     ASSERT_TRUE(main->Transfers().Upload({}));
     ASSERT_TRUE(WaitFor([&] { return ends.size() == 1; }, 60000));
     ASSERT_TRUE(ends.last());
-    main->Data().DeleteWaypoint(3);
+    main->Data().DeleteWaypoint(5);
     main->Data().DeleteRoutes();
     main->Data().DeleteTrails();
     prompt.shown.clear();
@@ -120,7 +120,7 @@ TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpda
     EXPECT_FALSE(main->Transfers().TransferWindow());
     EXPECT_EQ(main->Data().CountWaypoints(), 4);
     EXPECT_EQ(main->Data().CountRoutes(), 0);
-    EXPECT_EQ(main->Data().Trail(0)->NumPoints(), 1200);
+    EXPECT_EQ(main->Data().Trail(1)->NumPoints(), 1500);
     EXPECT_EQ(Message(), "Download complete");
 
     // The software update lets go of the unit before the updater opens.
