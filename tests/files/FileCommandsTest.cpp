@@ -47,9 +47,7 @@ TEST_F(FileCommands, InfoListConvertAndPositionListsOnOneFile) {
     EXPECT_EQ(json["routes"].toInt(), 1);
     EXPECT_EQ(json["icons"].toInt(), 1);
     EXPECT_EQ(json["trails"].toInt(), 1);
-    EXPECT_EQ(json["productId"].toInt(), -1);
     EXPECT_EQ(json["description"].toString(), "Trip");
-    EXPECT_EQ(json["limits"].toObject().size(), 8);
     EXPECT_EQ(json["limits"]["MaxNumGPSRouteWaypoints"].toInt(), 2000);
     EXPECT_TRUE(json["messages"].toArray().isEmpty());
 

@@ -87,20 +87,6 @@ TEST(GpxRead, TakesWhatStandsInItsPlaceAndSkipsTheRest) {
     EXPECT_EQ(r.document.tracks[0].segments[0][0].longitude, 4);
 }
 
-TEST(GpxRead, AFileLargerThanOneReadChunkIsReadWhole) {
-    GpxDocument doc;
-    GpxTrack t{"Long", 0, {{}}};
-    for (int i = 0; i < 20000; ++i)
-        t.segments[0].append({i * 0.001, -i * 0.002});
-    doc.tracks = {t};
-    const QByteArray bytes = GpxWriter::Write(doc);
-    ASSERT_GT(bytes.size(), 1 << 17);
-    const auto back = GpxReader::Read(bytes);
-    ASSERT_TRUE(back.error.isEmpty()) << back.error.toStdString();
-    ASSERT_EQ(back.document.tracks[0].segments[0].size(), 20000);
-    EXPECT_EQ(back.document.tracks[0].segments[0][19999].longitude, -19999 * 0.002);
-}
-
 TEST(GpxMalformed, BrokenXmlOrAPointWithoutAPositionFailsAsAWholeNamingTheLineOtherRootsNotAtAll) {
     const QByteArray text =
         "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\">\n<wpt lat=\"1\" lon=\"2\"><name>A</name></wpt>\n"

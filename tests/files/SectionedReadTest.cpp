@@ -326,10 +326,8 @@ TEST_F(SectionedRead, LimitsAfterTheDataOrBelowItCutNothing) {
 
 // ---- routes
 
-// Empty slots are skipped; a route to a waypoint past the limit is deleted,
-// legs beyond the per-route limit dropped, an aviation leg needs its waypoint
-// even when it comes later, and routes beyond the slot limit stop the routes
-// but not the sections after them.
+// An aviation leg needs its waypoint even when it comes later; routes beyond
+// the slot limit stop the routes but not the sections after them.
 TEST_F(SectionedRead, RoutesTakeTheirSlotWithinTheLimits) {
     data.SetMaxNumGPSWaypoints(5);
     data.SetMaxNumGPSWptsPerRoute(4);

@@ -99,10 +99,8 @@ TEST(UserDataFiles, AnAltitudeNoWaypointCanHaveIsNone) {
     }
 }
 
-// The refusals in the order a user meets them, on a data set of their own
-// that none of them may touch: a file not ours, a missing one, a load and a
-// save cancelled as the control reports its first slice of a file of several
-// (nothing is told), and a save that cannot be written whole.
+// A file not ours, a missing one, a load and a save cancelled at the first
+// slice, and a save that cannot be written whole: none may touch the data.
 TEST(UserDataFiles, RefusedCancelledOrFailedLoadsAndSavesLeaveTheDataSetAndTheOldFileAsTheyWere) {
     EnsureApplication();
     QTemporaryDir dir;

@@ -116,10 +116,8 @@ TEST_F(LevelDrawing, TheLevelChosenChangesWithTheScale) {
     EXPECT_LT(levels.Level(1).ByteSize(), levels.Level(0).ByteSize());
 }
 
-// A level draws within a pixel of the full resolution; where the two tints
-// meet, a gap would let the white through and an overlap would darken: every
-// pixel near the border, away from the river across it, is one tint or the
-// other.
+// Where the two tints meet, a gap would let the white through and an overlap
+// would darken.
 TEST_F(LevelDrawing, ALevelDrawsWithinAPixelOfTheFullResolutionAndItsBorderShowsNoGap) {
     for (double unitsPerPixel : {250.0, 900.0, 3000.0}) {
         const QImage withLevels = Draw(full, unitsPerPixel);

@@ -232,12 +232,8 @@ TEST_F(MkMaster, RulesGiveCategoriesTiledPiecesBecomeWholeAreasAndABrokenSourceI
     EXPECT_FALSE(QFile::exists(dir.filePath("out.at5")));
 }
 
-// One run over three shapes a source may hold. Sources that follow the sphere
-// draw an island across 180 degrees as a jump from +178 to -179: it is cut
-// there into two areas, one on each side, rather than an area round the whole
-// world. Antarctica's ring goes once round the pole with a single jump: it is
-// closed along the pole, so the continent is land and the sea north of it is
-// not. A bow tie crosses itself: it is repaired and counted.
+// An island jumping from +178 to -179 once became an area round the whole
+// world, and a ring round the pole made the sea land; a bow tie is repaired.
 TEST_F(MkMaster, AntimeridianCrossingsAreCutPolarRingsClosedAndInvalidAreasRepaired) {
     Write("mapping.map", "major 2 Transportation\nminor 20 Roads\nmajor 3 Land\nminor 60 Land\n"
                          "rule * kind road 20\nrule * * * 60\n");
@@ -276,11 +272,8 @@ TEST_F(MkMaster, AntimeridianCrossingsAreCutPolarRingsClosedAndInvalidAreasRepai
     EXPECT_TRUE(bowTie);
 }
 
-// The default master map as the build makes it from its public sources: no
-// edge across the world, Lake Erie water, and its land against the land of
-// its source, both measured on the sphere within the map's latitudes: rings
-// cut at 180 degrees, closed along the pole or repaired must neither add land
-// nor lose it.
+// Rings cut at 180 degrees, closed along the pole or repaired must neither
+// add land to the built default map nor lose it.
 TEST(DefaultMasterMap, HasNoEdgeAcrossTheWorldLakeErieIsWaterAndTheLandIsTheSourcesWithinOnePercent) {
     const QString path = QStringLiteral(TF_BINARY_DIR "/bin/res/World.at5");
     if (!QFile::exists(path))
