@@ -30,8 +30,7 @@ TEST(CommandOption, DriveLetterOrFolderSelectsTheCD) {
         EXPECT_EQ(ParseCommandOptions(none), FindFirstCDDrive()) << none.toStdString();
 }
 
-// Each component takes its name on disk, the exact spelling before another case;
-// relative paths are taken from the current folder.
+// Each component takes its name on disk, the exact spelling first; relative paths start here.
 TEST(LongPath, ComponentsTakeTheirNamesOnDisk) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("My Maps")));

@@ -15,13 +15,10 @@
 
 namespace {
 
-// A user's session with the editing windows, from the menus of the main
-// window: each edit is one step of the Edit menu's undo, and undoing them all
-// gives back the data file as it was opened.
+// Every edit from the main window's menus is one undo step, back to the file as opened.
 class EditingSession : public MainWindowFixture {
 protected:
-    // A data file of a dozen waypoints, a route through four, an icon and a
-    // trail, written and opened again.
+    // A data file of every kind, written and opened again.
     void OpenDataFile() {
         gpsdata::GPSData& data = main->Data();
         for (qint16 i = 0; i < 12; ++i)

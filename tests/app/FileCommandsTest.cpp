@@ -22,8 +22,7 @@ namespace {
 
 class FileCommands : public MainWindowFixture {
 protected:
-    // A data file with one waypoint, written through Save As, and the data
-    // set emptied again.
+    // A data file of one waypoint, saved through Save As; the data set is emptied again.
     QString SavedDataFile(const QString& name) {
         gpsdata::WaypointObject* w = main->Data().AddNewWaypoint(false);
         w->SetWptName(QStringLiteral("Camp"));
@@ -176,8 +175,7 @@ TEST_F(FileCommands, FirstWorkspaceSaveGoesThroughSaveAsAndReloadsFromTheCommand
     EXPECT_EQ(main->Borders().KGetNumPolygons(), 2);
 }
 
-// The unit's own files go through the control, which shows its percentage in
-// the progress window; Cancel there leaves the shown data as it was.
+// The unit's own file loads through the control; Cancel there must leave the shown data as it was.
 TEST_F(FileCommands, AUserDataFileShowsItsPercentageAndACancelledLoadKeepsTheShownData) {
     const QString file = SavedDataFile(QStringLiteral("trip.usr"));
     auto* percent = main->Progress().findChild<QLabel*>(QStringLiteral("lblText"));
@@ -198,9 +196,7 @@ TEST_F(FileCommands, AUserDataFileShowsItsPercentageAndACancelledLoadKeepsTheSho
     EXPECT_FALSE(main->Progress().isVisible());
 }
 
-// A position list would keep only the waypoints' names and places: Save As
-// refuses the name and the data stays changed and with its own file; data
-// opened from a list is saved through Save As.
+// A position list keeps only names and places: saving the data set as one would lose the rest.
 TEST_F(FileCommands, GPSDataIsNotSavedAsAPositionList) {
     const QString file = SavedDataFile(QStringLiteral("trip.nrv"));
     main->ExecuteCommands(file);

@@ -15,8 +15,7 @@ using app::frmEditLayer;
 
 namespace {
 
-// The map window's layer tree, given two layers of our own: a major
-// category and, under it, a line category (1) and an area category (3).
+// The layer tree holds a major category with a line (1) and an area (3) category.
 class LayerEditor : public MapWindowFixture {
 protected:
     void SetUp() override {

@@ -19,8 +19,7 @@
 
 #include <gtest/gtest.h>
 
-// Answers the open and save dialogs from a queue; empty text (Cancel) once
-// it runs dry. Records what each dialog asked.
+// Answers the file dialogs from a queue, then Cancel; records what each asked.
 class ScriptedChooser : public app::FileChooser {
 public:
     QString OpenName(const app::FileQuestion& question) override { return Next(question); }
@@ -40,8 +39,7 @@ private:
     }
 };
 
-// The main window, loaded with its settings in a folder of its own, its
-// questions answered by a recorder and its dialogs by a script.
+// The main window with its settings in a folder of its own and its questions recorded.
 class MainWindowFixture : public testing::Test {
 protected:
     void SetUp() override {

@@ -34,8 +34,7 @@ TEST_F(MainWindow, RecentFilesShowTheLastFourNumberedAndComeBackAtTheNextStart) 
     EXPECT_EQ(main->RecentFileList(), (QStringList{files[2], files[4], files[3], files[1]}));
 }
 
-// Restore Defaults puts every shipped setting into the windows, so the
-// next start finds the defaults too, not what was shown before.
+// Restore Defaults must reach the windows, or the next start would save what was shown before.
 TEST_F(MainWindow, RestoreDefaultsAppliesEverySettingUntilTheNextStart) {
     const auto expectDefaults = [this] {
         EXPECT_EQ(main->Data().PositionFormat(), 3);
@@ -98,8 +97,7 @@ TEST_F(MainWindow, CloseWhileTheMapDrawsWaitsForTheDrawingToEnd) {
     EXPECT_TRUE(trace.contains(QStringLiteral("Calling End")));
 }
 
-// The updater on the CD opens; without it, or without a program to open it,
-// the user is told where it was looked for.
+// Without an updater, or a program to open it, the user is told where it was looked for.
 TEST_F(MainWindow, UnitSoftwareUpdateOpensTheUpdaterOfTheCDOrSaysWhyNot) {
     QDir(dir.path()).mkpath(QStringLiteral("cd/Code"));
     const QString updater = Put(QStringLiteral("cd/Code/Update.exe"), "MZ");

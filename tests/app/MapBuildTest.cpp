@@ -17,8 +17,7 @@ using testing_support::ReadFile;
 
 namespace {
 
-// The main window over a master map of one land area that covers the first
-// view, with the system's temporary folder in the test's own.
+// A master map of one land area under the first view; the temporary folder is the test's own.
 class MapBuild : public MapWindowFixture {
 protected:
     void SetUp() override {
@@ -49,8 +48,7 @@ protected:
 
 } // namespace
 
-// One workspace gives one map, built from the window or by terrafold-cli, and
-// the master folder (read-only once installed) is only read.
+// The window and terrafold-cli build the same map, and the installed master folder is only read.
 TEST_F(MapBuild, EstimateAndBuildNeedABorderAndTheWindowAndTheCommandLineBuildTheSameMap) {
     EXPECT_FALSE(Enabled("mnuMapEstimate"));
     EXPECT_FALSE(Enabled("mnuMapBuild"));

@@ -4,8 +4,7 @@ namespace {
 
 using Workspace = MapFileFixture;
 
-// Written by hand from the file format: print zones of 14, blanks before
-// and after numbers, a mixed-case flag.
+// Print zones of 14, blanks around numbers and a mixed-case flag, as other writers give them.
 const QByteArray HandWritten = "Version 6.0\r\n"
                                "UseHighDetailMaps True\r\n"
                                "MidX -10723000 \r\n"
@@ -45,9 +44,7 @@ TEST_F(Workspace, HandWrittenFileGivesItsBordersAndOptions) {
     EXPECT_TRUE(prompt.shown.isEmpty());
 }
 
-// A settings file as another writer might give it: the two keys without a
-// blank of their own, keys read but never written, a delimiter as character
-// codes, and map entries of both forms.
+// Another writer's settings: keys run together, keys read but never written, both map entry forms.
 TEST_F(Workspace, HandWrittenSettingsFileGivesEveryKindOfValue) {
     ASSERT_TRUE(file.LoadMapFile(Put("terrafol.ini", "Version 6.0\r\n"
                                                      "FormHeight 7213.5 \r\n"

@@ -2,9 +2,7 @@
 
 namespace {
 
-// The main window over a master map of one land area covering the first
-// view. Whether the master map was drawn again shows in its kept picture:
-// a picture drawn anew is a new image.
+// A master map under the first view; a picture drawn anew would be a new image.
 class MapPictureGestures : public MapWindowFixture {
 protected:
     void SetUp() override {

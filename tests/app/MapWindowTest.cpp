@@ -134,9 +134,7 @@ TEST_F(MapWindow, TheMapZoomsPansAndCentresAsTheUserAsks) {
     EXPECT_LT(View().ZoomRange(), 1000);
 }
 
-// The right button, a double click (through the window, so that the platform
-// makes it out of two clicks as it does for the user) and Enter end a polyline;
-// the double click and Enter close a border.
+// The double click goes through the window, so that the platform makes it out of two clicks.
 TEST_F(MapWindow, RightButtonDoubleClickAndEnterEndAPolylineOrCloseABorder) {
     const auto rightButton = [&] { ClickMap(QPoint(300, 120), Qt::RightButton); };
     const auto doubleClick = [&] {
@@ -176,9 +174,7 @@ TEST_F(MapWindow, RightButtonDoubleClickAndEnterEndAPolylineOrCloseABorder) {
     EXPECT_EQ(View().Mode(), 0) << "the right button, last, reverts the mode";
 }
 
-// The pick radius is a few pixels at every zoom: at a one-mile view with a
-// wide corridor, points 20 pixels apart are all kept, and only a click right
-// on the first point closes the border.
+// The pick radius is a few pixels at every zoom, whatever the corridor width.
 TEST_F(MapWindow, BorderPointsArePickedWithinAFewPixelsAtEveryZoom) {
     View().SetCorridorWidth(40000);
     for (const double miles : {1.0, 1000.0}) {

@@ -15,8 +15,7 @@
 
 namespace {
 
-// The main window on the default master map of the build tree, printing to
-// PDF files. The printed page is kept for inspection.
+// The default master map of the build tree, printed to PDF; the page is kept for inspection.
 class DefaultMasterMap : public MapWindowFixture {
 protected:
     void SetUp() override {

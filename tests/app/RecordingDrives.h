@@ -5,9 +5,7 @@
 #include <QMap>
 #include <QStringList>
 
-// Stands for the system's storage service: finds every device as `medium`,
-// records each request in order and answers it at once with the error set
-// for it (none by default).
+// The storage service: every device is `medium`; requests are recorded and answered at once.
 class RecordingDrives : public app::RemovableDrives {
 public:
     bool Available() override { return available; }

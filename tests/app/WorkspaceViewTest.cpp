@@ -50,8 +50,7 @@ protected:
 
 } // namespace
 
-// Saved while the program runs, a workspace holds the view as shown, not as
-// it was when the program started.
+// A workspace saved while running holds the view as shown, not as it was at the start.
 TEST_F(WorkspaceView, AWorkspaceReopensWhereItWasSaved) {
     const View saved{geo::LongitudeToX(-93.3), geo::LatitudeToY(45), 40, 52000, true, true, false, 9};
     Show(saved);
@@ -64,9 +63,7 @@ TEST_F(WorkspaceView, AWorkspaceReopensWhereItWasSaved) {
     EXPECT_EQ(Shown(), saved);
 }
 
-// The settings file is written from what is shown too, and read back at the
-// next start, the width of the layer pane with it. (The corridor belongs to
-// workspaces alone.)
+// The next start shows the last view and layer pane; the corridor belongs to workspaces alone.
 TEST_F(WorkspaceView, TheNextStartShowsTheLastView) {
     const View last{geo::LongitudeToX(-105), geo::LatitudeToY(39.5), 8, 1000, true, false, true, 12};
     Show(last);

@@ -18,9 +18,7 @@
 
 #include <gtest/gtest.h>
 
-// A real data set, undo stack and viewport for the editing windows, with the
-// message boxes recorded and the item editors' openings noted: what one
-// running program gives its windows.
+// What one running program gives its windows; messages are recorded, editor openings noted.
 struct EditorSet {
     EditorSet() {
         data.SetPrompt(&prompt);
@@ -43,8 +41,7 @@ struct EditorSet {
             keys << list.topLevelItem(i)->data(0, Qt::UserRole).toString();
         return keys;
     }
-    // Drops the payload at a point of a list's viewport as the windowing
-    // system would, ending as `action`; true when the list took it.
+    // Drops the payload at a point as the windowing system would; true when the list took it.
     static bool SendDrop(QWidget& viewport, QPoint at, const QMimeData& payload, Qt::DropAction action) {
         QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &payload, Qt::LeftButton, {});
         enter.setDropAction(action);

@@ -62,9 +62,7 @@ protected:
 
 } // namespace
 
-// Each format shows the latitude as it writes it (an unknown format as
-// degrees, minutes and seconds; internal values wider than the mask whole),
-// and OK after a flip moves the waypoint across the equator as one step.
+// An unknown format shows degrees, minutes and seconds; a wide internal value shows whole.
 TEST_F(ItemEditor, FlippingNorthToSouthMovesTheWaypointAcrossTheEquatorInEveryFormat) {
     const std::tuple<int, double, QString> cases[] = {
         {3, 5.05, u"05\u00B003.000'"_s}, {0, 5.05, u"05\u00B003'00.0\""_s}, {5, 89.5, QString()}};
@@ -169,8 +167,7 @@ TEST_F(ItemEditor, TheSymbolPictureOpensTheSelectorTheSameSymbolRecordsNoStepAnd
     EXPECT_FALSE(editor);
 }
 
-// The editor windows of the program open the real selector, modal over the
-// editor; the user double-clicks a symbol in it.
+// The program's editors open the real selector, modal over the editor.
 TEST_F(ItemEditor, TheProgramsEditorsChangeTheSymbolThroughTheSelector) {
     EditorSet program;
     editors::EditorWindows programWindows{program.context, nullptr};

@@ -84,8 +84,7 @@ TEST_F(ListClipboard, WaypointsCopiedInOneProgramOrTypedByHandPasteIntoAnother) 
     EXPECT_EQ(other.data.Waypoint(2)->WptSymbol(), 5);
 }
 
-// Drops the payload on the list as the windowing system would; true when the
-// list took it.
+// Drops the payload on the list as the windowing system would; true when the list took it.
 bool Drop(editors::ListWindow& list, const QMimeData& payload, Qt::DropAction action) {
     QWidget& viewport = *list.List()->viewport();
     return EditorSet::SendDrop(viewport, viewport.rect().center(), payload, action);

@@ -14,10 +14,7 @@
 
 namespace {
 
-// Drags between list windows, and between two programs, under a real X server: xdotool presses, moves
-// and releases the pointer through the server, so the drag runs through the
-// windowing system's drag and drop as a user's hand would run it. Without an
-// X display (the offscreen platform) or without xdotool the tests skip.
+// Drags through a real X server's drag and drop (xdotool); skipped without X or xdotool.
 class RealDragDrop : public EditorFixture {
 protected:
     // Where the second program shows its list.
@@ -46,16 +43,12 @@ protected:
         QWidget& viewport = *list.List()->viewport();
         return viewport.mapToGlobal(viewport.rect().center());
     }
-    // Presses the left button over `from`, drags to `to` and lets go there,
-    // holding Shift (a move) when asked; the program's events run meanwhile,
-    // the drag's own loop included. True when xdotool did it all.
+    // Drags from `from` to `to` with the pointer, Shift held when asked; true when xdotool did it all.
     static bool DragWithThePointer(QPoint from, QPoint to, bool shift = false) {
         const auto xy = [](QPoint p) { return QStringList{QString::number(p.x()), QString::number(p.y())}; };
         QStringList steps = QStringList{"mousemove"} + xy(from);
         steps += {"sleep", "0.2", "mousedown", "1", "sleep", "0.2"};
-        // Past the drag distance first, so the list starts its drag, then on
-        // to the target in a few steps, as a hand moves. Shift goes down
-        // once the drag runs: with the press it would extend the selection.
+        // Shift goes down once the drag runs: with the press it would extend the selection.
         for (int step = 1; step <= 4; ++step) {
             const QPoint at = from + (to - from) * step / 4 + QPoint(0, step == 1 ? 12 : 0);
             steps += QStringList{"mousemove"} + xy(at) + QStringList{"sleep", "0.2"};
@@ -123,8 +116,7 @@ TEST_F(RealDragDrop, WaypointsDragIntoASecondListOrOntoARouteRowAndRouteEntriesD
     EXPECT_EQ(undo.UndoCaption(), "&Undo Drag Drop");
 }
 
-// The second program of the next test: a waypoint list of its own at a known
-// place, which waits for one drop and then tells what it holds.
+// The next test's second program: a list at a known place that tells what one drop gave it.
 TEST_F(RealDragDrop, ServesAsTheSecondProgramWhenAsked) {
     if (qEnvironmentVariableIsEmpty("TF_SECOND_PROGRAM"))
         GTEST_SKIP() << "runs only as the second program of a drag between programs";

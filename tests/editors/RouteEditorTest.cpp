@@ -212,8 +212,7 @@ TEST_F(RouteEditor, AChangedWaypointRewritesItsRowsAndTheWindowFollowsItsRoute) 
 
 namespace {
 
-// Drops the payload on a row of the editor, or below the rows for -1, as
-// the windowing system would; true when the editor took it.
+// Drops the payload on a row, or below the rows for -1; true when the editor took it.
 bool DropOnRow(frmEditRoute& e, const QMimeData& payload, int row, Qt::DropAction action = Qt::CopyAction) {
     const QRect last = e.List()->visualItemRect(e.List()->topLevelItem(e.List()->topLevelItemCount() - 1));
     const QPoint at = row >= 0 ? e.List()->visualItemRect(e.List()->topLevelItem(row)).center()

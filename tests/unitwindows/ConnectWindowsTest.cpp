@@ -21,9 +21,7 @@ namespace {
 
 using Connecting = UnitWindowsFixture;
 
-// For as long as it lives, the process runs as a throwaway user, as a user
-// without rights to the serial device would; root keeps its saved id to come
-// back. Anyone else is such a user already.
+// Runs the process as a user without rights to the device while it lives; root comes back.
 class ThrowawayUser {
 public:
     ThrowawayUser() {

@@ -20,10 +20,7 @@ using linkpod_testing::WaitFor;
 
 namespace {
 
-// The map window's unit panes and commands in the desktop program, driven
-// as a user would (clicks in the lists, the menu commands, the buttons of
-// the windows), against units and a card reader with cards, partitions,
-// products and rates that no other test uses.
+// The unit panes and commands driven as a user would, against cards, partitions and rates of their own.
 class DesktopCards : public unitwindows_testing::DesktopUnit, public comm_testing::MapFileFixture {
 protected:
     void SetUp() override {
@@ -181,8 +178,7 @@ TEST_F(DesktopCards, ADezavUnitsPartitionsTakeTheMapAndAreErased) {
     EXPECT_EQ(ConnectionPanel(), "COM1 - 57600 baud");
     EXPECT_EQ(Entries(List("lstFlashSections")).value(2), "3  0.25 MB     Unused");
 
-    // It holds the line until disconnected; it moves no data, so the
-    // transfer commands stay off, though its window would offer ranges.
+    // It holds the line but moves no data: the transfer commands stay off.
     EXPECT_TRUE(Command("mnuUnitDisconnect")->isEnabled());
     EXPECT_FALSE(Command("mnuUnitConnect")->isEnabled());
     EXPECT_FALSE(Command("mnuTransferData")->isEnabled());

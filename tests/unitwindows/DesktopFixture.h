@@ -25,13 +25,7 @@ struct Filler : comm_testing::SessionFixture {
     using SessionFixture::FillEveryKind;
 };
 
-// The desktop program with an emulated unit on COM1 (the other ports lead
-// nowhere). Run on a real X display (QT_QPA_PLATFORM=xcb) with TF_SCREENSHOTS
-// naming a folder and TF_SCREENSHOT_TOOL a program that writes the screen
-// to the PNG file it is given, each step leaves a screenshot there for a
-// person to look at (scripts/unit-screenshots.sh). On the offscreen platform
-// nothing reaches the X server, so no picture is taken: it could only be
-// black.
+// The program with an emulated unit on COM1; scripts/unit-screenshots.sh takes its screenshots.
 class DesktopUnit : public MainWindowFixture {
 protected:
     void SetUp() override {
@@ -87,8 +81,7 @@ protected:
         QProcess::execute(qEnvironmentVariable("TF_SCREENSHOT_TOOL"), {QDir(folder).filePath(name + ".png")});
     }
 
-    // Waypoints 0, 1, 2 and 5, a route through three, two icons and a trail of
-    // 1500 points, as the session tests fill theirs.
+    // The session tests' data set: waypoints 0, 1, 2 and 5, route 3, two icons, trail 1 of 1500 points.
     static void Fill(gpsdata::GPSData& set) { Filler::FillEveryKind(set, 1500); }
 
     std::unique_ptr<linkpod_testing::UnitProcess> unit;

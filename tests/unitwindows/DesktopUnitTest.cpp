@@ -81,8 +81,7 @@ TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     Shot("06-reconnected");
 }
 
-// The choices of the transfer and options windows come back with the next
-// start, walked once around a connected unit.
+// The transfer and options windows' choices come back with the next start.
 TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpdateLetsGo) {
     Connect();
     // The unit's limits come with its name.
@@ -194,8 +193,7 @@ TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpda
     options->reject();
 }
 
-// The message panel around the unit's comings and goings: a text stays only
-// while it is true.
+// The message panel keeps a "Trying" text only while it is true.
 TEST_F(DesktopUnit, AStartUpProbeThatFindsNoPortLeavesNoTryingText) {
     main->Link().Pod().Ports().SetComDevice(1, "/nonexistent/tf-com1");
     main->Link().SetComPort(1);
@@ -211,7 +209,7 @@ TEST_F(DesktopUnit, AStartUpProbeThatNoUnitAnswersLeavesNoTryingText) {
     EXPECT_FALSE(main->Link().Connected());
 }
 
-// A half-received download once stayed in the data set.
+// Nothing half-received may stay in the data set, nor in its undo step.
 TEST_F(DesktopUnit, AUnitVanishingMidDownloadTakesItsNameAndPutsTheDataSetBackAsTheUndoStepRecordedIt) {
     Connect({"--name", "Voyager 12", "--vanish-after", "30"});
     ASSERT_TRUE(WaitFor([&] { return Message() == "Voyager 12"; }));

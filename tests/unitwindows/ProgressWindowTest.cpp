@@ -10,9 +10,7 @@
 
 using unitwindows::frmProgress;
 
-// The window closes at one hundred; Cancel (the button or closing the window)
-// asks the job to stop at once; a job that cannot be cancelled keeps the
-// window; the next job starts afresh.
+// A job that cannot be cancelled keeps the window; the next job starts afresh.
 TEST(ProgressWindow, ClosesAtTheEndAndCancelStopsTheJobUnlessItCannotBeCancelled) {
     frmProgress window{nullptr};
     auto* cancel = window.findChild<QPushButton*>("cmdCancel");

@@ -28,8 +28,7 @@ TEST(TransferSettings,
                           {"udWptMin", 5}, {"udWptMax", 120}, {"udIcnMin", 1}, {"udIcnMax", 250}}));
     EXPECT_EQ(Written(TransferSettings::Read(options, values)), Written(chosen));
 
-    // The settings file is the user's to edit: lines that make no range leave
-    // the kind as it was, and the last line of a name counts.
+    // The file is the user's to edit: no range leaves the kind; the last line of a name counts.
     TransferSelection base;
     base.routes = KindRange::Indexes(1, 2);
     const TransferSelection unchanged =

@@ -9,9 +9,7 @@
 
 namespace unitwindows_testing {
 
-// The session of the tests in comm, with the windows' side of the link on
-// top: the connect command, the transfers with their undo steps and the
-// progress window.
+// The comm tests' session with the connect command, the transfers and the progress window on top.
 class UnitWindowsFixture : public comm_testing::SessionFixture {
 protected:
     UnitWindowsFixture() {
