@@ -1,5 +1,6 @@
 #include "UnitWindowsFixture.h"
 
+#include "comm/RouteFromTrail.h"
 #include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
 #include "unitwindows/frmTransfer.h"
@@ -31,15 +32,74 @@ protected:
         ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
         ASSERT_EQ(finished.last(), true);
     }
+    // A zigzag, so that a route made from it keeps more than its ends.
+    void AddTrail(qint16 index, const QString& name, int points, int step) {
+        QList<qint32> x, y;
+        for (int i = 0; i < points; ++i) {
+            x << i * step;
+            y << (i % 40 < 20 ? i % 20 : 20 - i % 20) * step * 5;
+        }
+        data.AddTrail(index, name, 0, 0, x, y, QList<bool>(points, true));
+    }
+    // The route made from a trail, or -1.
+    qint16 MakeRoute(qint16 trail) {
+        QList<qint16> made;
+        const auto noted = QObject::connect(&maker, &comm::RouteFromTrail::RouteCreated,
+                                            [&](qint16 index) { made << index; });
+        maker.CreateRoute(trail);
+        WaitFor([&] { return !made.isEmpty(); });
+        QObject::disconnect(noted);
+        return made.size() == 1 ? made[0] : qint16(-1);
+    }
+    // What the unit holds, read into a data set of its own.
+    QStringList UnitContents() {
+        gpsdata::GPSData copy;
+        return ReadUnit(copy) ? testing_support::DataSetRecords(copy) : QStringList{"(not read)"};
+    }
+
+    comm::RouteFromTrail maker{session, data};
 };
 
 } // namespace
 
-// The range window keeps its ranges in order and what it transfers stays in them.
-TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrder) {
-    StartUnit({}, 115200);
+TEST_F(Transfers,
+       ACancelledDownloadLeavesTheDataSetTheRangeWindowKeepsItsRangesAndARouteFromATrailLeavesTheUnitAlone) {
+    data.SetMaxNumGPSWptsPerRoute(12);
+    AddTrail(3, "Ridge", 800, 50);
+    const qint16 ridge = MakeRoute(3);
+    ASSERT_TRUE(data.Route(ridge));
+    EXPECT_EQ(data.Route(ridge)->NumWaypoints(), 12);
+    EXPECT_EQ(data.CountWaypoints(), 12);
+    EXPECT_TRUE(prompt.shown.isEmpty());
+    data.DeleteWaypoints();
+    data.DeleteRoutes();
+    data.DeleteTrails();
+
+    StartUnit({"--pace"}, 115200);
     ConnectAt(115200);
     UploadFilled();
+
+    // Cancelled mid-trail, a download stops at once and leaves the data set as its undo step found it.
+    data.Trail(1)->SetTrlName("Mine");
+    const QStringList before = testing_support::DataSetRecords(data);
+    transfers.DownloadLast();
+    ASSERT_TRUE(WaitFor([&] { return StatusTexts().contains("Retreiving trail 2"); }));
+    ASSERT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.windowTitle(), "Downloading Trails");
+    QTest::mouseClick(progress.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    EXPECT_EQ(finished, (QList<bool>{true, false}));
+    EXPECT_FALSE(transfers.Engine().Busy());
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_EQ(testing_support::DataSetRecords(data), before);
+    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Trails");
+
+    // The trail's late packets do not disturb the next transfer.
+    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
+    EXPECT_EQ(finished.last(), true);
+    EXPECT_EQ(data.Trail(1)->TrlName(), "Track");
+    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
+
+    // The range window keeps its ranges in order, and what it transfers stays in them.
     data.DeleteWaypoint(1);
     session.SetConnectionIsLurch(false);
     unitwindows::frmTransfer ranges(data, transfers.Selection());
@@ -88,28 +148,21 @@ TEST_F(Transfers, TheRangeWindowTransfersTheRangesItKeepsInOrder) {
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(keys, (QList<qint16>{0, 2, 5}));
     EXPECT_EQ(data.Waypoint(0)->WptName(), "MINE");
-}
 
-TEST_F(Transfers, CancelMidTrailStopsAtOnceAndLeavesTheDataSetAsItsUndoStepFoundIt) {
-    StartUnit({"--pace"}, 38400);
-    ConnectAt(38400);
-    UploadFilled();
-    data.Trail(1)->SetTrlName("Mine");
-    const QStringList before = testing_support::DataSetRecords(data);
-    transfers.DownloadLast();
-    ASSERT_TRUE(WaitFor([&] { return StatusTexts().contains("Retreiving trail 2"); }));
-    ASSERT_TRUE(progress.isVisible());
-    EXPECT_EQ(progress.windowTitle(), "Downloading Trails");
-    QTest::mouseClick(progress.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-    EXPECT_EQ(finished, (QList<bool>{true, false}));
-    EXPECT_FALSE(transfers.Engine().Busy());
-    EXPECT_FALSE(progress.isVisible());
-    EXPECT_EQ(testing_support::DataSetRecords(data), before);
-    EXPECT_EQ(undo.UndoCaption(), "&Undo Download Trails");
-
-    // The trail's late packets do not disturb the next transfer.
-    ASSERT_TRUE(Run([&] { transfers.DownloadLast(); }));
-    EXPECT_EQ(finished.last(), true);
-    EXPECT_EQ(data.Trail(1)->TrlName(), "Track");
-    EXPECT_EQ(data.Trail(1)->NumPoints(), 1500);
+    // A trail the unit does not have, in the slot its own trail is in.
+    const QStringList unitHeld = UnitContents();
+    data.DeleteTrail(1);
+    AddTrail(1, "Walk", 500, 130);
+    const int waypoints = data.CountWaypoints();
+    const gpsdata::RouteObject* route = data.Route(MakeRoute(1));
+    ASSERT_TRUE(route);
+    EXPECT_EQ(route->RteName(), "(Walk)");
+    EXPECT_GT(route->NumWaypoints(), 2);
+    EXPECT_LE(route->NumWaypoints(), data.MaxNumGPSWptsPerRoute());
+    EXPECT_EQ(data.CountWaypoints(), waypoints + route->NumWaypoints());
+    EXPECT_EQ(data.Waypoint(route->Waypoints().last())->X(), 499 * 130);
+    EXPECT_EQ(UnitContents(), unitHeld);
+    EXPECT_EQ(pod.Store().trails.Count(), 0);
+    EXPECT_EQ(pod.Store().routes.Count(), 0);
+    EXPECT_EQ(pod.Store().waypoints.Count(), 0);
 }
