@@ -222,6 +222,7 @@ TEST_F(DesktopUnit, AUnitVanishingMidDownloadTakesItsNameAndPutsTheDataSetBackAs
     ASSERT_TRUE(main->Transfers().Download({comm::KindRange::Indexes(0, 60), {}, {}, {}}));
     ASSERT_TRUE(WaitFor([&] { return !ends.isEmpty(); }));
     EXPECT_FALSE(ends.last());
+    EXPECT_TRUE(prompt.Texts().contains("No connection on COM 1."));
     EXPECT_FALSE(main->Link().Connected());
     EXPECT_EQ(Message(), QString());
     EXPECT_FALSE(main->Progress().isVisible());
