@@ -13,13 +13,42 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdlib>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using linkpod_testing::WaitFor;
 using unitwindows_testing::DesktopUnit;
+
+namespace {
+
+// Runs the process as a user without rights to the device while it lives; root comes back.
+class ThrowawayUser {
+public:
+    ThrowawayUser() {
+        if (::geteuid() == 0)
+            dropped_ = ::setresuid(Nobody, Nobody, 0) == 0;
+    }
+    ~ThrowawayUser() {
+        if (dropped_ && ::setresuid(0, 0, 0) != 0)
+            std::abort(); // the rest of the tests would run with the wrong rights
+    }
+    bool Unprivileged() const { return ::geteuid() != 0; }
+
+private:
+    static constexpr uid_t Nobody = 65534;
+    bool dropped_ = false;
+};
+
+} // namespace
 
 TEST_F(DesktopUnit, ConnectDownloadCancelAndReconnectFromTheWindow) {
     StartUnit({"--rate", "9600", "--name", "Voyager 12"});
@@ -193,12 +222,57 @@ TEST_F(DesktopUnit, ConnectedTheWindowsChoicesComeBackWithTheNextStartAndTheUpda
     options->reject();
 }
 
-// The message panel keeps a "Trying" text only while it is true.
-TEST_F(DesktopUnit, AStartUpProbeThatFindsNoPortLeavesNoTryingText) {
+// The message panel keeps a "Trying" text only while it is true; a missing
+// device is named with the options window offered, a locked one with the group to join.
+TEST_F(DesktopUnit, AStartUpProbeThatFindsNoPortLeavesNoTryingTextAndConnectSaysWhyThePortWillNotOpen) {
     main->Link().Pod().Ports().SetComDevice(1, "/nonexistent/tf-com1");
     main->Link().SetComPort(1);
     ASSERT_TRUE(WaitFor([&] { return !main->Link().tmrLinkPod().isActive(); }));
     EXPECT_TRUE(WaitFor([&] { return Message().isEmpty(); })) << Message().toStdString();
+
+    main->Link().SetAutoSelectComPort(false);
+    prompt.shown.clear();
+    prompt.answers = {ui::Answer::Yes};
+    Click("connect");
+    EXPECT_FALSE(main->UnitLink().ConnectWindow() && main->UnitLink().ConnectWindow()->isVisible());
+    ASSERT_EQ(prompt.shown.size(), 2);
+    EXPECT_EQ(prompt.shown[0].title, "Communications Error");
+    const QStringList lines = prompt.shown[0].text.split("\r\n");
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0],
+              QStringLiteral("Unable to open the selected COM port. Check the COM port number and make "
+                             "sure no other program is using that COM port."));
+    EXPECT_TRUE(lines[1].startsWith("There is no serial port /nonexistent/tf-com1."));
+    EXPECT_EQ(prompt.shown[1].buttons, ui::Buttons::YesNo);
+    EXPECT_TRUE(prompt.shown[1].text.contains("/nonexistent/tf-com1"));
+    ASSERT_TRUE(main->UnitLink().OptionsWindow());
+    EXPECT_TRUE(main->UnitLink().OptionsWindow()->isVisible());
+    main->UnitLink().OptionsWindow()->reject();
+
+    // A device that is there but closed to the user: the group to join.
+    prompt.shown.clear();
+    QTemporaryDir folder;
+    // The folder is open to everyone; only the device itself is not.
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+    const QString device = QDir(folder.path()).filePath("ttyLocked");
+    QFile file(device);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    file.setPermissions(QFileDevice::ReadOwner);
+    main->Link().Pod().Ports().SetComDevice(1, device);
+    {
+        const ThrowawayUser user;
+        if (!user.Unprivileged())
+            GTEST_SKIP() << "root may not take another user id here";
+        Click("connect");
+    }
+    ASSERT_FALSE(prompt.shown.isEmpty());
+    const QString reason = prompt.shown[0].text.section("\r\n", 1);
+    EXPECT_TRUE(reason.contains("Join the group \"" + QFileInfo(device).group() + u'"'))
+        << reason.toStdString();
+    EXPECT_TRUE(reason.contains("log out and log in again"));
+    // The device is there: nothing to choose in the options.
+    EXPECT_EQ(prompt.shown.size(), 1);
 }
 
 TEST_F(DesktopUnit, AStartUpProbeThatNoUnitAnswersLeavesNoTryingText) {

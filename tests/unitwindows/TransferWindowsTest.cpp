@@ -1,8 +1,11 @@
-#include "UnitWindowsFixture.h"
+#include "../comm/SessionFixture.h"
 
 #include "comm/RouteFromTrail.h"
+#include "mapview/UndoStack.h"
 #include "support/DataSetRecords.h"
 #include "support/QStringPrinter.h"
+#include "unitwindows/UnitTransfers.h"
+#include "unitwindows/frmProgress.h"
 #include "unitwindows/frmTransfer.h"
 
 #include <QPushButton>
@@ -10,7 +13,6 @@
 #include <QSpinBox>
 #include <QTest>
 
-using namespace unitwindows_testing;
 using comm::KindRange;
 using comm::TransferSelection;
 using comm_testing::WaitFor;
@@ -25,8 +27,19 @@ void Click(QWidget* window, const char* button) {
     QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
 }
 
-class Transfers : public UnitWindowsFixture {
+// The comm tests' session with the transfers, their undo steps and the progress window on top.
+class Transfers : public comm_testing::SessionFixture {
 protected:
+    Transfers() {
+        QObject::connect(&transfers.Engine(), &comm::TransferEngine::Finished,
+                         [this](bool complete) { finished << complete; });
+    }
+    // Runs a transfer started by `start` to its end; false when it never ended.
+    bool Run(const std::function<void()>& start) {
+        const auto before = finished.size();
+        start();
+        return WaitFor([&] { return finished.size() > before; });
+    }
     void UploadFilled() {
         FillEveryKind(data, 1500);
         ASSERT_TRUE(Run([&] { transfers.Upload({}); }));
@@ -57,6 +70,10 @@ protected:
         return ReadUnit(copy) ? testing_support::DataSetRecords(copy) : QStringList{"(not read)"};
     }
 
+    mapview::UndoStack undo{data};
+    unitwindows::frmProgress progress;
+    unitwindows::UnitTransfers transfers{session, data, undo, prompt, status, progress, nullptr};
+    QList<bool> finished;
     comm::RouteFromTrail maker{session, data};
 };
 
