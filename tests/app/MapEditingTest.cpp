@@ -13,8 +13,15 @@ using namespace app;
 
 namespace {
 
+// Over a master map, whose kept picture a moving waypoint must not have drawn anew.
 class MapEditingTest : public MapWindowFixture {
 protected:
+    void SetUp() override {
+        WriteLandMaster(res.path());
+        SetMasterFolder(res.path());
+        MapWindowFixture::SetUp();
+    }
+    qint64 PictureKey() const { return main->MasterLayer().Picture().cacheKey(); }
     gpsdata::GPSData& Data() { return main->Data(); }
     // The internal position under a pixel of the display.
     QPoint Internal(QPoint pixel) {
@@ -32,6 +39,8 @@ protected:
         EXPECT_NEAR(a.x(), b.x(), unit);
         EXPECT_NEAR(a.y(), b.y(), -1.0 / View().PixelsPerUnitY + 1);
     }
+
+    QTemporaryDir res;
 };
 
 } // namespace
@@ -57,12 +66,19 @@ TEST_F(MapEditingTest, DroppedWaypointsAndIconsAreUndoneRedonePickedUpAndPutDown
     ClickMap(QPoint(202, 151));
     EXPECT_EQ(View().Mode(), 6);
     EXPECT_EQ(Command("mnuEditUndo")->text(), QStringLiteral("&Undo Move Waypoint"));
+    const QImage still = display->grab().toImage();
+    const qint64 picture = PictureKey();
+    ASSERT_FALSE(main->MasterLayer().Picture().isNull());
     Move(QPoint(300, 250));
     ExpectNear(WaypointAt(0), Internal(QPoint(300, 250)));
+    EXPECT_NE(display->grab().toImage(), still); // drawn where it went
+    EXPECT_EQ(PictureKey(), picture);
     ClickMap(QPoint(320, 260));
     EXPECT_EQ(View().Mode(), 3);
     EXPECT_EQ(Data().CountWaypoints(), 1);
     ExpectNear(WaypointAt(0), Internal(QPoint(320, 260)));
+    display->grab();
+    EXPECT_EQ(PictureKey(), picture);
 
     Command("mnuEditUndo")->trigger();
     EXPECT_EQ(WaypointAt(0), before);
