@@ -31,7 +31,7 @@ TEST(CommandOption, DriveLetterOrFolderSelectsTheCD) {
 }
 
 // Each component takes its name on disk, the exact spelling first; relative paths start here.
-TEST(LongPath, ComponentsTakeTheirNamesOnDisk) {
+TEST(LongPath, ComponentsTakeTheirNamesOnDiskAndAJoinedCommandLineNamesFilesAbsolutely) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("My Maps")));
     Touch(dir.filePath(QStringLiteral("My Maps/Lake Trip.NMP")));
@@ -50,10 +50,8 @@ TEST(LongPath, ComponentsTakeTheirNamesOnDisk) {
     const QString resolved = ResolveLongPath(QStringLiteral("my maps/lake trip.nmp"));
     QDir::setCurrent(before);
     EXPECT_EQ(resolved, QDir(dir.path()).canonicalPath() + QStringLiteral("/My Maps/Lake Trip.NMP"));
-}
 
-TEST(JoinedCommandLine, ExistingFilesBecomeAbsolute) {
-    QTemporaryDir dir;
+    // A command line joined from arguments names existing files by their absolute paths.
     Touch(dir.filePath(QStringLiteral("a b.nmp")));
     const QString line =
         JoinCommandLine({QStringLiteral("/dE"), QStringLiteral("a b.nmp")}, QDir(dir.path()));
