@@ -152,7 +152,7 @@ TEST_F(DesktopCards, TheCardReaderRefusesWhatItCannotDoKeepsTheDataSetAndGoesWhe
 
     // On a card with room it goes on (the way back is the session tests').
     MakeCard(reader, "label=READER\ncapacity=8388608\n");
-    Shot("cards-03-transfer-window");
+    Shot("cards-03-reader");
     transfer("btnUpload");
     EXPECT_TRUE(ends.last());
     EXPECT_EQ(Message(), "Upload complete");
