@@ -58,6 +58,8 @@ public:
     bool SerialConnected() const { return serial_; }
     // Data operations run only with a unit or the card reader.
     bool Linked() const { return serial_ || lptOpen_; }
+    // The unit has told its product and its limits since it answered.
+    bool Identified() const { return productSeen_ && limitsSeen_; }
 
     // Main window start-up: empties the control's lists, asks for updates and
     // starts the retry timer.

@@ -94,6 +94,14 @@ TransferEngine::TransferEngine(Connection& session, gpsdata::GPSData& data, QObj
         Next();
     });
     connect(&session_, &Connection::LurchError, this, &TransferEngine::OnLurchError);
+    // Queued: the data set takes the unit's limits first, in the same signal.
+    connect(
+        &session_, &Connection::ProductInformation, this,
+        [this] {
+            if (awaitingLimits_)
+                session_.Linked() ? BeginUpload() : End(false);
+        },
+        Qt::QueuedConnection);
     connect(&session_.Pod(), &linkpod::LinkPod::MemoryStatusRead, this, &TransferEngine::OnMemoryStatus);
     // A unit that goes while nothing was asked of it still ends the transfer
     // in words.
@@ -183,6 +191,17 @@ void TransferEngine::Upload(TransferSelection selection) {
         return;
     selection_ = selection;
     downloading_ = false;
+    if (!session_.LPTPortOpen() && !session_.Identified()) {
+        // Measured against limits not yet told, everything would look too
+        // big for a unit of no slots.
+        awaitingLimits_ = true;
+        return Status(QStringLiteral("Waiting for the unit's limits"));
+    }
+    BeginUpload();
+}
+
+void TransferEngine::BeginUpload() {
+    awaitingLimits_ = false;
     fit_.reset();
     if (!session_.LPTPortOpen()) {
         fit_.emplace(data_, session_.Pod().Limits());
@@ -319,8 +338,9 @@ void TransferEngine::OnUserData(bool ok) {
 
 void TransferEngine::End(bool complete) {
     tmrTransfer.stop();
-    const bool wasBusy = kind_ != Idle || complete;
+    const bool wasBusy = Busy() || complete;
     kind_ = Idle;
+    awaitingLimits_ = false;
     awaiting_ = 0;
     cardPending_ = false;
     confirming_ = false;
@@ -482,7 +502,8 @@ void TransferEngine::OnLurchError(quint16 code) {
     const LurchErrorReaction reaction = LurchErrorReaction::For(code, session_.ComPort());
     if (reaction.closesProgress && progress_)
         progress_->End();
-    const bool broken = reaction.cancelsTransfer && Busy();
+    // A unit that cannot tell its limits (782) takes no upload waiting for them.
+    const bool broken = (reaction.cancelsTransfer || (awaitingLimits_ && code == 782)) && Busy();
     if (broken && downloading_ && before_)
         before_->Restore(); // nothing half-received stays behind
     if (broken)

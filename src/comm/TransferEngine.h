@@ -65,12 +65,13 @@ public:
     // the unit (download) or the data set (upload) first. A download from a
     // unit asks for the unit's memory status and sizes from its answer. An
     // upload to a unit first says what the unit cannot take and asks whether
-    // to send the rest.
+    // to send the rest; one started right after connecting waits until the
+    // unit has told its limits.
     void Download(TransferSelection selection);
     void Upload(TransferSelection selection);
     void CancelTransfer();
 
-    bool Busy() const { return kind_ != Idle; }
+    bool Busy() const { return kind_ != Idle || awaitingLimits_; }
     const TransferSelection& Selection() const { return selection_; }
 
 signals:
@@ -104,6 +105,8 @@ private:
     void OnUserData(bool ok);
     void OnMemoryStatus();
     void AskMemoryStatus();
+    // Checks what the unit takes, then sends.
+    void BeginUpload();
     // False when the user would rather not send what fits.
     bool AcceptFit();
     std::uint16_t CardDevice() const;
@@ -129,6 +132,7 @@ private:
     bool sizing_ = false;          // a download waits for the unit's memory status
     int earlierMemoryReplies_ = 0; // memory status replies to let go by before ours
     std::optional<UploadFit> fit_; // what the unit takes, during an upload to a unit
+    bool awaitingLimits_ = false;  // an upload waits for a unit just connected to tell its limits
 };
 
 } // namespace comm

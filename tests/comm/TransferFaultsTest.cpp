@@ -89,6 +89,22 @@ TEST_F(TransferFaults, WhatDoesNotFitTheUnitIsToldBeforeAndNeverWrittenALongComm
     EXPECT_EQ(copy.Waypoint(0)->Comment, QString(40, QLatin1Char('c')));
 }
 
+TEST_F(TransferFaults, AnUploadAskedAsTheUnitAnswersWaitsForItsLimits) {
+    StartUnit({"--max-waypoints", "6"}, 115200);
+    FillMany(7, 0);
+    prompt.answers = {ui::Answer::No};
+    // Measured before the unit told its limits, every waypoint was one too many for "0 slots".
+    QObject::connect(&session, &comm::Connection::ConnectedStatusChanged, &engine, [this] {
+        if (session.Connected() && results.isEmpty())
+            engine.Upload({});
+    });
+    ASSERT_TRUE(Run([&] { ConnectAt(115200); }));
+    ASSERT_EQ(Questions().size(), 1);
+    EXPECT_EQ(Questions().first(),
+              QStringLiteral("The unit cannot take everything selected:\r\nWaypoint number 7 "
+                             "will not be sent: the unit has 6 waypoint slots.\r\nSend the rest?"));
+}
+
 TEST_F(TransferFaults, ARefusedBatchEndsTheUploadInWordsAndNothingOfTheNextKindIsWritten) {
     Start({"--refuse-write", "1"});
     FillMany(30, 4);
