@@ -94,7 +94,8 @@ TransferEngine::TransferEngine(Connection& session, gpsdata::GPSData& data, QObj
         Next();
     });
     connect(&session_, &Connection::LurchError, this, &TransferEngine::OnLurchError);
-    // Queued: the data set takes the unit's limits first, in the same signal.
+    // Queued, so that the data set has taken the unit's limits (it hears the
+    // same signal) before a waiting upload is measured against them.
     connect(
         &session_, &Connection::ProductInformation, this,
         [this] {
